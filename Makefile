@@ -1,0 +1,32 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD      ?= build
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: run test deps build data fuzz-build
+
+run: data
+	cd $(BUILD) && ./tavrosk
+
+# Unit and GL tests run with no display at all; the window tests under their own Xvfb.
+test: build fuzz-build
+	$(BUILD)/tavrosk-databuild $(BUILD)/data
+	cd $(BUILD) && env -u DISPLAY ctest -L 'unit|gl' -LE fuzz -j$(JOBS) --output-on-failure
+	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest -L xvfb --output-on-failure
+	cd $(FUZZ_BUILD) && env -u DISPLAY ctest -L fuzz -j$(JOBS) --output-on-failure
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j$(JOBS)
+
+# The data set is made once; `make test` always makes it anew.
+data: build
+	test -f $(BUILD)/data/dat00.dat || $(BUILD)/tavrosk-databuild $(BUILD)/data
+
+fuzz-build: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVROSK_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets

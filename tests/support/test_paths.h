@@ -1,0 +1,12 @@
+// test_paths.h: where the tests find the built program, the data builder and scratch folders.
+#pragma once
+
+#include <string>
+
+// The build tree (holds tavrosk, tavrosk-databuild and data/).
+inline std::string test_build_dir() { return TAVROSK_BUILD_DIR; }
+inline std::string test_source_dir() { return TAVROSK_SOURCE_DIR; }
+
+// A new empty folder under the system's temporary directory, removed by nobody: the tests
+// leave their artefacts for a look after a failure.
+std::string test_scratch_dir(const char *tag);

@@ -1,0 +1,12 @@
+// databuild.h: the data builder's steps; each step adds the entries of one part of the game.
+#pragma once
+
+#include "tools/writers/writers.h"
+
+// Everything that goes into data/dat00.dat, in the order it was added.
+extern std::vector<ZipEntry> archive_entries;
+void archive_add(const std::string &name, Bytes bytes);
+
+// One step per content area; each writes files into data_dir or adds archive entries.
+// Returns 1, or 0 after printing what failed.
+int build_settings(const char *data_dir);

@@ -1,0 +1,38 @@
+#include "tools/writers/writers.h"
+
+#include <cstdio>
+#include <cstring>
+
+void put_u8(Bytes &out, u32 value)
+{
+    out.push_back(static_cast<u8>(value));
+}
+
+void put_u16(Bytes &out, u32 value)
+{
+    out.push_back(static_cast<u8>(value));
+    out.push_back(static_cast<u8>(value >> 8));
+}
+
+void put_u32(Bytes &out, u32 value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<u8>(value >> shift));
+}
+
+void put_f32(Bytes &out, float value)
+{
+    u32 bits;
+    memcpy(&bits, &value, sizeof bits);
+    put_u32(out, bits);
+}
+
+int file_write(const char *path, const Bytes &bytes)
+{
+    FILE *file = fopen(path, "wb");
+    if (!file)
+        return 0;
+    size_t written = bytes.empty() ? 0 : fwrite(bytes.data(), 1, bytes.size(), file);
+    int closed = fclose(file);
+    return written == bytes.size() && closed == 0;
+}
