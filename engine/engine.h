@@ -99,3 +99,78 @@ int config_load(const char *path);
 int config_save(const char *path);
 // The missing-file values (bindings, devices and blood are left alone).
 void config_set_defaults();
+
+// ---- Ogg stream layer (ogg_stream.cpp) -------------------------------------------
+// Decodes an Ogg Vorbis file, a buffer at a time, into an audio stream of the game library.
+// The music player is its one user in the game, through the memory source.
+struct AUDIOSTREAM;                          // the game library's audio stream
+struct PACKFILE;                             // the game library's packed file
+struct AloggStream;                          // one stream being decoded; private to ogg_stream.cpp
+
+// The caller's Ogg bytes as the decoder's data source (the data is not owned).
+struct AloggMemorySource {
+    u32 size;                                // bytes at data
+    int64_t position;                        // next byte read; past the end, reads give 0
+    const u8 *data;
+};
+
+// The game library's audio-stream calls in one place, so that unit tests can stand in a fake
+// where no sound device plays. Nothing but tests points audio_sink anywhere else.
+struct AudioSink {
+    AUDIOSTREAM *(*open)(int samples, int stereo, int rate);  // 16-bit, full volume, centre pan
+    void *(*buffer)(AUDIOSTREAM *stream);                       // a free buffer, or null
+    void (*release)(AUDIOSTREAM *stream);                       // hands the filled buffer back
+    void (*close)(AUDIOSTREAM *stream);
+    void (*volume)(AUDIOSTREAM *stream, int volume);            // the voice's volume, 0..255
+};
+extern const AudioSink allegro_audio_sink;
+
+// Program lifetime.
+extern const AudioSink *audio_sink;          // &allegro_audio_sink
+extern int alogg_error_code;                 // the last negative vorbisfile result
+
+void alogg_init();
+void alogg_exit();
+// Start a stream whose buffers hold block_size bytes of 16-bit sound (rounded down to whole
+// frames). Null on failure; alogg_error_code then holds the decoder's refusal, if that was it.
+// The memory stream reads the caller's data, which must outlive it; the file stream opens and
+// the packfile stream takes over (and in the end closes) its file, also when it fails.
+AloggStream *alogg_start_streaming_memory(const u8 *data, u32 size, int block_size);
+AloggStream *alogg_start_streaming(const char *path, int block_size);
+AloggStream *alogg_start_streaming_packfile(PACKFILE *file, int block_size);
+// Refills the audio stream when it has a free buffer. Returns 1 while the stream lives, 0 once
+// a refill decoded nothing (end of the file or a decoding error): the owner then stops it.
+int alogg_update_streaming(AloggStream *stream);
+// Stops the audio stream and frees everything of the stream but the caller's data.
+void alogg_stop_streaming(AloggStream *stream);
+AUDIOSTREAM *alogg_get_audio_stream(AloggStream *stream);
+
+// The memory source's callbacks (vorbisfile's read, seek, close, tell), with fread and fseek
+// meanings: read returns whole items; seek returns 0, or -1 leaving the position unchanged.
+size_t alogg_memory_read(void *ptr, size_t size, size_t count, void *source);
+int alogg_memory_seek(void *source, int64_t offset, int whence);
+int alogg_memory_close_free(void *source);
+long alogg_memory_tell(void *source);
+
+// ---- music player (music.cpp) ----------------------------------------------------
+// One Ogg tune at a time from asset_archive, looping for ever. Program lifetime; a tune is
+// replaced only by music_stop followed by music_play.
+constexpr int MUSIC_BLOCK_SIZE = 40960;      // bytes of decoded sound per stream buffer
+extern int music_block_size;                 // MUSIC_BLOCK_SIZE once a tune was started
+extern char music_name[256];                 // entry name of the current (or last) tune
+extern u8 *music_data;                       // the whole compressed entry; 0 while none plays
+extern u32 music_size;                       // bytes at music_data
+extern AloggStream *music_stream;            // 0 while no tune plays
+extern AUDIOSTREAM *music_audio_stream;      // the tune's voice; 0 while no tune plays
+
+// Returns 0 when the tune plays, 1 when the entry is missing, damaged or does not decode.
+// A tune already playing is stopped first.
+int music_play(const char *name);
+// Keeps the stream fed and starts the tune over when it ends; once per logic tick.
+void music_poll();
+void music_stop();
+// Sets the music voice's volume; volume is on the MUSIC VOLUME scale, 0..128 (128 is the
+// voice's full 255). Every change of the music's loudness goes through here; no tune: nothing.
+void music_set_voice_volume(int volume);
+// At exit, once the game library was started: the music, the Ogg layer and the timers.
+void sound_shutdown();

@@ -1,0 +1,67 @@
+#include "fake_audio.h"
+
+#include <allegro.h>
+#include <cmath>
+
+FakeAudio fake_audio;
+
+static AUDIOSTREAM *fake_open(int samples, int stereo, int rate)
+{
+    if (fake_audio.open_failures > 0) {
+        fake_audio.open_failures--;
+        return nullptr;
+    }
+    fake_audio.opens++;
+    fake_audio.live++;
+    fake_audio.samples = samples;
+    fake_audio.stereo = stereo;
+    fake_audio.rate = rate;
+    fake_audio.buffer.assign(static_cast<size_t>(samples) * (stereo ? 4 : 2), 0xAA);
+    return new AUDIOSTREAM{};
+}
+
+static void *fake_buffer(AUDIOSTREAM *)
+{
+    return fake_audio.buffer_busy ? nullptr : fake_audio.buffer.data();
+}
+
+static void fake_release(AUDIOSTREAM *)
+{
+    fake_audio.releases++;
+}
+
+static void fake_close(AUDIOSTREAM *stream)
+{
+    fake_audio.live--;
+    delete stream;
+}
+
+static void fake_volume(AUDIOSTREAM *, int volume)
+{
+    fake_audio.volume = volume;
+}
+
+static const AudioSink fake_audio_sink = {fake_open, fake_buffer, fake_release, fake_close, fake_volume};
+
+void fake_audio_install()
+{
+    fake_audio = FakeAudio{};
+    fake_audio.volume = -1;
+    audio_sink = &fake_audio_sink;
+}
+
+void fake_audio_remove()
+{
+    audio_sink = &allegro_audio_sink;
+}
+
+Bytes tone_ogg(int channels, int rate, u32 frames)
+{
+    std::vector<i16> samples;
+    for (u32 f = 0; f < frames; f++)
+        for (int c = 0; c < channels; c++)
+            samples.push_back(static_cast<i16>(16384 * std::sin(2 * 3.14159265 * 440 * f / rate)));
+    Bytes ogg;
+    ogg_write(ogg, samples.data(), frames, channels, rate, 0.0f);
+    return ogg;
+}
