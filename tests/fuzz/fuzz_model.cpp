@@ -2,12 +2,10 @@
 // skinned by a small skeleton; never a crash or an overrun.
 #include "engine/engine.h"
 #include "engine/engine_local.h"
+#include "support/model_fixtures.h"
 #include "tools/writers/writers.h"
 
-#include <allegro.h>
-#include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 // Three bones, one turned and one scaled at key 1; vertices naming higher bones stay put.
@@ -42,9 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static Skeleton *skeleton = nullptr;
     if (!skeleton) {
-        install_allegro(SYSTEM_NONE, &errno, atexit);
-        // Refusals log; a folder that cannot exist keeps the run from filling a disk.
-        snprintf(base_dir, sizeof base_dir, "/nonexistent-tavrosk-fuzz/");
+        fuzz_maths_setup();
         skeleton = fuzz_skeleton();
     }
     Model *model = model_parse(data, static_cast<u32>(size), "fuzz.emd");

@@ -4,12 +4,10 @@
 // full size of 1 to 4 bones.
 #include "engine/engine.h"
 #include "engine/engine_local.h"
+#include "support/model_fixtures.h"
 #include "tools/writers/writers.h"
 
-#include <allegro.h>
-#include <cerrno>
 #include <cstddef>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -63,9 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static Model *model = nullptr;
     if (!model) {
-        install_allegro(SYSTEM_NONE, &errno, atexit);
-        // Refusals log; a folder that cannot exist keeps the run from filling a disk.
-        snprintf(base_dir, sizeof base_dir, "/nonexistent-tavrosk-fuzz/");
+        fuzz_maths_setup();
         model = fuzz_model();
     }
     fuzz_entry(model, data, size, data, size);

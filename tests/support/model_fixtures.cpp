@@ -8,16 +8,28 @@
 #include <string>
 #include <sys/stat.h>
 
+static bool maths_started = false;
+
+static void maths_start(const std::string &log_dir)
+{
+    maths_started = true;
+    install_allegro(SYSTEM_NONE, &errno, atexit);
+    snprintf(base_dir, sizeof base_dir, "%s/", log_dir.c_str());
+}
+
 void test_maths_setup()
 {
-    static bool ready = false;
-    if (ready)
+    if (maths_started)
         return;
-    ready = true;
-    install_allegro(SYSTEM_NONE, &errno, atexit);
     std::string dir = test_scratch_dir("models-log");
     mkdir((dir + "/data").c_str(), 0755);
-    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    maths_start(dir);
+}
+
+void fuzz_maths_setup()
+{
+    if (!maths_started)
+        maths_start("/nonexistent-tavrosk-fuzz");
 }
 
 ArchiveHandle test_archive_of(const char *tag, const std::vector<ZipEntry> &entries)

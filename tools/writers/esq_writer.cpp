@@ -56,34 +56,29 @@ static EsqKey *esq_key(EsqSkeleton &skeleton, int key, int bone)
     return &skeleton.bones[bone].keys[key];
 }
 
+static void store3(f32 out[3], f32 x, f32 y, f32 z)
+{
+    out[0] = x;
+    out[1] = y;
+    out[2] = z;
+}
+
 void esq_set_turn(EsqSkeleton &skeleton, int key, int bone, f32 ax, f32 ay, f32 az)
 {
-    EsqKey *k = esq_key(skeleton, key, bone);
-    if (!k)
-        return;
-    k->angles[0] = ax;
-    k->angles[1] = ay;
-    k->angles[2] = az;
+    if (EsqKey *k = esq_key(skeleton, key, bone))
+        store3(k->angles, ax, ay, az);
 }
 
 void esq_set_shift(EsqSkeleton &skeleton, int key, int bone, MeshPoint trans)
 {
-    EsqKey *k = esq_key(skeleton, key, bone);
-    if (!k)
-        return;
-    k->trans[0] = trans.x;
-    k->trans[1] = trans.y;
-    k->trans[2] = trans.z;
+    if (EsqKey *k = esq_key(skeleton, key, bone))
+        store3(k->trans, trans.x, trans.y, trans.z);
 }
 
 void esq_set_scale(EsqSkeleton &skeleton, int key, int bone, MeshPoint scale)
 {
-    EsqKey *k = esq_key(skeleton, key, bone);
-    if (!k)
-        return;
-    k->scale[0] = scale.x;
-    k->scale[1] = scale.y;
-    k->scale[2] = scale.z;
+    if (EsqKey *k = esq_key(skeleton, key, bone))
+        store3(k->scale, scale.x, scale.y, scale.z);
 }
 
 void esq_set_pose(EsqSkeleton &skeleton, int key, const EsqTurn *turns, int turn_count)
