@@ -2,7 +2,6 @@
 #include "engine/engine_local.h"
 
 #include <allegro.h>
-#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 
@@ -120,16 +119,23 @@ static void polygon_face_normal(const Model *model, const Polygon *poly, f32 out
                     p1[0] - p2[0], p1[1] - p2[1], p1[2] - p2[2], &out[0], &out[1], &out[2]);
 }
 
-// Averages count summed face normals into a unit normal. Faces that cancel, degenerate
-// faces and sums too small or too large to normalise give a zero normal, never NaN.
+// Averages count summed face normals into a unit normal. Faces that cancel and faces of no
+// area give a zero normal, never NaN. The library squares the components, so sums far from
+// unit size are brought near it first; ordinary ones go through untouched.
 static void normal_finish(const f32 sum[3], int count, f32 out[3])
 {
+    constexpr f32 SQUARES_SAFE_MIN = 1e-18f, SQUARES_SAFE_MAX = 1e18f;
     f32 scale = 1.0f / static_cast<f32>(count);
     f32 x = sum[0] * scale, y = sum[1] * scale, z = sum[2] * scale;
-    f32 length = vector_length_f(x, y, z);
-    if (!(length >= FLT_MIN) || !std::isfinite(length)) {
+    f32 largest = std::fmax(std::fabs(x), std::fmax(std::fabs(y), std::fabs(z)));
+    if (!(largest > 0.0f) || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
         out[0] = out[1] = out[2] = 0.0f;
         return;
+    }
+    if (largest < SQUARES_SAFE_MIN || largest > SQUARES_SAFE_MAX) {
+        x /= largest;
+        y /= largest;
+        z /= largest;
     }
     normalize_vector_f(&x, &y, &z);
     out[0] = x;

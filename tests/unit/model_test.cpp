@@ -235,8 +235,26 @@ TEST_F(ModelTest, NormalsWeighFacesByAreaAndNeverTurnNaN)
     int d = emd_add_vertex(source, 0, {3, 3, 3}), e = emd_add_vertex(source, 0, {4, 3, 3});
     emd_add_triangle(source, EMD_PLAIN, d, e, d, uv);
 
+    // A tiny face still gets a unit normal; a face too large for single precision none.
+    int t = emd_add_vertex(source, 0, {0, 0, 0});
+    emd_add_vertex(source, 0, {0, 3e-21f, 0});
+    emd_add_vertex(source, 0, {0, 0, 2e-21f});
+    emd_add_triangle(source, EMD_PLAIN, t, t + 1, t + 2, uv);
+    int h = emd_add_vertex(source, 0, {0, 0, 0});
+    emd_add_vertex(source, 0, {3e38f, 0, 0});
+    emd_add_vertex(source, 0, {-3e38f, 3e38f, 0});
+    emd_add_triangle(source, EMD_PLAIN, h, h + 1, h + 2, uv);
+
     Model *model = parse(emd_encode(source));
     ASSERT_NE(model, nullptr);
+    for (int i = t; i < t + 3; i++) {
+        EXPECT_NEAR(model->rest_normals[i][0], 1.0f, 1e-6f) << "tiny face, vertex " << i;
+        EXPECT_EQ(model->rest_normals[i][1], 0.0f);
+    }
+    for (int i = h; i < h + 3; i++) {
+        EXPECT_TRUE(finite3(model->rest_normals[i])) << "huge face, vertex " << i;
+        EXPECT_EQ(model->rest_normals[i][2], 0.0f);
+    }
     const f32 *n = model->rest_normals[o];
     EXPECT_GT(n[2], 0.9f);    // the large face dominates
     EXPECT_LT(n[1], -0.005f); // yet the small one tilts it
