@@ -99,3 +99,11 @@ int config_load(const char *path);
 int config_save(const char *path);
 // The missing-file values (bindings, devices and blood are left alone).
 void config_set_defaults();
+
+// ---- music (music.cpp) -------------------------------------------------------------------
+// Plays one tune of the archive in a loop. music_play returns 0 when the tune plays, 1 on
+// failure; it does not stop a tune already playing (call music_stop first).
+int music_play(const char *name);
+void music_poll();                         // keeps the stream fed; once per logic tick
+void music_stop();
+void music_voice_volume_set(int volume);   // the playing tune's voice, 0..255
