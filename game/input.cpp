@@ -98,9 +98,18 @@ static bool stored_key_down(i32 stored)
     return library > 0 && library < KEY_MAX && key[library];
 }
 
-// A button that went up re-arms: START always, an attack button only outside the character
-// select (its picks use their own latches) and while no attack of the fighter is live, so a
-// swing cannot be queued during the one already running.
+// A button that went up re-arms: START always; an attack button only while no attack of the
+// fighter is live, so a swing cannot be queued during the one already running, and not on the
+// character select, so the press that picks a fighter does not swing when the fight starts.
+// The pause menu over the select is the exception: it confirms with a ready HARD SWING, and
+// without it RETURN TO TITLE's box could not be answered from the keyboard.
+static bool attack_button_rearms(int p)
+{
+    if (game_state == STATE_CHARACTER_SELECT && !paused)
+        return false;
+    return !fighter_attack_live(p);
+}
+
 static void input_button_set(int p, int button, bool down)
 {
     const ButtonSlots &slots = button_slots[button];
@@ -109,8 +118,7 @@ static void input_button_set(int p, int button, bool down)
         return;
     }
     slots.held[p] = 0;
-    if (button == BUTTON_START ||
-        (game_state != STATE_CHARACTER_SELECT && !fighter_attack_live(p)))
+    if (button == BUTTON_START || attack_button_rearms(p))
         slots.ready[p] = INPUT_READY;
 }
 
