@@ -193,7 +193,8 @@ void game_tick();
 void fade_out_start();
 // A screen set-up or tune that failed: the program stops and reports the data files.
 TickFlow load_failed();
-// Back to the title menu with its tune (after game over, the credits, the gallery, a pause).
+// Back to the title menu with its tune (from the fades, the pause, the shop, the stories);
+// the tick ends there, or the program stops when the tune cannot start.
 TickFlow title_menu_return();
 
 // ---- pause menu (pause_menu.cpp) --------------------------------------------------------

@@ -37,8 +37,6 @@ TickFlow load_failed()
 
 TickFlow title_menu_return()
 {
-    fade_mode = FADE_IN;
-    fade_level = 1.0f;
     music_stop();
     title_menu_enter();
     if (music_play("musica/titulo.ogg") != 0)
@@ -177,6 +175,14 @@ static TickFlow fade_end_from_biography()
     return TICK_ENDS;
 }
 
+// After game over, the credits and the gallery the title fades in from black.
+static TickFlow fade_end_to_title()
+{
+    fade_mode = FADE_IN;
+    fade_level = 1.0f;
+    return title_menu_return();
+}
+
 // The transition at the end of a fade-out, chosen by the state being left. A state without
 // an entry of its own (the closing fade of the versus record table) returns to the title
 // rather than stay on a black screen.
@@ -186,7 +192,7 @@ static TickFlow fade_out_end()
     case STATE_MATCH_OVER:
         if (game_mode == GAME_MODE_ARCADE_P1 || game_mode == GAME_MODE_ARCADE_P2)
             return fade_end_from_match_over();
-        return title_menu_return();
+        return fade_end_to_title();
     case STATE_CHARACTER_SELECT:
         return fade_end_from_select();
     case STATE_BIOGRAPHY:
@@ -196,7 +202,7 @@ static TickFlow fade_out_end()
     case STATE_CONTINUE:
         return fade_end_from_menu_or_fight();
     default:
-        return title_menu_return();   // game over, credits earned, gallery, and the rest
+        return fade_end_to_title();   // game over, credits earned, gallery, and the rest
     }
 }
 

@@ -212,11 +212,7 @@ static TickFlow pause_leave_to_title()
 {
     paused = 0;
     pause_confirm = 0;
-    music_stop();
-    title_menu_enter();
-    if (music_play("musica/titulo.ogg") != 0)
-        return load_failed();
-    return TICK_ENDS;
+    return title_menu_return();
 }
 
 // The left button or a HARD SWING confirms the entry under the cursor. The press is spent

@@ -44,34 +44,29 @@ TickScript &TickScript::mouse(int buttons, f32 move_x, f32 move_y, int first, in
     return *this;
 }
 
-// Harness bindings in the settings file's numbering (the same as the library's for these keys).
-struct HarnessKeys {
-    i32 up, down, left, right, hard_swing, low_swing, kick, start;
-};
-static const HarnessKeys harness_keys[2] = {
+// Harness bindings in the settings file's numbering (the same as the library's for these
+// keys), in the order up, down, left, right, HARD SWING, LOW SWING, KICK, START.
+constexpr int HARNESS_BINDINGS = 8;
+static const i32 harness_keys[2][HARNESS_BINDINGS] = {
     {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_Z, KEY_X, KEY_C, KEY_ENTER},
     {KEY_W, KEY_S, KEY_A, KEY_D, KEY_J, KEY_K, KEY_L, KEY_SPACE},
 };
 
 static void harness_bindings()
 {
+    i32 *const key_bindings[HARNESS_BINDINGS] = {
+        bind_key_up, bind_key_down, bind_key_left, bind_key_right,
+        bind_key_hard_swing, bind_key_low_swing, bind_key_kick, bind_key_start};
+    i32 *const joy_buttons[BUTTON_COUNT] = {bind_joy_hard_swing, bind_joy_low_swing, bind_joy_kick,
+                                            bind_joy_start};
     for (int p = 0; p < 2; p++) {
-        const HarnessKeys &keys = harness_keys[p];
         input_device[p] = 0;
-        bind_key_up[p] = keys.up;
-        bind_key_down[p] = keys.down;
-        bind_key_left[p] = keys.left;
-        bind_key_right[p] = keys.right;
-        bind_key_hard_swing[p] = keys.hard_swing;
-        bind_key_low_swing[p] = keys.low_swing;
-        bind_key_kick[p] = keys.kick;
-        bind_key_start[p] = keys.start;
-        bind_joy_index[p] = p;
+        for (int i = 0; i < HARNESS_BINDINGS; i++)
+            key_bindings[i][p] = harness_keys[p][i];
+        bind_joy_index[p] = p;   // player 2 on the second joystick
         bind_joy_stick[p] = 0;
-        bind_joy_hard_swing[p] = 0;
-        bind_joy_low_swing[p] = 1;
-        bind_joy_kick[p] = 2;
-        bind_joy_start[p] = 3;
+        for (int b = 0; b < BUTTON_COUNT; b++)
+            joy_buttons[b][p] = b;
     }
 }
 
