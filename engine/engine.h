@@ -103,6 +103,8 @@ void config_set_defaults();
 // ---- music (music.cpp) -------------------------------------------------------------------
 // Plays one tune of the archive in a loop. music_play returns 0 when the tune plays, 1 on
 // failure; it does not stop a tune already playing (call music_stop first).
+constexpr size_t MUSIC_NAME_SIZE = 256;
+extern char music_name[MUSIC_NAME_SIZE];   // entry name of the tune last asked for
 int music_play(const char *name);
 void music_poll();                         // keeps the stream fed; once per logic tick
 void music_stop();

@@ -1,7 +1,16 @@
 // Stand-in for the music player until engine/music.cpp lands; delete this file then.
 #include "engine/engine.h"
 
-int music_play(const char *) { return 0; }
+#include <cstdio>
+
+char music_name[MUSIC_NAME_SIZE];
+
+int music_play(const char *name)
+{
+    snprintf(music_name, sizeof music_name, "%s", name);
+    return 0;
+}
+
 void music_poll() {}
 void music_stop() {}
 void music_voice_volume_set(int) {}

@@ -48,6 +48,7 @@ TEST_F(GameTickTest, TitleStartFadesToTheCharacterSelect)
         EXPECT_EQ(fade_mode, FADE_NONE);
         EXPECT_EQ(fight_load_phase, 0);
         EXPECT_EQ(select_ready, -1);   // set by the select's first frame
+        EXPECT_STREQ(music_name, "musica/select.ogg");
         EXPECT_EQ(quit_request, 0);
     }
 }
@@ -119,30 +120,34 @@ TEST_F(GameTickTest, FadeOrFightLoadClearsEveryInput)
     }
 }
 
-// Where a fade ends, by the state and mode it started in.
+// Where a fade ends, by the state and mode it started in, and the tune it starts.
 TEST_F(GameTickTest, FadeEndTransitions)
 {
     struct Case {
         int state, mode, state_after, fade_after;
+        const char *tune;
     };
+    const char *title = "musica/titulo.ogg";
+    const char *select = "musica/select.ogg";
     const Case cases[] = {
-        {STATE_GAME_OVER, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN},
-        {STATE_CREDITS_EARNED, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN},
-        {STATE_GALLERY, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN},
-        {STATE_MATCH_OVER, GAME_MODE_ARCADE_P2, STATE_CREDITS, FADE_NONE},
-        {STATE_CHARACTER_SELECT, GAME_MODE_VERSUS, STATE_STAGE_SELECT, FADE_IN},
-        {STATE_CHARACTER_SELECT, GAME_MODE_PROFILE_P2, STATE_BIOGRAPHY, FADE_IN},
-        {STATE_BIOGRAPHY, GAME_MODE_PROFILE_P1, STATE_CHARACTER_SELECT, FADE_NONE},
-        {STATE_FIGHT, GAME_MODE_CHALLENGE, STATE_CHARACTER_SELECT, FADE_NONE},
-        {STATE_CONTINUE, GAME_MODE_ARCADE_P1, STATE_CHARACTER_SELECT, FADE_NONE},
+        {STATE_GAME_OVER, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN, title},
+        {STATE_CREDITS_EARNED, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN, title},
+        {STATE_GALLERY, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN, title},
+        {STATE_MATCH_OVER, GAME_MODE_ARCADE_P2, STATE_CREDITS, FADE_NONE, "musica/jason.ogg"},
+        {STATE_CHARACTER_SELECT, GAME_MODE_VERSUS, STATE_STAGE_SELECT, FADE_IN, ""},
+        {STATE_CHARACTER_SELECT, GAME_MODE_PROFILE_P2, STATE_BIOGRAPHY, FADE_IN, title},
+        {STATE_BIOGRAPHY, GAME_MODE_PROFILE_P1, STATE_CHARACTER_SELECT, FADE_NONE, select},
+        {STATE_FIGHT, GAME_MODE_CHALLENGE, STATE_CHARACTER_SELECT, FADE_NONE, select},
+        {STATE_CONTINUE, GAME_MODE_ARCADE_P1, STATE_CHARACTER_SELECT, FADE_NONE, select},
         // No entry of their own: back to the title rather than a black screen.
-        {STATE_MATCH_OVER, GAME_MODE_VERSUS, STATE_MAIN_MENU, FADE_IN},
-        {STATE_ROUND_INTRO, GAME_MODE_VERSUS, STATE_MAIN_MENU, FADE_IN},
-        {STATE_SHOP, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN},
-        {STATE_EXIT_SCREEN, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN},
+        {STATE_MATCH_OVER, GAME_MODE_VERSUS, STATE_MAIN_MENU, FADE_IN, title},
+        {STATE_ROUND_INTRO, GAME_MODE_VERSUS, STATE_MAIN_MENU, FADE_IN, title},
+        {STATE_SHOP, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN, title},
+        {STATE_EXIT_SCREEN, GAME_MODE_ARCADE_P1, STATE_MAIN_MENU, FADE_IN, title},
     };
     for (const Case &c : cases) {
         harness_reset();
+        music_name[0] = 0;
         game_state = c.state;
         game_mode = c.mode;
         logic_tick_units = LOGIC_TICK_30HZ;
@@ -152,6 +157,7 @@ TEST_F(GameTickTest, FadeEndTransitions)
         harness_run(1);
         EXPECT_EQ(game_state, c.state_after) << c.state << "/" << c.mode;
         EXPECT_EQ(fade_mode, c.fade_after) << c.state << "/" << c.mode;
+        EXPECT_STREQ(music_name, c.tune) << c.state << "/" << c.mode;
         if (c.fade_after == FADE_IN) {
             EXPECT_EQ(fade_level, 1.0f);
         }
@@ -167,16 +173,22 @@ TEST_F(GameTickTest, TitleFadeEndByPageAndCursor)
 {
     struct Case {
         int page, cursor, state_after;
+        const char *tune;
     };
     const Case cases[] = {
-        {PAGE_MAIN, 0, STATE_CHARACTER_SELECT},   {PAGE_LOCAL_OR_NETWORK, 0, STATE_CHARACTER_SELECT},
-        {12, 0, STATE_CHARACTER_SELECT},          {13, 0, STATE_CHARACTER_SELECT},
-        {PAGE_EXTRAS, 1, STATE_CHARACTER_SELECT}, {PAGE_EXTRAS, 0, STATE_SHOP},
-        {PAGE_EXTRAS, 2, STATE_GALLERY},          {PAGE_EXTRAS, 3, STATE_MAIN_MENU},
-        {PAGE_OPTIONS, 0, STATE_MAIN_MENU},
+        {PAGE_MAIN, 0, STATE_CHARACTER_SELECT, "musica/select.ogg"},
+        {PAGE_LOCAL_OR_NETWORK, 0, STATE_CHARACTER_SELECT, "musica/select.ogg"},
+        {12, 0, STATE_CHARACTER_SELECT, "musica/select.ogg"},
+        {13, 0, STATE_CHARACTER_SELECT, "musica/select.ogg"},
+        {PAGE_EXTRAS, 1, STATE_CHARACTER_SELECT, "musica/select.ogg"},
+        {PAGE_EXTRAS, 0, STATE_SHOP, "musica/shop.ogg"},
+        {PAGE_EXTRAS, 2, STATE_GALLERY, "musica/tavrosk2.ogg"},
+        {PAGE_EXTRAS, 3, STATE_MAIN_MENU, ""},
+        {PAGE_OPTIONS, 0, STATE_MAIN_MENU, ""},
     };
     for (const Case &c : cases) {
         harness_reset();
+        music_name[0] = 0;
         menu_page = c.page;
         menu_cursor = c.cursor;
         continue_active = -1;
@@ -185,6 +197,7 @@ TEST_F(GameTickTest, TitleFadeEndByPageAndCursor)
         EXPECT_EQ(game_state, c.state_after) << c.page << "/" << c.cursor;
         EXPECT_EQ(fade_mode, FADE_NONE);
         EXPECT_EQ(continue_active, 0);
+        EXPECT_STREQ(music_name, c.tune) << c.page << "/" << c.cursor;
     }
 }
 
