@@ -40,8 +40,8 @@ enum InputButton : u8 {
 
 // Refresh player p's direction and buttons from the bound keys (reader for input_device 0)
 // or from the bound joystick (input_device 1). A released attack button re-arms its ready
-// byte only outside the character select and while the fighter has no live attack; START
-// always re-arms.
+// byte only while the fighter has no live attack, and on the character select only while the
+// pause menu is up; START always re-arms.
 void input_read_keyboard(int p);
 void input_read_joystick(int p);
 

@@ -157,7 +157,8 @@ static int stick_axis_step(const JOYSTICK_INFO *joystick, int stick, int axis)
 
 static bool joystick_button_down(const JOYSTICK_INFO *joystick, i32 button)
 {
-    if (!joystick || button < 0 || button >= joystick->num_buttons || button >= MAX_JOYSTICK_BUTTONS)
+    if (!joystick || button < 0 || button >= joystick->num_buttons ||
+        button >= MAX_JOYSTICK_BUTTONS)
         return false;
     return joystick->button[button].b != 0;
 }
@@ -176,8 +177,10 @@ void input_read_joystick(int p)
     int x = stick_axis_step(joystick, bind_joy_stick[p], 0);
     int y = stick_axis_step(joystick, bind_joy_stick[p], 1);
     input_dir[p] = stick_direction[y + 1][x + 1];
-    for (int button = 0; button < BUTTON_COUNT; button++)
-        input_button_set(p, button, joystick_button_down(joystick, button_slots[button].joy_button[p]));
+    for (int button = 0; button < BUTTON_COUNT; button++) {
+        i32 bound = button_slots[button].joy_button[p];
+        input_button_set(p, button, joystick_button_down(joystick, bound));
+    }
 }
 
 static bool capture_skips(int stored)
@@ -231,7 +234,9 @@ static int joystick_count()
 static i32 capture_stick(int p)
 {
     for (int j = 0; j < joystick_count(); j++) {
-        int sticks = joy[j].num_sticks < MAX_JOYSTICK_STICKS ? joy[j].num_sticks : MAX_JOYSTICK_STICKS;
+        int sticks = joy[j].num_sticks;
+        if (sticks > MAX_JOYSTICK_STICKS)
+            sticks = MAX_JOYSTICK_STICKS;
         for (int s = 0; s < sticks; s++) {
             if (joy[j].stick[s].num_axis <= 1)
                 continue;

@@ -26,7 +26,8 @@ TickScript &TickScript::direction(int player, Direction direction, int first, in
     return *this;
 }
 
-TickScript &TickScript::joy_axis(int joystick, int stick, int axis, int position, int first, int count)
+TickScript &TickScript::joy_axis(int joystick, int stick, int axis, int position, int first,
+                                 int count)
 {
     events.push_back({JOY_AXIS, first, count, joystick, stick, axis, position, 0, 0});
     return *this;
@@ -212,7 +213,8 @@ static void harness_apply(const TickScript::Event &event)
             joy[event.a].stick[event.b].axis[event.c].pos = event.d;
         break;
     case TickScript::JOY_BUTTON:
-        if (event.a >= 0 && event.a < MAX_JOYSTICKS && event.b >= 0 && event.b < MAX_JOYSTICK_BUTTONS)
+        if (event.a >= 0 && event.a < MAX_JOYSTICKS && event.b >= 0 &&
+            event.b < MAX_JOYSTICK_BUTTONS)
             joy[event.a].button[event.b].b = 1;
         break;
     case TickScript::MOUSE:
