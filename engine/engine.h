@@ -100,12 +100,15 @@ int config_save(const char *path);
 // The missing-file values (bindings, devices and blood are left alone).
 void config_set_defaults();
 
-// ---- music (music.cpp) -------------------------------------------------------------------
-// Plays one tune of the archive in a loop. music_play returns 0 when the tune plays, 1 on
-// failure; it does not stop a tune already playing (call music_stop first).
-constexpr size_t MUSIC_NAME_SIZE = 256;
-extern char music_name[MUSIC_NAME_SIZE];   // entry name of the tune last asked for
+// ---- music player (music.cpp) ----------------------------------------------------
+// One Ogg tune at a time from asset_archive, looping for ever (music_stub.cpp stands in until
+// music.cpp lands).
+extern char music_name[256];                 // entry name of the current (or last) tune
+
+// Returns 0 when the tune plays, 1 when the entry is missing, damaged or does not decode.
 int music_play(const char *name);
-void music_poll();                         // keeps the stream fed; once per logic tick
+// Keeps the stream fed and starts the tune over when it ends; once per logic tick.
+void music_poll();
 void music_stop();
-void music_voice_volume_set(int volume);   // the playing tune's voice, 0..255
+// Sets the music voice's volume; volume is on the MUSIC VOLUME scale, 0..128.
+void music_set_voice_volume(int volume);

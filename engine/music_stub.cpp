@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-char music_name[MUSIC_NAME_SIZE];
+char music_name[256];
 
 int music_play(const char *name)
 {
@@ -13,4 +13,4 @@ int music_play(const char *name)
 
 void music_poll() {}
 void music_stop() {}
-void music_voice_volume_set(int) {}
+void music_set_voice_volume(int) {}

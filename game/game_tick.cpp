@@ -213,7 +213,7 @@ static void fade_out_music()
         game_state == STATE_CREDITS_EARNED)
         return;
     int volume = static_cast<int>((1.0f - fade_level) * static_cast<f32>(music_volume));
-    music_voice_volume_set(volume < 0 ? 0 : volume);
+    music_set_voice_volume(volume < 0 ? 0 : volume);
 }
 
 static TickFlow fade_out_step()

@@ -20,7 +20,7 @@ void credits_roll_tick()
         latch_start[0] = latch_start[1] = 1;
         state_ticks = 0;
         game_state = STATE_CREDITS_EARNED;
-        music_voice_volume_set(0);
+        music_set_voice_volume(0);
         return;
     }
 }
