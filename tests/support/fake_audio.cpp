@@ -1,7 +1,10 @@
 #include "fake_audio.h"
+#include "test_paths.h"
 
 #include <allegro.h>
 #include <cmath>
+#include <iterator>
+#include <string>
 
 FakeAudio fake_audio;
 
@@ -64,4 +67,30 @@ Bytes tone_ogg(int channels, int rate, u32 frames)
     Bytes ogg;
     ogg_write(ogg, samples.data(), frames, channels, rate, 0.0f);
     return ogg;
+}
+
+const char *const game_tunes[] = {
+    "musica/titulo.ogg", "musica/select.ogg", "musica/shop.ogg", "musica/tavrosk2.ogg",
+    "musica/jason.ogg", "musica/atalanta.ogg", "musica/atenas.ogg", "musica/creta.ogg",
+    "musica/labyrinth.ogg", "musica/esfinge.ogg", "musica/medusa.ogg", "musica/hades.ogg",
+    "musica/cinematic1.ogg", "musica/ending.ogg",
+};
+const int game_tune_count = static_cast<int>(std::size(game_tunes));
+
+void fake_audio_tunes_open()
+{
+    music_stop();
+    fake_audio_install();
+    if (asset_archive)
+        return;
+    static std::string path;
+    if (path.empty()) {
+        Bytes tone = tone_ogg(1, 22050, 2000);
+        std::vector<ZipEntry> entries;
+        for (const char *name : game_tunes)
+            entries.push_back(ZipEntry{name, tone});
+        path = test_scratch_dir("tunes") + "/dat00.dat";
+        zip_write(path.c_str(), entries);
+    }
+    asset_archive = archive_open(path.c_str());
 }

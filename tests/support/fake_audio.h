@@ -26,3 +26,12 @@ void fake_audio_remove();
 
 // A 440 Hz tone at half of full scale, frames long, encoded by the game's Ogg writer.
 Bytes tone_ogg(int channels, int rate, u32 frames);
+
+// Every tune the game starts by name.
+extern const char *const game_tunes[];
+extern const int game_tune_count;
+
+// The music as the start-up loader leaves it, for tests of what the logic tick drives: the
+// fake sink installed and, unless an archive is already open, asset_archive opened on an
+// archive that holds a short tone under every tune name.
+void fake_audio_tunes_open();
