@@ -155,6 +155,8 @@ static const ov_callbacks alogg_packfile_callbacks = {
 
 // ---- streams ----
 
+// The layer's start-up and shutdown hooks: every stream holds all it needs, so there is
+// nothing to set up or release.
 void alogg_init()
 {
 }
