@@ -210,3 +210,16 @@ void model_copy_rest_pose(Model *model);
 // Skinning through two chained skeletons: bone_b in first gives mid_pos, bone_a in second
 // moves mid_pos to pos.
 void model_skin_two_skeletons(Model *model, Skeleton *first, Skeleton *second);
+
+// ---- music player (music.cpp) ----------------------------------------------------
+// One Ogg tune at a time from asset_archive, looping for ever (music_stub.cpp stands in until
+// music.cpp lands).
+extern char music_name[256];                 // entry name of the current (or last) tune
+
+// Returns 0 when the tune plays, 1 when the entry is missing, damaged or does not decode.
+int music_play(const char *name);
+// Keeps the stream fed and starts the tune over when it ends; once per logic tick.
+void music_poll();
+void music_stop();
+// Sets the music voice's volume; volume is on the MUSIC VOLUME scale, 0..128.
+void music_set_voice_volume(int volume);
