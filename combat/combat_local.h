@@ -2,6 +2,7 @@
 #pragma once
 
 #include "combat/combat.h"
+#include "engine/engine.h"
 
 // ---- per-character combat rules (combat_tables.cpp) -------------------------------------
 // What the shared control, update and camera code must know of each fighter; one row per
@@ -15,6 +16,7 @@ struct CombatCharacter {
     u8 sweep_lunges;          // 1: its crouching sweep carries it forward
     u8 cpu_long_special;      // 1: the computer rolls its toward-down-toward special in reach
     u8 cpu_spares_petrified;  // 1: the computer starts no special against a stone opponent
+    u8 camera_heads;          // 1: the camera rises for it and bobs as it loses a head (the Hydra)
     f32 wall_margin;          // how much nearer its arena walls stand
     f32 camera_distance;      // the fight camera's base distance when it fights
     i32 specials[COMMAND_COUNT];   // move by completed command, 0 none (the super column unused)
@@ -61,3 +63,15 @@ u8 fighter_toward(const Fighter *fighter);
 u8 fighter_away(const Fighter *fighter);
 u8 fighter_down_toward(const Fighter *fighter);
 u8 fighter_down_away(const Fighter *fighter);
+
+// ---- the fighter's skeleton, sounds and dash (control.cpp) -----------------------------
+constexpr i8 DASH_TICKS = 20;
+constexpr i16 TAP_WINDOW_DASH_MIN = 11;    // a dash's second tap comes while the window is this high
+
+inline Skeleton *fighter_skeleton(int p)
+{
+    return fighter_skeletons[p];
+}
+
+// A fight sound at the effects volume and the sample's own pitch.
+void fight_sound(int sound, int pan);

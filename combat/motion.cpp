@@ -4,6 +4,8 @@
 
 #include "combat/combat_local.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 constexpr i16 COMMAND_WINDOW_TICKS = 30;
@@ -146,6 +148,28 @@ static i32 choose_completed_command(const Fighter *f)
     return 0;
 }
 
+// The computer's own rolls: with a full gauge, usually the super move; then, now and again,
+// the character's usual special. Returns -1 to go on with the completed commands.
+static i32 cpu_roll_special_move(int p)
+{
+    const Fighter *f = &fighters[p];
+    const Fighter *other = &fighters[1 - p];
+    const CpuOpponent *cpu = &cpu_opponents[p];
+    if (combat_character(f).cpu_spares_petrified && other->action == ACTION_PETRIFIED)
+        return SPECIAL_CODE_NONE;
+    if (rand() % 1000 + 100 * cpu->level > 500 && f->power > POWER_FULL) {
+        ai_dash_request = 0;
+        return code_by_facing(f, SPECIAL_CODE_SUPER_RIGHT, SPECIAL_CODE_SUPER_LEFT);
+    }
+    if (rand() % 1000 + 100 * cpu->level > 600) {
+        const f32 separation = std::fabs(f->pos_x - other->pos_x);
+        if (combat_character(f).cpu_long_special && cpu->reach >= separation)
+            return code_by_facing(f, SPECIAL_CODE_TOWARD_DOWN_TOWARD_RIGHT, SPECIAL_CODE_TOWARD_DOWN_TOWARD_LEFT);
+        return code_by_facing(f, SPECIAL_CODE_DOWN_TOWARD_RIGHT, SPECIAL_CODE_DOWN_TOWARD_LEFT);
+    }
+    return -1;
+}
+
 // Returns the special-move code for side p's HARD SWING (0 none): codes come in facing pairs,
 // +x / -x: 1/2 down-toward, 5/4 down-away, 18/17 away-down, 13/14 toward-down-toward, 7/6
 // toward-away-toward, 15/16 the super move. A computer side may also roll one.
@@ -155,6 +179,11 @@ i32 choose_special_move(int p)
     const Fighter *other = &fighters[1 - p];
     if (f->posture == POSTURE_AIR || f->action == ACTION_KO || other->action == ACTION_KO)
         return 0;
+    if (cpu_side_of_one_player_game() == p) {
+        const i32 code = cpu_roll_special_move(p);
+        if (code >= 0)
+            return code;
+    }
     return choose_completed_command(f);
 }
 

@@ -372,6 +372,10 @@ struct Fighter {
 // the round reset, the character loaders and the fight code.
 extern Fighter fighters[2];              // side one first
 extern Fighter select_fighter;           // places the figure on the select and biography screens
+// The fighters' skeleton blocks, allocated by the start-up loader; the control code writes
+// their action and attack bytes, the sequencers their keys.
+struct Skeleton;
+extern Skeleton *fighter_skeletons[2];
 
 // The index of the Hydra's head in play, heads_left - 1 kept within 0..3 whatever
 // heads_left holds.
