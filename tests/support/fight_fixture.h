@@ -24,6 +24,8 @@ protected:
     std::unique_ptr<Skeleton> skeletons[2] = {std::make_unique<Skeleton>(), std::make_unique<Skeleton>()};
 
     void SetUp() override { fight_start(CHARACTER_JASON, CHARACTER_JASON); }
+    // The blocks go with the fixture; later tests must not find them.
+    void TearDown() override { fighter_skeletons[0] = fighter_skeletons[1] = nullptr; }
 
     // Two fighters 30 apart on the floor of Athens, both human, as after a round reset.
     void fight_start(int first, int second)

@@ -140,3 +140,55 @@ TEST_F(MotionTest, FullHistoriesDropTheOldest)
 }
 
 }  // namespace
+
+namespace {
+
+class CpuSpecialTest : public MotionTest {
+protected:
+    void SetUp() override
+    {
+        MotionTest::SetUp();
+        game_mode = GAME_MODE_ARCADE_P1;   // side two is the computer
+        fighters[1].facing = 0;
+        srand(7);
+    }
+    int count(i32 code, int draws)
+    {
+        int hits = 0;
+        for (int i = 0; i < draws; i++)
+            hits += choose_special_move(1) == code;
+        return hits;
+    }
+};
+
+// At level 5 only a draw of 0 keeps a full gauge from becoming the super move.
+TEST_F(CpuSpecialTest, FullGaugeMostlyBecomesTheSuper)
+{
+    cpu_opponents[1].level = 5;
+    fighters[1].power = 1.0f;
+    ai_dash_request = 1;
+    EXPECT_GE(count(SPECIAL_CODE_SUPER_LEFT, 200), 195);
+    EXPECT_EQ(ai_dash_request, 0);
+    EXPECT_EQ(choose_special_move(0), SPECIAL_CODE_NONE) << "side one is the human";
+}
+
+// Without the gauge, a second draw gives the usual special: toward-down-toward for the
+// characters that reach with it, down-toward for the rest.
+TEST_F(CpuSpecialTest, RolledSpecialsByCharacterAndReach)
+{
+    cpu_opponents[1].level = 4;
+    cpu_opponents[1].reach = 20.0f;
+    fighters[1].character = CHARACTER_PERSEUS;
+    fighters[0].pos_x = 0.0f;   // 15 apart: in reach
+    const int near = count(SPECIAL_CODE_TOWARD_DOWN_TOWARD_LEFT, 300);
+    EXPECT_GT(near, 150);
+    EXPECT_EQ(count(SPECIAL_CODE_DOWN_TOWARD_LEFT, 300), 0);
+    fighters[0].pos_x = -30.0f;   // out of reach
+    EXPECT_EQ(count(SPECIAL_CODE_TOWARD_DOWN_TOWARD_LEFT, 300), 0);
+    EXPECT_GT(count(SPECIAL_CODE_DOWN_TOWARD_LEFT, 300), 150);
+    fighters[1].character = CHARACTER_MEDUSA;
+    fighters[0].action = ACTION_PETRIFIED;
+    EXPECT_EQ(count(SPECIAL_CODE_NONE, 100), 100) << "no special against a stone opponent";
+}
+
+}  // namespace
