@@ -6,6 +6,9 @@
 // path, a failed start-up included.
 int main(int argc, char **argv)
 {
+    // From the first moment; the game library replaces these handlers and allegro_start sets
+    // them again.
+    quit_signals_install();
     // Cleared before the settings are read, so a stored BLOOD option holds unless "-blood" is given.
     blood = 0;
     nomask = 0;

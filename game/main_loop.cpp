@@ -151,7 +151,8 @@ void main_loop_run()
     }
 }
 
-// The window goes last but one: a full-screen desktop gets its mode back before the box.
+// The data-error box comes after the window has gone, so a full-screen desktop has its own
+// mode back when the player reads it.
 static void window_close()
 {
     gl_window_kill();

@@ -21,7 +21,7 @@ int desktop_gamma_save();
 void desktop_gamma_apply(const u16 ramp[GAMMA_RAMP_SIZE]);
 // Puts back the saved ramp, if one was saved.
 void desktop_gamma_restore();
-// Closes our X connection; the next call opens it again.
+// Closes our X connection, once the ramp is back; gamma calls after it do nothing.
 void desktop_close();
 
 // ---- program file and quit signals (process.cpp) -------------------------------------------
