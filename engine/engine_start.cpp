@@ -225,8 +225,9 @@ int engine_start()
         return 0;
     desktop_gamma_saved = desktop_gamma_save();
     if (!allegro_start()) {
-        log_printf("\n -Couldn't start Allegro: %s", allegro_error);
-        fprintf(stderr, "Tavrosk: couldn't start Allegro: %s\n", allegro_error);
+        message_box("Tavrosk", "Couldn't start Allegro! (No X display?)");
+        if (allegro_error[0])
+            log_printf("\n    -%s", allegro_error);
         return 0;
     }
     int launcher = launcher_dialog();

@@ -193,6 +193,16 @@ Bytes game_settings(const GameRun *run)
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult game_start_playing(GameRun *run, const std::vector<std::string> &args)
+{
+    ::testing::AssertionResult step = game_start(run, args);
+    if (step)
+        step = game_keys(run, {"Return"});   // "Start Game" holds the launcher's focus
+    if (step)
+        step = game_wait_log(run, "\n -QORN successfully initialized!");
+    return step;
+}
+
 // Whether the game still runs; notes its exit status when it has ended.
 static bool game_running(GameRun *run)
 {

@@ -4,9 +4,7 @@
 //
 //     GameRun run;
 //     ASSERT_TRUE(game_prepare(&run, "fight"));
-//     ASSERT_TRUE(game_start(&run));
-//     ASSERT_TRUE(game_keys(&run, {"Return"}));                // "Start Game" on the launcher
-//     ASSERT_TRUE(game_wait_log(&run, "\n -QORN successfully initialized!"));
+//     ASSERT_TRUE(game_start_playing(&run));                   // past the launcher, window up
 //     ASSERT_TRUE(game_keys(&run, {"Return", "Down", "z"}));
 //     ASSERT_TRUE(game_stop(&run));                            // SIGTERM: the ordered shutdown
 //     EXPECT_EQ(game_settings(&run).size(), 169u);
@@ -49,6 +47,9 @@ Bytes game_settings(const GameRun *run);                                  // dat
 
 // Starts the game with these arguments; stdout and stderr go to files of the run.
 ::testing::AssertionResult game_start(GameRun *run, const std::vector<std::string> &args = {});
+// game_start, then "Start Game" on the launcher, then waits until the start-up loader is done:
+// the game window is up and its main loop about to run.
+::testing::AssertionResult game_start_playing(GameRun *run, const std::vector<std::string> &args = {});
 // Waits for a visible window titled "Tavrosk" (launcher or game window) and gives it the
 // keyboard focus: Xvfb has no window manager to do it.
 ::testing::AssertionResult game_focus(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);

@@ -139,9 +139,7 @@ TEST(Startup, SwitchesChangeTheSavedProgress)
     GameRun run;
     ASSERT_TRUE(game_prepare(&run, "switches"));
     ASSERT_TRUE(game_settings_patch(&run, SETTINGS_PROFILES + 1, 2));   // one biography bought
-    ASSERT_TRUE(game_start(&run, {"-midastouch", "-ulock_profiles", "-blood", "-Blood"}));
-    ASSERT_TRUE(game_keys(&run, {"Return"}));
-    ASSERT_TRUE(game_wait_log(&run, "\n -QORN successfully initialized!"));
+    ASSERT_TRUE(game_start_playing(&run, {"-midastouch", "-ulock_profiles", "-blood", "-Blood"}));
     ASSERT_TRUE(game_stop(&run));
     Bytes settings = game_settings(&run);
     ASSERT_EQ(settings.size(), 169u);
