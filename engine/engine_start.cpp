@@ -25,7 +25,6 @@ u8 has_swap_control;
 i32 saved_swap_interval;
 u8 sound_available;
 u8 joystick_available;
-f32 pointer_x, pointer_y;
 
 // Only what was read at start is written back at shutdown: a start-up that stopped early must
 // not leave the desktop with a zero gamma ramp or a made-up swap interval.
@@ -175,7 +174,6 @@ static void window_first_show()
     glClear(GL_COLOR_BUFFER_BIT);
     glFlush();
     gl_window_swap();
-    pointer_x = pointer_y = 0.0f;
     gamma_set(brightness);
     log_printf("\n    -Mode successfully set!");
     log_printf("\n    -%s %s %s", gl_text(GL_VENDOR), gl_text(GL_RENDERER), gl_text(GL_VERSION));

@@ -1,5 +1,5 @@
-// Stand-ins for the logic tick, the frame drawer and the screenshot writer, so the program
-// runs before the game-state machine and the drawing code exist; their own files replace this.
+// Stand-ins for the frame drawer and the screenshot writer, so the program runs before the
+// drawing code exists; their own files replace this one.
 #include "game/game.h"
 
 #include "engine/engine.h"
@@ -7,12 +7,9 @@
 
 #include <GL/gl.h>
 
-void game_tick()
-{
-}
-
 void draw_frame()
 {
+    frame_step();   // right before drawing, as the real drawer does
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glFlush();
     gl_window_swap();

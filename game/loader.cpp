@@ -1,6 +1,7 @@
 #include "game/game.h"
 
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 
 int load_game_data()
 {
@@ -17,6 +18,13 @@ int load_game_data()
     }
     log_printf("\n -QORN successfully initialized!");
     log_printf("\n");
+    title_menu_enter();
+    // The loader still reports success; the main loop then never runs. load_error makes the
+    // shutdown say why instead of ending silently.
+    if (music_play("musica/titulo.ogg") != 0) {
+        load_error = 255;
+        quit_request = 1;
+    }
     return 1;
 }
 

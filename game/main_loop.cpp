@@ -8,10 +8,7 @@
 #include <cstring>
 #include <iterator>
 
-u8 quit_request;
-u8 load_error;
 u8 nomask;
-f32 mouse_move_x, mouse_move_y;
 
 // Mouse motion is scaled to the 640 x 480 screen the menus were laid out for.
 constexpr float MOUSE_SCALE_WIDTH = 640.0f;

@@ -83,14 +83,15 @@ static int wait_for(pid_t pid, double seconds, int *code)
     }
 }
 
-// Runs a tool to its end; a tool that hangs is killed. Returns its exit code.
-static int run_tool(const std::vector<std::string> &args)
+// Runs a tool to its end; a tool still running after its own time plus TOOL_TIMEOUT_SECONDS
+// is killed. Returns its exit code.
+static int run_tool(const std::vector<std::string> &args, double own_seconds = 0.0)
 {
     pid_t pid = spawn(args, "", "", "");
     if (pid < 0)
         return -1;
     int code = -1;
-    if (!wait_for(pid, TOOL_TIMEOUT_SECONDS, &code)) {
+    if (!wait_for(pid, own_seconds + TOOL_TIMEOUT_SECONDS, &code)) {
         kill(pid, SIGKILL);
         wait_for(pid, TOOL_TIMEOUT_SECONDS, &code);
         return -1;
@@ -238,15 +239,27 @@ static ::testing::AssertionResult xdotool_retry(GameRun *run, const std::vector<
                          seconds, "visible Tavrosk window");
 }
 
-::testing::AssertionResult game_keys(GameRun *run, const std::vector<std::string> &keys, int delay_ms)
+static std::string seconds_text(int ms)
+{
+    char text[32];
+    snprintf(text, sizeof text, "%.3f", ms / 1000.0);
+    return text;
+}
+
+::testing::AssertionResult game_keys(GameRun *run, const std::vector<std::string> &keys, int hold_ms, int gap_ms)
 {
     ::testing::AssertionResult focused = game_focus(run);
     if (!focused)
         return focused;
-    std::vector<std::string> command = {"xdotool", "key", "--delay", std::to_string(delay_ms)};
-    command.insert(command.end(), keys.begin(), keys.end());
-    if (run_tool(command) != 0)
-        return ::testing::AssertionFailure() << "xdotool key failed";
+    // One xdotool call: down, hold, up, gap for each key.
+    std::vector<std::string> command = {"xdotool"};
+    for (const std::string &key : keys) {
+        std::vector<std::string> press = {"keydown", key, "sleep", seconds_text(hold_ms),
+                                          "keyup",   key, "sleep", seconds_text(gap_ms)};
+        command.insert(command.end(), press.begin(), press.end());
+    }
+    if (run_tool(command, keys.size() * (hold_ms + gap_ms) / 1000.0) != 0)
+        return ::testing::AssertionFailure() << "xdotool could not press the keys";
     return ::testing::AssertionSuccess();
 }
 

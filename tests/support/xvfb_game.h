@@ -53,10 +53,11 @@ Bytes game_settings(const GameRun *run);                                  // dat
 // Waits for a visible window titled "Tavrosk" (launcher or game window) and gives it the
 // keyboard focus: Xvfb has no window manager to do it.
 ::testing::AssertionResult game_focus(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
-// Focuses the window, then presses and releases each key in turn (xdotool key names:
-// "Return", "Escape", "Tab", "Down", "F1", "z", "ctrl+c"...).
-::testing::AssertionResult game_keys(GameRun *run, const std::vector<std::string> &keys,
-                                     int delay_ms = 60);
+// Focuses the window, then presses each key in turn (xdotool key names: "Return", "Escape",
+// "Tab", "Down", "F1", "z"...), holding it for hold_ms: the game reads the keys once per
+// 1/60 s tick, so a press shorter than a tick can fall between two reads.
+::testing::AssertionResult game_keys(GameRun *run, const std::vector<std::string> &keys, int hold_ms = 80,
+                                     int gap_ms = 60);
 // Holds a key down for a while (a fighter walking), then lets it go.
 ::testing::AssertionResult game_key_hold(GameRun *run, const std::string &key, int hold_ms);
 // Waits until data/initlog.txt contains text.

@@ -148,3 +148,17 @@ TEST(Startup, SwitchesChangeTheSavedProgress)
         EXPECT_EQ(settings[SETTINGS_PROFILES + i], i == 1 ? 2 : 1) << "biography byte " << i;
     EXPECT_EQ(settings[SETTINGS_BLOOD], 255);
 }
+
+// The whole loop with the real logic tick: keys reach the title menu, its EXIT item leads to
+// the exit screen, and ESC there ends the main loop through the ordered shutdown.
+TEST(Startup, EscOnTheExitScreenQuitsThroughTheOrderedShutdown)
+{
+    GameRun run;
+    ASSERT_TRUE(game_prepare(&run, "exit-screen"));
+    ASSERT_TRUE(game_start_playing(&run));
+    ASSERT_TRUE(game_keys(&run, {"Down", "Down", "Return"}));   // START, OPTIONS, EXIT
+    ASSERT_TRUE(game_keys(&run, {"Escape"}));
+    ASSERT_TRUE(game_wait_exit(&run));
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_TRUE(texts_in_order(game_read_text(&run, "data/initlog.txt"), shutdown_lines));
+}
