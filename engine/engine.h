@@ -285,3 +285,76 @@ void music_stop();
 void music_set_voice_volume(int volume);
 // At exit, once the game library was started: the music, the Ogg layer and the timers.
 void sound_shutdown();
+
+// ---- engine start-up and shutdown (engine_start.cpp) ----------------------------------------
+// Program lifetime: set by engine_start, freed or restored by engine_shutdown.
+extern u32 allegro_started;               // 1 once the game library runs; the shutdown stops it then
+extern u8 *glow_read_buffer;              // 64 x 64 RGB read-back of the glow pass (12,288 bytes)
+extern u8 *glow_blur_buffer;              // 64 x 64 RGB blurred copy (12,288 bytes)
+// What the GL driver offers, probed once the window is up.
+extern i32 gl_max_texture_size;           // GL_MAX_TEXTURE_SIZE, pixels
+extern u8 has_multitexture;               // 255: GL_ARB_multitexture and both entry points below
+extern i32 texture_units;                 // GL_MAX_TEXTURE_UNITS_ARB (read only with multitexture)
+extern void (*gl_active_texture)(u32 unit);                      // glActiveTextureARB
+extern void (*gl_multi_tex_coord2f)(u32 unit, f32 s, f32 t);     // glMultiTexCoord2fARB
+extern u8 has_tex_env_add;                // 255: GL_ARB_ or GL_EXT_texture_env_add
+extern u8 tex_env_combine;                // 0 none, 1 GL_EXT_texture_env_combine, 2 GL_ARB_texture_env_combine
+extern u8 has_lod_bias;                   // 255: GL_EXT_texture_lod_bias
+extern u8 has_swap_control;               // 255: GLX_EXT_ or GLX_MESA_swap_control
+extern i32 saved_swap_interval;           // the interval found at start, put back at shutdown
+extern u8 sound_available;                // 255: digital sound started
+extern u8 joystick_available;             // 255: at least one joystick found
+
+constexpr size_t GLOW_BUFFER_SIZE = 64 * 64 * 3;
+
+// Brings the engine up in its fixed order (settings, buffers, gamma, game library, launcher,
+// log, window, GL probing, timers, sound, joysticks); returns 1, or 0 after its report.
+int engine_start();
+// Puts back the swap interval and the desktop gamma, frees the engine's buffers and writes
+// data/qx.cfg; safe after a start-up that stopped anywhere.
+void engine_shutdown();
+// Starts the game library with its timer, keyboard and mouse; returns 1, or 0 when it cannot
+// start (no display).
+int allegro_start();
+// 1 when name is a whole word of the blank-separated list; an empty name, a name with a blank
+// or a null list never matches.
+int extension_in_list(const char *name, const char *list);
+int gl_has_extension(const char *name);
+// Fetches the multitexture entry points; returns 1 when both exist.
+int gl_multitexture_init();
+// A message box titled title; where none can be shown the text goes to the log as well.
+void message_box(const char *title, const char *text);
+
+// ---- game window, video mode, GL state and gamma (video.cpp) -------------------------------
+// Program lifetime: set by the launcher and the video mode.
+extern u16 screen_width, screen_height;   // the window's size in pixels
+extern i32 window_active;                 // -1 once the window is up; ticks and frames wait for it
+extern u32 glow_texture;                  // the glow pass's 64 x 64 RGB8 texture
+
+// Opens the game window in the configured mode ("ERROR: Can't set ..." box on failure);
+// returns 0 on success, 1 on failure.
+int video_mode_set();
+// The engine's fixed GL state, set once after the window opens.
+void gl_init_state();
+// Applies gamma (the brightness option, 1.0 neutral) to the desktop; a gamma that is not
+// finite or not positive is ignored.
+void gamma_set(f32 gamma);
+// The ramp of gamma_set: entry i = (i / 255) ^ (1 / gamma) x 65535, truncated; 256 entries.
+void gamma_ramp_build(f32 gamma, u16 *ramp);
+
+// ---- launcher (launcher.cpp) ---------------------------------------------------------------
+// Shows the launcher and the video set-up, then copies their choices into the settings and
+// sets the screen size. Returns a LauncherResult: 0 start, 1 closed (the program ends),
+// 2 no window for the dialogs.
+int launcher_dialog();
+// The dialogs' list indices (VIDEO_LIST_COUNT of them, platform.h) from the settings: a depth
+// other than 32 shows as 16 bit, an index outside its list shows clamped.
+void launcher_selection_from_settings(u8 *selection);
+// Back into the settings: depth 16 or 32, the other five as chosen, and the screen size.
+void launcher_selection_to_settings(const u8 *selection);
+// screen_width x screen_height from resolution_index (640 x 480 for an unknown index).
+void screen_size_from_resolution();
+
+// ---- screenshots (screenshot.cpp) ----------------------------------------------------------
+// Saves the frame as the first free scr%05d.jpg beside the program.
+void screenshot_save();
