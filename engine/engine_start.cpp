@@ -86,6 +86,7 @@ int allegro_start()
     install_mouse();
     // After the library: it sets handlers of its own for these signals.
     quit_signals_install();
+    alogg_init();
     allegro_started = 1;
     return 1;
 }
