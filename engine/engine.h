@@ -16,6 +16,90 @@ void archive_close(ArchiveHandle archive);
 // fails its CRC or cannot be allocated.
 int archive_read_entry(ArchiveHandle archive, const char *name, u8 **data, u32 *size);
 
+// ---- paths and log (log.cpp) -----------------------------------------------------------
+// Program lifetime: set by main before anything reads a file.
+constexpr size_t BASE_DIR_SIZE = 4096;
+extern char base_dir[BASE_DIR_SIZE];         // the program's own directory, ending in "/"
+
+// base_dir + relative into out; returns 1, or 0 (out empty) when it does not fit.
+int base_path(char *out, size_t size, const char *relative);
+// Appends one formatted line (cut at 255 characters) to data/initlog.txt, opening and
+// closing the file for every call. A null format or a file that cannot be opened writes nothing.
+void log_printf(const char *format, ...) __attribute__((format(printf, 1, 2)));
+// The closing lines of the log, written last of all at shutdown.
+void log_close();
+
+// ---- timers (timers.cpp) ---------------------------------------------------------------
+#include <atomic>
+
+// Timer periods in the game library's 1,193,181 Hz clock units.
+constexpr int LOGIC_TICK_60HZ = 19886;
+constexpr int LOGIC_TICK_30HZ = 39772;   // the knock-out slow motion
+
+// Written by the timer callbacks on the library's timer thread, read by the main loop.
+extern std::atomic<int> logic_ticks_pending;   // logic ticks owed to the main loop
+extern std::atomic<int> seconds_counter;       // whole seconds, back to 0 past 1000
+// The period the logic tick was last asked to run at (also while no timer runs, as in tests).
+extern int logic_tick_units;
+
+// Installs the seconds timer and the 60 Hz logic tick; returns 1, or 0 on failure.
+int timers_install();
+void timers_remove();
+void timer_logic_tick();
+void timer_second_tick();
+// The one place that changes the logic tick's rate.
+void timer_logic_rate_set(int units);
+
+// ---- settings and progress (config.cpp) ------------------------------------------------
+// Program lifetime: read from data/qx.cfg at start-up, written back at shutdown.
+// Video (launcher)
+extern u8 resolution_index;       // 0 640x480, 1 800x600, 2 1024x768, 3 1280x960, 4 1600x1200
+extern u8 colour_depth;           // 16 or 32 bits
+extern u8 texture_detail;         // 0 Normal, 1 High
+extern u8 texture_sharpness;      // 0 Normal, 1 Sharper
+extern u8 texture_colour_depth;   // 0 16 bit, 1 32 bit
+extern u8 screen_mode;            // 0 full screen, 1 windowed
+extern u8 vsync_option;           // the VSYNC option: swap interval 0 or 1 (Allegro owns the name vsync)
+extern u8 glow_effect;            // 0 or 1
+extern f32 brightness;            // gamma, 1.0 neutral, 0.5..2.5
+extern u8 shadow_quality;         // 0 blob shadows, 1 projected shadows
+// Audio and game options
+extern u32 effects_volume;        // 0..64
+extern u32 music_volume;          // 0..128
+extern u32 rounds_to_win;         // 1..3
+extern u32 round_time_option;     // 0 80 s, 1 70 s, 2 60 s
+extern i8 difficulty;             // 1 Easiest, 2 Easy, 4 Normal, 5 Hard
+// Controls, per player (0 side one, 1 side two). Key bindings hold scancodes in the older
+// numbering of the game library (modifiers 103..114); the input code translates.
+extern u8 input_device[2];        // 0 keyboard, 1 joystick
+extern i32 bind_key_up[2], bind_key_down[2], bind_key_left[2], bind_key_right[2];
+extern i32 bind_key_hard_swing[2], bind_key_low_swing[2], bind_key_kick[2], bind_key_start[2];
+extern i32 bind_joy_index[2];     // joystick number, negative: none
+extern i32 bind_joy_stick[2];     // stick of that joystick
+extern i32 bind_joy_hard_swing[2], bind_joy_low_swing[2], bind_joy_kick[2], bind_joy_start[2];  // -1 none
+// Progress
+extern u8 gallery_bought;         // 0/1
+extern u8 profiles_unlocked;      // 0/1
+extern u32 credits;
+extern u8 unlocked_medusa, unlocked_ares, unlocked_sphinx, unlocked_hydra, unlocked_atropos;  // 0/1
+// Biography state per character: 0 not offered, 1 offered, 2 bought.
+extern u8 profile_jason, profile_odysseus, profile_atalanta, profile_perseus, profile_hippolyte,
+    profile_polyphemus, profile_minotaur, profile_medusa, profile_sphinx, profile_hydra,
+    profile_ares, profile_atropos;
+extern u8 blood;                  // 0 off, 255 on
+
+constexpr size_t CONFIG_FILE_SIZE = 169;
+
+// Reads the settings; returns 1 when the file existed. A missing file gets the defaults and
+// is written at once (returns 0); an unreadable one gets the defaults for this run and is
+// then never overwritten.
+int config_load(const char *path);
+// Writes the settings through a temporary file renamed over path; returns 1, or 0 (old file
+// kept, one log line).
+int config_save(const char *path);
+// The missing-file values (bindings, devices and blood are left alone).
+void config_set_defaults();
+
 // ---- pictures and textures (picture.cpp, texture.cpp) -----------------------------
 // A decoded picture: width x height pixels of R, G, B, A bytes, rows packed, top row first.
 // Decoding needs no GL context, so tests and the fuzzer call the decoders directly.

@@ -1,0 +1,247 @@
+#include "engine/engine.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+u8 resolution_index, colour_depth, texture_detail, texture_sharpness, texture_colour_depth;
+u8 screen_mode, vsync_option, glow_effect;
+f32 brightness;
+u8 shadow_quality;
+u32 effects_volume, music_volume, rounds_to_win, round_time_option;
+i8 difficulty;
+u8 input_device[2];
+i32 bind_key_up[2], bind_key_down[2], bind_key_left[2], bind_key_right[2];
+i32 bind_key_hard_swing[2], bind_key_low_swing[2], bind_key_kick[2], bind_key_start[2];
+i32 bind_joy_index[2], bind_joy_stick[2];
+i32 bind_joy_hard_swing[2], bind_joy_low_swing[2], bind_joy_kick[2], bind_joy_start[2];
+u8 gallery_bought, profiles_unlocked;
+u32 credits;
+u8 unlocked_medusa, unlocked_ares, unlocked_sphinx, unlocked_hydra, unlocked_atropos;
+u8 profile_jason, profile_odysseus, profile_atalanta, profile_perseus, profile_hippolyte,
+    profile_polyphemus, profile_minotaur, profile_medusa, profile_sphinx, profile_hydra,
+    profile_ares, profile_atropos;
+u8 blood;
+
+// Set when the file exists but cannot be read: this run keeps the defaults and must not
+// replace the player's file with them.
+static char config_blocked_path[BASE_DIR_SIZE + 64];
+
+// One field of the file: the memory image of one global, or of two i32 globals stored
+// together (the joystick and its stick).
+struct ConfigField {
+    void *first;
+    void *second;   // 0, or the second half of an 8-byte field
+    u8 width;       // bytes in the file
+};
+
+constexpr int CONFIG_FIELD_COUNT = 65;
+
+// The fields in file order; every offset follows from the widths before it.
+static const ConfigField config_fields[] = {
+    {&resolution_index, nullptr, 1},
+    {&colour_depth, nullptr, 1},
+    {&texture_detail, nullptr, 1},
+    {&texture_sharpness, nullptr, 1},
+    {&texture_colour_depth, nullptr, 1},
+    {&screen_mode, nullptr, 1},
+    {&vsync_option, nullptr, 1},
+    {&glow_effect, nullptr, 1},
+    {&brightness, nullptr, 4},
+    {&shadow_quality, nullptr, 1},
+    {&effects_volume, nullptr, 4},
+    {&music_volume, nullptr, 4},
+    {&rounds_to_win, nullptr, 4},
+    {&round_time_option, nullptr, 4},
+    {&difficulty, nullptr, 1},
+    // player 1 (offset 30)
+    {&input_device[0], nullptr, 1},
+    {&bind_key_up[0], nullptr, 4},
+    {&bind_key_down[0], nullptr, 4},
+    {&bind_key_left[0], nullptr, 4},
+    {&bind_key_right[0], nullptr, 4},
+    {&bind_key_hard_swing[0], nullptr, 4},
+    {&bind_key_low_swing[0], nullptr, 4},
+    {&bind_key_kick[0], nullptr, 4},
+    {&bind_key_start[0], nullptr, 4},
+    {&bind_joy_index[0], &bind_joy_stick[0], 8},
+    {&bind_joy_hard_swing[0], nullptr, 4},
+    {&bind_joy_low_swing[0], nullptr, 4},
+    {&bind_joy_kick[0], nullptr, 4},
+    {&bind_joy_start[0], nullptr, 4},
+    // player 2 (offset 87)
+    {&input_device[1], nullptr, 1},
+    {&bind_key_up[1], nullptr, 4},
+    {&bind_key_down[1], nullptr, 4},
+    {&bind_key_left[1], nullptr, 4},
+    {&bind_key_right[1], nullptr, 4},
+    {&bind_key_hard_swing[1], nullptr, 4},
+    {&bind_key_low_swing[1], nullptr, 4},
+    {&bind_key_kick[1], nullptr, 4},
+    {&bind_key_start[1], nullptr, 4},
+    {&bind_joy_index[1], &bind_joy_stick[1], 8},
+    {&bind_joy_hard_swing[1], nullptr, 4},
+    {&bind_joy_low_swing[1], nullptr, 4},
+    {&bind_joy_kick[1], nullptr, 4},
+    {&bind_joy_start[1], nullptr, 4},
+    // progress (offset 144)
+    {&gallery_bought, nullptr, 1},
+    {&profiles_unlocked, nullptr, 1},
+    {&credits, nullptr, 4},
+    {&unlocked_medusa, nullptr, 1},
+    {&unlocked_ares, nullptr, 1},
+    {&unlocked_sphinx, nullptr, 1},
+    {&unlocked_hydra, nullptr, 1},
+    // KEEP: the same byte twice; files in the wild hold it at both offsets.
+    {&unlocked_ares, nullptr, 1},
+    {&unlocked_atropos, nullptr, 1},
+    {&profile_perseus, nullptr, 1},
+    {&profile_jason, nullptr, 1},
+    {&profile_odysseus, nullptr, 1},
+    {&profile_atalanta, nullptr, 1},
+    {&profile_polyphemus, nullptr, 1},
+    {&profile_hippolyte, nullptr, 1},
+    {&profile_minotaur, nullptr, 1},
+    {&profile_medusa, nullptr, 1},
+    {&profile_hydra, nullptr, 1},
+    {&profile_sphinx, nullptr, 1},
+    {&profile_ares, nullptr, 1},
+    {&profile_atropos, nullptr, 1},
+    {&blood, nullptr, 1},
+};
+static_assert(sizeof config_fields / sizeof config_fields[0] == CONFIG_FIELD_COUNT, "65 fields");
+
+// Little-endian assembly, whatever the host's byte order.
+static void config_field_decode(const ConfigField &field, const u8 *bytes)
+{
+    if (field.second) {
+        i32 first = static_cast<i32>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<u32>(bytes[3]) << 24);
+        i32 second = static_cast<i32>(bytes[4] | bytes[5] << 8 | bytes[6] << 16 | static_cast<u32>(bytes[7]) << 24);
+        memcpy(field.first, &first, 4);
+        memcpy(field.second, &second, 4);
+        return;
+    }
+    if (field.width == 1) {
+        memcpy(field.first, bytes, 1);
+        return;
+    }
+    u32 value = bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<u32>(bytes[3]) << 24;
+    memcpy(field.first, &value, 4);
+}
+
+static void config_field_encode(const ConfigField &field, u8 *bytes)
+{
+    u32 values[2] = {0, 0};
+    memcpy(&values[0], field.first, field.width == 1 ? 1 : 4);
+    if (field.second)
+        memcpy(&values[1], field.second, 4);
+    for (int i = 0; i < field.width; i++)
+        bytes[i] = static_cast<u8>(values[i / 4] >> (8 * (i % 4)));
+}
+
+// The file as bytes; also what the data builder writes for a first run.
+static void config_encode(u8 out[CONFIG_FILE_SIZE])
+{
+    size_t offset = 0;
+    for (const ConfigField &field : config_fields) {
+        config_field_encode(field, out + offset);
+        offset += field.width;
+    }
+}
+
+// Reads the whole fields that the bytes hold; a field cut by the end stays as it was.
+static void config_decode(const u8 *bytes, size_t size)
+{
+    size_t offset = 0;
+    for (const ConfigField &field : config_fields) {
+        if (offset + field.width > size)
+            break;
+        config_field_decode(field, bytes + offset);
+        offset += field.width;
+    }
+}
+
+void config_set_defaults()
+{
+    resolution_index = 0;
+    colour_depth = 16;
+    texture_detail = texture_sharpness = texture_colour_depth = 0;
+    screen_mode = vsync_option = glow_effect = 0;
+    brightness = 1.0f;
+    shadow_quality = 0;
+    effects_volume = music_volume = 64;
+    rounds_to_win = 2;
+    round_time_option = 0;
+    difficulty = 2;
+    gallery_bought = profiles_unlocked = 0;
+    credits = 0;
+    unlocked_medusa = unlocked_ares = unlocked_sphinx = unlocked_hydra = unlocked_atropos = 0;
+    profile_jason = profile_odysseus = profile_atalanta = profile_perseus = profile_hippolyte = 0;
+    profile_polyphemus = profile_minotaur = profile_medusa = profile_sphinx = profile_hydra = 0;
+    profile_ares = profile_atropos = 0;
+}
+
+// Values no setting can hold would break the gamma ramp or the window set-up.
+static void config_sanitise()
+{
+    if (!std::isfinite(brightness) || brightness < 0.5f || brightness > 2.5f)
+        brightness = 1.0f;
+    if (colour_depth != 32)
+        colour_depth = 16;
+}
+
+int config_load(const char *path)
+{
+    FILE *file = fopen(path, "rb");
+    if (!file) {
+        config_set_defaults();
+        if (errno == ENOENT) {
+            config_save(path);
+        } else {
+            snprintf(config_blocked_path, sizeof config_blocked_path, "%s", path);
+            log_printf("\n -Couldn't read %s, using the default settings", path);
+        }
+        return 0;
+    }
+    u8 bytes[CONFIG_FILE_SIZE];
+    size_t got = fread(bytes, 1, sizeof bytes, file);
+    bool failed = ferror(file);
+    fclose(file);
+    if (failed) {
+        config_set_defaults();
+        snprintf(config_blocked_path, sizeof config_blocked_path, "%s", path);
+        log_printf("\n -Couldn't read %s, using the default settings", path);
+        return 0;
+    }
+    config_decode(bytes, got);
+    config_sanitise();
+    config_blocked_path[0] = '\0';
+    return 1;
+}
+
+int config_save(const char *path)
+{
+    if (strcmp(path, config_blocked_path) == 0)
+        return 0;
+    u8 bytes[CONFIG_FILE_SIZE];
+    config_encode(bytes);
+    char temp_path[BASE_DIR_SIZE + 64];
+    int n = snprintf(temp_path, sizeof temp_path, "%s.tmp", path);
+    if (n < 0 || static_cast<size_t>(n) >= sizeof temp_path)
+        return 0;
+    FILE *file = fopen(temp_path, "wb");
+    if (!file) {
+        log_printf("\n -Couldn't write %s", path);
+        return 0;
+    }
+    bool ok = fwrite(bytes, 1, sizeof bytes, file) == sizeof bytes;
+    ok = (fclose(file) == 0) && ok;
+    // The old file is replaced only by a complete new one.
+    if (!ok || rename(temp_path, path) != 0) {
+        remove(temp_path);
+        log_printf("\n -Couldn't write %s", path);
+        return 0;
+    }
+    return 1;
+}

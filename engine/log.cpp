@@ -1,0 +1,57 @@
+#include "engine/engine.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <ctime>
+
+char base_dir[BASE_DIR_SIZE];
+
+constexpr size_t LOG_LINE_SIZE = 256;
+
+int base_path(char *out, size_t size, const char *relative)
+{
+    int n = snprintf(out, size, "%s%s", base_dir, relative);
+    if (n < 0 || static_cast<size_t>(n) >= size) {
+        if (size > 0)
+            out[0] = '\0';
+        return 0;
+    }
+    return 1;
+}
+
+static FILE *log_open_append()
+{
+    char path[BASE_DIR_SIZE + 32];
+    if (!base_path(path, sizeof path, "data/initlog.txt"))
+        return nullptr;
+    return fopen(path, "at");
+}
+
+void log_printf(const char *format, ...)
+{
+    if (!format)
+        return;
+    char line[LOG_LINE_SIZE];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(line, sizeof line, format, args);  // cut, never overflow
+    va_end(args);
+    FILE *file = log_open_append();
+    if (!file)
+        return;
+    fputs(line, file);
+    fclose(file);
+}
+
+void log_close()
+{
+    FILE *file = log_open_append();
+    if (!file)
+        return;
+    time_t now = time(nullptr);
+    struct tm local;
+    localtime_r(&now, &local);
+    fprintf(file, "\n\n -Closing system\n -QORN successfully closed!\n -Log ended at %02d:%02d %02d-%02d-%d\n",
+            local.tm_hour, local.tm_min, local.tm_mon + 1, local.tm_mday, local.tm_year + 1900);
+    fclose(file);
+}

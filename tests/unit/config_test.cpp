@@ -1,0 +1,151 @@
+#include "engine/engine.h"
+#include "support/test_paths.h"
+#include "tools/writers/writers.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+static Bytes read_file(const std::string &path)
+{
+    Bytes bytes;
+    FILE *file = fopen(path.c_str(), "rb");
+    if (!file)
+        return bytes;
+    int c;
+    while ((c = fgetc(file)) != EOF)
+        bytes.push_back(static_cast<u8>(c));
+    fclose(file);
+    return bytes;
+}
+
+static u32 le32(const Bytes &b, size_t at)
+{
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<u32>(b[at + 3]) << 24;
+}
+
+class ConfigFileTest : public ::testing::Test {
+protected:
+    std::string dir = test_scratch_dir("config");
+    std::string path = dir + "/qx.cfg";
+    void SetUp() override
+    {
+        snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+        mkdir((dir + "/data").c_str(), 0755);
+    }
+};
+
+TEST_F(ConfigFileTest, MissingFileGetsDefaultsAndIsWritten)
+{
+    bind_key_up[0] = 84;   // bindings are not part of the defaults
+    difficulty = 5;
+    EXPECT_EQ(config_load(path.c_str()), 0);
+    Bytes file = read_file(path);
+    ASSERT_EQ(file.size(), CONFIG_FILE_SIZE);
+    EXPECT_EQ(file[0], 0);    // 640 x 480
+    EXPECT_EQ(file[1], 16);
+    float gamma;
+    u32 bits = le32(file, 8);
+    memcpy(&gamma, &bits, 4);
+    EXPECT_EQ(gamma, 1.0f);
+    EXPECT_EQ(le32(file, 13), 64u);
+    EXPECT_EQ(le32(file, 17), 64u);
+    EXPECT_EQ(le32(file, 21), 2u);
+    EXPECT_EQ(le32(file, 25), 0u);
+    EXPECT_EQ(file[29], 2);
+    EXPECT_EQ(le32(file, 31), 84u);
+    for (size_t i = 144; i < 168; i++)
+        EXPECT_EQ(file[i], 0) << "progress byte " << i;
+}
+
+// Every field sits at its fixed offset, both players and the doubled byte included.
+TEST_F(ConfigFileTest, FieldsRoundTripAtTheirOffsets)
+{
+    config_set_defaults();
+    bind_key_start[1] = 75;
+    bind_joy_index[1] = -1;
+    bind_joy_stick[1] = 2;
+    bind_joy_start[1] = 9;
+    credits = 123456;
+    unlocked_ares = 1;
+    profile_perseus = 2;
+    profile_atropos = 1;
+    blood = 255;
+    ASSERT_EQ(config_save(path.c_str()), 1);
+    Bytes file = read_file(path);
+    ASSERT_EQ(file.size(), CONFIG_FILE_SIZE);
+    EXPECT_EQ(le32(file, 116), 75u);
+    EXPECT_EQ(static_cast<i32>(le32(file, 120)), -1);
+    EXPECT_EQ(le32(file, 124), 2u);
+    EXPECT_EQ(le32(file, 140), 9u);
+    EXPECT_EQ(le32(file, 146), 123456u);
+    EXPECT_EQ(file[151], 1);
+    EXPECT_EQ(file[154], 1);
+    EXPECT_EQ(file[156], 2);
+    EXPECT_EQ(file[167], 1);
+    EXPECT_EQ(file[168], 255);
+
+    credits = 0;
+    blood = 0;
+    bind_joy_index[1] = 0;
+    ASSERT_EQ(config_load(path.c_str()), 1);
+    EXPECT_EQ(credits, 123456u);
+    EXPECT_EQ(blood, 255);
+    EXPECT_EQ(bind_joy_index[1], -1);
+    EXPECT_EQ(bind_joy_stick[1], 2);
+}
+
+// The byte at 154 is read last, so it decides the shared global.
+TEST_F(ConfigFileTest, SecondAresByteWins)
+{
+    Bytes file(CONFIG_FILE_SIZE, 0);
+    file[1] = 16;
+    file[151] = 0;
+    file[154] = 1;
+    ASSERT_TRUE(file_write(path.c_str(), file));
+    config_load(path.c_str());
+    EXPECT_EQ(unlocked_ares, 1);
+}
+
+// A short file fills only the whole fields it holds; damaged values fall back.
+TEST_F(ConfigFileTest, ShortAndDamagedFiles)
+{
+    config_set_defaults();
+    bind_key_up[0] = 33;
+    credits = 77;
+    Bytes file(30, 0);
+    file[0] = 3;
+    file[1] = 24;                 // not a depth the game offers
+    put_u32(file, 0);             // keeps the vector at 34 bytes: field at 30 whole, 31 cut
+    const float nan = std::nanf("");
+    memcpy(&file[8], &nan, 4);
+    file[29] = 5;
+    ASSERT_TRUE(file_write(path.c_str(), file));
+    ASSERT_EQ(config_load(path.c_str()), 1);
+    EXPECT_EQ(resolution_index, 3);
+    EXPECT_EQ(colour_depth, 16);
+    EXPECT_EQ(brightness, 1.0f);
+    EXPECT_EQ(difficulty, 5);
+    EXPECT_EQ(bind_key_up[0], 33);   // offset 31 cut by the end of the file
+    EXPECT_EQ(credits, 77u);
+
+    const float bright = 9.0f;
+    memcpy(&file[8], &bright, 4);
+    ASSERT_TRUE(file_write(path.c_str(), file));
+    config_load(path.c_str());
+    EXPECT_EQ(brightness, 1.0f);
+}
+
+// A file that exists but cannot be read is never replaced by this run's defaults.
+TEST_F(ConfigFileTest, UnreadableFileIsNotOverwritten)
+{
+    mkdir(path.c_str(), 0755);   // a folder where the file should be
+    EXPECT_EQ(config_load(path.c_str()), 0);
+    EXPECT_EQ(rounds_to_win, 2u);
+    EXPECT_EQ(config_save(path.c_str()), 0);
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+}

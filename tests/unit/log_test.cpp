@@ -1,0 +1,63 @@
+#include "engine/engine.h"
+#include "support/test_paths.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+
+static std::string read_text(const std::string &path)
+{
+    std::string text;
+    FILE *file = fopen(path.c_str(), "rb");
+    if (!file)
+        return text;
+    int c;
+    while ((c = fgetc(file)) != EOF)
+        text += static_cast<char>(c);
+    fclose(file);
+    return text;
+}
+
+TEST(Log, AppendsLinesCutsLongOnesAndClosesWithTheEndLines)
+{
+    std::string dir = test_scratch_dir("log");
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    mkdir((dir + "/data").c_str(), 0755);
+    std::string path = dir + "/data/initlog.txt";
+
+    log_printf("\n -Trying to set %d x %d x %d...", 640, 480, 16);
+    log_printf(nullptr);
+    log_printf("%s", std::string(400, 'x').c_str());
+    std::string text = read_text(path);
+    EXPECT_EQ(text, "\n -Trying to set 640 x 480 x 16..." + std::string(255, 'x'));
+
+    log_close();
+    text = read_text(path);
+    EXPECT_NE(text.find("\n\n -Closing system\n -QORN successfully closed!\n -Log ended at "), std::string::npos);
+    EXPECT_EQ(text.back(), '\n');
+}
+
+TEST(Log, BasePathRefusesWhatDoesNotFit)
+{
+    snprintf(base_dir, sizeof base_dir, "/games/tavrosk/");
+    char path[32];
+    EXPECT_EQ(base_path(path, sizeof path, "data/qx.cfg"), 1);
+    EXPECT_STREQ(path, "/games/tavrosk/data/qx.cfg");
+    EXPECT_EQ(base_path(path, 16, "data/qx.cfg"), 0);
+    EXPECT_STREQ(path, "");
+}
+
+TEST(Timers, RateChangeIsRecordedWithoutRunningTimers)
+{
+    timer_logic_rate_set(LOGIC_TICK_30HZ);
+    EXPECT_EQ(logic_tick_units, LOGIC_TICK_30HZ);
+    timer_logic_rate_set(LOGIC_TICK_60HZ);
+    EXPECT_EQ(logic_tick_units, LOGIC_TICK_60HZ);
+    logic_ticks_pending = 0;
+    timer_logic_tick();
+    EXPECT_EQ(logic_ticks_pending, 1);
+    seconds_counter = 1000;
+    timer_second_tick();
+    EXPECT_EQ(seconds_counter, 0);
+}
