@@ -308,7 +308,8 @@ int jpeg_decode(const u8 *data, size_t size, Picture *picture)
     free(padded);
     if (!bitmap)
         return 0;
-    // Greyscale pictures come back with 8 bits and a palette; only colour ones are read.
+    // The library widens grey pictures to the 32-bit colour set above; were its colour
+    // conversion ever off, they would come back as palette indices, which are no colours.
     int ok = bitmap_color_depth(bitmap) > 8 && picture_alloc(picture, bitmap->w, bitmap->h);
     if (ok)
         picture_from_bitmap(picture, bitmap);
