@@ -100,6 +100,130 @@ int config_save(const char *path);
 // The missing-file values (bindings, devices and blood are left alone).
 void config_set_defaults();
 
+// ---- models (model.cpp) ----------------------------------------------------------
+// Program lifetime: read by the character and arena loaders the first time they need a
+// figure, kept in their caches and freed with model_free at shutdown.
+constexpr int MODEL_HIT_ZONES = 11;   // 0..6 body zones, 7..10 attack points
+constexpr u16 BONE_NONE = 255;        // a vertex bone at or above this is moved by no bone
+
+struct HitZone {
+    f32 x, y, z;   // world position, recomputed from Model::pos by hit detection every pass
+    f32 radius;    // world units, written by the character loader
+};
+
+// One triangle. Corners wind counter-clockwise seen from the front.
+struct Polygon {
+    u8 surface_kind;      // 0 plain, 1 sphere-mapped reflection, 2 unlit, 5 alpha-tested reflective
+    u8 two_sided;         // 1: drawn with face culling off
+    u8 poly_flag;         // carried, not interpreted
+    u16 poly_tag;         // carried into the masked-polygon queue, not interpreted
+    u16 corner[3];        // vertex indices, each below Model::vertex_count
+    f32 tex_uv[6];        // texture layer: u, v of corner 0, 1, 2; v = 0 is the picture's top row
+    f32 lightmap_uv[6];   // lightmap layer, same order
+    u8 pass;              // 0-1 opaque, 2-3 alpha-tested or held back, 4-5 blended, 6+ never drawn
+    u16 texture_index;    // into the owner's texture table
+    u16 lightmap_index;   // added to the arena's lightmap base
+};
+
+// Every array is its own allocation owned by the record; the per-vertex arrays hold
+// vertex_count entries, the per-polygon ones polygon_count.
+struct Model {
+    u16 *bone_a;                        // the bone that moves each vertex, >= BONE_NONE for none
+    u16 *bone_b;                        // bone in the first skeleton of a two-skeleton chain
+    u16 *vertex_tag;                    // carried, not interpreted
+    u16 vertex_count;
+    u16 polygon_count;
+    i16 hit_vertex[MODEL_HIT_ZONES];    // vertex of each hit-zone point, -1 none; set by loaders
+    f32 (*rest_pos)[3];                 // model space as read, z up
+    f32 (*mid_pos)[3];                  // between the two skeletons of two-skeleton skinning
+    f32 (*pos)[3];                      // posed by skinning; drawn, and followed by the hit zones
+    HitZone hit_zones[MODEL_HIT_ZONES];
+    u16 *polygon_tag;                   // zeroed, not interpreted
+    f32 (*rest_normals)[3];             // unit length, or zero where no face (or cancelling faces) meet
+    f32 (*normals)[3];                  // posed by skinning, not renormalised
+    Polygon *polygons;
+};
+
+// Reads an .emd entry into a new Model with its rest normals, the posed arrays zeroed and
+// every hit_vertex -1. Returns 0 (after a log line) when the entry is missing or damaged.
+Model *model_load(ArchiveHandle archive, const char *entry_name);
+// Recomputes one vertex's rest normal from the faces round it.
+void model_vertex_normal(int vertex, Model *model);
+// Frees every array and the record; a null model is ignored.
+void model_free(Model *model);
+
+// ---- skeletons, posing and skinning (skeleton.cpp, skinning.cpp) -------------------
+// The eight Skeleton blocks live from start-up to shutdown; each fight's loaders re-read
+// them with skeleton_load, and the sequencers set keys and phase every logic tick.
+constexpr int SKELETON_MAX_BONES = 256;
+constexpr int SKELETON_KEYS = 256;     // key frames per bone; key 0 holds the captured pose
+
+// Same layout as the game library's float matrix (MATRIX_f, checked where it is used):
+// v[row][column], then the translation. A point p becomes v p + t.
+struct BoneMatrix {
+    f32 v[3][3];
+    f32 t[3];
+};
+
+struct Bone {
+    f32 rest[3];                          // rest position, model space
+    BoneMatrix matrix;                    // full transform, parents included after building
+    BoneMatrix rotation;                  // rotation only, for normals
+    f32 trans_keys[SKELETON_KEYS][3];     // translation per key
+    f32 angle_keys[SKELETON_KEYS][3];     // angles about x, y, z; 256 units per turn
+    f32 scale_keys[SKELETON_KEYS][3];     // scale per key; 1 leaves the bone's size alone
+    u16 parent;                           // below the bone's own index; unused for bone 0
+};
+
+// Field order is fixed: the sequencers and the combat code read and write the header.
+struct Skeleton {
+    u8 attack_live;       // 255 while an attack is live
+    u8 active_window;     // above 0 while the move's active keys run; read by melee hit tests
+    f32 key_ticks;        // logic ticks per key step
+    f32 phase;            // blend from key_from (0) to key_to (1); 2.0 right after a capture
+    i16 key_from;         // 0..255
+    i16 key_to;           // 0..255
+    i16 prev_key_from;    // keys of the previous step, for the blade-trail sampler
+    i16 prev_key_to;
+    i16 posed_action;     // the action whose start pose was last captured
+    i16 last_key_to;      // key_to at the last step, read by the fight camera
+    i32 action;           // mirror of the fighter's action
+    i16 bone_count;       // 0..SKELETON_MAX_BONES
+    Bone bones[SKELETON_MAX_BONES];
+};
+
+// Zeroes the whole block and fills it from an .esq entry. Returns 1, or 0 (after a log line)
+// with the block untouched when the entry is missing or damaged.
+int skeleton_load(Skeleton *skeleton, ArchiveHandle archive, const char *entry_name);
+// Freezes the current in-between pose into key 0 of skeleton and, when second is not null,
+// of second (the blur copy); then phase = 2, key_to = 0, posed_action = action.
+void skeleton_capture_pose(Skeleton *skeleton, Skeleton *second);
+// Builds one bone's matrix and rotation from its own keys at the current phase, no parent.
+void skeleton_bone_matrix(Skeleton *skeleton, int bone);
+// Builds every bone's matrices, parents' transforms included.
+void skeleton_build_matrices(Skeleton *skeleton);
+// Builds the skeleton's matrices and writes the model's pos and normals; a vertex whose bone
+// is BONE_NONE or above, or not below bone_count, keeps its rest pose.
+void model_skin(Model *model, Skeleton *skeleton);
+// pos := rest_pos and normals := rest_normals for every vertex.
+void model_copy_rest_pose(Model *model);
+// Skinning through two chained skeletons: bone_b in first gives mid_pos, bone_a in second
+// moves mid_pos to pos.
+void model_skin_two_skeletons(Model *model, Skeleton *first, Skeleton *second);
+
+// ---- music player (music.cpp) ----------------------------------------------------
+// One Ogg tune at a time from asset_archive, looping for ever (music_stub.cpp stands in until
+// music.cpp lands).
+extern char music_name[256];                 // entry name of the current (or last) tune
+
+// Returns 0 when the tune plays, 1 when the entry is missing, damaged or does not decode.
+int music_play(const char *name);
+// Keeps the stream fed and starts the tune over when it ends; once per logic tick.
+void music_poll();
+void music_stop();
+// Sets the music voice's volume; volume is on the MUSIC VOLUME scale, 0..128.
+void music_set_voice_volume(int volume);
+
 // ---- pictures and textures (picture.cpp, texture.cpp) -----------------------------
 // A decoded picture: width x height pixels of R, G, B, A bytes, rows packed, top row first.
 // Decoding needs no GL context, so tests and the fuzzer call the decoders directly.

@@ -25,3 +25,240 @@ extern u8 input_dir[2];
 extern u8 input_hard_swing[2], input_low_swing[2], input_kick[2], input_start[2];
 extern u8 input_hard_swing_ready[2], input_low_swing_ready[2], input_kick_ready[2], input_start_ready[2];
 extern i32 latch_hard_swing[2], latch_low_swing[2], latch_kick[2], latch_start[2];
+extern i32 latch_enter;           // 1 after ENTER was acted on, until it is up again
+extern u8 latch_esc;              // 1 after ESC was acted on, until it is up again
+extern i32 input_dir_latch[2];    // the menus' repeat guard: last direction acted on, -1 none
+
+// The four buttons of a player, in the order of the bindings pages (A, B, C, D).
+enum InputButton : u8 {
+    BUTTON_HARD_SWING,
+    BUTTON_LOW_SWING,
+    BUTTON_KICK,
+    BUTTON_START,
+    BUTTON_COUNT
+};
+
+// Refresh player p's direction and buttons from the bound keys (reader for input_device 0)
+// or from the bound joystick (input_device 1). A released attack button re-arms its ready
+// byte only while the fighter has no live attack, and on the character select only while the
+// pause menu is up; START always re-arms.
+void input_read_keyboard(int p);
+void input_read_joystick(int p);
+
+// Binding capture for the controls pages. While capture_latch is set (a control is still held
+// since the last capture) both return 0 at once.
+extern i32 capture_latch;         // 1 while the menu waits for every control to be released
+extern i32 binding_player;        // 0 or 1: whose bindings the controls pages change
+// The settings-file scancode of a key just pressed (F1, F12 and ESC are never taken), 0 for
+// none; the key is removed from every other key binding of both players.
+i32 capture_key_binding();
+// Mode 0: a stick pushed on any joystick gives binding_player that joystick and stick (the
+// other player loses it) and returns DIR_UP, DIR_RIGHT, DIR_DOWN or DIR_LEFT, or 0.
+// Mode 1: a pressed button of any joystick returns its number + 1, -1 when nothing was
+// captured (no button down, no joystick, or binding_player has no joystick).
+i32 capture_joystick_binding(int mode);
+
+// Key bindings keep the older numbering of the game library's scancodes, in which the twelve
+// modifier keys are 103..114 and KEY_MAX is 115; this library puts them at 115..126 and other
+// keys at 103..114. Codes outside the older range become 0 (none) either way.
+constexpr int SCANCODE_STORED_MAX = 115;
+int scancode_to_library(int stored);
+int scancode_from_library(int library);
+// Display names of the stored scancodes 0..115: "(none)", "KEY_A" ... "KEY_MAX".
+extern const char *const key_names[];    // SCANCODE_STORED_MAX + 1 rows
+
+// Whether side's fighter has an attack live (its skeleton's attack-live byte); the input pass
+// keeps the attack buttons unarmed meanwhile. Defined with the fighter skeletons.
+bool fighter_attack_live(int side);
+
+// ---- sample player (sound.cpp) ---------------------------------------------------------
+// Program lifetime: the sound bank data/dat01.dat, loaded by the start-up loader; 0 while
+// none is loaded (then nothing is heard, and the requests are still recorded).
+struct DATAFILE;
+extern DATAFILE *sfx_datafile;
+
+// Sound numbers of the bank that the game flow plays; the others are named where played.
+enum SfxId : i32 {
+    SFX_POWER_FULL = 0,        // also the menu cursor move
+    SFX_MENU_CONFIRM = 1,
+    SFX_MENU_REFUSED = 2,
+    SFX_SOLAR_BEAM = 3,
+    SFX_SUMMON_EARTH = 4,
+    SFX_ROCK_IMPACT = 5,
+    SFX_FURIES = 6,
+    SFX_SOLDIERS = 7,
+    SFX_THUNDER = 8,
+    SFX_WAVE = 9,
+    SFX_GUARD = 10,
+    SFX_SUPER = 11,
+    SFX_ROUND_START = 12,
+    SFX_SPECIAL = 13,
+    SFX_VOICE_HURT_MALE = 14,
+    SFX_VOICE_KO_MALE = 15,
+    SFX_SWING_HARD = 16,
+    SFX_EFFECT_HIT = 17,
+    SFX_LAND = 19,
+    SFX_SWING_KICK = 20,
+    SFX_SWING_LOW = 21,
+    SFX_VOICE_HURT_FEMALE = 23,
+    SFX_VOICE_KO_FEMALE = 24,
+    SFX_HIT_HARD = 33,
+    SFX_HIT_LOW = 34,
+    SFX_YOU_LOSE = 35,
+    SFX_YOU_WIN = 36
+};
+
+// The last sound the game asked for, whether or not a bank was there to play it; the seam
+// through which tests hear the game.
+struct SfxRequest {
+    i32 number;
+    i32 volume;      // 0..255
+    i32 pan;         // 0 left, 128 centre, 255 right
+    i32 frequency;   // 1000 is the sample's own pitch
+};
+extern SfxRequest sfx_last_request;
+extern i32 sfx_request_count;            // requests since the start (tests reset it)
+
+// The one sample player: entry `number` of the bank, no loop. A number the bank does not
+// hold plays nothing.
+void sfx_play(int number, int volume, int pan, int frequency);
+// A menu sound: effects_volume, centred, own pitch.
+void sfx_play_menu(int number);
+void sfx_stop(int number);
+
+// ---- game state machine (game_tick.cpp) ------------------------------------------------
+// Which screen or fight phase runs; values not listed are never stored.
+enum GameState : i32 {
+    STATE_EXIT_SCREEN = 0,        // the picture after the main menu's EXIT; ESC there quits
+    STATE_MAIN_MENU = 3,
+    STATE_CHARACTER_SELECT = 7,   // also the first step of the biography viewer
+    STATE_ROUND_START = 8,        // one tick between the round intro and the fight
+    STATE_ROUND_INTRO = 9,
+    STATE_FIGHT = 10,
+    STATE_MATCH_OVER = 11,
+    STATE_TIME_OVER = 12,
+    STATE_CONTINUE = 13,
+    STATE_GAME_OVER = 14,
+    STATE_CHARACTER_ENDING = 15,
+    STATE_FACTION_ENDING = 16,
+    STATE_CREDITS = 17,
+    STATE_BIOGRAPHY = 19,
+    STATE_SHOP = 20,
+    STATE_INTRO = 23,
+    STATE_STAGE_SELECT = 24,
+    STATE_CREDITS_EARNED = 25,
+    STATE_GALLERY = 26
+};
+
+// Who plays. Side one is human in modes 0, 3 and 6, side two in modes 1, 3 and 6.
+enum GameMode : i32 {
+    GAME_MODE_ARCADE_P1 = 0,      // player 1 against the computer ladder
+    GAME_MODE_ARCADE_P2 = 1,
+    GAME_MODE_VERSUS = 3,         // two players from the menu, with stage select
+    GAME_MODE_CHALLENGE = 6,      // the idle side joined a one-player game
+    GAME_MODE_PROFILE_P1 = 7,     // biography viewer driven by player 1
+    GAME_MODE_PROFILE_P2 = 8
+};
+
+enum FadeMode : i32 {
+    FADE_NONE = 0,
+    FADE_OUT = 1,
+    FADE_IN = 2
+};
+
+constexpr f32 FADE_STEP = 0.015f;      // fade level change per tick
+
+// What a handler tells the chain of game_tick: go on to the later tests, or end the tick.
+enum TickFlow : u8 {
+    TICK_CONTINUES,
+    TICK_ENDS
+};
+
+// Program lifetime, main thread only.
+extern i32 game_state;            // GameState
+extern i32 game_mode;             // GameMode
+extern i32 fade_mode;             // FadeMode
+extern f32 fade_level;            // opacity of the fade quad, 0 clear .. about 1 black
+extern f32 fade_colour;           // grey of the fade quad; always 0 (black)
+extern i32 state_ticks;           // ticks of the knock-out decision, time over, game over and
+                                  // credits-earned screens
+extern u8 quit_request;           // non-zero ends the main loop after this tick
+extern u8 load_error;             // non-zero: an asset failed; reported at shutdown
+extern i32 select_ready;          // 0 on entering the character select, -1 after its first frame
+
+// One logic tick: latches, music, input pass, pause menu, then the handlers of the states.
+void game_tick();
+// Every screen change starts the same black fade-out; its end runs the transition of the
+// state it started in.
+void fade_out_start();
+// A screen set-up or tune that failed: the program stops and reports the data files.
+TickFlow load_failed();
+// Back to the title menu with its tune (from the fades, the pause, the shop, the stories);
+// the tick ends there, or the program stops when the tune cannot start.
+TickFlow title_menu_return();
+
+// ---- pause menu (pause_menu.cpp) --------------------------------------------------------
+// Screen lifetime: set by the screens that open the pause, cleared when it closes.
+extern u8 paused;                 // 1 while the menu is up; the paused screens' handlers wait
+extern i32 pause_cursor;          // full menu: 0 RESUME, 1 MOVE CAMERA, 2 RETURN TO TITLE;
+                                  // two entries: 0 RESUME, 1 RETURN TO TITLE
+extern i32 pause_confirm;         // -1 while the "ARE YOU SURE" box is up, else 0
+extern i32 pause_confirm_cursor;  // 0 YES, 1 NO
+extern i32 free_camera;           // 1 while MOVE CAMERA lets the directions turn the camera
+
+// Opens the pause over the current state; `player` pressed Start, or -1 for ESC.
+void pause_open(int player);
+// The pause menu's step of the logic tick, run while paused.
+TickFlow pause_tick();
+// True where the menu offers only RESUME and RETURN TO TITLE.
+bool pause_menu_is_short();
+
+// ---- menu pointer (menu_pointer.cpp) ----------------------------------------------------
+// Menu units: x -20..20, y -15..15 on the plane 50 units in front of the eye.
+extern f32 pointer_x, pointer_y;
+extern f32 pointer_target_x, pointer_target_y;   // where the pointer was when last active
+extern i32 menu_click_latch;      // 1 after a click was acted on; 0 while no button is down
+// This tick's mouse motion scaled to a 640 x 480 screen; written by the main loop before
+// every tick, overwritten by the pause menu's free camera.
+extern f32 mouse_move_x, mouse_move_y;
+
+// Moves the pointer by this tick's mouse motion and frees the click latch once no button is
+// down: the pointer step shared by the menus.
+void menu_pointer_step();
+
+// ---- frame step (frame_step.cpp) --------------------------------------------------------
+// The screens' state changes that happen once per drawn frame; the frame drawer calls it right
+// before drawing (and the tests where a frame would be drawn).
+void frame_step();
+
+// ---- fight flow the state machine calls (fight_flow_stub.cpp until their own files land) --
+// Match lifetime.
+extern i32 fight_load_phase;      // 0 none, 1 music fading, 2 loading next tick
+extern f32 music_fade;            // 1.0 down to 0 while the fight load fades the music
+extern i32 challenger_pending;    // -1 after the idle side pressed Start in a one-player fight
+extern i32 challenger_ticks;      // ticks since challenger_pending was set
+extern i32 continue_active;       // -1 while the continue offer is armed
+extern i32 vs_record_shown;       // 1 while the versus record table is shown
+extern u32 ladder_time;           // ticks fought in the one-player run
+extern i32 ladder_started;        // 0 until the run's ladder was set up, then -1
+extern i32 ladder_index;          // the current ladder fight, from 0
+extern i32 summon_phase;          // 0 while no god's power is being summoned
+
+// Where a fight load was requested; each site loads in its own order.
+enum FightLoadSite : u8 {
+    FIGHT_LOAD_LADDER,            // match over, continue
+    FIGHT_LOAD_SELECT,            // character select
+    FIGHT_LOAD_STAGE_SELECT
+};
+TickFlow fight_load(FightLoadSite site);
+void round_intro_state_tick();
+void round_start_tick();
+void fight_tick();
+void match_over_tick();
+void time_over_decision();
+void time_over_tick();
+void knockout_decision();
+bool fighter_knocked_out();        // either fighter is at ACTION_KO
+void continue_tick();
+void game_over_tick();
+void credits_award();

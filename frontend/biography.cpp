@@ -1,0 +1,16 @@
+#include "frontend/frontend.h"
+
+#include "game/game.h"
+
+void biography_enter()
+{
+}
+
+TickFlow biography_tick()
+{
+    return TICK_ENDS;
+}
+
+void biography_typewriter_tick()
+{
+}

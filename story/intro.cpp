@@ -1,0 +1,5 @@
+#include "story/story.h"
+
+void intro_tick()
+{
+}

@@ -1,0 +1,3 @@
+#include "story/story.h"
+
+u32 story_ticks;

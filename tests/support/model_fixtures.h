@@ -1,0 +1,18 @@
+// model_fixtures.h: shared set-up of the model, skeleton and posing tests; included by
+// those tests and their fuzz targets.
+#pragma once
+
+#include "engine/engine.h"
+#include "tools/writers/writers.h"
+
+#include <vector>
+
+// Starts the game library with no system driver (its maths need no more) once, and points
+// the log at a scratch folder so that refusals never land in a real data folder.
+void test_maths_setup();
+// The same for a fuzz target: the log points at a folder that cannot exist, so that a
+// run of refusals never fills a disk.
+void fuzz_maths_setup();
+
+// Writes the entries as an archive in a new scratch folder and opens it; 0 on failure.
+ArchiveHandle test_archive_of(const char *tag, const std::vector<ZipEntry> &entries);
