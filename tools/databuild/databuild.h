@@ -11,3 +11,4 @@ void archive_add(const std::string &name, Bytes bytes);
 // Returns 1, or 0 after printing what failed.
 int build_settings(const char *data_dir);
 int build_fonts(const char *data_dir);
+int build_tuning(const char *data_dir);      // data/<name>.txt, copied from tuning/
