@@ -358,3 +358,87 @@ void screen_size_from_resolution();
 // ---- screenshots (screenshot.cpp) ----------------------------------------------------------
 // Saves the frame as the first free scr%05d.jpg beside the program.
 void screenshot_save();
+// ---- pictures and textures (picture.cpp, texture.cpp) -----------------------------
+// A decoded picture: width x height pixels of R, G, B, A bytes, rows packed, top row first.
+// Decoding needs no GL context, so tests and the fuzzer call the decoders directly.
+struct Picture {
+    int width;
+    int height;
+    u8 *pixels;   // malloc'd; picture_free releases it
+};
+
+// Each returns 1 and fills *picture, or 0 with *picture empty when the bytes are not a
+// picture this game reads (uncompressed 24/32-bit TGA; baseline 8-bit JPEG).
+int tga_decode(const u8 *data, size_t size, Picture *picture);
+int jpeg_decode(const u8 *data, size_t size, Picture *picture);
+void picture_free(Picture *picture);
+// Starts the game library for memory bitmaps where nothing has started it yet (tools, tests,
+// the fuzzer; the game starts it with its window) and sets 32-bit colour for new bitmaps.
+void picture_library_start();
+
+// The third argument of texture_load.
+enum TextureMode : int32_t {
+    TEXTURE_CLAMP_RGBA,         // level 0 only, clamped, alpha kept
+    TEXTURE_CLAMP_RGB,          // level 0 only, clamped, alpha dropped
+    TEXTURE_MIPMAP_RGBA,        // mipmapped, repeating
+    TEXTURE_MIPMAP_RGB,
+    TEXTURE_MIPMAP_RGBA_FULL,   // mipmapped; kept at its own size whatever the detail setting
+    TEXTURE_MODE_COUNT
+};
+
+// Reads, decodes and uploads one archive entry (".jpg" names as JPEG, anything else as TGA)
+// and leaves it bound to GL_TEXTURE_2D. Returns the GL texture name, which the caller owns,
+// or 0 when the entry is missing, undecodable or the mode unknown.
+u32 texture_load(ArchiveHandle archive, const char *entry_name, int mode);
+// The size a picture of width x height is uploaded at under a mode, from the texture detail
+// setting and the driver's largest texture size.
+void texture_upload_size(int mode, int width, int height, int *upload_width, int *upload_height);
+// Whether texture_load takes an entry name for a JPEG.
+int texture_name_is_jpeg(const char *entry_name);
+
+// ---- bitmap fonts (fonts.cpp, font_tables.cpp) ------------------------------------------
+// Program lifetime. The start-up loader writes the three atlas textures (texture_load in
+// TEXTURE_MIPMAP_RGBA_FULL); fonts_build makes the display lists, fonts_free deletes them.
+extern u32 font_text_texture;      // misc/letra.tga, 16 x 16 cells
+extern u32 font_letters_texture;   // misc/textb.tga, 6 x 5 cells
+extern u32 font_digits_texture;    // misc/number.tga, 5 x 2 cells
+extern u32 font_text_lists;        // first of 256 display lists, one per glyph; 0 until built
+extern u32 font_digits_lists;      // first of 10
+extern u32 font_letters_lists;     // first of 29
+
+enum FontId : int32_t {
+    FONT_TEXT,      // 256 glyphs: printable ASCII from cell 63, Latin-1 225..255 in cells 0..30
+    FONT_DIGITS,    // '0'..'9'
+    FONT_LETTERS,   // 'A'..'Z', '[', backslash (the gap between words), ']'
+    FONT_COUNT
+};
+
+// Each glyph's list draws a quad_width x quad_height quad from the pen, textured with its atlas
+// cell, then moves the pen right by the glyph's advance. Units are the caller's.
+struct FontLayout {
+    int glyph_count;
+    int first_char;      // the (signed) character of glyph 0
+    float cell_s;        // atlas cell size in texture coordinates
+    float cell_t;
+    float row_limit;     // a cell starting beyond this s starts the next row
+    float quad_width;
+    float quad_height;
+    float advance;       // for glyphs without one of their own
+};
+extern const FontLayout font_layouts[];   // FONT_COUNT rows
+
+// The glyph a character draws in a font, or -1 when the font has none for it.
+int font_glyph_of(int font, char c);
+float font_glyph_advance(int font, int glyph);
+// The atlas cell (top-left corner, t = 0 the picture's top row) that a glyph is cut from.
+void font_glyph_cell(int font, int glyph, float *s, float *t);
+// Builds every glyph's display list; returns 1, or 0 when GL gave no lists.
+int fonts_build();
+void fonts_free();
+// Print a printf-formatted text (cut at 255 characters) with the pen starting at (x, y, z)
+// in eye space: the model-view matrix is loaded with that translation and left advanced past
+// the text. Characters the font has no glyph for are skipped. A null format prints nothing.
+void print_text(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
+void print_digits(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
+void print_letters(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
+

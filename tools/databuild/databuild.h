@@ -11,4 +11,5 @@ void archive_add(const std::string &name, Bytes bytes);
 // Returns 1, or 0 after printing what failed.
 int build_settings(const char *data_dir);
 int build_music(const char *data_dir);       // musica/*.ogg
+int build_fonts(const char *data_dir);
 int build_tuning(const char *data_dir);      // data/<name>.txt, copied from tuning/

@@ -17,6 +17,7 @@ void archive_add(const std::string &name, Bytes bytes)
 static int (*const build_steps[])(const char *data_dir) = {
     build_settings,
     build_music,
+    build_fonts,
     build_tuning,
 };
 

@@ -142,3 +142,11 @@ void esq_copy_key(EsqSkeleton &skeleton, int from, int to);
 // serial number is fixed, so the same sound always gives the same bytes. Returns 1, or 0 when
 // the encoder refuses the settings.
 int ogg_write(Bytes &out, const i16 *samples, u32 frames, int channels, int rate, float quality);
+
+// ---- TGA and JPEG pictures (tga_writer.cpp, jpeg_writer.cpp) --------------------------
+// Both take width x height pixels of R, G, B, A bytes, top row first.
+// An uncompressed TGA of 24 bits (alpha dropped) or 32 bits, bottom row first, with the
+// header the game's reader requires. Returns no bytes for a size or depth it cannot write.
+Bytes tga_write(int width, int height, int bits, const u8 *rgba);
+// A baseline JPEG made by JPGalleg (alpha dropped), quality 1..100. Returns 1, or 0 on failure.
+int jpeg_write(Bytes &out, int width, int height, const u8 *rgba, int quality);
