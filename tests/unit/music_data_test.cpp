@@ -11,6 +11,7 @@
 TEST(MusicData, EveryTuneTheGamePlaysIsAShortDistinctLoop)
 {
     std::string path = test_build_dir() + "/data/dat00.dat";
+    archive_close(asset_archive);  // whatever an earlier test left open
     asset_archive = archive_open(path.c_str());
     ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
     fake_audio_install();

@@ -27,6 +27,7 @@ protected:
         std::string path = dir + "/data/dat00.dat";
         ASSERT_TRUE(zip_write(path.c_str(), {{"musica/Tone.ogg", tune}, {"musica/other.ogg", tone_ogg(2, 44100, 500)},
                                              {"musica/cut.ogg", cut}, {"musica/text.ogg", {'h', 'i'}}}));
+        archive_close(asset_archive);  // whatever an earlier test left open
         asset_archive = archive_open(path.c_str());
         ASSERT_NE(asset_archive, nullptr);
         music_volume = 64;
