@@ -54,6 +54,7 @@ void draw_gl_reset()
     texture_unit_reset(GL_TEXTURE1);
     texture_unit_reset(GL_TEXTURE0);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);   // GL's own start value
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
