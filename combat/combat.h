@@ -3,3 +3,156 @@
 #pragma once
 
 #include "base/base.h"
+#include "game/game.h"
+
+// ---- character tuning files (tuning.cpp) ----------------------------------------------
+// Reads data/<name>.txt (path is the whole file name) into the fighter's defence, walk speed,
+// damage, animation rates and move parameters and flags. Returns 1 when the whole file was
+// read; 0 when it is missing or empty (the fighter untouched), or when values are missing (one
+// log line; the values that were there are taken, the others keep theirs).
+int read_damage_file(const char *path, Fighter *fighter);
+
+// ---- motion commands and special-move choice (motion.cpp) --------------------------------
+// Codes of choose_special_move, in pairs by facing: _RIGHT while facing +x, _LEFT while -x.
+enum SpecialCode : i32 {
+    SPECIAL_CODE_NONE = 0,
+    SPECIAL_CODE_DOWN_TOWARD_RIGHT = 1,
+    SPECIAL_CODE_DOWN_TOWARD_LEFT = 2,
+    SPECIAL_CODE_DOWN_AWAY_LEFT = 4,
+    SPECIAL_CODE_DOWN_AWAY_RIGHT = 5,
+    SPECIAL_CODE_TOWARD_AWAY_TOWARD_LEFT = 6,
+    SPECIAL_CODE_TOWARD_AWAY_TOWARD_RIGHT = 7,
+    SPECIAL_CODE_TOWARD_DOWN_TOWARD_RIGHT = 13,
+    SPECIAL_CODE_TOWARD_DOWN_TOWARD_LEFT = 14,
+    SPECIAL_CODE_SUPER_RIGHT = 15,
+    SPECIAL_CODE_SUPER_LEFT = 16,
+    SPECIAL_CODE_AWAY_DOWN_LEFT = 17,
+    SPECIAL_CODE_AWAY_DOWN_RIGHT = 18
+};
+
+// Steps side p's six recognisers once on the newest direction-history entry.
+void detect_motion_commands(int p);
+void reset_motion_commands(int p);
+// The special move side p's HARD SWING asks for: a SpecialCode. A computer side may roll one.
+i32 choose_special_move(int p);
+// The command a code stands for, COMMAND_COUNT for none.
+MotionCommand special_code_command(i32 code);
+// Appends a direction code to the history when it differs from the newest entry; a full
+// history drops its oldest entry first.
+void fighter_note_direction(Fighter *fighter, int code);
+// Appends a code to the tap history (no test against the newest entry); a full history drops
+// its oldest entry first.
+void fighter_note_tap(Fighter *fighter, int code);
+
+// ---- jump and hop arcs (jump_arc.cpp) ---------------------------------------------------
+// Program lifetime: filled once at start-up. Heights by frame: a jump rises to about 15 at
+// frames 17-18 and lands at frame 35; a hit hop rises 8 above its start at frame 15.
+constexpr int JUMP_ARC_FRAMES = 35;
+constexpr int HOP_ARC_FRAMES = 30;
+extern f32 jump_arc_table[JUMP_ARC_FRAMES];
+extern f32 hop_arc_table[HOP_ARC_FRAMES];
+void jump_arcs_fill();
+
+// ---- fighter control (control.cpp) --------------------------------------------------------
+constexpr f32 HEADING_FACING_RIGHT = 90.0f;   // degrees about z while facing +x
+constexpr f32 HEADING_FACING_LEFT = 270.0f;
+
+// Turns side p's input bytes into its fighter's next move; run by update_fighters.
+void player_control(int p);
+// The opponent's attack is live, a summon runs or the opponent's projectile flies.
+bool fighter_threatened(int p);
+// A fighter that has turned round faces its opponent at once.
+void fighter_fix_heading(Fighter *fighter);
+
+// ---- fighter update and push-apart (fighter_update.cpp) -----------------------------------
+// Match lifetime: Ares's lingering curse scrambles its victim's directions while the bias is
+// positive; the bias is drawn again whenever the timer runs out.
+extern i32 confusion_bias;
+extern i32 confusion_timer;
+
+// Both fighters' control and motion for one fight tick, side one first.
+void update_fighters();
+// Whether side p's body box meets the other fighter's.
+bool fighters_meet(int p);
+// 0 when the bodies do not meet; else the distance between the fighters less half the other's
+// half width, negative when p stands at the greater x.
+f32 fighter_overlap(int p);
+// Whether side p is played by the computer in the current game mode.
+bool fighter_is_cpu_side(int p);
+// The computer's side in a one-player game, -1 in any other mode.
+int cpu_side_of_one_player_game();
+
+// ---- fight camera (fight_camera.cpp) ------------------------------------------------------
+// Round lifetime: the round reset sets camera_term 13, camera_up_z 1 and camera_yaw 3.1415;
+// the rest is recomputed every fight tick. World units, z up, the camera on the -y side.
+extern f32 camera_eye[3];
+extern f32 camera_centre[3];
+extern f32 camera_up_z;
+extern f32 camera_yaw;            // radians; 3.1415 looks along +y
+extern f32 camera_term;           // the eye's height above the lift
+extern u8 camera_shake;           // bob cycles still to run; heavy landings and hits set 2
+extern f32 camera_shake_phase;    // 0, 0.5 .. 2.0 within one bob
+extern f32 camera_head_phase;     // the bob while the Hydra loses a head or falls
+extern f32 fighter_distance;      // the fighters' distance this tick
+
+// Places the camera for the fight; once per fight tick, also while paused.
+void update_fight_camera();
+
+// ---- summon phases (summon state in fight_stub.cpp until the summon sequence lands) ------
+enum SummonPhase : i32 {
+    SUMMON_NONE = 0,
+    SUMMON_FADE_OUT = 1,
+    SUMMON_EFFECT = 2,
+    SUMMON_FADE_IN = 3
+};
+extern i32 summoner;              // side whose summon runs
+extern i32 summon_victim;         // side under a lingering curse: 1 side one, 2 side two, 0 none
+
+// ---- projectiles (records in fight_stub.cpp until the projectile code lands) -------------
+enum ProjectileKind : u8 {
+    PROJECTILE_STILL = 0,
+    PROJECTILE_STRAIGHT = 1,
+    PROJECTILE_RISING = 2
+};
+
+// One per side, indexed by the thrower's side.
+struct Projectile {
+    i32 move_id;       // the special move that threw it
+    u8 kind;           // ProjectileKind
+    u8 direction;      // 1 travels toward +x
+    u8 lock;           // set by the hit detection when it connects
+    u8 flat;           // 1: an upright quad in the x-z plane; 0: facing the camera
+    i32 texture_set;   // first frame in the thrower's projectile textures
+    i32 frame;         // 0..2
+    f32 pos[3];
+    f32 size[3];       // half extents of the drawn quad
+    f32 speed;         // distance per tick
+    f32 decay;         // life lost per tick
+    f32 life;          // 1.0 at the throw; ends below 0
+};
+extern Projectile projectiles[2];
+extern u8 projectile_in_flight[2];
+
+// Clears side p's projectile-trail effect as a new throw starts.
+void fx_projectile_trail_reset(int p);
+
+// ---- computer opponent (records in fight_stub.cpp until the computer opponent lands) ------
+struct CpuOpponent {
+    i32 level;         // difficulty: 1 Easiest, 2 Easy, 4 Normal, 5 Hard
+    i32 weight[3];     // tactic weights of the last reroll
+    f32 reach;         // attack reach in world units
+    i32 countdown;     // ticks to the next reroll
+    i32 tactic;        // 0 press, 1 wait, 2 back off
+};
+extern CpuOpponent cpu_opponents[2];
+extern i32 ai_dash_request;       // 1: the computer side dashes toward its opponent this tick
+
+// Writes side p's input bytes for the computer.
+void ai_think(int p);
+
+// ---- stand-ins for game and arena globals (fight_stub.cpp until their owners land) -------
+extern i32 stage_id;              // StageId of the fight's arena
+extern i32 followup_chain[2];     // per side: 0 none, 1 after a connecting 88, 2 after a connecting 8
+extern u8 clash_flash_on[2];      // the projectile-clash flash, per element
+extern f32 clash_flash[2];        // its level, rising 0.05 per tick
+extern u8 hit_light_on;           // the arena light's hit-light switch

@@ -26,4 +26,3 @@ bool fighter_knocked_out() { return false; }
 void continue_tick() {}
 void game_over_tick() {}
 void credits_award() {}
-bool fighter_attack_live(int) { return false; }
