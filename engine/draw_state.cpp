@@ -4,17 +4,24 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-f32 camera_eye[3];
-f32 camera_centre[3];
-f32 camera_up_z;
+DrawView draw_view;
 
 constexpr f32 LIT_SKIN_RGB_SCALE = 2.0f;
 
+void draw_view_set(const f32 eye[3], const f32 centre[3], f32 up_z)
+{
+    for (int axis = 0; axis < 3; axis++) {
+        draw_view.eye[axis] = eye[axis];
+        draw_view.centre[axis] = centre[axis];
+    }
+    draw_view.up_z = up_z;
+}
+
 void camera_view_load()
 {
+    const DrawView &v = draw_view;
     glLoadIdentity();
-    gluLookAt(camera_eye[0], camera_eye[1], camera_eye[2], camera_centre[0], camera_centre[1],
-              camera_centre[2], 0.0, 0.0, camera_up_z);
+    gluLookAt(v.eye[0], v.eye[1], v.eye[2], v.centre[0], v.centre[1], v.centre[2], 0.0, 0.0, v.up_z);
 }
 
 void texture_unit_select(int unit)

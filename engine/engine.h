@@ -225,15 +225,19 @@ void music_stop();
 void music_set_voice_volume(int volume);
 
 // ---- the 3D view and the drawers' shared GL steps (draw_state.cpp) ---------------------
-// Match and screen lifetime. Written by the cameras of the logic tick (game/ and combat/) and
-// by the screens that show a figure, the one exception to owner-only writes: every 3D drawer
-// of every folder reads the same view.
-extern f32 camera_eye[3];      // world position of the eye (z up, x the fight axis)
-extern f32 camera_centre[3];   // the point looked at
-extern f32 camera_up_z;        // the up vector is (0, 0, camera_up_z)
+// Frame lifetime: the view every 3D drawer of the engine looks from. The frame drawer copies
+// it from the cameras' globals (camera_eye, camera_centre, camera_up_z) before anything is
+// drawn; tests set it directly.
+struct DrawView {
+    f32 eye[3];      // world position of the eye (z up, x the fight axis)
+    f32 centre[3];   // the point looked at
+    f32 up_z;        // the up vector is (0, 0, up_z)
+};
+extern DrawView draw_view;
 
-// Identity model-view, then gluLookAt from camera_eye to camera_centre: where every 3D drawer
-// starts its placement.
+void draw_view_set(const f32 eye[3], const f32 centre[3], f32 up_z);
+// Identity model-view, then gluLookAt from draw_view's eye to its centre: where every 3D
+// drawer starts its placement.
 void camera_view_load();
 // With multitexture, makes texture unit 0 or 1 the active one; without, does nothing.
 void texture_unit_select(int unit);
@@ -315,7 +319,7 @@ int masked_polys_alloc();
 void masked_polys_free();
 // Draws a posed model at a placement with the arena's lights: opaque and alpha-tested
 // triangles at once, the others appended to the queue. The caller sets the projection and
-// the camera globals; light may be null (no light positions are sent).
+// draw_view; light may be null (no light positions are sent).
 void model_draw(const ModelPlacement *placement, const Model *model, const ModelSkin *skin,
                 const StageLight *light);
 // The bucket of a triangle whose corners lie at these view depths summed: ten times the mean

@@ -88,9 +88,9 @@ i32 masked_depth_key(f32 depth_sum)
 // The camera as the sort sees it: z is the distance in front of the eye.
 static void sort_camera(MATRIX_f *camera)
 {
-    get_camera_matrix_f(camera, camera_eye[0], camera_eye[1], camera_eye[2], camera_centre[0] - camera_eye[0],
-                        camera_centre[1] - camera_eye[1], camera_centre[2] - camera_eye[2], 0.0f, 0.0f, 1.0f,
-                        SORT_FIELD_OF_VIEW, SORT_ASPECT);
+    const DrawView &v = draw_view;
+    get_camera_matrix_f(camera, v.eye[0], v.eye[1], v.eye[2], v.centre[0] - v.eye[0], v.centre[1] - v.eye[1],
+                        v.centre[2] - v.eye[2], 0.0f, 0.0f, 1.0f, SORT_FIELD_OF_VIEW, SORT_ASPECT);
 }
 
 // One entry into camera space; returns its summed corner depths.

@@ -22,7 +22,7 @@ static void view_direction(f32 d[3])
 {
     f32 length_sq = 0.0f;
     for (int axis = 0; axis < 3; axis++) {
-        d[axis] = camera_centre[axis] - camera_eye[axis];
+        d[axis] = draw_view.centre[axis] - draw_view.eye[axis];
         length_sq += d[axis] * d[axis];
     }
     f32 length = sqrtf(length_sq);

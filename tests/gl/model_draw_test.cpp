@@ -286,7 +286,7 @@ TEST_F(ModelDrawTest, BlendedHeldBackTrianglesWriteNoDepth)
     skins[0] = half_red;
     skins[2] = half_green;
     // Close up, where the 16-bit depth buffer tells the two planes apart.
-    camera_eye[1] = -10.0f;
+    draw_view.eye[1] = -10.0f;
     draw_flat_light(&light, 1.0f);
     model_draw(&at_origin, model, &skin, &light);
     masked_polys_draw(&light);

@@ -260,7 +260,7 @@ TEST_F(StageDrawTest, TheSkyShowsItsCentrePanelAheadAndDimsDuringASummon)
         sky_panorama_draw(&scene);
         EXPECT_TRUE(rgb_near(pixel_at(320, 240), {0, 0, c.expected_blue})) << "stage " << c.stage;
         // Looking to the right slides the right-hand panel into view.
-        camera_centre[0] = 80.0f;
+        draw_view.centre[0] = 80.0f;
         draw_gl_reset();
         glEnable(GL_TEXTURE_2D);
         sky_panorama_draw(&scene);
@@ -273,8 +273,8 @@ TEST_F(StageDrawTest, TheSkyShowsItsCentrePanelAheadAndDimsDuringASummon)
 TEST_F(StageDrawTest, TheEyeOnTheCentreStillDrawsTheSky)
 {
     textures[STAGE_SLOT_SKY] = red;
-    camera_centre[1] = camera_eye[1];
-    camera_centre[2] = camera_eye[2];
+    draw_view.centre[1] = draw_view.eye[1];
+    draw_view.centre[2] = draw_view.eye[2];
     glEnable(GL_TEXTURE_2D);
     sky_panorama_draw(&scene);
     EXPECT_TRUE(rgb_near(pixel_at(320, 240), {255, 0, 0}));
@@ -311,10 +311,10 @@ TEST_F(StageDrawTest, TheFlareShowsThroughTheWallThatHidesTheSun)
 
 TEST_F(StageDrawTest, ABlobLiesUnderItsFighter)
 {
-    camera_eye[0] = 0;
-    camera_eye[1] = -30;
-    camera_eye[2] = 100;
-    camera_centre[0] = camera_centre[1] = camera_centre[2] = 0;
+    draw_view.eye[0] = 0;
+    draw_view.eye[1] = -30;
+    draw_view.eye[2] = 100;
+    draw_view.centre[0] = draw_view.centre[1] = draw_view.centre[2] = 0;
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, red);
     blob_shadow_draw(20, 0);

@@ -75,11 +75,7 @@ u32 solid_texture(u8 r, u8 g, u8 b, u8 a)
 void draw_camera_front()
 {
     const f32 eye[3] = {0, -80, 10}, centre[3] = {0, 0, 10};
-    for (int axis = 0; axis < 3; axis++) {
-        camera_eye[axis] = eye[axis];
-        camera_centre[axis] = centre[axis];
-    }
-    camera_up_z = 1.0f;
+    draw_view_set(eye, centre, 1.0f);
 }
 
 void draw_flat_light(StageLight *light, f32 level)

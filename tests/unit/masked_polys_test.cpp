@@ -40,11 +40,7 @@ protected:
         ASSERT_EQ(masked_polys_alloc(), 1);
         // Looking along +y from 100 units in front of the origin.
         const f32 eye[3] = {0, -100, 0}, centre[3] = {0, 0, 0};
-        for (int axis = 0; axis < 3; axis++) {
-            camera_eye[axis] = eye[axis];
-            camera_centre[axis] = centre[axis];
-        }
-        camera_up_z = 1.0f;
+        draw_view_set(eye, centre, 1.0f);
     }
     void TearDown() override { masked_polys_free(); }
 
@@ -117,7 +113,7 @@ TEST_F(MaskedQueueTest, ANinetyDegreeHeadingSortsAtTheTurnedCorners)
 
 TEST_F(MaskedQueueTest, TheEyeOnTheCentreSortsNothingRatherThanNotANumber)
 {
-    camera_centre[1] = camera_eye[1];
+    draw_view.centre[1] = draw_view.eye[1];
     queue_at(0.0f);
     masked_polys_sort();
     EXPECT_TRUE(draw_order().empty());
