@@ -4,3 +4,8 @@
 #pragma once
 
 #include "base/base.h"
+
+// ---- pending: the platform branch's window swap (game/frame_pending.cpp) ------------------
+// Declared and defined here only until the GL window lands on main; delete this block and
+// its definition then.
+void gl_window_swap();

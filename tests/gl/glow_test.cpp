@@ -5,32 +5,14 @@
 #include "support/gl_context.h"
 
 #include <GL/gl.h>
-#include <cstdlib>
 
 class GlowTest : public GlTest {
 protected:
     void SetUp() override
     {
         GlTest::SetUp();
-        if (!glow_read_buffer) {
-            glow_read_buffer = static_cast<u8 *>(calloc(1, GLOW_BUFFER_SIZE));
-            glow_blur_buffer = static_cast<u8 *>(calloc(1, GLOW_BUFFER_SIZE));
-            glow_texture = glow_texture_make();
-        }
+        draw_glow_setup();
         draw_gl_reset();
-    }
-
-    // As the GL start-up makes it.
-    static u32 glow_texture_make()
-    {
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, GLOW_SIZE, GLOW_SIZE, 0, GL_RGB, GL_UNSIGNED_BYTE, glow_read_buffer);
-        glBindTexture(GL_TEXTURE_2D, 0);
-        return name;
     }
 
     static void clear_to(int grey)

@@ -72,6 +72,22 @@ u32 solid_texture(u8 r, u8 g, u8 b, u8 a)
     return name;
 }
 
+void draw_glow_setup()
+{
+    if (glow_read_buffer)
+        return;
+    glow_read_buffer = static_cast<u8 *>(calloc(1, GLOW_BUFFER_SIZE));
+    glow_blur_buffer = static_cast<u8 *>(calloc(1, GLOW_BUFFER_SIZE));
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, GLOW_SIZE, GLOW_SIZE, 0, GL_RGB, GL_UNSIGNED_BYTE, glow_read_buffer);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glow_texture = name;
+}
+
 void draw_camera_front()
 {
     const f32 eye[3] = {0, -80, 10}, centre[3] = {0, 0, 10};

@@ -15,6 +15,8 @@ void draw_caps_set(bool multitexture, int combine, bool env_add);
 void draw_gl_reset();
 // A new 2 x 2 texture of one colour (deleted by nobody: the context lives for the run).
 u32 solid_texture(u8 r, u8 g, u8 b, u8 a = 255);
+// The glow buffers and texture as the engine start-up and the GL set-up make them, once.
+void draw_glow_setup();
 // The eye 80 units in front of (0, 0, 10), looking along +y.
 void draw_camera_front();
 // Lighting on with light 0 ambient only, so every lit surface takes `level` of its texture
