@@ -3,8 +3,6 @@
 #include "game/game.h"
 
 #include "engine/engine.h"
-#include "platform/platform.h"
-
 
 Model *fighter_models[2];
 Model *stage_model;
@@ -14,8 +12,3 @@ StageLight *stage_light;
 u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
 i32 wound_level[2];
 f32 summon_fade_level = 1.0f;
-
-// No window exists before the platform layer lands.
-void gl_window_swap()
-{
-}
