@@ -19,11 +19,7 @@ protected:
         screen_width = 640;
         screen_height = 480;
         ASSERT_EQ(masked_polys_alloc(), 1);
-        if (!blue)
-            make_textures();
-        EmdSurface arm = EMD_PLAIN;
-        arm.texture_index = 1;
-        arm.pass = 4;   // held back and blended over the arena
+        EmdSurface arm = fixture_surface(4, 0, 1);   // held back and blended over the arena
         ASSERT_TRUE(posed_figure_build(&figure, arm));
         build_arena();
         scene_reset();
@@ -42,18 +38,6 @@ protected:
         summon_phase = SUMMON_NONE;
     }
 
-    static void make_textures()
-    {
-        blue = solid_texture(0, 0, 255);
-        half_red = solid_texture(255, 0, 0, 128);
-        grey = solid_texture(128, 128, 128);
-        wall_green = solid_texture(0, 160, 0);
-        floor_grey = solid_texture(160, 160, 160);
-        sky_blue = solid_texture(0, 0, 200);
-        white = solid_texture(255, 255, 255);
-        light_grey = solid_texture(200, 200, 200);
-    }
-
     // A wall 50 units beyond the fighters up to height 20, with the sky above it, and the
     // floor they stand on.
     void build_arena()
@@ -64,8 +48,7 @@ protected:
         int c = emd_add_vertex(source, EMD_NO_BONE, {60, 50, 20});
         int d = emd_add_vertex(source, EMD_NO_BONE, {-60, 50, 20});
         emd_add_quad(source, EMD_PLAIN, a, b, c, d);
-        EmdSurface floor = EMD_PLAIN;
-        floor.texture_index = 1;
+        EmdSurface floor = fixture_surface(0, 0, 1);
         emd_add_floor(source, EMD_NO_BONE, floor, {0, 5, 0}, 60, 45, 4);
         arena = fixture_model(source);
         ASSERT_NE(arena, nullptr);
@@ -82,16 +65,17 @@ protected:
         summon_phase = SUMMON_NONE;
         summon_fade_level = 1.0f;
         stage_id = STAGE_ATHENS;
+        const Palette &p = palette();
         for (u32 &slot : stage_textures)
-            slot = grey;   // lightmaps of grey, doubled under combine: no change
-        stage_textures[0] = wall_green;
-        stage_textures[1] = floor_grey;
+            slot = p.grey;   // lightmaps of grey, doubled under combine: no change
+        stage_textures[0] = solid_texture(0, 160, 0);     // the wall
+        stage_textures[1] = solid_texture(160, 160, 160);   // the floor
         for (u32 k = 0; k < 4; k++)
-            stage_textures[STAGE_SLOT_SKY + k] = sky_blue;
+            stage_textures[STAGE_SLOT_SKY + k] = solid_texture(0, 0, 200);
         for (u32 &skin : skin_textures)
-            skin = blue;
-        skin_textures[1] = half_red;
-        tex_blob_shadow = white;
+            skin = p.blue;
+        skin_textures[1] = p.half_red;
+        tex_blob_shadow = p.white;
         wound_level[0] = wound_level[1] = 0;
         fighters[0] = {};
         fighters[1] = {};
@@ -109,26 +93,15 @@ protected:
         camera_up_z = 1.0f;
     }
 
-    Rgb pixel_of(const f32 p[3])
-    {
-        int x, y;
-        world_to_pixel(p, &x, &y);
-        return pixel_at(x, y);
-    }
-
     Rgb torso() { return pixel_of(figure.model->pos[figure.torso_marker]); }
     Rgb arm() { return pixel_of(figure.model->pos[figure.arm_marker]); }
     Rgb wall() { const f32 p[3] = {40, 50, 15}; return pixel_of(p); }
     Rgb sky() { return pixel_at(320, 440); }
 
-    static u32 blue, half_red, grey, wall_green, floor_grey, sky_blue, white, light_grey;
     PosedFigure figure;
     Model *arena = nullptr;
     StageLight light;
 };
-
-u32 FrameTest::blue, FrameTest::half_red, FrameTest::grey, FrameTest::wall_green, FrameTest::floor_grey;
-u32 FrameTest::sky_blue, FrameTest::white, FrameTest::light_grey;
 
 TEST_F(FrameTest, AFightFrameDrawsFighterArenaSkyAndHeldBackPolygonsInOrder)
 {
@@ -177,7 +150,7 @@ TEST_F(FrameTest, TheSkyIsNotDrawnOnTheLabyrinthOrTheTemple)
 
 TEST_F(FrameTest, TheGlowBrightensTheFightersLightParts)
 {
-    skin_textures[0] = light_grey;
+    skin_textures[0] = solid_texture(200, 200, 200);
     draw_frame();
     Rgb plain = torso();
     glow_effect = 1;

@@ -6,58 +6,34 @@
 
 #include <GL/gl.h>
 
-class ModelDrawTest : public GlTest {
+class ModelDrawTest : public DrawTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        draw_caps_set(true, 2, true);
-        draw_gl_reset();
-        draw_camera_front();
+        DrawTest::SetUp();
         ASSERT_EQ(masked_polys_alloc(), 1);
         masked_count = 0;
-        if (!red)
-            make_textures();
-        for (u32 k = 0; k < 14; k++)
-            skins[k] = k < SKIN_SLOT_SIZE ? (k == 0 ? blue : red) : (k == SKIN_SLOT_SIZE ? green : red);
+        // Side one's torso blue, side two's green, every other skin red.
+        for (u32 &entry : skins)
+            entry = colour.red;
+        skins[0] = colour.blue;
+        skins[SKIN_SLOT_SIZE] = colour.green;
         skin = {skins, 14, 0, 0, 0};
     }
     void TearDown() override { masked_polys_free(); }
 
-    static void make_textures()
-    {
-        red = solid_texture(255, 0, 0);
-        green = solid_texture(0, 255, 0);
-        blue = solid_texture(0, 0, 255);
-        white = solid_texture(255, 255, 255);
-        half_red = solid_texture(255, 0, 0, 128);
-        half_green = solid_texture(0, 255, 0, 128);
-    }
-
-    Rgb pixel_of(const f32 p[3])
-    {
-        int x, y;
-        world_to_pixel(p, &x, &y);
-        return pixel_at(x, y);
-    }
-
     Rgb pixel_of_vertex(const Model *model, int vertex) { return pixel_of(model->pos[vertex]); }
 
-    static u32 red, green, blue, white, half_red, half_green;
     u32 skins[14];
     ModelSkin skin;
     StageLight light;
     ModelPlacement at_origin = {};
 };
 
-u32 ModelDrawTest::red, ModelDrawTest::green, ModelDrawTest::blue, ModelDrawTest::white;
-u32 ModelDrawTest::half_red, ModelDrawTest::half_green;
-
 // Full-level light: lit colour 1, so a pixel shows its texture as it is.
 TEST_F(ModelDrawTest, APosedFigureStandsWhereThePosePutsIt)
 {
-    EmdSurface arm = EMD_PLAIN;
-    arm.texture_index = 1;
+    EmdSurface arm = fixture_surface(0, 0, 1);
     PosedFigure figure;
     ASSERT_TRUE(posed_figure_build(&figure, arm));
     for (int multitexture = 0; multitexture <= 1; multitexture++)
@@ -81,8 +57,7 @@ TEST_F(ModelDrawTest, APosedFigureStandsWhereThePosePutsIt)
 
 TEST_F(ModelDrawTest, SideTwoDrawsFromTheSecondSkinSlotAndAPlacementMovesIt)
 {
-    EmdSurface arm = EMD_PLAIN;
-    arm.texture_index = 1;
+    EmdSurface arm = fixture_surface(0, 0, 1);
     PosedFigure figure;
     ASSERT_TRUE(posed_figure_build(&figure, arm));
     draw_flat_light(&light, 0.5f);
@@ -103,7 +78,7 @@ TEST_F(ModelDrawTest, CombineDoublesTheLitSkinAndModulateDoesNot)
     facing_triangle(source, EMD_PLAIN, 0, 0, 10, 8);
     Model *model = fixture_model(source);
     ASSERT_NE(model, nullptr);
-    skins[0] = white;
+    skins[0] = colour.white;
     struct Case {
         int combine;
         int level;   // expected grey
@@ -121,14 +96,13 @@ TEST_F(ModelDrawTest, CombineDoublesTheLitSkinAndModulateDoesNot)
 
 TEST_F(ModelDrawTest, ReflectionsNeedBothExtensionsAndAnUnwoundedFigure)
 {
-    EmdSurface shiny = EMD_PLAIN;
-    shiny.surface_kind = 1;
+    EmdSurface shiny = fixture_surface(0, 1);
     EmdModel source = {};
     facing_triangle(source, shiny, 0, 0, 10, 8);
     Model *model = fixture_model(source);
     ASSERT_NE(model, nullptr);
-    skins[0] = red;
-    skin.reflection = blue;
+    skins[0] = colour.red;
+    skin.reflection = colour.blue;
     struct Case {
         bool multitexture, env_add;
         u32 wound;
@@ -138,7 +112,7 @@ TEST_F(ModelDrawTest, ReflectionsNeedBothExtensionsAndAnUnwoundedFigure)
         {true, true, 0, {255, 0, 255}},          // the sphere map added
         {true, false, 0, {255, 0, 0}},           // no env-add: no reflection
         {false, true, 0, {255, 0, 0}},           // no second unit: no reflection
-        {true, true, white, {255, 0, 0}},        // wounded: the blood picture, no reflection
+        {true, true, colour.white, {255, 0, 0}},        // wounded: the blood picture, no reflection
     };
     for (const Case &c : cases) {
         draw_caps_set(c.multitexture, 0, c.env_add);
@@ -158,12 +132,11 @@ TEST_F(ModelDrawTest, TheWoundOverlayModulatesEveryTriangleDrawnAtOnce)
 {
     EmdModel source = {};
     facing_triangle(source, EMD_PLAIN, -8, 0, 10, 6);
-    EmdSurface cut_out = EMD_PLAIN;
-    cut_out.pass = 2;   // alpha-tested, drawn at once
+    EmdSurface cut_out = fixture_surface(2, 0);   // alpha-tested, drawn at once
     facing_triangle(source, cut_out, 8, 0, 10, 6);
     Model *model = fixture_model(source);
     ASSERT_NE(model, nullptr);
-    skins[0] = white;
+    skins[0] = colour.white;
     skin.wound_overlay = solid_texture(255, 64, 0);
     draw_flat_light(&light, 1.0f);
     model_draw(&at_origin, model, &skin, &light);
@@ -182,29 +155,24 @@ TEST_F(ModelDrawTest, TheWoundOverlayModulatesEveryTriangleDrawnAtOnce)
 TEST_F(ModelDrawTest, AlphaTestedKindsAreCutOutAtOnceAndOtherKindsWaitInTheQueue)
 {
     EmdModel source = {};
-    EmdSurface cut_out = EMD_PLAIN;
-    cut_out.pass = 2;
-    cut_out.surface_kind = 5;
+    EmdSurface cut_out = fixture_surface(2, 5);
     facing_triangle(source, cut_out, -8, 0, 10, 6);
-    EmdSurface held = cut_out;
-    held.surface_kind = 1;
+    EmdSurface held = fixture_surface(2, 1);
     facing_triangle(source, held, 8, 0, 10, 6);
-    EmdSurface blended = EMD_PLAIN;
-    blended.pass = 4;
+    EmdSurface blended = fixture_surface(4, 0);
     facing_triangle(source, blended, 0, 0, 20, 3);
-    EmdSurface never = EMD_PLAIN;
-    never.pass = 6;
+    EmdSurface never = fixture_surface(6, 0);
     facing_triangle(source, never, 0, 0, 0, 3);
     Model *model = fixture_model(source);
     ASSERT_NE(model, nullptr);
-    skins[0] = half_red;   // alpha 0.5: kept by the alpha test
+    skins[0] = colour.half_red;   // alpha 0.5: kept by the alpha test
     draw_flat_light(&light, 1.0f);
     model_draw(&at_origin, model, &skin, &light);
     ASSERT_EQ(masked_count, 2);
     EXPECT_EQ(masked_queue[0].queue_kind, 0);
     EXPECT_EQ(masked_queue[0].surface_kind, 1);
     EXPECT_EQ(masked_queue[1].queue_kind, 1);
-    EXPECT_EQ(masked_queue[1].texture, half_red);
+    EXPECT_EQ(masked_queue[1].texture, colour.half_red);
     const f32 left[3] = {-8, 0, 10}, right[3] = {8, 0, 10}, bottom[3] = {0, 0, 0};
     EXPECT_TRUE(rgb_near(pixel_of(left), {255, 0, 0}));
     EXPECT_TRUE(rgb_near(pixel_of(right), {0, 0, 0}));
@@ -227,8 +195,7 @@ TEST_F(ModelDrawTest, AModelWithoutPolygonsDrawsNothing)
 
 TEST_F(ModelDrawTest, ASkinIndexPastTheTableBindsNoTexture)
 {
-    EmdSurface far_index = EMD_PLAIN;
-    far_index.texture_index = 40;
+    EmdSurface far_index = fixture_surface(0, 0, 40);
     EmdModel source = {};
     facing_triangle(source, far_index, 0, 0, 10, 8);
     Model *model = fixture_model(source);
@@ -247,18 +214,15 @@ TEST_F(ModelDrawTest, ASkinIndexPastTheTableBindsNoTexture)
 // far to near shows both; near to far would hide the red.
 TEST_F(ModelDrawTest, HeldBackTrianglesBlendFarToNear)
 {
-    EmdSurface held = EMD_PLAIN;
-    held.pass = 2;
-    held.surface_kind = 1;
-    EmdSurface held_green = held;
-    held_green.texture_index = 2;
+    EmdSurface held = fixture_surface(2, 1);
+    EmdSurface held_green = fixture_surface(2, 1, 2);
     EmdModel source = {};
     facing_triangle(source, held_green, 0, 0, 10, 8);   // near, queued first
     facing_triangle(source, held, 0, 20, 10, 12);       // far, queued last
     Model *model = fixture_model(source);
     ASSERT_NE(model, nullptr);
-    skins[0] = half_red;
-    skins[2] = half_green;
+    skins[0] = colour.half_red;
+    skins[2] = colour.half_green;
     draw_flat_light(&light, 1.0f);
     model_draw(&at_origin, model, &skin, &light);
     ASSERT_EQ(masked_count, 2);
@@ -272,19 +236,15 @@ TEST_F(ModelDrawTest, HeldBackTrianglesBlendFarToNear)
 // first does not hide a slightly farther one drawn after it.
 TEST_F(ModelDrawTest, BlendedHeldBackTrianglesWriteNoDepth)
 {
-    EmdSurface held = EMD_PLAIN;
-    held.pass = 2;
-    held.surface_kind = 1;   // queue kind 0: writes depth
-    EmdSurface blended = EMD_PLAIN;
-    blended.pass = 4;        // queue kind 1: no depth writes
-    blended.texture_index = 2;
+    EmdSurface held = fixture_surface(2, 1);   // queue kind 0: writes depth
+    EmdSurface blended = fixture_surface(4, 0, 2);   // queue kind 1: no depth writes
     EmdModel source = {};
     facing_triangle(source, held, 0, 0.04f, 10, 8);      // a hair farther, queued first: drawn last
     facing_triangle(source, blended, 0, 0.0f, 10, 8);    // same bucket, queued last: drawn first
     Model *model = fixture_model(source);
     ASSERT_NE(model, nullptr);
-    skins[0] = half_red;
-    skins[2] = half_green;
+    skins[0] = colour.half_red;
+    skins[2] = colour.half_green;
     // Close up, where the 16-bit depth buffer tells the two planes apart.
     draw_view.eye[1] = -10.0f;
     draw_flat_light(&light, 1.0f);

@@ -6,31 +6,16 @@
 
 #include <GL/gl.h>
 
-class StageDrawTest : public GlTest {
+class StageDrawTest : public DrawTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        draw_caps_set(true, 2, true);
-        draw_gl_reset();
-        draw_camera_front();
-        if (!white)
-            make_textures();
+        DrawTest::SetUp();
         for (u32 &slot : textures)
-            slot = white;
+            slot = colour.white;
         scene = {textures, STAGE_ATHENS, 0, 1.0f};
     }
     void TearDown() override { model_free(arena); }
-
-    static void make_textures()
-    {
-        white = solid_texture(255, 255, 255);
-        grey = solid_texture(128, 128, 128);
-        black = solid_texture(0, 0, 0);
-        red = solid_texture(255, 0, 0);
-        clear = solid_texture(0, 255, 0, 0);
-        half_white = solid_texture(255, 255, 255, 128);
-    }
 
     // A wall 50 units beyond the origin, facing the camera, filling the view.
     static void add_wall(EmdModel &source, const EmdSurface &surface)
@@ -48,6 +33,14 @@ protected:
         ASSERT_NE(arena, nullptr);
     }
 
+    // An arena of the wall alone.
+    void build_wall(const EmdSurface &surface)
+    {
+        EmdModel source = {};
+        add_wall(source, surface);
+        build(source);
+    }
+
     // Lighting off and the light level white, as the frame leaves it for the arena.
     void draw_arena()
     {
@@ -57,20 +50,14 @@ protected:
         glDisable(GL_BLEND);
     }
 
-    static u32 white, grey, black, red, clear, half_white;
     u32 textures[STAGE_TEXTURE_SLOTS];
     StageScene scene;
     Model *arena = nullptr;
 };
 
-u32 StageDrawTest::white, StageDrawTest::grey, StageDrawTest::black, StageDrawTest::red;
-u32 StageDrawTest::clear, StageDrawTest::half_white;
-
 TEST_F(StageDrawTest, LightmapsShadeTheArenaOnlyWithASecondUnit)
 {
-    EmdModel source = {};
-    add_wall(source, EMD_PLAIN);
-    build(source);
+    build_wall(EMD_PLAIN);
     struct Case {
         bool multitexture;
         int combine;
@@ -79,8 +66,8 @@ TEST_F(StageDrawTest, LightmapsShadeTheArenaOnlyWithASecondUnit)
     const Case cases[] = {{true, 2, 255}, {true, 0, 128}, {false, 2, 255}};
     for (int stage = 0; stage < STAGE_COUNT; stage++) {
         for (u32 &slot : textures)
-            slot = white;
-        textures[stage_lightmap_base(stage)] = grey;   // lightmap 0 of this arena
+            slot = colour.white;
+        textures[stage_lightmap_base(stage)] = colour.grey;   // lightmap 0 of this arena
         scene.stage_id = stage;
         for (const Case &c : cases) {
             draw_caps_set(c.multitexture, c.combine, true);
@@ -96,51 +83,36 @@ TEST_F(StageDrawTest, CutOutsAreAlphaTestedAndOtherHeldBackKindsNeverDrawn)
 {
     EmdModel source = {};
     add_wall(source, EMD_PLAIN);
-    EmdSurface cut_out = EMD_PLAIN;
-    cut_out.pass = 2;
-    cut_out.texture_index = 1;   // fully transparent: cut away
+    EmdSurface cut_out = fixture_surface(2, 0, 1);   // fully transparent: cut away
     facing_triangle(source, cut_out, -10, 0, 10, 5);
-    EmdSurface solid_cut_out = cut_out;
-    solid_cut_out.texture_index = 2;   // opaque: kept
+    EmdSurface solid_cut_out = fixture_surface(2, 0, 2);   // opaque: kept
     facing_triangle(source, solid_cut_out, 10, 0, 10, 5);
-    EmdSurface held = cut_out;
-    held.surface_kind = 1;
-    held.texture_index = 2;
+    EmdSurface held = fixture_surface(2, 1, 2);
     facing_triangle(source, held, 0, 0, 0, 3);
-    EmdSurface blended = EMD_PLAIN;
-    blended.pass = 4;
-    blended.texture_index = 2;
+    EmdSurface blended = fixture_surface(4, 0, 2);
     facing_triangle(source, blended, 0, 0, 20, 3);
     build(source);
-    textures[0] = grey;
-    textures[1] = clear;
-    textures[2] = red;
+    textures[0] = colour.grey;
+    textures[1] = colour.clear;
+    textures[2] = colour.red;
     draw_caps_set(false, 0, false);
     draw_gl_reset();
     draw_arena();
-    int x, y;
     const f32 left[3] = {-10, 0, 10}, right[3] = {10, 0, 10}, low[3] = {0, 0, 0}, high[3] = {0, 0, 20};
-    world_to_pixel(left, &x, &y);
-    EXPECT_TRUE(rgb_near(pixel_at(x, y), {128, 128, 128}));
-    world_to_pixel(right, &x, &y);
-    EXPECT_TRUE(rgb_near(pixel_at(x, y), {255, 0, 0}));
-    world_to_pixel(low, &x, &y);
-    EXPECT_TRUE(rgb_near(pixel_at(x, y), {128, 128, 128}));
-    world_to_pixel(high, &x, &y);
-    EXPECT_TRUE(rgb_near(pixel_at(x, y), {128, 128, 128}));
+    EXPECT_TRUE(rgb_near(pixel_of(left), {128, 128, 128}));
+    EXPECT_TRUE(rgb_near(pixel_of(right), {255, 0, 0}));
+    EXPECT_TRUE(rgb_near(pixel_of(low), {128, 128, 128}));
+    EXPECT_TRUE(rgb_near(pixel_of(high), {128, 128, 128}));
 }
 
 // Athens 2's floor: its unlit polygons again, half-transparent, over a black first pass.
 TEST_F(StageDrawTest, TheAthens2FloorNeedsASecondUnitAndStepsAsideForASummon)
 {
-    EmdSurface floor = EMD_PLAIN;
-    floor.surface_kind = 2;
-    EmdModel source = {};
-    add_wall(source, floor);
-    build(source);
-    textures[0] = black;
-    textures[STAGE_SLOT_FLOOR_SPHERE] = black;
-    textures[STAGE_SLOT_FLOOR] = half_white;
+    EmdSurface floor = fixture_surface(0, 2);
+    build_wall(floor);
+    textures[0] = colour.black;
+    textures[STAGE_SLOT_FLOOR_SPHERE] = colour.black;
+    textures[STAGE_SLOT_FLOOR] = colour.half_white;
     scene.stage_id = STAGE_ATHENS2;
     struct Case {
         bool multitexture;
@@ -169,13 +141,11 @@ TEST_F(StageDrawTest, TheLabyrinthAddsItsBlendedWaterWithASecondUnit)
 {
     EmdModel source = {};
     add_wall(source, EMD_PLAIN);
-    EmdSurface water = EMD_PLAIN;
-    water.pass = 4;
-    water.texture_index = 1;
+    EmdSurface water = fixture_surface(4, 0, 1);
     facing_triangle(source, water, 0, 0, 10, 8);
     build(source);
-    textures[0] = grey;
-    textures[1] = grey;
+    textures[0] = colour.grey;
+    textures[1] = colour.grey;
     scene.stage_id = STAGE_LABYRINTH;
     struct Case {
         bool multitexture;
@@ -188,7 +158,7 @@ TEST_F(StageDrawTest, TheLabyrinthAddsItsBlendedWaterWithASecondUnit)
         draw_caps_set(c.multitexture, 2, true);
         draw_gl_reset();
         scene.summon_phase = c.summon_phase;
-        textures[stage_lightmap_base(STAGE_LABYRINTH)] = grey;   // x 2 under combine: no change
+        textures[stage_lightmap_base(STAGE_LABYRINTH)] = colour.grey;   // x 2 under combine: no change
         stage_scroll_u = stage_scroll_v = 0.0f;
         draw_arena();
         EXPECT_TRUE(rgb_near(pixel_at(320, 240), {c.expected, c.expected, c.expected}))
@@ -200,18 +170,14 @@ TEST_F(StageDrawTest, TheLabyrinthAddsItsBlendedWaterWithASecondUnit)
 
 TEST_F(StageDrawTest, TheGlowPassIsABlackSilhouetteThatKeepsItsCutOuts)
 {
-    EmdModel source = {};
-    add_wall(source, EMD_PLAIN);
-    build(source);
+    build_wall(EMD_PLAIN);
     EmdModel front = {};
-    EmdSurface cut_out = EMD_PLAIN;
-    cut_out.pass = 2;
-    cut_out.texture_index = 1;
+    EmdSurface cut_out = fixture_surface(2, 0, 1);
     facing_triangle(front, cut_out, 0, 0, 10, 8);
     Model *screen = fixture_model(front);
     ASSERT_NE(screen, nullptr);
-    textures[0] = red;
-    textures[1] = clear;
+    textures[0] = colour.red;
+    textures[1] = colour.clear;
     // Red behind the arena's wall first: the silhouette must hide it.
     glColor3f(1, 0, 0);
     camera_view_load();
@@ -251,7 +217,7 @@ TEST_F(StageDrawTest, TheSkyShowsItsCentrePanelAheadAndDimsDuringASummon)
     };
     for (const Case &c : cases) {
         for (u32 &slot : textures)
-            slot = white;
+            slot = colour.white;
         for (int k = 0; k < 3; k++)
             textures[c.first_slot + k] = panels[k];
         scene = {textures, c.stage, c.summon_phase, c.fade};
@@ -272,7 +238,7 @@ TEST_F(StageDrawTest, TheSkyShowsItsCentrePanelAheadAndDimsDuringASummon)
 
 TEST_F(StageDrawTest, TheEyeOnTheCentreStillDrawsTheSky)
 {
-    textures[STAGE_SLOT_SKY] = red;
+    textures[STAGE_SLOT_SKY] = colour.red;
     draw_view.centre[1] = draw_view.eye[1];
     draw_view.centre[2] = draw_view.eye[2];
     glEnable(GL_TEXTURE_2D);
@@ -282,12 +248,10 @@ TEST_F(StageDrawTest, TheEyeOnTheCentreStillDrawsTheSky)
 
 TEST_F(StageDrawTest, TheFlareShowsThroughTheWallThatHidesTheSun)
 {
-    EmdModel source = {};
-    add_wall(source, EMD_PLAIN);
-    build(source);
-    textures[0] = grey;
-    textures[STAGE_SLOT_SUN] = white;
-    textures[STAGE_SLOT_FLARE] = grey;
+    build_wall(EMD_PLAIN);
+    textures[0] = colour.grey;
+    textures[STAGE_SLOT_SUN] = colour.white;
+    textures[STAGE_SLOT_FLARE] = colour.grey;
     draw_caps_set(true, 0, true);
     draw_gl_reset();
     draw_arena();
@@ -316,12 +280,9 @@ TEST_F(StageDrawTest, ABlobLiesUnderItsFighter)
     draw_view.eye[2] = 100;
     draw_view.centre[0] = draw_view.centre[1] = draw_view.centre[2] = 0;
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, red);
+    glBindTexture(GL_TEXTURE_2D, colour.red);
     blob_shadow_draw(20, 0);
     const f32 under[3] = {20, 0, 0.2f}, beside[3] = {-20, 0, 0.2f};
-    int x, y;
-    world_to_pixel(under, &x, &y);
-    EXPECT_TRUE(rgb_near(pixel_at(x, y), {255, 0, 0}));
-    world_to_pixel(beside, &x, &y);
-    EXPECT_TRUE(rgb_near(pixel_at(x, y), {0, 0, 0}));
+    EXPECT_TRUE(rgb_near(pixel_of(under), {255, 0, 0}));
+    EXPECT_TRUE(rgb_near(pixel_of(beside), {0, 0, 0}));
 }

@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cstdlib>
+#include <vector>
 
 static void fixture_active_texture(u32 unit)
 {
@@ -59,8 +60,18 @@ void draw_gl_reset()
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
+struct SolidTexture {
+    u32 rgba;
+    u32 name;
+};
+
 u32 solid_texture(u8 r, u8 g, u8 b, u8 a)
 {
+    static std::vector<SolidTexture> made;
+    u32 rgba = static_cast<u32>(r) << 24 | g << 16 | b << 8 | a;
+    for (const SolidTexture &texture : made)
+        if (texture.rgba == rgba)
+            return texture.name;
     const u8 texels[16] = {r, g, b, a, r, g, b, a, r, g, b, a, r, g, b, a};
     GLuint name = 0;
     glGenTextures(1, &name);
@@ -69,7 +80,28 @@ u32 solid_texture(u8 r, u8 g, u8 b, u8 a)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
     glBindTexture(GL_TEXTURE_2D, 0);
+    made.push_back({rgba, name});
     return name;
+}
+
+const Palette &palette()
+{
+    static Palette colours;
+    if (!colours.red)
+        colours = {solid_texture(255, 0, 0),      solid_texture(0, 255, 0),          solid_texture(0, 0, 255),
+                   solid_texture(255, 255, 255),  solid_texture(128, 128, 128),      solid_texture(0, 0, 0),
+                   solid_texture(0, 255, 0, 0),   solid_texture(255, 0, 0, 128),     solid_texture(0, 255, 0, 128),
+                   solid_texture(255, 255, 255, 128)};
+    return colours;
+}
+
+EmdSurface fixture_surface(u8 pass, u8 surface_kind, u16 texture_index)
+{
+    EmdSurface surface = EMD_PLAIN;
+    surface.pass = pass;
+    surface.surface_kind = surface_kind;
+    surface.texture_index = texture_index;
+    return surface;
 }
 
 void draw_glow_setup()
@@ -133,6 +165,13 @@ Rgb pixel_at(int x, int y)
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     return {rgba[0], rgba[1], rgba[2]};
+}
+
+Rgb pixel_of(const f32 p[3])
+{
+    int x, y;
+    world_to_pixel(p, &x, &y);
+    return pixel_at(x, y);
 }
 
 bool rgb_near(Rgb got, Rgb expected, int tolerance)
