@@ -105,6 +105,18 @@ TEST_F(StageDrawTest, CutOutsAreAlphaTestedAndOtherHeldBackKindsNeverDrawn)
     EXPECT_TRUE(rgb_near(pixel_of(high), {128, 128, 128}));
 }
 
+// An index past the arena's table binds no texture rather than reading past it.
+TEST_F(StageDrawTest, TextureAndLightmapIndicesPastTheTableBindNoTexture)
+{
+    EmdSurface far_index = fixture_surface(0, 0, 40);
+    far_index.lightmap_index = 40;
+    build_wall(far_index);
+    for (u32 &slot : textures)
+        slot = colour.red;
+    draw_arena();
+    EXPECT_TRUE(rgb_near(pixel_at(320, 240), {255, 255, 255}));
+}
+
 // Athens 2's floor: its unlit polygons again, half-transparent, over a black first pass.
 TEST_F(StageDrawTest, TheAthens2FloorNeedsASecondUnitAndStepsAsideForASummon)
 {
