@@ -88,7 +88,9 @@ struct HitCharacter {
     u8 voice;                     // VoiceKind
     u8 kicks_with_weapon;         // 1: its kicks strike with the weapon points
     u8 sweep_proof;               // 1: never knocked down by a sweep
-    u8 heads;                     // 1: fights with heads (the Hydra): see heads_* below
+    u8 heads;                     // 1: fights with heads (the Hydra): hits spend the head in
+                                  // play, not life; its points follow its heads; the last
+                                  // head's knock-out ends the match
     u8 forward_swing_stuns;       // 1: its forward HARD SWING sets the stun build-up to 10
     i8 side_two_sweep_weapon_vs;  // on side two, against this character on side one, its
                                   // sweep strikes with the weapon points; -1 never

@@ -9,7 +9,7 @@
 const HitCharacter hit_characters[] = {
     // voice        weapon kicks  sweep proof  heads  fwd stun  side-two sweep vs
     {VOICE_MALE,   0, 0, 0, 0, -1},                 // Jason
-    {VOICE_MALE,   0, 0, 0, 0, CHARACTER_ARES},     // Odysseus  KEEP: his sweep reaches Ares high
+    {VOICE_MALE,   0, 0, 0, 0, CHARACTER_ARES},     // Odysseus  KEEP: the pairing has always played so
     {VOICE_FEMALE, 0, 0, 0, 0, -1},                 // Atalanta
     {VOICE_MALE,   0, 0, 0, 0, -1},                 // Perseus
     {VOICE_FEMALE, 0, 0, 0, 0, -1},                 // Hippolyte
