@@ -184,7 +184,7 @@ extern i32 state_ticks;           // ticks of the knock-out decision, time over,
                                   // credits-earned screens
 extern u8 quit_request;           // non-zero ends the main loop after this tick
 extern u8 load_error;             // non-zero: an asset failed; reported at shutdown
-extern i32 select_ready;          // 0 on entering the character select, -1 after its first frame
+extern i32 select_chord_played;          // 0 on entering the character select, -1 after its first frame
 
 // One logic tick: latches, music, input pass, pause menu, then the handlers of the states.
 void game_tick();

@@ -14,7 +14,7 @@ f32 fade_colour;
 i32 state_ticks;
 u8 quit_request;
 u8 load_error;
-i32 select_ready;
+i32 select_chord_played;
 
 constexpr u8 QUIT_FROM_EXIT_SCREEN = 255;
 constexpr i32 CHALLENGER_FADE_TICK = 60;     // the challenger's banner shows this long
@@ -94,7 +94,7 @@ static TickFlow character_select_hand_off()
     fight_load_phase = 0;
     select_figure_step();
     select_figure_step();
-    select_ready = 0;
+    select_chord_played = 0;
     if (music_play("musica/select.ogg") != 0)
         return load_failed();
     return TICK_CONTINUES;

@@ -226,7 +226,7 @@ static TickFlow pause_confirm_pressed(int p)
     sfx_play_menu(SFX_MENU_CONFIRM);
     menu_click_latch = 1;
     input_hard_swing_ready[0] = input_hard_swing_ready[1] = 0;
-    select_button_latch_p1 = select_button_latch_p2 = -1;
+    select_button_latch[0] = select_button_latch[1] = -1;
     if (pause_confirm == PAUSE_BOX_OPEN) {
         if (pause_confirm_cursor == PAUSE_YES)
             return pause_leave_to_title();

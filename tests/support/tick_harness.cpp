@@ -110,7 +110,7 @@ static void harness_clear_flow()
     fade_level = fade_colour = 0.0f;
     state_ticks = 0;
     quit_request = load_error = 0;
-    select_ready = 0;
+    select_chord_played = 0;
     paused = 0;
     pause_cursor = pause_confirm = pause_confirm_cursor = free_camera = 0;
     pointer_x = pointer_y = pointer_target_x = pointer_target_y = 0.0f;
@@ -121,7 +121,7 @@ static void harness_clear_flow()
     ladder_time = 0;
     ladder_started = ladder_index = 0;
     summon_phase = 0;
-    select_button_latch_p1 = select_button_latch_p2 = 0;
+    select_button_latch[0] = select_button_latch[1] = 0;
     story_ticks = 0;
     menu_page = menu_cursor = 0;
 }

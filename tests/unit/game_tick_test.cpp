@@ -47,7 +47,7 @@ TEST_F(GameTickTest, TitleStartFadesToTheCharacterSelect)
         EXPECT_EQ(game_state, STATE_CHARACTER_SELECT);
         EXPECT_EQ(fade_mode, FADE_NONE);
         EXPECT_EQ(fight_load_phase, 0);
-        EXPECT_EQ(select_ready, -1);   // set by the select's first frame
+        EXPECT_EQ(select_chord_played, -1);   // set by the select's first frame
         EXPECT_STREQ(music_name, "musica/select.ogg");
         EXPECT_EQ(quit_request, 0);
     }
