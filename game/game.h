@@ -420,3 +420,9 @@ void free_game_data();
 // ---- frame drawer (frame_stub.cpp until the frame drawer lands) ----------------------------
 // One frame of the current state, ending with the buffer swap; called only by the main loop.
 void draw_frame();
+
+// ---- pending: the start-up loader's title pictures (loader_pending.cpp) -------------------
+// Program lifetime. Declared and defined here only until the start-up loader, which loads
+// them, lands on main; delete this block and loader_pending.cpp then.
+extern u32 tex_logo;              // "titulo/logo.tga": the game's logo on the title menu
+extern u32 tex_select_panel;      // "titulo/select3.tga": the menu pointer
