@@ -3,6 +3,7 @@
 #include "game/game.h"
 
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 #include "platform/platform.h"
 
 #include <GL/gl.h>
@@ -11,6 +12,11 @@ void draw_frame()
 {
     frame_step();   // right before drawing, as the real drawer does
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (game_state == STATE_MAIN_MENU) {
+        glDisable(GL_CULL_FACE);
+        glDepthFunc(GL_ALWAYS);
+        title_menu_draw();
+    }
     glFlush();
     gl_window_swap();
 }
