@@ -44,8 +44,8 @@ constexpr u8 MENU_ITEM_CONFIRMS = 2;
 struct MenuPageInfo {
     const MenuItem *items;          // the input block's items; null: the page has no input block
     i32 item_count;
-    i32 cursor_first;               // the directions' range, wrapped; cursor_last below
-    i32 cursor_last;                //   cursor_first: the directions move nothing here
+    i32 cursor_first;               // the directions' range, wrapped round at both ends; a
+    i32 cursor_last;                //   last below the first: the directions move nothing
     u8 items_screen_blend;          // 1: labels lighten what is below (the main page)
     void (*input_first)();          // first step of the input block (a binding capture)
     u8 (*item_use)(int item);       // MENU_ITEM_HOVERS | MENU_ITEM_CONFIRMS for now
@@ -75,8 +75,6 @@ extern i32 video_apply_pending;
 void menu_confirm_latches();
 // The standard confirm: the latches, the confirm sound, the click latch.
 void menu_standard_confirm();
-// A fade-out to the screen the fade's end chooses by page and cursor.
-void menu_fade_out();
 
 // ---- title menu drawing (title_menu_draw.cpp) ----------------------------------------------
 // A label of a page printed at depth 90.

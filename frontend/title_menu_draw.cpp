@@ -160,6 +160,7 @@ static void title_caps_draw()
     glColor4f(pulse, pulse, pulse, 1.0f);
     menu_plane_load();
     menu_unit_1_off();
+    blend_set(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     const u32 pictures[2] = {title_textures[TITLE_CAP_LEFT], title_textures[TITLE_CAP_RIGHT]};
     const f32 lefts[2] = {menu_caps.left, menu_caps.right};
     f32 top = menu_caps.top;
