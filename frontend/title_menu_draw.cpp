@@ -66,16 +66,6 @@ static void menu_plane_load()
     glTranslatef(0.0f, 0.0f, MENU_DEPTH);
 }
 
-// Texturing off on unit 1 and unit 0 active, where the driver has the second unit.
-static void menu_unit_1_off()
-{
-    if (!has_multitexture)
-        return;
-    gl_active_texture(GL_TEXTURE1);
-    glDisable(GL_TEXTURE_2D);
-    gl_active_texture(GL_TEXTURE0);
-}
-
 static void blend_set(GLenum source, GLenum destination)
 {
     glEnable(GL_BLEND);
@@ -115,11 +105,11 @@ static void title_logo_draw()
         quad_draw(logo);
         return;
     }
-    gl_active_texture(GL_TEXTURE1);
+    texture_unit_select(1);
     glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_REFLECTION]);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
     glEnable(GL_TEXTURE_2D);
-    gl_active_texture(GL_TEXTURE0);
+    texture_unit_select(0);
     f32 r = title_scroll_3;
     quad_draw_two_units(logo, quad_rect(0, 0, 0, 0, r, 0, r + 1, 1));
 }
@@ -129,7 +119,7 @@ static void title_logo_draw()
 static void title_background_draw()
 {
     menu_plane_load();
-    menu_unit_1_off();
+    texture_unit1_off();
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 
@@ -159,7 +149,7 @@ static void title_caps_draw()
     f32 pulse = menu_pulse_level();
     glColor4f(pulse, pulse, pulse, 1.0f);
     menu_plane_load();
-    menu_unit_1_off();
+    texture_unit1_off();
     blend_set(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     const u32 pictures[2] = {title_textures[TITLE_CAP_LEFT], title_textures[TITLE_CAP_RIGHT]};
     const f32 lefts[2] = {menu_caps.left, menu_caps.right};
@@ -189,7 +179,7 @@ static void title_pointer_draw()
 {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     menu_plane_load();
-    menu_unit_1_off();
+    texture_unit1_off();
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, tex_select_panel);
     blend_set(GL_ONE, GL_ONE_MINUS_SRC_COLOR);

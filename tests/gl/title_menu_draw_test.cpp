@@ -2,7 +2,7 @@
 #include "frontend/frontend.h"
 #include "frontend/frontend_local.h"
 #include "game/game.h"
-#include "support/gl_context.h"
+#include "support/draw_fixtures.h"
 #include "support/test_paths.h"
 #include "tools/writers/writers.h"
 
@@ -22,20 +22,6 @@ static void project(f32 x, f32 y, f32 depth, int *px, int *py)
     *py = static_cast<int>((y / depth / HALF_FIELD_TAN + 1.0f) * GL_TEST_HEIGHT / 2);
 }
 
-static u32 solid_texture(u8 r, u8 g, u8 b, u8 a)
-{
-    std::vector<u8> pixels(8 * 8 * 4);
-    for (size_t i = 0; i < pixels.size(); i += 4)
-        pixels[i] = r, pixels[i + 1] = g, pixels[i + 2] = b, pixels[i + 3] = a;
-    GLuint name = 0;
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 8, 8, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return name;
-}
-
 static void texture_delete(u32 *name)
 {
     GLuint n = *name;
@@ -45,19 +31,13 @@ static void texture_delete(u32 *name)
 }
 
 // A dark blue background that the filter leaves alone, opaque white caps, no logo, a black
-// pointer: what the labels and caps add shows plainly.
-class TitleMenuDraw : public GlTest {
+// pointer: what the labels and caps add shows plainly. The pictures are the drawing tests'
+// shared solid textures, so the count stays 0 and no entry deletes them.
+class TitleMenuDraw : public DrawTest {
 protected:
     void SetUp() override
     {
-        GlTest::SetUp();
-        screen_width = GL_TEST_WIDTH;
-        screen_height = GL_TEST_HEIGHT;
-        gl_init_state();
-        if (gl_has_extension("GL_ARB_multitexture") && gl_multitexture_init())
-            has_multitexture = 255;
-        if (gl_has_extension("GL_ARB_texture_env_add") || gl_has_extension("GL_EXT_texture_env_add"))
-            has_tex_env_add = 255;
+        DrawTest::SetUp();
         std::string path = test_build_dir() + "/data/dat00.dat";
         ArchiveHandle archive = archive_open(path.c_str());
         ASSERT_NE(archive, nullptr) << path << " missing: run the data builder (make test does)";
@@ -68,24 +48,21 @@ protected:
 
         asset_archive = nullptr;   // the entry loads nothing; the test's pictures go in below
         title_menu_enter();
-        title_textures[TITLE_BACK_1] = solid_texture(0, 0, 80, 255);
-        title_textures[TITLE_BACK_FILTER] = solid_texture(255, 255, 255, 255);
-        title_textures[TITLE_REFLECTION] = solid_texture(0, 0, 0, 255);
-        title_textures[TITLE_CAP_LEFT] = solid_texture(255, 255, 255, 255);
-        title_textures[TITLE_CAP_RIGHT] = solid_texture(255, 255, 255, 255);
-        title_textures[TITLE_BACK_2] = solid_texture(0, 0, 0, 255);
-        title_texture_count = TITLE_TEXTURE_COUNT;
-        tex_logo = solid_texture(0, 0, 0, 0);
-        tex_select_panel = solid_texture(0, 0, 0, 255);
+        title_textures[TITLE_BACK_1] = solid_texture(0, 0, 80);
+        title_textures[TITLE_BACK_FILTER] = colour.white;
+        title_textures[TITLE_REFLECTION] = colour.black;
+        title_textures[TITLE_CAP_LEFT] = colour.white;
+        title_textures[TITLE_CAP_RIGHT] = colour.white;
+        title_textures[TITLE_BACK_2] = colour.black;
+        tex_logo = colour.clear;
+        tex_select_panel = colour.black;
     }
     void TearDown() override
     {
         title_textures_free();
-        texture_delete(&tex_logo);
-        texture_delete(&tex_select_panel);
+        tex_logo = tex_select_panel = 0;
         texture_delete(&font_letters_texture);
         fonts_free();
-        has_multitexture = has_tex_env_add = 0;
     }
 
     // One frame as the frame drawer makes it: the frame step, then the drawer.
@@ -195,8 +172,7 @@ TEST_F(TitleMenuDraw, HighlightCapsPulseBetweenFrames)
 // with title_scroll_3; elsewhere the logo is drawn plain.
 TEST_F(TitleMenuDraw, ReflectionSlidesAcrossTheLogo)
 {
-    texture_delete(&tex_logo);
-    tex_logo = solid_texture(100, 100, 100, 255);
+    tex_logo = solid_texture(100, 100, 100);
     // Light in the left half of the reflection, nothing in the right half; opaque, as a JPEG
     // uploads (the logo's alpha is multiplied by it).
     std::vector<u8> half(16 * 4 * 4, 255);
@@ -204,9 +180,13 @@ TEST_F(TitleMenuDraw, ReflectionSlidesAcrossTheLogo)
         for (int x = 0; x < 16; x++)
             for (int c = 0; c < 3; c++)
                 half[(y * 16 + x) * 4 + c] = x < 8 ? 100 : 0;
-    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_REFLECTION]);
+    GLuint reflection = 0;
+    glGenTextures(1, &reflection);
+    glBindTexture(GL_TEXTURE_2D, reflection);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 16, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, half.data());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    title_textures[TITLE_REFLECTION] = reflection;
     // Logo quarter points, a quarter of its width in from each side, halfway up.
     int left_x, right_x, y;
     project(-8.0f, 8.0f, 50.0f, &left_x, &y);
@@ -226,6 +206,8 @@ TEST_F(TitleMenuDraw, ReflectionSlidesAcrossTheLogo)
         EXPECT_NEAR(pixels[(y * GL_TEST_WIDTH + left_x) * 4], c.left, 3);
         EXPECT_NEAR(pixels[(y * GL_TEST_WIDTH + right_x) * 4], c.right, 3);
     }
+    glDeleteTextures(1, &reflection);
+    title_textures[TITLE_REFLECTION] = 0;
 }
 
 // A partial load keeps exactly what loaded; the next entry deletes those and nothing else.
@@ -255,14 +237,16 @@ TEST_F(TitleMenuDraw, PartialLoadRecordsWhatLoaded)
         EXPECT_EQ(title_textures[i], 0u) << i;
 
     // A name in a slot past the count is somebody else's: the next entry leaves it alone.
-    u32 foreign = solid_texture(1, 2, 3, 4);
+    GLuint foreign = 0;
+    glGenTextures(1, &foreign);
+    glBindTexture(GL_TEXTURE_2D, foreign);
     title_textures[4] = foreign;
     title_menu_enter();   // with no archive, nothing loads
     EXPECT_EQ(title_texture_count, 0);
     for (u32 name : loaded)
         EXPECT_FALSE(glIsTexture(name));
     EXPECT_TRUE(glIsTexture(foreign));
-    texture_delete(&foreign);
+    glDeleteTextures(1, &foreign);
 }
 
 // The data builder's pictures load under the menu's modes.
