@@ -2,7 +2,6 @@
 // reads and writes; each definition is deleted here when its owner's arrives.
 #include "combat/combat.h"
 
-Model *fighter_models[2];
 i32 combo_hits[2];
 i32 best_combo[2];
 i32 combo_display_timer[2];
