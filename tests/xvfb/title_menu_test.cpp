@@ -16,20 +16,6 @@ constexpr int FADE_WAIT_MS = 2500;
 // Keys are held over several frames: a loaded machine may draw few of them.
 constexpr int KEY_HOLD_MS = 300;
 
-// Waits until the game has saved `count` screenshots.
-static ::testing::AssertionResult title_screenshots_appear(const GameRun *run, size_t count)
-{
-    auto start = std::chrono::steady_clock::now();
-    while (game_screenshots(run).size() < count) {
-        std::chrono::duration<double> waited = std::chrono::steady_clock::now() - start;
-        if (waited.count() > GAME_TIMEOUT_SECONDS)
-            return ::testing::AssertionFailure() << "only " << game_screenshots(run).size() << " of " << count
-                                                 << " screenshots after " << GAME_TIMEOUT_SECONDS << " s";
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return ::testing::AssertionSuccess();
-}
-
 // The title's own look: the afterglow between the two middle columns of the temple, bright
 // over the dark hill. Points in menu units of the plane at depth 50 (x -21..21, y -15.8..15.8
 // across the 640 x 480 window).
@@ -75,13 +61,13 @@ TEST(TitleMenuWindow, TitleShowsAndStartReachesTheCharacterSelect)
     ASSERT_TRUE(game_prepare(&run, "title-menu"));
     ASSERT_TRUE(game_start_playing(&run));
     ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
-    ASSERT_TRUE(title_screenshots_appear(&run, 1));
+    ASSERT_TRUE(game_wait_screenshots(&run, 1));
 
     // Player 1's START (Enter) on "START": the fade, then the character select.
     ASSERT_TRUE(game_key_hold(&run, "Return", KEY_HOLD_MS));
     std::this_thread::sleep_for(std::chrono::milliseconds(FADE_WAIT_MS));
     ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
-    ASSERT_TRUE(title_screenshots_appear(&run, 2));
+    ASSERT_TRUE(game_wait_screenshots(&run, 2));
     ASSERT_TRUE(game_stop(&run));
     EXPECT_EQ(run.exit_status, 0);
 
