@@ -275,33 +275,47 @@ static void extras_cursor_skip(int step)
 const MenuPageInfo menu_pages[] = {
     // items, count   cursor first, last   screen blend   input first   item use   act   draw
     //   cursor skip   cursor last now   sideways
-    {main_items, MAIN_ITEM_COUNT, 0, 2, 1, nullptr, nullptr, main_page_act, main_page_draw,                // main
+    // main
+    {main_items, MAIN_ITEM_COUNT, 0, 2, 1, nullptr, nullptr, main_page_act, main_page_draw,
      nullptr, nullptr, nullptr},
-    {options_items, OPTIONS_ITEM_COUNT, 0, 4, 0, nullptr, nullptr, options_page_act, options_page_draw,       // options
+    // options
+    {options_items, OPTIONS_ITEM_COUNT, 0, 4, 0, nullptr, nullptr, options_page_act, options_page_draw,
      nullptr, nullptr, nullptr},
-    {nullptr, 0, 0, VIDEO_MODE_LAST, 0, nullptr, nullptr, nullptr, nullptr,                     // video mode
+    // video mode
+    {nullptr, 0, 0, VIDEO_MODE_LAST, 0, nullptr, nullptr, nullptr, nullptr,
      nullptr, video_mode_cursor_last, nullptr},
-    {video_items, VIDEO_ITEM_COUNT, 0, 4, 0, nullptr, nullptr, video_page_act, back_label_draw,             // video
+    // video
+    {video_items, VIDEO_ITEM_COUNT, 0, 4, 0, nullptr, nullptr, video_page_act, back_label_draw,
      video_cursor_skip, nullptr, video_sideways},
-    {audio_items, AUDIO_ITEM_COUNT, 0, 2, 0, nullptr, nullptr, audio_page_act, back_label_draw,             // audio
+    // audio
+    {audio_items, AUDIO_ITEM_COUNT, 0, 2, 0, nullptr, nullptr, audio_page_act, back_label_draw,
      nullptr, nullptr, audio_sideways},
-    {controls_items, CONTROLS_BACK + 1, 0, 4, 0, nullptr, nullptr, controls_page_act, back_label_draw,       // controls
+    // controls
+    {controls_items, CONTROLS_BACK + 1, 0, 4, 0, nullptr, nullptr, controls_page_act, back_label_draw,
      nullptr, nullptr, nullptr},
-    {nullptr, 0, 0, 8, 0, nullptr, nullptr, nullptr, nullptr,                                   // keyboard keys
+    // keyboard keys
+    {nullptr, 0, 0, 8, 0, nullptr, nullptr, nullptr, nullptr,
      nullptr, nullptr, nullptr},
-    {nullptr, 0, 1, 8, 0, nullptr, nullptr, nullptr, nullptr,                                   // joystick buttons
+    // joystick buttons
+    {nullptr, 0, 1, 8, 0, nullptr, nullptr, nullptr, nullptr,
      joystick_cursor_skip, nullptr, nullptr},
-    {game_items, GAME_BACK + 1, 0, 4, 0, nullptr, nullptr, game_page_act, back_label_draw,               // game
+    // game
+    {game_items, GAME_BACK + 1, 0, 4, 0, nullptr, nullptr, game_page_act, back_label_draw,
      nullptr, nullptr, nullptr},
-    {nullptr, 0, 0, 3, 0, nullptr, nullptr, nullptr, nullptr,                                   // extras
+    // extras
+    {nullptr, 0, 0, 3, 0, nullptr, nullptr, nullptr, nullptr,
      extras_cursor_skip, nullptr, nullptr},
-    {nullptr, 0, 0, 2, 0, nullptr, nullptr, nullptr, nullptr,                                   // local or network
+    // local or network
+    {nullptr, 0, 0, 2, 0, nullptr, nullptr, nullptr, nullptr,
      nullptr, nullptr, nullptr},
-    {nullptr, 0, 0, 2, 0, nullptr, nullptr, nullptr, nullptr,                                   // network
+    // network
+    {nullptr, 0, 0, 2, 0, nullptr, nullptr, nullptr, nullptr,
      nullptr, nullptr, nullptr},
-    {nullptr, 0, 0, -1, 0, nullptr, nullptr, nullptr, nullptr,                                  // network end 1
+    // network end 1
+    {nullptr, 0, 0, -1, 0, nullptr, nullptr, nullptr, nullptr,
      nullptr, nullptr, nullptr},
-    {nullptr, 0, 0, -1, 0, nullptr, nullptr, nullptr, nullptr,                                  // network end 2
+    // network end 2
+    {nullptr, 0, 0, -1, 0, nullptr, nullptr, nullptr, nullptr,
      nullptr, nullptr, nullptr},
 };
 static_assert(std::size(menu_pages) == MENU_PAGE_ROWS, "one row per menu page");
