@@ -69,17 +69,87 @@ void menu_pulse_step();
 // Refreshes both players' controls; 1 when any direction, button or ENTER is held.
 int any_control_pressed();
 
-// ---- character select (character_select.cpp) --------------------------------------------
-extern i32 select_button_latch_p1, select_button_latch_p2;   // -1 after a press was acted on
+// ---- character select (character_select.cpp, character_select_draw.cpp) ------------------
+// Screen lifetime: set by character_select_enter.
+extern f32 select_ring_angle[2];      // each side's icon ring, radians; at rest 6.28 - id x 0.523
+extern i32 select_spin[2];            // ring step under way: +10 .. 1 right, -10 .. -1 left, 0 at rest
+extern i32 select_button_latch[2];    // -1 after a press was acted on, 0 once no button is held
+extern u8 select_confirmed[2];        // the side has picked
+// Program lifetime: loaded by the first entry that succeeds and kept.
+extern u8 select_icons_loaded;
+extern u32 tex_select_icons;          // the ring icons, 4 x 3 cells by character id
+extern u32 select_portraits[CHARACTER_COUNT][2];   // by id, then plain (0) or alternate (1)
+extern u32 tex_locked_portrait, tex_hidden_icon;
 
-// Sets up the select screen; 0 on success, non-zero when its assets failed.
+// The figure, the pictures and the resets of the screen; 0 ready, 1 the figure failed,
+// 2 a picture failed.
 int character_select_enter();
-// The select's step of the logic tick, while no fight load is pending.
+// The select's block of the logic tick (the fight load's step once one is requested).
 void character_select_tick();
-// The select's step of each drawn frame.
+// The select's step of each drawn frame: the mirror colours, the ending pictures and, on the
+// first frame, the select chord.
 void character_select_frame();
-// Steps the select figure's animation once and poses it.
+// Draws the screen; the caller has cleared and set texturing, culling and lighting on,
+// blending off and the depth test to less-or-equal. Changes no state.
+void character_select_draw();
+// Whether side (0, 1) may not play this character: unbought, or in the profile modes an
+// unbought biography for the side that chooses.
+bool select_character_locked(int side, int character);
+// The seam through which the entry loads its figure and pictures (the real loads by default);
+// tests put a stand-in here, since texture loads need a GL context. 0, 1 or 2 as the entry.
+extern int (*select_assets_loader)();
+int select_assets_load();
+
+// ---- select figure (select_figure.cpp) ---------------------------------------------------
+// The figure's actions: the phases of the character select.
+enum FigureAction : i32 {
+    FIGURE_IDLE_SIDE1 = 0,
+    FIGURE_PICK_SIDE1 = 2,
+    FIGURE_IDLE_SIDE2 = 3,
+    FIGURE_PICK_SIDE2 = 5,
+    FIGURE_IDLE_BOTH = 6,
+    FIGURE_JOIN = 7,
+    FIGURE_PICK_BOTH = 8,
+    FIGURE_SIDE1_READY = 9,
+    FIGURE_SIDE2_READY = 10,
+    FIGURE_ACTION_COUNT
+};
+struct Model;
+struct Skeleton;
+extern Model *select_model;           // program lifetime: loaded by the first select entry
+// Loads the figure's model (once), its skeleton and its five skins into skin_textures;
+// 0 loaded, 1 a part failed (the skins that did load are counted in skin_texture_count).
+int select_atropos_load();
+// One sequencer step of the figure; the end of a closing action requests the fight load.
+void select_atropos_animate(Fighter *placement, Skeleton *skeleton);
+// The step and the skinning, as every caller does them.
 void select_figure_step();
+int select_figure_action();
+void select_figure_set_action(int action);
+
+// ---- pending: names other branches bring (select_pending.cpp) ----------------------------
+// Declared and defined here only until their owners land on main (fight load and ladder,
+// character and arena loaders, start-up loader, effects); delete each with its owner.
+extern i32 p1_character, p2_character;   // CharacterId of side one and side two
+extern i32 p1_alt_color, p2_alt_color;   // 0 the plain colours, 1 the alternate set
+extern i32 ending_picture_p1, ending_picture_p2;   // 2 x character + colour + 1
+constexpr int LADDER_FIGHTS = 9;
+extern i32 ladder_opponents[LADDER_FIGHTS];
+extern i32 ladder_stages[LADDER_FIGHTS];
+void setup_ladder(int character);
+extern i32 rounds_played;
+extern u32 stage_select_cursor;
+constexpr int DIVINE_TEXTURES = 16;
+constexpr int PROJECTILE_TEXTURES = 12;
+constexpr int SCREEN_TEXTURES = 32;
+extern u32 divine_textures[DIVINE_TEXTURES];
+extern u32 projectile_textures[PROJECTILE_TEXTURES];
+extern u32 screen_textures[SCREEN_TEXTURES];
+extern u8 skin_texture_count, screen_texture_count, stage_texture_count;
+extern Skeleton *select_skeleton;
+void fx_flame_row_start();
+void fx_flame_row_step();
+void draw_fx_flame_row();
 
 // ---- stage select (stage_select.cpp) ----------------------------------------------------
 int stage_select_enter();             // 0 on success

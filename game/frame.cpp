@@ -85,7 +85,7 @@ static void character_select_scene()
     clear_colour_and_depth();
     frame_3d_begin();
     glEnable(GL_LIGHTING);
-    // character_select_draw() goes here with the character select screen.
+    character_select_draw();
 }
 
 // The biography's pre-pass: the figure alone in the 64 x 64 corner, read back for the glow.

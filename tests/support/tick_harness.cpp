@@ -122,12 +122,29 @@ static void harness_clear_flow()
     ladder_started = ladder_index = 0;
     summon_phase = 0;
     select_button_latch[0] = select_button_latch[1] = 0;
+    select_spin[0] = select_spin[1] = 0;
+    select_confirmed[0] = select_confirmed[1] = 0;
+    p1_character = p2_character = p1_alt_color = p2_alt_color = 0;
+    unlocked_medusa = unlocked_sphinx = unlocked_hydra = unlocked_ares = unlocked_atropos = 0;
     story_ticks = 0;
     menu_page = menu_cursor = 0;
 }
 
+int harness_select_result;
+
+// The select's figure and pictures need a GL context; here the figure is a bare block and
+// the entry gives harness_select_result.
+static int harness_select_assets()
+{
+    if (select_skeleton)
+        memset(static_cast<void *>(select_skeleton), 0, sizeof *select_skeleton);
+    return harness_select_result;
+}
+
 void harness_reset(unsigned seed)
 {
+    harness_select_result = 0;
+    select_assets_loader = harness_select_assets;
     harness_clear_devices();
     num_joysticks = 0;
     for (int j = 0; j < MAX_JOYSTICKS; j++) {

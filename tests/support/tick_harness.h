@@ -52,6 +52,10 @@ struct TickScript {
 // (HARD SWING), X (LOW SWING), C (KICK), ENTER (START). Player 2: W S A D, J, K, L, SPACE.
 void harness_reset(unsigned seed = 1);
 
+// What the character select's entry returns under the harness (0 by default): its figure and
+// pictures are not loaded, the figure's skeleton block is cleared instead.
+extern int harness_select_result;
+
 // Attaches `count` joysticks, each with `sticks` sticks of `axes` axes and `buttons` buttons.
 void harness_joysticks(int count, int sticks = 1, int axes = 2, int buttons = 4);
 

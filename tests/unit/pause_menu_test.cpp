@@ -141,8 +141,10 @@ TEST_F(PauseMenuTest, ConfirmSetsTheSelectButtonLatches)
     pause_in(STATE_CHARACTER_SELECT, GAME_MODE_VERSUS);
     harness_run(2, TickScript().button(1, BUTTON_HARD_SWING, 1));
     EXPECT_EQ(paused, 0);   // RESUME
-    EXPECT_EQ(select_button_latch[0], -1);
+    // Player 1 holds no button, so the select's own tick frees that latch at once; player 2's
+    // held press stays spent and picks nothing.
     EXPECT_EQ(select_button_latch[1], -1);
+    EXPECT_EQ(select_confirmed[1], 0);
     EXPECT_EQ(input_hard_swing_ready[0], 0);
     EXPECT_EQ(input_hard_swing_ready[1], 0);
 }

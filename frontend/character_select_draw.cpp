@@ -1,0 +1,245 @@
+// The character select's drawer: lights, the glow pre-pass, the portraits, the flame row and
+// the figure, the two rings and the texts. It reads the screen's state (the frame step has
+// already run this frame) and writes only GL.
+#include "frontend/frontend.h"
+
+#include "engine/engine.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+constexpr f32 PORTRAIT_DEPTH = -100.0f;
+constexpr f32 RING_DEPTH = -50.0f;
+constexpr f32 TEXT_DEPTH = -90.0f;
+constexpr f32 RING_RADIUS = 5.0f;
+constexpr f32 RING_CENTRE_Y = -1.0f;
+constexpr f32 ICON_ANGLE = 0.5233f;
+constexpr int GLOW_LEVEL = 55;
+
+static const char *const select_names[CHARACTER_COUNT] = {
+    "JASON", "ODYSSEUS", "ATALANTA", "PERSEUS", "HIPPOLYTE", "POLYPHEMUS",
+    "MINOTAUR", "MEDUSA", "SPHINX", "HYDRA", "ARES", "ATROPOS"};
+
+static bool side_shown(int side)
+{
+    switch (game_mode) {
+    case GAME_MODE_ARCADE_P1:
+    case GAME_MODE_PROFILE_P1:
+        return side == 0;
+    case GAME_MODE_ARCADE_P2:
+    case GAME_MODE_PROFILE_P2:
+        return side == 1;
+    case GAME_MODE_VERSUS:
+    case GAME_MODE_CHALLENGE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+static int side_id(int side)
+{
+    int id = side == 0 ? p1_character : p2_character;
+    return id >= 0 && id < CHARACTER_COUNT ? id : 0;
+}
+
+static void rect_draw(f32 left, f32 right, f32 bottom, f32 top, f32 depth, f32 s0, f32 t0, f32 s1, f32 t1)
+{
+    glBegin(GL_QUADS);
+    glTexCoord2f(s0, t1);
+    glVertex3f(left, top, depth);
+    glTexCoord2f(s0, t0);
+    glVertex3f(left, bottom, depth);
+    glTexCoord2f(s1, t0);
+    glVertex3f(right, bottom, depth);
+    glTexCoord2f(s1, t1);
+    glVertex3f(right, top, depth);
+    glEnd();
+}
+
+static void select_lights()
+{
+    const f32 ambient2[4] = {0.6f, 0.3f, 0.3f, 1.0f}, diffuse2[4] = {0.25f, 0.25f, 0.75f, 1.0f};
+    const f32 direction2[4] = {1.0f, 0.0f, -0.5f, 0.0f};
+    const f32 ambient1[4] = {0.0f, 0.0f, 0.0f, 1.0f}, diffuse1[4] = {0.8f, 0.8f, 0.8f, 1.0f};
+    const f32 direction1[4] = {-1.0f, 0.0f, 0.5f, 0.0f};
+    glDisable(GL_LIGHT0);
+    glEnable(GL_LIGHT2);
+    glLightfv(GL_LIGHT2, GL_AMBIENT, ambient2);
+    glLightfv(GL_LIGHT2, GL_DIFFUSE, diffuse2);
+    glLightfv(GL_LIGHT2, GL_POSITION, direction2);
+    glEnable(GL_LIGHT1);
+    glLightfv(GL_LIGHT1, GL_AMBIENT, ambient1);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, diffuse1);
+    glLightfv(GL_LIGHT1, GL_POSITION, direction1);
+}
+
+static void figure_draw()
+{
+    if (!select_model)
+        return;
+    ModelPlacement placement = {select_fighter.pos_x, select_fighter.pos_y, select_fighter.pos_z,
+                                select_fighter.rot_x, select_fighter.rot_y, select_fighter.heading};
+    ModelSkin skin = {skin_textures, SKIN_TEXTURE_COUNT, 0, 0, 0};
+    camera_view_load();
+    model_draw(&placement, select_model, &skin, stage_light);
+}
+
+// The figure alone in the 64 x 64 corner, read back for the glow.
+static void glow_prepass()
+{
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glViewport(0, 0, GLOW_SIZE, GLOW_SIZE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_CULL_FACE);
+    masked_count = 0;
+    figure_draw();
+    glow_capture(0, GLOW_LEVEL);
+    glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
+}
+
+static void portraits_draw()
+{
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    for (int side = 0; side < 2; side++) {
+        if (!side_shown(side))
+            continue;
+        int id = side_id(side);
+        int variant = (side == 0 ? p1_alt_color : p2_alt_color) ? 1 : 0;
+        u32 texture = select_character_locked(side, id) ? tex_locked_portrait : select_portraits[id][variant];
+        glBindTexture(GL_TEXTURE_2D, texture);
+        f32 left = side == 0 ? -38.0f : 14.0f;
+        rect_draw(left, left + 24.0f, 4.0f, 28.0f, PORTRAIT_DEPTH, 0.0f, 0.0f, 1.0f, 1.0f);
+    }
+}
+
+static void figure_pass()
+{
+    glEnable(GL_BLEND);
+    draw_fx_flame_row();
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_LIGHTING);
+    masked_count = 0;
+    figure_draw();
+    if (masked_count)
+        masked_polys_draw(stage_light);
+    glEnable(GL_BLEND);
+    if (glow_effect)
+        glow_draw();
+}
+
+static bool side_confirmed_shown(int side)
+{
+    int action = select_figure_action();
+    if (action == FIGURE_PICK_BOTH)
+        return true;
+    if (side == 0)
+        return action == FIGURE_PICK_SIDE1 || action == FIGURE_SIDE1_READY;
+    return action == FIGURE_PICK_SIDE2 || action == FIGURE_SIDE2_READY;
+}
+
+static bool icon_hidden(int side, int id)
+{
+    return (id == CHARACTER_ARES || id == CHARACTER_ATROPOS) && select_character_locked(side, id);
+}
+
+// One icon: its atlas cell, or the whole hidden picture.
+static void icon_draw(int side, int id, f32 x, f32 y, f32 half_w, f32 below, f32 above)
+{
+    if (icon_hidden(side, id)) {
+        glBindTexture(GL_TEXTURE_2D, tex_hidden_icon);
+        rect_draw(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, 0.0f, 0.0f, 1.0f, 1.0f);
+        return;
+    }
+    glBindTexture(GL_TEXTURE_2D, tex_select_icons);
+    f32 s0 = static_cast<f32>(id % 4) * 0.25f;
+    f32 t1 = 1.0f - static_cast<f32>(id / 4) * 0.33f;
+    rect_draw(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, s0, t1 - 0.33f, s0 + 0.25f, t1);
+}
+
+static void ring_draw(int side, f32 pulse)
+{
+    f32 centre_x = side == 0 ? -13.0f : 13.0f;
+    int highlighted = side_id(side);
+    f32 ring_angle = select_ring_angle[side];
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        if (id == highlighted)
+            continue;
+        f32 theta = static_cast<f32>(id) * ICON_ANGLE + ring_angle + 3.14f;
+        icon_draw(side, id, centre_x + RING_RADIUS * sinf(theta), RING_CENTRE_Y + RING_RADIUS * cosf(theta),
+                  1.5f * pulse, 2.0f * pulse, 2.5f * pulse);
+    }
+    if (side_confirmed_shown(side))
+        return;
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    f32 theta = static_cast<f32>(highlighted) * ICON_ANGLE + ring_angle + 3.14f;
+    icon_draw(side, highlighted, centre_x + RING_RADIUS * sinf(theta), RING_CENTRE_Y + RING_RADIUS * cosf(theta),
+              3.5f, 4.0f, 5.0f);
+}
+
+static void texts_draw()
+{
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    bool profile = game_mode == GAME_MODE_PROFILE_P1 || game_mode == GAME_MODE_PROFILE_P2;
+    if (profile)
+        print_letters(-17.0f, 22.0f, TEXT_DEPTH, "CHOOSE\\PROFILE");
+    else
+        print_letters(-20.0f, 22.0f, TEXT_DEPTH, "SELECT\\YOUR\\HERO");
+    tex_env_lit_skin();
+    const char *prompt = title_scroll_1 < 0.5f ? "PRESS START" : "TO JOIN!";
+    f32 prompt_x = title_scroll_1 < 0.5f ? 0.0f : 2.0f;
+    if (game_mode == GAME_MODE_ARCADE_P1)
+        print_text(16.0f + prompt_x, 0.0f, TEXT_DEPTH, "%s", prompt);
+    else if (game_mode == GAME_MODE_ARCADE_P2)
+        print_text(-32.0f + prompt_x, 0.0f, TEXT_DEPTH, "%s", prompt);
+    glColor4f(1.0f, 0.8f, 0.0f, 1.0f);
+    print_text(-10.0f, -15.0f, TEXT_DEPTH, "Press KICK for");
+    print_text(-10.0f, -18.0f, TEXT_DEPTH, "Alternate Color!");
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    if (profile)
+        return;
+    for (int side = 0; side < 2; side++) {
+        if (!side_shown(side))
+            continue;
+        int id = side_id(side);
+        const char *name = icon_hidden(side, id) ? "]]]]" : select_names[id];
+        print_letters(side == 0 ? -30.0f : 10.0f, -24.0f, TEXT_DEPTH, "%s", name);
+    }
+}
+
+void character_select_draw()
+{
+    select_lights();
+    f32 pulse = -cosf(menu_pulse_angle);
+    if (glow_effect) {
+        glow_prepass();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    glEnable(GL_TEXTURE_2D);
+    portraits_draw();
+    figure_pass();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glDepthFunc(GL_ALWAYS);
+    if (tex_env_combine)
+        tex_env_lit_skin();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    for (int side = 0; side < 2; side++)
+        if (side_shown(side))
+            ring_draw(side, pulse);
+    texts_draw();
+    glDepthFunc(GL_LEQUAL);
+}
