@@ -12,3 +12,4 @@ void archive_add(const std::string &name, Bytes bytes);
 int build_settings(const char *data_dir);
 int build_fonts(const char *data_dir);
 int build_tuning(const char *data_dir);      // data/<name>.txt, copied from tuning/
+int build_characters(const char *data_dir);
