@@ -26,7 +26,8 @@ static u32 decode_only_texture(ArchiveHandle archive, const char *name, int mode
     if (!archive_read_entry(archive, name, &data, &size))
         return 0;
     Picture picture = {};
-    int ok = texture_name_is_jpeg(name) ? jpeg_decode(data, size, &picture) : tga_decode(data, size, &picture);
+    int ok =
+        texture_name_is_jpeg(name) ? jpeg_decode(data, size, &picture) : tga_decode(data, size, &picture);
     free(data);
     picture_free(&picture);
     return ok ? 1 : 0;
@@ -95,7 +96,8 @@ TEST_F(CharacterData, EveryCharacterLoadsOnEitherSideInBothColourSets)
     for (int id = 0; id < CHARACTER_COUNT; id++)
         for (int slot = 0; slot < 2; slot++)
             for (int alt = 0; alt < 2; alt++)
-                EXPECT_EQ(load_character(id, slot, alt), 0) << "character " << id << " slot " << slot << " colours " << alt;
+                EXPECT_EQ(load_character(id, slot, alt), 0)
+                    << "character " << id << " slot " << slot << " colours " << alt;
     u8 saved_nomask = nomask;
     nomask = 255;
     character_models_free();   // the unmasked Sphinx is read only into an empty cache
@@ -236,8 +238,9 @@ TEST_F(CharacterData, JasonsHardSwingMovesHisWeaponPoint)
     EXPECT_GT(skeleton->active_window, 0);
     model_skin(model, skeleton);
     const f32 *swing = model->pos[tip];
-    f32 moved = std::sqrt((swing[0] - idle[0]) * (swing[0] - idle[0]) + (swing[1] - idle[1]) * (swing[1] - idle[1]) +
-                          (swing[2] - idle[2]) * (swing[2] - idle[2]));
+    f32 moved =
+        std::sqrt((swing[0] - idle[0]) * (swing[0] - idle[0]) + (swing[1] - idle[1]) * (swing[1] - idle[1]) +
+                  (swing[2] - idle[2]) * (swing[2] - idle[2]));
     EXPECT_GT(moved, 4.0f);
     // The blade reaches out in front (-y) at about chest height.
     EXPECT_LT(swing[1], -10.0f);

@@ -522,7 +522,8 @@ TEST(CharacterTables, EveryLoadListReadsOneOfEachAndItsSkins)
                 EXPECT_TRUE(s.index < DIVINE_TEXTURES_PER_SLOT && divine_slots.insert(s.index).second);
             }
             if (s.kind == LOAD_PROJECTILE_TEXTURE) {
-                EXPECT_TRUE(s.index < PROJECTILE_TEXTURES_PER_SLOT && projectile_slots.insert(s.index).second);
+                EXPECT_TRUE(s.index < PROJECTILE_TEXTURES_PER_SLOT &&
+                            projectile_slots.insert(s.index).second);
             }
             if (s.kind == LOAD_SUMMON_MODEL) {
                 EXPECT_TRUE(s.index >= 0 && s.index < SUMMON_MODEL_COUNT);
@@ -541,7 +542,8 @@ TEST(CharacterTables, EveryLoadListReadsOneOfEachAndItsSkins)
         EXPECT_EQ(m->projectile_texture_total, projectile_slots.size());
         EXPECT_EQ(count[LOAD_PROJECTILE_COUNT], projectile_slots.empty() ? 0 : 1);
         if (m->sequence.block_count > 1) {
-            EXPECT_EQ(m->has_followups != 0, sequencer_find_block(&m->sequence, ACTION_LOW_SWING_3) != nullptr);
+            EXPECT_EQ(m->has_followups != 0,
+                      sequencer_find_block(&m->sequence, ACTION_LOW_SWING_3) != nullptr);
         }
     }
 }
@@ -586,11 +588,13 @@ static const SeqEvent mixed_events[] = {
 };
 static const SeqLaunch mixed_launches[] = {
     // move                 kind                 flat set ahead height size               speed rate decay
-    {ACTION_MEDUSA_SPECIAL1, PROJECTILE_STRAIGHT, 1,   0, 10.0f, 11.0f, {7.5f, 7.5f, 3.75f}, 0.75f, 15, 0.025f},
+    {ACTION_MEDUSA_SPECIAL1, PROJECTILE_STRAIGHT, 1, 0, 10.0f, 11.0f, {7.5f, 7.5f, 3.75f}, 0.75f, 15, 0.025f},
 };
 static const CharacterSequence mixed_sequence = {
-    mixed_blocks, static_cast<int>(std::size(mixed_blocks)), mixed_events, static_cast<int>(std::size(mixed_events)),
-    mixed_launches, static_cast<int>(std::size(mixed_launches)), {0, 191, 127, 63, 0}};
+    mixed_blocks,        static_cast<int>(std::size(mixed_blocks)),
+    mixed_events,        static_cast<int>(std::size(mixed_events)),
+    mixed_launches,      static_cast<int>(std::size(mixed_launches)),
+    {0, 191, 127, 63, 0}};
 
 TEST_F(Sequencer, OtherEndKindsAndEventsRunFromTheirTables)
 {

@@ -305,17 +305,20 @@ static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, Mes
     case WEAPON_NONE:
         return;
     case WEAPON_SWORD:
-        emd_add_box(*b.model, bone(b, hand), skin_surface(b, SKIN_ARMOUR), base, {0.9f * u, 0.3f * u, 0.2f * u});
+        emd_add_box(*b.model, bone(b, hand), skin_surface(b, SKIN_ARMOUR), base,
+                    {0.9f * u, 0.3f * u, 0.2f * u});
         add_limb(b, hand, SKIN_WEAPON, base, tip, 0.35f, 0.06f);
         return;
     case WEAPON_SPEAR:
-        add_limb(b, hand, SKIN_ARMOUR, point_add(base, {0, 0, 3.5f * u}), point_lerp(base, tip, 0.85f), 0.2f, 0.2f);
+        add_limb(b, hand, SKIN_ARMOUR, point_add(base, {0, 0, 3.5f * u}), point_lerp(base, tip, 0.85f), 0.2f,
+                 0.2f);
         add_limb(b, hand, SKIN_WEAPON, point_lerp(base, tip, 0.85f), tip, 0.45f, 0.05f);
         return;
     case WEAPON_AXE:
         add_limb(b, hand, SKIN_ARMOUR, point_add(base, {0, 0, 1.0f * u}), tip, 0.25f, 0.25f);
         emd_add_box(*b.model, bone(b, hand), skin_surface(b, SKIN_WEAPON),
-                    point_add(point_lerp(base, tip, 0.85f), {0, -0.9f * u, 0}), {0.15f * u, 1.1f * u, 1.3f * u});
+                    point_add(point_lerp(base, tip, 0.85f), {0, -0.9f * u, 0}),
+                    {0.15f * u, 1.1f * u, 1.3f * u});
         return;
     case WEAPON_CLUB:
         add_limb(b, hand, SKIN_WEAPON, point_add(base, {0, 0, 1.0f * u}), tip, 0.5f, 1.3f);
@@ -323,7 +326,8 @@ static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, Mes
         return;
     case WEAPON_SHEARS:
         add_limb(b, hand, SKIN_WEAPON, base, tip, 0.3f, 0.04f);
-        add_limb(b, hand, SKIN_WEAPON, point_add(base, {0, -0.3f * u, 0}), point_add(mid, {0, -0.9f * u, 0}), 0.25f, 0.04f);
+        add_limb(b, hand, SKIN_WEAPON, point_add(base, {0, -0.3f * u, 0}), point_add(mid, {0, -0.9f * u, 0}),
+                 0.25f, 0.04f);
         return;
     case WEAPON_CLAWS:
         for (int k = -1; k <= 1; k++)
@@ -339,16 +343,18 @@ static void add_head_extras(MeshBuilder &b)
     MeshPoint head = point_add(joint(b, PART_HEAD), {0, 0, 1.6f * u});
     switch (b.style->head) {
     case HEAD_PLAIN:
-        add_ball(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0.3f * u, 0.5f * u}), {1.2f * u, 1.2f * u, 0.8f * u});
+        add_ball(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0.3f * u, 0.5f * u}),
+                 {1.2f * u, 1.2f * u, 0.8f * u});
         return;
     case HEAD_HELMET:
-        add_ball(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0, 0.4f * u}), {1.35f * u, 1.45f * u, 1.1f * u});
-        emd_add_box(*b.model, bone(b, PART_HEAD), skin_surface(b, SKIN_HEAD), point_add(head, {0, 0.4f * u, 1.6f * u}),
-                    {0.2f * u, 1.4f * u, 0.6f * u});
+        add_ball(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0, 0.4f * u}),
+                 {1.35f * u, 1.45f * u, 1.1f * u});
+        emd_add_box(*b.model, bone(b, PART_HEAD), skin_surface(b, SKIN_HEAD),
+                    point_add(head, {0, 0.4f * u, 1.6f * u}), {0.2f * u, 1.4f * u, 0.6f * u});
         return;
     case HEAD_HORNS:
-        emd_add_box(*b.model, bone(b, PART_HEAD), skin_surface(b, SKIN_FLESH), point_add(head, {0, -1.3f * u, -0.5f * u}),
-                    {0.7f * u, 0.8f * u, 0.6f * u});
+        emd_add_box(*b.model, bone(b, PART_HEAD), skin_surface(b, SKIN_FLESH),
+                    point_add(head, {0, -1.3f * u, -0.5f * u}), {0.7f * u, 0.8f * u, 0.6f * u});
         for (int side = -1; side <= 1; side += 2)
             add_limb(b, PART_HEAD, SKIN_HEAD, point_add(head, {0.9f * side * u, 0, 0.6f * u}),
                      point_add(head, {2.6f * side * u, -0.6f * u, 2.2f * u}), 0.45f, 0.08f);
@@ -356,18 +362,21 @@ static void add_head_extras(MeshBuilder &b)
     case HEAD_SNAKES:
         for (int k = 0; k < 8; k++) {
             f32 a = 6.2831853f * k / 8;
-            MeshPoint root = point_add(head, {0.9f * std::cos(a) * u, 0.9f * std::sin(a) * u + 0.3f * u, 0.6f * u});
-            MeshPoint end = point_add(head, {2.0f * std::cos(a) * u, 2.0f * std::sin(a) * u + 0.6f * u, 0.2f * u});
+            MeshPoint root =
+                point_add(head, {0.9f * std::cos(a) * u, 0.9f * std::sin(a) * u + 0.3f * u, 0.6f * u});
+            MeshPoint end =
+                point_add(head, {2.0f * std::cos(a) * u, 2.0f * std::sin(a) * u + 0.6f * u, 0.2f * u});
             add_limb(b, PART_HEAD, SKIN_HEAD, root, end, 0.18f, 0.12f);
             add_ball(b, PART_HEAD, SKIN_HEAD, end, {0.22f * u, 0.3f * u, 0.2f * u});
         }
         return;
     case HEAD_ONE_EYE:
-        add_ball(b, PART_HEAD, SKIN_WEAPON, point_add(head, {0, -1.2f * u, 0.2f * u}), {0.55f * u, 0.3f * u, 0.5f * u});
+        add_ball(b, PART_HEAD, SKIN_WEAPON, point_add(head, {0, -1.2f * u, 0.2f * u}),
+                 {0.55f * u, 0.3f * u, 0.5f * u});
         return;
     case HEAD_HOOD:
-        add_limb(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0.2f * u, -1.6f * u}), point_add(head, {0, 0.6f * u, 1.8f * u}),
-                 1.7f, 0.3f);
+        add_limb(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0.2f * u, -1.6f * u}),
+                 point_add(head, {0, 0.6f * u, 1.8f * u}), 1.7f, 0.3f);
         return;
     }
 }
@@ -378,7 +387,8 @@ static void add_arm(MeshBuilder &b, FigurePart upper, FigurePart fore, FigurePar
     add_ball(b, upper, SKIN_ARMOUR, joint(b, upper), {0.95f * u * b.style->girth, 0.9f * u, 0.8f * u});
     add_limb(b, upper, SKIN_FLESH, joint(b, upper), joint(b, fore), 0.75f, 0.6f);
     add_limb(b, fore, SKIN_FLESH, joint(b, fore), joint(b, hand), 0.6f, 0.5f);
-    add_ball(b, hand, SKIN_FLESH, point_add(joint(b, hand), {0, 0, -0.5f * u}), {0.55f * u, 0.55f * u, 0.6f * u});
+    add_ball(b, hand, SKIN_FLESH, point_add(joint(b, hand), {0, 0, -0.5f * u}),
+             {0.55f * u, 0.55f * u, 0.6f * u});
 }
 
 static void add_leg(MeshBuilder &b, FigurePart thigh, FigurePart shin, FigurePart foot)
@@ -387,16 +397,20 @@ static void add_leg(MeshBuilder &b, FigurePart thigh, FigurePart shin, FigurePar
     add_limb(b, thigh, SKIN_LEGS, joint(b, thigh), joint(b, shin), 1.0f, 0.8f);
     add_limb(b, shin, SKIN_LEGS, joint(b, shin), joint(b, foot), 0.75f, 0.5f);
     MeshPoint ankle = joint(b, foot);
-    emd_add_box(*b.model, bone(b, foot), skin_surface(b, SKIN_LEGS), {ankle.x, ankle.y - 0.5f * u, ankle.z * 0.5f},
+    emd_add_box(*b.model, bone(b, foot), skin_surface(b, SKIN_LEGS),
+                {ankle.x, ankle.y - 0.5f * u, ankle.z * 0.5f},
                 {0.5f * u * b.style->girth, 1.1f * u, ankle.z * 0.5f});
 }
 
 static void human_mesh(MeshBuilder &b)
 {
     f32 u = unit(b), g = b.style->girth;
-    add_ball(b, PART_PELVIS, SKIN_ARMOUR, point_add(joint(b, PART_PELVIS), {0, 0, 0.6f * u}), {2.2f * u * g, 1.5f * u * g, 1.5f * u});
-    add_ball(b, PART_CHEST, SKIN_ARMOUR, human_point(*b.style, 0, 0, 14.0f), {2.7f * u * g, 1.7f * u * g, 2.7f * u});
-    add_limb(b, PART_HEAD, SKIN_FLESH, human_point(*b.style, 0, 0, 16.3f), human_point(*b.style, 0, 0, 17.6f), 0.6f, 0.6f);
+    add_ball(b, PART_PELVIS, SKIN_ARMOUR, point_add(joint(b, PART_PELVIS), {0, 0, 0.6f * u}),
+             {2.2f * u * g, 1.5f * u * g, 1.5f * u});
+    add_ball(b, PART_CHEST, SKIN_ARMOUR, human_point(*b.style, 0, 0, 14.0f),
+             {2.7f * u * g, 1.7f * u * g, 2.7f * u});
+    add_limb(b, PART_HEAD, SKIN_FLESH, human_point(*b.style, 0, 0, 16.3f), human_point(*b.style, 0, 0, 17.6f),
+             0.6f, 0.6f);
     add_ball(b, PART_HEAD, SKIN_FLESH, human_point(*b.style, 0, 0, 18.6f), {1.15f * u, 1.25f * u, 1.4f * u});
     add_head_extras(b);
     add_arm(b, PART_UPPER_ARM_R, PART_FOREARM_R, PART_HAND_R);
@@ -411,9 +425,12 @@ static void sphinx_mesh(MeshBuilder &b)
 {
     const FigureStyle &s = *b.style;
     f32 u = s.height / 14.0f;
-    add_ball(b, PART_PELVIS, SKIN_ARMOUR, sphinx_point(s, 0, 2.5f, 6.8f), {2.2f * u * s.girth, 3.5f * u, 2.0f * u});
-    add_ball(b, PART_CHEST, SKIN_ARMOUR, sphinx_point(s, 0, -1.5f, 7.2f), {2.4f * u * s.girth, 2.6f * u, 2.4f * u});
-    add_limb(b, PART_HEAD, SKIN_FLESH, sphinx_point(s, 0, -3.0f, 8.0f), sphinx_point(s, 0, -4.0f, 9.8f), 0.9f, 0.7f);
+    add_ball(b, PART_PELVIS, SKIN_ARMOUR, sphinx_point(s, 0, 2.5f, 6.8f),
+             {2.2f * u * s.girth, 3.5f * u, 2.0f * u});
+    add_ball(b, PART_CHEST, SKIN_ARMOUR, sphinx_point(s, 0, -1.5f, 7.2f),
+             {2.4f * u * s.girth, 2.6f * u, 2.4f * u});
+    add_limb(b, PART_HEAD, SKIN_FLESH, sphinx_point(s, 0, -3.0f, 8.0f), sphinx_point(s, 0, -4.0f, 9.8f), 0.9f,
+             0.7f);
     add_ball(b, PART_HEAD, SKIN_FLESH, sphinx_point(s, 0, -4.3f, 10.8f), {1.1f * u, 1.2f * u, 1.3f * u});
     if (!b.unmasked)
         add_ball(b, PART_HEAD, SKIN_HEAD, sphinx_point(s, 0, -4.0f, 11.4f), {1.6f * u, 1.3f * u, 1.2f * u});
@@ -436,7 +453,8 @@ static void hydra_mesh(MeshBuilder &b)
 {
     const FigureStyle &s = *b.style;
     f32 u = s.height / 22.0f;
-    add_ball(b, PART_PELVIS, SKIN_ARMOUR, hydra_point(s, 0, 0.5f, 7.0f), {4.2f * u * s.girth, 5.0f * u, 3.5f * u});
+    add_ball(b, PART_PELVIS, SKIN_ARMOUR, hydra_point(s, 0, 0.5f, 7.0f),
+             {4.2f * u * s.girth, 5.0f * u, 3.5f * u});
     for (int k = 0; k < 4; k++) {
         FigurePart neck = static_cast<FigurePart>(PART_NECK_0 + 2 * k);
         FigurePart head = static_cast<FigurePart>(PART_HEAD_0 + 2 * k);
@@ -484,7 +502,8 @@ static ZonePoint zone_point(const MeshBuilder &b, int zone)
     if (b.style->body == BODY_HYDRA) {
         if (zone < 4)
             return {static_cast<FigurePart>(PART_NECK_0 + 2 * zone),
-                    middle(b, static_cast<FigurePart>(PART_NECK_0 + 2 * zone), static_cast<FigurePart>(PART_HEAD_0 + 2 * zone))};
+                    middle(b, static_cast<FigurePart>(PART_NECK_0 + 2 * zone),
+                           static_cast<FigurePart>(PART_HEAD_0 + 2 * zone))};
         if (zone == 5 || zone == 6) {
             FigurePart leg = zone == 5 ? PART_UPPER_ARM_R : PART_UPPER_ARM_L;
             MeshPoint top = joint(b, leg);
@@ -495,9 +514,15 @@ static ZonePoint zone_point(const MeshBuilder &b, int zone)
     }
     bool sphinx = b.style->body == BODY_SPHINX;
     switch (zone) {
-    case 0: return {PART_HEAD, sphinx ? sphinx_point(*b.style, 0, -4.3f, 10.8f) : human_point(*b.style, 0, 0, 18.6f)};
-    case 1: return {PART_CHEST, sphinx ? sphinx_point(*b.style, 0, -1.5f, 7.2f) : human_point(*b.style, 0, 0, 14.5f)};
-    case 2: return {PART_PELVIS, sphinx ? sphinx_point(*b.style, 0, 2.5f, 6.8f) : human_point(*b.style, 0, 0, 11.0f)};
+    case 0:
+        return {PART_HEAD,
+                sphinx ? sphinx_point(*b.style, 0, -4.3f, 10.8f) : human_point(*b.style, 0, 0, 18.6f)};
+    case 1:
+        return {PART_CHEST,
+                sphinx ? sphinx_point(*b.style, 0, -1.5f, 7.2f) : human_point(*b.style, 0, 0, 14.5f)};
+    case 2:
+        return {PART_PELVIS,
+                sphinx ? sphinx_point(*b.style, 0, 2.5f, 6.8f) : human_point(*b.style, 0, 0, 11.0f)};
     case 3: return {PART_FOREARM_R, middle(b, PART_FOREARM_R, PART_HAND_R)};
     case 4: return {PART_FOREARM_L, middle(b, PART_FOREARM_L, PART_HAND_L)};
     case 5: return {PART_SHIN_R, middle(b, PART_SHIN_R, PART_FOOT_R)};

@@ -134,7 +134,8 @@ static Colour name_colour(const std::string &name)
     u32 h = 2166136261u;
     for (char ch : name)
         h = (h ^ static_cast<u8>(ch)) * 16777619u;
-    return {static_cast<u8>(90 + h % 166), static_cast<u8>(90 + (h >> 8) % 166), static_cast<u8>(90 + (h >> 16) % 166)};
+    return {static_cast<u8>(90 + h % 166), static_cast<u8>(90 + (h >> 8) % 166),
+            static_cast<u8>(90 + (h >> 16) % 166)};
 }
 
 // The colour of each skin slot: armour, flesh, weapon, legs, head, extra.
@@ -199,7 +200,8 @@ static Canvas glow_picture(const char *entry, int size)
             put(c, x, y, colour.r * f * ripple + 255 * f * f, colour.g * f * ripple + 255 * f * f,
                 colour.b * f * ripple + 255 * f * f, 255 * f);
         }
-    write_text(c, title.substr(title.size() > 2 ? title.size() - 2 : 0), size / 2, size / 2, 1, {255, 255, 255});
+    write_text(c, title.substr(title.size() > 2 ? title.size() - 2 : 0), size / 2, size / 2, 1,
+               {255, 255, 255});
     return c;
 }
 
@@ -239,7 +241,8 @@ Bytes character_picture(int id, const LoadStep *step, const char *entry, int alt
     case LOAD_SKIN:
         return encode(skin(id, step->index, alternate), entry);
     case LOAD_PROJECTILE_TEXTURE:
-        return encode(entry_title(entry) == "MEDUSA21" ? stone_picture() : glow_picture(entry, EFFECT_SIZE), entry);
+        return encode(entry_title(entry) == "MEDUSA21" ? stone_picture() : glow_picture(entry, EFFECT_SIZE),
+                      entry);
     case LOAD_BLADE_BLUR:
         return encode(blade_blur(id), entry);
     default:

@@ -677,7 +677,8 @@ static FigurePose pose_attack(PoseKind kind, int k, int lo, int hi, int a0, int 
         return pose_blend(a.wind, a.strike_from, static_cast<f32>(k - lo) / (a0 - lo));
     if (k <= a1)
         return pose_blend(a.strike_from, a.strike_to, a1 > a0 ? static_cast<f32>(k - a0) / (a1 - a0) : 0.0f);
-    FigurePose rest = kind == POSE_KICK_AIR || kind == POSE_CHOP_AIR || kind == POSE_SLASH_AIR ? tuck() : a.follow;
+    FigurePose rest =
+        kind == POSE_KICK_AIR || kind == POSE_CHOP_AIR || kind == POSE_SLASH_AIR ? tuck() : a.follow;
     return pose_blend(a.follow, rest, hi > a1 + 1 ? static_cast<f32>(k - a1 - 1) / (hi - a1 - 1) : 0.0f);
 }
 
@@ -878,7 +879,8 @@ static void write_pose(FigureRig *rig, int key, const FigurePose &p, f32 unit)
             turns.push_back({static_cast<int>(bone), a.ax, a.ay, a.az});
     }
     esq_set_pose(rig->skeleton, key, turns.data(), static_cast<int>(turns.size()));
-    esq_set_shift(rig->skeleton, key, rig->bone_of[PART_PELVIS], {p.shift.x * unit, p.shift.y * unit, p.shift.z * unit});
+    esq_set_shift(rig->skeleton, key, rig->bone_of[PART_PELVIS],
+                  {p.shift.x * unit, p.shift.y * unit, p.shift.z * unit});
     // The Hydra's lost heads shrink into their necks' roots (never to nothing: a zero scale
     // would collapse the bone's matrix).
     for (int h = 0; h < 4; h++) {

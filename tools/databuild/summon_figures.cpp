@@ -26,7 +26,8 @@ static EmdModel gaia_model()
     for (int k = 0; k < 6; k++) {
         f32 a = SUMMON_TWO_PI * k / 6;
         MeshPoint foot = {6.0f * std::cos(a), 6.0f * std::sin(a), 0};
-        emd_add_limb(model, 1 + k % 3, summon_surface(1), foot, {foot.x * 1.1f, foot.y * 1.1f, 9.0f + k}, 1.6f, 0.4f, 6);
+        emd_add_limb(model, 1 + k % 3, summon_surface(1), foot, {foot.x * 1.1f, foot.y * 1.1f, 9.0f + k},
+                     1.6f, 0.4f, 6);
     }
     return model;
 }
@@ -64,8 +65,8 @@ static EmdModel hurricane_model()
 {
     EmdModel model;
     for (int k = 0; k < 5; k++)
-        emd_add_limb(model, 1, summon_surface(static_cast<u16>(k % 2)), {0, 0, 8.0f * k}, {0, 0, 8.0f * (k + 1)},
-                     1.5f + 2.0f * k, 3.5f + 2.0f * k, SUMMON_SIDES);
+        emd_add_limb(model, 1, summon_surface(static_cast<u16>(k % 2)), {0, 0, 8.0f * k},
+                     {0, 0, 8.0f * (k + 1)}, 1.5f + 2.0f * k, 3.5f + 2.0f * k, SUMMON_SIDES);
     return model;
 }
 
@@ -83,7 +84,8 @@ static EmdModel girdle_model()
 static EmdModel ghost_cone_model()
 {
     EmdModel model;
-    emd_add_limb(model, EMD_NO_BONE, summon_surface(0), {0, 0, 0}, {0, 0, 40.0f}, 14.0f, 0.5f, SUMMON_SIDES * 2);
+    emd_add_limb(model, EMD_NO_BONE, summon_surface(0), {0, 0, 0}, {0, 0, 40.0f}, 14.0f, 0.5f,
+                 SUMMON_SIDES * 2);
     return model;
 }
 
@@ -93,11 +95,12 @@ static EmdModel fear_model()
     EmdModel model;
     for (int side = -1; side <= 1; side += 2) {
         int bone = side < 0 ? 1 : 2;
-        emd_add_ball(model, bone, summon_surface(0), {4.0f * side, 0, 16.0f}, {2.5f, 1.5f, 3.5f}, 6, SUMMON_SIDES);
-        emd_add_limb(model, bone, summon_surface(1), {4.0f * side + 1.5f, 0, 18.5f}, {4.0f * side + 3.5f, 0, 22.0f},
-                     0.6f, 0.1f, 6);
-        emd_add_limb(model, bone, summon_surface(1), {4.0f * side - 1.5f, 0, 18.5f}, {4.0f * side - 3.5f, 0, 22.0f},
-                     0.6f, 0.1f, 6);
+        emd_add_ball(model, bone, summon_surface(0), {4.0f * side, 0, 16.0f}, {2.5f, 1.5f, 3.5f}, 6,
+                     SUMMON_SIDES);
+        emd_add_limb(model, bone, summon_surface(1), {4.0f * side + 1.5f, 0, 18.5f},
+                     {4.0f * side + 3.5f, 0, 22.0f}, 0.6f, 0.1f, 6);
+        emd_add_limb(model, bone, summon_surface(1), {4.0f * side - 1.5f, 0, 18.5f},
+                     {4.0f * side - 3.5f, 0, 22.0f}, 0.6f, 0.1f, 6);
     }
     return model;
 }
@@ -108,7 +111,8 @@ static EmdModel thread_model()
     EmdModel model;
     emd_add_limb(model, EMD_NO_BONE, summon_surface(0), {-10.0f, 0, 0}, {10.0f, 0, 0}, 0.15f, 0.15f, 6);
     for (int k = 0; k < 5; k++)
-        emd_add_ball(model, EMD_NO_BONE, summon_surface(1), {-8.0f + 4.0f * k, 0, 0}, {0.4f, 0.4f, 0.4f}, 4, 6);
+        emd_add_ball(model, EMD_NO_BONE, summon_surface(1), {-8.0f + 4.0f * k, 0, 0}, {0.4f, 0.4f, 0.4f}, 4,
+                     6);
     return model;
 }
 
@@ -132,7 +136,8 @@ static EsqSkeleton summon_skeleton(const char *entry)
                 esq_set_turn(skeleton, key, b, 0, 0, key > 8 ? (key % 2 ? 6.0f : -6.0f) : 0.0f);
             } else {
                 // Rock, spin and bob: a quarter turn per key and a gentle sway.
-                esq_set_turn(skeleton, key, b, 6.0f * std::sin(t * SUMMON_TWO_PI * 2), 0, 64.0f * ((key - 1) % 4));
+                esq_set_turn(skeleton, key, b, 6.0f * std::sin(t * SUMMON_TWO_PI * 2), 0,
+                             64.0f * ((key - 1) % 4));
                 esq_set_shift(skeleton, key, b, {0, 0, 1.5f * std::sin(t * SUMMON_TWO_PI * 4 + b)});
             }
         }
