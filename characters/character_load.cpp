@@ -8,7 +8,7 @@ Model *fighter_models[FIGHTER_SLOTS];
 Model *summon_models[SUMMON_MODEL_COUNT];
 
 // ---- fight lifetime: texture tables and their deletion counts ----
-u32 skin_textures[FIGHTER_SLOTS * SKIN_TEXTURES_PER_SLOT];
+u32 skin_textures[SKIN_TEXTURE_COUNT];
 u32 divine_textures[FIGHTER_SLOTS * DIVINE_TEXTURES_PER_SLOT];
 u32 projectile_textures[FIGHTER_SLOTS * PROJECTILE_TEXTURES_PER_SLOT];
 u32 blade_blur_textures[FIGHTER_SLOTS];
@@ -92,7 +92,7 @@ static int load_step(const LoadStep *step, int id, int slot, int alt_skin)
                             &projectile_textures[PROJECTILE_TEXTURES_PER_SLOT * slot + index]);
     case LOAD_SKIN:
         return load_texture(step, (alt_skin && step->alt_entry) ? step->alt_entry : step->entry,
-                            &skin_textures[SKIN_TEXTURES_PER_SLOT * slot + index]);
+                            &skin_textures[SKIN_SLOT_SIZE * slot + index]);
     case LOAD_BLADE_BLUR:
         return load_texture(step, step->entry, &blade_blur_textures[slot]);
     case LOAD_PROJECTILE_COUNT:

@@ -10,7 +10,7 @@
 
 // ---- character models and textures (character_load.cpp) -------------------------------
 constexpr int FIGHTER_SLOTS = 2;                 // 0 side one, 1 side two
-constexpr int SKIN_TEXTURES_PER_SLOT = 7;        // model_draw binds slot s's skins from 7 s
+constexpr u32 SKIN_TEXTURE_COUNT = FIGHTER_SLOTS * SKIN_SLOT_SIZE;   // slot s's skins from 7 s
 constexpr int DIVINE_TEXTURES_PER_SLOT = 8;      // entry 2 of a slot is the god's picture
 constexpr int PROJECTILE_TEXTURES_PER_SLOT = 6;
 constexpr int SUMMON_MODEL_COUNT = 12;           // fixed cache slots, not character ids
@@ -23,7 +23,7 @@ extern Model *summon_models[SUMMON_MODEL_COUNT];
 
 // Fight lifetime: filled by the loaders, deleted in bulk by the next fight load or the
 // character select, which go by the count bytes (any non-zero count deletes the whole table).
-extern u32 skin_textures[FIGHTER_SLOTS * SKIN_TEXTURES_PER_SLOT];
+extern u32 skin_textures[SKIN_TEXTURE_COUNT];
 extern u32 divine_textures[FIGHTER_SLOTS * DIVINE_TEXTURES_PER_SLOT];
 extern u32 projectile_textures[FIGHTER_SLOTS * PROJECTILE_TEXTURES_PER_SLOT];
 extern u32 blade_blur_textures[FIGHTER_SLOTS];

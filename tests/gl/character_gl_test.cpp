@@ -51,7 +51,7 @@ protected:
 
     static void delete_textures()
     {
-        delete_table(skin_textures, FIGHTER_SLOTS * SKIN_TEXTURES_PER_SLOT);
+        delete_table(skin_textures, SKIN_TEXTURE_COUNT);
         delete_table(divine_textures, FIGHTER_SLOTS * DIVINE_TEXTURES_PER_SLOT);
         delete_table(projectile_textures, FIGHTER_SLOTS * PROJECTILE_TEXTURES_PER_SLOT);
         delete_table(blade_blur_textures, FIGHTER_SLOTS);
@@ -67,7 +67,7 @@ TEST_F(CharacterGl, EveryCharacterLoadsOnEitherSideWithLiveTextures)
             ASSERT_EQ(load_character(id, 0, alt), 0);
             ASSERT_EQ(load_character(id, 1, 1 - alt), 0);
             for (int slot = 0; slot < FIGHTER_SLOTS; slot++) {
-                EXPECT_TRUE(glIsTexture(skin_textures[SKIN_TEXTURES_PER_SLOT * slot]));
+                EXPECT_TRUE(glIsTexture(skin_textures[SKIN_SLOT_SIZE * slot]));
                 EXPECT_TRUE(glIsTexture(divine_textures[DIVINE_TEXTURES_PER_SLOT * slot + 2]));   // the god
                 EXPECT_TRUE(glIsTexture(blade_blur_textures[slot]));
                 EXPECT_EQ(fighter_models[slot], character_models[slot][id]);

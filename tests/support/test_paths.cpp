@@ -13,14 +13,13 @@ std::string test_scratch_dir(const char *tag)
     return pattern;
 }
 
-std::string test_read_file(const std::string &path)
+std::string test_read_text(const std::string &path)
 {
     std::string text;
     FILE *file = fopen(path.c_str(), "rb");
     if (!file)
         return text;
-    int c;
-    while ((c = fgetc(file)) != EOF)
+    for (int c; (c = fgetc(file)) != EOF;)
         text += static_cast<char>(c);
     fclose(file);
     return text;

@@ -11,5 +11,5 @@ inline std::string test_source_dir() { return TAVROSK_SOURCE_DIR; }
 // leave their artefacts for a look after a failure.
 std::string test_scratch_dir(const char *tag);
 
-// A whole file as text; empty when it cannot be read.
-std::string test_read_file(const std::string &path);
+// A whole file as text; "" when it is missing.
+std::string test_read_text(const std::string &path);

@@ -356,8 +356,8 @@ static std::string landed(const void *result, int id, int slot)
     for (int k = 0; k < PROJECTILE_TEXTURES_PER_SLOT; k++)
         if (projectile_textures[PROJECTILE_TEXTURES_PER_SLOT * slot + k] == texture)
             return "projectile " + std::to_string(k);
-    for (int k = 0; k < SKIN_TEXTURES_PER_SLOT; k++)
-        if (skin_textures[SKIN_TEXTURES_PER_SLOT * slot + k] == texture)
+    for (int k = 0; k < static_cast<int>(SKIN_SLOT_SIZE); k++)
+        if (skin_textures[SKIN_SLOT_SIZE * slot + k] == texture)
             return "skin " + std::to_string(k);
     if (blade_blur_textures[slot] == texture)
         return "blade";
@@ -583,7 +583,7 @@ TEST_F(CharacterLoad, BadIdsAndSlotsAreRefusedWithoutReading)
 
 static std::string log_text()
 {
-    return test_read_file(std::string(base_dir) + "data/initlog.txt");
+    return test_read_text(std::string(base_dir) + "data/initlog.txt");
 }
 
 TEST_F(CharacterLoad, TheMinotaurLogsItsProgressAndNoOneElseDoes)
@@ -626,7 +626,7 @@ TEST_F(CharacterLoad, TheTuningFileReplacesTheDefaultWalkSpeedAndAMissingOneDoes
     ASSERT_EQ(jason_load(0, 0), 0);
     EXPECT_EQ(fighters[0].walk_speed, 0.3f);
     // Present: the file's first line sets the speed and the walk's key-time factor.
-    std::string text = test_read_file(test_source_dir() + "/tools/databuild/tuning/jason.txt");
+    std::string text = test_read_text(test_source_dir() + "/tools/databuild/tuning/jason.txt");
     ASSERT_FALSE(text.empty());
     text = "defence_walk 0.15 0.42 1.25" + text.substr(text.find('\n'));
     FILE *file = fopen((std::string(base_dir) + "data/jason.txt").c_str(), "wb");

@@ -514,7 +514,7 @@ TEST(CharacterTables, EveryLoadListReadsOneOfEachAndItsSkins)
             EXPECT_LT(s.mode, TEXTURE_MODE_COUNT) << entry;
             if (s.kind == LOAD_SKIN) {
                 EXPECT_TRUE(skin_slots.insert(s.index).second) << entry;
-                EXPECT_LT(s.index, SKIN_TEXTURES_PER_SLOT);
+                EXPECT_LT(s.index, SKIN_SLOT_SIZE);
                 bool tga = entry.size() > 4 && entry.substr(entry.size() - 4) == ".tga";
                 EXPECT_EQ(s.mode, tga ? TEXTURE_MIPMAP_RGBA : TEXTURE_MIPMAP_RGB) << entry;
             }
