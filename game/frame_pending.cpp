@@ -8,5 +8,4 @@ Model *stage_model;
 u32 stage_textures[28];
 StageLight *stage_light;
 u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
-i32 wound_level[2];
 f32 summon_fade_level = 1.0f;

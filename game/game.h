@@ -455,5 +455,4 @@ extern Model *stage_model;                  // the running arena's model
 extern u32 stage_textures[28];              // the running arena's texture names
 extern StageLight *stage_light;             // the arena's lights
 extern u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
-extern i32 wound_level[2];                  // per draw mode: 0 none, 1 half life, 2 a quarter
 extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise
