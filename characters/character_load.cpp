@@ -9,8 +9,8 @@ Model *summon_models[SUMMON_MODEL_COUNT];
 
 // ---- fight lifetime: texture tables and their deletion counts ----
 u32 skin_textures[SKIN_TEXTURE_COUNT];
-u32 divine_textures[FIGHTER_SLOTS * DIVINE_TEXTURES_PER_SLOT];
-u32 projectile_textures[FIGHTER_SLOTS * PROJECTILE_TEXTURES_PER_SLOT];
+u32 divine_textures[DIVINE_TEXTURE_COUNT];
+u32 projectile_textures[PROJECTILE_TEXTURE_COUNT];
 u32 blade_blur_textures[FIGHTER_SLOTS];
 u8 skin_texture_count;
 u8 divine_texture_count;

@@ -11,9 +11,9 @@ const CharacterModule *const character_modules[] = {
 };
 static_assert(std::size(character_modules) == CHARACTER_COUNT, "one module per character");
 
-void character_animate(int character, Fighter *fighter, Skeleton *skeleton, Skeleton *blur)
+void character_animate(Fighter *fighter, Skeleton *skeleton, Skeleton *blur)
 {
-    if (character < 0 || character >= CHARACTER_COUNT)
+    if (fighter->character >= CHARACTER_COUNT)
         return;
-    sequencer_step(&character_modules[character]->sequence, fighter, skeleton, blur);
+    sequencer_step(&character_modules[fighter->character]->sequence, fighter, skeleton, blur);
 }

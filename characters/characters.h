@@ -12,7 +12,9 @@
 constexpr int FIGHTER_SLOTS = 2;                 // 0 side one, 1 side two
 constexpr u32 SKIN_TEXTURE_COUNT = FIGHTER_SLOTS * SKIN_SLOT_SIZE;   // slot s's skins from 7 s
 constexpr int DIVINE_TEXTURES_PER_SLOT = 8;      // entry 2 of a slot is the god's picture
+constexpr int DIVINE_TEXTURE_COUNT = FIGHTER_SLOTS * DIVINE_TEXTURES_PER_SLOT;
 constexpr int PROJECTILE_TEXTURES_PER_SLOT = 6;
+constexpr int PROJECTILE_TEXTURE_COUNT = FIGHTER_SLOTS * PROJECTILE_TEXTURES_PER_SLOT;
 constexpr int SUMMON_MODEL_COUNT = 12;           // fixed cache slots, not character ids
 
 // Program lifetime: a model is read the first time a slot needs it and kept until
@@ -21,11 +23,17 @@ extern Model *character_models[FIGHTER_SLOTS][CHARACTER_COUNT];
 extern Model *fighter_models[FIGHTER_SLOTS];
 extern Model *summon_models[SUMMON_MODEL_COUNT];
 
+// ---- pending: the start-up loader's skeleton blocks (characters_pending.cpp) ------------
+// Declared and defined here only until the start-up loader, which allocates them, lands on
+// main with its own; delete this block and characters_pending.cpp then.
+extern Skeleton *blur_skeletons[FIGHTER_SLOTS];     // the same keys, posed by the trail sampler
+extern Skeleton *summon_skeletons[FIGHTER_SLOTS];   // the figure of the god a side summons
+
 // Fight lifetime: filled by the loaders, deleted in bulk by the next fight load or the
 // character select, which go by the count bytes (any non-zero count deletes the whole table).
 extern u32 skin_textures[SKIN_TEXTURE_COUNT];
-extern u32 divine_textures[FIGHTER_SLOTS * DIVINE_TEXTURES_PER_SLOT];
-extern u32 projectile_textures[FIGHTER_SLOTS * PROJECTILE_TEXTURES_PER_SLOT];
+extern u32 divine_textures[DIVINE_TEXTURE_COUNT];
+extern u32 projectile_textures[PROJECTILE_TEXTURE_COUNT];
 extern u32 blade_blur_textures[FIGHTER_SLOTS];
 extern u8 skin_texture_count;        // 32 once a character loaded
 extern u8 divine_texture_count;      // 16 once a character loaded
@@ -243,8 +251,9 @@ int sequencer_bank(const CharacterSequence *sequence, const Fighter *fighter);
 // The block that plays an action, or null.
 const SeqBlock *sequencer_find_block(const CharacterSequence *sequence, int action);
 
-// One step per character by its id (character), for callers that hold only the id.
-void character_animate(int character, Fighter *fighter, Skeleton *skeleton, Skeleton *blur);
+// The key-frame step of the fighter's own character (Fighter::character); an unknown id
+// steps nothing.
+void character_animate(Fighter *fighter, Skeleton *skeleton, Skeleton *blur);
 
 void jason_animate(Fighter *fighter, Skeleton *skeleton, Skeleton *blur);
 void odysseus_animate(Fighter *fighter, Skeleton *skeleton, Skeleton *blur);

@@ -7,8 +7,6 @@
 Fighter fighters[2];
 Fighter select_fighter;
 Skeleton *fighter_skeletons[2];
-Skeleton *blur_skeletons[2];
-Skeleton *summon_skeletons[2];
 
 int fighter_head_index(const Fighter *fighter)
 {

@@ -376,8 +376,6 @@ extern Fighter select_fighter;           // places the figure on the select and 
 // their action and attack bytes, the sequencers their keys.
 struct Skeleton;
 extern Skeleton *fighter_skeletons[2];
-extern Skeleton *blur_skeletons[2];      // the same keys, posed again by the blade-trail sampler
-extern Skeleton *summon_skeletons[2];    // the figure of the god a side summons
 
 // The index of the Hydra's head in play, heads_left - 1 kept within 0..3 whatever
 // heads_left holds.

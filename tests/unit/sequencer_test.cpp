@@ -694,3 +694,20 @@ TEST_F(Sequencer, OtherEndKindsAndEventsRunFromTheirTables)
     call_until_step();
     EXPECT_EQ(skeleton->key_to, 240);
 }
+
+TEST_F(Sequencer, TheFightersOwnCharacterChoosesTheSteps)
+{
+    // The Hydra's idle is banked: three heads left put it on keys 64 and up.
+    fighter.character = CHARACTER_HYDRA;
+    fighter.heads_left = 3;
+    for (int n = 0; n < 5; n++)
+        character_animate(&fighter, skeleton, blur);
+    EXPECT_GE(skeleton->key_to, 64);
+    // An id outside the cast steps nothing.
+    const f32 phase = skeleton->phase;
+    const int key_to = skeleton->key_to;
+    fighter.character = 200;
+    character_animate(&fighter, skeleton, blur);
+    EXPECT_EQ(skeleton->phase, phase);
+    EXPECT_EQ(skeleton->key_to, key_to);
+}
