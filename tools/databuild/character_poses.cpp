@@ -508,7 +508,7 @@ static AttackPoses attack_poses(PoseKind kind)
     case POSE_SLASH: return attack_slash(stance(), 65, 1);
     case POSE_BACKSLASH: return attack_slash(stance(), 70, -1);
     case POSE_RISING: return attack_rising();
-    case POSE_SLASH_CROUCH: return attack_slash(crouch(), 50, 1);
+    case POSE_SLASH_CROUCH: return attack_slash(crouch(), 70, 1);
     case POSE_SLASH_AIR: return attack_slash(tuck(), 60, 1);
     case POSE_KICK: return attack_kick(stance(), 85, 90, -10, 1.5f, 20);
     case POSE_KICK_HIGH: return attack_kick(stance(), 95, 110, 0, 2.5f, 30);
