@@ -454,3 +454,9 @@ extern u32 stage_textures[28];              // the running arena's texture names
 extern StageLight *stage_light;             // the arena's lights
 extern u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
 extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise
+
+// ---- pending: the start-up loader's title pictures (loader_pending.cpp) -------------------
+// Program lifetime. Declared and defined here only until the start-up loader, which loads
+// them, lands on main; delete this block and loader_pending.cpp then.
+extern u32 tex_logo;              // "titulo/logo.tga": the game's logo on the title menu
+extern u32 tex_select_panel;      // "titulo/select3.tga": the menu pointer
