@@ -1,5 +1,6 @@
 #include "frontend/frontend.h"
 
+#include "characters/characters.h"
 #include "combat/combat.h"
 #include "engine/engine.h"
 
@@ -101,28 +102,41 @@ static void previous_textures_delete()
     if (screen_texture_count)
         textures_delete(screen_textures, screen_texture_count);
     screen_texture_count = 0;
-    textures_delete(divine_textures, DIVINE_TEXTURES);
-    textures_delete(projectile_textures, PROJECTILE_TEXTURES);
+    if (divine_texture_count)
+        textures_delete(divine_textures, DIVINE_TEXTURE_COUNT);
+    divine_texture_count = 0;
+    if (projectile_texture_count)
+        textures_delete(projectile_textures, PROJECTILE_TEXTURE_COUNT);
+    projectile_texture_count = 0;
     if (title_texture_count)
         title_textures_free();
     if (stage_texture_count)
-        textures_delete(stage_textures, stage_texture_count);
+        textures_delete(stage_textures, stage_texture_count < 28 ? stage_texture_count : 28);
     stage_texture_count = 0;
-    textures_delete(skin_textures, SKIN_TEXTURE_COUNT);
+    if (skin_texture_count)
+        textures_delete(skin_textures, SKIN_TEXTURE_COUNT);
     skin_texture_count = 0;
+}
+
+void select_portrait_entry(int id, int variant, char *out, size_t size)
+{
+    // Hippolyte's and the Minotaur's names were the first; the others follow them.
+    static const char *const portrait_names[CHARACTER_COUNT] = {
+        "jason", "odiseo", "atalanta", "perseo", "hipolita", "polifemo",
+        "minotauro", "medusa", "esfinge", "hidra", "ares", "atropo"};
+    if (id < 0 || id >= CHARACTER_COUNT)
+        id = 0;
+    snprintf(out, size, "iconos/%s_%c.jpg", portrait_names[id], variant ? 'i' : 'n');
 }
 
 static int select_pictures_load()
 {
-    static const char *const portrait_names[CHARACTER_COUNT] = {
-        "jason", "odiseo", "atalanta", "perseo", "hipolita", "polifemo",
-        "minotauro", "medusa", "esfinge", "hidra", "ares", "atropo"};
     if (!(tex_select_icons = texture_load(asset_archive, "iconos/icon_n.tga", TEXTURE_MIPMAP_RGBA_FULL)))
         return 2;
     for (int id = 0; id < CHARACTER_COUNT; id++)
         for (int variant = 0; variant < 2; variant++) {
             char entry[64];
-            snprintf(entry, sizeof entry, "iconos/%s_%c.jpg", portrait_names[id], variant ? 'i' : 'n');
+            select_portrait_entry(id, variant, entry, sizeof entry);
             if (!(select_portraits[id][variant] = texture_load(asset_archive, entry, TEXTURE_CLAMP_RGB)))
                 return 2;
         }

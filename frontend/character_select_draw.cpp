@@ -3,6 +3,7 @@
 // already run this frame) and writes only GL.
 #include "frontend/frontend.h"
 
+#include "characters/characters.h"
 #include "engine/engine.h"
 
 #include <GL/gl.h>

@@ -95,6 +95,8 @@ void character_select_draw();
 // Whether side (0, 1) may not play this character: unbought, or in the profile modes an
 // unbought biography for the side that chooses.
 bool select_character_locked(int side, int character);
+// The archive entry of a character's portrait in a colour set (0 plain, 1 alternate).
+void select_portrait_entry(int id, int variant, char *out, size_t size);
 // The seam through which the entry loads its figure and pictures (the real loads by default);
 // tests put a stand-in here, since texture loads need a GL context. 0, 1 or 2 as the entry.
 extern int (*select_assets_loader)();
@@ -139,13 +141,9 @@ extern i32 ladder_stages[LADDER_FIGHTS];
 void setup_ladder(int character);
 extern i32 rounds_played;
 extern u32 stage_select_cursor;
-constexpr int DIVINE_TEXTURES = 16;
-constexpr int PROJECTILE_TEXTURES = 12;
 constexpr int SCREEN_TEXTURES = 32;
-extern u32 divine_textures[DIVINE_TEXTURES];
-extern u32 projectile_textures[PROJECTILE_TEXTURES];
 extern u32 screen_textures[SCREEN_TEXTURES];
-extern u8 skin_texture_count, screen_texture_count, stage_texture_count;
+extern u8 screen_texture_count, stage_texture_count;
 extern Skeleton *select_skeleton;
 void fx_flame_row_start();
 void fx_flame_row_step();

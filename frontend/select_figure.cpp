@@ -1,5 +1,6 @@
 #include "frontend/frontend.h"
 
+#include "characters/characters.h"
 #include "engine/engine.h"
 
 Model *select_model;

@@ -11,10 +11,8 @@ i32 ladder_opponents[LADDER_FIGHTS];
 i32 ladder_stages[LADDER_FIGHTS];
 i32 rounds_played;
 u32 stage_select_cursor;
-u32 divine_textures[DIVINE_TEXTURES];
-u32 projectile_textures[PROJECTILE_TEXTURES];
 u32 screen_textures[SCREEN_TEXTURES];
-u8 skin_texture_count, screen_texture_count, stage_texture_count;
+u8 screen_texture_count, stage_texture_count;
 static Skeleton select_skeleton_block;
 Skeleton *select_skeleton = &select_skeleton_block;
 

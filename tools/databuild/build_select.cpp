@@ -1,0 +1,112 @@
+// The character select's entries: Atropos's select figure (her fighter's figure with poses of
+// its own for the screen's phases), the portraits of every character in both colour sets,
+// the ring icons, the locked portrait and the hidden icon.
+#include "tools/databuild/character_figures.h"
+
+#include "frontend/frontend.h"
+
+#include <cstdio>
+#include <string>
+
+// The figure's poses by key: where she turns and what her arms do. Keys run in the ranges
+// the select's figure actions step through.
+enum SelectPoseKind : u8 {
+    POSE_FRONT,
+    POSE_TOWARD_SIDE1,
+    POSE_TOWARD_SIDE2,
+    POSE_ARMS_OPEN,
+    POSE_BLESS_SIDE1,       // the arm raised over side one's pick
+    POSE_BLESS_SIDE2,
+    POSE_BLESS_BOTH
+};
+
+struct SelectPoseRange {
+    i16 first, last;
+    SelectPoseKind kind;
+};
+static const SelectPoseRange select_pose_ranges[] = {
+    {1, 6, POSE_TOWARD_SIDE1},  {7, 9, POSE_BLESS_SIDE1},   {10, 13, POSE_FRONT},
+    {14, 15, POSE_ARMS_OPEN},   {16, 18, POSE_BLESS_BOTH},  {19, 19, POSE_FRONT},
+    {20, 25, POSE_TOWARD_SIDE2}, {26, 28, POSE_BLESS_SIDE2}, {30, 31, POSE_BLESS_SIDE1},
+    {32, 33, POSE_BLESS_SIDE2},
+};
+
+constexpr f32 TURN_TOWARD = 20.0f;     // 256 units per turn
+constexpr f32 ARM_RAISE = 70.0f;
+constexpr f32 BREATH = 3.0f;
+
+static void select_pose(FigureRig *rig, int key, SelectPoseKind kind, int step)
+{
+    auto bone = [rig](FigurePart part) { return rig->bone_of[part]; };
+    f32 breath = (step % 2) ? BREATH : -BREATH;
+    f32 turn = kind == POSE_TOWARD_SIDE1 || kind == POSE_BLESS_SIDE1 ? TURN_TOWARD
+               : kind == POSE_TOWARD_SIDE2 || kind == POSE_BLESS_SIDE2 ? -TURN_TOWARD
+                                                                       : 0.0f;
+    // A raise grows over the range's keys, so the pick visibly plays.
+    f32 raise = ARM_RAISE * static_cast<f32>(step + 1) / 3.0f;
+    f32 right = kind == POSE_BLESS_SIDE2 || kind == POSE_BLESS_BOTH ? raise : 0.0f;
+    f32 left = kind == POSE_BLESS_SIDE1 || kind == POSE_BLESS_BOTH ? raise : 0.0f;
+    f32 open = kind == POSE_ARMS_OPEN ? 20.0f + breath : 0.0f;
+    const EsqTurn turns[] = {
+        {bone(PART_PELVIS), 0.0f, 0.0f, turn},
+        {bone(PART_CHEST), breath, 0.0f, 0.0f},
+        {bone(PART_HEAD), -breath, 0.0f, 0.0f},
+        {bone(PART_UPPER_ARM_R), 0.0f, -(right + open), 0.0f},
+        {bone(PART_UPPER_ARM_L), 0.0f, left + open, 0.0f},
+    };
+    EsqTurn kept[5];
+    int count = 0;
+    for (const EsqTurn &t : turns)
+        if (t.bone >= 0)
+            kept[count++] = t;
+    esq_set_pose(rig->skeleton, key, kept, count);
+}
+
+static void select_figure_entries(Bytes *model, Bytes *skeleton)
+{
+    FigureRig rig;
+    figure_rig(CHARACTER_ATROPOS, &rig);
+    *model = emd_encode(figure_model(CHARACTER_ATROPOS, rig, false));
+    for (const SelectPoseRange &range : select_pose_ranges)
+        for (int key = range.first; key <= range.last; key++)
+            select_pose(&rig, key, range.kind, key - range.first);
+    *skeleton = esq_encode(rig.skeleton);
+}
+
+static bool archive_has(const std::string &name)
+{
+    for (const ZipEntry &entry : archive_entries)
+        if (entry.name == name)
+            return true;
+    return false;
+}
+
+// The figure's skins are the fighter's own entries; only those no earlier step wrote are
+// added here.
+static void select_figure_skins()
+{
+    static const char *const skins[] = {"atropo/atropo_1.jpg", "atropo/atropo_ce2.jpg", "atropo/atropo_ce3.tga",
+                                        "atropo/atropo_ce4.tga", "atropo/atropo_ce5.jpg"};
+    for (const char *entry : skins)
+        if (!archive_has(entry))
+            archive_add(entry, select_portrait_picture(CHARACTER_ATROPOS, 1, entry));
+}
+
+int build_select(const char *)
+{
+    Bytes model, skeleton;
+    select_figure_entries(&model, &skeleton);
+    archive_add("atropo/atroposel.emd", model);
+    archive_add("atropo/atroposel.esq", skeleton);
+    select_figure_skins();
+    archive_add("iconos/icon_n.tga", select_icon_atlas());
+    for (int id = 0; id < CHARACTER_COUNT; id++)
+        for (int variant = 0; variant < 2; variant++) {
+            char entry[64];
+            select_portrait_entry(id, variant, entry, sizeof entry);
+            archive_add(entry, select_portrait_picture(id, variant, entry));
+        }
+    archive_add("iconos/not.jpg", select_locked_picture("iconos/not.jpg"));
+    archive_add("iconos/int.tga", select_hidden_icon("iconos/int.tga"));
+    return 1;
+}
