@@ -13,3 +13,4 @@ int build_settings(const char *data_dir);
 int build_music(const char *data_dir);       // musica/*.ogg
 int build_fonts(const char *data_dir);
 int build_tuning(const char *data_dir);      // data/<name>.txt, copied from tuning/
+int build_overlays(const char *data_dir);    // misc/exit.jpg
