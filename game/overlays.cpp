@@ -227,29 +227,31 @@ static void record_table()
     print_text(-17.0f, -26.0f, -90.0f, "PRESS ANY BUTTON TO CONTINUE");
 }
 
+// One shape of the pause box, its top corners in one colour and its bottom corners in another.
+static void pause_box_shape(GLenum mode, f32 x0, f32 x1, f32 y0, f32 y1, const f32 top[4], const f32 bottom[4])
+{
+    glBegin(mode);
+    glColor4fv(top);
+    glVertex3f(x0, y1, PANEL_Z);
+    glColor4fv(bottom);
+    glVertex3f(x0, y0, PANEL_Z);
+    glVertex3f(x1, y0, PANEL_Z);
+    glColor4fv(top);
+    glVertex3f(x1, y1, PANEL_Z);
+    glEnd();
+}
+
 // The dark green box of the pause menu and of its confirmation, with its gold outline.
 static void pause_box()
 {
+    static const f32 box_top[4] = {0.0f, 0.25f, 0.0f, 1.0f};
+    static const f32 box_bottom[4] = {0.0f, 0.0f, 0.0f, 0.25f};
+    static const f32 outline_top[4] = {0.8f, 0.75f, 0.3f, 1.0f};
+    static const f32 outline_bottom[4] = {0.8f, 0.75f, 0.3f, 0.5f};
     glEnable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
-    glBegin(GL_QUADS);
-    glColor4f(0.0f, 0.25f, 0.0f, 1.0f);
-    glVertex3f(-6.9f, 3.95f, PANEL_Z);
-    glColor4f(0.0f, 0.0f, 0.0f, 0.25f);
-    glVertex3f(-6.9f, -4.0f, PANEL_Z);
-    glVertex3f(7.0f, -4.0f, PANEL_Z);
-    glColor4f(0.0f, 0.25f, 0.0f, 1.0f);
-    glVertex3f(7.0f, 3.95f, PANEL_Z);
-    glEnd();
-    glBegin(GL_LINE_LOOP);
-    glColor4f(0.8f, 0.75f, 0.3f, 1.0f);
-    glVertex3f(-7.0f, 4.0f, PANEL_Z);
-    glColor4f(0.8f, 0.75f, 0.3f, 0.5f);
-    glVertex3f(-7.0f, -4.0f, PANEL_Z);
-    glVertex3f(7.0f, -4.0f, PANEL_Z);
-    glColor4f(0.8f, 0.75f, 0.3f, 1.0f);
-    glVertex3f(7.0f, 4.0f, PANEL_Z);
-    glEnd();
+    pause_box_shape(GL_QUADS, -6.9f, 7.0f, -4.0f, 3.95f, box_top, box_bottom);
+    pause_box_shape(GL_LINE_LOOP, -7.0f, 7.0f, -4.0f, 4.0f, outline_top, outline_bottom);
     glEnable(GL_TEXTURE_2D);
 }
 
