@@ -187,8 +187,8 @@ static void power_frames()
 void draw_hud_bars()
 {
     glDisable(GL_BLEND);
+    texture_unit1_off();   // before the bind: it leaves unit 0 active
     glBindTexture(GL_TEXTURE_2D, tex_misc);
-    texture_unit1_off();
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glLoadIdentity();
