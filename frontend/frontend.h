@@ -130,16 +130,12 @@ int select_figure_action();
 void select_figure_set_action(int action);
 
 // ---- pending: names other branches bring (select_pending.cpp) ----------------------------
-// Declared and defined here only until their owners land on main (fight load and ladder,
-// character and arena loaders, start-up loader, effects); delete each with its owner.
+// Declared here only until their owners land on main (the fight load, the stage select, the
+// screens with pictures of their own, the arena loaders, the start-up loader, the effects);
+// delete each with its owner. p1_character and friends are defined by the fight flow's
+// stand-ins for now.
 extern i32 p1_character, p2_character;   // CharacterId of side one and side two
 extern i32 p1_alt_color, p2_alt_color;   // 0 the plain colours, 1 the alternate set
-extern i32 ending_picture_p1, ending_picture_p2;   // 2 x character + colour + 1
-constexpr int LADDER_FIGHTS = 9;
-extern i32 ladder_opponents[LADDER_FIGHTS];
-extern i32 ladder_stages[LADDER_FIGHTS];
-void setup_ladder(int character);
-extern i32 rounds_played;
 extern u32 stage_select_cursor;
 constexpr int SCREEN_TEXTURES = 32;
 extern u32 screen_textures[SCREEN_TEXTURES];

@@ -16,3 +16,4 @@ int build_tuning(const char *data_dir);      // data/<name>.txt, copied from tun
 int build_title(const char *data_dir);       // the title menu's pictures
 int build_characters(const char *data_dir);
 int build_select(const char *data_dir);      // the character select's figure and pictures (after the characters)
+int build_overlays(const char *data_dir);    // misc/exit.jpg

@@ -22,6 +22,7 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_title,
     build_characters,
     build_select,
+    build_overlays,
 };
 
 int main(int argc, char **argv)
