@@ -1,6 +1,7 @@
 #include "frontend/frontend.h"
 
 #include "characters/characters.h"
+#include "frontend/frontend_local.h"
 #include "combat/combat.h"
 #include "engine/engine.h"
 
@@ -250,7 +251,7 @@ int character_select_enter()
 }
 
 // ---- tick --------------------------------------------------------------------------------
-static bool side_plays(int side)
+bool select_side_plays(int side)
 {
     switch (game_mode) {
     case GAME_MODE_ARCADE_P1:
@@ -358,7 +359,7 @@ static bool ring_frozen(int side)
 // KEEP: no repeat guard; a held direction steps again every SPIN_TICKS.
 static void ring_input(int side)
 {
-    if (!side_plays(side) || ring_frozen(side) || select_spin[side] != 0)
+    if (!select_side_plays(side) || ring_frozen(side) || select_spin[side] != 0)
         return;
     int pan = side == 0 ? PAN_SIDE1 : PAN_SIDE2;
     if (input_dir[side] == DIR_RIGHT) {
@@ -487,7 +488,7 @@ static void confirm_accepted(int side)
 // without a pick (a side already shown ready, or a refused character).
 static TickFlow select_confirm(int side)
 {
-    if (!side_plays(side) || !input_hard_swing[side] || select_button_latch[side] != 0 ||
+    if (!select_side_plays(side) || !input_hard_swing[side] || select_button_latch[side] != 0 ||
         select_spin[side] != 0 || select_confirmed[side])
         return TICK_CONTINUES;
     bool two_player = game_mode == GAME_MODE_VERSUS || game_mode == GAME_MODE_CHALLENGE;

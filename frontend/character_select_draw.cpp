@@ -4,6 +4,7 @@
 #include "frontend/frontend.h"
 
 #include "characters/characters.h"
+#include "frontend/frontend_local.h"
 #include "engine/engine.h"
 
 #include <GL/gl.h>
@@ -20,23 +21,6 @@ constexpr int GLOW_LEVEL = 55;
 static const char *const select_names[CHARACTER_COUNT] = {
     "JASON", "ODYSSEUS", "ATALANTA", "PERSEUS", "HIPPOLYTE", "POLYPHEMUS",
     "MINOTAUR", "MEDUSA", "SPHINX", "HYDRA", "ARES", "ATROPOS"};
-
-static bool side_shown(int side)
-{
-    switch (game_mode) {
-    case GAME_MODE_ARCADE_P1:
-    case GAME_MODE_PROFILE_P1:
-        return side == 0;
-    case GAME_MODE_ARCADE_P2:
-    case GAME_MODE_PROFILE_P2:
-        return side == 1;
-    case GAME_MODE_VERSUS:
-    case GAME_MODE_CHALLENGE:
-        return true;
-    default:
-        return false;
-    }
-}
 
 static int side_id(int side)
 {
@@ -110,7 +94,7 @@ static void portraits_draw()
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     for (int side = 0; side < 2; side++) {
-        if (!side_shown(side))
+        if (!select_side_plays(side))
             continue;
         int id = side_id(side);
         int variant = (side == 0 ? p1_alt_color : p2_alt_color) ? 1 : 0;
@@ -212,7 +196,7 @@ static void texts_draw()
     if (profile)
         return;
     for (int side = 0; side < 2; side++) {
-        if (!side_shown(side))
+        if (!select_side_plays(side))
             continue;
         int id = side_id(side);
         const char *name = icon_hidden(side, id) ? "]]]]" : select_names[id];
@@ -239,7 +223,7 @@ void character_select_draw()
         tex_env_lit_skin();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     for (int side = 0; side < 2; side++)
-        if (side_shown(side))
+        if (select_side_plays(side))
             ring_draw(side, pulse);
     texts_draw();
     glDepthFunc(GL_LEQUAL);

@@ -89,3 +89,7 @@ void menu_label_colour(bool selected);
 // Prints labels with the capital-letter font, the one under the cursor (when `pulse_selected`)
 // in the pulsing yellow, the others white.
 void menu_letters_draw(const MenuLabel *labels, int count, bool pulse_selected);
+
+// ---- character select (character_select.cpp) ---------------------------------------------
+// Whether side (0, 1) has a human choosing on the select in the current mode.
+bool select_side_plays(int side);

@@ -2,6 +2,8 @@
 
 #include "test_paths.h"
 
+#include "engine/engine.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -9,6 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
+#include <fstream>
+#include <iterator>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -369,5 +373,16 @@ std::vector<std::string> game_screenshots(const GameRun *run)
                                                  << " screenshots after " << seconds << " s";
         sleep_ms(POLL_MS);
     }
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult screenshot_decode(const std::string &path, Picture *picture)
+{
+    std::ifstream in(path, std::ios::binary);
+    Bytes jpeg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    picture_library_start();
+    *picture = Picture{};
+    if (jpeg.empty() || !jpeg_decode(jpeg.data(), jpeg.size(), picture))
+        return ::testing::AssertionFailure() << path << " is not a JPEG";
     return ::testing::AssertionSuccess();
 }

@@ -76,5 +76,10 @@ std::vector<std::string> game_screenshots(const GameRun *run);
 ::testing::AssertionResult game_wait_screenshots(const GameRun *run, size_t count,
                                                  double seconds = GAME_TIMEOUT_SECONDS);
 
+// Decodes a screenshot JPEG as the game decodes pictures (the caller frees it with
+// picture_free); fails for a missing or undecodable file.
+struct Picture;
+::testing::AssertionResult screenshot_decode(const std::string &path, Picture *picture);
+
 // True when every text occurs in haystack, each after the one before.
 ::testing::AssertionResult texts_in_order(const std::string &haystack, const std::vector<std::string> &texts);

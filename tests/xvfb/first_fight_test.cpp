@@ -4,9 +4,7 @@
 #include "support/xvfb_game.h"
 
 #include <chrono>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,16 +17,6 @@ struct Shot {
     Picture picture = {};
     ~Shot() { picture_free(&picture); }
 };
-
-static ::testing::AssertionResult shot_load(const std::string &path, Shot *shot)
-{
-    std::ifstream in(path, std::ios::binary);
-    Bytes jpeg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    picture_library_start();
-    if (!jpeg_decode(jpeg.data(), jpeg.size(), &shot->picture))
-        return ::testing::AssertionFailure() << path << " is not a JPEG";
-    return ::testing::AssertionSuccess();
-}
 
 // Mean colour of the 5 x 5 pixels round (x, y), top row first.
 static void mean_rgb(const Picture &p, int cx, int cy, double rgb[3])
@@ -92,8 +80,8 @@ TEST(FirstFight, TitleStartPickAndTheFightIsRequested)
     std::vector<std::string> shots = game_screenshots(&run);
     ASSERT_EQ(shots.size(), 2u);
     Shot title, select;
-    ASSERT_TRUE(shot_load(shots[0], &title));
-    ASSERT_TRUE(shot_load(shots[1], &select));
+    ASSERT_TRUE(screenshot_decode(shots[0], &title.picture));
+    ASSERT_TRUE(screenshot_decode(shots[1], &select.picture));
     EXPECT_FALSE(shows_select(title.picture));
     EXPECT_TRUE(shows_select(select.picture));
 

@@ -42,12 +42,10 @@ static double probe_light(const Picture &picture, TitleProbe probe)
 // Whether a screenshot shows the title's dusk: a bright afterglow above a dark hill.
 static ::testing::AssertionResult shows_title(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    Bytes jpeg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    picture_library_start();
     Picture picture = {};
-    if (!jpeg_decode(jpeg.data(), jpeg.size(), &picture))
-        return ::testing::AssertionFailure() << path << " is not a JPEG";
+    ::testing::AssertionResult decoded = screenshot_decode(path, &picture);
+    if (!decoded)
+        return decoded;
     double glow = probe_light(picture, AFTERGLOW), hill = probe_light(picture, HILL);
     picture_free(&picture);
     if (glow > 100 && hill < 40)
