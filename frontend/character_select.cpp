@@ -152,7 +152,7 @@ static int select_pictures_load()
 int select_assets_load()
 {
     if (select_atropos_load() != 0) {
-        log_printf("\n   Error while trying to access file!");
+        log_printf("\n   Error while trying to access file!\n");
         return 1;
     }
     if (select_icons_loaded)
