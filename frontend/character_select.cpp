@@ -222,6 +222,7 @@ static void select_new_game_picks()
 
 int character_select_enter()
 {
+    hit_light_on = 0;
     if (stage_light)
         stage_light->hit_light_on = 0;
     wound_level[0] = wound_level[1] = 0;
