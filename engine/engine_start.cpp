@@ -275,9 +275,10 @@ void engine_shutdown()
         desktop_gamma_restore();
     desktop_close();
     log_printf("gamma off\n");
-    // fonts_free() and the model drawer's masked_polys_free() run before these two lines once
-    // the font and model-drawing code exist.
+    fonts_free();
     log_printf("fonts off\n");
+    // The model drawer's masked_polys_free() runs before this line once the model-drawing
+    // code exists.
     log_printf("poligonos con mascara off\n");
     free(glow_read_buffer);
     free(glow_blur_buffer);

@@ -18,6 +18,8 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_settings,
     build_fonts,
     build_tuning,
+    build_sounds,
+    build_shared_pictures,
 };
 
 int main(int argc, char **argv)
