@@ -117,6 +117,14 @@ static u16 bank_u16(BankReader *in)
     return static_cast<u16>(p[0] << 8 | p[1]);
 }
 
+static bool bank_is_text(const u8 *bytes, u32 count)
+{
+    for (u32 i = 0; i < count; i++)
+        if (bytes[i] < 32 || bytes[i] > 126)
+            return false;
+    return true;
+}
+
 // Skips the object's properties; returns its type, or 0 (with *reason) when one is damaged.
 // Property text must be printable ASCII: the library converts it as text.
 static u32 bank_skip_properties(BankReader *in, const char **reason)
@@ -133,17 +141,22 @@ static u32 bank_skip_properties(BankReader *in, const char **reason)
             *reason = "a property is cut short";
             return 0;
         }
+        // A property id is four letters; the library ends its property list at an id of -1,
+        // and a property read with that id is lost.
+        if (!bank_is_text(in->data + in->at, 4)) {
+            *reason = "a property has no name";
+            return 0;
+        }
         bank_u32(in);
         u32 length = bank_u32(in);
         if (length > bank_left(in)) {
             *reason = "a property is longer than the file";
             return 0;
         }
-        for (u32 i = 0; i < length; i++)
-            if (in->data[in->at + i] < 32 || in->data[in->at + i] > 126) {
-                *reason = "a property holds more than plain text";
-                return 0;
-            }
+        if (!bank_is_text(in->data + in->at, length)) {
+            *reason = "a property holds more than plain text";
+            return 0;
+        }
         in->at += length;
     }
 }

@@ -111,6 +111,7 @@ static const DamagedBank damaged_banks[] = {
     {"entry longer than the file", BANK_STORED_AT, 0x7FFFFFFFu, BANK_UNPACKED_AT, 0x7FFFFFFFu},
     {"entry too short for a sample", BANK_STORED_AT, 4, BANK_UNPACKED_AT, 4},
     {"property longer than the file", BANK_PROPERTY_AT + 8, 0x10000u, 0, 0},
+    {"property with the end id", BANK_PROPERTY_AT + 4, static_cast<u32>(DAT_END), 0, 0},
     {"property of control bytes", BANK_PROPERTY_AT + 12, 0x01000000u, 0, 0},
     {"12-bit sample", BANK_BITS_AT, 0x000C2B11u, 0, 0},
     {"no frequency", BANK_BITS_AT, 0x00100000u, 0, 0},
