@@ -86,6 +86,7 @@ int allegro_start()
     install_mouse();
     // After the library: it sets handlers of its own for these signals.
     quit_signals_install();
+    alogg_init();
     allegro_started = 1;
     return 1;
 }
@@ -277,8 +278,7 @@ void engine_shutdown()
     log_printf("gamma off\n");
     fonts_free();
     log_printf("fonts off\n");
-    // The model drawer's masked_polys_free() runs before this line once the model-drawing
-    // code exists.
+    masked_polys_free();
     log_printf("poligonos con mascara off\n");
     free(glow_read_buffer);
     free(glow_blur_buffer);

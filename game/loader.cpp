@@ -10,6 +10,7 @@
 #include <iterator>
 
 u8 *input_recorders[2];
+StageLight *stage_light;
 Skeleton *blur_skeletons[2];
 Skeleton *select_skeleton;
 Skeleton *stage_skeleton;
@@ -99,13 +100,17 @@ void input_devices_restore_for_saving()
     input_device_fallback_on = false;
 }
 
-// Step 5: the records zeroed, then the blocks. Returns 1, or 0 when a block was refused.
+// Step 5: the records zeroed, the masked-polygon sorter, then the blocks. Returns 1, or 0 when
+// an allocation was refused.
 static int game_records_alloc()
 {
     log_printf("\n -Allocating memory for characters...");
     fighters[0] = Fighter{};
     fighters[1] = Fighter{};
     select_fighter = Fighter{};
+    stage_light = static_cast<StageLight *>(calloc(1, sizeof(StageLight)));
+    if (!stage_light || !masked_polys_alloc())
+        return 0;
     // Zeroed blocks: the input pass reads a fighter's attack byte before any skeleton loads.
     for (Skeleton **block : skeleton_blocks) {
         *block = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
@@ -197,7 +202,9 @@ void free_game_data()
     log_printf("modelos off\n");
     log_printf("escenarios off\n");
     log_printf("selmodel off\n");
-    // The fighter records are plain globals: nothing to release.
+    // The fighter records are plain globals: only the light record is released.
+    free(stage_light);
+    stage_light = nullptr;
     log_printf("personajes/escenario off\n");
     skeleton_block_free(&fighter_skeletons[0]);
     skeleton_block_free(&fighter_skeletons[1]);

@@ -167,8 +167,7 @@ void shutdown_ordered()
     input_devices_restore_for_saving();
     engine_shutdown();
     log_printf("liberar engine\n");
-    // sound_shutdown() takes this place with the music player: it also stops the Ogg layer.
-    timers_remove();
+    sound_shutdown();
     log_printf("allegro cerrado\n");
     free_game_data();
     log_printf("liberar memoria\n");
@@ -185,7 +184,7 @@ void shutdown_ordered()
 void shutdown_after_failed_start()
 {
     log_close();
-    timers_remove();   // sound_shutdown() with the music player
+    sound_shutdown();
     sfx_bank_unload();   // the bank may have loaded before the step that failed
     free_game_data();
     engine_shutdown();

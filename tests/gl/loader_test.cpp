@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "game/game.h"
 #include "support/data_set.h"
+#include "support/fake_audio.h"
 #include "support/gl_context.h"
 #include "support/xvfb_game.h"
 
@@ -42,10 +43,14 @@ protected:
         glGetIntegerv(GL_MAX_TEXTURE_SIZE, &gl_max_texture_size);
         saved_joystick = joystick_available;
         load_error = quit_request = 0;
+        fake_audio_install();
         shared_textures_clear();
     }
     void TearDown() override
     {
+        music_stop();
+        fake_audio_remove();
+        masked_polys_free();
         free_game_data();
         sfx_bank_unload();
         fonts_free();
@@ -136,10 +141,12 @@ TEST_F(Loader, TheBuiltDataSetStartsTheGameAtTheTitleMenu)
     EXPECT_EQ(game_state, STATE_MAIN_MENU);
     EXPECT_EQ(logic_tick_units, LOGIC_TICK_60HZ);
     EXPECT_STREQ(music_name, "musica/titulo.ogg");
+    EXPECT_EQ(fake_audio.live, 1) << "the title tune plays";
     EXPECT_EQ(quit_request, 0);
     EXPECT_EQ(load_error, 0);
 
     input_device[1] = 1;   // player 2 picks the pad on the controls page meanwhile
+    music_stop();          // the sound shutdown's part: it stops nothing in a game library never started
     shutdown_ordered();
     EXPECT_EQ(sfx_datafile, nullptr);
     EXPECT_EQ(asset_archive, nullptr);
@@ -157,6 +164,20 @@ TEST_F(Loader, TheBuiltDataSetStartsTheGameAtTheTitleMenu)
     ASSERT_EQ(settings.size(), CONFIG_FILE_SIZE);
     EXPECT_EQ(settings[SETTINGS_INPUT_DEVICE_1], 1) << "the stored choice survives a run without the pad";
     EXPECT_EQ(settings[SETTINGS_INPUT_DEVICE_2], 1) << "a choice made during the run is kept";
+}
+
+// The loader reports success; the data error then ends the run at once.
+TEST_F(Loader, AMissingTitleTuneStopsTheGameAfterAWholeStartUp)
+{
+    std::string root = data_set_copy("loader-no-tune");
+    ASSERT_FALSE(root.empty());
+    ASSERT_TRUE(data_set_remove_entry(root, "musica/titulo.ogg"));
+    EXPECT_EQ(data_set_load(root), 1);
+    EXPECT_EQ(quit_request, 1);
+    EXPECT_EQ(load_error, 255);
+    EXPECT_EQ(fake_audio.live, 0);
+    EXPECT_EQ(game_state, STATE_MAIN_MENU);
+    EXPECT_NE(data_set_read(root, "data/initlog.txt").find("\n -QORN successfully initialized!\n"), std::string::npos);
 }
 
 TEST_F(Loader, AJoystickKeepsTheStoredDevices)

@@ -29,6 +29,7 @@ protected:
     }
     void TearDown() override
     {
+        masked_polys_free();
         free_game_data();
         sfx_bank_unload();
         load_error = quit_request = 0;
@@ -92,10 +93,14 @@ TEST_F(LoaderEarly, EachEarlyFailureStopsTheStartUpWithItsLineAndFreeGameDataCle
         EXPECT_EQ(data_set_load(root), 0);
         EXPECT_EQ(load_error, test.load_error);
         EXPECT_EQ(fighter_skeletons[0] != nullptr, test.allocated);
+        EXPECT_EQ(stage_light != nullptr, test.allocated);
+        EXPECT_EQ(masked_queue != nullptr, test.allocated);
         EXPECT_NE(input_recorders[1], nullptr);
         EXPECT_EQ(sfx_datafile != nullptr, test.allocated);
         free_game_data();
         sfx_bank_unload();
+        masked_polys_free();
+        EXPECT_EQ(stage_light, nullptr);
         for (Skeleton **block : all_skeleton_blocks)
             EXPECT_EQ(*block, nullptr);
         EXPECT_EQ(input_recorders[0], nullptr);
