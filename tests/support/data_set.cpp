@@ -37,16 +37,7 @@ std::string data_set_copy(const char *tag)
 
 std::string data_set_read(const std::string &root, const char *relative)
 {
-    std::string text;
-    FILE *file = fopen((root + "/" + relative).c_str(), "rb");
-    if (!file)
-        return text;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, got);
-    fclose(file);
-    return text;
+    return test_read_file(root + "/" + relative);
 }
 
 ::testing::AssertionResult data_set_write(const std::string &root, const char *relative, const Bytes &bytes)
