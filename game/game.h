@@ -452,7 +452,7 @@ extern u32 tex_guard;           // the guard flash
 extern u32 tex_marker;          // one round-win marker
 extern u32 tex_blood, tex_blood2;   // wound overlays: level 2, level 1
 extern u32 tex_vs_back, tex_continue_back, tex_gameover_back;   // the screen panels
-extern u32 tex_logo;
+extern u32 tex_logo;            // the game's logo on the title menu
 extern u32 tex_select_panel;    // the menu pointer
 
 // Starts the engine, then load_game_assets; returns 1 when the game may run, 0 on failure.

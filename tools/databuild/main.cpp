@@ -19,6 +19,7 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_music,
     build_fonts,
     build_tuning,
+    build_title,
     build_sounds,
     build_shared_pictures,
 };
