@@ -104,3 +104,18 @@ int data_set_load(const std::string &root)
     snprintf(base_dir, sizeof base_dir, "%s/", root.c_str());
     return load_game_assets();
 }
+
+Picture archive_picture(ArchiveHandle archive, const char *entry)
+{
+    Picture picture = {0, 0, nullptr};
+    u8 *data = nullptr;
+    u32 size = 0;
+    if (!archive_read_entry(archive, entry, &data, &size))
+        return picture;
+    if (texture_name_is_jpeg(entry))
+        jpeg_decode(data, size, &picture);
+    else
+        tga_decode(data, size, &picture);
+    free(data);
+    return picture;
+}

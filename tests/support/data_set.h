@@ -2,6 +2,7 @@
 // and the start-up loader run against one; used by the loader and data-builder tests.
 #pragma once
 
+#include "engine/engine.h"
 #include "tools/writers/writers.h"
 
 #include <gtest/gtest.h>
@@ -21,3 +22,7 @@ std::string data_set_read(const std::string &root, const char *relative);
 
 // base_dir := root + "/", then the loader's steps after the engine start; its result.
 int data_set_load(const std::string &root);
+
+// An archive entry decoded as texture_load decodes it (".jpg" names as JPEG, others as TGA);
+// an empty picture when it is missing or does not decode. The caller frees it.
+Picture archive_picture(ArchiveHandle archive, const char *entry);

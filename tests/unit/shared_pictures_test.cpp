@@ -21,21 +21,7 @@ protected:
     }
     static void TearDownTestSuite() { archive_close(archive); }
 
-    // Decodes an entry as texture_load would; the picture is empty when that fails.
-    static Picture decode(const char *entry)
-    {
-        Picture picture = {};
-        u8 *data = nullptr;
-        u32 size = 0;
-        if (!archive_read_entry(archive, entry, &data, &size))
-            return picture;
-        if (texture_name_is_jpeg(entry))
-            jpeg_decode(data, size, &picture);
-        else
-            tga_decode(data, size, &picture);
-        free(data);
-        return picture;
-    }
+    static Picture decode(const char *entry) { return archive_picture(archive, entry); }
 
     // The pixel at texture coordinates (s, t), t = 0 the top row.
     static const u8 *at(const Picture &p, float s, float t)
