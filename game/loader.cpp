@@ -2,6 +2,7 @@
 // and its release at shutdown. Characters' and arenas' own assets are loaded per fight.
 #include "game/game.h"
 
+#include "characters/characters.h"
 #include "combat/combat.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
@@ -197,9 +198,11 @@ void free_game_data()
 {
     input_recorder_free();
     log_printf("recorders off\n");
-    // The character, arena and select-figure model caches release their models at these three
-    // lines once their loaders keep them.
+    // The summoned gods' cached models go with the characters', under the same line.
+    character_models_free();
     log_printf("modelos off\n");
+    // The arena and select-figure model caches release their models at these two lines once
+    // their loaders keep them.
     log_printf("escenarios off\n");
     log_printf("selmodel off\n");
     // The fighter records are plain globals: only the light record is released.

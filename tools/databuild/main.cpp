@@ -20,6 +20,7 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_fonts,
     build_tuning,
     build_title,
+    build_characters,
     build_sounds,
     build_shared_pictures,
 };
