@@ -170,6 +170,7 @@ int load_game_assets()
     }
     if (!shared_textures_load())
         return 0;
+    overlay_pictures_load();   // the exit screen does without its picture
     if (!joystick_available)
         input_devices_keyboard_fallback();
     jump_arcs_fill();
@@ -221,6 +222,7 @@ void free_game_data()
     log_printf("skelly escenario off\n");
     skeleton_block_free(&select_skeleton);
     log_printf("sel skelly off\n");
+    overlay_pictures_free();
     if (asset_archive) {
         archive_close(asset_archive);
         asset_archive = nullptr;
