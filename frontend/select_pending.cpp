@@ -1,5 +1,5 @@
 // Stand-ins for the names the select reads whose owners have not landed yet (stage select,
-// screens with pictures, arena loaders, start-up loader, effects); deleted when they land.
+// screens with pictures, arena loaders, effects); deleted when they land.
 #include "frontend/frontend.h"
 
 #include "engine/engine.h"
@@ -7,8 +7,6 @@
 u32 stage_select_cursor;
 u32 screen_textures[SCREEN_TEXTURES];
 u8 screen_texture_count, stage_texture_count;
-static Skeleton select_skeleton_block;
-Skeleton *select_skeleton = &select_skeleton_block;
 
 void fx_flame_row_start() {}
 void fx_flame_row_step() {}

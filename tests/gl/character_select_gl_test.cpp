@@ -24,6 +24,9 @@ protected:
         ASSERT_NE(asset_archive, nullptr) << path << " missing: run the data builder (make test does)";
         select_icons_loaded = 0;
         select_assets_loader = select_assets_load;
+        static Skeleton figure_block;   // the start-up loader's block of the figure
+        if (!select_skeleton)
+            select_skeleton = &figure_block;
     }
     void TearDown() override
     {
