@@ -380,3 +380,38 @@ void print_text(float x, float y, float z, const char *format, ...) __attribute_
 void print_digits(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
 void print_letters(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
 
+// ---- the running arena as the drawers see it (stage_state.cpp) -------------------------
+// Program lifetime, overwritten by every arena load. The arena loaders (arenas/) write these;
+// the hit detection and the game tick write only the hit-light fields of the light record.
+constexpr int STAGE_TEXTURE_SLOTS = 28;
+// Fixed slots the arena drawers read: the sky panels (centre, left, right; one slot higher on
+// Troy), the rain arena's floor reflection and puddles, the Crete sun's flare and disc.
+constexpr int STAGE_SLOT_SKY = 23;
+constexpr int STAGE_SLOT_REFLECTION = 18;
+constexpr int STAGE_SLOT_PUDDLE = 19;      // under polygons of texture 4
+constexpr int STAGE_SLOT_PUDDLE_2 = 20;    // under every other reflective polygon
+constexpr int STAGE_SLOT_SUN_FLARE = 26;
+constexpr int STAGE_SLOT_SUN = 27;
+// Slot of each arena's lightmap 0; a polygon's lightmap is this plus its lightmap index.
+extern const u8 stage_lightmap_base[];   // STAGE_COUNT rows
+
+// Light 0 is the arena's directional light, light 1 the point light flashed at a hit.
+struct StageLight {
+    u8 hit_light_on;          // non-zero while the hit light shines
+    f32 light0_ambient[4];    // RGBA
+    f32 light0_diffuse[4];    // RGBA; the temple flicker reads its r, g, b
+    f32 light0_position[4];   // w = 0: directional
+    f32 light1_diffuse[4];    // RGBA of the hit light
+    f32 light1_position[4];   // w = 1: a point light at the hit
+};
+
+extern StageLight *stage_light;                     // never null: points at one zeroed record
+extern u32 stage_textures[STAGE_TEXTURE_SLOTS];     // GL names by slot; 0 = empty
+extern u8 stage_texture_count;                      // slots from 0 the next delete removes
+extern i32 stage_id;                                // the running arena, StageId 0..9
+
+// Hands light 0's ambient, diffuse and position to GL and enables light 0.
+void stage_light0_apply();
+// Deletes the running arena's textures and empties every slot, so that a name an earlier
+// arena left in a slot the next arena does not fill is never deleted twice.
+void stage_textures_delete();

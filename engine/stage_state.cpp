@@ -1,0 +1,45 @@
+#include "engine/engine.h"
+
+#include <GL/gl.h>
+#include <cstring>
+#include <iterator>
+
+const u8 stage_lightmap_base[] = {
+    14,   // Athens
+    14,   // Athens 2
+    19,   // Troy
+    14,   // Arcadia
+    15,   // Theatre
+    14,   // Crete
+    11,   // Labyrinth
+    15,   // Thebes
+    16,   // Hades
+    13,   // Temple
+};
+static_assert(std::size(stage_lightmap_base) == STAGE_COUNT, "one row per arena");
+
+// The record lives here for the whole run, so no reader ever meets a null light.
+static StageLight stage_light_record;
+StageLight *stage_light = &stage_light_record;
+u32 stage_textures[STAGE_TEXTURE_SLOTS];
+u8 stage_texture_count;
+i32 stage_id;
+
+void stage_light0_apply()
+{
+    glLightfv(GL_LIGHT0, GL_AMBIENT, stage_light->light0_ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, stage_light->light0_diffuse);
+    glLightfv(GL_LIGHT0, GL_POSITION, stage_light->light0_position);
+    glEnable(GL_LIGHT0);
+}
+
+void stage_textures_delete()
+{
+    int count = stage_texture_count < STAGE_TEXTURE_SLOTS ? stage_texture_count : STAGE_TEXTURE_SLOTS;
+    if (count > 0)
+        glDeleteTextures(count, stage_textures);
+    // Arenas leave gaps inside their delete range; clearing every slot keeps a name that GL
+    // has already taken back (and may hand out again) out of the next delete.
+    memset(stage_textures, 0, sizeof stage_textures);
+    stage_texture_count = 0;
+}
