@@ -18,6 +18,7 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_settings,
     build_fonts,
     build_tuning,
+    build_arenas,
 };
 
 int main(int argc, char **argv)
