@@ -66,17 +66,27 @@ f32 surface_height(const Model *model, f32 x, f32 y, f32 below, int *polygon)
 
 } // namespace
 
+// Reads an arena's model (0 on failure) and its skeleton into `skeleton`.
+static Model *arena_read(ArchiveHandle archive, int stage, Skeleton *skeleton)
+{
+    Model *model = model_load(archive, arena_table[stage].model_entry);
+    if (model && !skeleton_load(skeleton, archive, arena_table[stage].skeleton_entry)) {
+        model_free(model);
+        return nullptr;
+    }
+    return model;
+}
+
 TEST_F(ArenaData, EveryArenaEntryLoadsWithTheGamesReaders)
 {
     static Skeleton skeleton;
     for (int stage = 0; stage < STAGE_COUNT; stage++) {
         const ArenaInfo &arena = arena_table[stage];
         SCOPED_TRACE(arena.model_entry);
-        Model *model = model_load(archive, arena.model_entry);
+        Model *model = arena_read(archive, stage, &skeleton);
         ASSERT_NE(model, nullptr);
         EXPECT_GT(model->polygon_count, 100);
         model_free(model);
-        EXPECT_EQ(skeleton_load(&skeleton, archive, arena.skeleton_entry), 1);
         for (int i = 0; i < arena.texture_count; i++) {
             const char *entry = arena.textures[i].entry;
             u8 *data;
@@ -100,9 +110,8 @@ TEST_F(ArenaData, PolygonsAndVerticesStayInsideTheirTables)
     for (int stage = 0; stage < STAGE_COUNT; stage++) {
         const ArenaInfo &arena = arena_table[stage];
         SCOPED_TRACE(arena.model_entry);
-        Model *model = model_load(archive, arena.model_entry);
+        Model *model = arena_read(archive, stage, &skeleton);
         ASSERT_NE(model, nullptr);
-        ASSERT_EQ(skeleton_load(&skeleton, archive, arena.skeleton_entry), 1);
         int bad_polygons = 0, bad_vertices = 0;
         for (int i = 0; i < model->polygon_count; i++) {
             const Polygon &p = model->polygons[i];
@@ -156,11 +165,9 @@ TEST_F(ArenaData, SceneryKeysMoveTheScenery)
 {
     static Skeleton skeleton;
     for (int stage = 0; stage < STAGE_COUNT; stage++) {
-        const ArenaInfo &arena = arena_table[stage];
-        SCOPED_TRACE(arena.model_entry);
-        Model *model = model_load(archive, arena.model_entry);
+        SCOPED_TRACE(arena_table[stage].model_entry);
+        Model *model = arena_read(archive, stage, &skeleton);
         ASSERT_NE(model, nullptr);
-        ASSERT_EQ(skeleton_load(&skeleton, archive, arena.skeleton_entry), 1);
         int last_key = scenery_steps[stage].last_key;
         f32 most = 0.0f;
         std::vector<f32> first;

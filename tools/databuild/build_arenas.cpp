@@ -570,6 +570,19 @@ void houses(ArenaBuild &b, int wall_tex, int roof_tex, int lightmap, f32 front, 
     }
 }
 
+// A wall across the back from x -260 to 260, between y0 and y1 and `height` tall, with a
+// gate of half-width `gate_half` in the middle, set back behind its jambs and lintel.
+void gate_wall(ArenaBuild &b, const EmdSurface &stone, const EmdSurface &gate, f32 y0, f32 y1, f32 height, f32 gate_half, f32 jamb, f32 gate_height, f32 tile)
+{
+    f32 outer = gate_half + jamb, recess = y0 + (y1 - y0) * 0.3f, door = y0 + (y1 - y0) * 0.6f;
+    box(b, EMD_NO_BONE, stone, {-260, y0, 0}, {-outer, y1, height}, tile);
+    box(b, EMD_NO_BONE, stone, {outer, y0, 0}, {260, y1, height}, tile);
+    box(b, EMD_NO_BONE, stone, {-outer, recess, gate_height}, {outer, y1, height}, tile);
+    box(b, EMD_NO_BONE, stone, {-outer, recess, 0}, {-gate_half, y1, gate_height}, tile);
+    box(b, EMD_NO_BONE, stone, {gate_half, recess, 0}, {outer, y1, gate_height}, tile);
+    wall(b, EMD_NO_BONE, gate, {-gate_half, door, 0}, {gate_half, door, 0}, gate_height, 16.0f);
+}
+
 // A row of house fronts along x between x0 and x1, their faces on y facing the fight.
 void facade_row(ArenaBuild &b, int wall_tex, int roof_tex, int lightmap, f32 x0, f32 x1, f32 y, int count, int seed)
 {
@@ -762,12 +775,7 @@ void build_troy(ArenaBuild &b)
 
     square_floor(b, solid(SAND, LM_FLOOR), solid(TRACK, LM_FLOOR), 35.0f, 40.0f, 90.0f, 30.0f);
     // The wall and its towers.
-    box(b, EMD_NO_BONE, solid(WALL, LM_WALL), {-260, 170, 0}, {-40, 190, 50}, 25.0f);
-    box(b, EMD_NO_BONE, solid(WALL, LM_WALL), {40, 170, 0}, {260, 190, 50}, 25.0f);
-    box(b, EMD_NO_BONE, solid(WALL, LM_WALL), {-40, 176, 32}, {40, 190, 50}, 25.0f);
-    wall(b, EMD_NO_BONE, solid(GATE, LM_WALL), {-24, 182, 0}, {24, 182, 0}, 32.0f, 16.0f);
-    box(b, EMD_NO_BONE, solid(WALL, LM_WALL), {-42, 176, 0}, {-24, 190, 32}, 25.0f);
-    box(b, EMD_NO_BONE, solid(WALL, LM_WALL), {24, 176, 0}, {42, 190, 32}, 25.0f);
+    gate_wall(b, solid(WALL, LM_WALL), solid(GATE, LM_WALL), 170.0f, 190.0f, 50.0f, 24.0f, 18.0f, 32.0f, 25.0f);
     for (f32 x = -255.0f; x < 255.0f; x += 12.0f)
         box(b, EMD_NO_BONE, solid(BATTLEMENT, LM_WALL), {x, 170, 50}, {x + 6, 176, 55}, 6.0f);
     for (int side = -1; side <= 1; side += 2) {
@@ -1100,12 +1108,7 @@ void build_thebes(ArenaBuild &b)
 
     square_floor(b, solid(PAVING, LM_FLOOR), solid(FOUNTAIN, LM_FLOOR), 30.0f, 30.0f, 60.0f, 30.0f);
     // The wall with the gate between two towers.
-    box(b, EMD_NO_BONE, solid(CITY_WALL, LM_WALL), {-260, 175, 0}, {-30, 195, 45}, 22.0f);
-    box(b, EMD_NO_BONE, solid(CITY_WALL, LM_WALL), {30, 175, 0}, {260, 195, 45}, 22.0f);
-    box(b, EMD_NO_BONE, solid(CITY_WALL, LM_WALL), {-30, 180, 32}, {30, 195, 45}, 22.0f);
-    wall(b, EMD_NO_BONE, solid(GATE, LM_WALL), {-22, 188, 0}, {22, 188, 0}, 32.0f, 0.0f);
-    box(b, EMD_NO_BONE, solid(CITY_WALL, LM_WALL), {-30, 180, 0}, {-22, 195, 32}, 22.0f);
-    box(b, EMD_NO_BONE, solid(CITY_WALL, LM_WALL), {22, 180, 0}, {30, 195, 32}, 22.0f);
+    gate_wall(b, solid(CITY_WALL, LM_WALL), solid(GATE, LM_WALL), 175.0f, 195.0f, 45.0f, 22.0f, 8.0f, 32.0f, 22.0f);
     for (int side = -1; side <= 1; side += 2) {
         f32 x = side * 48.0f;
         box(b, EMD_NO_BONE, solid(CITY_WALL, LM_WALL), {x - 16, 168, 0}, {x + 16, 200, 62}, 22.0f);
@@ -1274,12 +1277,7 @@ void build_temple(ArenaBuild &b)
     b.floor.lit = rgb(146, 126, 104);
 
     const f32 wx = 150.0f, back = 235.0f, front = -185.0f, height = 72.0f;
-    const f32 f = FLOOR_HALF;
-    floor_rect(b, solid(MARBLE, LM_FLOOR), -f, -f, f, -30, 30.0f);
-    floor_rect(b, solid(MARBLE, LM_FLOOR), -f, 30, f, f, 30.0f);
-    floor_rect(b, solid(MARBLE, LM_FLOOR), -f, -30, -60, 30, 30.0f);
-    floor_rect(b, solid(MARBLE, LM_FLOOR), 60, -30, f, 30, 30.0f);
-    floor_rect(b, solid(STEP, LM_FLOOR), -60, -30, 60, 30, 20.0f);
+    square_floor(b, solid(MARBLE, LM_FLOOR), solid(STEP, LM_FLOOR), 30.0f, 20.0f, 60.0f, 30.0f);
     flat(b, solid(CEILING, LM_CEILING), -wx, front, wx, back, height, 32.0f, 6, true);
     wall(b, EMD_NO_BONE, solid(WALL, LM_WALL), {-wx, back, 0}, {wx, back, 0}, height, 24.0f);
     wall(b, EMD_NO_BONE, solid(WALL, LM_WALL), {wx, front, 0}, {-wx, front, 0}, height, 24.0f);
