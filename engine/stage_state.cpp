@@ -2,21 +2,7 @@
 
 #include <GL/gl.h>
 #include <cstring>
-#include <iterator>
 
-const u8 stage_lightmap_base[] = {
-    14,   // Athens
-    14,   // Athens 2
-    19,   // Troy
-    14,   // Arcadia
-    15,   // Theatre
-    14,   // Crete
-    11,   // Labyrinth
-    15,   // Thebes
-    16,   // Hades
-    13,   // Temple
-};
-static_assert(std::size(stage_lightmap_base) == STAGE_COUNT, "one row per arena");
 
 // The record lives here for the whole run, so no reader ever meets a null light.
 static StageLight stage_light_record;
@@ -35,7 +21,7 @@ void stage_light0_apply()
 
 void stage_textures_delete()
 {
-    int count = stage_texture_count < STAGE_TEXTURE_SLOTS ? stage_texture_count : STAGE_TEXTURE_SLOTS;
+    int count = stage_texture_count < STAGE_TEXTURE_SLOTS ? stage_texture_count : static_cast<int>(STAGE_TEXTURE_SLOTS);
     if (count > 0)
         glDeleteTextures(count, stage_textures);
     // Arenas leave gaps inside their delete range; clearing every slot keeps a name that GL

@@ -115,8 +115,8 @@ TEST_F(ArenaData, PolygonsAndVerticesStayInsideTheirTables)
         int bad_polygons = 0, bad_vertices = 0;
         for (int i = 0; i < model->polygon_count; i++) {
             const Polygon &p = model->polygons[i];
-            bool texture_ok = p.texture_index < stage_lightmap_base[stage] && slot_named(arena, p.texture_index, false);
-            bool lightmap_ok = slot_named(arena, stage_lightmap_base[stage] + p.lightmap_index, true);
+            bool texture_ok = p.texture_index < stage_lightmap_base(stage) && slot_named(arena, p.texture_index, false);
+            bool lightmap_ok = slot_named(arena, stage_lightmap_base(stage) + p.lightmap_index, true);
             bad_polygons += !(texture_ok && lightmap_ok);
         }
         for (int v = 0; v < model->vertex_count; v++)

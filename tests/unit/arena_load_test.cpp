@@ -55,7 +55,9 @@ u32 fake_texture_load(ArchiveHandle, const char *entry, int mode)
 
 // The slot table as a grid: one line per slot, one cell per stage id, "name mode" or "-";
 // a cell with a "/" is a whole entry name, any other name follows the arena's prefix.
-const char *const slot_grid[STAGE_TEXTURE_SLOTS] = {
+constexpr int SLOTS = STAGE_TEXTURE_SLOTS;
+
+const char *const slot_grid[SLOTS] = {
     "01.jpg 3 | 01.jpg 3 | 01.jpg 3 | 01.jpg 3 | 01.jpg 3 | 01.jpg 3 | 01.jpg 3 | 01.jpg 3 | 01.jpg 3 | 01.jpg 3",
     "02.jpg 3 | 02.jpg 3 | 02.jpg 3 | 02.tga 2 | 02.jpg 3 | 02.jpg 3 | 02.jpg 3 | 02.jpg 3 | 02.jpg 3 | 02.jpg 3",
     "03.tga 0 | 04.tga 0 | 03.jpg 3 | 03.jpg 3 | 03.jpg 3 | 03.jpg 3 | 03.tga 2 | 03.jpg 3 | 03.jpg 3 | 03.jpg 3",
@@ -99,7 +101,7 @@ struct ExpectedTexture {
 std::vector<ExpectedTexture> expected_textures(int stage)
 {
     std::vector<ExpectedTexture> list;
-    for (int slot = 0; slot < STAGE_TEXTURE_SLOTS; slot++) {
+    for (int slot = 0; slot < SLOTS; slot++) {
         std::string row = slot_grid[slot];
         std::string cell;
         std::istringstream cells(row);
@@ -172,7 +174,7 @@ TEST_F(ArenaLoad, EachArenaReadsModelSkeletonThenItsSlotsInOrder)
         EXPECT_EQ(load_calls[0].entry, dir + "/" + dir + ".emd");
         EXPECT_EQ(load_calls[1].entry, dir + "/" + dir + ".esq");
 
-        std::vector<bool> filled(STAGE_TEXTURE_SLOTS, false);
+        std::vector<bool> filled(SLOTS, false);
         for (size_t i = 0; i < expected.size(); i++) {
             const LoadCall &call = load_calls[i + 2];
             EXPECT_EQ(call.kind, 't');
@@ -182,7 +184,7 @@ TEST_F(ArenaLoad, EachArenaReadsModelSkeletonThenItsSlotsInOrder)
             EXPECT_EQ(stage_textures[expected[i].slot], i + 1) << call.entry;
             filled[expected[i].slot] = true;
         }
-        for (int slot = 0; slot < STAGE_TEXTURE_SLOTS; slot++) {
+        for (int slot = 0; slot < SLOTS; slot++) {
             if (!filled[slot]) {
                 EXPECT_EQ(stage_textures[slot], untouched) << "slot " << slot;
             }

@@ -502,7 +502,7 @@ void paint(ArenaBuild &b, int slot, Canvas canvas)
 // Lightmap `index` of the arena (0 is the floor's, painted last from the floor lighting).
 void face_lightmap(ArenaBuild &b, int index, Rgba top, Rgba bottom)
 {
-    paint(b, stage_lightmap_base[b.stage] + index, paint_face_lightmap(top, bottom, b.stage * 10 + index));
+    paint(b, stage_lightmap_base(b.stage) + index, paint_face_lightmap(top, bottom, b.stage * 10 + index));
 }
 
 // The three sky panels: centre, left, right, from slot 23 (24 on Troy).
@@ -698,9 +698,9 @@ void build_athens2(ArenaBuild &b)
     paint(b, BRONZE, paint_metal(rgb(110, 95, 70), 31));
     paint(b, WATER, paint_water(rgb(40, 60, 90), rgb(150, 180, 210), 32));
     paint(b, CYPRESS, paint_leaves(rgb(50, 80, 60), rgb(20, 35, 28), 33));
-    paint(b, STAGE_SLOT_REFLECTION, paint_reflection_map(34));
-    paint(b, STAGE_SLOT_PUDDLE, paint_puddles(rgb(170, 185, 215), 0.7f, 35));
-    paint(b, STAGE_SLOT_PUDDLE_2, paint_puddles(rgb(140, 150, 175), 0.2f, 36));
+    paint(b, STAGE_SLOT_FLOOR_SPHERE, paint_reflection_map(34));
+    paint(b, STAGE_SLOT_FLOOR_4, paint_puddles(rgb(170, 185, 215), 0.7f, 35));
+    paint(b, STAGE_SLOT_FLOOR, paint_puddles(rgb(140, 150, 175), 0.2f, 36));
     face_lightmap(b, LM_WALL, rgb(120, 118, 125), rgb(80, 80, 90));
     face_lightmap(b, LM_COLUMN, rgb(130, 128, 135), rgb(90, 90, 100));
     face_lightmap(b, LM_SCENERY, rgb(150, 140, 120), rgb(110, 105, 100));
@@ -949,7 +949,7 @@ void build_crete(ArenaBuild &b)
     paint(b, ROOF, paint_blocks(rgb(200, 185, 160), rgb(140, 125, 100), 2, 2, false, 0.0f, 119));
     paint(b, STAIR, paint_blocks(rgb(220, 208, 185), rgb(150, 135, 110), 1, 4, false, 0.0f, 120));
     paint(b, SHIP, paint_planks(rgb(120, 75, 40), 4, 121));
-    paint(b, STAGE_SLOT_SUN_FLARE, paint_sun_flare());
+    paint(b, STAGE_SLOT_FLARE, paint_sun_flare());
     paint(b, STAGE_SLOT_SUN, paint_sun_disc());
     face_lightmap(b, LM_WALL, rgb(180, 165, 140), rgb(120, 110, 95));
     face_lightmap(b, LM_COLUMN, rgb(185, 170, 150), rgb(115, 105, 95));
@@ -1161,7 +1161,7 @@ void build_hades(ArenaBuild &b)
 {
     enum : int { OBSIDIAN, RED_ROCK, LAVA, BONE, IRON, STYX, BASALT, BRIMSTONE, THRONE, SKULLS, CHAIN, ASH, FIRE, CERBERUS, DARK_ROCK, EMBER };
     enum : int { LM_FLOOR, LM_ALL };
-    paint(b, OBSIDIAN, paint_cracks(rgb(45, 35, 40), rgb(255, 90, 20), 0.012f, 171));
+    paint(b, OBSIDIAN, paint_cracks(rgb(62, 48, 54), rgb(255, 90, 20), 0.012f, 171));
     paint(b, RED_ROCK, paint_ground(rgb(150, 50, 35), rgb(90, 30, 25), 0.1f, 172));
     paint(b, LAVA, paint_cracks(rgb(220, 60, 10), rgb(255, 220, 90), 0.05f, 173));
     paint(b, BONE, paint_flutes(rgb(225, 215, 190), 5, 174));
@@ -1346,16 +1346,16 @@ int arena_check(const ArenaBuild &b)
     int lightmaps = 0;
     for (int i = 0; i < arena.texture_count; i++) {
         named[arena.textures[i].slot] = true;
-        if (strstr(arena.textures[i].entry, "lm") && arena.textures[i].slot >= stage_lightmap_base[b.stage])
+        if (strstr(arena.textures[i].entry, "lm") && arena.textures[i].slot >= stage_lightmap_base(b.stage))
             lightmaps++;
     }
-    for (int slot = 0; slot < STAGE_TEXTURE_SLOTS; slot++)
+    for (u32 slot = 0; slot < STAGE_TEXTURE_SLOTS; slot++)
         if (named[slot] != (b.pictures[slot].w > 0)) {
-            fprintf(stderr, "databuild: %s: slot %d %s\n", arena.model_entry, slot, named[slot] ? "has no picture" : "is not in the table");
+            fprintf(stderr, "databuild: %s: slot %u %s\n", arena.model_entry, slot, named[slot] ? "has no picture" : "is not in the table");
             return 0;
         }
     for (const EmdPolygon &poly : b.model.polygons)
-        if (poly.surface.texture_index >= stage_lightmap_base[b.stage] || !named[poly.surface.texture_index] || poly.surface.lightmap_index >= lightmaps) {
+        if (poly.surface.texture_index >= stage_lightmap_base(b.stage) || !named[poly.surface.texture_index] || poly.surface.lightmap_index >= lightmaps) {
             fprintf(stderr, "databuild: %s: polygon with texture %d, lightmap %d\n", arena.model_entry, poly.surface.texture_index, poly.surface.lightmap_index);
             return 0;
         }
@@ -1386,7 +1386,7 @@ int arena_write(StageId stage, std::set<std::string> &written)
     esq_add_bone(b.skeleton, -1, {0, 0, 0});   // the root, never moved
     memcpy(b.floor.light, arena_lights[stage].position, sizeof b.floor.light);
     arena_builders[stage](b);
-    paint(b, stage_lightmap_base[stage], paint_floor_lightmap(b.floor));
+    paint(b, stage_lightmap_base(stage), paint_floor_lightmap(b.floor));
     // Drawers rebind only when a texture or lightmap changes: keep like with like.
     std::stable_sort(b.model.polygons.begin(), b.model.polygons.end(), polygon_draw_order);
     if (!arena_check(b))
