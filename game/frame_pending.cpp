@@ -7,5 +7,4 @@
 Model *fighter_models[2];
 u32 skin_textures[SKIN_TEXTURE_COUNT];
 u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
-i32 wound_level[2];
 f32 summon_fade_level = 1.0f;

@@ -453,5 +453,4 @@ constexpr u32 SKIN_TEXTURE_COUNT = 14;      // 7 per fighter slot
 extern Model *fighter_models[2];            // the two fighters' models, by side
 extern u32 skin_textures[SKIN_TEXTURE_COUNT];
 extern u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
-extern i32 wound_level[2];                  // per draw mode: 0 none, 1 half life, 2 a quarter
 extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise
