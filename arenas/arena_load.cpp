@@ -36,8 +36,9 @@ static int arena_load_textures(const ArenaInfo &arena)
 {
     for (int i = 0; i < arena.texture_count; i++) {
         const ArenaTexture &texture = arena.textures[i];
-        stage_textures[texture.slot] = arena_asset_loaders.texture(asset_archive, texture.entry, texture.mode);
-        if (stage_textures[texture.slot] == 0)
+        u32 name = arena_asset_loaders.texture(asset_archive, texture.entry, texture.mode);
+        stage_textures[texture.slot] = name;
+        if (name == 0)
             return 0;
     }
     return 1;

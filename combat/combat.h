@@ -222,10 +222,8 @@ void ai_reroll_tactics(int p);
 // Writes side p's input bytes for the computer (and its own record and memos, nothing else).
 void ai_think(int p);
 
-// ---- stand-ins for game and character globals the hit code uses (hits_pending.cpp until
-// their owners land) ---------------------------------------------------------------------------
-struct Model;
-extern Model *fighter_models[2];     // each side's posed model, whose hit zones the hits test
+// ---- stand-ins for game globals the hit code uses (hits_pending.cpp until their owners
+// land) ----------------------------------------------------------------------------------------
 extern i32 combo_hits[2];            // hits of the running combo, per side
 extern i32 best_combo[2];            // the longest combo while it shows
 extern i32 combo_display_timer[2];   // ticks the combo stays on the HUD

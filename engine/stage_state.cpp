@@ -21,7 +21,9 @@ void stage_light0_apply()
 
 void stage_textures_delete()
 {
-    int count = stage_texture_count < STAGE_TEXTURE_SLOTS ? stage_texture_count : static_cast<int>(STAGE_TEXTURE_SLOTS);
+    int count = stage_texture_count;
+    if (count > static_cast<int>(STAGE_TEXTURE_SLOTS))
+        count = STAGE_TEXTURE_SLOTS;
     if (count > 0)
         glDeleteTextures(count, stage_textures);
     // Arenas leave gaps inside their delete range; clearing every slot keeps a name that GL

@@ -3,6 +3,7 @@
 #include "game/game.h"
 
 #include "arenas/arenas.h"
+#include "characters/characters.h"
 #include "combat/combat.h"
 #include "engine/engine.h"
 

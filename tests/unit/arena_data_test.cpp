@@ -28,7 +28,10 @@ protected:
         archive_close(archive);
         archive = nullptr;
     }
-    void SetUp() override { ASSERT_NE(archive, nullptr) << "no build/data/dat00.dat: run tavrosk-databuild build/data"; }
+    void SetUp() override
+    {
+        ASSERT_NE(archive, nullptr) << "no build/data/dat00.dat: run tavrosk-databuild build/data";
+    }
 };
 ArchiveHandle ArenaData::archive = nullptr;
 
@@ -93,7 +96,8 @@ TEST_F(ArenaData, EveryArenaEntryLoadsWithTheGamesReaders)
             u32 size;
             ASSERT_EQ(archive_read_entry(archive, entry, &data, &size), 1) << entry;
             Picture picture;
-            int decoded = texture_name_is_jpeg(entry) ? jpeg_decode(data, size, &picture) : tga_decode(data, size, &picture);
+            int decoded = texture_name_is_jpeg(entry) ? jpeg_decode(data, size, &picture)
+                                                      : tga_decode(data, size, &picture);
             free(data);
             EXPECT_EQ(decoded, 1) << entry;
             if (decoded)
@@ -115,7 +119,8 @@ TEST_F(ArenaData, PolygonsAndVerticesStayInsideTheirTables)
         int bad_polygons = 0, bad_vertices = 0;
         for (int i = 0; i < model->polygon_count; i++) {
             const Polygon &p = model->polygons[i];
-            bool texture_ok = p.texture_index < stage_lightmap_base(stage) && slot_named(arena, p.texture_index, false);
+            bool texture_ok = p.texture_index < stage_lightmap_base(stage) &&
+                              slot_named(arena, p.texture_index, false);
             bool lightmap_ok = slot_named(arena, stage_lightmap_base(stage) + p.lightmap_index, true);
             bad_polygons += !(texture_ok && lightmap_ok);
         }
@@ -142,7 +147,8 @@ TEST_F(ArenaData, FloorCarriesTheFightAndItsSpaceIsClear)
                 int floor_polygon = -1, above_polygon = -1;
                 f32 floor = surface_height(model, x, y, 0.01f, &floor_polygon);
                 ASSERT_NEAR(floor, 0.0f, 0.001f) << "no floor at " << x << ", " << y;
-                EXPECT_LT(surface_height(model, x, y, 45.0f, &above_polygon), 0.01f) << "scenery over " << x << ", " << y;
+                EXPECT_LT(surface_height(model, x, y, 45.0f, &above_polygon), 0.01f)
+                    << "scenery over " << x << ", " << y;
                 if (stage == STAGE_ATHENS2) {
                     EXPECT_EQ(model->polygons[floor_polygon].surface_kind, 2);   // the reflective floor
                 }

@@ -170,7 +170,8 @@ TEST_F(ArenaLoad, EachArenaReadsModelSkeletonThenItsSlotsInOrder)
         EXPECT_EQ(load_calls[0].entry, arena_table[stage].model_entry);
         EXPECT_EQ(load_calls[1].kind, 's');
         EXPECT_EQ(load_calls[1].entry, arena_table[stage].skeleton_entry);
-        std::string dir = std::string(entry_prefix[stage]).substr(0, std::string(entry_prefix[stage]).find('/'));
+        std::string prefix = entry_prefix[stage];
+        std::string dir = prefix.substr(0, prefix.find('/'));
         EXPECT_EQ(load_calls[0].entry, dir + "/" + dir + ".emd");
         EXPECT_EQ(load_calls[1].entry, dir + "/" + dir + ".esq");
 
