@@ -1,12 +1,10 @@
 #include "arenas/arenas.h"
 
 #include "arenas/arenas_local.h"
+#include "game/game.h"
 
 Model *stage_models[STAGE_COUNT];
 Model *stage_model;
-// One block for the whole run; every load zeroes and refills it.
-static Skeleton stage_skeleton_block;
-Skeleton *stage_skeleton = &stage_skeleton_block;
 
 ArenaAssetLoaders arena_asset_loaders = {model_load, skeleton_load, texture_load};
 
@@ -28,7 +26,7 @@ static void arena_set_light(StageId id)
     out->light0_position[3] = 0.0f;
     out->light1_diffuse[3] = 1.0f;
     out->light1_position[3] = 1.0f;
-    stage_light0_apply();
+    stage_light0_apply(out);
 }
 
 // Fills the arena's slots in increasing order; returns 0 at the first texture that fails.

@@ -11,11 +11,11 @@
 extern Model *stage_models[STAGE_COUNT];
 // Overwritten by every arena load.
 extern Model *stage_model;           // the running arena's model, from stage_models
-extern Skeleton *stage_skeleton;     // the scenery skeleton; never null
 
-// Loads one arena: its model (once per run), skeleton, textures, lightmaps and sky panels into
-// their slots of stage_textures, then its delete count, stage_id, the scenery start keys and
-// the lights (GL light 0 included). Returns 0, or 1, 2, 3 for the first failing model,
+// Loads one arena: its model (once per run), its skeleton into stage_skeleton, textures,
+// lightmaps and sky panels into their slots of stage_textures, then its delete count,
+// stage_id, the scenery start keys and the lights in stage_light (GL light 0 included); the
+// start-up loader has made both blocks. Returns 0, or 1, 2, 3 for the first failing model,
 // skeleton or texture; nothing after the failing asset is done.
 int load_arena(StageId id);
 int athens_load();

@@ -228,4 +228,3 @@ extern i32 combo_hits[2];            // hits of the running combo, per side
 extern i32 best_combo[2];            // the longest combo while it shows
 extern i32 combo_display_timer[2];   // ticks the combo stays on the HUD
 extern i32 followup_timer[2];        // ticks left of the LOW SWING follow-up window
-extern i32 p1_round_wins, p2_round_wins;   // rounds won in this match

@@ -5,4 +5,3 @@ i32 combo_hits[2];
 i32 best_combo[2];
 i32 combo_display_timer[2];
 i32 followup_timer[2];
-i32 p1_round_wins, p2_round_wins;

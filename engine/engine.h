@@ -630,16 +630,15 @@ void print_digits(float x, float y, float z, const char *format, ...) __attribut
 void print_letters(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
 
 // ---- the running arena (stage_state.cpp) ----------------------------------------------
-// Program lifetime, overwritten by every arena load. The arena loaders (arenas/) write these;
-// the hit detection and the game tick write only the hit-light fields of the light record;
-// the frame hands them to the drawers above.
-extern StageLight *stage_light;                     // never null: points at one zeroed record
+// Program lifetime, overwritten by every arena load: the arena loaders (arenas/) write these
+// and the frame hands them to the drawers above. The light record itself (stage_light) is the
+// start-up loader's (game/).
 extern u32 stage_textures[STAGE_TEXTURE_SLOTS];     // GL names by slot; 0 = empty
 extern u8 stage_texture_count;                      // slots from 0 the next delete removes
 extern i32 stage_id;                                // the running arena, StageId 0..9
 
 // Hands light 0's ambient, diffuse and position to GL and enables light 0.
-void stage_light0_apply();
+void stage_light0_apply(const StageLight *light);
 // Deletes the running arena's textures and empties every slot, so that a name an earlier
 // arena left in a slot the next arena does not fill is never deleted twice.
 void stage_textures_delete();

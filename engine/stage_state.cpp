@@ -4,18 +4,15 @@
 #include <cstring>
 
 
-// The record lives here for the whole run, so no reader ever meets a null light.
-static StageLight stage_light_record;
-StageLight *stage_light = &stage_light_record;
 u32 stage_textures[STAGE_TEXTURE_SLOTS];
 u8 stage_texture_count;
 i32 stage_id;
 
-void stage_light0_apply()
+void stage_light0_apply(const StageLight *light)
 {
-    glLightfv(GL_LIGHT0, GL_AMBIENT, stage_light->light0_ambient);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, stage_light->light0_diffuse);
-    glLightfv(GL_LIGHT0, GL_POSITION, stage_light->light0_position);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, light->light0_ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, light->light0_diffuse);
+    glLightfv(GL_LIGHT0, GL_POSITION, light->light0_position);
     glEnable(GL_LIGHT0);
 }
 

@@ -102,10 +102,17 @@ enum SfxId : i32 {
     SFX_SWING_LOW = 21,
     SFX_VOICE_HURT_FEMALE = 23,
     SFX_VOICE_KO_FEMALE = 24,
+    SFX_NAME_HIPPOLYTE = 25,   // the character select's name calls
+    SFX_NAME_JASON = 26,
+    SFX_NAME_MINOTAUR = 27,
+    SFX_NAME_ODYSSEUS = 28,
+    SFX_NAME_PERSEUS = 29,
+    SFX_NAME_POLYPHEMUS = 30,
     SFX_HIT_HARD = 33,
     SFX_HIT_LOW = 34,
     SFX_YOU_LOSE = 35,
-    SFX_YOU_WIN = 36
+    SFX_YOU_WIN = 36,
+    SFX_BANK_SIZE = 37         // entries the data builder writes; 18, 22, 31 and 32 play nowhere
 };
 
 // The last sound the game asked for, whether or not a bank was there to play it; the seam
@@ -120,11 +127,21 @@ extern SfxRequest sfx_last_request;
 extern i32 sfx_request_count;            // requests since the start (tests reset it)
 
 // The one sample player: entry `number` of the bank, no loop. A number the bank does not
-// hold plays nothing.
+// hold plays nothing (one log line the first time).
 void sfx_play(int number, int volume, int pan, int frequency);
 // A menu sound: effects_volume, centred, own pitch.
 void sfx_play_menu(int number);
 void sfx_stop(int number);
+
+// Loads the bank from path into sfx_datafile; returns 1, or 0 (one log line saying why, no
+// bank) when the file is missing or is not an uncompressed datafile of well-formed samples.
+// The game library's loader trusts its input, so the file is checked whole before it is read.
+int sfx_bank_load(const char *path);
+// Unloads the bank, if any.
+void sfx_bank_unload();
+// Whether data/dat01.dat's bytes form a bank sfx_bank_load takes: the number of samples, or
+// -1 with *reason saying what is wrong.
+int sfx_bank_check(const u8 *data, size_t size, const char **reason);
 
 // ---- game state machine (game_tick.cpp) ------------------------------------------------
 // Which screen or fight phase runs; values not listed are never stored.
@@ -237,11 +254,6 @@ extern i32 fight_load_phase;      // 0 none, 1 music fading, 2 loading next tick
 extern f32 music_fade;            // 1.0 down to 0 while the fight load fades the music
 extern i32 challenger_pending;    // -1 after the idle side pressed Start in a one-player fight
 extern i32 challenger_ticks;      // ticks since challenger_pending was set
-extern i32 continue_active;       // -1 while the continue offer is armed
-extern i32 vs_record_shown;       // 1 while the versus record table is shown
-extern u32 ladder_time;           // ticks fought in the one-player run
-extern i32 ladder_started;        // 0 until the run's ladder was set up, then -1
-extern i32 ladder_index;          // the current ladder fight, from 0
 extern i32 summon_phase;          // 0 while no god's power is being summoned
 
 // Where a fight load was requested; each site loads in its own order.
@@ -254,13 +266,68 @@ TickFlow fight_load(FightLoadSite site);
 void round_intro_state_tick();
 void round_start_tick();
 void fight_tick();
-void match_over_tick();
-void time_over_decision();
-void time_over_tick();
-void knockout_decision();
 bool fighter_knocked_out();        // either fighter is at ACTION_KO
+
+// ---- round and match decisions (round_end.cpp) -------------------------------------------
+// Match lifetime: cleared by the fight load; the hit code adds the knock-out's winner.
+extern i32 p1_round_wins, p2_round_wins;   // rounds won by side one and side two
+extern i32 rounds_played;         // rounds decided in this match; 4 sets up the final round
+
+// The knock-out decision (a fighter is at ACTION_KO): 100 ticks after the knock-out, the next
+// round or the match's end; the 60 Hz tick comes back.
+void knockout_decision();
+// STATE_TIME_OVER's first handler: the camera and projectiles, the decision at tick 100 and
+// the outcome at tick 301 (next round, match over, or a drawn game).
+void time_over_decision();
+// STATE_TIME_OVER's second handler: the fighters and the arena keep moving.
+void time_over_tick();
+// The decided match: the victory camera on `side`, whose skeleton keeps its attack live.
+void match_over_setup(int side);
+
+// ---- ladder, continue, game over, versus record, credits award (ladder.cpp) --------------
+constexpr int LADDER_FIGHTS = 9;           // the longest ladder, on Hard
+constexpr int VS_RECORD_SIZE = 2 * CHARACTER_COUNT;
+constexpr u32 LADDER_TIME_CAP = 1000000;   // ticks
+constexpr u32 CREDITS_CAP = 999999;
+
+// Run lifetime: the one-player ladder. ladder_time is cleared by the title menu's entry, the
+// other two by the menu's START.
+extern u32 ladder_time;           // ticks fought in the one-player run, capped at LADDER_TIME_CAP
+extern i32 ladder_started;        // 0 until the run's ladder was set up, then -1
+extern i32 ladder_index;          // the current ladder fight, from 0; never past the lists
+extern i32 ladder_opponents[LADDER_FIGHTS];   // CharacterId of the computer side, per fight
+extern i32 ladder_stages[LADDER_FIGHTS];      // StageId, per fight
+// Match lifetime: what follows a decided match.
+extern i32 ladder_advance_done;   // 1 once the ladder advance ran for this match's end
+extern i32 continue_active;       // -1 while the continue offer is armed
+extern f32 continue_slide;        // the continue panel: 1.0 below the view, 0 in place
+extern i32 continue_countdown;    // 10 down to 0
+extern i32 continue_ticks;        // 0..59 within the current count
+extern i32 vs_record_shown;       // 1 while the versus record table is shown
+extern f32 vs_record_alpha;       // the table's slide: 1.0 off to the side, 0 in place
+extern i32 ending_picture_p1, ending_picture_p2;   // 1 + 2 x character + alternate colour
+// Program lifetime: the versus record, index side x 12 + character; each count stops at 255.
+extern u8 vs_wins[VS_RECORD_SIZE], vs_losses[VS_RECORD_SIZE], vs_draws[VS_RECORD_SIZE];
+extern u32 credits_earned;        // the last award
+
+// Fills ladder_opponents and ladder_stages for the human's `character` in the one-player
+// modes (the other modes leave them alone): the six heroes other than the human's, then the
+// bosses, the last of which only Hard reaches.
+void setup_ladder(int character);
+// Fights in the ladder at the current difficulty: 8, or 9 on Hard.
+int ladder_length();
+// In the one-player modes, the ticks of the round just decided: (round length - round_clock)
+// x 60, the total capped at LADDER_TIME_CAP.
+void ladder_time_add();
+void continue_arm();
+// STATE_MATCH_OVER: the versus record table while shown, else the victory camera and then,
+// once, the ladder advance (next fight, record table, continue offer or the run's end).
+void match_over_tick();
+// The continue offer: the panel rises, the countdown runs; Start takes it, HARD SWING hurries.
 void continue_tick();
 void game_over_tick();
+// At the end of the completed one-player run: the award from the difficulty and the run's
+// time, added to credits (capped at CREDITS_CAP).
 void credits_award();
 
 // ---- fighter record (fighter.cpp) ---------------------------------------------------
@@ -411,11 +478,49 @@ void shutdown_ordered();
 void shutdown_after_failed_start();
 
 // ---- start-up loader (loader.cpp) ----------------------------------------------------------
-// Starts the engine, opens the archive, enters the title menu and starts its tune; returns 1
-// when the game may run, 0 on failure.
+// Program lifetime: built by load_game_data, released by free_game_data.
+constexpr u32 INPUT_RECORDER_SIZE = 216000;   // one byte per tick for an hour
+extern u8 *input_recorders[2];                // per player; nothing records into them yet
+// The arena's lights, zeroed here and filled by each arena loader; hit detection switches the
+// hit light on and moves it.
+struct StageLight;
+extern StageLight *stage_light;
+// The skeleton blocks besides the fighters' own (fighter.cpp), each of the full bone capacity.
+extern Skeleton *blur_skeletons[2];           // the blade-trail copies of the fighters' poses
+extern Skeleton *select_skeleton;             // the select and biography screens' figure
+extern Skeleton *stage_skeleton;              // the running arena's scenery
+extern Skeleton *summon_skeletons[2];         // the summoned gods, per side
+// The shared HUD, effect and screen pictures: GL texture names, 0 until loaded.
+extern u32 tex_powerbar;        // the power-gauge frame
+extern u32 tex_misc;            // HUD bar colour corner and the effects sheet (quarter cells)
+extern u32 tex_names;           // the name-plate atlas
+extern u32 tex_lifebar;         // life-bar frames: side one above, side two below
+extern u32 tex_blob_shadow;
+extern u32 tex_hit, tex_hit2;   // the two quads of a hit flash
+extern u32 tex_reflection;      // the sphere map of shiny surfaces
+extern u32 tex_guard;           // the guard flash
+extern u32 tex_marker;          // one round-win marker
+extern u32 tex_blood, tex_blood2;   // wound overlays: level 2, level 1
+extern u32 tex_vs_back, tex_continue_back, tex_gameover_back;   // the screen panels
+extern u32 tex_logo;            // the game's logo on the title menu
+extern u32 tex_select_panel;    // the menu pointer
+
+// Starts the engine, then load_game_assets; returns 1 when the game may run, 0 on failure.
 int load_game_data();
+// Everything of the start-up after the engine: recorders, archive, sound bank, records,
+// skeleton blocks, fonts, shared textures, arcs, then the title menu and its tune. Returns as
+// load_game_data; on 0 what was built is left for free_game_data. Needs a GL context.
+int load_game_assets();
 // Releases what load_game_data built; safe after a start-up that stopped half-way.
 void free_game_data();
+// 0 when both recorder buffers exist, 1 when one could not be had.
+int input_recorder_alloc();
+void input_recorder_free();
+// With no joystick found, both players play this run on the keyboard. Before the settings
+// are saved, a player still on that keyboard gets the stored choice back, so one run without
+// the pad plugged in does not lose the setting.
+void input_devices_keyboard_fallback();
+void input_devices_restore_for_saving();
 
 // ---- frame drawer (frame.cpp, frame_fight.cpp) -------------------------------------------
 // One frame of the current game state, then the overlays and the buffer swap; called only by
@@ -444,14 +549,56 @@ void fight_fog_colour(f32 rgba[4]);
 // The blood picture laid over a fighter of this wound level (1 half life, 2 a quarter), 0 none.
 u32 wound_overlay_texture(int wound_level);
 
-// ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
-// Declared and defined here only until their owners land on main (the start-up loader, the
-// fight tick and the summon sequence); delete this block and frame_pending.cpp then.
-extern u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
-extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise
+// ---- fight HUD and round calls (hud.cpp) -------------------------------------------------
+// Draw-only cache: the pulse of a full power gauge, advanced by the HUD once per drawn frame.
+extern f32 hud_power_pulse;
 
-// ---- pending: the start-up loader's title pictures (loader_pending.cpp) -------------------
-// Program lifetime. Declared and defined here only until the start-up loader, which loads
-// them, lands on main; delete this block and loader_pending.cpp then.
-extern u32 tex_logo;              // "titulo/logo.tga": the game's logo on the title menu
-extern u32 tex_select_panel;      // "titulo/select3.tga": the menu pointer
+// An x range of the HUD, in eye units at depth 50.
+struct HudSpan {
+    f32 low, high;
+};
+// The life bar of `side` (0 one, 1 two) at `value` (1.0 full): side one grows leftward from
+// -1.5, side two rightward from 1.5; a value below 0 gives a bar of no width.
+HudSpan hud_life_span(int side, f32 value);
+
+// The fight scene's last pass: the bars, the name plates and the round clock, where the HUD
+// shows (not in STATE_MATCH_OVER, not with free_camera, in the round intro once both cameras
+// are done).
+void hud_draw();
+void draw_hud_bars();
+void draw_name_plates();
+// The round calls and fight texts over the scene, each under its own state test.
+void round_calls_draw();
+
+// Where a combo counter stands: the number's x and format, "Hits!"'s x, and the alpha.
+struct ComboLayout {
+    f32 number_x;
+    const char *number_format;
+    f32 hits_x;
+    f32 alpha;
+};
+ComboLayout combo_layout(int side, i32 best, i32 timer);
+
+// ---- screen overlays (overlays.cpp) -----------------------------------------------------
+// Program lifetime: the exit screen's picture, loaded with the shared pictures.
+extern u32 tex_exit_picture;
+// Loads tex_exit_picture from asset_archive; 1 on success, 0 (one log line) when the entry
+// is missing or damaged (the exit screen then shows an untextured panel).
+int overlay_pictures_load();
+void overlay_pictures_free();
+// The panels after the scene, in their fixed order (the fade quad follows them).
+void overlays_draw();
+// STATE_CREDITS_EARNED: the run's time and the credits just won.
+void credits_earned_draw();
+// Writes "TOTAL TIME: mm:ss" for a run of `ticks` logic ticks (whole minutes and seconds).
+void credits_time_format(u32 ticks, char *out, size_t size);
+// Top and bottom y of a panel that slides up from below the view as `slide` falls from 1 to 0.
+HudSpan overlay_slide_span(f32 half_height, f32 slide);
+
+// ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
+// Declared and defined here only until their owners land on main (the character select, the
+// fight tick and the summon sequence); delete this block and frame_pending.cpp then.
+// The character select's pictures: entry 1 + 2 x character + alternate colour.
+constexpr int SELECT_PICTURE_COUNT = 1 + 2 * CHARACTER_COUNT;
+extern u32 select_pictures[SELECT_PICTURE_COUNT];
+extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise

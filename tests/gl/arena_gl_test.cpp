@@ -1,4 +1,5 @@
 #include "arenas/arenas.h"
+#include "game/game.h"
 #include "support/draw_fixtures.h"
 #include "support/gl_context.h"
 #include "support/test_paths.h"
@@ -6,14 +7,38 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
-// Every arena loads from the data builder's archive with the real loaders, its textures
-// become GL textures in their slots, light 0 carries the arena's light, and the delete pass
-// gives every name back.
-TEST_F(GlTest, EveryArenaLoadsIntoGlAndItsDeletePassEmptiesTheSlots)
+// The arenas the data builder wrote, loaded with the real loaders into the blocks the
+// start-up loader would make.
+class ArenaGlTest : public DrawTest {
+protected:
+    StageLight light = {};
+    std::unique_ptr<Skeleton> scenery = std::make_unique<Skeleton>();
+
+    void SetUp() override
+    {
+        DrawTest::SetUp();
+        stage_light = &light;
+        stage_skeleton = scenery.get();
+        asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
+        ASSERT_NE(asset_archive, nullptr) << "no build/data/dat00.dat: run tavrosk-databuild build/data";
+    }
+    void TearDown() override
+    {
+        stage_textures_delete();
+        stage_models_free();
+        archive_close(asset_archive);
+        asset_archive = nullptr;
+        stage_light = nullptr;
+        stage_skeleton = nullptr;
+    }
+};
+
+// Every arena's textures become GL textures in their slots, light 0 carries the arena's
+// light, and the delete pass gives every name back.
+TEST_F(ArenaGlTest, EveryArenaLoadsIntoGlAndItsDeletePassEmptiesTheSlots)
 {
-    asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
-    ASSERT_NE(asset_archive, nullptr) << "no build/data/dat00.dat: run tavrosk-databuild build/data";
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();   // light positions are stored through the model-view matrix
     for (int stage = 0; stage < STAGE_COUNT; stage++) {
@@ -39,18 +64,13 @@ TEST_F(GlTest, EveryArenaLoadsIntoGlAndItsDeletePassEmptiesTheSlots)
         for (int i = 0; i < arena.texture_count; i++)
             EXPECT_FALSE(glIsTexture(names[arena.textures[i].slot])) << arena.textures[i].entry;
     }
-    stage_models_free();
-    archive_close(asset_archive);
-    asset_archive = nullptr;
 }
 
 // Each arena, loaded from the archive and drawn by the arena drawer from where the fight camera
 // starts (two fighters 30 apart), shows its floor across the bottom of the picture: lit by
 // its lightmap, with or without texture-environment combine, and never one flat colour.
-TEST_F(DrawTest, EveryArenaShowsALitFloorFromTheFightCamera)
+TEST_F(ArenaGlTest, EveryArenaShowsALitFloorFromTheFightCamera)
 {
-    asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
-    ASSERT_NE(asset_archive, nullptr) << "no build/data/dat00.dat: run tavrosk-databuild build/data";
     const f32 eye[3] = {0, -55, 15}, centre[3] = {0, 0, 13};
     for (int stage = 0; stage < STAGE_COUNT; stage++) {
         stage_textures_delete();
@@ -79,8 +99,4 @@ TEST_F(DrawTest, EveryArenaShowsALitFloorFromTheFightCamera)
             EXPECT_GT(brightest - darkest, 3 * 8) << "the floor is one flat colour";
         }
     }
-    stage_textures_delete();
-    stage_models_free();
-    archive_close(asset_archive);
-    asset_archive = nullptr;
 }

@@ -15,7 +15,6 @@ protected:
     void SetUp() override
     {
         GlTest::SetUp();
-        saved_light = stage_light;
         draw_caps_set(true, 2, true);
         draw_gl_reset();
         draw_glow_setup();
@@ -33,11 +32,12 @@ protected:
         model_free(arena);
         fighter_models[0] = fighter_models[1] = nullptr;
         stage_model = nullptr;
-        stage_light = saved_light;   // the arena loaders' record, never null
+        stage_light = nullptr;
         masked_polys_free();
         game_state = STATE_EXIT_SCREEN;
         fade_mode = FADE_NONE;
         glow_effect = 0;
+        free_camera = 0;
         summon_phase = SUMMON_NONE;
     }
 
@@ -63,6 +63,7 @@ protected:
     {
         game_state = STATE_FIGHT;
         fade_mode = FADE_NONE;
+        free_camera = 1;   // the scene alone: no HUD or fight texts over it
         glow_effect = 0;
         shadow_quality = 0;
         summon_phase = SUMMON_NONE;
@@ -104,7 +105,6 @@ protected:
     PosedFigure figure;
     Model *arena = nullptr;
     StageLight light;
-    StageLight *saved_light = nullptr;
 };
 
 TEST_F(FrameTest, AFightFrameDrawsFighterArenaSkyAndHeldBackPolygonsInOrder)

@@ -145,6 +145,10 @@ void harness_reset(unsigned seed)
     logic_tick_units = 0;
     logic_ticks_pending = 0;
     fake_audio_tunes_open();
+    // The arena's light record, zeroed, as the start-up loader would make it.
+    static StageLight harness_light;
+    harness_light = StageLight{};
+    stage_light = &harness_light;
     srand(seed);
     title_menu_enter();
 }

@@ -1,5 +1,6 @@
 #include "arenas/arenas.h"
 #include "arenas/arenas_local.h"
+#include "game/game.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -24,6 +25,9 @@ std::vector<LoadCall> load_calls;
 std::set<std::string> failing_entries;
 Model fake_models[STAGE_COUNT];
 u32 next_texture_name;
+// The blocks the start-up loader would make.
+StageLight light_record;
+Skeleton scenery_skeleton;
 
 Model *fake_model_load(ArchiveHandle, const char *entry)
 {
@@ -125,6 +129,8 @@ protected:
     {
         saved = arena_asset_loaders;
         arena_asset_loaders = {fake_model_load, fake_skeleton_load, fake_texture_load};
+        stage_light = &light_record;
+        stage_skeleton = &scenery_skeleton;
         load_calls.clear();
         failing_entries.clear();
         next_texture_name = 0;
@@ -142,6 +148,8 @@ protected:
         for (Model *&model : stage_models)
             model = nullptr;
         stage_model = nullptr;
+        stage_light = nullptr;
+        stage_skeleton = nullptr;
     }
 };
 

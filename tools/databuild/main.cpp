@@ -21,6 +21,9 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_tuning,
     build_title,
     build_characters,
+    build_overlays,
+    build_sounds,
+    build_shared_pictures,
     build_arenas,
 };
 
