@@ -152,7 +152,6 @@ void ai_think(int p);
 
 // ---- stand-ins for game and arena globals (fight_stub.cpp until their owners land) -------
 extern i32 stage_id;              // StageId of the fight's arena
-extern i32 followup_chain[2];     // per side: 0 none, 1 after a connecting 88, 2 after a connecting 8
 extern u8 clash_flash_on[2];      // the projectile-clash flash, per element
 extern f32 clash_flash[2];        // its level, rising 0.05 per tick
 extern u8 hit_light_on;           // the arena light's hit-light switch

@@ -10,7 +10,6 @@ u8 projectile_in_flight[2];
 CpuOpponent cpu_opponents[2];
 i32 ai_dash_request;
 i32 stage_id;
-i32 followup_chain[2];
 u8 clash_flash_on[2];
 f32 clash_flash[2];
 u8 hit_light_on;

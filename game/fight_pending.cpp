@@ -1,0 +1,58 @@
+// Stand-ins for what the fight flow calls before its owners' files are in the tree (see
+// fight_pending.h); each goes as soon as its owner defines it. The loaders load nothing and
+// succeed, the steps do nothing, and the figures are blank blocks.
+#include "game/fight_pending.h"
+
+static Skeleton pending_skeletons[3];
+
+Skeleton *blur_skeletons[2] = {&pending_skeletons[0], &pending_skeletons[1]};
+Model *fighter_models[2];
+u32 skin_textures[SKIN_TEXTURES];
+u32 divine_textures[DIVINE_TEXTURES];
+u32 projectile_textures[PROJECTILE_TEXTURES];
+u8 skin_texture_count, divine_texture_count, projectile_texture_count;
+
+int load_character(int character, int slot, int)
+{
+    if (slot == 0 || slot == 1)
+        fighters[slot].character = static_cast<u8>(character);
+    return 0;
+}
+
+void character_animate(Fighter *, Skeleton *, Skeleton *) {}
+
+u32 stage_textures[STAGE_TEXTURES];
+u8 stage_texture_count;
+Skeleton *stage_skeleton = &pending_skeletons[2];
+Model *stage_model;
+f32 stage_light_diffuse[4];
+
+int load_arena(int stage)
+{
+    stage_id = stage;
+    return 0;
+}
+
+void reset_round() {}
+void step_stage_animation(int) {}
+
+i32 ladder_stages[LADDER_FIGHTS];
+i32 p1_round_wins, p2_round_wins, rounds_played;
+u32 stage_select_cursor;
+
+void resolve_melee_hits() {}
+void update_projectiles() {}
+
+void summon_update(int) {}
+void summon_linger_step_ares() {}
+void summon_linger_step_sphinx() {}
+
+void fx_fighter_aura_step(int) {}
+void fx_projectile_trail_step(int) {}
+void fx_bursts_step() {}
+void fx_blood_step() {}
+void fx_rain_step() {}
+void fx_temple_flames_step() {}
+void fx_labyrinth_flames_step() {}
+void fx_labyrinth_flames_start() {}
+void fx_theatre_flames_step() {}

@@ -1,0 +1,69 @@
+// fight_pending.h: what the fight flow calls before its owners' files are in the tree; included
+// only by the fight flow's own files (fight_load, round, fight_tick, cameras, round_reset).
+// Every name here belongs to another subsystem and leaves this file, with its definition in
+// fight_pending.cpp, as soon as its owner defines it.
+#pragma once
+
+#include "combat/combat.h"
+#include "engine/engine.h"
+#include "game/game.h"
+
+// ---- characters/: loaders, animation steps, per-side figures, texture tables -------------
+// Loads character `character` into fighter slot `slot` (0 side one, 1 side two) with the
+// colour set alt_color; 0 on success.
+int load_character(int character, int slot, int alt_color);
+// The key-frame step of side's fighter by its character (before its skinning).
+void character_animate(Fighter *fighter, Skeleton *skeleton, Skeleton *blur);
+
+extern Skeleton *blur_skeletons[2];
+extern Model *fighter_models[2];
+
+constexpr int SKIN_TEXTURES = 14;          // 7 per fighter slot
+constexpr int DIVINE_TEXTURES = 16;        // 8 per fighter slot
+constexpr int PROJECTILE_TEXTURES = 12;    // 6 per fighter slot
+extern u32 skin_textures[SKIN_TEXTURES];
+extern u32 divine_textures[DIVINE_TEXTURES];
+extern u32 projectile_textures[PROJECTILE_TEXTURES];
+extern u8 skin_texture_count, divine_texture_count, projectile_texture_count;
+
+// ---- arenas/: loaders, the running arena ---------------------------------------------------
+// Loads arena `stage`; 0 on success (1 model, 2 skeleton, 3 texture failed).
+int load_arena(int stage);
+constexpr int STAGE_TEXTURES = 28;
+extern u32 stage_textures[STAGE_TEXTURES];
+extern u8 stage_texture_count;
+extern Skeleton *stage_skeleton;
+extern Model *stage_model;
+// Light 0's diffuse colour as the arena loader set it (red, green, blue, alpha).
+extern f32 stage_light_diffuse[4];
+
+// ---- round reset and the arena step hook ---------------------------------------------------
+void reset_round();
+void step_stage_animation(int stage);
+
+// ---- round decisions and ladder ------------------------------------------------------------
+constexpr int LADDER_FIGHTS = 9;
+extern i32 ladder_stages[LADDER_FIGHTS];
+extern i32 p1_round_wins, p2_round_wins, rounds_played;
+
+// ---- stage select ---------------------------------------------------------------------------
+extern u32 stage_select_cursor;           // the highlighted tile, 0..9
+
+// ---- combat: fighter update, fight camera, hits, projectiles, summons, effects -------------
+void resolve_melee_hits();
+void update_projectiles();
+
+void summon_update(int side);
+void summon_linger_step_ares();
+void summon_linger_step_sphinx();
+
+// The effect steps of one tick, each on its own pools.
+void fx_fighter_aura_step(int side);
+void fx_projectile_trail_step(int side);
+void fx_bursts_step();                    // the spark burst and both large bursts
+void fx_blood_step();                     // both blood bursts and the blood stains
+void fx_rain_step();                      // the rain and its splashes
+void fx_temple_flames_step();
+void fx_labyrinth_flames_step();
+void fx_labyrinth_flames_start();
+void fx_theatre_flames_step();
