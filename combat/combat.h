@@ -107,6 +107,7 @@ enum SummonPhase : i32 {
 };
 extern i32 summoner;              // side whose summon runs
 extern i32 summon_victim;         // side under a lingering curse: 1 side one, 2 side two, 0 none
+extern f32 summon_fade_level;     // scene light during a summon, 1.0 normal, 0 at its height
 
 // ---- projectiles (records in fight_stub.cpp until the projectile code lands) -------------
 enum ProjectileKind : u8 {
@@ -146,6 +147,7 @@ struct CpuOpponent {
 };
 extern CpuOpponent cpu_opponents[2];
 extern i32 ai_dash_request;       // 1: the computer side dashes toward its opponent this tick
+extern f32 ai_opponent_life_memo; // the opponent's health as the computer last saw it
 
 // Writes side p's input bytes for the computer.
 void ai_think(int p);
@@ -155,3 +157,54 @@ extern i32 stage_id;              // StageId of the fight's arena
 extern u8 clash_flash_on[2];      // the projectile-clash flash, per element
 extern f32 clash_flash[2];        // its level, rising 0.05 per tick
 extern u8 hit_light_on;           // the arena light's hit-light switch
+
+// ---- particle pools (particle_pools.cpp; the effect steps are stand-ins until they land) --
+// One record of an effect's pool; alive while life > 0 (the rain keeps its drop variant in life).
+struct Particle {
+    u8 kind;           // ProjectileKind, copied by the projectile trail
+    f32 tint[3];       // red, green, blue; read from the first record of a large burst
+    f32 x, y, z;       // world position
+    f32 dir_x, dir_y, dir_z;   // direction of motion
+    f32 life;
+    f32 size;          // drawing size term
+    f32 speed;         // distance per tick along the direction
+};
+
+// Modes of every effect step: fill or start the pool, or advance it one tick.
+constexpr int FX_INIT = 1;
+constexpr int FX_STEP = 2;
+
+constexpr int PROJECTILE_TRAIL_PARTICLES = 20;   // per side
+constexpr int STAGE_FLAME_PARTICLES = 200;       // 80 used by the arena flames
+constexpr int AURA_PARTICLES = 50;               // per side
+constexpr int SPARK_PARTICLES = 25;
+constexpr int BLOOD_PARTICLES = 100;             // per side, 25 used per burst
+constexpr int BLOOD_STAIN_PARTICLES = 500;
+constexpr int RAIN_PARTICLES = 500;
+constexpr int BURST_PARTICLES = 100;             // per side, 50 used per burst
+
+// Program lifetime: all dead at the start; the round reset kills the combat pools.
+extern Particle projectile_trail_particles[2][PROJECTILE_TRAIL_PARTICLES];
+extern Particle stage_flame_particles[STAGE_FLAME_PARTICLES];
+extern Particle aura_particles[AURA_PARTICLES];          // side one
+extern Particle aura_particles_side2[AURA_PARTICLES];
+extern Particle spark_particles[SPARK_PARTICLES];
+extern Particle blood_particles[2][BLOOD_PARTICLES];     // by the side that was hit
+extern Particle blood_stain_particles[BLOOD_STAIN_PARTICLES];
+extern Particle rain_particles[RAIN_PARTICLES];
+extern Particle rain_splash_particles[RAIN_PARTICLES];
+extern Particle burst_particles[2][BURST_PARTICLES];
+extern i32 aura_warmup[2];        // records of the aura in play, 0..50
+
+// The effect steps, each on its pool with FX_INIT or FX_STEP; the bursts take their centre.
+void fx_projectile_trail(Particle *pool, int mode, int side);
+void fx_fighter_aura(Particle *pool, int mode, int side);
+void fx_small_burst(Particle *pool, int mode, f32 x, f32 y, f32 z);
+void fx_large_burst(Particle *pool, int mode, f32 x, f32 y, f32 z);
+void fx_blood_burst(Particle *pool, int mode, f32 x, f32 y, f32 z);
+void fx_blood_stains(Particle *pool, int mode);
+void fx_rain(Particle *pool, int mode);
+void fx_rain_splashes(Particle *pool, int mode);
+void fx_labyrinth_flames(Particle *pool, int mode);
+void fx_theatre_flames(Particle *pool, int mode);
+void fx_temple_flames(Particle *pool, int mode);

@@ -5,10 +5,12 @@
 
 i32 summoner;
 i32 summon_victim;
+f32 summon_fade_level;
 Projectile projectiles[2];
 u8 projectile_in_flight[2];
 CpuOpponent cpu_opponents[2];
 i32 ai_dash_request;
+f32 ai_opponent_life_memo;
 i32 stage_id;
 u8 clash_flash_on[2];
 f32 clash_flash[2];

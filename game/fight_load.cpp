@@ -4,6 +4,7 @@
 // and the stage select each load in an order of their own.
 #include "game/game.h"
 
+#include "combat/combat.h"
 #include "engine/engine.h"
 #include "game/fight_pending.h"
 
@@ -78,14 +79,11 @@ static void ladder_textures_delete()
         texture_table_delete(skin_textures, SKIN_TEXTURES);
 }
 
-// Light 0 lights the fight; the hit light and the spare light start off.
-static void fight_lights_reset()
+// The hit light gives no ambient light of its own.
+static void hit_light_ambient_clear()
 {
     static const GLfloat black[4] = {0.0f, 0.0f, 0.0f, 0.0f};
-    glEnable(GL_LIGHT0);
     glLightfv(GL_LIGHT1, GL_AMBIENT, black);
-    glDisable(GL_LIGHT1);
-    glDisable(GL_LIGHT2);
 }
 
 static TickFlow fight_load_failed(u8 error)
@@ -125,11 +123,11 @@ static TickFlow arena_load(i32 stage, bool log_athens)
         return fight_load_failed(LOAD_ERROR_ARENA);
     }
     if (stage == STAGE_LABYRINTH)
-        fx_labyrinth_flames_start();
+        fx_labyrinth_flames(stage_flame_particles, FX_INIT);
     if (stage == STAGE_THEATRE)
-        fx_theatre_flames_step();
+        fx_theatre_flames(stage_flame_particles, FX_STEP);
     if (stage == STAGE_TEMPLE)
-        fx_temple_flames_step();
+        fx_temple_flames(stage_flame_particles, FX_STEP);
     return TICK_CONTINUES;
 }
 
@@ -198,6 +196,7 @@ static TickFlow fight_assets_load(FightLoadSite site)
     music_stop();
     game_state = STATE_ROUND_INTRO;
     fight_lights_reset();
+    hit_light_ambient_clear();
     if (site == FIGHT_LOAD_LADDER)
         ladder_textures_delete();
     else

@@ -33,9 +33,6 @@ int load_arena(int stage)
     return 0;
 }
 
-void reset_round() {}
-void step_stage_animation(int) {}
-
 i32 ladder_stages[LADDER_FIGHTS];
 i32 p1_round_wins, p2_round_wins, rounds_played;
 u32 stage_select_cursor;
@@ -47,12 +44,26 @@ void summon_update(int) {}
 void summon_linger_step_ares() {}
 void summon_linger_step_sphinx() {}
 
-void fx_fighter_aura_step(int) {}
-void fx_projectile_trail_step(int) {}
-void fx_bursts_step() {}
-void fx_blood_step() {}
-void fx_rain_step() {}
-void fx_temple_flames_step() {}
-void fx_labyrinth_flames_step() {}
-void fx_labyrinth_flames_start() {}
-void fx_theatre_flames_step() {}
+void fx_projectile_trail(Particle *, int, int) {}
+void fx_fighter_aura(Particle *, int, int) {}
+void fx_small_burst(Particle *, int, f32, f32, f32) {}
+void fx_large_burst(Particle *, int, f32, f32, f32) {}
+void fx_blood_burst(Particle *, int, f32, f32, f32) {}
+void fx_blood_stains(Particle *, int) {}
+void fx_rain(Particle *, int) {}
+void fx_rain_splashes(Particle *, int) {}
+void fx_labyrinth_flames(Particle *, int) {}
+void fx_theatre_flames(Particle *, int) {}
+void fx_temple_flames(Particle *, int) {}
+
+void athens_step(Skeleton *) {}
+void athens2_step(Skeleton *) {}
+void troy_step(Skeleton *) {}
+void arcadia_step(Skeleton *) {}
+void theatre_step(Skeleton *) {}
+void crete_step(Skeleton *) {}
+void thebes_step(Skeleton *) {}
+void hades_step(Skeleton *) {}
+void temple_step(Skeleton *) {}
+
+i32 wound_level[2];

@@ -37,10 +37,6 @@ extern Model *stage_model;
 // Light 0's diffuse colour as the arena loader set it (red, green, blue, alpha).
 extern f32 stage_light_diffuse[4];
 
-// ---- round reset and the arena step hook ---------------------------------------------------
-void reset_round();
-void step_stage_animation(int stage);
-
 // ---- round decisions and ladder ------------------------------------------------------------
 constexpr int LADDER_FIGHTS = 9;
 extern i32 ladder_stages[LADDER_FIGHTS];
@@ -57,13 +53,16 @@ void summon_update(int side);
 void summon_linger_step_ares();
 void summon_linger_step_sphinx();
 
-// The effect steps of one tick, each on its own pools.
-void fx_fighter_aura_step(int side);
-void fx_projectile_trail_step(int side);
-void fx_bursts_step();                    // the spark burst and both large bursts
-void fx_blood_step();                     // both blood bursts and the blood stains
-void fx_rain_step();                      // the rain and its splashes
-void fx_temple_flames_step();
-void fx_labyrinth_flames_step();
-void fx_labyrinth_flames_start();
-void fx_theatre_flames_step();
+// The arenas' scenery steps, by stage (the Labyrinth has none).
+void athens_step(Skeleton *skeleton);
+void athens2_step(Skeleton *skeleton);
+void troy_step(Skeleton *skeleton);
+void arcadia_step(Skeleton *skeleton);
+void theatre_step(Skeleton *skeleton);
+void crete_step(Skeleton *skeleton);
+void thebes_step(Skeleton *skeleton);
+void hades_step(Skeleton *skeleton);
+void temple_step(Skeleton *skeleton);
+
+// ---- model drawing ----------------------------------------------------------------------------
+extern i32 wound_level[2];                // per draw mode: 0 none, 1 at half life, 2 at a quarter

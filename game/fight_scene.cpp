@@ -2,6 +2,7 @@
 // the fighters' and the arena's animation, the temple's flickering light, the ambient effects.
 #include "game/game.h"
 
+#include "combat/combat.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "game/fight_pending.h"
@@ -54,12 +55,39 @@ void fight_scene_animate()
 
 void fight_ambient_effects()
 {
-    if (stage_id == STAGE_ATHENS2)
-        fx_rain_step();
+    if (stage_id == STAGE_ATHENS2) {
+        fx_rain(rain_particles, FX_STEP);
+        fx_rain_splashes(rain_splash_particles, FX_STEP);
+    }
     if (stage_id == STAGE_TEMPLE)
-        fx_temple_flames_step();
+        fx_temple_flames(stage_flame_particles, FX_STEP);
     if (stage_id == STAGE_LABYRINTH)
-        fx_labyrinth_flames_step();
+        fx_labyrinth_flames(stage_flame_particles, FX_STEP);
     if (stage_id == STAGE_THEATRE)
-        fx_theatre_flames_step();
+        fx_theatre_flames(stage_flame_particles, FX_STEP);
+}
+
+void fight_auras_step()
+{
+    if (fighters[0].aura)
+        fx_fighter_aura(aura_particles, FX_STEP, 0);
+    if (fighters[1].aura)
+        fx_fighter_aura(aura_particles_side2, FX_STEP, 1);
+}
+
+void fight_bursts_step()
+{
+    fx_small_burst(spark_particles, FX_STEP, 0.0f, 0.0f, 0.0f);
+    fx_large_burst(burst_particles[0], FX_STEP, 0.0f, 0.0f, 0.0f);
+    fx_large_burst(burst_particles[1], FX_STEP, 0.0f, 0.0f, 0.0f);
+}
+
+void fight_blood_step(bool stains)
+{
+    if (!blood)
+        return;
+    fx_blood_burst(blood_particles[0], FX_STEP, 0.0f, 0.0f, 0.0f);
+    fx_blood_burst(blood_particles[1], FX_STEP, 0.0f, 0.0f, 0.0f);
+    if (stains)
+        fx_blood_stains(blood_stain_particles, FX_STEP);
 }

@@ -2,6 +2,7 @@
 // challenger who joins a one-player fight.
 #include "game/game.h"
 
+#include "combat/combat.h"
 #include "engine/engine.h"
 #include "game/fight_pending.h"
 
@@ -78,7 +79,7 @@ static void fight_pause_entry()
     if (challenger_pending)
         return;
     for (int p = 0; p < 2; p++)
-        if (side_is_human(p) && input_start[p] && !latch_start[p])
+        if (!fighter_is_cpu_side(p) && input_start[p] && !latch_start[p])
             pause_open(p);
 }
 
@@ -97,14 +98,8 @@ static void challenger_check()
     if (game_state != STATE_FIGHT || challenger_pending || summon_phase != SUMMON_NONE ||
         fighter_knocked_out())
         return;
-    int idle;
-    if (game_mode == GAME_MODE_ARCADE_P1)
-        idle = 1;
-    else if (game_mode == GAME_MODE_ARCADE_P2)
-        idle = 0;
-    else
-        return;
-    if (!input_start[idle])
+    int idle = cpu_side_of_one_player_game();
+    if (idle < 0 || !input_start[idle])
         return;
     sfx_play_menu(SFX_MENU_CONFIRM);
     latch_start[0] = latch_start[1] = 1;
@@ -152,14 +147,11 @@ static void lagging_life_step(Fighter *fighter, const Skeleton *skeleton)
 // Steps 19 and 20: auras, projectile trails, sparks and bursts, and blood when it is on.
 static void fight_effects_step()
 {
-    for (int side = 0; side < 2; side++)
-        if (fighters[side].aura)
-            fx_fighter_aura_step(side);
-    fx_projectile_trail_step(0);
-    fx_projectile_trail_step(1);
-    fx_bursts_step();
-    if (blood)
-        fx_blood_step();
+    fight_auras_step();
+    fx_projectile_trail(projectile_trail_particles[0], FX_STEP, 0);
+    fx_projectile_trail(projectile_trail_particles[1], FX_STEP, 1);
+    fight_bursts_step();
+    fight_blood_step(true);
 }
 
 // Step 22: the clock counts a second every 60 ticks, not while a fighter lies knocked out; at

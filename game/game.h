@@ -280,10 +280,6 @@ void round_start_tick();
 void fight_tick();
 bool fighter_knocked_out();        // either fighter is at ACTION_KO
 
-// Whether side's fighter is played by a person in the current mode (side one in modes 0, 3
-// and 6, side two in modes 1, 3 and 6).
-bool side_is_human(int side);
-
 // ---- fight scene steps (fight_scene.cpp) ---------------------------------------------------
 // The steps every fight state runs (round intro, fight, match over, time over).
 // On the temple arena: the main light flickers; the phase (menu_pulse_angle) grows by step and
@@ -294,6 +290,19 @@ void fight_side_skin(int side);
 void fight_stage_animate();               // the arena's scenery step, then its skinning
 void fight_scene_animate();               // side one, side two, then the arena
 void fight_ambient_effects();             // the arena's rain or flames
+void fight_auras_step();                  // the auras of the fighters whose aura is set
+void fight_bursts_step();                 // the spark burst and both sides' large bursts
+// With the blood option on: both sides' blood bursts and, when asked, the stains.
+void fight_blood_step(bool stains);
+
+// ---- round reset and the arena step hook (round_reset.cpp) ---------------------------------
+// Both fighters and every per-round global back to the start of a round; at the first round
+// of a one-player match the computer side's damage is scaled by the difficulty.
+void reset_round();
+// The running arena's scenery step (stage_id); the Labyrinth and unknown ids have none.
+void step_stage_animation(int stage);
+// Light 0 lights the fight; the hit light (1) and the spare light (2) are off.
+void fight_lights_reset();
 
 // ---- round-intro and victory cameras (cameras.cpp) ---------------------------------------
 // These sequences own the fight camera's globals (combat.h) while they run.

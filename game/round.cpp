@@ -2,6 +2,7 @@
 // the one tick that arms the round clock.
 #include "game/game.h"
 
+#include "combat/combat.h"
 #include "engine/engine.h"
 #include "game/fight_pending.h"
 
@@ -43,21 +44,6 @@ static bool intro_cameras_done()
            camera_sequence.side[1].done == CAMERA_DONE;
 }
 
-bool side_is_human(int side)
-{
-    switch (game_mode) {
-    case GAME_MODE_ARCADE_P1:
-        return side == 0;
-    case GAME_MODE_ARCADE_P2:
-        return side == 1;
-    case GAME_MODE_VERSUS:
-    case GAME_MODE_CHALLENGE:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The ESC edge, or the Start edge of a human side (its latch clear), opens the pause.
 static void intro_pause_entry()
 {
@@ -66,7 +52,7 @@ static void intro_pause_entry()
         return;
     }
     for (int p = 0; p < 2; p++) {
-        if (side_is_human(p) && input_start[p] && !latch_start[p]) {
+        if (!fighter_is_cpu_side(p) && input_start[p] && !latch_start[p]) {
             pause_open(p);
             return;
         }
@@ -76,7 +62,7 @@ static void intro_pause_entry()
 static bool intro_skip_pressed()
 {
     for (int p = 0; p < 2; p++)
-        if (side_is_human(p) && (input_hard_swing[p] || input_low_swing[p] || input_kick[p]))
+        if (!fighter_is_cpu_side(p) && (input_hard_swing[p] || input_low_swing[p] || input_kick[p]))
             return true;
     return false;
 }
