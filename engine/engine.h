@@ -223,3 +223,160 @@ void music_poll();
 void music_stop();
 // Sets the music voice's volume; volume is on the MUSIC VOLUME scale, 0..128.
 void music_set_voice_volume(int volume);
+
+// ---- engine start-up and shutdown (engine_start.cpp) ----------------------------------------
+// Program lifetime: set by engine_start, freed or restored by engine_shutdown.
+extern u32 allegro_started;               // 1 once the game library runs; the shutdown stops it then
+extern u8 *glow_read_buffer;              // 64 x 64 RGB read-back of the glow pass (12,288 bytes)
+extern u8 *glow_blur_buffer;              // 64 x 64 RGB blurred copy (12,288 bytes)
+// What the GL driver offers, probed once the window is up.
+extern i32 gl_max_texture_size;           // GL_MAX_TEXTURE_SIZE, pixels
+extern u8 has_multitexture;               // 255: GL_ARB_multitexture and both entry points below
+extern i32 texture_units;                 // GL_MAX_TEXTURE_UNITS_ARB (read only with multitexture)
+extern void (*gl_active_texture)(u32 unit);                      // glActiveTextureARB
+extern void (*gl_multi_tex_coord2f)(u32 unit, f32 s, f32 t);     // glMultiTexCoord2fARB
+extern u8 has_tex_env_add;                // 255: GL_ARB_ or GL_EXT_texture_env_add
+extern u8 tex_env_combine;                // 0 none, 1 GL_EXT_texture_env_combine, 2 GL_ARB_texture_env_combine
+extern u8 has_lod_bias;                   // 255: GL_EXT_texture_lod_bias
+extern u8 has_swap_control;               // 255: GLX_EXT_ or GLX_MESA_swap_control
+extern i32 saved_swap_interval;           // the interval found at start, put back at shutdown
+extern u8 sound_available;                // 255: digital sound started
+extern u8 joystick_available;             // 255: at least one joystick found
+
+constexpr size_t GLOW_BUFFER_SIZE = 64 * 64 * 3;
+
+// Brings the engine up in its fixed order (settings, buffers, gamma, game library, launcher,
+// log, window, GL probing, timers, sound, joysticks); returns 1, or 0 after its report.
+int engine_start();
+// Puts back the swap interval and the desktop gamma, frees the engine's buffers and writes
+// data/qx.cfg; safe after a start-up that stopped anywhere.
+void engine_shutdown();
+// Starts the game library with its timer, keyboard and mouse; returns 1, or 0 when it cannot
+// start (no display).
+int allegro_start();
+// 1 when name is a whole word of the blank-separated list; an empty name, a name with a blank
+// or a null list never matches.
+int extension_in_list(const char *name, const char *list);
+int gl_has_extension(const char *name);
+// Fetches the multitexture entry points; returns 1 when both exist.
+int gl_multitexture_init();
+// A message box titled title; where none can be shown the text goes to the log as well.
+void message_box(const char *title, const char *text);
+
+// ---- game window, video mode, GL state and gamma (video.cpp) -------------------------------
+// Program lifetime: set by the launcher and the video mode.
+extern u16 screen_width, screen_height;   // the window's size in pixels
+extern i32 window_active;                 // -1 once the window is up; ticks and frames wait for it
+extern u32 glow_texture;                  // the glow pass's 64 x 64 RGB8 texture
+
+// Opens the game window in the configured mode ("ERROR: Can't set ..." box on failure);
+// returns 0 on success, 1 on failure.
+int video_mode_set();
+// The engine's fixed GL state, set once after the window opens.
+void gl_init_state();
+// Applies gamma (the brightness option, 1.0 neutral) to the desktop; a gamma that is not
+// finite or not positive is ignored.
+void gamma_set(f32 gamma);
+// The ramp of gamma_set: entry i = (i / 255) ^ (1 / gamma) x 65535, truncated; 256 entries.
+void gamma_ramp_build(f32 gamma, u16 *ramp);
+
+// ---- launcher (launcher.cpp) ---------------------------------------------------------------
+// Shows the launcher and the video set-up, then copies their choices into the settings and
+// sets the screen size. Returns a LauncherResult: 0 start, 1 closed (the program ends),
+// 2 no window for the dialogs.
+int launcher_dialog();
+// The dialogs' list indices (VIDEO_LIST_COUNT of them, platform.h) from the settings: a depth
+// other than 32 shows as 16 bit, an index outside its list shows clamped.
+void launcher_selection_from_settings(u8 *selection);
+// Back into the settings: depth 16 or 32, the other five as chosen, and the screen size.
+void launcher_selection_to_settings(const u8 *selection);
+// screen_width x screen_height from resolution_index (640 x 480 for an unknown index).
+void screen_size_from_resolution();
+
+// ---- screenshots (screenshot.cpp) ----------------------------------------------------------
+// Saves the frame as the first free scr%05d.jpg beside the program.
+void screenshot_save();
+// ---- pictures and textures (picture.cpp, texture.cpp) -----------------------------
+// A decoded picture: width x height pixels of R, G, B, A bytes, rows packed, top row first.
+// Decoding needs no GL context, so tests and the fuzzer call the decoders directly.
+struct Picture {
+    int width;
+    int height;
+    u8 *pixels;   // malloc'd; picture_free releases it
+};
+
+// Each returns 1 and fills *picture, or 0 with *picture empty when the bytes are not a
+// picture this game reads (uncompressed 24/32-bit TGA; baseline 8-bit JPEG).
+int tga_decode(const u8 *data, size_t size, Picture *picture);
+int jpeg_decode(const u8 *data, size_t size, Picture *picture);
+void picture_free(Picture *picture);
+// Starts the game library for memory bitmaps where nothing has started it yet (tools, tests,
+// the fuzzer; the game starts it with its window) and sets 32-bit colour for new bitmaps.
+void picture_library_start();
+
+// The third argument of texture_load.
+enum TextureMode : int32_t {
+    TEXTURE_CLAMP_RGBA,         // level 0 only, clamped, alpha kept
+    TEXTURE_CLAMP_RGB,          // level 0 only, clamped, alpha dropped
+    TEXTURE_MIPMAP_RGBA,        // mipmapped, repeating
+    TEXTURE_MIPMAP_RGB,
+    TEXTURE_MIPMAP_RGBA_FULL,   // mipmapped; kept at its own size whatever the detail setting
+    TEXTURE_MODE_COUNT
+};
+
+// Reads, decodes and uploads one archive entry (".jpg" names as JPEG, anything else as TGA)
+// and leaves it bound to GL_TEXTURE_2D. Returns the GL texture name, which the caller owns,
+// or 0 when the entry is missing, undecodable or the mode unknown.
+u32 texture_load(ArchiveHandle archive, const char *entry_name, int mode);
+// The size a picture of width x height is uploaded at under a mode, from the texture detail
+// setting and the driver's largest texture size.
+void texture_upload_size(int mode, int width, int height, int *upload_width, int *upload_height);
+// Whether texture_load takes an entry name for a JPEG.
+int texture_name_is_jpeg(const char *entry_name);
+
+// ---- bitmap fonts (fonts.cpp, font_tables.cpp) ------------------------------------------
+// Program lifetime. The start-up loader writes the three atlas textures (texture_load in
+// TEXTURE_MIPMAP_RGBA_FULL); fonts_build makes the display lists, fonts_free deletes them.
+extern u32 font_text_texture;      // misc/letra.tga, 16 x 16 cells
+extern u32 font_letters_texture;   // misc/textb.tga, 6 x 5 cells
+extern u32 font_digits_texture;    // misc/number.tga, 5 x 2 cells
+extern u32 font_text_lists;        // first of 256 display lists, one per glyph; 0 until built
+extern u32 font_digits_lists;      // first of 10
+extern u32 font_letters_lists;     // first of 29
+
+enum FontId : int32_t {
+    FONT_TEXT,      // 256 glyphs: printable ASCII from cell 63, Latin-1 225..255 in cells 0..30
+    FONT_DIGITS,    // '0'..'9'
+    FONT_LETTERS,   // 'A'..'Z', '[', backslash (the gap between words), ']'
+    FONT_COUNT
+};
+
+// Each glyph's list draws a quad_width x quad_height quad from the pen, textured with its atlas
+// cell, then moves the pen right by the glyph's advance. Units are the caller's.
+struct FontLayout {
+    int glyph_count;
+    int first_char;      // the (signed) character of glyph 0
+    float cell_s;        // atlas cell size in texture coordinates
+    float cell_t;
+    float row_limit;     // a cell starting beyond this s starts the next row
+    float quad_width;
+    float quad_height;
+    float advance;       // for glyphs without one of their own
+};
+extern const FontLayout font_layouts[];   // FONT_COUNT rows
+
+// The glyph a character draws in a font, or -1 when the font has none for it.
+int font_glyph_of(int font, char c);
+float font_glyph_advance(int font, int glyph);
+// The atlas cell (top-left corner, t = 0 the picture's top row) that a glyph is cut from.
+void font_glyph_cell(int font, int glyph, float *s, float *t);
+// Builds every glyph's display list; returns 1, or 0 when GL gave no lists.
+int fonts_build();
+void fonts_free();
+// Print a printf-formatted text (cut at 255 characters) with the pen starting at (x, y, z)
+// in eye space: the model-view matrix is loaded with that translation and left advanced past
+// the text. Characters the font has no glyph for are skipped. A null format prints nothing.
+void print_text(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
+void print_digits(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
+void print_letters(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
+

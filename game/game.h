@@ -467,3 +467,43 @@ extern Skeleton *fighter_skeletons[2];
 // The index of the Hydra's head in play, heads_left - 1 kept within 0..3 whatever
 // heads_left holds.
 int fighter_head_index(const Fighter *fighter);
+
+// ---- program entry, main loop and shutdown (main_loop.cpp) ---------------------------------
+// Program lifetime, cleared by main before the start-up (main also clears quit_request and
+// load_error of game_tick.cpp, and writes mouse_move_x and mouse_move_y before every tick).
+extern u8 nomask;            // 255 when "-nomask" was given (the Sphinx then loads unmasked)
+
+// The command-line switches, as bits of switches_read's result.
+enum CommandSwitch : u32 {
+    SWITCH_BLOOD = 1u << 0,            // "-blood"
+    SWITCH_NOMASK = 1u << 1,           // "-nomask"
+    SWITCH_MIDASTOUCH = 1u << 2,       // "-midastouch"
+    SWITCH_ULOCK_PROFILES = 1u << 3    // "-ulock_profiles"
+};
+// The switches among argv[1..argc-1], matched whole and case-sensitively; none are read with
+// no argument or more than four.
+u32 switches_read(int argc, const char *const *argv);
+// Blood on, unmasked Sphinx, 99,999 credits, every unbought biography offered.
+void switches_apply(u32 switches);
+// The directory part of path, ending in "/", into out ("" when path has none); returns 1, or
+// 0 (out empty) when it does not fit.
+int base_dir_from_path(const char *path, char *out, size_t size);
+// base_dir := the running program's own directory (argv0's when /proc cannot tell).
+void base_dir_set(const char *argv0);
+// Runs owed logic ticks and draws frames until quit_request is set.
+void main_loop_run();
+// The ordered release after the main loop, one log line per step.
+void shutdown_ordered();
+// The release when the start-up failed; its lines land after the log's closing lines.
+void shutdown_after_failed_start();
+
+// ---- start-up loader (loader.cpp) ----------------------------------------------------------
+// Starts the engine, opens the archive, enters the title menu and starts its tune; returns 1
+// when the game may run, 0 on failure.
+int load_game_data();
+// Releases what load_game_data built; safe after a start-up that stopped half-way.
+void free_game_data();
+
+// ---- frame drawer (frame_stub.cpp until the frame drawer lands) ----------------------------
+// One frame of the current state, ending with the buffer swap; called only by the main loop.
+void draw_frame();

@@ -1,5 +1,30 @@
-// Program entry: starts the game, runs the main loop, shuts down in order.
-int main()
+#include "engine/engine.h"
+#include "game/game.h"
+#include "platform/platform.h"
+
+// Program entry: starts the game, runs the main loop, shuts down in order. Returns 0 on every
+// path, a failed start-up included.
+int main(int argc, char **argv)
 {
+    // From the first moment; the game library replaces these handlers and allegro_start sets
+    // them again.
+    quit_signals_install();
+    // Cleared before the settings are read, so a stored BLOOD option holds unless "-blood" is given.
+    blood = 0;
+    nomask = 0;
+    desktop_size_query();
+    quit_request = 0;
+    load_error = 0;
+    base_dir_set(argv[0]);
+    if (!load_game_data()) {
+        shutdown_after_failed_start();
+        return 0;
+    }
+    logic_ticks_pending = 1;
+    switches_apply(switches_read(argc, argv));
+    // The loader asks to quit when the title tune cannot start.
+    if (!quit_request)
+        main_loop_run();
+    shutdown_ordered();
     return 0;
 }

@@ -16,6 +16,7 @@ void archive_add(const std::string &name, Bytes bytes)
 // Steps run in this order; the archive is written after all of them.
 static int (*const build_steps[])(const char *data_dir) = {
     build_settings,
+    build_fonts,
     build_tuning,
 };
 
@@ -30,6 +31,9 @@ int main(int argc, char **argv)
     for (auto step : build_steps)
         if (!step(data_dir))
             return 1;
+    // minizip will not open an archive without entries, and the game opens this one at start.
+    const char note[] = "Tavrosk data set, written by tavrosk-databuild.\n";
+    archive_add("readme.txt", Bytes(note, note + sizeof note - 1));
     std::string archive_path = std::string(data_dir) + "/dat00.dat";
     if (!zip_write(archive_path.c_str(), archive_entries)) {
         fprintf(stderr, "databuild: cannot write %s\n", archive_path.c_str());

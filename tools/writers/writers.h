@@ -135,3 +135,11 @@ void esq_set_scale(EsqSkeleton &skeleton, int key, int bone, MeshPoint scale);
 void esq_set_pose(EsqSkeleton &skeleton, int key, const EsqTurn *turns, int turn_count);
 // Copies key `from` of every bone to key `to` (holding a pose over several keys).
 void esq_copy_key(EsqSkeleton &skeleton, int from, int to);
+
+// ---- TGA and JPEG pictures (tga_writer.cpp, jpeg_writer.cpp) --------------------------
+// Both take width x height pixels of R, G, B, A bytes, top row first.
+// An uncompressed TGA of 24 bits (alpha dropped) or 32 bits, bottom row first, with the
+// header the game's reader requires. Returns no bytes for a size or depth it cannot write.
+Bytes tga_write(int width, int height, int bits, const u8 *rgba);
+// A baseline JPEG made by JPGalleg (alpha dropped), quality 1..100. Returns 1, or 0 on failure.
+int jpeg_write(Bytes &out, int width, int height, const u8 *rgba, int quality);

@@ -1,0 +1,130 @@
+// Bitmap fonts: one display list per glyph, and the printers that call them.
+#include "engine/engine.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+#include <cstdarg>
+#include <cstdio>
+#include <iterator>
+
+u32 font_text_texture = 0;
+u32 font_letters_texture = 0;
+u32 font_digits_texture = 0;
+u32 font_text_lists = 0;
+u32 font_digits_lists = 0;
+u32 font_letters_lists = 0;
+
+static u32 *const font_textures[] = {&font_text_texture, &font_digits_texture, &font_letters_texture};
+static u32 *const font_lists[] = {&font_text_lists, &font_digits_lists, &font_letters_lists};
+static_assert(std::size(font_textures) == FONT_COUNT && std::size(font_lists) == FONT_COUNT,
+              "one texture and one list block per font");
+
+static void font_compile_glyph(const FontLayout *layout, float advance, float s, float t)
+{
+    float ds = layout->cell_s, dt = layout->cell_t;
+    float w = layout->quad_width, h = layout->quad_height;
+    // The picture's top row is t = 0, so the quad's bottom edge takes the cell's larger t.
+    glBegin(GL_QUADS);
+    glTexCoord2f(s, t + dt);
+    glVertex2f(0.0f, 0.0f);
+    glTexCoord2f(s + ds, t + dt);
+    glVertex2f(w, 0.0f);
+    glTexCoord2f(s + ds, t);
+    glVertex2f(w, h);
+    glTexCoord2f(s, t);
+    glVertex2f(0.0f, h);
+    glEnd();
+    glTranslatef(advance, 0.0f, 0.0f);
+}
+
+static int font_build(int font)
+{
+    const FontLayout *layout = &font_layouts[font];
+    GLuint base = glGenLists(layout->glyph_count);
+    if (base == 0)
+        return 0;
+    for (int glyph = 0; glyph < layout->glyph_count; glyph++) {
+        float s, t;
+        font_glyph_cell(font, glyph, &s, &t);
+        glNewList(base + glyph, GL_COMPILE);
+        font_compile_glyph(layout, font_glyph_advance(font, glyph), s, t);
+        glEndList();
+    }
+    *font_lists[font] = base;
+    return 1;
+}
+
+int fonts_build()
+{
+    // The blocks are made in this order: text, digits, capital letters.
+    for (int font = 0; font < FONT_COUNT; font++) {
+        if (!font_build(font)) {
+            fonts_free();
+            return 0;
+        }
+    }
+    return 1;
+}
+
+void fonts_free()
+{
+    static const int free_order[] = {FONT_DIGITS, FONT_LETTERS, FONT_TEXT};
+    for (int font : free_order) {
+        if (*font_lists[font])
+            glDeleteLists(*font_lists[font], font_layouts[font].glyph_count);
+        *font_lists[font] = 0;
+    }
+}
+
+static void print_with_font(int font, float x, float y, float z, const char *format, va_list args)
+{
+    if (!format)
+        return;
+    char text[256];
+    vsnprintf(text, sizeof text, format, args);
+    // Only the font's own characters reach glCallLists: any other code would name a list
+    // outside the font's block, which may be another font's glyph.
+    char glyphs[sizeof text];
+    int count = 0;
+    for (const char *c = text; *c; c++)
+        if (font_glyph_of(font, *c) >= 0)
+            glyphs[count++] = *c;
+    // Unit 1 may still hold a lightmap from the last model drawn.
+    if (has_multitexture) {
+        gl_active_texture(GL_TEXTURE1_ARB);
+        glDisable(GL_TEXTURE_2D);
+        gl_active_texture(GL_TEXTURE0_ARB);
+    }
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, *font_textures[font]);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(x, y, z);
+    // List base + signed character = the character's glyph list.
+    glListBase(*font_lists[font] - static_cast<u32>(font_layouts[font].first_char));
+    glCallLists(count, GL_BYTE, glyphs);
+}
+
+void print_text(float x, float y, float z, const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    print_with_font(FONT_TEXT, x, y, z, format, args);
+    va_end(args);
+}
+
+void print_digits(float x, float y, float z, const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    print_with_font(FONT_DIGITS, x, y, z, format, args);
+    va_end(args);
+}
+
+void print_letters(float x, float y, float z, const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    print_with_font(FONT_LETTERS, x, y, z, format, args);
+    va_end(args);
+}

@@ -1,0 +1,220 @@
+#include "engine/engine.h"
+#include "support/gl_context.h"
+#include "support/test_paths.h"
+#include "tools/writers/writers.h"
+
+#include <GL/gl.h>
+#include <vector>
+
+// One unit of eye space is PIXELS_PER_UNIT pixels of the read-back picture.
+constexpr int PIXELS_PER_UNIT = 10;
+
+class Fonts : public GlTest {
+protected:
+    void SetUp() override
+    {
+        GlTest::SetUp();
+        ASSERT_EQ(fonts_build(), 1);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, GL_TEST_WIDTH / PIXELS_PER_UNIT, 0, GL_TEST_HEIGHT / PIXELS_PER_UNIT, -20, 20);
+        glMatrixMode(GL_MODELVIEW);
+        glDisable(GL_BLEND);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    void TearDown() override { fonts_free(); }
+};
+
+static void modelview(float m[16])
+{
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+}
+
+TEST_F(Fonts, ListBlocksAreSeparate)
+{
+    EXPECT_NE(font_text_lists, 0u);
+    EXPECT_NE(font_digits_lists, 0u);
+    EXPECT_NE(font_letters_lists, 0u);
+    EXPECT_TRUE(glIsList(font_text_lists + 255));
+    EXPECT_TRUE(glIsList(font_digits_lists + 9));
+    EXPECT_TRUE(glIsList(font_letters_lists + 28));
+    fonts_free();
+    EXPECT_EQ(font_text_lists, 0u);
+    EXPECT_FALSE(glIsList(font_digits_lists + 9));
+}
+
+TEST_F(Fonts, PrintersAdvanceThePenAsTheGlyphTableSays)
+{
+    struct Case {
+        void (*print)(float, float, float, const char *, ...);
+        const char *text;
+        float advance;
+    };
+    const Case cases[] = {
+        {print_digits, "07", 4.2f},
+        {print_letters, "AIM", 2.2f + 1.6f + 3.2f},
+        {print_text, "ill", 3.0f},
+        {print_text, "MO", 3.0f},
+        {print_text, "Hi!", 1.4f + 1.0f + 1.2f},
+        {print_text, "\xe1\xff", 2.4f},            // Latin-1 letters from the first cells
+        {print_letters, "A\\B", 2.2f + 2.7f + 2.7f},  // the word gap is a full glyph
+        // Characters outside the font draw and advance nothing.
+        {print_letters, "A B", 2.2f + 2.7f},
+        {print_letters, "a9^", 0.0f},
+        {print_digits, "1x2", 4.2f},
+        {print_text, "\x80\xe0", 0.0f},
+        {print_text, "", 0.0f},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        c.print(1.0f, 2.0f, -3.0f, "%s", c.text);
+        float m[16];
+        modelview(m);
+        EXPECT_NEAR(m[12], 1.0f + c.advance, 1e-4);
+        EXPECT_NEAR(m[13], 2.0f, 1e-6);
+        EXPECT_NEAR(m[14], -3.0f, 1e-6);
+        EXPECT_FLOAT_EQ(m[0], 1.0f);   // identity loaded underneath
+    }
+    // A long text is cut, not overrun: 300 digits print as 255.
+    std::string digits(300, '1');
+    print_digits(0, 0, 0, "%s", digits.c_str());
+    float m[16];
+    modelview(m);
+    EXPECT_NEAR(m[12], 255 * 2.1f, 1e-2);
+}
+
+TEST_F(Fonts, NullFormatChangesNothingAndEmptyTextSetsTheBase)
+{
+    glLoadIdentity();
+    glTranslatef(7.0f, 0.0f, 0.0f);
+    print_text(1.0f, 1.0f, 1.0f, nullptr);
+    float m[16];
+    modelview(m);
+    EXPECT_FLOAT_EQ(m[12], 7.0f);
+
+    print_letters(0, 0, 0, "%s", "");
+    GLint base = 0;
+    glGetIntegerv(GL_LIST_BASE, &base);
+    EXPECT_EQ(static_cast<u32>(base), font_letters_lists - 'A');
+    print_text(0, 0, 0, "%s", "");
+    glGetIntegerv(GL_LIST_BASE, &base);
+    EXPECT_EQ(static_cast<u32>(base), font_text_lists + 31);
+}
+
+// A digit sheet whose cells differ in green (20 per digit) and whose cell halves differ in
+// red (top) and blue (bottom): the read-back shows which cell was cut and which way up.
+static Bytes digit_sheet()
+{
+    const int width = 160, height = 64;
+    Bytes rgba(width * height * 4);
+    for (int y = 0; y < height; y++)
+        for (int x = 0; x < width; x++) {
+            int digit = (y / 32) * 5 + x / 32;
+            bool top = y % 32 < 16;
+            u8 *p = &rgba[(y * width + x) * 4];
+            p[0] = top ? 255 : 0;
+            p[1] = static_cast<u8>(20 * digit);
+            p[2] = top ? 0 : 255;
+            p[3] = 255;
+        }
+    return tga_write(width, height, 32, rgba.data());
+}
+
+static void read_at_units(float x, float y, unsigned char rgba[4])
+{
+    gl_test_read_pixel(static_cast<int>(x * PIXELS_PER_UNIT), static_cast<int>(y * PIXELS_PER_UNIT), rgba);
+}
+
+TEST_F(Fonts, GlyphsShowTheirOwnCellTheRightWayUp)
+{
+    std::string path = test_scratch_dir("fonts") + "/dat00.dat";
+    ASSERT_EQ(zip_write(path.c_str(), {{"misc/number.tga", digit_sheet()}}), 1);
+    ArchiveHandle archive = archive_open(path.c_str());
+    font_digits_texture = texture_load(archive, "misc/number.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    archive_close(archive);
+    ASSERT_NE(font_digits_texture, 0u);
+
+    print_digits(1.0f, 1.0f, 0.0f, "%d", 7);
+    // Quad 1 covers x 1..3.6, quad 2 from x 3.1 (2.1 on); both y 1..4.
+    print_digits(1.0f, 10.0f, 0.0f, "0%d", 5);
+    struct Probe {
+        float x, y;
+        int red, green, blue;
+    };
+    const Probe probes[] = {
+        {2.0f, 3.5f, 255, 140, 0},    // '7', upper half: top of cell 7
+        {2.0f, 1.5f, 0, 140, 255},    // '7', lower half
+        {2.0f, 12.5f, 255, 0, 0},     // '0'
+        {4.5f, 12.5f, 255, 100, 0},   // '5': the first cell of the second row
+        {4.5f, 10.5f, 0, 100, 255},
+        {8.0f, 12.0f, 0, 0, 0},       // past the last quad: nothing drawn
+    };
+    for (const Probe &p : probes) {
+        SCOPED_TRACE(testing::Message() << p.x << ", " << p.y);
+        unsigned char rgba[4];
+        read_at_units(p.x, p.y, rgba);
+        EXPECT_NEAR(rgba[0], p.red, 24);
+        EXPECT_NEAR(rgba[1], p.green, 24);
+        EXPECT_NEAR(rgba[2], p.blue, 24);
+    }
+    GLuint name = font_digits_texture;
+    glDeleteTextures(1, &name);
+    font_digits_texture = 0;
+}
+
+// The data builder's own sheets: printed text leaves ink, but not a solid block.
+TEST_F(Fonts, BuiltSheetsPrintVisibleText)
+{
+    std::string path = test_build_dir() + "/data/dat00.dat";
+    ArchiveHandle archive = archive_open(path.c_str());
+    ASSERT_NE(archive, nullptr) << path << " missing: run the data builder (make test does)";
+    font_text_texture = texture_load(archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    font_letters_texture = texture_load(archive, "misc/textb.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    font_digits_texture = texture_load(archive, "misc/number.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    archive_close(archive);
+    ASSERT_TRUE(font_text_texture && font_letters_texture && font_digits_texture);
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Each text in its own band, scaled up by printing at a larger projection.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, 32, 0, 24, -1, 1);   // 20 pixels per unit
+    glMatrixMode(GL_MODELVIEW);
+    print_letters(1.0f, 1.0f, 0.0f, "ZEUS");
+    print_text(1.0f, 8.0f, 0.0f, "Hello");
+    print_digits(1.0f, 14.0f, 0.0f, "%d", 2024);
+    glDisable(GL_BLEND);
+
+    struct Band {
+        const char *what;
+        float x0, y0, x1, y1;   // in units of the 32 x 24 view
+    };
+    const Band bands[] = {
+        {"letters", 1.0f, 1.0f, 1.0f + 2.2f + 2.7f * 2 + 3.2f, 1.0f + 4.2f},
+        {"text", 1.0f, 8.0f, 1.0f + 1.4f + 1.2f * 4 + 1.0f, 11.0f},
+        {"digits", 1.0f, 14.0f, 1.0f + 4 * 2.1f + 0.5f, 17.0f},
+    };
+    std::vector<unsigned char> pixels(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    const int scale = GL_TEST_WIDTH / 32;
+    for (const Band &band : bands) {
+        SCOPED_TRACE(band.what);
+        int lit = 0, total = 0;
+        for (int y = static_cast<int>(band.y0 * scale); y < static_cast<int>(band.y1 * scale); y++)
+            for (int x = static_cast<int>(band.x0 * scale); x < static_cast<int>(band.x1 * scale); x++, total++)
+                lit += pixels[(y * GL_TEST_WIDTH + x) * 4] > 128;
+        EXPECT_GT(lit, total / 10);
+        EXPECT_LT(lit, total * 7 / 10);
+    }
+    int lit_elsewhere = 0;
+    for (int x = 0; x < GL_TEST_WIDTH; x++)
+        lit_elsewhere += pixels[(20 * scale * GL_TEST_WIDTH + x) * 4] > 0;
+    EXPECT_EQ(lit_elsewhere, 0);
+
+    GLuint names[] = {font_text_texture, font_letters_texture, font_digits_texture};
+    glDeleteTextures(3, names);
+    font_text_texture = font_letters_texture = font_digits_texture = 0;
+}

@@ -1,0 +1,77 @@
+// xvfb_game.h: runs the real build/tavrosk on the X display of the `xvfb` tests and drives it as
+// a player does (xdotool keys into the focused window), then reads what it leaves behind: the
+// log, the settings file, stderr and the F1 screenshots. Used by tests/xvfb/.
+//
+//     GameRun run;
+//     ASSERT_TRUE(game_prepare(&run, "fight"));
+//     ASSERT_TRUE(game_start_playing(&run));                   // past the launcher, window up
+//     ASSERT_TRUE(game_keys(&run, {"Return", "Down", "z"}));
+//     ASSERT_TRUE(game_stop(&run));                            // SIGTERM: the ordered shutdown
+//     EXPECT_EQ(game_settings(&run).size(), 169u);
+#pragma once
+
+#include "tools/writers/writers.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// Seconds to wait for anything the game does: it draws with Mesa's software renderer on a
+// machine that other builds share.
+constexpr double GAME_TIMEOUT_SECONDS = 30.0;
+
+// One run of the game in a scratch folder of its own; the program's folder is its data root,
+// so the run never touches build/data.
+struct GameRun {
+    std::string dir;        // tavrosk, data/, stdout.txt, stderr.txt, scr*.jpg
+    pid_t pid = -1;         // the running game, -1 once it ended
+    int exit_status = -1;   // its exit code once ended; 128 + the signal when one killed it
+
+    GameRun() = default;
+    GameRun(const GameRun &) = delete;
+    GameRun &operator=(const GameRun &) = delete;
+    ~GameRun();             // kills a game still running: a failed assertion leaves none behind
+};
+
+// A new scratch folder holding a copy of build/tavrosk and a first-run data set written there by
+// build/tavrosk-databuild (windowed 640 x 480, default keys).
+::testing::AssertionResult game_prepare(GameRun *run, const char *tag);
+
+// A file of the run, relative to its folder ("data/initlog.txt").
+std::string game_path(const GameRun *run, const char *relative);
+std::string game_read_text(const GameRun *run, const char *relative);   // "" when missing
+Bytes game_settings(const GameRun *run);                                  // data/qx.cfg
+// Changes one byte of data/qx.cfg before the start (offset 5 = 0: full screen).
+::testing::AssertionResult game_settings_patch(GameRun *run, size_t offset, u8 value);
+
+// Starts the game with these arguments; stdout and stderr go to files of the run.
+::testing::AssertionResult game_start(GameRun *run, const std::vector<std::string> &args = {});
+// game_start, then "Start Game" on the launcher, then waits until the start-up loader is done:
+// the game window is up and its main loop about to run.
+::testing::AssertionResult game_start_playing(GameRun *run, const std::vector<std::string> &args = {});
+// Waits for a visible window titled "Tavrosk" (launcher or game window) and gives it the
+// keyboard focus: Xvfb has no window manager to do it.
+::testing::AssertionResult game_focus(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
+// Focuses the window, then presses each key in turn (xdotool key names: "Return", "Escape",
+// "Tab", "Down", "F1", "z"...), holding it for hold_ms: the game reads the keys once per
+// 1/60 s tick, so a press shorter than a tick can fall between two reads.
+::testing::AssertionResult game_keys(GameRun *run, const std::vector<std::string> &keys, int hold_ms = 80,
+                                     int gap_ms = 60);
+// Holds a key down for a while (a fighter walking), then lets it go.
+::testing::AssertionResult game_key_hold(GameRun *run, const std::string &key, int hold_ms);
+// Waits until data/initlog.txt contains text.
+::testing::AssertionResult game_wait_log(GameRun *run, const std::string &text,
+                                         double seconds = GAME_TIMEOUT_SECONDS);
+// Answers the game's message box (an xmessage window) with its OK button.
+::testing::AssertionResult game_answer_message_box(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
+// Waits for the game to end by itself.
+::testing::AssertionResult game_wait_exit(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
+// Sends SIGTERM (the desktop's quit message) and waits for the ordered shutdown to end.
+::testing::AssertionResult game_stop(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
+
+// The screenshots the game saved beside itself, oldest number first (full paths).
+std::vector<std::string> game_screenshots(const GameRun *run);
+
+// True when every text occurs in haystack, each after the one before.
+::testing::AssertionResult texts_in_order(const std::string &haystack, const std::vector<std::string> &texts);
