@@ -34,17 +34,7 @@ protected:
         fight_load_phase = 1;
     }
 
-    std::string log_text()
-    {
-        std::string text;
-        FILE *file = fopen((log_dir + "/data/initlog.txt").c_str(), "rb");
-        if (!file)
-            return text;
-        for (int c; (c = fgetc(file)) != EOF;)
-            text += static_cast<char>(c);
-        fclose(file);
-        return text;
-    }
+    std::string log_text() { return test_read_text(log_dir + "/data/initlog.txt"); }
 
     std::string log_dir;
 };
