@@ -68,9 +68,9 @@ constexpr f32 HYDRA_VICTORY_EYE_Z = 15.0f;
 constexpr i32 HYDRA_VICTORY_TICKS = 226;
 constexpr f32 HYDRA_LOSER_X = 40.0f;
 
-constexpr f32 HEADING_PLUS_X = 90.0f;
-constexpr f32 HEADING_MINUS_X = 270.0f;
 constexpr f32 HEADING_FACES_PLUS_X = 91.0f;   // headings below it count as facing +x
+constexpr int CALL_PAN = 128;                  // the calls sound from the centre
+constexpr int CALL_PITCH = 1000;               // at the sample's own pitch
 
 static bool large_build(int character)
 {
@@ -124,7 +124,8 @@ static int clamp_volume(f32 volume)
 
 static void sfx_play_call(int number, f32 volume_factor)
 {
-    sfx_play(number, clamp_volume(volume_factor * static_cast<f32>(effects_volume)), 128, 1000);
+    sfx_play(number, clamp_volume(volume_factor * static_cast<f32>(effects_volume)), CALL_PAN,
+              CALL_PITCH);
 }
 
 void round_intro_start(int side)
@@ -162,9 +163,9 @@ void round_intro_orbit(int side, int phase)
         skeleton->key_to = 2;
         skeleton->phase = 2.0f;
         if (side == 0)
-            fighter_place(fighter, -INTRO_PLACE_X, HEADING_PLUS_X);
+            fighter_place(fighter, -INTRO_PLACE_X, HEADING_FACING_RIGHT);
         else
-            fighter_place(fighter, INTRO_PLACE_X, HEADING_MINUS_X);
+            fighter_place(fighter, INTRO_PLACE_X, HEADING_FACING_LEFT);
         return;
     }
     CameraSide *record = &camera_sequence.side[side];
@@ -195,6 +196,14 @@ void round_intro_tick()
     // On the tick side two finishes, the sweep's first step follows at once.
     if (one->done == CAMERA_DONE && two->done == CAMERA_DONE && round_call_phase == 0)
         round_intro_sweep(1);
+}
+
+void round_intro_skip()
+{
+    camera_sequence.side[0].done = CAMERA_DONE;
+    camera_sequence.side[1].done = CAMERA_DONE;
+    attacks_disarm();
+    round_intro_sweep(0);
 }
 
 static const SweepShot &sweep_shot()
@@ -257,8 +266,8 @@ static void victory_place(int side, f32 loser_x)
     bool loser_left = loser->pos_x < winner->pos_x;
     if (is_hydra(winner->character))
         loser_left = loser->pos_x < 0.0f;
-    fighter_place(winner, 0.0f, loser_left ? HEADING_MINUS_X : HEADING_PLUS_X);
-    fighter_place(loser, loser_left ? -loser_x : loser_x, loser_left ? HEADING_PLUS_X : HEADING_MINUS_X);
+    fighter_place(winner, 0.0f, loser_left ? HEADING_FACING_LEFT : HEADING_FACING_RIGHT);
+    fighter_place(loser, loser_left ? -loser_x : loser_x, loser_left ? HEADING_FACING_RIGHT : HEADING_FACING_LEFT);
 }
 
 static void victory_pose(int side)

@@ -327,6 +327,9 @@ void round_intro_start(int side);
 void round_intro_tick();
 void round_intro_orbit(int side, int phase);
 void round_intro_sweep(int phase);
+// A human's attack button cuts the orbits short: straight to the opening shot, whose sweep
+// still sounds the round call.
+void round_intro_skip();
 // After a decided round the camera spirals in on the winner, who strikes a victory pose.
 void round_victory_start(int side);
 void round_victory_tick();

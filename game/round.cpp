@@ -67,17 +67,6 @@ static bool intro_skip_pressed()
     return false;
 }
 
-// An attack button of a human side cuts the orbits short: straight to the opening shot, whose
-// sweep still plays the round call.
-static void intro_skip()
-{
-    camera_sequence.side[0].done = CAMERA_DONE;
-    camera_sequence.side[1].done = CAMERA_DONE;
-    fighter_skeletons[0]->attack_live = 0;
-    fighter_skeletons[1]->attack_live = 0;
-    round_intro_sweep(0);
-}
-
 // The players are ignored until the fight tune has come back up after the load.
 static void music_return_step()
 {
@@ -108,7 +97,7 @@ void round_intro_state_tick()
         if (!fight_load_phase)
             intro_pause_entry();
         if (!paused && !intro_cameras_done() && intro_skip_pressed())
-            intro_skip();
+            round_intro_skip();
         round_intro_tick();
     }
     fight_scene_animate();
