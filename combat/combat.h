@@ -107,7 +107,6 @@ enum SummonPhase : i32 {
 };
 extern i32 summoner;              // side whose summon runs
 extern i32 summon_victim;         // side under a lingering curse: 1 side one, 2 side two, 0 none
-extern f32 summon_fade_level;     // scene light during a summon, 1.0 normal, 0 at its height
 
 // ---- projectiles (records in fight_stub.cpp until the projectile code lands) -------------
 enum ProjectileKind : u8 {
@@ -137,26 +136,98 @@ extern u8 projectile_in_flight[2];
 // Clears side p's projectile-trail effect as a new throw starts.
 void fx_projectile_trail_reset(int p);
 
-// ---- computer opponent (records in fight_stub.cpp until the computer opponent lands) ------
-struct CpuOpponent {
-    i32 level;         // difficulty: 1 Easiest, 2 Easy, 4 Normal, 5 Hard
-    i32 weight[3];     // tactic weights of the last reroll
-    f32 reach;         // attack reach in world units
-    i32 countdown;     // ticks to the next reroll
-    i32 tactic;        // 0 press, 1 wait, 2 back off
-};
-extern CpuOpponent cpu_opponents[2];
-extern i32 ai_dash_request;       // 1: the computer side dashes toward its opponent this tick
-extern f32 ai_opponent_life_memo; // the opponent's health as the computer last saw it
-
-// Writes side p's input bytes for the computer.
-void ai_think(int p);
-
 // ---- stand-ins for game and arena globals (fight_stub.cpp until their owners land) -------
 extern i32 stage_id;              // StageId of the fight's arena
 extern u8 clash_flash_on[2];      // the projectile-clash flash, per element
 extern f32 clash_flash[2];        // its level, rising 0.05 per tick
-extern u8 hit_light_on;           // the arena light's hit-light switch
+
+// ---- melee hit detection (hit_detection.cpp) -----------------------------------------------
+// Hit-zone points of a fighter's model: 0-6 the body, 7 and 8 the weapon, 9 and 10 the kick;
+// a fighter with heads (the Hydra) has one body point per head from 0 and attacks from 5.
+constexpr int HIT_BODY_ZONES = 7;
+constexpr int HIT_WEAPON_ZONE = 7;
+constexpr int HIT_KICK_ZONE = 9;
+constexpr int HIT_HEAD_ATTACK_ZONE = 5;
+
+// Round lifetime: zeroed by the round reset.
+extern i32 wound_level[2];        // per side, blood on only: 1 at half life or less, 2 at a quarter
+
+// A point's or a box's extent on x and z (depth plays no part in any hit test).
+struct HitSquare {
+    f32 x_low, x_high;
+    f32 z_low, z_high;
+};
+HitSquare hit_square(f32 x, f32 z, f32 half_x, f32 half_z);
+// The squares overlap on x and on z; on each axis an end of one interval must lie strictly
+// inside the other, so squares that only touch, or coincide exactly, do not overlap.
+bool zones_overlap(const HitSquare &a, const HitSquare &b);
+
+// Places both fighters' eleven hit-zone points in the world from their posed models.
+void update_hit_zones();
+// The fight tick's hit pass: who may strike, the search, the hit; the end-of-pass checks in a
+// tick without a hit.
+void resolve_melee_hits();
+// Stun, knock-out (with the slow motion), the Hydra's head loss, wounds and round wins.
+// Returns true when a knock-out was declared. The melee pass shakes the camera on a stun.
+bool check_stun_and_knockout(bool stun_shakes_camera);
+
+// ---- hit resolution and damage (damage.cpp) --------------------------------------------------
+// How a hit tests the defender's guard, and what its reaction may do; combined as bits.
+enum HitRule : u8 {
+    HIT_RULE_GUARD_ALONE = 0,         // any guard holds; no knock-down (projectiles, summons)
+    HIT_RULE_POSTURE_GUARD = 1,       // a standing guard fails low, a crouching one fails high
+    HIT_RULE_SWEEP_KNOCKDOWN = 2,     // a sweep knocks the defender down
+    HIT_RULE_MELEE = HIT_RULE_POSTURE_GUARD | HIT_RULE_SWEEP_KNOCKDOWN
+};
+
+// Round lifetime: the hit light, GL light 1. The round reset switches it off; the fighter
+// update fades it and switches it off as the stun ends.
+extern u8 hit_light_on;
+extern f32 hit_light_diffuse[4];   // RGBA: (2, 2, 0.5) after a hit, (2, 2, 2) after a block
+extern f32 hit_light_position[4];  // the struck point, w = 1
+
+// One hit of side `attacker`'s current move on the other side at its body point
+// `struck_point`: combo, guard, sounds, damage, power, stun build-up, reaction.
+void apply_melee_hit(int attacker, int struck_point, u8 rules);
+// Both sides struck in one tick, each at the given body point of its own.
+void apply_trade_hits(int point_on_side_two, int point_on_side_one);
+// The defender's reaction at (x, z): facing, guard or hit pose, the hit light.
+void apply_hit_reaction(int defender, int attacker, f32 x, f32 z, u8 rules);
+
+// ---- computer opponent (cpu_opponent.cpp) ----------------------------------------------------
+struct CpuOpponent {
+    i32 level;         // difficulty: 1 Easiest, 2 Easy, 4 Normal, 5 Hard
+    i32 weight[3];     // tactic weights of the last reroll
+    f32 reach;         // attack reach in world units
+    i32 countdown;     // ticks to the next reroll; the fighter update lowers it every tick
+    i32 tactic;        // CpuTactic
+};
+
+enum CpuTactic : i32 {
+    CPU_TACTIC_PRESS = 0,
+    CPU_TACTIC_WAIT = 1,
+    CPU_TACTIC_BACK_OFF = 2
+};
+
+// Round lifetime: cpu_opponents_reset runs with every round reset.
+extern CpuOpponent cpu_opponents[2];
+extern i32 ai_dash_request;           // 1: the computer side dashes toward its opponent this tick
+extern i32 ai_last_opponent_action;   // the opponent action last seen, shared by both sides
+extern f32 ai_opponent_life_memo;     // the opponent life last noted while its attack was live
+
+// Level from the difficulty, reach from each side's character, reroll due at once, the memo
+// at full life, no dash asked for.
+void cpu_opponents_reset();
+// New tactic weights by level; the tactic is the heaviest (ties go to the later one).
+void ai_reroll_tactics(int p);
+// Writes side p's input bytes for the computer (and its own record and memos, nothing else).
+void ai_think(int p);
+
+// ---- stand-ins for game and character globals the hit code uses (hits_pending.cpp until
+// their owners land) ---------------------------------------------------------------------------
+struct Model;
+extern Model *fighter_models[2];     // each side's posed model, whose hit zones the hits test
+extern i32 p1_round_wins, p2_round_wins;   // rounds won in this match
 
 // ---- particle pools (particle_pools.cpp; the effect steps are stand-ins until they land) --
 // One record of an effect's pool; alive while life > 0 (the rain keeps its drop variant in life).

@@ -75,3 +75,60 @@ inline Skeleton *fighter_skeleton(int p)
 
 // A fight sound at the effects volume and the sample's own pitch.
 void fight_sound(int sound, int pan);
+
+// ---- per-character hit rules and the melee moves (hit_tables.cpp) -----------------------
+enum VoiceKind : u8 {
+    VOICE_NONE,
+    VOICE_MALE,        // hurt voice 14, started twice at once; knock-out voice 15
+    VOICE_FEMALE       // hurt voice 23; knock-out voice 24
+};
+
+// What the hit code must know of each fighter; one row per character.
+struct HitCharacter {
+    u8 voice;                     // VoiceKind
+    u8 kicks_with_weapon;         // 1: its kicks strike with the weapon points
+    u8 sweep_proof;               // 1: never knocked down by a sweep
+    u8 heads;                     // 1: fights with heads (the Hydra): hits spend the head in
+                                  // play, not life; its points follow its heads; the last
+                                  // head's knock-out ends the match
+    u8 forward_swing_stuns;       // 1: its forward HARD SWING sets the stun build-up to 10
+    i8 side_two_sweep_weapon_vs;  // on side two, against this character on side one, its
+                                  // sweep strikes with the weapon points; -1 never
+};
+extern const HitCharacter hit_characters[];   // CHARACTER_COUNT rows
+
+const HitCharacter &hit_character(const Fighter *fighter);
+
+enum MoveClass : u8 {
+    MOVE_CLASS_OTHER,      // no sound, no damage
+    MOVE_CLASS_HEAVY,
+    MOVE_CLASS_LIGHT,
+    MOVE_CLASS_COUNT
+};
+
+// Sounds and knock-back by class.
+struct MoveClassInfo {
+    i8 hit_sound;          // played when the hit is not guarded, -1 none
+    i8 swing_sound;        // stopped as the hit lands, -1 none
+    u8 recoil;             // HitRecoil of the defender, guarded or not
+};
+extern const MoveClassInfo move_classes[];    // MOVE_CLASS_COUNT rows
+
+// A move that can strike in melee, by the attacker's skeleton action.
+struct MeleeMove {
+    i32 action;
+    u8 move_class;         // MoveClass
+    u8 damage_index;       // the attacker's damage[] value; 0 none
+    u8 kick;               // 1: strikes with the kick points
+    u8 bleeds;             // 1: an unguarded hit draws blood (with blood on)
+    i8 stun_set;           // stun build-up set to this before the + 2, 0 keeps it
+    u8 low_guard_holds;    // 1: a crouching guard blocks it even from the air
+    u8 followup_chain;     // a connecting hit opens this LOW SWING follow-up, 0 none
+};
+// The row of a skeleton action; an all-zero row of MOVE_CLASS_OTHER for any other action.
+const MeleeMove &melee_move(i32 action);
+
+// ---- effects the hit code starts (effects_pending.cpp until the effects land) -----------
+// The guard's spark burst and the struck side's blood burst at (x, 0, z).
+void hit_sparks_start(f32 x, f32 z);
+void hit_blood_start(int side, f32 x, f32 z);

@@ -211,18 +211,259 @@ void model_copy_rest_pose(Model *model);
 // moves mid_pos to pos.
 void model_skin_two_skeletons(Model *model, Skeleton *first, Skeleton *second);
 
+// ---- Ogg stream layer (ogg_stream.cpp) -------------------------------------------
+// Decodes an Ogg Vorbis file, a buffer at a time, into an audio stream of the game library.
+// The music player is its one user in the game, through the memory source.
+struct AUDIOSTREAM;                          // the game library's audio stream
+struct PACKFILE;                             // the game library's packed file
+struct AloggStream;                          // one stream being decoded; private to ogg_stream.cpp
+
+// The caller's Ogg bytes as the decoder's data source (the data is not owned).
+struct AloggMemorySource {
+    u32 size;                                // bytes at data
+    int64_t position;                        // next byte read; past the end, reads give 0
+    const u8 *data;
+};
+
+// The game library's audio-stream calls in one place, so that unit tests can stand in a fake
+// where no sound device plays. Nothing but tests points audio_sink anywhere else.
+struct AudioSink {
+    AUDIOSTREAM *(*open)(int samples, int stereo, int rate);  // 16-bit, full volume, centre pan
+    void *(*buffer)(AUDIOSTREAM *stream);                       // a free buffer, or null
+    void (*release)(AUDIOSTREAM *stream);                       // hands the filled buffer back
+    void (*close)(AUDIOSTREAM *stream);
+    void (*volume)(AUDIOSTREAM *stream, int volume);            // the voice's volume, 0..255
+};
+extern const AudioSink allegro_audio_sink;
+
+// Program lifetime.
+extern const AudioSink *audio_sink;          // &allegro_audio_sink
+extern int alogg_error_code;                 // the last negative vorbisfile result
+
+void alogg_init();
+void alogg_exit();
+// Start a stream whose buffers hold block_size bytes of 16-bit sound (rounded down to whole
+// frames). Null on failure; alogg_error_code then holds the decoder's refusal, if that was it.
+// The memory stream reads the caller's data, which must outlive it; the file stream opens and
+// the packfile stream takes over (and in the end closes) its file, also when it fails.
+AloggStream *alogg_start_streaming_memory(const u8 *data, u32 size, int block_size);
+AloggStream *alogg_start_streaming(const char *path, int block_size);
+AloggStream *alogg_start_streaming_packfile(PACKFILE *file, int block_size);
+// Refills the audio stream when it has a free buffer. Returns 1 while the stream lives, 0 once
+// a refill decoded nothing (end of the file or a decoding error): the owner then stops it.
+int alogg_update_streaming(AloggStream *stream);
+// Stops the audio stream and frees everything of the stream but the caller's data.
+void alogg_stop_streaming(AloggStream *stream);
+AUDIOSTREAM *alogg_get_audio_stream(AloggStream *stream);
+
+// The memory source's callbacks (vorbisfile's read, seek, close, tell), with fread and fseek
+// meanings: read returns whole items; seek returns 0, or -1 leaving the position unchanged.
+size_t alogg_memory_read(void *ptr, size_t size, size_t count, void *source);
+int alogg_memory_seek(void *source, int64_t offset, int whence);
+int alogg_memory_close_free(void *source);
+long alogg_memory_tell(void *source);
+
 // ---- music player (music.cpp) ----------------------------------------------------
-// One Ogg tune at a time from asset_archive, looping for ever (music_stub.cpp stands in until
-// music.cpp lands).
+// One Ogg tune at a time from asset_archive, looping for ever. Program lifetime; a tune is
+// replaced only by music_stop followed by music_play.
+constexpr int MUSIC_BLOCK_SIZE = 40960;      // bytes of decoded sound per stream buffer
+extern int music_block_size;                 // MUSIC_BLOCK_SIZE once a tune was started
 extern char music_name[256];                 // entry name of the current (or last) tune
+extern u8 *music_data;                       // the whole compressed entry; 0 while none plays
+extern u32 music_size;                       // bytes at music_data
+extern AloggStream *music_stream;            // 0 while no tune plays
+extern AUDIOSTREAM *music_audio_stream;      // the tune's voice; 0 while no tune plays
 
 // Returns 0 when the tune plays, 1 when the entry is missing, damaged or does not decode.
+// A tune already playing is stopped first.
 int music_play(const char *name);
 // Keeps the stream fed and starts the tune over when it ends; once per logic tick.
 void music_poll();
 void music_stop();
-// Sets the music voice's volume; volume is on the MUSIC VOLUME scale, 0..128.
+// Sets the music voice's volume; volume is on the MUSIC VOLUME scale, 0..128 (128 is the
+// voice's full 255). Every change of the music's loudness goes through here; no tune: nothing.
 void music_set_voice_volume(int volume);
+// At exit, once the game library was started: the music, the Ogg layer and the timers.
+void sound_shutdown();
+
+// ---- the 3D view and the drawers' shared GL steps (draw_state.cpp) ---------------------
+// Frame lifetime: the view every 3D drawer of the engine looks from. The frame drawer copies
+// it from the cameras' globals (camera_eye, camera_centre, camera_up_z) before anything is
+// drawn; tests set it directly.
+struct DrawView {
+    f32 eye[3];      // world position of the eye (z up, x the fight axis)
+    f32 centre[3];   // the point looked at
+    f32 up_z;        // the up vector is (0, 0, up_z)
+};
+extern DrawView draw_view;
+
+void draw_view_set(const f32 eye[3], const f32 centre[3], f32 up_z);
+// Identity model-view, then gluLookAt from draw_view's eye to its centre: where every 3D
+// drawer starts its placement.
+void camera_view_load();
+// With multitexture, makes texture unit 0 or 1 the active one; without, does nothing.
+void texture_unit_select(int unit);
+// With multitexture: unit 1 active, its 2D texturing off, then unit 0 active again.
+void texture_unit1_off();
+// The lit-skin environment of the active unit: texture times lit colour, doubled where
+// combine is offered (GL_COMBINE with GL_MODULATE and RGB scale 2), GL_MODULATE otherwise.
+void tex_env_lit_skin();
+// Binds entry `index` of a texture table of `count` names; an index outside it binds 0.
+void texture_table_bind(const u32 *table, u32 count, u32 index);
+
+// ---- stage light (model_draw.cpp) ----
+// Program lifetime: one record, allocated and zeroed by the start-up loader and filled by
+// each arena loader; hit detection switches the hit light on and moves it.
+struct StageLight {
+    u8 hit_light_on;          // non-zero while the hit light shines
+    f32 light0_ambient[4];    // RGBA ambient of GL light 0
+    f32 light0_diffuse[4];    // RGBA diffuse of GL light 0
+    f32 light0_position[4];   // position of GL light 0, w = 0 (a directional light)
+    f32 light1_diffuse[4];    // RGBA of GL light 1, the hit light
+    f32 light1_position[4];   // position of GL light 1, w = 1 (a point light at the hit)
+};
+
+// Sends light 0's position and, while the hit light shines, light 1's, in the current
+// model-view: after every change of view. A null light sends nothing.
+void stage_light_send_positions(const StageLight *light);
+
+// ---- model drawing and the masked-polygon queue (model_draw.cpp, masked_polys.cpp) -------
+// Where model_draw places a figure; callers copy a Fighter's position and angles into it.
+struct ModelPlacement {
+    f32 pos_x, pos_y, pos_z;   // world position
+    f32 rot_x, rot_y;          // degrees about x and y
+    f32 heading;               // degrees about z
+};
+
+constexpr u32 SKIN_SLOT_SIZE = 7;   // skins per fighter slot: side two's start at entry 7
+
+// The pictures a figure's polygons bind; the frame and the screens fill one per figure.
+struct ModelSkin {
+    const u32 *textures;   // the skin table (skin_textures): entry base + texture_index
+    u32 texture_count;     // entries in it; an index at or past the count binds texture 0
+    u32 base;              // 0 for side one (draw mode 0), SKIN_SLOT_SIZE for side two (mode 1)
+    u32 reflection;        // sphere map of shiny surfaces (tex_reflection)
+    u32 wound_overlay;     // blood picture laid over every drawn triangle, 0 for none; a
+                           // wounded figure shows no reflection
+};
+
+// One held-back triangle, carrying all it needs to be drawn after other models moved the
+// GL matrices.
+struct MaskedPoly {
+    u8 surface_kind;
+    u16 poly_tag;              // copied from the polygon, not interpreted
+    u8 queue_kind;             // 0 drawn with depth writes, 1 without
+    f32 angles[3];             // the placement's rot_x, rot_y and heading, degrees
+    f32 position[3];           // the placement's position
+    f32 corners[3][3];         // skinned corners, model space
+    f32 view_corners[3][3];    // the same in camera space, written by masked_polys_sort
+    f32 corner_normals[3][3];
+    f32 corner_uv[6];          // texture-layer u, v of corners 0, 1, 2
+    u32 texture;               // the skin picture's texture name, looked up when queued
+    i32 next;                  // next entry of the same depth bucket, -1 = end
+};
+
+constexpr int MASKED_QUEUE_SIZE = 8192;
+constexpr int MASKED_BUCKET_COUNT = 50000;   // tenth-of-a-unit depth slots
+constexpr f32 MASKED_DEPTH_SCALE = 3.3333335f;   // depth sum of 3 corners to tenths of the mean
+
+// Program lifetime: allocated by masked_polys_alloc, freed by masked_polys_free. Per frame:
+// the frame drawer sets masked_count to 0 before the figures, model_draw appends, and
+// masked_polys_draw draws the lot once.
+extern MaskedPoly *masked_queue;     // MASKED_QUEUE_SIZE entries
+extern i32 *masked_buckets;          // MASKED_BUCKET_COUNT list heads, -1 = empty
+extern u16 masked_count;             // entries in use
+extern u32 masked_dropped;           // triangles that found the queue full since the last draw
+
+// Allocates the queue and the buckets (zeroed) and zeroes the arena's scroll offsets;
+// returns 1, or 0 when either allocation fails.
+int masked_polys_alloc();
+void masked_polys_free();
+// Draws a posed model at a placement with the arena's lights: opaque and alpha-tested
+// triangles at once, the others appended to the queue. The caller sets the projection and
+// draw_view; light may be null (no light positions are sent).
+void model_draw(const ModelPlacement *placement, const Model *model, const ModelSkin *skin,
+                const StageLight *light);
+// The bucket of a triangle whose corners lie at these view depths summed: ten times the mean
+// depth, truncated toward zero; -1 when it falls outside 0..MASKED_BUCKET_COUNT - 2 (behind
+// the eye, farther than about 5,000 units, or not a number).
+i32 masked_depth_key(f32 depth_sum);
+// Moves every queued triangle into camera space and links it at the head of its depth
+// bucket; triangles whose key is -1 are left out.
+void masked_polys_sort();
+// Sorts the queue and draws it from far to near, blended; the caller leaves the projection
+// as for model_draw.
+void masked_polys_draw(const StageLight *light);
+
+// ---- arena, sky, sun and blob-shadow drawing (stage_draw.cpp, sky_draw.cpp) ----------
+constexpr u32 STAGE_TEXTURE_SLOTS = 28;   // the running arena's texture table
+
+// Fixed slots of the arena's texture table; polygon textures start at 0, lightmaps at the
+// arena's lightmap base.
+enum StageSlot : u32 {
+    STAGE_SLOT_FLOOR_SPHERE = 18,   // Athens 2: sphere map of the reflective floor
+    STAGE_SLOT_FLOOR_4 = 19,        // Athens 2: floor picture under polygons of texture 4
+    STAGE_SLOT_FLOOR = 20,          // Athens 2: floor picture under every other polygon
+    STAGE_SLOT_SKY = 23,            // sky panels centre, left, right (Troy one slot later)
+    STAGE_SLOT_FLARE = 26,
+    STAGE_SLOT_SUN = 27
+};
+
+// What the arena drawers read of the running arena and of a god's summon; the frame fills
+// it from the arena and summon globals before the arena passes.
+struct StageScene {
+    const u32 *textures;     // the arena's texture table (stage_textures), STAGE_TEXTURE_SLOTS
+    i32 stage_id;            // StageId: lightmap base, sky slots and the arena's extra passes
+    i32 summon_phase;        // 0 none; SUMMON_EFFECT_PHASE while the god's effect is on screen
+    f32 summon_fade_level;   // light level of the scene during a summon, 1.0 otherwise
+};
+
+constexpr i32 SUMMON_EFFECT_PHASE = 2;   // the summon phase that hides the arena's extras
+
+// Program lifetime, zeroed by masked_polys_alloc: texture offsets of Arcadia's and the
+// Labyrinth's moving surfaces, advanced once per drawn frame of those arenas, 0.0 .. 4.0.
+extern f32 stage_scroll_u, stage_scroll_v;
+
+// The arena posed by its skeleton: textures on unit 0, lightmaps on unit 1 (with
+// multitexture), then the Athens 2 reflective floor and the Labyrinth's additive water.
+// Advances the scroll offsets. Leaves blending on after an extra pass.
+void stage_draw(const Model *model, const StageScene *scene);
+// The arena as a flat silhouette for the glow pre-pass, alpha-tested cut-outs kept; the caller
+// sets lighting off and the colour black first.
+void stage_draw_glow_pass(const Model *model, const StageScene *scene);
+// Slot of lightmap 0 in the arena's texture table, by stage id.
+u32 stage_lightmap_base(i32 stage);
+// One frame's advance of the scroll offsets of the arena `stage` (others do not move).
+void stage_scroll_advance(i32 stage);
+// The three sky panels, fixed in front of the camera and sliding with the view direction.
+void sky_panorama_draw(const StageScene *scene);
+// The sun disc and its flare: a camera-facing quad of half-size `size` at (x, y, z); bright
+// 0 dim, 1 full. The caller enables blending; the flare leaves the depth test GL_ALWAYS.
+void sun_draw(const StageScene *scene, f32 x, f32 y, f32 z, f32 size, int bright);
+void sun_flare_draw(const StageScene *scene, f32 x, f32 y, f32 z, f32 size, int bright);
+// A 20 x 20 blob 0.2 above the floor at (x, y); the caller binds the blob picture and
+// enables blending.
+void blob_shadow_draw(f32 x, f32 y);
+
+// ---- glow overlay (glow.cpp) ------------------------------------------------------------
+constexpr int GLOW_SIZE = 64;   // pixels per side of the pre-pass, the buffers and the texture
+
+enum GlowMode : int {
+    GLOW_SUBTRACT = 0,   // v - k
+    GLOW_SCALE = 1       // (v / k) x v, in integers
+};
+
+// Keeps what is brighter than k in each byte of a GLOW_SIZE x GLOW_SIZE RGB picture, by mode,
+// clamped to 0..255. Another mode, or GLOW_SCALE with k <= 0, leaves the bytes unchanged.
+void glow_threshold(u8 *pixels, int mode, int k);
+// 5 x 5 box blur of a GLOW_SIZE x GLOW_SIZE RGB picture into out, each mean taken over the
+// samples that lie inside the picture.
+void glow_blur(const u8 *in, u8 *out);
+// Reads the pre-pass back from the bottom-left GLOW_SIZE x GLOW_SIZE pixels of the colour
+// buffer, thresholds and blurs it into glow_texture.
+void glow_capture(int mode, int k);
+// Lays glow_texture over the whole view with a screen-like blend; the caller enables blending.
+void glow_draw();
 
 // ---- engine start-up and shutdown (engine_start.cpp) ----------------------------------------
 // Program lifetime: set by engine_start, freed or restored by engine_shutdown.
@@ -296,6 +537,14 @@ void screen_size_from_resolution();
 // ---- screenshots (screenshot.cpp) ----------------------------------------------------------
 // Saves the frame as the first free scr%05d.jpg beside the program.
 void screenshot_save();
+// The same into the folder dir ("" the current one, else ending in "/"); returns 1 when the
+// picture was written.
+int screenshot_save_in(const char *dir);
+constexpr int SCREENSHOT_NUMBER_MAX = 99999;
+// The first number n from 0 whose scr%05d.jpg does not exist in dir; -1 when every number up
+// to SCREENSHOT_NUMBER_MAX is taken.
+int screenshot_free_number(const char *dir);
+
 // ---- pictures and textures (picture.cpp, texture.cpp) -----------------------------
 // A decoded picture: width x height pixels of R, G, B, A bytes, rows packed, top row first.
 // Decoding needs no GL context, so tests and the fuzzer call the decoders directly.

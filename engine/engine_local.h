@@ -69,3 +69,32 @@ inline f32 read_f32(ByteReader *in)
 // entry in log lines.
 Model *model_parse(const u8 *data, u32 size, const char *entry_name);
 int skeleton_parse(Skeleton *skeleton, const u8 *data, u32 size, const char *entry_name);
+
+// ---- drawing helpers shared by the model and arena drawers (model_draw.cpp) ----------
+// Polygon::surface_kind values the drawers test.
+enum SurfaceKind : u8 {
+    SURFACE_PLAIN = 0,
+    SURFACE_REFLECTIVE = 1,         // sphere-mapped reflection on texture unit 1
+    SURFACE_UNLIT = 2,              // drawn white without lighting (the arena: reflective floor)
+    SURFACE_MASKED_REFLECTIVE = 5   // alpha-tested, with the reflection
+};
+
+// Polygon::pass grouped as the drawers treat it.
+enum PassGroup : u8 {
+    PASS_GROUP_OPAQUE,     // 0-1: drawn at once
+    PASS_GROUP_MASKED,     // 2-3: alpha-tested at once, or held back with depth writes
+    PASS_GROUP_BLENDED,    // 4-5: held back without depth writes
+    PASS_GROUP_NEVER       // 6 and above
+};
+
+constexpr f32 ALPHA_TEST_LEVEL = 0.35f;   // alpha-tested texels at or below this are cut out
+
+PassGroup pass_group(u8 pass);
+// Moves the current model-view to a placement: translate to pos, then turn by heading about
+// z, rot_y about y and rot_x about x (angles[0..2] = rot_x, rot_y, heading, degrees).
+void placement_apply(const f32 pos[3], const f32 angles[3]);
+// Face culling off for a two-sided polygon, on otherwise.
+void polygon_culling(const Polygon *polygon);
+// Appends one held-back triangle of a posed model; a full queue counts it in masked_dropped.
+void masked_polys_append(const ModelPlacement *placement, const Model *model,
+                         const Polygon *polygon, u32 texture, u8 queue_kind);

@@ -86,6 +86,7 @@ int allegro_start()
     install_mouse();
     // After the library: it sets handlers of its own for these signals.
     quit_signals_install();
+    alogg_init();
     allegro_started = 1;
     return 1;
 }
@@ -275,9 +276,9 @@ void engine_shutdown()
         desktop_gamma_restore();
     desktop_close();
     log_printf("gamma off\n");
-    // fonts_free() and the model drawer's masked_polys_free() run before these two lines once
-    // the font and model-drawing code exist.
+    // fonts_free() runs before this line once the font code is wired in.
     log_printf("fonts off\n");
+    masked_polys_free();
     log_printf("poligonos con mascara off\n");
     free(glow_read_buffer);
     free(glow_blur_buffer);

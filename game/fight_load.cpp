@@ -71,12 +71,12 @@ static void ladder_textures_delete()
         projectile_texture_count = 0;
     }
     if (stage_texture_count) {
-        int count = stage_texture_count < STAGE_TEXTURES ? stage_texture_count : STAGE_TEXTURES;
+        int count = stage_texture_count < STAGE_TEXTURE_SLOTS ? stage_texture_count : STAGE_TEXTURE_SLOTS;
         texture_table_delete(stage_textures, count);
         stage_texture_count = 0;
     }
     if (skin_texture_count)
-        texture_table_delete(skin_textures, SKIN_TEXTURES);
+        texture_table_delete(skin_textures, SKIN_TEXTURE_COUNT);
 }
 
 // The hit light gives no ambient light of its own.

@@ -6,8 +6,6 @@
 static Skeleton pending_skeletons[3];
 
 Skeleton *blur_skeletons[2] = {&pending_skeletons[0], &pending_skeletons[1]};
-Model *fighter_models[2];
-u32 skin_textures[SKIN_TEXTURES];
 u32 divine_textures[DIVINE_TEXTURES];
 u32 projectile_textures[PROJECTILE_TEXTURES];
 u8 skin_texture_count, divine_texture_count, projectile_texture_count;
@@ -21,11 +19,8 @@ int load_character(int character, int slot, int)
 
 void character_animate(Fighter *, Skeleton *, Skeleton *) {}
 
-u32 stage_textures[STAGE_TEXTURES];
 u8 stage_texture_count;
 Skeleton *stage_skeleton = &pending_skeletons[2];
-Model *stage_model;
-f32 stage_light_diffuse[4];
 
 int load_arena(int stage)
 {
@@ -34,10 +29,9 @@ int load_arena(int stage)
 }
 
 i32 ladder_stages[LADDER_FIGHTS];
-i32 p1_round_wins, p2_round_wins, rounds_played;
+i32 rounds_played;
 u32 stage_select_cursor;
 
-void resolve_melee_hits() {}
 void update_projectiles() {}
 
 void summon_update(int) {}
@@ -65,5 +59,3 @@ void crete_step(Skeleton *) {}
 void thebes_step(Skeleton *) {}
 void hades_step(Skeleton *) {}
 void temple_step(Skeleton *) {}
-
-i32 wound_level[2];

@@ -16,12 +16,9 @@ int load_character(int character, int slot, int alt_color);
 void character_animate(Fighter *fighter, Skeleton *skeleton, Skeleton *blur);
 
 extern Skeleton *blur_skeletons[2];
-extern Model *fighter_models[2];
 
-constexpr int SKIN_TEXTURES = 14;          // 7 per fighter slot
 constexpr int DIVINE_TEXTURES = 16;        // 8 per fighter slot
 constexpr int PROJECTILE_TEXTURES = 12;    // 6 per fighter slot
-extern u32 skin_textures[SKIN_TEXTURES];
 extern u32 divine_textures[DIVINE_TEXTURES];
 extern u32 projectile_textures[PROJECTILE_TEXTURES];
 extern u8 skin_texture_count, divine_texture_count, projectile_texture_count;
@@ -29,30 +26,8 @@ extern u8 skin_texture_count, divine_texture_count, projectile_texture_count;
 // ---- arenas/: loaders, the running arena ---------------------------------------------------
 // Loads arena `stage`; 0 on success (1 model, 2 skeleton, 3 texture failed).
 int load_arena(int stage);
-constexpr int STAGE_TEXTURES = 28;
-extern u32 stage_textures[STAGE_TEXTURES];
 extern u8 stage_texture_count;
 extern Skeleton *stage_skeleton;
-extern Model *stage_model;
-// Light 0's diffuse colour as the arena loader set it (red, green, blue, alpha).
-extern f32 stage_light_diffuse[4];
-
-// ---- round decisions and ladder ------------------------------------------------------------
-constexpr int LADDER_FIGHTS = 9;
-extern i32 ladder_stages[LADDER_FIGHTS];
-extern i32 p1_round_wins, p2_round_wins, rounds_played;
-
-// ---- stage select ---------------------------------------------------------------------------
-extern u32 stage_select_cursor;           // the highlighted tile, 0..9
-
-// ---- combat: fighter update, fight camera, hits, projectiles, summons, effects -------------
-void resolve_melee_hits();
-void update_projectiles();
-
-void summon_update(int side);
-void summon_linger_step_ares();
-void summon_linger_step_sphinx();
-
 // The arenas' scenery steps, by stage (the Labyrinth has none).
 void athens_step(Skeleton *skeleton);
 void athens2_step(Skeleton *skeleton);
@@ -64,5 +39,17 @@ void thebes_step(Skeleton *skeleton);
 void hades_step(Skeleton *skeleton);
 void temple_step(Skeleton *skeleton);
 
-// ---- model drawing ----------------------------------------------------------------------------
-extern i32 wound_level[2];                // per draw mode: 0 none, 1 at half life, 2 at a quarter
+// ---- round decisions and ladder ------------------------------------------------------------
+constexpr int LADDER_FIGHTS = 9;
+extern i32 ladder_stages[LADDER_FIGHTS];
+extern i32 rounds_played;
+
+// ---- stage select ---------------------------------------------------------------------------
+extern u32 stage_select_cursor;           // the highlighted tile, 0..9
+
+// ---- combat: projectiles and summons ---------------------------------------------------------
+void update_projectiles();
+
+void summon_update(int side);
+void summon_linger_step_ares();
+void summon_linger_step_sphinx();

@@ -14,14 +14,14 @@ constexpr f32 FLICKER_TOP = 4.28f;
 
 void fight_temple_flicker(f32 step, f32 floor)
 {
-    if (stage_id != STAGE_TEMPLE)
+    if (stage_id != STAGE_TEMPLE || !stage_light)
         return;
     menu_pulse_angle += step;
     if (menu_pulse_angle > FLICKER_TOP)
         menu_pulse_angle = floor;
     f32 level = -cosf(menu_pulse_angle);
-    GLfloat diffuse[4] = {stage_light_diffuse[0] * level, stage_light_diffuse[1] * level,
-                          stage_light_diffuse[2] * level, 0.0f};
+    const f32 *colour = stage_light->light0_diffuse;
+    GLfloat diffuse[4] = {colour[0] * level, colour[1] * level, colour[2] * level, 0.0f};
     glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
     glEnable(GL_LIGHT0);
 }

@@ -507,6 +507,44 @@ int load_game_data();
 // Releases what load_game_data built; safe after a start-up that stopped half-way.
 void free_game_data();
 
-// ---- frame drawer (frame_stub.cpp until the frame drawer lands) ----------------------------
-// One frame of the current state, ending with the buffer swap; called only by the main loop.
+// ---- frame drawer (frame.cpp, frame_fight.cpp) -------------------------------------------
+// One frame of the current game state, then the overlays and the buffer swap; called only by
+// the main loop. Reads the globals the logic tick left and changes none of them (the screens'
+// frame step runs first, as the tick's once-per-frame part).
 void draw_frame();
+// The 3D fight scene of STATE_ROUND_INTRO, STATE_FIGHT, STATE_MATCH_OVER, STATE_TIME_OVER and
+// STATE_CONTINUE, in its fixed order of passes.
+void fight_scene_draw();
+// One fighter of side 0 or 1 with its model and its side's skins (side one draws mode 0).
+void fighter_draw(int side);
+// The state of every 3D scene's start: unit 0 active and textured, culling on, no blending,
+// depth test GL_LEQUAL.
+void frame_3d_begin();
+// The overlay set-up every 2D panel starts from: eye space (identity model-view), culling and
+// lighting off, unit 0 textured and modulated, depth test GL_ALWAYS, alpha blending function.
+void overlay_begin();
+// The fade quad of every screen change, while fade_mode runs: fade_colour at fade_level
+// opacity over the whole view.
+void fade_quad_draw();
+
+// The glow's threshold level in the biography viewer, by the character shown.
+int biography_glow_level(int character);
+// The fight's fog colour: grey, dimmed with the scene while a summon fades it out.
+void fight_fog_colour(f32 rgba[4]);
+// The blood picture laid over a fighter of this wound level (1 half life, 2 a quarter), 0 none.
+u32 wound_overlay_texture(int wound_level);
+
+// ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
+// Declared and defined here only until their owners land on main (the character loaders, the
+// arena loaders, the start-up loader, the fight tick and the summon sequence); delete this
+// block and frame_pending.cpp then.
+struct Model;
+struct StageLight;
+constexpr u32 SKIN_TEXTURE_COUNT = 14;      // 7 per fighter slot
+extern Model *fighter_models[2];            // the two fighters' models, by side
+extern Model *stage_model;                  // the running arena's model
+extern u32 stage_textures[28];              // the running arena's texture names
+extern u32 skin_textures[SKIN_TEXTURE_COUNT];
+extern StageLight *stage_light;             // the arena's lights
+extern u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
+extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise

@@ -165,8 +165,7 @@ void shutdown_ordered()
     log_printf("shadow buffers off\n");
     engine_shutdown();
     log_printf("liberar engine\n");
-    // sound_shutdown() takes this place with the music player: it also stops the Ogg layer.
-    timers_remove();
+    sound_shutdown();
     log_printf("allegro cerrado\n");
     free_game_data();
     log_printf("liberar memoria\n");
@@ -183,7 +182,7 @@ void shutdown_ordered()
 void shutdown_after_failed_start()
 {
     log_close();
-    timers_remove();   // sound_shutdown() with the music player
+    sound_shutdown();
     free_game_data();
     engine_shutdown();
     window_close();

@@ -13,12 +13,6 @@ constexpr f32 START_X_HYDRA = 30.0f;      // either fighter is the Hydra: more r
 constexpr f32 START_CAMERA_TERM = 13.0f;
 constexpr f32 START_CAMERA_YAW = 3.1415f;
 
-// The computer's attack reach by its fighter's build.
-constexpr f32 CPU_REACH = 20.0f;
-constexpr f32 CPU_REACH_LARGE = 25.0f;    // Polyphemus, the Minotaur
-constexpr f32 CPU_REACH_HYDRA = 35.0f;
-constexpr f32 CPU_REACH_JASON_LESS = 2.0f;
-
 // Damage factors of the computer side at the first round of a one-player match.
 constexpr i8 DIFFICULTY_NORMAL = 4;
 constexpr i8 DIFFICULTY_HARD = 5;
@@ -41,8 +35,6 @@ void fight_lights_reset()
 // Step 1: counters, combos, power, auras, projectiles and the summon of the last round.
 static void round_state_clear()
 {
-    ai_dash_request = 0;
-    ai_opponent_life_memo = 1.0f;
     state_ticks = 0;
     challenger_pending = challenger_ticks = 0;
     continue_active = 0;
@@ -135,28 +127,6 @@ static void skeletons_start()
     }
 }
 
-static f32 cpu_reach(int character)
-{
-    f32 reach = CPU_REACH;
-    if (character == CHARACTER_POLYPHEMUS || character == CHARACTER_MINOTAUR)
-        reach = CPU_REACH_LARGE;
-    if (character == CHARACTER_HYDRA)
-        reach = CPU_REACH_HYDRA;
-    if (character == CHARACTER_JASON)
-        reach -= CPU_REACH_JASON_LESS;
-    return reach;
-}
-
-// Step 9.
-static void cpu_opponents_start()
-{
-    for (int side = 0; side < 2; side++) {
-        cpu_opponents[side].level = difficulty;
-        cpu_opponents[side].countdown = 0;
-        cpu_opponents[side].reach = cpu_reach(fighters[side].character);
-    }
-}
-
 // The computer side's damage factor: harder against a human with follow-ups; on Hard, a
 // computer Perseus against Atalanta and a computer Sphinx have factors of their own.
 static f32 cpu_damage_factor(const Fighter *cpu, const Fighter *human)
@@ -191,19 +161,27 @@ static void cpu_damage_scale()
         fighter->damage[DAMAGE_SUMMON] *= factor;
 }
 
+// The hit code's switch and the arena light's, which the model drawer reads.
+static void hit_lights_off()
+{
+    hit_light_on = 0;
+    if (stage_light)
+        stage_light->hit_light_on = 0;
+}
+
 void reset_round()
 {
     round_state_clear();                        // 1. counters, combos, power, summon
     round_pools_clear();                        // 2. the fight's effects die
     fighters_start();                           // 3, 4. marks, health, heads
-    hit_light_on = 0;                           // 5. lights: the hit light off
+    hit_lights_off();                           // 5. lights: the hit light off
     fight_lights_reset();
     camera_term = START_CAMERA_TERM;            // 6. the fight camera's start values
     camera_up_z = 1.0f;
     camera_yaw = START_CAMERA_YAW;
     round_effects_start();                      // 7. side one's aura, the rain
     skeletons_start();                          // 8. both figures to the idle
-    cpu_opponents_start();                      // 9. the computer's level and reach
+    cpu_opponents_reset();                      // 9. the computer's level, reach and memo
     cpu_damage_scale();                         // 10. at a one-player match's first round
 }
 

@@ -19,9 +19,8 @@ std::string test_read_text(const std::string &path)
     FILE *file = fopen(path.c_str(), "rb");
     if (!file)
         return text;
-    char buffer[4096];
-    for (size_t got; (got = fread(buffer, 1, sizeof buffer, file)) > 0;)
-        text.append(buffer, got);
+    for (int c; (c = fgetc(file)) != EOF;)
+        text += static_cast<char>(c);
     fclose(file);
     return text;
 }

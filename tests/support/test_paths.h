@@ -10,5 +10,6 @@ inline std::string test_source_dir() { return TAVROSK_SOURCE_DIR; }
 // A new empty folder under the system's temporary directory, removed by nobody: the tests
 // leave their artefacts for a look after a failure.
 std::string test_scratch_dir(const char *tag);
-// The whole file as text; "" when it is missing.
+
+// A whole file as text; "" when it is missing.
 std::string test_read_text(const std::string &path);

@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "story/story.h"
+#include "support/fake_audio.h"
 
 #include <allegro.h>
 #include <cstdlib>
@@ -158,6 +159,7 @@ void harness_reset(unsigned seed)
     sfx_request_count = 0;
     logic_tick_units = 0;
     logic_ticks_pending = 0;
+    fake_audio_tunes_open();
     srand(seed);
     title_menu_enter();
 }

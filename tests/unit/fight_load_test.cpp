@@ -221,7 +221,7 @@ TEST_F(FightLoadTest, TextureTablesAreEmptiedByTheirSizes)
         EXPECT_EQ(name, 0u);
     for (u32 name : projectile_textures)
         EXPECT_EQ(name, 0u);
-    for (int i = 0; i < STAGE_TEXTURES; i++)
+    for (int i = 0; i < static_cast<int>(STAGE_TEXTURE_SLOTS); i++)
         EXPECT_EQ(stage_textures[i], i < 26 ? 0u : 400u) << i;
     EXPECT_EQ(divine_texture_count + projectile_texture_count + stage_texture_count, 0);
     EXPECT_EQ(skin_texture_count, 32) << "left for the character loaders";
@@ -231,8 +231,27 @@ TEST_F(FightLoadTest, TextureTablesAreEmptiedByTheirSizes)
         fill();
         request(state, GAME_MODE_VERSUS);
         harness_run(FADE_TICKS + 1);
-        for (int i = 0; i < SKIN_TEXTURES; i++)
+        for (int i = 0; i < static_cast<int>(SKIN_TEXTURE_COUNT); i++)
             EXPECT_EQ(skin_textures[i], i < 5 ? 0u : 100u) << i;
         EXPECT_EQ(divine_textures[0], 200u);
+    }
+}
+
+// A fight tune that cannot start stops the program; only the select's copy says so in the log.
+TEST_F(FightLoadTest, FailingTuneStopsTheProgram)
+{
+    for (int state : {STATE_CHARACTER_SELECT, STATE_MATCH_OVER, STATE_STAGE_SELECT}) {
+        fight_fixture_reset();
+        remove((log_dir + "/data/initlog.txt").c_str());
+        request(state, GAME_MODE_ARCADE_P1);
+        harness_run(FADE_TICKS);
+        ArchiveHandle tunes = asset_archive;
+        asset_archive = nullptr;   // no tune can be read
+        harness_run(1);
+        asset_archive = tunes;
+        EXPECT_EQ(quit_request, 1);
+        EXPECT_EQ(load_error, 1);
+        EXPECT_EQ(log_text(), state == STATE_CHARACTER_SELECT ? "musica failed!\n" : "");
+        EXPECT_EQ(fight_load_calls.size(), 3u) << "the tune comes after the loads";
     }
 }

@@ -44,17 +44,7 @@ protected:
         fwrite(text.data(), 1, text.size(), file);
         fclose(file);
     }
-    std::string log_text()
-    {
-        std::string text;
-        FILE *file = fopen((dir + "/data/initlog.txt").c_str(), "rb");
-        if (!file)
-            return text;
-        for (int c; (c = fgetc(file)) != EOF;)
-            text += static_cast<char>(c);
-        fclose(file);
-        return text;
-    }
+    std::string log_text() { return test_read_text(dir + "/data/initlog.txt"); }
 };
 
 TEST_F(TuningFileTest, GoodFileFillsEveryField)

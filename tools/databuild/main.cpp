@@ -16,6 +16,7 @@ void archive_add(const std::string &name, Bytes bytes)
 // Steps run in this order; the archive is written after all of them.
 static int (*const build_steps[])(const char *data_dir) = {
     build_settings,
+    build_music,
     build_fonts,
     build_tuning,
 };

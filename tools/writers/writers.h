@@ -136,6 +136,13 @@ void esq_set_pose(EsqSkeleton &skeleton, int key, const EsqTurn *turns, int turn
 // Copies key `from` of every bone to key `to` (holding a pose over several keys).
 void esq_copy_key(EsqSkeleton &skeleton, int from, int to);
 
+// ---- Ogg Vorbis (ogg_writer.cpp) -----------------------------------------------------
+// Encodes interleaved signed 16-bit sound (frames x channels, 1 or 2 channels) as one Ogg
+// Vorbis stream at a VBR quality from -0.1 (smallest) to 1.0, appended to out. The stream's
+// serial number is fixed, so the same sound always gives the same bytes. Returns 1, or 0 when
+// the encoder refuses the settings.
+int ogg_write(Bytes &out, const i16 *samples, u32 frames, int channels, int rate, float quality);
+
 // ---- TGA and JPEG pictures (tga_writer.cpp, jpeg_writer.cpp) --------------------------
 // Both take width x height pixels of R, G, B, A bytes, top row first.
 // An uncompressed TGA of 24 bits (alpha dropped) or 32 bits, bottom row first, with the

@@ -1,0 +1,56 @@
+// The view every 3D drawer starts from, and the few GL steps the drawers of all folders share.
+#include "engine/engine.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+DrawView draw_view;
+
+constexpr f32 LIT_SKIN_RGB_SCALE = 2.0f;
+
+void draw_view_set(const f32 eye[3], const f32 centre[3], f32 up_z)
+{
+    for (int axis = 0; axis < 3; axis++) {
+        draw_view.eye[axis] = eye[axis];
+        draw_view.centre[axis] = centre[axis];
+    }
+    draw_view.up_z = up_z;
+}
+
+void camera_view_load()
+{
+    const DrawView &v = draw_view;
+    glLoadIdentity();
+    gluLookAt(v.eye[0], v.eye[1], v.eye[2], v.centre[0], v.centre[1], v.centre[2], 0.0, 0.0, v.up_z);
+}
+
+void texture_unit_select(int unit)
+{
+    if (has_multitexture)
+        gl_active_texture(GL_TEXTURE0 + unit);
+}
+
+void texture_unit1_off()
+{
+    if (!has_multitexture)
+        return;
+    gl_active_texture(GL_TEXTURE1);
+    glDisable(GL_TEXTURE_2D);
+    gl_active_texture(GL_TEXTURE0);
+}
+
+void tex_env_lit_skin()
+{
+    if (tex_env_combine != 1 && tex_env_combine != 2) {
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        return;
+    }
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
+    glTexEnvf(GL_TEXTURE_ENV, GL_RGB_SCALE, LIT_SKIN_RGB_SCALE);
+}
+
+void texture_table_bind(const u32 *table, u32 count, u32 index)
+{
+    glBindTexture(GL_TEXTURE_2D, table && index < count ? table[index] : 0);
+}

@@ -1,0 +1,228 @@
+// The fight scene: the fighters, the arena, the sky, the shadows, the held-back polygons, the
+// glow and the sun, in a fixed order of passes, each with the GL state it needs.
+#include "game/game.h"
+
+#include "combat/combat.h"
+#include "engine/engine.h"
+
+#include <GL/gl.h>
+
+constexpr f32 FOG_GREY = 0.3f;
+constexpr int FIGHT_GLOW_LEVEL = 155;
+// Crete's sun: world position, half-size, full brightness.
+constexpr f32 SUN_POSITION[3] = {150.0f, 348.0f, 110.0f};
+constexpr f32 SUN_SIZE = 75.0f;
+constexpr int SUN_BRIGHT = 1;
+
+void fight_fog_colour(f32 rgba[4])
+{
+    f32 grey = summon_phase == SUMMON_FADE_OUT ? FOG_GREY * summon_fade_level : FOG_GREY;
+    rgba[0] = rgba[1] = rgba[2] = grey;
+    rgba[3] = 1.0f;
+}
+
+u32 wound_overlay_texture(int level)
+{
+    switch (level) {
+    case 1:
+        return tex_blood2;
+    case 2:
+        return tex_blood;
+    default:
+        return 0;
+    }
+}
+
+// Athens 2's rain and the Labyrinth's gloom are the foggy arenas.
+static bool stage_is_foggy()
+{
+    return stage_id == STAGE_ATHENS2 || stage_id == STAGE_LABYRINTH;
+}
+
+static void fog_switch(bool on)
+{
+    if (on)
+        glEnable(GL_FOG);
+    else
+        glDisable(GL_FOG);
+}
+
+static StageScene fight_stage_scene()
+{
+    StageScene scene = {stage_textures, stage_id, summon_phase, summon_fade_level};
+    return scene;
+}
+
+void fighter_draw(int side)
+{
+    if (side < 0 || side > 1)
+        return;
+    const Fighter *fighter = &fighters[side];
+    // A petrified fighter takes the effect skin of the other side's set once it exists; until
+    // then it is drawn as it stands.
+    ModelPlacement placement = {fighter->pos_x, fighter->pos_y, fighter->pos_z, fighter->rot_x, fighter->rot_y,
+                                fighter->heading};
+    ModelSkin skin = {skin_textures, SKIN_TEXTURE_COUNT, SKIN_SLOT_SIZE * static_cast<u32>(side), tex_reflection,
+                      wound_overlay_texture(wound_level[side])};
+    model_draw(&placement, fighter_models[side], &skin, stage_light);
+}
+
+static void fight_fighters_draw()
+{
+    masked_count = 0;
+    fighter_draw(0);
+    fighter_draw(1);
+}
+
+static bool sky_shown()
+{
+    return stage_id != STAGE_LABYRINTH && stage_id != STAGE_TEMPLE && summon_phase != SUMMON_EFFECT;
+}
+
+static void fight_sky_draw(const StageScene *scene)
+{
+    texture_unit1_off();
+    glEnable(GL_TEXTURE_2D);
+    sky_panorama_draw(scene);
+}
+
+// 2. The scene in small in the 64 x 64 corner: the fighters lit, the arena as a black
+// silhouette that hides what stands behind it, the sky; read back for the glow.
+static void fight_glow_prepass(const StageScene *scene)
+{
+    glViewport(0, 0, GLOW_SIZE, GLOW_SIZE);
+    glEnable(GL_LIGHTING);
+    glDepthMask(GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    frame_3d_begin();
+    fight_fighters_draw();
+    if (summon_phase != SUMMON_EFFECT) {
+        glDisable(GL_LIGHTING);
+        glColor3f(0.0f, 0.0f, 0.0f);
+        stage_draw_glow_pass(stage_model, scene);
+        texture_unit1_off();
+        fog_switch(stage_is_foggy());
+    }
+    glDisable(GL_CULL_FACE);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
+    glColor4f(summon_fade_level, summon_fade_level, summon_fade_level, 1.0f);
+    if (sky_shown())
+        fight_sky_draw(scene);
+    // The summon's figures (in STATE_FIGHT) and the projectiles go here with their drawers.
+    glow_capture(GLOW_SUBTRACT, FIGHT_GLOW_LEVEL);
+    glViewport(0, 0, screen_width, screen_height);
+}
+
+// 3. The full view: cleared, lit, fogged on the foggy arenas unless a god's effect fills it.
+static void fight_scene_begin()
+{
+    glEnable(GL_LIGHTING);
+    glDepthMask(GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    frame_3d_begin();
+    glEnable(GL_LIGHTING);
+    fog_switch(stage_is_foggy() && summon_phase != SUMMON_EFFECT);
+}
+
+// 5. Unlit: the lightmaps carry the arena's light, dimmed with the scene during a summon.
+static void fight_arena_draw(const StageScene *scene)
+{
+    glDisable(GL_LIGHTING);
+    glColor4f(summon_fade_level, summon_fade_level, summon_fade_level, summon_fade_level);
+    stage_draw(stage_model, scene);
+}
+
+// 7. Shadows darken what is already drawn, a little in front of it, without writing depth.
+static void fight_shadows_draw()
+{
+    bool foggy = stage_is_foggy();
+    if (foggy)
+        fog_switch(false);
+    // With SHADOWS high the projected shadows (shadow_project, three calls per arena from the
+    // frame's shadow table) go here with the projected-shadow renderer.
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glDisable(GL_CULL_FACE);
+    glBindTexture(GL_TEXTURE_2D, tex_blob_shadow);
+    glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_COLOR);
+    glEnable(GL_BLEND);
+    glDepthMask(GL_FALSE);
+    if (shadow_quality == 0) {
+        blob_shadow_draw(fighters[0].pos_x, 0.0f);
+        blob_shadow_draw(fighters[1].pos_x, 0.0f);
+    }
+    if (foggy)
+        fog_switch(true);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
+    glEnable(GL_CULL_FACE);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+}
+
+// 8. The theatre's flames, then the fighters' held-back polygons over the finished arena and sky.
+static void fight_held_back_draw()
+{
+    glDepthMask(GL_FALSE);
+    glDisable(GL_LIGHTING);
+    if (stage_id == STAGE_THEATRE) {
+        glDepthFunc(GL_LEQUAL);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
+        // draw_fx_theatre_flames() goes here with the particle drawers.
+    }
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
+    glEnable(GL_CULL_FACE);
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    glEnable(GL_LIGHTING);
+    if (masked_count)
+        masked_polys_draw(stage_light);
+    glDepthMask(GL_FALSE);
+    glDisable(GL_LIGHTING);
+    if (stage_is_foggy())
+        fog_switch(false);
+}
+
+// 11. Crete's sun, hidden by the arena where the arena stands before it.
+static void fight_sun_draw(const StageScene *scene)
+{
+    sun_draw(scene, SUN_POSITION[0], SUN_POSITION[1], SUN_POSITION[2], SUN_SIZE, SUN_BRIGHT);
+    // The flare (sun_flare_draw with the same values) goes here with segment_hits_mesh of the
+    // projected shadows: drawn when the segment from the eye to the sun hits no arena triangle
+    // and the state is not STATE_MATCH_OVER.
+}
+
+void fight_scene_draw()
+{
+    StageScene scene = fight_stage_scene();
+    f32 fog[4];
+    fight_fog_colour(fog);
+    // Both fog users below see this frame's colour.
+    glFogfv(GL_FOG_COLOR, fog);
+    // 1. Blade-trail sampling for side one then side two goes here with the blade trails:
+    // before any drawing, so the pre-pass and the main pass see the same trail.
+    if (glow_effect)
+        fight_glow_prepass(&scene);
+    fight_scene_begin();                 // 3.
+    fight_fighters_draw();               // 4. they fill the held-back queue
+    if (summon_phase != SUMMON_EFFECT)
+        fight_arena_draw(&scene);        // 5.
+    if (sky_shown())
+        fight_sky_draw(&scene);          // 6.
+    fight_shadows_draw();                // 7.
+    fight_held_back_draw();              // 8. after the arena and the sky they blend over
+    // 9. Blade-trail drawing, side one then side two, goes here with the blade trails.
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    if (glow_effect)
+        glow_draw();                     // 10.
+    if (stage_id == STAGE_CRETE)
+        fight_sun_draw(&scene);          // 11.
+    // 12. Auras, projectile trails, the arenas' particles, the summon's figures and lingering
+    // effects, blood and projectiles go here with their drawers.
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LEQUAL);
+    // 13. Hit and guard flashes, clash sparks and bursts go here with the flash drawers, at
+    // depth test GL_ALWAYS with blending (GL_ONE, GL_ONE_MINUS_SRC_COLOR).
+    // 14. The HUD goes here with the fight HUD.
+}

@@ -1,0 +1,204 @@
+// The frame drawer in real GL: the fight scene's passes on a test arena with a posed figure,
+// the biography scene, and the fade quad over any state.
+#include "combat/combat.h"
+#include "engine/engine.h"
+#include "game/game.h"
+#include "support/draw_fixtures.h"
+#include "support/gl_context.h"
+
+#include <GL/gl.h>
+
+class FrameTest : public GlTest {
+protected:
+    void SetUp() override
+    {
+        GlTest::SetUp();
+        draw_caps_set(true, 2, true);
+        draw_gl_reset();
+        draw_glow_setup();
+        screen_width = 640;
+        screen_height = 480;
+        ASSERT_EQ(masked_polys_alloc(), 1);
+        EmdSurface arm = fixture_surface(4, 0, 1);   // held back and blended over the arena
+        ASSERT_TRUE(posed_figure_build(&figure, arm));
+        build_arena();
+        scene_reset();
+    }
+    void TearDown() override
+    {
+        posed_figure_free(&figure);
+        model_free(arena);
+        fighter_models[0] = fighter_models[1] = nullptr;
+        stage_model = nullptr;
+        stage_light = nullptr;
+        masked_polys_free();
+        game_state = STATE_EXIT_SCREEN;
+        fade_mode = FADE_NONE;
+        glow_effect = 0;
+        summon_phase = SUMMON_NONE;
+    }
+
+    // A wall 50 units beyond the fighters up to height 20, with the sky above it, and the
+    // floor they stand on.
+    void build_arena()
+    {
+        EmdModel source = {};
+        int a = emd_add_vertex(source, EMD_NO_BONE, {-60, 50, 0});
+        int b = emd_add_vertex(source, EMD_NO_BONE, {60, 50, 0});
+        int c = emd_add_vertex(source, EMD_NO_BONE, {60, 50, 20});
+        int d = emd_add_vertex(source, EMD_NO_BONE, {-60, 50, 20});
+        emd_add_quad(source, EMD_PLAIN, a, b, c, d);
+        EmdSurface floor = fixture_surface(0, 0, 1);
+        emd_add_floor(source, EMD_NO_BONE, floor, {0, 5, 0}, 60, 45, 4);
+        arena = fixture_model(source);
+        ASSERT_NE(arena, nullptr);
+    }
+
+    // Athens, no summon, no glow, blob shadows; side one's figure at the origin facing the
+    // camera, side two far out of view.
+    void scene_reset()
+    {
+        game_state = STATE_FIGHT;
+        fade_mode = FADE_NONE;
+        glow_effect = 0;
+        shadow_quality = 0;
+        summon_phase = SUMMON_NONE;
+        summon_fade_level = 1.0f;
+        stage_id = STAGE_ATHENS;
+        const Palette &p = palette();
+        for (u32 &slot : stage_textures)
+            slot = p.grey;   // lightmaps of grey, doubled under combine: no change
+        stage_textures[0] = solid_texture(0, 160, 0);     // the wall
+        stage_textures[1] = solid_texture(160, 160, 160);   // the floor
+        for (u32 k = 0; k < 4; k++)
+            stage_textures[STAGE_SLOT_SKY + k] = solid_texture(0, 0, 200);
+        for (u32 &skin : skin_textures)
+            skin = p.blue;
+        skin_textures[1] = p.half_red;
+        tex_blob_shadow = p.white;
+        wound_level[0] = wound_level[1] = 0;
+        fighters[0] = {};
+        fighters[1] = {};
+        fighters[1].pos_x = 500.0f;
+        fighter_models[0] = figure.model;
+        fighter_models[1] = nullptr;
+        stage_model = arena;
+        draw_flat_light(&light, 0.5f);
+        stage_light = &light;
+        const f32 eye[3] = {0, -80, 10}, centre[3] = {0, 0, 10};
+        for (int axis = 0; axis < 3; axis++) {
+            camera_eye[axis] = eye[axis];
+            camera_centre[axis] = centre[axis];
+        }
+        camera_up_z = 1.0f;
+    }
+
+    Rgb torso() { return pixel_of(figure.model->pos[figure.torso_marker]); }
+    Rgb arm() { return pixel_of(figure.model->pos[figure.arm_marker]); }
+    Rgb wall() { const f32 p[3] = {40, 50, 15}; return pixel_of(p); }
+    Rgb sky() { return pixel_at(320, 440); }
+
+    PosedFigure figure;
+    Model *arena = nullptr;
+    StageLight light;
+};
+
+TEST_F(FrameTest, AFightFrameDrawsFighterArenaSkyAndHeldBackPolygonsInOrder)
+{
+    draw_frame();
+    EXPECT_TRUE(rgb_near(torso(), {0, 0, 255}));
+    EXPECT_TRUE(rgb_near(wall(), {0, 160, 0}));
+    EXPECT_TRUE(rgb_near(sky(), {0, 0, 200}));
+    // The arm is held back: blended over the finished arena, not hidden by it. The queue
+    // draws without culling, so the arm box's back and front both lay half their red on.
+    Rgb got = arm();
+    EXPECT_TRUE(rgb_near(got, {191, 40, 0}, 6)) << got.r << ", " << got.g << ", " << got.b;
+}
+
+TEST_F(FrameTest, BlobShadowsDarkenTheFloorUnderEachFighterOnlyWithSimpleShadows)
+{
+    const f32 under[3] = {0, -8, 0}, aside[3] = {30, -8, 0};
+    draw_frame();
+    EXPECT_TRUE(rgb_near(pixel_of(under), {0, 0, 0}));
+    EXPECT_TRUE(rgb_near(pixel_of(aside), {160, 160, 160}));
+    shadow_quality = 1;
+    draw_frame();
+    EXPECT_TRUE(rgb_near(pixel_of(under), {160, 160, 160}));
+}
+
+TEST_F(FrameTest, DuringTheSummonsEffectOnlyTheFightersAreDrawn)
+{
+    summon_phase = SUMMON_EFFECT;
+    draw_frame();
+    EXPECT_TRUE(rgb_near(torso(), {0, 0, 255}));
+    EXPECT_TRUE(rgb_near(wall(), {0, 0, 0}));
+    EXPECT_TRUE(rgb_near(sky(), {0, 0, 0}));
+}
+
+TEST_F(FrameTest, TheSkyIsNotDrawnOnTheLabyrinthOrTheTemple)
+{
+    const i32 no_sky[] = {STAGE_LABYRINTH, STAGE_TEMPLE};
+    for (i32 stage : no_sky) {
+        stage_id = stage;
+        glDisable(GL_FOG);
+        glFogf(GL_FOG_DENSITY, 0.0f);   // the Labyrinth's fog, kept from tinting the test
+        draw_frame();
+        EXPECT_TRUE(rgb_near(sky(), {0, 0, 0})) << "stage " << stage;
+        EXPECT_TRUE(rgb_near(wall(), {0, 160, 0})) << "stage " << stage;
+    }
+}
+
+TEST_F(FrameTest, TheGlowBrightensTheFightersLightParts)
+{
+    skin_textures[0] = solid_texture(200, 200, 200);
+    draw_frame();
+    Rgb plain = torso();
+    glow_effect = 1;
+    draw_frame();
+    Rgb glowing = torso();
+    EXPECT_NEAR(plain.r, 200, 4);
+    EXPECT_GT(glowing.r, plain.r + 10);
+    // The wall stays as it was: the pre-pass drew it black.
+    EXPECT_TRUE(rgb_near(wall(), {0, 160, 0}, 6));
+}
+
+TEST_F(FrameTest, TheBiographyShowsSlotZerosFigureAlone)
+{
+    game_state = STATE_BIOGRAPHY;
+    glClearColor(0, 0, 0, 1);
+    draw_frame();
+    EXPECT_TRUE(rgb_near(torso(), {0, 0, 255}));
+    EXPECT_TRUE(rgb_near(wall(), {0, 0, 0}));
+    // Its held-back arm blends over the cleared view, back face and front face.
+    Rgb got = arm();
+    EXPECT_TRUE(rgb_near(got, {191, 0, 0}, 6)) << got.r << ", " << got.g << ", " << got.b;
+}
+
+// A state that draws nothing of its own keeps the picture, so only the fade acts on it.
+TEST_F(FrameTest, TheFadeQuadDarkensTheFrameByTheFadeLevel)
+{
+    game_state = STATE_STAGE_SELECT;
+    struct Case {
+        i32 mode;
+        f32 level;
+        int expected;
+    };
+    const Case cases[] = {
+        {FADE_NONE, 0.5f, 255},   // no fade running: nothing laid over
+        {FADE_OUT, 0.0f, 255},
+        {FADE_OUT, 0.25f, 191},
+        {FADE_IN, 0.5f, 128},
+        {FADE_OUT, 1.0f, 0},
+    };
+    for (const Case &c : cases) {
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        fade_mode = c.mode;
+        fade_level = c.level;
+        fade_colour = 0.0f;
+        draw_frame();
+        EXPECT_TRUE(rgb_near(pixel_at(5, 5), {c.expected, c.expected, c.expected}, 2))
+            << "mode " << c.mode << " level " << c.level;
+        EXPECT_TRUE(rgb_near(pixel_at(635, 475), {c.expected, c.expected, c.expected}, 2));
+    }
+}
