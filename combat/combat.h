@@ -223,10 +223,8 @@ void ai_reroll_tactics(int p);
 // Writes side p's input bytes for the computer (and its own record and memos, nothing else).
 void ai_think(int p);
 
-// ---- stand-ins for game and character globals the hit code uses (hits_pending.cpp until
-// their owners land) ---------------------------------------------------------------------------
-struct Model;
-extern Model *fighter_models[2];     // each side's posed model, whose hit zones the hits test
+// ---- stand-ins for game globals the hit code uses (hits_pending.cpp until their owners
+// land) ----------------------------------------------------------------------------------------
 extern i32 p1_round_wins, p2_round_wins;   // rounds won in this match
 
 // ---- particle pools (particle_pools.cpp; the effect steps are stand-ins until they land) --

@@ -3,6 +3,7 @@
 // defender's reaction with the hit light, which projectile and summon hits share.
 #include "combat/combat.h"
 
+#include "characters/characters.h"
 #include "combat/combat_local.h"
 
 #include <GL/gl.h>

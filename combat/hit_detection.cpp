@@ -4,6 +4,7 @@
 // ends with the checks for stuns, knock-outs, lost heads, wounds and round wins.
 #include "combat/combat.h"
 
+#include "characters/characters.h"
 #include "combat/combat_local.h"
 
 #include <allegro.h>

@@ -1,15 +1,27 @@
+// The title menu's entry, its step of the logic tick and its frame step; the pages are rows of
+// menu_pages.cpp, the drawing is in title_menu_draw.cpp.
 #include "frontend/frontend.h"
 
 #include "engine/engine.h"
+#include "frontend/frontend_local.h"
 #include "game/game.h"
 
 #include <allegro.h>
+#include <GL/gl.h>
 #include <iterator>
 
+// Screen lifetime.
 i32 menu_page;
 i32 menu_cursor;
 f32 menu_pulse_angle;
 f32 title_scroll_1, title_scroll_2, title_scroll_3;
+i32 video_apply_pending;
+// Program lifetime.
+u32 title_textures[TITLE_TEXTURE_COUNT];
+u8 title_texture_count;
+// Frame lifetime.
+i32 menu_frame_buttons;
+MenuCaps menu_caps = MENU_CAPS_NONE;
 
 constexpr f32 POINTER_START_X = -20.0f;   // top left of the pointer's range
 constexpr f32 POINTER_START_Y = 15.0f;
@@ -19,49 +31,27 @@ constexpr f32 PULSE_END = 4.28f;
 constexpr f32 PULSE_RESTART = 2.0f;
 constexpr f32 SCROLL_STEP_SLOW = 0.00025f;
 constexpr f32 SCROLL_STEP_FAST = 0.0005f;
+constexpr f32 SCROLL_END_SLOW = 2.0f;
+constexpr f32 SCROLL_END_FAST = 1.0f;
 constexpr int MOUSE_LEFT_ONLY = 1;
 
 // Samples of the god summons that may still sound when a fight is left for the title.
 constexpr SfxId SUMMON_SOUNDS[] = {SFX_SUPER, SFX_SUMMON_EARTH, SFX_ROCK_IMPACT, SFX_SOLAR_BEAM,
                                    SFX_WAVE, SFX_FURIES, SFX_THUNDER};
 
-// Cursor range per page and whether the directions move it at all.
-struct PageRange {
-    i32 first, last;
-    bool navigable;
+struct TitlePicture {
+    const char *entry;
+    i32 mode;   // TextureMode
 };
-static const PageRange page_ranges[] = {
-    {0, 2, true},    // main
-    {0, 4, true},    // options
-    {0, 6, true},    // video mode
-    {0, 4, true},    // video
-    {0, 2, true},    // audio
-    {0, 4, true},    // controls
-    {0, 8, true},    // keyboard keys
-    {1, 8, true},    // joystick buttons
-    {0, 4, true},    // game
-    {0, 3, true},    // extras
-    {0, 0, false},   // local or network
-    {0, 0, false},   // network
+static const TitlePicture title_pictures[] = {
+    {"titulo/back1.jpg", TEXTURE_MIPMAP_RGB},        // tiled and scrolled
+    {"titulo/backfilter.jpg", TEXTURE_CLAMP_RGB},    // multiplies the background
+    {"titulo/reflect2.jpg", TEXTURE_MIPMAP_RGB},     // slides across the logo
+    {"titulo/select1.tga", TEXTURE_CLAMP_RGBA},
+    {"titulo/select2.tga", TEXTURE_CLAMP_RGBA},
+    {"titulo/back2.tga", TEXTURE_MIPMAP_RGBA},       // drifts sideways
 };
-static_assert(std::size(page_ranges) == PAGE_COUNT, "one row per page");
-
-// The main page's items in cursor order, with their hover rectangles (open bounds).
-enum MainItem : i32 {
-    MAIN_START,
-    MAIN_OPTIONS,
-    MAIN_EXIT,
-    MAIN_ITEM_COUNT
-};
-struct HoverRect {
-    f32 x0, x1, y0, y1;
-};
-static const HoverRect main_item_rects[] = {
-    {-10, 10, -2, 5},     // START
-    {-10, 10, -5, -2},    // OPTIONS
-    {10, 20, -13, -10},   // EXIT
-};
-static_assert(std::size(main_item_rects) == MAIN_ITEM_COUNT, "one row per main item");
+static_assert(std::size(title_pictures) == TITLE_TEXTURE_COUNT, "one row per title picture");
 
 void menu_pulse_step()
 {
@@ -70,14 +60,42 @@ void menu_pulse_step()
         menu_pulse_angle = PULSE_RESTART;
 }
 
+void title_textures_free()
+{
+    // The count may come from the biography viewer's single picture; never more than the table.
+    for (int i = 0; i < title_texture_count && i < TITLE_TEXTURE_COUNT; i++) {
+        GLuint name = title_textures[i];
+        glDeleteTextures(1, &name);
+    }
+    for (u32 &name : title_textures)
+        name = 0;
+    title_texture_count = 0;
+}
+
+// The first picture that fails ends the loading; the count records exactly those that loaded,
+// so the next entry deletes them and nothing else. The missing layers draw with texture 0.
+static void title_textures_load()
+{
+    for (int i = 0; i < TITLE_TEXTURE_COUNT; i++) {
+        u32 name = texture_load(asset_archive, title_pictures[i].entry, title_pictures[i].mode);
+        if (!name)
+            return;
+        title_textures[i] = name;
+        title_texture_count = static_cast<u8>(i + 1);
+    }
+}
+
 void title_menu_enter()
 {
     for (SfxId sound : SUMMON_SOUNDS)
         sfx_stop(sound);
     ladder_time = 0;
+    title_textures_free();
     pointer_x = POINTER_START_X;
     pointer_y = POINTER_START_Y;
-    title_scroll_1 = title_scroll_2 = title_scroll_3 = 0.0f;
+    title_scroll_3 = 0.0f;
+    fighters[0].action = fighters[1].action = 0;
+    title_scroll_1 = title_scroll_2 = 0.0f;
     state_ticks = 0;
     continue_active = 0;
     fight_load_phase = 0;
@@ -88,55 +106,63 @@ void title_menu_enter()
     menu_page = PAGE_MAIN;
     menu_pulse_angle = PULSE_FULL;
     timer_logic_rate_set(LOGIC_TICK_60HZ);   // a knock-out's slow motion ends here
+    title_textures_load();
 }
 
-// The item skips of the pages whose items may be hidden; `step` is the move just made.
-static void menu_cursor_skip(int step)
+const MenuPageInfo *menu_page_info(i32 page)
 {
-    if (menu_page == PAGE_JOYSTICK_BUTTONS) {
-        if (step > 0 && menu_cursor == 2)
-            menu_cursor = 4;
-        if (step < 0 && menu_cursor == 3)
-            menu_cursor = 1;
-    }
-    if (menu_page == PAGE_EXTRAS && step > 0) {
-        if (menu_cursor == 1 && !profiles_unlocked)
-            menu_cursor = 2;
-        if (menu_cursor == 2 && !gallery_bought)
-            menu_cursor = 3;
-    }
-    if (menu_page == PAGE_EXTRAS && step < 0) {
-        if (menu_cursor == 2 && !gallery_bought)
-            menu_cursor = 1;
-        if (menu_cursor == 1 && !profiles_unlocked)
-            menu_cursor = 0;
-    }
+    return page >= 0 && page < MENU_PAGE_ROWS ? &menu_pages[page] : nullptr;
 }
 
-// One player's cursor step: down and up move once per press and wrap within the page.
-static void menu_cursor_player(int p)
+// Keeps the cursor within the page's range: past either end it comes round to the other.
+static void menu_cursor_wrap(const MenuPageInfo *info)
+{
+    i32 last = info->cursor_last_now ? info->cursor_last_now() : info->cursor_last;
+    if (menu_cursor < info->cursor_first)
+        menu_cursor = last;
+    if (menu_cursor > last)
+        menu_cursor = info->cursor_first;
+}
+
+// A keyboard step of the cursor, +1 down or -1 up, with the move sound.
+static void menu_cursor_step(const MenuPageInfo *info, int step)
+{
+    menu_cursor += step;
+    sfx_play_menu(SFX_POWER_FULL);
+    if (info->cursor_skip)
+        info->cursor_skip(step);
+}
+
+// One player's directions: each acts once per press (the latch is re-armed by releasing the
+// direction or turning to another), then the cursor wraps within the page.
+static void menu_player_directions(int p)
 {
     int d = input_dir[p];
     if (d != input_dir_latch[p])
         input_dir_latch[p] = -1;
-    if (menu_page < 0 || menu_page >= PAGE_COUNT || !page_ranges[menu_page].navigable)
+    const MenuPageInfo *info = menu_page_info(menu_page);
+    // Pages without a range (the network pages' empty ends) take no direction.
+    if (!info || info->cursor_last < info->cursor_first)
         return;
-    int step = 0;
-    if (d == DIR_DOWN && input_dir_latch[p] != DIR_DOWN)
-        step = 1;
-    if (d == DIR_UP && input_dir_latch[p] != DIR_UP)
-        step = -1;
-    if (!step)
-        return;
-    input_dir_latch[p] = d;
-    menu_cursor += step;
-    sfx_play_menu(SFX_POWER_FULL);
-    menu_cursor_skip(step);
-    const PageRange &range = page_ranges[menu_page];
-    if (menu_cursor < range.first)
-        menu_cursor = range.last;
-    if (menu_cursor > range.last)
-        menu_cursor = range.first;
+    if (d == DIR_DOWN && input_dir_latch[p] != DIR_DOWN) {
+        input_dir_latch[p] = DIR_DOWN;
+        menu_cursor_step(info, 1);
+    }
+    if (d == DIR_UP && input_dir_latch[p] != DIR_UP) {
+        input_dir_latch[p] = DIR_UP;
+        menu_cursor_step(info, -1);
+    }
+    if (d == DIR_RIGHT && input_dir_latch[p] != DIR_RIGHT) {
+        input_dir_latch[p] = DIR_RIGHT;
+        if (info->sideways)
+            info->sideways(1);
+    }
+    if (d == DIR_LEFT && input_dir_latch[p] != DIR_LEFT) {
+        input_dir_latch[p] = DIR_LEFT;
+        if (info->sideways)
+            info->sideways(-1);
+    }
+    menu_cursor_wrap(info);
 }
 
 static f32 scroll_advance(f32 scroll, f32 step, f32 limit)
@@ -147,16 +173,16 @@ static f32 scroll_advance(f32 scroll, f32 step, f32 limit)
 
 void title_menu_tick()
 {
-    menu_cursor_player(0);   // player 1's step starts from player 0's result
-    menu_cursor_player(1);
-    menu_pointer_step();
-    title_scroll_1 = scroll_advance(title_scroll_1, SCROLL_STEP_SLOW, 2.0f);
-    title_scroll_2 = scroll_advance(title_scroll_2, SCROLL_STEP_SLOW, 2.0f);
-    title_scroll_3 = scroll_advance(title_scroll_3, SCROLL_STEP_FAST, 1.0f);
+    menu_player_directions(0);   // player 1's step starts from player 0's result
+    menu_player_directions(1);
+    menu_pointer_step();         // moves during fades too
+    title_scroll_1 = scroll_advance(title_scroll_1, SCROLL_STEP_SLOW, SCROLL_END_SLOW);
+    title_scroll_2 = scroll_advance(title_scroll_2, SCROLL_STEP_SLOW, SCROLL_END_SLOW);
+    title_scroll_3 = scroll_advance(title_scroll_3, SCROLL_STEP_FAST, SCROLL_END_FAST);
     menu_pulse_step();
 }
 
-// Player p's refreshed controls show any press.
+// Player p's refreshed controls show any press, or ENTER is down.
 static bool player_control_pressed(int p)
 {
     if (input_device[p] == 0)
@@ -169,6 +195,7 @@ static bool player_control_pressed(int p)
 
 int any_control_pressed()
 {
+    // A press of player 0 answers before player 1's controls are refreshed.
     return player_control_pressed(0) || player_control_pressed(1);
 }
 
@@ -179,8 +206,8 @@ static bool menu_pointer_active()
     if (fade_mode != FADE_NONE)
         return false;
     bool moved = pointer_x != pointer_target_x || pointer_y != pointer_target_y;
-    bool fresh_click = mouse_b == MOUSE_LEFT_ONLY && !menu_click_latch;
-    bool released = mouse_b == 0 && menu_click_latch == 1;
+    bool fresh_click = menu_frame_buttons == MOUSE_LEFT_ONLY && !menu_click_latch;
+    bool released = menu_frame_buttons == 0 && menu_click_latch == 1;
     if (!moved && !fresh_click && !released)
         return false;
     pointer_target_x = pointer_x;
@@ -188,18 +215,18 @@ static bool menu_pointer_active()
     return true;
 }
 
-static bool pointer_inside(const HoverRect &rect)
+static bool pointer_inside(const MenuRect &rect)
 {
     return pointer_x > rect.x0 && pointer_x < rect.x1 && pointer_y > rect.y0 && pointer_y < rect.y1;
 }
 
-// A confirm press on the selected item: a click on it, or a HARD SWING or START of either
-// player whose latch is clear. Nothing confirms during a fade.
-static bool menu_confirm_pressed(const HoverRect &rect)
+// A confirm press on the selected item: a fresh left click on it, or a HARD SWING or START of
+// either player whose latch is clear. Nothing confirms during a fade.
+static bool menu_confirm_pressed(bool pointer_on_item)
 {
     if (fade_mode != FADE_NONE)
         return false;
-    if (mouse_b == MOUSE_LEFT_ONLY && !menu_click_latch && pointer_inside(rect))
+    if (menu_frame_buttons == MOUSE_LEFT_ONLY && !menu_click_latch && pointer_on_item)
         return true;
     for (int p = 0; p < 2; p++)
         if ((input_hard_swing[p] && !latch_hard_swing[p]) || (input_start[p] && !latch_start[p]))
@@ -207,65 +234,64 @@ static bool menu_confirm_pressed(const HoverRect &rect)
     return false;
 }
 
-// The press is used up for every player and for ENTER.
-static void menu_standard_confirm()
+void menu_confirm_latches()
 {
     latch_hard_swing[0] = latch_hard_swing[1] = 1;
     latch_start[0] = latch_start[1] = 1;
     latch_enter = 1;
+}
+
+void menu_standard_confirm()
+{
+    menu_confirm_latches();
     sfx_play_menu(SFX_MENU_CONFIRM);
     menu_click_latch = 1;
 }
 
-// START: a one-player game for the side that pressed (a mouse click counts as side one); the
-// fade's end opens the character select.
-static void main_start_game()
+// One item's hover, then its confirm: one click on an unselected item both selects and
+// confirms it.
+static void menu_item_input(const MenuPageInfo *info, int k, bool pointer_active)
 {
-    bool side_one = input_start[0] || mouse_b != 0 || input_hard_swing[0];
-    game_mode = side_one ? GAME_MODE_ARCADE_P1 : GAME_MODE_ARCADE_P2;
-    ladder_started = 0;
-    ladder_index = 0;
-    menu_click_latch = 1;
-    fade_out_start();
+    const MenuItem &item = info->items[k];
+    u8 use = info->item_use ? info->item_use(k) : MENU_ITEM_HOVERS | MENU_ITEM_CONFIRMS;
+    bool on_item = pointer_inside(item.hover);
+    if ((use & MENU_ITEM_HOVERS) && pointer_active && menu_cursor != k && on_item) {
+        sfx_play_menu(SFX_POWER_FULL);
+        menu_cursor = k;
+    }
+    if (!(use & MENU_ITEM_CONFIRMS) || menu_cursor != k || !menu_confirm_pressed(on_item))
+        return;
+    if (item.confirm == MENU_CONFIRM_STANDARD)
+        menu_standard_confirm();
+    if (info->act)
+        info->act(k);
 }
 
-static void main_item_act(int item)
+// The input block of one page: its first step, its items in cursor order while the page
+// stays current, then the caps of the item under the cursor.
+static void menu_page_input(i32 page, bool pointer_active)
 {
-    switch (item) {
-    case MAIN_START:
-        main_start_game();
-        break;
-    case MAIN_OPTIONS:
-        menu_page = PAGE_OPTIONS;
-        menu_cursor = 0;
-        break;
-    default:
-        game_state = STATE_EXIT_SCREEN;   // at once, no fade
-        break;
-    }
-}
-
-// The main page's hovers and confirms; the hover comes first, so one click on an item both
-// selects and confirms it.
-static void main_page_input(bool pointer_active)
-{
-    for (int item = 0; item < MAIN_ITEM_COUNT && menu_page == PAGE_MAIN; item++) {
-        const HoverRect &rect = main_item_rects[item];
-        if (pointer_active && menu_cursor != item && pointer_inside(rect)) {
-            sfx_play_menu(SFX_POWER_FULL);
-            menu_cursor = item;
-        }
-        if (menu_cursor == item && menu_confirm_pressed(rect)) {
-            menu_standard_confirm();
-            main_item_act(item);
-        }
-    }
+    const MenuPageInfo *info = &menu_pages[page];
+    if (!info->items)
+        return;
+    if (info->input_first)
+        info->input_first();
+    for (int k = 0; k < info->item_count && menu_page == page; k++)
+        menu_item_input(info, k, pointer_active);
+    if (menu_page == page && menu_cursor >= 0 && menu_cursor < info->item_count)
+        menu_caps = info->items[menu_cursor].caps;
 }
 
 void title_menu_frame()
 {
+    menu_frame_buttons = mouse_b;
+    menu_caps = MENU_CAPS_NONE;
     bool pointer_active = menu_pointer_active();
-    if (menu_page == PAGE_MAIN)
-        main_page_input(pointer_active);
+    // Pages in ascending order, each test reading the current page: a block that moves to a
+    // later page lets that page's block run in this frame too (its hovers apply; its confirms
+    // cannot, since the press is used up).
+    for (i32 page = 0; page < MENU_PAGE_ROWS; page++)
+        if (menu_page == page)
+            menu_page_input(page, pointer_active);
     capture_latch = any_control_pressed();
 }

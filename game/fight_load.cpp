@@ -4,6 +4,7 @@
 // and the stage select each load in an order of their own.
 #include "game/game.h"
 
+#include "characters/characters.h"
 #include "combat/combat.h"
 #include "engine/engine.h"
 #include "game/fight_pending.h"
@@ -63,11 +64,11 @@ static void texture_table_delete(u32 *names, int count)
 static void ladder_textures_delete()
 {
     if (divine_texture_count) {
-        texture_table_delete(divine_textures, DIVINE_TEXTURES);
+        texture_table_delete(divine_textures, DIVINE_TEXTURE_COUNT);
         divine_texture_count = 0;
     }
     if (projectile_texture_count) {
-        texture_table_delete(projectile_textures, PROJECTILE_TEXTURES);
+        texture_table_delete(projectile_textures, PROJECTILE_TEXTURE_COUNT);
         projectile_texture_count = 0;
     }
     if (stage_texture_count) {

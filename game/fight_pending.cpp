@@ -1,26 +1,12 @@
 // Stand-ins for what the fight flow calls before its owners' files are in the tree (see
-// fight_pending.h); each goes as soon as its owner defines it. The loaders load nothing and
-// succeed, the steps do nothing, and the figures are blank blocks.
+// fight_pending.h); each goes as soon as its owner defines it. The arena loader loads
+// nothing and succeeds, the steps do nothing, and the scenery is a blank block.
 #include "game/fight_pending.h"
 
-static Skeleton pending_skeletons[3];
-
-Skeleton *blur_skeletons[2] = {&pending_skeletons[0], &pending_skeletons[1]};
-u32 divine_textures[DIVINE_TEXTURES];
-u32 projectile_textures[PROJECTILE_TEXTURES];
-u8 skin_texture_count, divine_texture_count, projectile_texture_count;
-
-int load_character(int character, int slot, int)
-{
-    if (slot == 0 || slot == 1)
-        fighters[slot].character = static_cast<u8>(character);
-    return 0;
-}
-
-void character_animate(Fighter *, Skeleton *, Skeleton *) {}
+static Skeleton pending_stage_skeleton;
 
 u8 stage_texture_count;
-Skeleton *stage_skeleton = &pending_skeletons[2];
+Skeleton *stage_skeleton = &pending_stage_skeleton;
 
 int load_arena(int stage)
 {

@@ -8,21 +8,6 @@
 #include "engine/engine.h"
 #include "game/game.h"
 
-// ---- characters/: loaders, animation steps, per-side figures, texture tables -------------
-// Loads character `character` into fighter slot `slot` (0 side one, 1 side two) with the
-// colour set alt_color; 0 on success.
-int load_character(int character, int slot, int alt_color);
-// The key-frame step of side's fighter by its character (before its skinning).
-void character_animate(Fighter *fighter, Skeleton *skeleton, Skeleton *blur);
-
-extern Skeleton *blur_skeletons[2];
-
-constexpr int DIVINE_TEXTURES = 16;        // 8 per fighter slot
-constexpr int PROJECTILE_TEXTURES = 12;    // 6 per fighter slot
-extern u32 divine_textures[DIVINE_TEXTURES];
-extern u32 projectile_textures[PROJECTILE_TEXTURES];
-extern u8 skin_texture_count, divine_texture_count, projectile_texture_count;
-
 // ---- arenas/: loaders, the running arena ---------------------------------------------------
 // Loads arena `stage`; 0 on success (1 model, 2 skeleton, 3 texture failed).
 int load_arena(int stage);

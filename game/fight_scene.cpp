@@ -2,6 +2,7 @@
 // the fighters' and the arena's animation, the temple's flickering light, the ambient effects.
 #include "game/game.h"
 
+#include "characters/characters.h"
 #include "combat/combat.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"

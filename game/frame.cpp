@@ -4,6 +4,7 @@
 
 #include "combat/combat.h"
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 #include "platform/platform.h"
 
 #include <GL/gl.h>
@@ -76,7 +77,7 @@ static void main_menu_scene()
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_CULL_FACE);
     glDepthFunc(GL_ALWAYS);
-    // title_menu_draw() goes here with the title menu screen.
+    title_menu_draw();
 }
 
 static void character_select_scene()

@@ -535,16 +535,18 @@ void fight_fog_colour(f32 rgba[4]);
 u32 wound_overlay_texture(int wound_level);
 
 // ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
-// Declared and defined here only until their owners land on main (the character loaders, the
-// arena loaders, the start-up loader, the fight tick and the summon sequence); delete this
+// Declared and defined here only until their owners land on main (the arena loaders, the start-up loader, the fight tick and the summon sequence); delete this
 // block and frame_pending.cpp then.
 struct Model;
 struct StageLight;
-constexpr u32 SKIN_TEXTURE_COUNT = 14;      // 7 per fighter slot
-extern Model *fighter_models[2];            // the two fighters' models, by side
 extern Model *stage_model;                  // the running arena's model
 extern u32 stage_textures[28];              // the running arena's texture names
-extern u32 skin_textures[SKIN_TEXTURE_COUNT];
 extern StageLight *stage_light;             // the arena's lights
 extern u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
 extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise
+
+// ---- pending: the start-up loader's title pictures (loader_pending.cpp) -------------------
+// Program lifetime. Declared and defined here only until the start-up loader, which loads
+// them, lands on main; delete this block and loader_pending.cpp then.
+extern u32 tex_logo;              // "titulo/logo.tga": the game's logo on the title menu
+extern u32 tex_select_panel;      // "titulo/select3.tga": the menu pointer

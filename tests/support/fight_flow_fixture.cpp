@@ -54,3 +54,9 @@ void fight_fixture_fight(int mode)
     fight_load_phase = 0;
     harness_run(1);
 }
+
+void fight_fixture_knock_out(int side)
+{
+    fighters[side].action = ACTION_KO;
+    fighter_skeletons[side]->action = ACTION_KO;
+}

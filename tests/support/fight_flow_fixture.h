@@ -17,5 +17,7 @@ extern int fight_load_failing_stage;
 // harness_reset, then: both fighters zeroed (sides set, full health and heads) with the given
 // characters, the recorders installed and the calls forgotten, nothing failing.
 void fight_fixture_reset(int character1 = CHARACTER_JASON, int character2 = CHARACTER_ODYSSEUS);
+// Side `side` knocked out as the hit code leaves it: fighter and skeleton at ACTION_KO.
+void fight_fixture_knock_out(int side);
 // The game in STATE_FIGHT in `mode`, the clock from the TIME option, no fight load pending.
 void fight_fixture_fight(int mode);

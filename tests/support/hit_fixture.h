@@ -3,6 +3,7 @@
 // used by the hit detection and damage tests.
 #pragma once
 
+#include "characters/characters.h"
 #include "support/fight_fixture.h"
 
 #include <cmath>

@@ -359,3 +359,15 @@ std::vector<std::string> game_screenshots(const GameRun *run)
     }
     return ::testing::AssertionSuccess();
 }
+
+::testing::AssertionResult game_wait_screenshots(const GameRun *run, size_t count, double seconds)
+{
+    auto start = std::chrono::steady_clock::now();
+    while (game_screenshots(run).size() < count) {
+        if (seconds_since(start) > seconds)
+            return ::testing::AssertionFailure() << "only " << game_screenshots(run).size() << " of " << count
+                                                 << " screenshots after " << seconds << " s";
+        sleep_ms(POLL_MS);
+    }
+    return ::testing::AssertionSuccess();
+}

@@ -72,6 +72,9 @@ Bytes game_settings(const GameRun *run);                                  // dat
 
 // The screenshots the game saved beside itself, oldest number first (full paths).
 std::vector<std::string> game_screenshots(const GameRun *run);
+// Waits until the game has saved at least `count` screenshots.
+::testing::AssertionResult game_wait_screenshots(const GameRun *run, size_t count,
+                                                 double seconds = GAME_TIMEOUT_SECONDS);
 
 // True when every text occurs in haystack, each after the one before.
 ::testing::AssertionResult texts_in_order(const std::string &haystack, const std::vector<std::string> &texts);

@@ -1,3 +1,4 @@
+#include "characters/characters.h"
 #include "engine/engine.h"
 #include "game/fight_pending.h"
 #include "game/game.h"

@@ -158,7 +158,7 @@ TEST_F(RoundTest, AKnockOutStopsTheClock)
 {
     fight_fixture_fight(GAME_MODE_ARCADE_P1);
     round_clock = 1;
-    fighters[1].action = ACTION_KO;
+    fight_fixture_knock_out(1);
     harness_run(600);
     EXPECT_EQ(round_clock, 1);
     EXPECT_EQ(game_state, STATE_FIGHT);
@@ -204,7 +204,7 @@ TEST_F(RoundTest, ChallengerJoinsOnlyAOnePlayerFight)
         fight_fixture_reset();
         fight_fixture_fight(GAME_MODE_ARCADE_P1);
         if (blocker == 0)
-            fighters[0].action = ACTION_KO;
+            fight_fixture_knock_out(0);
         else
             summon_phase = SUMMON_FADE_OUT;
         harness_run(1, TickScript().button(1, BUTTON_START, 0));
@@ -310,7 +310,7 @@ TEST_F(RoundTest, FightTimersCountDown)
 TEST_F(RoundTest, AKnockOutClearsTheControls)
 {
     fight_fixture_fight(GAME_MODE_VERSUS);
-    fighters[1].action = ACTION_KO;
+    fight_fixture_knock_out(1);
     harness_run(2, TickScript().direction(0, DIR_LEFT, 1).button(1, BUTTON_HARD_SWING, 1));
     EXPECT_EQ(input_dir[0], DIR_NONE);
     EXPECT_EQ(input_hard_swing[1], 0);

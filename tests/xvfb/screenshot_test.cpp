@@ -3,30 +3,14 @@
 #include "engine/engine.h"
 #include "support/xvfb_game.h"
 
-#include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <string>
-#include <thread>
 #include <vector>
 
 constexpr int WINDOW_WIDTH = 640;    // the first-run settings: windowed 640 x 480
 constexpr int WINDOW_HEIGHT = 480;
-
-// Waits until the game has saved `count` screenshots.
-static ::testing::AssertionResult screenshots_appear(const GameRun *run, size_t count)
-{
-    auto start = std::chrono::steady_clock::now();
-    while (game_screenshots(run).size() < count) {
-        std::chrono::duration<double> waited = std::chrono::steady_clock::now() - start;
-        if (waited.count() > GAME_TIMEOUT_SECONDS)
-            return ::testing::AssertionFailure() << "only " << game_screenshots(run).size() << " of " << count
-                                                 << " screenshots after " << GAME_TIMEOUT_SECONDS << " s";
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return ::testing::AssertionSuccess();
-}
 
 static Bytes file_bytes(const std::string &path)
 {
@@ -40,10 +24,10 @@ TEST(Screenshot, F1SavesOnePicturePerPressBesideTheProgram)
     ASSERT_TRUE(game_prepare(&run, "screenshot"));
     ASSERT_TRUE(game_start_playing(&run));
     ASSERT_TRUE(game_keys(&run, {"F1"}));
-    ASSERT_TRUE(screenshots_appear(&run, 1));
+    ASSERT_TRUE(game_wait_screenshots(&run, 1));
     // Held over many frames, F1 still takes one picture.
     ASSERT_TRUE(game_key_hold(&run, "F1", 600));
-    ASSERT_TRUE(screenshots_appear(&run, 2));
+    ASSERT_TRUE(game_wait_screenshots(&run, 2));
     // The shutdown runs after the last write has finished.
     ASSERT_TRUE(game_stop(&run));
     EXPECT_EQ(run.exit_status, 0);

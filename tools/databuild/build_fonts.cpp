@@ -16,13 +16,14 @@ struct FontSheet {
     int height;
     int scale_x;           // glyph pixels per built-in font pixel
     float scale_y;
+    int ink_in_colour;     // 1: black around the ink, for the title menu's lightening blend
 };
 
 static const FontSheet font_sheets[] = {
-    // font        entry              width height scale_x scale_y
-    {FONT_TEXT, "misc/letra.tga", 256, 256, 1, 1.5f},
-    {FONT_LETTERS, "misc/textb.tga", 192, 160, 3, 3.5f},
-    {FONT_DIGITS, "misc/number.tga", 160, 64, 3, 3.5f},
+    // font        entry              width height scale_x scale_y ink_in_colour
+    {FONT_TEXT, "misc/letra.tga", 256, 256, 1, 1.5f, 0},
+    {FONT_LETTERS, "misc/textb.tga", 192, 160, 3, 3.5f, 1},
+    {FONT_DIGITS, "misc/number.tga", 160, 64, 3, 3.5f, 0},
 };
 
 // The character a glyph stands for; 0 for the cells that stay empty (control codes, the
@@ -73,15 +74,18 @@ static void sheet_draw_glyph(BITMAP *sheet, BITMAP *scratch, const FontSheet *in
     stretch_blit(scratch, sheet, left, 0, right - left + 1, BUILTIN_GLYPH_SIZE, x, y, ink_w, ink_h);
 }
 
-// White everywhere, so filtering never darkens an edge; the ink is in the alpha.
-static Bytes sheet_to_tga(BITMAP *sheet)
+// The ink is in the alpha. The colour is white everywhere, so filtering never darkens an
+// edge under alpha blending, except where the sheet is also drawn with a blend that ignores
+// alpha (the title menu's main page lightens what is below by the colour): there the colour
+// is the ink too.
+static Bytes sheet_to_tga(BITMAP *sheet, int ink_in_colour)
 {
     Bytes rgba(static_cast<size_t>(sheet->w) * sheet->h * 4);
     for (int y = 0; y < sheet->h; y++)
         for (int x = 0; x < sheet->w; x++) {
             u8 *out = &rgba[(static_cast<size_t>(y) * sheet->w + x) * 4];
-            out[0] = out[1] = out[2] = 255;
             out[3] = (getpixel(sheet, x, y) & 0xFFFFFF) ? 255 : 0;
+            out[0] = out[1] = out[2] = ink_in_colour ? out[3] : 255;
         }
     return tga_write(sheet->w, sheet->h, 32, rgba.data());
 }
@@ -101,7 +105,7 @@ int build_fonts(const char *)
         clear_to_color(sheet, 0);
         for (int glyph = 0; glyph < font_layouts[info.font].glyph_count; glyph++)
             sheet_draw_glyph(sheet, scratch, &info, glyph);
-        archive_add(info.entry, sheet_to_tga(sheet));
+        archive_add(info.entry, sheet_to_tga(sheet, info.ink_in_colour));
         destroy_bitmap(sheet);
     }
     if (scratch)

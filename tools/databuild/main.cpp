@@ -19,6 +19,8 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_music,
     build_fonts,
     build_tuning,
+    build_title,
+    build_characters,
 };
 
 int main(int argc, char **argv)

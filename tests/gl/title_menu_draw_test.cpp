@@ -1,0 +1,265 @@
+#include "engine/engine.h"
+#include "frontend/frontend.h"
+#include "frontend/frontend_local.h"
+#include "game/game.h"
+#include "support/draw_fixtures.h"
+#include "support/test_paths.h"
+#include "tools/writers/writers.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <string>
+#include <vector>
+
+// The engine's projection: 35 degrees of field, aspect 1.3333.
+constexpr f32 HALF_FIELD_TAN = 0.31529879f;   // tan(17.5 degrees)
+constexpr f32 ASPECT = 1.3333f;
+
+// The pixel at which a point (x, y) at `depth` units in front of the eye shows.
+static void project(f32 x, f32 y, f32 depth, int *px, int *py)
+{
+    *px = static_cast<int>((x / depth / (HALF_FIELD_TAN * ASPECT) + 1.0f) * GL_TEST_WIDTH / 2);
+    *py = static_cast<int>((y / depth / HALF_FIELD_TAN + 1.0f) * GL_TEST_HEIGHT / 2);
+}
+
+static void texture_delete(u32 *name)
+{
+    GLuint n = *name;
+    if (n)
+        glDeleteTextures(1, &n);
+    *name = 0;
+}
+
+// A dark blue background that the filter leaves alone, opaque white caps, no logo, a black
+// pointer: what the labels and caps add shows plainly. The pictures are the drawing tests'
+// shared solid textures, so the count stays 0 and no entry deletes them.
+class TitleMenuDraw : public DrawTest {
+protected:
+    void SetUp() override
+    {
+        DrawTest::SetUp();
+        std::string path = test_build_dir() + "/data/dat00.dat";
+        ArchiveHandle archive = archive_open(path.c_str());
+        ASSERT_NE(archive, nullptr) << path << " missing: run the data builder (make test does)";
+        font_letters_texture = texture_load(archive, "misc/textb.tga", TEXTURE_MIPMAP_RGBA_FULL);
+        archive_close(archive);
+        ASSERT_NE(font_letters_texture, 0u);
+        ASSERT_EQ(fonts_build(), 1);
+
+        asset_archive = nullptr;   // the entry loads nothing; the test's pictures go in below
+        title_menu_enter();
+        title_textures[TITLE_BACK_1] = solid_texture(0, 0, 80);
+        title_textures[TITLE_BACK_FILTER] = colour.white;
+        title_textures[TITLE_REFLECTION] = colour.black;
+        title_textures[TITLE_CAP_LEFT] = colour.white;
+        title_textures[TITLE_CAP_RIGHT] = colour.white;
+        title_textures[TITLE_BACK_2] = colour.black;
+        tex_logo = colour.clear;
+        tex_select_panel = colour.black;
+    }
+    void TearDown() override
+    {
+        title_textures_free();
+        tex_logo = tex_select_panel = 0;
+        texture_delete(&font_letters_texture);
+        fonts_free();
+    }
+
+    // One frame as the frame drawer makes it: the frame step, then the drawer.
+    std::vector<u8> frame()
+    {
+        title_menu_frame();
+        glDisable(GL_CULL_FACE);
+        glDepthFunc(GL_ALWAYS);
+        title_menu_draw();
+        std::vector<u8> pixels(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+};
+
+struct PixelBox {
+    int x0, y0, x1, y1;
+};
+
+// The screen box of a label printed with the letters font at (x, y), depth 90.
+static PixelBox letters_box(const char *text, f32 x, f32 y)
+{
+    f32 width = 0.0f;
+    for (const char *c = text; *c; c++)
+        width += font_glyph_advance(FONT_LETTERS, font_glyph_of(FONT_LETTERS, *c));
+    PixelBox box;
+    project(x, y, 90.0f, &box.x0, &box.y0);
+    project(x + width, y + font_layouts[FONT_LETTERS].quad_height, 90.0f, &box.x1, &box.y1);
+    return box;
+}
+
+// How many pixels of the box look like the colour (within 40 per channel).
+static int count_colour(const std::vector<u8> &pixels, const PixelBox &box, int r, int g, int b)
+{
+    int count = 0;
+    for (int y = box.y0; y < box.y1; y++)
+        for (int x = box.x0; x < box.x1; x++) {
+            const u8 *p = &pixels[(y * GL_TEST_WIDTH + x) * 4];
+            count += std::abs(p[0] - r) < 40 && std::abs(p[1] - g) < 40 && std::abs(p[2] - b) < 40;
+        }
+    return count;
+}
+
+// START is selected: full pulsing yellow over the blue; OPTIONS and EXIT white. The letters
+// lighten what is below, so the box around them keeps the background.
+TEST_F(TitleMenuDraw, MainPageLabelsShowInTheirColours)
+{
+    struct Label {
+        const char *text;
+        f32 x, y;
+        int r, g, b;
+    };
+    const Label labels[] = {
+        {"START", -6.3f, -4, 255, 255, 80},
+        {"OPTIONS", -8.6f, -9, 255, 255, 255},
+        {"EXIT", 20, -22.5f, 255, 255, 255},
+    };
+    std::vector<u8> pixels = frame();
+    for (const Label &label : labels) {
+        SCOPED_TRACE(label.text);
+        PixelBox box = letters_box(label.text, label.x, label.y);
+        int area = (box.x1 - box.x0) * (box.y1 - box.y0);
+        int ink = count_colour(pixels, box, label.r, label.g, label.b);
+        EXPECT_GT(ink, area / 10);
+        EXPECT_GT(count_colour(pixels, box, 0, 0, 80), area / 10);
+    }
+    // Nothing of the labels' colours far from them.
+    PixelBox empty = {10, 200, 150, 260};
+    EXPECT_EQ(count_colour(pixels, empty, 255, 255, 255), 0);
+    EXPECT_EQ(count_colour(pixels, empty, 255, 255, 80), 0);
+}
+
+// The caps stand at both ends of the selected row in the pulse's grey, which changes as the
+// tick moves the pulse on.
+TEST_F(TitleMenuDraw, HighlightCapsPulseBetweenFrames)
+{
+    // START's caps: top 1, left caps at x -6.2 and 2.8, each 3 units wide and high.
+    int left_x, right_x, cap_y;
+    project(-4.7f, -0.5f, 50.0f, &left_x, &cap_y);
+    project(4.3f, -0.5f, 50.0f, &right_x, &cap_y);
+    std::vector<u8> first = frame();
+    for (int i = 0; i < 11; i++)
+        title_menu_tick();
+    std::vector<u8> second = frame();
+    f32 levels[2] = {-cosf(3.1415f), -cosf(menu_pulse_angle)};
+    const std::vector<u8> *frames[2] = {&first, &second};
+    for (int f = 0; f < 2; f++)
+        for (int x : {left_x, right_x}) {
+            SCOPED_TRACE(testing::Message() << "frame " << f << ", x " << x);
+            const u8 *p = &(*frames[f])[(cap_y * GL_TEST_WIDTH + x) * 4];
+            EXPECT_NEAR(p[0], levels[f] * 255, 3);
+            EXPECT_NEAR(p[2], levels[f] * 255, 3);
+        }
+    EXPECT_GT(levels[0] - levels[1], 0.3f);
+
+    // Moved to OPTIONS, the caps follow the row.
+    menu_cursor = 1;
+    std::vector<u8> third = frame();
+    int options_left_x, options_y;
+    project(-6.2f, -3.5f, 50.0f, &options_left_x, &options_y);
+    EXPECT_NEAR(third[(options_y * GL_TEST_WIDTH + options_left_x) * 4], levels[1] * 255, 3);
+    EXPECT_EQ(third[(cap_y * GL_TEST_WIDTH + left_x) * 4], 0);
+}
+
+// Where the driver can add on a second unit, the reflection picture slides across the logo
+// with title_scroll_3; elsewhere the logo is drawn plain.
+TEST_F(TitleMenuDraw, ReflectionSlidesAcrossTheLogo)
+{
+    tex_logo = solid_texture(100, 100, 100);
+    // Light in the left half of the reflection, nothing in the right half; opaque, as a JPEG
+    // uploads (the logo's alpha is multiplied by it).
+    std::vector<u8> half(16 * 4 * 4, 255);
+    for (int y = 0; y < 4; y++)
+        for (int x = 0; x < 16; x++)
+            for (int c = 0; c < 3; c++)
+                half[(y * 16 + x) * 4 + c] = x < 8 ? 100 : 0;
+    GLuint reflection = 0;
+    glGenTextures(1, &reflection);
+    glBindTexture(GL_TEXTURE_2D, reflection);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 16, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, half.data());
+    title_textures[TITLE_REFLECTION] = reflection;
+    // Logo quarter points, a quarter of its width in from each side, halfway up.
+    int left_x, right_x, y;
+    project(-8.0f, 8.0f, 50.0f, &left_x, &y);
+    project(8.0f, 8.0f, 50.0f, &right_x, &y);
+    ASSERT_TRUE(has_multitexture && has_tex_env_add) << "Mesa offers both";
+    struct Case {
+        u8 env_add;
+        f32 scroll;
+        int left, right;   // red at the two points
+    };
+    const Case cases[] = {{255, 0.0f, 200, 100}, {255, 0.5f, 100, 200}, {0, 0.0f, 100, 100}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << "add " << int(c.env_add) << ", scroll " << c.scroll);
+        has_tex_env_add = c.env_add;
+        title_scroll_3 = c.scroll;
+        std::vector<u8> pixels = frame();
+        EXPECT_NEAR(pixels[(y * GL_TEST_WIDTH + left_x) * 4], c.left, 3);
+        EXPECT_NEAR(pixels[(y * GL_TEST_WIDTH + right_x) * 4], c.right, 3);
+    }
+    glDeleteTextures(1, &reflection);
+    title_textures[TITLE_REFLECTION] = 0;
+}
+
+// A partial load keeps exactly what loaded; the next entry deletes those and nothing else.
+TEST_F(TitleMenuDraw, PartialLoadRecordsWhatLoaded)
+{
+    title_textures_free();
+    Bytes cap = tga_write(2, 2, 32, std::vector<u8>(16, 255).data());
+    Bytes jpeg;
+    ASSERT_EQ(jpeg_write(jpeg, 2, 2, std::vector<u8>(16, 128).data(), 90), 1);
+    std::string path = test_scratch_dir("title-partial") + "/dat00.dat";
+    ASSERT_EQ(zip_write(path.c_str(), {{"titulo/back1.jpg", jpeg}, {"titulo/backfilter.jpg", jpeg},
+                                       {"titulo/reflect2.jpg", jpeg}, {"titulo/select2.tga", cap},
+                                       {"titulo/back2.tga", cap}}),
+              1);
+    asset_archive = archive_open(path.c_str());
+    ASSERT_NE(asset_archive, nullptr);
+    title_menu_enter();
+    archive_close(asset_archive);
+    asset_archive = nullptr;
+    EXPECT_EQ(title_texture_count, 3);   // select1.tga is missing: the later ones stay unloaded
+    u32 loaded[3];
+    for (int i = 0; i < 3; i++) {
+        loaded[i] = title_textures[i];
+        EXPECT_TRUE(glIsTexture(loaded[i])) << i;
+    }
+    for (int i = 3; i < TITLE_TEXTURE_COUNT; i++)
+        EXPECT_EQ(title_textures[i], 0u) << i;
+
+    // A name in a slot past the count is somebody else's: the next entry leaves it alone.
+    GLuint foreign = 0;
+    glGenTextures(1, &foreign);
+    glBindTexture(GL_TEXTURE_2D, foreign);
+    title_textures[4] = foreign;
+    title_menu_enter();   // with no archive, nothing loads
+    EXPECT_EQ(title_texture_count, 0);
+    for (u32 name : loaded)
+        EXPECT_FALSE(glIsTexture(name));
+    EXPECT_TRUE(glIsTexture(foreign));
+    glDeleteTextures(1, &foreign);
+}
+
+// The data builder's pictures load under the menu's modes.
+TEST_F(TitleMenuDraw, BuiltTitlePicturesLoad)
+{
+    title_textures_free();
+    std::string path = test_build_dir() + "/data/dat00.dat";
+    asset_archive = archive_open(path.c_str());
+    ASSERT_NE(asset_archive, nullptr);
+    title_menu_enter();
+    archive_close(asset_archive);
+    asset_archive = nullptr;
+    EXPECT_EQ(title_texture_count, TITLE_TEXTURE_COUNT);
+    for (u32 name : title_textures)
+        EXPECT_TRUE(glIsTexture(name));
+}

@@ -1,0 +1,84 @@
+// The title menu in the running game: on screen from the start, and START leads on to the
+// character select.
+#include "engine/engine.h"
+#include "support/xvfb_game.h"
+
+#include <chrono>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+// 67 ticks of fade-out at 60 per second, with room for a loaded machine.
+constexpr int FADE_WAIT_MS = 2500;
+// Keys are held over several frames: a loaded machine may draw few of them.
+constexpr int KEY_HOLD_MS = 300;
+
+// The title's own look: the afterglow between the two middle columns of the temple, bright
+// over the dark hill. Points in menu units of the plane at depth 50 (x -21..21, y -15.8..15.8
+// across the 640 x 480 window).
+struct TitleProbe {
+    f32 x, y;
+};
+constexpr TitleProbe AFTERGLOW = {0.0f, -5.8f};
+constexpr TitleProbe HILL = {0.0f, -14.0f};
+
+// Mean brightness (0..255) of the 5 x 5 pixels round a probe.
+static double probe_light(const Picture &picture, TitleProbe probe)
+{
+    int cx = static_cast<int>((probe.x / 21.0f + 1.0f) * picture.width / 2);
+    int cy = static_cast<int>((1.0f - probe.y / 15.76f) * picture.height / 2);
+    double sum = 0;
+    for (int y = cy - 2; y <= cy + 2; y++)
+        for (int x = cx - 2; x <= cx + 2; x++) {
+            const u8 *p = picture.pixels + (static_cast<size_t>(y) * picture.width + x) * 4;
+            sum += (p[0] + p[1] + p[2]) / 3.0;
+        }
+    return sum / 25;
+}
+
+// Whether a screenshot shows the title's dusk: a bright afterglow above a dark hill.
+static ::testing::AssertionResult shows_title(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    Bytes jpeg((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    picture_library_start();
+    Picture picture = {};
+    if (!jpeg_decode(jpeg.data(), jpeg.size(), &picture))
+        return ::testing::AssertionFailure() << path << " is not a JPEG";
+    double glow = probe_light(picture, AFTERGLOW), hill = probe_light(picture, HILL);
+    picture_free(&picture);
+    if (glow > 100 && hill < 40)
+        return ::testing::AssertionSuccess() << path << ": afterglow " << glow << ", hill " << hill;
+    return ::testing::AssertionFailure() << path << ": afterglow " << glow << ", hill " << hill;
+}
+
+TEST(TitleMenuWindow, TitleShowsAndStartReachesTheCharacterSelect)
+{
+    GameRun run;
+    ASSERT_TRUE(game_prepare(&run, "title-menu"));
+    ASSERT_TRUE(game_start_playing(&run));
+    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
+    ASSERT_TRUE(game_wait_screenshots(&run, 1));
+
+    // Player 1's START (Enter) on "START": the fade, then the character select.
+    ASSERT_TRUE(game_key_hold(&run, "Return", KEY_HOLD_MS));
+    std::this_thread::sleep_for(std::chrono::milliseconds(FADE_WAIT_MS));
+    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
+    ASSERT_TRUE(game_wait_screenshots(&run, 2));
+    ASSERT_TRUE(game_stop(&run));
+    EXPECT_EQ(run.exit_status, 0);
+
+    std::vector<std::string> shots = game_screenshots(&run);
+    ASSERT_EQ(shots.size(), 2u);
+    EXPECT_TRUE(shows_title(shots[0]));
+    EXPECT_FALSE(shows_title(shots[1]));
+
+    // Every title picture decoded and uploaded: none left its failure line.
+    std::string log = game_read_text(&run, "data/initlog.txt");
+    EXPECT_EQ(log.find("is not a readable"), std::string::npos) << log;
+    EXPECT_EQ(log.find("could not be uploaded"), std::string::npos) << log;
+    EXPECT_NE(log.find("\n -QORN successfully initialized!"), std::string::npos) << log;
+}

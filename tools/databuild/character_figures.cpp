@@ -1,0 +1,613 @@
+// The fighters' procedural figures: a rig of bones per character and a mesh of simple shapes
+// on it, with each hit-zone point on the vertex the character's loader names.
+#include "tools/databuild/character_figures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <set>
+
+// The blade-trail bones are the combat code's (it samples the blur skeleton at them); the
+// figure puts a weapon's base and tip at exactly those bones.
+const FigureStyle figure_styles[] = {
+    // body       height girth weapon         second          length head          edges
+    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_SWORD,   6.0f, HEAD_PLAIN,   {13, 14, 15, 16}},  // Jason
+    {BODY_HUMAN,  19.5f, 1.00f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Odysseus
+    {BODY_HUMAN,  19.0f, 0.85f, WEAPON_SPEAR,  WEAPON_NONE,    8.0f, HEAD_PLAIN,   {9, 10, -1, -1}},   // Atalanta
+    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_NONE,    6.5f, HEAD_HELMET,  {9, 10, -1, -1}},   // Perseus
+    {BODY_HUMAN,  19.5f, 0.95f, WEAPON_AXE,    WEAPON_AXE,     5.0f, HEAD_PLAIN,   {9, 10, 11, 12}},   // Hippolyte
+    {BODY_HUMAN,  24.0f, 1.45f, WEAPON_CLUB,   WEAPON_NONE,    7.0f, HEAD_ONE_EYE, {8, 9, 10, 11}},    // Polyphemus
+    {BODY_HUMAN,  21.5f, 1.35f, WEAPON_AXE,    WEAPON_NONE,    7.0f, HEAD_HORNS,   {10, 11, -1, -1}},  // Minotaur
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_SNAKES,  {9, 10, -1, -1}},   // Medusa
+    {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN,   {10, 11, 12, 13}},  // Sphinx
+    {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN,   {-1, -1, -1, -1}},  // Hydra
+    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SWORD,  WEAPON_NONE,    7.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Ares
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_SHEARS,  4.5f, HEAD_HOOD,    {9, 10, 11, 12}},   // Atropos
+};
+static_assert(std::size(figure_styles) == CHARACTER_COUNT, "one figure per character");
+
+// The order in which a figure's parts take bone indices (parents before children); the
+// blade-trail edges take the indices their table names and the parts flow round them.
+static const FigurePart human_parts[] = {
+    PART_PELVIS, PART_CHEST, PART_HEAD, PART_UPPER_ARM_R, PART_FOREARM_R, PART_HAND_R,
+    PART_UPPER_ARM_L, PART_FOREARM_L, PART_HAND_L, PART_THIGH_R, PART_SHIN_R, PART_FOOT_R,
+    PART_THIGH_L, PART_SHIN_L, PART_FOOT_L,
+};
+static const FigurePart sphinx_parts[] = {
+    PART_PELVIS, PART_CHEST, PART_HEAD, PART_UPPER_ARM_R, PART_FOREARM_R, PART_HAND_R,
+    PART_UPPER_ARM_L, PART_FOREARM_L, PART_HAND_L, PART_THIGH_R, PART_SHIN_R, PART_FOOT_R,
+    PART_THIGH_L, PART_SHIN_L, PART_FOOT_L, PART_TAIL, PART_WING_R, PART_WING_L,
+};
+static const FigurePart hydra_parts[] = {
+    PART_PELVIS, PART_NECK_0, PART_HEAD_0, PART_NECK_1, PART_HEAD_1, PART_NECK_2, PART_HEAD_2,
+    PART_NECK_3, PART_HEAD_3, PART_UPPER_ARM_R, PART_UPPER_ARM_L, PART_THIGH_R, PART_THIGH_L,
+    PART_TAIL,
+};
+
+static FigurePart part_parent(FigureBody body, FigurePart part)
+{
+    switch (part) {
+    case PART_CHEST: return PART_PELVIS;
+    case PART_HEAD: return PART_CHEST;
+    case PART_UPPER_ARM_R: case PART_UPPER_ARM_L: return body == BODY_HYDRA ? PART_PELVIS : PART_CHEST;
+    case PART_FOREARM_R: return PART_UPPER_ARM_R;
+    case PART_FOREARM_L: return PART_UPPER_ARM_L;
+    case PART_HAND_R: return PART_FOREARM_R;
+    case PART_HAND_L: return PART_FOREARM_L;
+    case PART_SHIN_R: return PART_THIGH_R;
+    case PART_SHIN_L: return PART_THIGH_L;
+    case PART_FOOT_R: return PART_SHIN_R;
+    case PART_FOOT_L: return PART_SHIN_L;
+    case PART_WING_R: case PART_WING_L: return PART_CHEST;
+    case PART_HEAD_0: return PART_NECK_0;
+    case PART_HEAD_1: return PART_NECK_1;
+    case PART_HEAD_2: return PART_NECK_2;
+    case PART_HEAD_3: return PART_NECK_3;
+    default: return PART_PELVIS;
+    }
+}
+
+// ---- joint positions ---------------------------------------------------------------------
+// A point of a 20-unit humanoid scaled to the figure (x widened by the girth).
+static MeshPoint human_point(const FigureStyle &style, f32 x, f32 y, f32 z)
+{
+    f32 s = style.height / 20.0f;
+    return {x * s * style.girth, y * s * style.girth, z * s};
+}
+
+// The Sphinx's body lies along y: the head forward (-y), the hind legs behind.
+static MeshPoint sphinx_point(const FigureStyle &style, f32 x, f32 y, f32 z)
+{
+    f32 s = style.height / 14.0f;
+    return {x * s * style.girth, y * s, z * s};
+}
+
+static MeshPoint hydra_point(const FigureStyle &style, f32 x, f32 y, f32 z)
+{
+    f32 s = style.height / 22.0f;
+    return {x * s * style.girth, y * s * style.girth, z * s};
+}
+
+// The neck bases of the Hydra, spread across its shoulders.
+static const f32 hydra_neck_x[4] = {-3.0f, -1.0f, 1.0f, 3.0f};
+
+static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
+{
+    if (style.body == BODY_SPHINX) {
+        switch (part) {
+        case PART_PELVIS: return sphinx_point(style, 0, 3.0f, 6.5f);
+        case PART_CHEST: return sphinx_point(style, 0, -1.0f, 7.0f);
+        case PART_HEAD: return sphinx_point(style, 0, -4.0f, 9.5f);
+        case PART_UPPER_ARM_R: return sphinx_point(style, -1.6f, -3.0f, 6.5f);
+        case PART_FOREARM_R: return sphinx_point(style, -1.6f, -3.0f, 3.5f);
+        case PART_HAND_R: return sphinx_point(style, -1.6f, -3.0f, 0.8f);
+        case PART_UPPER_ARM_L: return sphinx_point(style, 1.6f, -3.0f, 6.5f);
+        case PART_FOREARM_L: return sphinx_point(style, 1.6f, -3.0f, 3.5f);
+        case PART_HAND_L: return sphinx_point(style, 1.6f, -3.0f, 0.8f);
+        case PART_THIGH_R: return sphinx_point(style, -1.6f, 4.5f, 6.5f);
+        case PART_SHIN_R: return sphinx_point(style, -1.6f, 4.0f, 3.5f);
+        case PART_FOOT_R: return sphinx_point(style, -1.6f, 4.5f, 0.8f);
+        case PART_THIGH_L: return sphinx_point(style, 1.6f, 4.5f, 6.5f);
+        case PART_SHIN_L: return sphinx_point(style, 1.6f, 4.0f, 3.5f);
+        case PART_FOOT_L: return sphinx_point(style, 1.6f, 4.5f, 0.8f);
+        case PART_TAIL: return sphinx_point(style, 0, 6.0f, 7.0f);
+        case PART_WING_R: return sphinx_point(style, -1.8f, 0.0f, 8.5f);
+        case PART_WING_L: return sphinx_point(style, 1.8f, 0.0f, 8.5f);
+        default: return sphinx_point(style, 0, 0, 6.5f);
+        }
+    }
+    if (style.body == BODY_HYDRA) {
+        switch (part) {
+        case PART_NECK_0: case PART_NECK_1: case PART_NECK_2: case PART_NECK_3:
+            return hydra_point(style, hydra_neck_x[(part - PART_NECK_0) / 2], -2.5f, 9.0f);
+        case PART_HEAD_0: case PART_HEAD_1: case PART_HEAD_2: case PART_HEAD_3:
+            return hydra_point(style, hydra_neck_x[(part - PART_HEAD_0) / 2] * 1.6f, -5.0f, 18.0f);
+        case PART_UPPER_ARM_R: return hydra_point(style, -3.0f, -2.0f, 5.0f);
+        case PART_UPPER_ARM_L: return hydra_point(style, 3.0f, -2.0f, 5.0f);
+        case PART_THIGH_R: return hydra_point(style, -3.0f, 3.0f, 5.0f);
+        case PART_THIGH_L: return hydra_point(style, 3.0f, 3.0f, 5.0f);
+        case PART_TAIL: return hydra_point(style, 0, 5.0f, 6.0f);
+        default: return hydra_point(style, 0, 0, 7.0f);
+        }
+    }
+    switch (part) {
+    case PART_CHEST: return human_point(style, 0, 0, 12.0f);
+    case PART_HEAD: return human_point(style, 0, 0, 17.0f);
+    case PART_UPPER_ARM_R: return human_point(style, -2.9f, 0, 16.0f);
+    case PART_FOREARM_R: return human_point(style, -3.1f, 0, 12.6f);
+    case PART_HAND_R: return human_point(style, -3.2f, 0, 9.6f);
+    case PART_UPPER_ARM_L: return human_point(style, 2.9f, 0, 16.0f);
+    case PART_FOREARM_L: return human_point(style, 3.1f, 0, 12.6f);
+    case PART_HAND_L: return human_point(style, 3.2f, 0, 9.6f);
+    case PART_THIGH_R: return human_point(style, -1.3f, 0, 10.0f);
+    case PART_SHIN_R: return human_point(style, -1.35f, 0, 5.5f);
+    case PART_FOOT_R: return human_point(style, -1.35f, 0, 1.0f);
+    case PART_THIGH_L: return human_point(style, 1.3f, 0, 10.0f);
+    case PART_SHIN_L: return human_point(style, 1.35f, 0, 5.5f);
+    case PART_FOOT_L: return human_point(style, 1.35f, 0, 1.0f);
+    default: return human_point(style, 0, 0, 10.0f);
+    }
+}
+
+static MeshPoint point_add(MeshPoint a, MeshPoint b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+static MeshPoint point_lerp(MeshPoint a, MeshPoint b, f32 t)
+{
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.z + (b.z - a.z) * t};
+}
+
+// The weapon held in a hand, in the rest pose: it continues the arm's line downward (the
+// Sphinx's claws reach forward from her paws).
+static void weapon_line(const FigureStyle &style, FigurePart hand, FigureWeapon weapon, MeshPoint *base,
+                        MeshPoint *tip)
+{
+    MeshPoint wrist = part_joint(style, hand);
+    f32 s = style.body == BODY_SPHINX ? style.height / 14.0f : style.height / 20.0f;
+    if (weapon == WEAPON_CLAWS) {
+        *base = point_add(wrist, {0, -0.6f * s, -0.4f * s});
+        *tip = point_add(*base, {0, -style.weapon_length * s, 0});
+        return;
+    }
+    f32 grip = weapon == WEAPON_SPEAR ? 2.5f : 1.2f;   // a spear is held nearer its middle
+    *base = point_add(wrist, {0, 0, -grip * s});
+    *tip = point_add(*base, {0, 0, -style.weapon_length * s});
+}
+
+static bool is_edge(const FigureStyle &style, int bone)
+{
+    for (int edge : style.edges)
+        if (edge == bone)
+            return true;
+    return false;
+}
+
+// The hand a trail edge follows: the second weapon's edges take the left hand when it came
+// before them in the bone order (otherwise both pairs are the one weapon's two sides).
+static FigurePart edge_hand(const FigureRig &rig, const FigureStyle &style, int bone)
+{
+    bool second = bone == style.edges[2] || bone == style.edges[3];
+    if (second && style.second_weapon != WEAPON_NONE && rig.bone_of[PART_HAND_L] >= 0 &&
+        rig.bone_of[PART_HAND_L] < bone)
+        return PART_HAND_L;
+    return PART_HAND_R;
+}
+
+static MeshPoint edge_rest(const FigureRig &rig, const FigureStyle &style, int bone)
+{
+    bool second = bone == style.edges[2] || bone == style.edges[3];
+    bool tip = bone == style.edges[1] || bone == style.edges[3];
+    if (!second)
+        return tip ? rig.weapon_tip : rig.weapon_base;
+    return tip ? rig.second_tip : rig.second_base;
+}
+
+void figure_rig(int id, FigureRig *rig)
+{
+    const FigureStyle &style = figure_styles[id];
+    const FigurePart *order = human_parts;
+    int order_count = static_cast<int>(std::size(human_parts));
+    if (style.body == BODY_SPHINX) {
+        order = sphinx_parts;
+        order_count = static_cast<int>(std::size(sphinx_parts));
+    } else if (style.body == BODY_HYDRA) {
+        order = hydra_parts;
+        order_count = static_cast<int>(std::size(hydra_parts));
+    }
+    rig->skeleton.bones.clear();
+    rig->parts.clear();
+    std::fill(std::begin(rig->bone_of), std::end(rig->bone_of), -1);
+    weapon_line(style, PART_HAND_R, style.weapon, &rig->weapon_base, &rig->weapon_tip);
+    if (style.second_weapon != WEAPON_NONE) {
+        weapon_line(style, PART_HAND_L, style.second_weapon, &rig->second_base, &rig->second_tip);
+    } else {
+        // One weapon with two trail edges: its other side.
+        f32 side = style.height / 20.0f * 0.8f;
+        rig->second_base = point_add(rig->weapon_base, {side, 0, 0});
+        rig->second_tip = point_add(rig->weapon_tip, {side, 0, 0});
+    }
+    int next = 0;
+    for (int bone = 0; next < order_count || bone <= *std::max_element(style.edges, style.edges + 4);
+         bone++) {
+        if (is_edge(style, bone)) {
+            FigurePart hand = edge_hand(*rig, style, bone);
+            esq_add_bone(rig->skeleton, rig->bone_of[hand], edge_rest(*rig, style, bone));
+            rig->parts.push_back(PART_EDGE);
+            continue;
+        }
+        if (next >= order_count)
+            break;
+        FigurePart part = order[next++];
+        int parent = bone == 0 ? -1 : rig->bone_of[part_parent(style.body, part)];
+        esq_add_bone(rig->skeleton, parent, part_joint(style, part));
+        rig->bone_of[part] = bone;
+        rig->parts.push_back(part);
+    }
+}
+
+// ---- the mesh --------------------------------------------------------------------------
+// Surfaces by skin slot; a character with fewer skins wraps round.
+enum FigureSkin : u16 {
+    SKIN_ARMOUR,
+    SKIN_FLESH,
+    SKIN_WEAPON,
+    SKIN_LEGS,
+    SKIN_HEAD,
+    SKIN_EXTRA
+};
+
+struct MeshBuilder {
+    EmdModel *model;
+    const FigureRig *rig;
+    const FigureStyle *style;
+    int skins;            // the character's skin count
+    int sides;            // detail: vertices round a limb
+    bool unmasked;        // the Sphinx without her headdress
+};
+
+static EmdSurface skin_surface(const MeshBuilder &b, FigureSkin skin)
+{
+    EmdSurface surface = EMD_PLAIN;
+    surface.texture_index = static_cast<u16>(skin % b.skins);
+    return surface;
+}
+
+static int bone(const MeshBuilder &b, FigurePart part)
+{
+    return b.rig->bone_of[part];
+}
+
+static MeshPoint joint(const MeshBuilder &b, FigurePart part)
+{
+    return part_joint(*b.style, part);
+}
+
+static f32 unit(const MeshBuilder &b)
+{
+    return b.style->height / 20.0f;
+}
+
+static void add_limb(MeshBuilder &b, FigurePart part, FigureSkin skin, MeshPoint from, MeshPoint to,
+                     f32 r_from, f32 r_to)
+{
+    f32 g = b.style->girth * unit(b);
+    emd_add_limb(*b.model, bone(b, part), skin_surface(b, skin), from, to, r_from * g, r_to * g, b.sides);
+}
+
+static void add_ball(MeshBuilder &b, FigurePart part, FigureSkin skin, MeshPoint centre, MeshPoint radii)
+{
+    emd_add_ball(*b.model, bone(b, part), skin_surface(b, skin), centre, radii, b.sides / 2 + 1, b.sides);
+}
+
+static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, MeshPoint base, MeshPoint tip)
+{
+    f32 u = unit(b);
+    MeshPoint mid = point_lerp(base, tip, 0.5f);
+    switch (weapon) {
+    case WEAPON_NONE:
+        return;
+    case WEAPON_SWORD:
+        emd_add_box(*b.model, bone(b, hand), skin_surface(b, SKIN_ARMOUR), base,
+                    {0.9f * u, 0.3f * u, 0.2f * u});
+        add_limb(b, hand, SKIN_WEAPON, base, tip, 0.35f, 0.06f);
+        return;
+    case WEAPON_SPEAR:
+        add_limb(b, hand, SKIN_ARMOUR, point_add(base, {0, 0, 3.5f * u}), point_lerp(base, tip, 0.85f), 0.2f,
+                 0.2f);
+        add_limb(b, hand, SKIN_WEAPON, point_lerp(base, tip, 0.85f), tip, 0.45f, 0.05f);
+        return;
+    case WEAPON_AXE:
+        add_limb(b, hand, SKIN_ARMOUR, point_add(base, {0, 0, 1.0f * u}), tip, 0.25f, 0.25f);
+        emd_add_box(*b.model, bone(b, hand), skin_surface(b, SKIN_WEAPON),
+                    point_add(point_lerp(base, tip, 0.85f), {0, -0.9f * u, 0}),
+                    {0.15f * u, 1.1f * u, 1.3f * u});
+        return;
+    case WEAPON_CLUB:
+        add_limb(b, hand, SKIN_WEAPON, point_add(base, {0, 0, 1.0f * u}), tip, 0.5f, 1.3f);
+        add_ball(b, hand, SKIN_WEAPON, tip, {1.4f * u, 1.4f * u, 1.0f * u});
+        return;
+    case WEAPON_SHEARS:
+        add_limb(b, hand, SKIN_WEAPON, base, tip, 0.3f, 0.04f);
+        add_limb(b, hand, SKIN_WEAPON, point_add(base, {0, -0.3f * u, 0}), point_add(mid, {0, -0.9f * u, 0}),
+                 0.25f, 0.04f);
+        return;
+    case WEAPON_CLAWS:
+        for (int k = -1; k <= 1; k++)
+            add_limb(b, hand, SKIN_WEAPON, point_add(base, {0.35f * k * u, 0, 0}),
+                     point_add(tip, {0.5f * k * u, 0, -0.4f * u}), 0.2f, 0.03f);
+        return;
+    }
+}
+
+static void add_head_extras(MeshBuilder &b)
+{
+    f32 u = unit(b);
+    MeshPoint head = point_add(joint(b, PART_HEAD), {0, 0, 1.6f * u});
+    switch (b.style->head) {
+    case HEAD_PLAIN:
+        add_ball(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0.3f * u, 0.5f * u}),
+                 {1.2f * u, 1.2f * u, 0.8f * u});
+        return;
+    case HEAD_HELMET:
+        add_ball(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0, 0.4f * u}),
+                 {1.35f * u, 1.45f * u, 1.1f * u});
+        emd_add_box(*b.model, bone(b, PART_HEAD), skin_surface(b, SKIN_HEAD),
+                    point_add(head, {0, 0.4f * u, 1.6f * u}), {0.2f * u, 1.4f * u, 0.6f * u});
+        return;
+    case HEAD_HORNS:
+        emd_add_box(*b.model, bone(b, PART_HEAD), skin_surface(b, SKIN_FLESH),
+                    point_add(head, {0, -1.3f * u, -0.5f * u}), {0.7f * u, 0.8f * u, 0.6f * u});
+        for (int side = -1; side <= 1; side += 2)
+            add_limb(b, PART_HEAD, SKIN_HEAD, point_add(head, {0.9f * side * u, 0, 0.6f * u}),
+                     point_add(head, {2.6f * side * u, -0.6f * u, 2.2f * u}), 0.45f, 0.08f);
+        return;
+    case HEAD_SNAKES:
+        for (int k = 0; k < 8; k++) {
+            f32 a = 6.2831853f * k / 8;
+            MeshPoint root =
+                point_add(head, {0.9f * std::cos(a) * u, 0.9f * std::sin(a) * u + 0.3f * u, 0.6f * u});
+            MeshPoint end =
+                point_add(head, {2.0f * std::cos(a) * u, 2.0f * std::sin(a) * u + 0.6f * u, 0.2f * u});
+            add_limb(b, PART_HEAD, SKIN_HEAD, root, end, 0.18f, 0.12f);
+            add_ball(b, PART_HEAD, SKIN_HEAD, end, {0.22f * u, 0.3f * u, 0.2f * u});
+        }
+        return;
+    case HEAD_ONE_EYE:
+        add_ball(b, PART_HEAD, SKIN_WEAPON, point_add(head, {0, -1.2f * u, 0.2f * u}),
+                 {0.55f * u, 0.3f * u, 0.5f * u});
+        return;
+    case HEAD_HOOD:
+        add_limb(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0.2f * u, -1.6f * u}),
+                 point_add(head, {0, 0.6f * u, 1.8f * u}), 1.7f, 0.3f);
+        return;
+    }
+}
+
+static void add_arm(MeshBuilder &b, FigurePart upper, FigurePart fore, FigurePart hand)
+{
+    f32 u = unit(b);
+    add_ball(b, upper, SKIN_ARMOUR, joint(b, upper), {0.95f * u * b.style->girth, 0.9f * u, 0.8f * u});
+    add_limb(b, upper, SKIN_FLESH, joint(b, upper), joint(b, fore), 0.75f, 0.6f);
+    add_limb(b, fore, SKIN_FLESH, joint(b, fore), joint(b, hand), 0.6f, 0.5f);
+    add_ball(b, hand, SKIN_FLESH, point_add(joint(b, hand), {0, 0, -0.5f * u}),
+             {0.55f * u, 0.55f * u, 0.6f * u});
+}
+
+static void add_leg(MeshBuilder &b, FigurePart thigh, FigurePart shin, FigurePart foot)
+{
+    f32 u = unit(b);
+    add_limb(b, thigh, SKIN_LEGS, joint(b, thigh), joint(b, shin), 1.0f, 0.8f);
+    add_limb(b, shin, SKIN_LEGS, joint(b, shin), joint(b, foot), 0.75f, 0.5f);
+    MeshPoint ankle = joint(b, foot);
+    emd_add_box(*b.model, bone(b, foot), skin_surface(b, SKIN_LEGS),
+                {ankle.x, ankle.y - 0.5f * u, ankle.z * 0.5f},
+                {0.5f * u * b.style->girth, 1.1f * u, ankle.z * 0.5f});
+}
+
+static void human_mesh(MeshBuilder &b)
+{
+    f32 u = unit(b), g = b.style->girth;
+    add_ball(b, PART_PELVIS, SKIN_ARMOUR, point_add(joint(b, PART_PELVIS), {0, 0, 0.6f * u}),
+             {2.2f * u * g, 1.5f * u * g, 1.5f * u});
+    add_ball(b, PART_CHEST, SKIN_ARMOUR, human_point(*b.style, 0, 0, 14.0f),
+             {2.7f * u * g, 1.7f * u * g, 2.7f * u});
+    add_limb(b, PART_HEAD, SKIN_FLESH, human_point(*b.style, 0, 0, 16.3f), human_point(*b.style, 0, 0, 17.6f),
+             0.6f, 0.6f);
+    add_ball(b, PART_HEAD, SKIN_FLESH, human_point(*b.style, 0, 0, 18.6f), {1.15f * u, 1.25f * u, 1.4f * u});
+    add_head_extras(b);
+    add_arm(b, PART_UPPER_ARM_R, PART_FOREARM_R, PART_HAND_R);
+    add_arm(b, PART_UPPER_ARM_L, PART_FOREARM_L, PART_HAND_L);
+    add_leg(b, PART_THIGH_R, PART_SHIN_R, PART_FOOT_R);
+    add_leg(b, PART_THIGH_L, PART_SHIN_L, PART_FOOT_L);
+    add_weapon(b, PART_HAND_R, b.style->weapon, b.rig->weapon_base, b.rig->weapon_tip);
+    add_weapon(b, PART_HAND_L, b.style->second_weapon, b.rig->second_base, b.rig->second_tip);
+}
+
+static void sphinx_mesh(MeshBuilder &b)
+{
+    const FigureStyle &s = *b.style;
+    f32 u = s.height / 14.0f;
+    add_ball(b, PART_PELVIS, SKIN_ARMOUR, sphinx_point(s, 0, 2.5f, 6.8f),
+             {2.2f * u * s.girth, 3.5f * u, 2.0f * u});
+    add_ball(b, PART_CHEST, SKIN_ARMOUR, sphinx_point(s, 0, -1.5f, 7.2f),
+             {2.4f * u * s.girth, 2.6f * u, 2.4f * u});
+    add_limb(b, PART_HEAD, SKIN_FLESH, sphinx_point(s, 0, -3.0f, 8.0f), sphinx_point(s, 0, -4.0f, 9.8f), 0.9f,
+             0.7f);
+    add_ball(b, PART_HEAD, SKIN_FLESH, sphinx_point(s, 0, -4.3f, 10.8f), {1.1f * u, 1.2f * u, 1.3f * u});
+    if (!b.unmasked)
+        add_ball(b, PART_HEAD, SKIN_HEAD, sphinx_point(s, 0, -4.0f, 11.4f), {1.6f * u, 1.3f * u, 1.2f * u});
+    add_arm(b, PART_UPPER_ARM_R, PART_FOREARM_R, PART_HAND_R);
+    add_arm(b, PART_UPPER_ARM_L, PART_FOREARM_L, PART_HAND_L);
+    add_leg(b, PART_THIGH_R, PART_SHIN_R, PART_FOOT_R);
+    add_leg(b, PART_THIGH_L, PART_SHIN_L, PART_FOOT_L);
+    add_limb(b, PART_TAIL, SKIN_LEGS, joint(b, PART_TAIL), sphinx_point(s, 0, 9.0f, 9.0f), 0.35f, 0.15f);
+    for (int side = -1; side <= 1; side += 2) {
+        FigurePart wing = side < 0 ? PART_WING_R : PART_WING_L;
+        MeshPoint root = joint(b, wing);
+        emd_add_box(*b.model, bone(b, wing), skin_surface(b, SKIN_EXTRA),
+                    point_add(root, {2.2f * side * u, 0.8f * u, 2.0f * u}), {2.0f * u, 1.6f * u, 0.15f * u});
+    }
+    add_weapon(b, PART_HAND_R, s.weapon, b.rig->weapon_base, b.rig->weapon_tip);
+    add_weapon(b, PART_HAND_L, s.second_weapon, b.rig->second_base, b.rig->second_tip);
+}
+
+static void hydra_mesh(MeshBuilder &b)
+{
+    const FigureStyle &s = *b.style;
+    f32 u = s.height / 22.0f;
+    add_ball(b, PART_PELVIS, SKIN_ARMOUR, hydra_point(s, 0, 0.5f, 7.0f),
+             {4.2f * u * s.girth, 5.0f * u, 3.5f * u});
+    for (int k = 0; k < 4; k++) {
+        FigurePart neck = static_cast<FigurePart>(PART_NECK_0 + 2 * k);
+        FigurePart head = static_cast<FigurePart>(PART_HEAD_0 + 2 * k);
+        add_limb(b, neck, SKIN_FLESH, joint(b, neck), joint(b, head), 0.9f, 0.6f);
+        add_ball(b, head, SKIN_HEAD, joint(b, head), {0.8f * u, 1.3f * u, 0.8f * u});
+        add_limb(b, head, SKIN_HEAD, point_add(joint(b, head), {0, -0.8f * u, -0.2f * u}),
+                 point_add(joint(b, head), {0, -2.2f * u, -0.5f * u}), 0.5f, 0.2f);
+    }
+    const FigurePart legs[] = {PART_UPPER_ARM_R, PART_UPPER_ARM_L, PART_THIGH_R, PART_THIGH_L};
+    for (FigurePart leg : legs) {
+        MeshPoint top = joint(b, leg);
+        add_limb(b, leg, SKIN_LEGS, top, {top.x, top.y - 0.5f * u, 0.6f * u}, 1.2f, 0.8f);
+        emd_add_box(*b.model, bone(b, leg), skin_surface(b, SKIN_LEGS), {top.x, top.y - 1.0f * u, 0.4f * u},
+                    {0.9f * u, 1.3f * u, 0.4f * u});
+    }
+    add_limb(b, PART_TAIL, SKIN_LEGS, joint(b, PART_TAIL), hydra_point(s, 0, 11.0f, 1.5f), 1.4f, 0.2f);
+}
+
+static void figure_mesh(MeshBuilder &b)
+{
+    switch (b.style->body) {
+    case BODY_HUMAN: human_mesh(b); break;
+    case BODY_SPHINX: sphinx_mesh(b); break;
+    case BODY_HYDRA: hydra_mesh(b); break;
+    }
+}
+
+// ---- hit-zone points ---------------------------------------------------------------------
+struct ZonePoint {
+    FigurePart part;
+    MeshPoint pos;
+};
+
+static MeshPoint middle(const MeshBuilder &b, FigurePart from, FigurePart to)
+{
+    return point_lerp(joint(b, from), joint(b, to), 0.5f);
+}
+
+// Where zone i sits: 0-6 the body, 7-8 the weapon, 9-10 the kicks (the Hydra: its necks carry
+// the body points and its jaws the attack points, one of each lost with every head).
+static ZonePoint zone_point(const MeshBuilder &b, int zone)
+{
+    const FigureRig &rig = *b.rig;
+    f32 u = unit(b);
+    if (b.style->body == BODY_HYDRA) {
+        if (zone < 4)
+            return {static_cast<FigurePart>(PART_NECK_0 + 2 * zone),
+                    middle(b, static_cast<FigurePart>(PART_NECK_0 + 2 * zone),
+                           static_cast<FigurePart>(PART_HEAD_0 + 2 * zone))};
+        if (zone == 5 || zone == 6) {
+            FigurePart leg = zone == 5 ? PART_UPPER_ARM_R : PART_UPPER_ARM_L;
+            MeshPoint top = joint(b, leg);
+            return {leg, {top.x, top.y - 1.5f * u, 1.0f * u}};
+        }
+        FigurePart head = static_cast<FigurePart>(PART_HEAD_0 + 2 * (zone - 7));
+        return {head, point_add(joint(b, head), {0, -2.2f * u, -0.5f * u})};
+    }
+    bool sphinx = b.style->body == BODY_SPHINX;
+    switch (zone) {
+    case 0:
+        return {PART_HEAD,
+                sphinx ? sphinx_point(*b.style, 0, -4.3f, 10.8f) : human_point(*b.style, 0, 0, 18.6f)};
+    case 1:
+        return {PART_CHEST,
+                sphinx ? sphinx_point(*b.style, 0, -1.5f, 7.2f) : human_point(*b.style, 0, 0, 14.5f)};
+    case 2:
+        return {PART_PELVIS,
+                sphinx ? sphinx_point(*b.style, 0, 2.5f, 6.8f) : human_point(*b.style, 0, 0, 11.0f)};
+    case 3: return {PART_FOREARM_R, middle(b, PART_FOREARM_R, PART_HAND_R)};
+    case 4: return {PART_FOREARM_L, middle(b, PART_FOREARM_L, PART_HAND_L)};
+    case 5: return {PART_SHIN_R, middle(b, PART_SHIN_R, PART_FOOT_R)};
+    case 6: return {PART_SHIN_L, middle(b, PART_SHIN_L, PART_FOOT_L)};
+    case 7: return {PART_HAND_R, point_lerp(rig.weapon_base, rig.weapon_tip, 0.4f)};
+    case 8: return {PART_HAND_R, rig.weapon_tip};
+    case 9:
+        if (sphinx)
+            return {PART_HAND_L, point_lerp(rig.second_base, rig.second_tip, 0.5f)};
+        return {PART_FOOT_R, point_add(joint(b, PART_FOOT_R), {0, -1.2f * u, -0.5f * u})};
+    default:
+        if (sphinx)
+            return {PART_HAND_L, rig.second_tip};
+        return {PART_FOOT_L, point_add(joint(b, PART_FOOT_L), {0, -1.2f * u, -0.5f * u})};
+    }
+}
+
+// Lays the mesh's vertices round the hit-zone points so that each point lands on the vertex
+// its loader names; pads with points on the root when the mesh is short.
+static EmdModel place_zones(const MeshBuilder &b, const EmdModel &mesh, const HitZoneRow *zones)
+{
+    std::vector<int> zone_at;   // final index -> zone, -1 for a mesh vertex
+    int top = -1;
+    for (int i = 0; i < MODEL_HIT_ZONES; i++)
+        if (zones[i].radius > 0.0f)
+            top = std::max<int>(top, zones[i].vertex);
+    int total = std::max<int>(top + 1, static_cast<int>(mesh.vertices.size()));
+    zone_at.assign(total, -1);
+    int zone_count = 0;
+    for (int i = 0; i < MODEL_HIT_ZONES; i++)
+        if (zones[i].radius > 0.0f) {
+            zone_at[zones[i].vertex] = i;
+            zone_count++;
+        }
+    if (static_cast<int>(mesh.vertices.size()) + zone_count > total)
+        zone_at.resize(mesh.vertices.size() + zone_count, -1);
+    EmdModel out;
+    out.name = mesh.name;
+    out.name_fields = 1;
+    std::vector<int> remap(mesh.vertices.size());
+    size_t next = 0;
+    for (size_t i = 0; i < zone_at.size(); i++) {
+        if (zone_at[i] >= 0) {
+            ZonePoint point = zone_point(b, zone_at[i]);
+            emd_add_vertex(out, bone(b, point.part), point.pos);
+        } else if (next < mesh.vertices.size()) {
+            remap[next] = static_cast<int>(out.vertices.size());
+            out.vertices.push_back(mesh.vertices[next++]);
+        } else {
+            emd_add_vertex(out, bone(b, PART_PELVIS), joint(b, PART_PELVIS));
+        }
+    }
+    for (EmdPolygon polygon : mesh.polygons) {
+        for (u16 &corner : polygon.corner)
+            corner = static_cast<u16>(remap[corner]);
+        out.polygons.push_back(polygon);
+    }
+    return out;
+}
+
+static int skin_count(int id)
+{
+    const CharacterModule *module = character_modules[id];
+    int count = 0;
+    for (int i = 0; i < module->load_step_count; i++)
+        count += module->load_steps[i].kind == LOAD_SKIN;
+    return count > 0 ? count : 1;
+}
+
+EmdModel figure_model(int id, const FigureRig &rig, bool unmasked)
+{
+    const HitZoneRow *zones = character_modules[id]->hit_zones;
+    int top = 0;
+    for (int i = 0; i < MODEL_HIT_ZONES; i++)
+        top = std::max<int>(top, zones[i].vertex);
+    // The coarsest detail whose mesh reaches past the highest hit-zone vertex: the points
+    // then sit among the mesh's own vertices with no padding.
+    EmdModel mesh;
+    MeshBuilder b = {&mesh, &rig, &figure_styles[id], skin_count(id), 6, unmasked};
+    for (; b.sides <= 48; b.sides += 2) {
+        mesh = EmdModel();
+        figure_mesh(b);
+        if (static_cast<int>(mesh.vertices.size()) + MODEL_HIT_ZONES > top + 1)
+            break;
+    }
+    mesh.name = character_modules[id]->directory;
+    return place_zones(b, mesh, zones);
+}
