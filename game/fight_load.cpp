@@ -11,6 +11,7 @@
 
 #include <GL/gl.h>
 #include <cstdlib>
+#include <iterator>
 
 i32 p1_character, p2_character;
 i32 p1_alt_color, p2_alt_color;
@@ -31,8 +32,7 @@ static const i32 stage_select_stages[] = {
     STAGE_ATHENS, STAGE_CRETE, STAGE_ARCADIA, STAGE_TROY, STAGE_THEATRE,
     STAGE_ATHENS2, STAGE_LABYRINTH, STAGE_THEBES, STAGE_TEMPLE, STAGE_HADES,
 };
-static_assert(sizeof stage_select_stages / sizeof stage_select_stages[0] == STAGE_COUNT,
-              "one tile per arena");
+static_assert(std::size(stage_select_stages) == STAGE_COUNT, "one tile per arena");
 
 // The versus fight tunes, one drawn at random; the Hades tune holds two of the nine chances.
 static const char *const versus_tunes[] = {
@@ -42,22 +42,9 @@ static const char *const versus_tunes[] = {
 };
 constexpr int VERSUS_TUNE_DRAW = 89999;     // rand() % this / 10000 gives 0..8
 constexpr int VERSUS_TUNE_SPAN = 10000;
-static_assert(sizeof versus_tunes / sizeof versus_tunes[0] == (VERSUS_TUNE_DRAW - 1) / VERSUS_TUNE_SPAN + 1,
+static_assert(std::size(versus_tunes) == (VERSUS_TUNE_DRAW - 1) / VERSUS_TUNE_SPAN + 1,
               "one tune per drawn number");
 static const char *const LADDER_TUNE = "musica/jason.ogg";
-
-// Deletes every name a table holds and empties it, so a name that GL hands out again is
-// never deleted twice.
-static void texture_table_delete(u32 *names, int count)
-{
-    for (int i = 0; i < count; i++) {
-        if (names[i]) {
-            GLuint name = names[i];
-            glDeleteTextures(1, &name);
-        }
-        names[i] = 0;
-    }
-}
 
 // The previous fight's character and arena textures, by the tables' own sizes. The skin count
 // stays for the character loaders to set.

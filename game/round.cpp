@@ -8,6 +8,7 @@
 
 #include <allegro.h>
 #include <cmath>
+#include <iterator>
 
 i32 round_clock;
 i32 round_clock_ticks;
@@ -26,7 +27,7 @@ static const i32 round_lengths[] = {80, 70, 60};
 
 i32 round_length_seconds()
 {
-    if (round_time_option >= sizeof round_lengths / sizeof round_lengths[0])
+    if (round_time_option >= std::size(round_lengths))
         return 0;
     return round_lengths[round_time_option];
 }
