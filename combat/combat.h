@@ -223,10 +223,6 @@ void ai_reroll_tactics(int p);
 // Writes side p's input bytes for the computer (and its own record and memos, nothing else).
 void ai_think(int p);
 
-// ---- stand-ins for game globals the hit code uses (hits_pending.cpp until their owners
-// land) ----------------------------------------------------------------------------------------
-extern i32 p1_round_wins, p2_round_wins;   // rounds won in this match
-
 // ---- particle pools (particle_pools.cpp; the effect steps are stand-ins until they land) --
 // One record of an effect's pool; alive while life > 0 (the rain keeps its drop variant in life).
 struct Particle {

@@ -4,13 +4,13 @@
 
 #include "combat/combat.h"
 #include "engine/engine.h"
-#include "game/fight_pending.h"
 
 #include <cmath>
 #include <cstdlib>
 
 CameraSequence camera_sequence;
 i32 victory_done;
+static int victory_side;   // the side round_victory_start was given
 
 // The intro orbit: one radian round the fighter in 240 ticks, from the fight axis.
 constexpr f32 ORBIT_STEP = 0.004166667f;
@@ -248,13 +248,16 @@ void round_victory_start(int side)
     record->ticks = 0;
     record->done = 0;
     victory_done = 0;
+    victory_side = side;
     round_victory_orbit(side, 0);
 }
 
+// A knocked-out fighter is not circled, except the winner of a double knock-out: with nobody
+// circled the camera would never end and the match would wait for ever.
 void round_victory_tick()
 {
     for (int side = 0; side < 2; side++)
-        if (fighters[side].action != ACTION_KO)
+        if (fighters[side].action != ACTION_KO || side == victory_side)
             round_victory_orbit(side, 1);
 }
 

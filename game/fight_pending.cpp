@@ -14,8 +14,6 @@ int load_arena(int stage)
     return 0;
 }
 
-i32 ladder_stages[LADDER_FIGHTS];
-i32 rounds_played;
 u32 stage_select_cursor;
 
 void update_projectiles() {}

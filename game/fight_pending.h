@@ -1,5 +1,6 @@
 // fight_pending.h: what the fight flow calls before its owners' files are in the tree; included
-// only by the fight flow's own files (fight_load, round, fight_tick, cameras, round_reset).
+// only by the fight flow (fight_load, fight_scene, fight_tick, round_reset), the round
+// decisions (round_end, ladder), the HUD and overlays, and their tests.
 // Every name here belongs to another subsystem and leaves this file, with its definition in
 // fight_pending.cpp, as soon as its owner defines it.
 #pragma once
@@ -23,11 +24,6 @@ void crete_step(Skeleton *skeleton);
 void thebes_step(Skeleton *skeleton);
 void hades_step(Skeleton *skeleton);
 void temple_step(Skeleton *skeleton);
-
-// ---- round decisions and ladder ------------------------------------------------------------
-constexpr int LADDER_FIGHTS = 9;
-extern i32 ladder_stages[LADDER_FIGHTS];
-extern i32 rounds_played;
 
 // ---- stage select ---------------------------------------------------------------------------
 extern u32 stage_select_cursor;           // the highlighted tile, 0..9

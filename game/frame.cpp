@@ -136,7 +136,7 @@ static void frame_scene_draw()
         // stage_select_draw() goes here with the stage select (it clears nothing first).
         break;
     case STATE_CREDITS_EARNED:
-        // The credits-earned screen goes here with the screen overlays.
+        credits_earned_draw();
         break;
     case STATE_INTRO:
     case STATE_FACTION_ENDING:
@@ -210,9 +210,7 @@ static void frame_overlays_draw()
     glDisable(GL_LIGHTING);
     texture_unit_select(0);
     glDisable(GL_TEXTURE_2D);
-    // The continue panel, the game-over panel, the exit picture, the loading panel, the
-    // versus record and the pause menu or its confirmation box go here, in that order, with
-    // the screen overlays.
+    overlays_draw();
     fade_quad_draw();
 }
 
@@ -223,7 +221,7 @@ void draw_frame()
     // Every 3D drawer of this frame looks from the view the logic tick left.
     draw_view_set(camera_eye, camera_centre, camera_up_z);
     frame_scene_draw();
-    // The round banners and fight texts go here with the fight HUD, each under its own state.
+    round_calls_draw();
     frame_overlays_draw();
     glFlush();
     gl_window_swap();

@@ -225,5 +225,5 @@ void fight_scene_draw()
     glDepthFunc(GL_LEQUAL);
     // 13. Hit and guard flashes, clash sparks and bursts go here with the flash drawers, at
     // depth test GL_ALWAYS with blending (GL_ONE, GL_ONE_MINUS_SRC_COLOR).
-    // 14. The HUD goes here with the fight HUD.
+    hud_draw();                          // 14.
 }

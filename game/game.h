@@ -335,22 +335,70 @@ void round_victory_start(int side);
 void round_victory_tick();
 void round_victory_orbit(int side, int phase);
 
-// ---- round and match decisions the state machine calls (fight_flow_stub.cpp until their
-// own files land) --------------------------------------------------------------------------
-// Match lifetime.
-extern i32 continue_active;       // -1 while the continue offer is armed
-extern i32 vs_record_shown;       // 1 while the versus record table is shown
-extern u32 ladder_time;           // ticks fought in the one-player run
-extern i32 ladder_started;        // 0 until the run's ladder was set up, then -1
-extern i32 ladder_index;          // the current ladder fight, from 0
+// ---- summon state the state machine reads (fight_flow_stub.cpp until the summon sequence
+// lands) ----------------------------------------------------------------------------------
 extern i32 summon_phase;          // 0 while no god's power is being summoned
 
-void match_over_tick();
-void time_over_decision();
-void time_over_tick();
+// ---- round and match decisions (round_end.cpp) -------------------------------------------
+// Match lifetime: cleared by the fight load; the hit code adds the knock-out's winner.
+extern i32 p1_round_wins, p2_round_wins;   // rounds won by side one and side two
+extern i32 rounds_played;         // rounds decided in this match; 4 sets up the final round
+
+// The knock-out decision (a fighter is at ACTION_KO): 100 ticks after the knock-out, the next
+// round or the match's end; the 60 Hz tick comes back.
 void knockout_decision();
+// STATE_TIME_OVER's first handler: the camera and projectiles, the decision at tick 100 and
+// the outcome at tick 301 (next round, match over, or a drawn game).
+void time_over_decision();
+// STATE_TIME_OVER's second handler: the fighters and the arena keep moving.
+void time_over_tick();
+// The decided match: the victory camera on `side`, whose skeleton keeps its attack live.
+void match_over_setup(int side);
+
+// ---- ladder, continue, game over, versus record, credits award (ladder.cpp) --------------
+constexpr int LADDER_FIGHTS = 9;           // the longest ladder, on Hard
+constexpr int VS_RECORD_SIZE = 2 * CHARACTER_COUNT;
+constexpr u32 LADDER_TIME_CAP = 1000000;   // ticks
+constexpr u32 CREDITS_CAP = 999999;
+
+// Run lifetime: the one-player ladder. ladder_time is cleared by the title menu's entry, the
+// other two by the menu's START.
+extern u32 ladder_time;           // ticks fought in the one-player run, capped at LADDER_TIME_CAP
+extern i32 ladder_started;        // 0 until the run's ladder was set up, then -1
+extern i32 ladder_index;          // the current ladder fight, from 0; never past the lists
+extern i32 ladder_opponents[LADDER_FIGHTS];   // CharacterId of the computer side, per fight
+extern i32 ladder_stages[LADDER_FIGHTS];      // StageId, per fight
+// Match lifetime: what follows a decided match.
+extern i32 ladder_advance_done;   // 1 once the ladder advance ran for this match's end
+extern i32 continue_active;       // -1 while the continue offer is armed
+extern f32 continue_slide;        // the continue panel: 1.0 below the view, 0 in place
+extern i32 continue_countdown;    // 10 down to 0
+extern i32 continue_ticks;        // 0..59 within the current count
+extern i32 vs_record_shown;       // 1 while the versus record table is shown
+extern f32 vs_record_alpha;       // the table's slide: 1.0 off to the side, 0 in place
+extern i32 ending_picture_p1, ending_picture_p2;   // 1 + 2 x character + alternate colour
+// Program lifetime: the versus record, index side x 12 + character; each count stops at 255.
+extern u8 vs_wins[VS_RECORD_SIZE], vs_losses[VS_RECORD_SIZE], vs_draws[VS_RECORD_SIZE];
+extern u32 credits_earned;        // the last award
+
+// Fills ladder_opponents and ladder_stages for the human's `character` in the one-player
+// modes (the other modes leave them alone): the six heroes other than the human's, then the
+// bosses, the last of which only Hard reaches.
+void setup_ladder(int character);
+// Fights in the ladder at the current difficulty: 8, or 9 on Hard.
+int ladder_length();
+// In the one-player modes, the ticks of the round just decided: (round length - round_clock)
+// x 60, the total capped at LADDER_TIME_CAP.
+void ladder_time_add();
+void continue_arm();
+// STATE_MATCH_OVER: the versus record table while shown, else the victory camera and then,
+// once, the ladder advance (next fight, record table, continue offer or the run's end).
+void match_over_tick();
+// The continue offer: the panel rises, the countdown runs; Start takes it, HARD SWING hurries.
 void continue_tick();
 void game_over_tick();
+// At the end of the completed one-player run: the award from the difficulty and the run's
+// time, added to credits (capped at CREDITS_CAP).
 void credits_award();
 
 // ---- fighter record (fighter.cpp) ---------------------------------------------------
@@ -534,6 +582,52 @@ void fight_fog_colour(f32 rgba[4]);
 // The blood picture laid over a fighter of this wound level (1 half life, 2 a quarter), 0 none.
 u32 wound_overlay_texture(int wound_level);
 
+// ---- fight HUD and round calls (hud.cpp) -------------------------------------------------
+// Draw-only cache: the pulse of a full power gauge, advanced by the HUD once per drawn frame.
+extern f32 hud_power_pulse;
+
+// An x range of the HUD, in eye units at depth 50.
+struct HudSpan {
+    f32 low, high;
+};
+// The life bar of `side` (0 one, 1 two) at `value` (1.0 full): side one grows leftward from
+// -1.5, side two rightward from 1.5; a value below 0 gives a bar of no width.
+HudSpan hud_life_span(int side, f32 value);
+
+// The fight scene's last pass: the bars, the name plates and the round clock, where the HUD
+// shows (not in STATE_MATCH_OVER, not with free_camera, in the round intro once both cameras
+// are done).
+void hud_draw();
+void draw_hud_bars();
+void draw_name_plates();
+// The round calls and fight texts over the scene, each under its own state test.
+void round_calls_draw();
+
+// Where a combo counter stands: the number's x and format, "Hits!"'s x, and the alpha.
+struct ComboLayout {
+    f32 number_x;
+    const char *number_format;
+    f32 hits_x;
+    f32 alpha;
+};
+ComboLayout combo_layout(int side, i32 best, i32 timer);
+
+// ---- screen overlays (overlays.cpp) -----------------------------------------------------
+// Program lifetime: the exit screen's picture, loaded with the shared pictures.
+extern u32 tex_exit_picture;
+// Loads tex_exit_picture from asset_archive; 1 on success, 0 (one log line) when the entry
+// is missing or damaged (the exit screen then shows an untextured panel).
+int overlay_pictures_load();
+void overlay_pictures_free();
+// The panels after the scene, in their fixed order (the fade quad follows them).
+void overlays_draw();
+// STATE_CREDITS_EARNED: the run's time and the credits just won.
+void credits_earned_draw();
+// Writes "TOTAL TIME: mm:ss" for a run of `ticks` logic ticks (whole minutes and seconds).
+void credits_time_format(u32 ticks, char *out, size_t size);
+// Top and bottom y of a panel that slides up from below the view as `slide` falls from 1 to 0.
+HudSpan overlay_slide_span(f32 half_height, f32 slide);
+
 // ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
 // Declared and defined here only until their owners land on main (the arena loaders, the start-up loader, the fight tick and the summon sequence); delete this
 // block and frame_pending.cpp then.
@@ -543,6 +637,12 @@ extern Model *stage_model;                  // the running arena's model
 extern u32 stage_textures[28];              // the running arena's texture names
 extern StageLight *stage_light;             // the arena's lights
 extern u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
+// The start-up loader's shared pictures that the HUD and the overlays bind.
+extern u32 tex_misc, tex_lifebar, tex_powerbar, tex_marker, tex_names;
+extern u32 tex_continue_back, tex_gameover_back, tex_vs_back, tex_logo, tex_select_panel;
+// The character select's pictures: entry 1 + 2 x character + alternate colour.
+constexpr int SELECT_PICTURE_COUNT = 1 + 2 * CHARACTER_COUNT;
+extern u32 select_pictures[SELECT_PICTURE_COUNT];
 extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise
 
 // ---- pending: the start-up loader's title pictures (loader_pending.cpp) -------------------

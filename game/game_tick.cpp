@@ -192,6 +192,7 @@ static TickFlow fade_out_end()
     case STATE_MATCH_OVER:
         if (game_mode == GAME_MODE_ARCADE_P1 || game_mode == GAME_MODE_ARCADE_P2)
             return fade_end_from_match_over();
+        vs_record_shown = 0;   // the versus record table closes with its fade
         return fade_end_to_title();
     case STATE_CHARACTER_SELECT:
         return fade_end_from_select();

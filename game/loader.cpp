@@ -16,6 +16,7 @@ int load_game_data()
         load_error = 255;
         return 0;
     }
+    overlay_pictures_load();   // the exit screen does without its picture
     log_printf("\n -QORN successfully initialized!");
     log_printf("\n");
     title_menu_enter();
@@ -30,6 +31,7 @@ int load_game_data()
 
 void free_game_data()
 {
+    overlay_pictures_free();
     if (asset_archive) {
         archive_close(asset_archive);
         asset_archive = nullptr;

@@ -36,6 +36,7 @@ protected:
         game_state = STATE_EXIT_SCREEN;
         fade_mode = FADE_NONE;
         glow_effect = 0;
+        free_camera = 0;
         summon_phase = SUMMON_NONE;
     }
 
@@ -61,6 +62,7 @@ protected:
     {
         game_state = STATE_FIGHT;
         fade_mode = FADE_NONE;
+        free_camera = 1;   // the scene alone: no HUD or fight texts over it
         glow_effect = 0;
         shadow_quality = 0;
         summon_phase = SUMMON_NONE;

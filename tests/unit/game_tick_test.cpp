@@ -218,6 +218,7 @@ TEST_F(GameTickTest, FadeInEndsBelowZero)
 // first step comes in the same tick, since the fades are tested after the challenger.
 TEST_F(GameTickTest, ChallengerFadesToTheSelectAfterSixtyTicks)
 {
+    reset_round();   // both fighters standing
     game_state = STATE_FIGHT;
     game_mode = GAME_MODE_ARCADE_P1;
     round_clock = 80;

@@ -146,3 +146,13 @@ TEST_F(RoundCamerasTest, HydraVictoryCircle)
                 105.0, 1e-3);
     EXPECT_FLOAT_EQ(camera_eye[2], 15.0f);
 }
+
+// Both fighters down and side one given the match: its camera still runs out.
+TEST_F(RoundCamerasTest, DoubleKnockOutVictoryEnds)
+{
+    fighters[0].action = fighters[1].action = ACTION_KO;
+    round_victory_start(0);
+    int result_tick;
+    EXPECT_EQ(victory_run(&result_tick), 201);
+    EXPECT_EQ(camera_sequence.side[1].ticks, 0) << "the loser is not circled";
+}

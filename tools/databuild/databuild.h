@@ -15,3 +15,4 @@ int build_fonts(const char *data_dir);
 int build_tuning(const char *data_dir);      // data/<name>.txt, copied from tuning/
 int build_title(const char *data_dir);       // the title menu's pictures
 int build_characters(const char *data_dir);
+int build_overlays(const char *data_dir);    // misc/exit.jpg

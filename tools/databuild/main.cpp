@@ -21,6 +21,7 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_tuning,
     build_title,
     build_characters,
+    build_overlays,
 };
 
 int main(int argc, char **argv)

@@ -1,0 +1,161 @@
+// The fight HUD, the round calls and the overlays in real GL: colours read back where the
+// layout puts them.
+#include "combat/combat.h"
+#include "engine/engine.h"
+#include "game/fight_pending.h"
+#include "game/game.h"
+#include "support/draw_fixtures.h"
+#include "support/test_paths.h"
+
+#include <GL/gl.h>
+#include <cmath>
+#include <string>
+
+// The pixel an eye-space point lands on under the game's projection (35 degrees, 4:3).
+static void eye_to_pixel(f32 x, f32 y, f32 z, int *px, int *py)
+{
+    f32 half_y = -z * tanf(17.5f * 3.14159265f / 180.0f);
+    f32 half_x = half_y * 1.3333f;
+    *px = static_cast<int>(320.0f + x / half_x * 320.0f);
+    *py = static_cast<int>(240.0f + y / half_y * 240.0f);
+}
+
+static Rgb eye_pixel(f32 x, f32 y, f32 z)
+{
+    int px, py;
+    eye_to_pixel(x, y, z, &px, &py);
+    return pixel_at(px, py);
+}
+
+class HudTest : public DrawTest {
+protected:
+    void SetUp() override
+    {
+        DrawTest::SetUp();
+        u32 white = solid_texture(255, 255, 255);
+        u32 clear = solid_texture(0, 0, 0, 0);
+        tex_misc = white;
+        tex_lifebar = tex_powerbar = tex_marker = tex_names = clear;
+        for (int side = 0; side < 2; side++) {
+            fighters[side] = {};
+            fighters[side].character = CHARACTER_JASON;
+            fighters[side].heads_left = 1;
+            fighters[side].life = fighters[side].life_shown = 1.0f;
+        }
+        p1_round_wins = p2_round_wins = 0;
+        free_camera = 0;
+        paused = 0;
+        fade_mode = FADE_NONE;
+        music_fade = 0.0f;
+    }
+    void TearDown() override
+    {
+        game_state = STATE_EXIT_SCREEN;
+        continue_active = 0;
+        fonts_free();
+    }
+};
+
+// Side one's life under its lagging bar: orange where the life reaches, white where the
+// damage has not yet been caught up, and the Hydra's head colours.
+TEST_F(HudTest, LifeBarsShowLifeOverTheLaggingBar)
+{
+    fighters[0].life = 0.4f;        // -8.7 .. -1.5
+    fighters[0].life_shown = 1.0f;  // -19.5 .. -1.5
+    fighters[1].character = CHARACTER_HYDRA;
+    fighters[1].heads_left = 3;
+    fighters[1].head_life[2] = 0.5f;   // 1.5 .. 10.5 blue-green, then yellow to 19.5
+    draw_hud_bars();
+    const f32 y = 13.4f, z = -50.0f;
+    struct Case {
+        f32 x;
+        Rgb expected;
+    };
+    const Case cases[] = {
+        {-4.0f, {255, 64, 0}},      // the life, (1, 0.25, 0)
+        {-8.0f, {255, 64, 0}},
+        {-9.6f, {255, 255, 255}},   // the damage still shown
+        {-19.0f, {255, 255, 255}},
+        {-20.5f, {0, 0, 0}},        // past the bar
+        {5.0f, {102, 230, 102}},    // three heads: (0.4, 0.9, 0.4) in front
+        {15.0f, {230, 230, 0}},     // over the next head's colour, full length
+    };
+    for (const Case &c : cases) {
+        Rgb got = eye_pixel(c.x, y, z);
+        EXPECT_TRUE(rgb_near(got, c.expected, 6)) << c.x << ": " << got.r << ", " << got.g << ", " << got.b;
+    }
+}
+
+// A life below zero draws nothing; a full gauge's colour lifts with the pulse.
+TEST_F(HudTest, EmptyLifeAndPowerGauges)
+{
+    fighters[0].life = -0.3f;
+    fighters[0].life_shown = 0.0f;
+    fighters[1].power = 0.5f;   // 14.55 .. 18.3
+    draw_hud_bars();
+    EXPECT_TRUE(rgb_near(eye_pixel(-2.0f, 13.4f, -50.0f), {0, 0, 0}));
+    EXPECT_TRUE(rgb_near(eye_pixel(16.0f, -13.1f, -50.0f), {64, 64, 255}, 6));
+    EXPECT_TRUE(rgb_near(eye_pixel(13.0f, -13.1f, -50.0f), {0, 0, 0}));
+}
+
+// READY shows over the round intro once the cameras are done, and not after the banner time.
+TEST_F(HudTest, RoundCallTextIsVisible)
+{
+    ASSERT_EQ(fonts_build(), 1);
+    font_letters_texture = font_text_texture = font_digits_texture = solid_texture(255, 255, 255);
+    game_state = STATE_ROUND_INTRO;
+    game_mode = GAME_MODE_VERSUS;
+    camera_sequence.side[0].done = camera_sequence.side[1].done = CAMERA_DONE;
+    round_call_phase = 0;
+    auto lit_pixels = [] {
+        int px0, py0, px1, py1;
+        eye_to_pixel(-7.0f, -3.0f, -45.0f, &px0, &py0);
+        eye_to_pixel(0.0f, 3.0f, -45.0f, &px1, &py1);
+        int lit = 0;
+        for (int py = py0; py < py1; py++)
+            for (int px = px0; px < px1; px++)
+                lit += pixel_at(px, py).r > 200;
+        return lit;
+    };
+    round_intro_timer = 1.0f;
+    round_calls_draw();
+    EXPECT_GT(lit_pixels(), 200);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    round_intro_timer = 0.0f;
+    round_calls_draw();
+    EXPECT_EQ(lit_pixels(), 0);
+}
+
+// The continue panel lies below the view at 1.0 and covers it as the slide reaches 0.
+TEST_F(HudTest, ContinuePanelRisesIntoView)
+{
+    tex_continue_back = solid_texture(200, 0, 0);
+    game_state = STATE_MATCH_OVER;
+    continue_active = -1;
+    fade_mode = FADE_IN;   // keeps the texts off the probed pixel
+    continue_slide = 1.0f;
+    overlays_draw();
+    EXPECT_TRUE(rgb_near(eye_pixel(0.0f, 0.0f, -50.0f), {0, 0, 0}));
+    continue_slide = 0.001f;
+    overlays_draw();
+    EXPECT_TRUE(rgb_near(eye_pixel(10.0f, 10.0f, -50.0f), {200, 0, 0}));
+}
+
+// The data builder's exit picture loads with the game's own texture loader.
+TEST_F(HudTest, TheExitPictureLoadsFromTheDataSet)
+{
+    std::string path = test_build_dir() + "/data/dat00.dat";
+    ArchiveHandle previous = asset_archive;
+    asset_archive = archive_open(path.c_str());
+    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
+    EXPECT_EQ(overlay_pictures_load(), 1);
+    EXPECT_NE(tex_exit_picture, 0u);
+    game_state = STATE_EXIT_SCREEN;
+    overlays_draw();
+    Rgb sky = eye_pixel(0.0f, 14.0f, -50.0f);   // the dusk's deep blue at the top
+    EXPECT_GT(sky.b, sky.r);
+    overlay_pictures_free();
+    EXPECT_EQ(tex_exit_picture, 0u);
+    archive_close(asset_archive);
+    asset_archive = previous;
+}
