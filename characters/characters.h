@@ -23,12 +23,6 @@ extern Model *character_models[FIGHTER_SLOTS][CHARACTER_COUNT];
 extern Model *fighter_models[FIGHTER_SLOTS];
 extern Model *summon_models[SUMMON_MODEL_COUNT];
 
-// ---- pending: the start-up loader's skeleton blocks (characters_pending.cpp) ------------
-// Declared and defined here only until the start-up loader, which allocates them, lands on
-// main with its own; delete this block and characters_pending.cpp then.
-extern Skeleton *blur_skeletons[FIGHTER_SLOTS];     // the same keys, posed by the trail sampler
-extern Skeleton *summon_skeletons[FIGHTER_SLOTS];   // the figure of the god a side summons
-
 // Fight lifetime: filled by the loaders, deleted in bulk by the next fight load or the
 // character select, which go by the count bytes (any non-zero count deletes the whole table).
 extern u32 skin_textures[SKIN_TEXTURE_COUNT];

@@ -276,7 +276,7 @@ void engine_shutdown()
         desktop_gamma_restore();
     desktop_close();
     log_printf("gamma off\n");
-    // fonts_free() runs before this line once the font code is wired in.
+    fonts_free();
     log_printf("fonts off\n");
     masked_polys_free();
     log_printf("poligonos con mascara off\n");

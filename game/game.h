@@ -102,10 +102,17 @@ enum SfxId : i32 {
     SFX_SWING_LOW = 21,
     SFX_VOICE_HURT_FEMALE = 23,
     SFX_VOICE_KO_FEMALE = 24,
+    SFX_NAME_HIPPOLYTE = 25,   // the character select's name calls
+    SFX_NAME_JASON = 26,
+    SFX_NAME_MINOTAUR = 27,
+    SFX_NAME_ODYSSEUS = 28,
+    SFX_NAME_PERSEUS = 29,
+    SFX_NAME_POLYPHEMUS = 30,
     SFX_HIT_HARD = 33,
     SFX_HIT_LOW = 34,
     SFX_YOU_LOSE = 35,
-    SFX_YOU_WIN = 36
+    SFX_YOU_WIN = 36,
+    SFX_BANK_SIZE = 37         // entries the data builder writes; 18, 22, 31 and 32 play nowhere
 };
 
 // The last sound the game asked for, whether or not a bank was there to play it; the seam
@@ -120,11 +127,21 @@ extern SfxRequest sfx_last_request;
 extern i32 sfx_request_count;            // requests since the start (tests reset it)
 
 // The one sample player: entry `number` of the bank, no loop. A number the bank does not
-// hold plays nothing.
+// hold plays nothing (one log line the first time).
 void sfx_play(int number, int volume, int pan, int frequency);
 // A menu sound: effects_volume, centred, own pitch.
 void sfx_play_menu(int number);
 void sfx_stop(int number);
+
+// Loads the bank from path into sfx_datafile; returns 1, or 0 (one log line saying why, no
+// bank) when the file is missing or is not an uncompressed datafile of well-formed samples.
+// The game library's loader trusts its input, so the file is checked whole before it is read.
+int sfx_bank_load(const char *path);
+// Unloads the bank, if any.
+void sfx_bank_unload();
+// Whether data/dat01.dat's bytes form a bank sfx_bank_load takes: the number of samples, or
+// -1 with *reason saying what is wrong.
+int sfx_bank_check(const u8 *data, size_t size, const char **reason);
 
 // ---- game state machine (game_tick.cpp) ------------------------------------------------
 // Which screen or fight phase runs; values not listed are never stored.
@@ -549,11 +566,49 @@ void shutdown_ordered();
 void shutdown_after_failed_start();
 
 // ---- start-up loader (loader.cpp) ----------------------------------------------------------
-// Starts the engine, opens the archive, enters the title menu and starts its tune; returns 1
-// when the game may run, 0 on failure.
+// Program lifetime: built by load_game_data, released by free_game_data.
+constexpr u32 INPUT_RECORDER_SIZE = 216000;   // one byte per tick for an hour
+extern u8 *input_recorders[2];                // per player; nothing records into them yet
+// The arena's lights, zeroed here and filled by each arena loader; hit detection switches the
+// hit light on and moves it.
+struct StageLight;
+extern StageLight *stage_light;
+// The skeleton blocks besides the fighters' own (fighter.cpp), each of the full bone capacity.
+extern Skeleton *blur_skeletons[2];           // the blade-trail copies of the fighters' poses
+extern Skeleton *select_skeleton;             // the select and biography screens' figure
+extern Skeleton *stage_skeleton;              // the running arena's scenery
+extern Skeleton *summon_skeletons[2];         // the summoned gods, per side
+// The shared HUD, effect and screen pictures: GL texture names, 0 until loaded.
+extern u32 tex_powerbar;        // the power-gauge frame
+extern u32 tex_misc;            // HUD bar colour corner and the effects sheet (quarter cells)
+extern u32 tex_names;           // the name-plate atlas
+extern u32 tex_lifebar;         // life-bar frames: side one above, side two below
+extern u32 tex_blob_shadow;
+extern u32 tex_hit, tex_hit2;   // the two quads of a hit flash
+extern u32 tex_reflection;      // the sphere map of shiny surfaces
+extern u32 tex_guard;           // the guard flash
+extern u32 tex_marker;          // one round-win marker
+extern u32 tex_blood, tex_blood2;   // wound overlays: level 2, level 1
+extern u32 tex_vs_back, tex_continue_back, tex_gameover_back;   // the screen panels
+extern u32 tex_logo;            // the game's logo on the title menu
+extern u32 tex_select_panel;    // the menu pointer
+
+// Starts the engine, then load_game_assets; returns 1 when the game may run, 0 on failure.
 int load_game_data();
+// Everything of the start-up after the engine: recorders, archive, sound bank, records,
+// skeleton blocks, fonts, shared textures, arcs, then the title menu and its tune. Returns as
+// load_game_data; on 0 what was built is left for free_game_data. Needs a GL context.
+int load_game_assets();
 // Releases what load_game_data built; safe after a start-up that stopped half-way.
 void free_game_data();
+// 0 when both recorder buffers exist, 1 when one could not be had.
+int input_recorder_alloc();
+void input_recorder_free();
+// With no joystick found, both players play this run on the keyboard. Before the settings
+// are saved, a player still on that keyboard gets the stored choice back, so one run without
+// the pad plugged in does not lose the setting.
+void input_devices_keyboard_fallback();
+void input_devices_restore_for_saving();
 
 // ---- frame drawer (frame.cpp, frame_fight.cpp) -------------------------------------------
 // One frame of the current game state, then the overlays and the buffer swap; called only by
@@ -629,24 +684,13 @@ void credits_time_format(u32 ticks, char *out, size_t size);
 HudSpan overlay_slide_span(f32 half_height, f32 slide);
 
 // ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
-// Declared and defined here only until their owners land on main (the arena loaders, the start-up loader, the fight tick and the summon sequence); delete this
-// block and frame_pending.cpp then.
+// Declared and defined here only until their owners land on main (the arena loaders, the
+// character select, the fight tick and the summon sequence); delete this block and
+// frame_pending.cpp then.
 struct Model;
-struct StageLight;
 extern Model *stage_model;                  // the running arena's model
 extern u32 stage_textures[28];              // the running arena's texture names
-extern StageLight *stage_light;             // the arena's lights
-extern u32 tex_reflection, tex_blood, tex_blood2, tex_blob_shadow;
-// The start-up loader's shared pictures that the HUD and the overlays bind.
-extern u32 tex_misc, tex_lifebar, tex_powerbar, tex_marker, tex_names;
-extern u32 tex_continue_back, tex_gameover_back, tex_vs_back, tex_logo, tex_select_panel;
 // The character select's pictures: entry 1 + 2 x character + alternate colour.
 constexpr int SELECT_PICTURE_COUNT = 1 + 2 * CHARACTER_COUNT;
 extern u32 select_pictures[SELECT_PICTURE_COUNT];
 extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise
-
-// ---- pending: the start-up loader's title pictures (loader_pending.cpp) -------------------
-// Program lifetime. Declared and defined here only until the start-up loader, which loads
-// them, lands on main; delete this block and loader_pending.cpp then.
-extern u32 tex_logo;              // "titulo/logo.tga": the game's logo on the title menu
-extern u32 tex_select_panel;      // "titulo/select3.tga": the menu pointer

@@ -159,10 +159,12 @@ static void window_close()
 
 void shutdown_ordered()
 {
-    // The sound bank's unload_datafile comes first here once the loader loads the bank.
+    sfx_bank_unload();
     log_printf("sndfx off\n");
     // shadow_buffers_free() goes here with the projected shadows.
     log_printf("shadow buffers off\n");
+    // Before engine_shutdown: it saves the settings.
+    input_devices_restore_for_saving();
     engine_shutdown();
     log_printf("liberar engine\n");
     sound_shutdown();
@@ -183,6 +185,7 @@ void shutdown_after_failed_start()
 {
     log_close();
     sound_shutdown();
+    sfx_bank_unload();   // the bank may have loaded before the step that failed
     free_game_data();
     engine_shutdown();
     window_close();

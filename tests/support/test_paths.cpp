@@ -1,6 +1,7 @@
 #include "test_paths.h"
 
 #include <cstdio>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -21,6 +22,20 @@ std::string test_read_text(const std::string &path)
         return text;
     for (int c; (c = fgetc(file)) != EOF;)
         text += static_cast<char>(c);
+    fclose(file);
+    return text;
+}
+
+std::string test_read_file(const std::string &path)
+{
+    std::string text;
+    FILE *file = fopen(path.c_str(), "rb");
+    if (!file)
+        return text;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
+        text.append(buffer, got);
     fclose(file);
     return text;
 }

@@ -13,3 +13,6 @@ std::string test_scratch_dir(const char *tag);
 
 // A whole file as text; "" when it is missing.
 std::string test_read_text(const std::string &path);
+
+// A whole file's bytes; "" when it is missing.
+std::string test_read_file(const std::string &path);

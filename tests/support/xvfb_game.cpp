@@ -99,20 +99,6 @@ static int run_tool(const std::vector<std::string> &args, double own_seconds = 0
     return code;
 }
 
-static std::string read_file(const std::string &path)
-{
-    std::string text;
-    FILE *file = fopen(path.c_str(), "rb");
-    if (!file)
-        return text;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, got);
-    fclose(file);
-    return text;
-}
-
 static std::string tail(const std::string &text)
 {
     return text.size() <= REPORT_TAIL ? text : "..." + text.substr(text.size() - REPORT_TAIL);
@@ -141,7 +127,7 @@ std::string game_path(const GameRun *run, const char *relative)
 
 std::string game_read_text(const GameRun *run, const char *relative)
 {
-    return read_file(game_path(run, relative));
+    return test_read_file(game_path(run, relative));
 }
 
 Bytes game_settings(const GameRun *run)
@@ -155,7 +141,7 @@ Bytes game_settings(const GameRun *run)
     run->dir = test_scratch_dir(tag);
     if (run->dir.empty())
         return ::testing::AssertionFailure() << "no scratch folder for " << tag;
-    std::string program = read_file(test_build_dir() + "/tavrosk");
+    std::string program = test_read_file(test_build_dir() + "/tavrosk");
     if (program.empty())
         return ::testing::AssertionFailure() << "no program at " << test_build_dir() << "/tavrosk";
     std::string copy = game_path(run, "tavrosk");

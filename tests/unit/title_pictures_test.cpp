@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "support/data_set.h"
 #include "support/test_paths.h"
 
 #include <cstdlib>
@@ -16,20 +17,7 @@ protected:
     }
     void TearDown() override { archive_close(archive); }
 
-    Picture decode(const char *entry)
-    {
-        Picture picture = {0, 0, nullptr};
-        u8 *data;
-        u32 size;
-        if (!archive_read_entry(archive, entry, &data, &size))
-            return picture;
-        if (texture_name_is_jpeg(entry))
-            jpeg_decode(data, size, &picture);
-        else
-            tga_decode(data, size, &picture);
-        free(data);
-        return picture;
-    }
+    Picture decode(const char *entry) { return archive_picture(archive, entry); }
 
     ArchiveHandle archive = nullptr;
 };

@@ -18,7 +18,9 @@ static const std::string stars(51, '*');
 static const std::vector<std::string> shutdown_lines = {
     "sndfx off\n", "shadow buffers off\n", "vsync off\n", "gamma off\n", "fonts off\n",
     "poligonos con mascara off\n", "glow buffers off\n", "archivo config guardado\n", "liberar engine\n",
-    "allegro cerrado\n", "zip off\n", "liberar memoria\n", "JGL off!\n",
+    "allegro cerrado\n", "recorders off\n", "modelos off\n", "escenarios off\n", "selmodel off\n",
+    "personajes/escenario off\n", "esqueletos off\n", "skelly escenario off\n", "sel skelly off\n",
+    "zip off\n", "liberar memoria\n", "JGL off!\n",
     "\n\n -Closing system\n -QORN successfully closed!\n -Log ended at ",
 };
 
@@ -53,6 +55,25 @@ TEST(Startup, FirstRunStartsInAWindowAndShutsDownInOrderOnSigterm)
     Bytes settings = game_settings(&run);
     ASSERT_EQ(settings.size(), 169u);
     EXPECT_EQ(settings[SETTINGS_SCREEN_MODE], 1);
+}
+
+// The whole start-up on the built data set: every shared picture, the sound bank and the fonts
+// load, and the title tune starts (a tune that fails ends the run at once).
+TEST(Startup, TheBuiltDataSetReachesTheTitleMenuWithoutAFailureLine)
+{
+    GameRun run;
+    ASSERT_TRUE(game_prepare(&run, "title"));
+    ASSERT_TRUE(game_start_playing(&run));
+    EXPECT_FALSE(game_wait_exit(&run, 2.0)) << "the game stopped after its start-up";
+    ASSERT_TRUE(game_stop(&run));
+    EXPECT_EQ(run.exit_status, 0);
+
+    std::string log = game_read_text(&run, "data/initlog.txt");
+    EXPECT_TRUE(texts_in_order(log, {"\nLoading data...", "\n -Allocating memory for characters...",
+                                     "\n -QORN successfully initialized!\n"}));
+    for (const char *failure : {"ailed", "Couldn't", "Out of memory", "not in the sound bank", "Corrupt"})
+        EXPECT_EQ(log.find(failure), std::string::npos) << failure << " in:\n" << log;
+    EXPECT_TRUE(texts_in_order(log, shutdown_lines));
 }
 
 // Xvfb has one screen size and no mode switching: full screen takes the failure path.

@@ -16,3 +16,5 @@ int build_tuning(const char *data_dir);      // data/<name>.txt, copied from tun
 int build_title(const char *data_dir);       // the title menu's pictures
 int build_characters(const char *data_dir);
 int build_overlays(const char *data_dir);    // misc/exit.jpg
+int build_sounds(const char *data_dir);      // data/dat01.dat, the sound bank
+int build_shared_pictures(const char *data_dir);   // the start-up loader's HUD, effect and screen pictures

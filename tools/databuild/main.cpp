@@ -22,6 +22,8 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_title,
     build_characters,
     build_overlays,
+    build_sounds,
+    build_shared_pictures,
 };
 
 int main(int argc, char **argv)

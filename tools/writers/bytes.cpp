@@ -20,6 +20,18 @@ void put_u32(Bytes &out, u32 value)
         out.push_back(static_cast<u8>(value >> shift));
 }
 
+void put_u16_be(Bytes &out, u32 value)
+{
+    out.push_back(static_cast<u8>(value >> 8));
+    out.push_back(static_cast<u8>(value));
+}
+
+void put_u32_be(Bytes &out, u32 value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<u8>(value >> shift));
+}
+
 void put_f32(Bytes &out, float value)
 {
     u32 bits;

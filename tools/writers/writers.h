@@ -16,11 +16,15 @@ struct ZipEntry {
 // Writes a whole archive, deflating every entry. Returns 1, or 0 on any write failure.
 int zip_write(const char *path, const std::vector<ZipEntry> &entries);
 
-// ---- little-endian byte assembly (bytes.cpp) -----------------------------------------
+// ---- byte assembly (bytes.cpp) -------------------------------------------------------
+// Little-endian, as the game's own formats store numbers.
 void put_u8(Bytes &out, u32 value);
 void put_u16(Bytes &out, u32 value);
 void put_u32(Bytes &out, u32 value);
 void put_f32(Bytes &out, float value);
+// Big-endian, as the game library's datafiles store them.
+void put_u16_be(Bytes &out, u32 value);
+void put_u32_be(Bytes &out, u32 value);
 // Writes bytes to a file; returns 1, or 0 on failure.
 int file_write(const char *path, const Bytes &bytes);
 
@@ -150,3 +154,15 @@ int ogg_write(Bytes &out, const i16 *samples, u32 frames, int channels, int rate
 Bytes tga_write(int width, int height, int bits, const u8 *rgba);
 // A baseline JPEG made by JPGalleg (alpha dropped), quality 1..100. Returns 1, or 0 on failure.
 int jpeg_write(Bytes &out, int width, int height, const u8 *rgba, int quality);
+
+// ---- the sound bank: a game-library datafile of samples (datafile_writer.cpp) ----------
+// One mono sound of signed 16-bit values.
+struct DatSample {
+    std::string name;       // the entry's NAME property (plain ASCII)
+    int frequency;          // samples per second, 1..65535
+    std::vector<i16> data;
+};
+// An uncompressed datafile whose entry k is samples[k], byte for byte as the game library's
+// load_datafile reads it (big-endian fields, 16-bit data unsigned little-endian). Returns no
+// bytes for a sample it cannot store.
+Bytes datafile_encode_samples(const std::vector<DatSample> &samples);

@@ -1,0 +1,121 @@
+#include "data_set.h"
+
+#include "engine/engine.h"
+#include "game/game.h"
+#include "test_paths.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <minizip/unzip.h>
+#include <vector>
+
+std::string data_set_built()
+{
+    static std::string root;
+    if (!root.empty())
+        return root;
+    std::string dir = test_scratch_dir("data-set");
+    if (dir.empty())
+        return root;
+    std::string command = "'" + test_build_dir() + "/tavrosk-databuild' '" + dir + "/data' > /dev/null";
+    if (std::system(command.c_str()) == 0)
+        root = dir;
+    return root;
+}
+
+std::string data_set_copy(const char *tag)
+{
+    std::string source = data_set_built();
+    std::string copy = test_scratch_dir(tag);
+    if (source.empty() || copy.empty())
+        return std::string();
+    std::error_code error;
+    std::filesystem::copy(source, copy, std::filesystem::copy_options::recursive, error);
+    return error ? std::string() : copy;
+}
+
+std::string data_set_read(const std::string &root, const char *relative)
+{
+    return test_read_file(root + "/" + relative);
+}
+
+::testing::AssertionResult data_set_write(const std::string &root, const char *relative, const Bytes &bytes)
+{
+    if (!file_write((root + "/" + relative).c_str(), bytes))
+        return ::testing::AssertionFailure() << "cannot write " << relative;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult data_set_remove(const std::string &root, const char *relative)
+{
+    if (std::remove((root + "/" + relative).c_str()) != 0)
+        return ::testing::AssertionFailure() << "cannot remove " << relative;
+    return ::testing::AssertionSuccess();
+}
+
+// Every entry name of an archive, in its order.
+static std::vector<std::string> archive_names(const std::string &path)
+{
+    std::vector<std::string> names;
+    unzFile archive = unzOpen(path.c_str());
+    if (!archive)
+        return names;
+    for (int more = unzGoToFirstFile(archive); more == UNZ_OK; more = unzGoToNextFile(archive)) {
+        char name[512];
+        unz_file_info info;
+        if (unzGetCurrentFileInfo(archive, &info, name, sizeof name, nullptr, 0, nullptr, 0) == UNZ_OK)
+            names.push_back(name);
+    }
+    unzClose(archive);
+    return names;
+}
+
+::testing::AssertionResult data_set_remove_entry(const std::string &root, const char *entry)
+{
+    std::string path = root + "/data/dat00.dat";
+    std::vector<std::string> names = archive_names(path);
+    ArchiveHandle archive = archive_open(path.c_str());
+    if (!archive)
+        return ::testing::AssertionFailure() << "cannot open " << path;
+    std::vector<ZipEntry> kept;
+    bool found = false;
+    for (const std::string &name : names) {
+        if (name == entry) {
+            found = true;
+            continue;
+        }
+        u8 *data = nullptr;
+        u32 size = 0;
+        if (archive_read_entry(archive, name.c_str(), &data, &size))
+            kept.push_back(ZipEntry{name, Bytes(data, data + size)});
+        free(data);
+    }
+    archive_close(archive);
+    if (!found)
+        return ::testing::AssertionFailure() << "the data set has no entry " << entry;
+    if (!zip_write(path.c_str(), kept))
+        return ::testing::AssertionFailure() << "cannot rewrite " << path;
+    return ::testing::AssertionSuccess();
+}
+
+int data_set_load(const std::string &root)
+{
+    snprintf(base_dir, sizeof base_dir, "%s/", root.c_str());
+    return load_game_assets();
+}
+
+Picture archive_picture(ArchiveHandle archive, const char *entry)
+{
+    Picture picture = {0, 0, nullptr};
+    u8 *data = nullptr;
+    u32 size = 0;
+    if (!archive_read_entry(archive, entry, &data, &size))
+        return picture;
+    if (texture_name_is_jpeg(entry))
+        jpeg_decode(data, size, &picture);
+    else
+        tga_decode(data, size, &picture);
+    free(data);
+    return picture;
+}

@@ -1,0 +1,28 @@
+// data_set.h: the data builder's whole data set in a scratch folder, damaged copies of it,
+// and the start-up loader run against one; used by the loader and data-builder tests.
+#pragma once
+
+#include "engine/engine.h"
+#include "tools/writers/writers.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+// The folder (holding data/) that build/tavrosk-databuild wrote for this test program, made
+// on first use; "" when the builder failed.
+std::string data_set_built();
+// A fresh copy of that folder for one test to damage; "" on failure.
+std::string data_set_copy(const char *tag);
+// root/relative's bytes ("" when missing), and writing or removing such a file.
+std::string data_set_read(const std::string &root, const char *relative);
+::testing::AssertionResult data_set_write(const std::string &root, const char *relative, const Bytes &bytes);
+::testing::AssertionResult data_set_remove(const std::string &root, const char *relative);
+// Rewrites root/data/dat00.dat without the named entry.
+::testing::AssertionResult data_set_remove_entry(const std::string &root, const char *entry);
+
+// base_dir := root + "/", then the loader's steps after the engine start; its result.
+int data_set_load(const std::string &root);
+
+// An archive entry decoded as texture_load decodes it (".jpg" names as JPEG, others as TGA);
+// an empty picture when it is missing or does not decode. The caller frees it.
+Picture archive_picture(ArchiveHandle archive, const char *entry);

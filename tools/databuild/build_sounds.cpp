@@ -1,0 +1,365 @@
+// The sound bank data/dat01.dat: one synthesized sound per sound number, each made to fit
+// what plays it (swings swish, hits thump, voices are formant bursts, menus blip, the round
+// calls are tones). Entry k of the bank is sound number k.
+#include "tools/databuild/databuild.h"
+
+#include "game/game.h"
+
+#include <cmath>
+#include <cstdio>
+#include <iterator>
+#include <string>
+
+constexpr int SOUND_RATE = 22050;                 // samples per second
+constexpr f32 SOUND_EDGE_SECONDS = 0.004f;        // fade at both ends: no clicks
+constexpr f32 TWO_PI = 6.2831853f;
+constexpr f32 FEMALE_FORMANT_SCALE = 1.17f;       // a higher voice's vowels sit higher
+
+enum SoundKind : u8 {
+    SOUND_BLIP,     // one tone gliding from pitch_from to pitch_to; parts = harmonics
+    SOUND_CHIME,    // parts notes in turn, stepping from pitch_from to pitch_to
+    SOUND_SWISH,    // noise through a band that sweeps from pitch_from to pitch_to
+    SOUND_THUMP,    // a falling low tone; parts > 0 adds a crackle of that many bursts
+    SOUND_CLANG,    // parts inharmonic partials over pitch_from, ringing out
+    SOUND_VOICE,    // a buzz through the formants of each vowel in turn, pitch falling
+    SOUND_RUMBLE,   // low noise swelling; parts cracks at the start
+    SOUND_ZAP,      // parts detuned buzzes sweeping up from pitch_from to pitch_to
+    SOUND_MARCH,    // parts footfalls in step
+    SOUND_SHRIEK    // parts wavering high tones over hissing noise
+};
+
+struct SoundRecipe {
+    i32 number;           // the sound number, also the bank entry
+    const char *name;     // kept as the entry's name
+    SoundKind kind;
+    f32 seconds;
+    f32 pitch_from;       // Hz
+    f32 pitch_to;         // Hz
+    i32 parts;
+    f32 loudness;         // peak, 0..1
+    const char *vowels;   // SOUND_VOICE: one vowel (a e i o u) per syllable; "" otherwise
+    u8 female;            // SOUND_VOICE: 1 for the higher voice's formants
+};
+
+static const SoundRecipe sound_recipes[] = {
+    // number               name                     kind          secs  from    to      parts loud  vowels  female
+    {SFX_POWER_FULL, "SFX_POWER_FULL", SOUND_CHIME, 0.16f, 880, 1320, 2, 0.6f, "", 0},
+    {SFX_MENU_CONFIRM, "SFX_MENU_CONFIRM", SOUND_CHIME, 0.24f, 660, 990, 3, 0.7f, "", 0},
+    {SFX_MENU_REFUSED, "SFX_MENU_REFUSED", SOUND_BLIP, 0.22f, 190, 140, 5, 0.7f, "", 0},
+    {SFX_SOLAR_BEAM, "SFX_SOLAR_BEAM", SOUND_ZAP, 1.1f, 500, 1800, 3, 0.6f, "", 0},
+    {SFX_SUMMON_EARTH, "SFX_SUMMON_EARTH", SOUND_RUMBLE, 1.8f, 60, 30, 0, 0.9f, "", 0},
+    {SFX_ROCK_IMPACT, "SFX_ROCK_IMPACT", SOUND_THUMP, 0.6f, 90, 35, 6, 1.0f, "", 0},
+    {SFX_FURIES, "SFX_FURIES", SOUND_SHRIEK, 1.6f, 700, 1300, 3, 0.6f, "", 0},
+    {SFX_SOLDIERS, "SFX_SOLDIERS", SOUND_MARCH, 1.8f, 110, 80, 8, 0.9f, "", 0},
+    {SFX_THUNDER, "SFX_THUNDER", SOUND_RUMBLE, 2.0f, 120, 40, 3, 1.0f, "", 0},
+    {SFX_WAVE, "SFX_WAVE", SOUND_SWISH, 1.8f, 250, 1400, 0, 0.8f, "", 0},
+    {SFX_GUARD, "SFX_GUARD", SOUND_CLANG, 0.4f, 900, 900, 4, 0.7f, "", 0},
+    {SFX_SUPER, "SFX_SUPER", SOUND_ZAP, 1.4f, 110, 880, 4, 0.8f, "", 0},
+    {SFX_ROUND_START, "SFX_ROUND_START", SOUND_CHIME, 0.8f, 392, 784, 3, 0.9f, "", 0},
+    {SFX_SPECIAL, "SFX_SPECIAL", SOUND_ZAP, 0.45f, 300, 1000, 2, 0.7f, "", 0},
+    {SFX_VOICE_HURT_MALE, "SFX_VOICE_HURT_MALE", SOUND_VOICE, 0.28f, 150, 115, 0, 0.9f, "a", 0},
+    {SFX_VOICE_KO_MALE, "SFX_VOICE_KO_MALE", SOUND_VOICE, 0.9f, 160, 80, 0, 1.0f, "ao", 0},
+    {SFX_SWING_HARD, "SFX_SWING_HARD", SOUND_SWISH, 0.28f, 500, 2400, 0, 0.8f, "", 0},
+    {SFX_EFFECT_HIT, "SFX_EFFECT_HIT", SOUND_THUMP, 0.5f, 160, 50, 10, 0.9f, "", 0},
+    {18, "SFX_UNUSED_18", SOUND_BLIP, 0.05f, 1000, 1000, 1, 0.2f, "", 0},
+    {SFX_LAND, "SFX_LAND", SOUND_THUMP, 0.18f, 75, 45, 0, 0.7f, "", 0},
+    {SFX_SWING_KICK, "SFX_SWING_KICK", SOUND_SWISH, 0.24f, 350, 1500, 0, 0.7f, "", 0},
+    {SFX_SWING_LOW, "SFX_SWING_LOW", SOUND_SWISH, 0.2f, 900, 3200, 0, 0.6f, "", 0},
+    {22, "SFX_UNUSED_22", SOUND_BLIP, 0.05f, 1000, 1000, 1, 0.2f, "", 0},
+    {SFX_VOICE_HURT_FEMALE, "SFX_VOICE_HURT_FEMALE", SOUND_VOICE, 0.28f, 310, 250, 0, 0.9f, "e", 1},
+    {SFX_VOICE_KO_FEMALE, "SFX_VOICE_KO_FEMALE", SOUND_VOICE, 0.9f, 330, 170, 0, 1.0f, "eo", 1},
+    {SFX_NAME_HIPPOLYTE, "SFX_NAME_HIPPOLYTE", SOUND_VOICE, 0.85f, 140, 105, 0, 1.0f, "ioie", 0},
+    {SFX_NAME_JASON, "SFX_NAME_JASON", SOUND_VOICE, 0.5f, 140, 105, 0, 1.0f, "eo", 0},
+    {SFX_NAME_MINOTAUR, "SFX_NAME_MINOTAUR", SOUND_VOICE, 0.7f, 140, 105, 0, 1.0f, "ioa", 0},
+    {SFX_NAME_ODYSSEUS, "SFX_NAME_ODYSSEUS", SOUND_VOICE, 0.85f, 140, 105, 0, 1.0f, "oieu", 0},
+    {SFX_NAME_PERSEUS, "SFX_NAME_PERSEUS", SOUND_VOICE, 0.7f, 140, 105, 0, 1.0f, "eeu", 0},
+    {SFX_NAME_POLYPHEMUS, "SFX_NAME_POLYPHEMUS", SOUND_VOICE, 0.85f, 140, 105, 0, 1.0f, "oieu", 0},
+    {31, "SFX_UNUSED_31", SOUND_BLIP, 0.05f, 1000, 1000, 1, 0.2f, "", 0},
+    {32, "SFX_UNUSED_32", SOUND_BLIP, 0.05f, 1000, 1000, 1, 0.2f, "", 0},
+    {SFX_HIT_HARD, "SFX_HIT_HARD", SOUND_THUMP, 0.35f, 130, 45, 3, 1.0f, "", 0},
+    {SFX_HIT_LOW, "SFX_HIT_LOW", SOUND_THUMP, 0.25f, 190, 70, 2, 0.8f, "", 0},
+    {SFX_YOU_LOSE, "SFX_YOU_LOSE", SOUND_CHIME, 0.9f, 523, 262, 3, 0.9f, "", 0},
+    {SFX_YOU_WIN, "SFX_YOU_WIN", SOUND_CHIME, 0.9f, 523, 1046, 3, 1.0f, "", 0},
+};
+static_assert(std::size(sound_recipes) == SFX_BANK_SIZE, "one recipe per sound number");
+
+// ---- building blocks ----------------------------------------------------------------------
+
+// Noise from a fixed seed, so every build writes the same bank.
+struct Noise {
+    u32 state;
+};
+
+static f32 noise_next(Noise *noise)
+{
+    noise->state = noise->state * 1664525u + 1013904223u;
+    return static_cast<f32>(noise->state >> 8) / 8388608.0f - 1.0f;
+}
+
+// A two-pole band-pass (constant peak gain) whose centre may move from sample to sample.
+struct BandPass {
+    f32 x1, x2, y1, y2;
+};
+
+static f32 band_pass(BandPass *f, f32 in, f32 centre, f32 q)
+{
+    f32 w = TWO_PI * centre / SOUND_RATE;
+    f32 alpha = std::sin(w) / (2.0f * q);
+    f32 a0 = 1.0f + alpha;
+    f32 out = (alpha * in - alpha * f->x2 + 2.0f * std::cos(w) * f->y1 - (1.0f - alpha) * f->y2) / a0;
+    f->x2 = f->x1;
+    f->x1 = in;
+    f->y2 = f->y1;
+    f->y1 = out;
+    return out;
+}
+
+static f32 lerp(f32 a, f32 b, f32 t)
+{
+    return a + (b - a) * t;
+}
+
+// A sharp attack and an exponential fall to about 1/1000 by the end.
+static f32 decay(f32 t, f32 seconds)
+{
+    return std::exp(-7.0f * t / seconds);
+}
+
+// ---- the kinds ----------------------------------------------------------------------------
+
+static void synth_blip(const SoundRecipe &r, std::vector<f32> &out)
+{
+    f32 phase = 0.0f;
+    for (size_t i = 0; i < out.size(); i++) {
+        f32 t = static_cast<f32>(i) / out.size();
+        phase += TWO_PI * lerp(r.pitch_from, r.pitch_to, t) / SOUND_RATE;
+        f32 v = 0.0f;
+        for (int h = 1; h <= r.parts; h++)
+            v += std::sin(phase * (2 * h - 1)) / (2 * h - 1);
+        out[i] = v * (1.0f - t * 0.5f);
+    }
+}
+
+static void synth_chime(const SoundRecipe &r, std::vector<f32> &out)
+{
+    size_t note_length = out.size() / r.parts;
+    for (int n = 0; n < r.parts; n++) {
+        f32 pitch = r.parts > 1 ? lerp(r.pitch_from, r.pitch_to, static_cast<f32>(n) / (r.parts - 1)) : r.pitch_from;
+        for (size_t k = 0; k < note_length; k++) {
+            f32 t = static_cast<f32>(k) / SOUND_RATE;
+            f32 w = TWO_PI * pitch * t;
+            f32 ring = decay(static_cast<f32>(k), static_cast<f32>(note_length) * 1.5f);
+            out[n * note_length + k] = (std::sin(w) + 0.3f * std::sin(2.0f * w) + 0.15f * std::sin(3.0f * w)) * ring;
+        }
+    }
+}
+
+static void synth_swish(const SoundRecipe &r, std::vector<f32> &out)
+{
+    Noise noise = {static_cast<u32>(r.number) * 7919u + 1u};
+    BandPass band = {};
+    for (size_t i = 0; i < out.size(); i++) {
+        f32 t = static_cast<f32>(i) / out.size();
+        f32 swell = std::sin(3.14159265f * t);
+        out[i] = band_pass(&band, noise_next(&noise), lerp(r.pitch_from, r.pitch_to, t), 2.0f) * swell * swell;
+    }
+}
+
+// A thud with an optional crackle: short noise bursts scattered over the first half.
+static void synth_thump(const SoundRecipe &r, std::vector<f32> &out)
+{
+    Noise noise = {static_cast<u32>(r.number) * 104729u + 7u};
+    BandPass crackle = {};
+    f32 phase = 0.0f;
+    for (size_t i = 0; i < out.size(); i++) {
+        f32 t = static_cast<f32>(i) / out.size();
+        phase += TWO_PI * lerp(r.pitch_from, r.pitch_to, std::sqrt(t)) / SOUND_RATE;
+        f32 body = std::sin(phase) * decay(t, 0.8f);
+        f32 click = i < SOUND_RATE / 200 ? noise_next(&noise) * 0.6f : 0.0f;
+        f32 grit = 0.0f;
+        if (r.parts > 0) {
+            f32 burst = std::fmod(t * r.parts * 2.0f, 1.0f);
+            f32 gate = t < 0.5f ? decay(burst, 0.6f) : 0.0f;
+            grit = band_pass(&crackle, noise_next(&noise), 1800.0f, 1.5f) * gate * 0.8f;
+        }
+        out[i] = body + click + grit;
+    }
+}
+
+static void synth_clang(const SoundRecipe &r, std::vector<f32> &out)
+{
+    static const f32 ratios[] = {1.0f, 2.76f, 5.40f, 8.93f, 13.34f};
+    int partials = r.parts < static_cast<int>(std::size(ratios)) ? r.parts : static_cast<int>(std::size(ratios));
+    for (size_t i = 0; i < out.size(); i++) {
+        f32 t = static_cast<f32>(i) / SOUND_RATE;
+        f32 v = 0.0f;
+        for (int p = 0; p < partials; p++)
+            v += std::sin(TWO_PI * r.pitch_from * ratios[p] * t) * decay(t, r.seconds / (1.0f + p)) / (1.0f + p);
+        out[i] = v;
+    }
+}
+
+struct Formants {
+    char vowel;
+    f32 f1, f2, f3;   // Hz, the lower voice's
+};
+static const Formants vowel_formants[] = {
+    {'a', 730, 1090, 2440}, {'e', 530, 1840, 2480}, {'i', 300, 2250, 3000},
+    {'o', 570, 840, 2410},  {'u', 320, 870, 2240},
+};
+
+static const Formants *formants_of(char vowel)
+{
+    for (const Formants &f : vowel_formants)
+        if (f.vowel == vowel)
+            return &f;
+    return &vowel_formants[0];
+}
+
+// Each syllable: a breathy onset, then the voiced vowel, its loudness rising and falling.
+static void synth_voice(const SoundRecipe &r, std::vector<f32> &out)
+{
+    size_t syllables = std::string(r.vowels).size();
+    if (syllables == 0)
+        return;
+    size_t syllable_length = out.size() / syllables;
+    f32 scale = r.female ? FEMALE_FORMANT_SCALE : 1.0f;
+    Noise noise = {static_cast<u32>(r.number) * 31337u + 3u};
+    BandPass bands[3] = {};
+    f32 phase = 0.0f;
+    for (size_t i = 0; i < syllables * syllable_length; i++) {
+        const Formants *f = formants_of(r.vowels[i / syllable_length]);
+        f32 t = static_cast<f32>(i) / out.size();
+        f32 s = static_cast<f32>(i % syllable_length) / syllable_length;
+        phase += lerp(r.pitch_from, r.pitch_to, t) / SOUND_RATE;
+        phase -= std::floor(phase);
+        f32 buzz = (2.0f * phase - 1.0f) * (s > 0.12f ? 1.0f : 0.3f) + noise_next(&noise) * (s < 0.12f ? 0.5f : 0.05f);
+        f32 v = band_pass(&bands[0], buzz, f->f1 * scale, 6.0f) + 0.6f * band_pass(&bands[1], buzz, f->f2 * scale, 8.0f) +
+                0.3f * band_pass(&bands[2], buzz, f->f3 * scale, 10.0f);
+        out[i] = v * std::sin(3.14159265f * s);
+    }
+}
+
+static void synth_rumble(const SoundRecipe &r, std::vector<f32> &out)
+{
+    Noise noise = {static_cast<u32>(r.number) * 2654435u + 5u};
+    BandPass low = {}, crack = {};
+    for (size_t i = 0; i < out.size(); i++) {
+        f32 t = static_cast<f32>(i) / out.size();
+        f32 swell = t < 0.2f ? t / 0.2f : 1.0f - (t - 0.2f) / 0.8f;
+        f32 v = band_pass(&low, noise_next(&noise), lerp(r.pitch_from, r.pitch_to, t), 0.8f) * 3.0f * swell;
+        for (int c = 0; c < r.parts; c++) {
+            f32 at = t - 0.04f * c;
+            if (at >= 0.0f && at < 0.15f)
+                v += band_pass(&crack, noise_next(&noise), 2500.0f, 0.7f) * decay(at, 0.15f);
+        }
+        out[i] = v;
+    }
+}
+
+static void synth_zap(const SoundRecipe &r, std::vector<f32> &out)
+{
+    for (size_t i = 0; i < out.size(); i++) {
+        f32 t = static_cast<f32>(i) / out.size();
+        f32 seconds = static_cast<f32>(i) / SOUND_RATE;
+        // The sweep's phase is the integral of a pitch that rises linearly.
+        f32 sweep = TWO_PI * seconds * (r.pitch_from + 0.5f * (r.pitch_to - r.pitch_from) * t);
+        f32 v = 0.0f;
+        for (int p = 0; p < r.parts; p++) {
+            f32 w = sweep * (1.0f + 0.007f * p);
+            v += std::sin(w) + 0.4f * std::sin(2.0f * w + std::sin(seconds * 40.0f));
+        }
+        out[i] = v * std::sin(3.14159265f * std::sqrt(t)) / r.parts;
+    }
+}
+
+static void synth_march(const SoundRecipe &r, std::vector<f32> &out)
+{
+    Noise noise = {static_cast<u32>(r.number) * 48271u + 9u};
+    size_t step = out.size() / r.parts;
+    for (size_t i = 0; i < out.size(); i++) {
+        f32 s = static_cast<f32>(i % step) / SOUND_RATE;
+        f32 pitch = lerp(r.pitch_from, r.pitch_to, s * 8.0f > 1.0f ? 1.0f : s * 8.0f);
+        f32 stamp = std::sin(TWO_PI * pitch * s) * decay(s, 0.12f);
+        f32 rattle = noise_next(&noise) * decay(s, 0.05f) * 0.3f;
+        out[i] = (stamp + rattle) * ((i / step) % 2 ? 0.8f : 1.0f);
+    }
+}
+
+static void synth_shriek(const SoundRecipe &r, std::vector<f32> &out)
+{
+    Noise noise = {static_cast<u32>(r.number) * 16807u + 11u};
+    BandPass hiss = {};
+    f32 phases[4] = {};
+    for (size_t i = 0; i < out.size(); i++) {
+        f32 t = static_cast<f32>(i) / out.size();
+        f32 seconds = static_cast<f32>(i) / SOUND_RATE;
+        f32 v = band_pass(&hiss, noise_next(&noise), 3000.0f, 1.0f) * 0.5f;
+        for (int p = 0; p < r.parts && p < 4; p++) {
+            f32 waver = 1.0f + 0.08f * std::sin(TWO_PI * (5.0f + 2.0f * p) * seconds);
+            phases[p] += TWO_PI * lerp(r.pitch_from, r.pitch_to, t) * (1.0f + 0.19f * p) * waver / SOUND_RATE;
+            v += std::sin(phases[p]) / (1.0f + p);
+        }
+        out[i] = v * std::sin(3.14159265f * t);
+    }
+}
+
+// ---- the bank -----------------------------------------------------------------------------
+
+static void sound_synthesize(const SoundRecipe &r, std::vector<f32> &out)
+{
+    switch (r.kind) {
+    case SOUND_BLIP: synth_blip(r, out); break;
+    case SOUND_CHIME: synth_chime(r, out); break;
+    case SOUND_SWISH: synth_swish(r, out); break;
+    case SOUND_THUMP: synth_thump(r, out); break;
+    case SOUND_CLANG: synth_clang(r, out); break;
+    case SOUND_VOICE: synth_voice(r, out); break;
+    case SOUND_RUMBLE: synth_rumble(r, out); break;
+    case SOUND_ZAP: synth_zap(r, out); break;
+    case SOUND_MARCH: synth_march(r, out); break;
+    case SOUND_SHRIEK: synth_shriek(r, out); break;
+    }
+}
+
+// Scaled to the recipe's peak, with short fades at both ends.
+static DatSample sound_to_sample(const SoundRecipe &r, const std::vector<f32> &wave)
+{
+    f32 peak = 0.0f;
+    for (f32 v : wave)
+        peak = std::fabs(v) > peak ? std::fabs(v) : peak;
+    f32 gain = peak > 0.0f ? r.loudness * 32767.0f / peak : 0.0f;
+    size_t edge = static_cast<size_t>(SOUND_EDGE_SECONDS * SOUND_RATE);
+    DatSample sample = {r.name, SOUND_RATE, std::vector<i16>(wave.size())};
+    for (size_t i = 0; i < wave.size(); i++) {
+        f32 fade = 1.0f;
+        if (i < edge)
+            fade = static_cast<f32>(i) / edge;
+        if (wave.size() - i <= edge)
+            fade = static_cast<f32>(wave.size() - i - 1) / edge;
+        sample.data[i] = static_cast<i16>(std::lround(wave[i] * gain * fade));
+    }
+    return sample;
+}
+
+int build_sounds(const char *data_dir)
+{
+    std::vector<DatSample> samples;
+    for (int k = 0; k < SFX_BANK_SIZE; k++) {
+        const SoundRecipe &r = sound_recipes[k];
+        if (r.number != k) {
+            fprintf(stderr, "databuild: sound recipe %d holds number %d\n", k, r.number);
+            return 0;
+        }
+        std::vector<f32> wave(static_cast<size_t>(r.seconds * SOUND_RATE));
+        sound_synthesize(r, wave);
+        samples.push_back(sound_to_sample(r, wave));
+    }
+    Bytes bank = datafile_encode_samples(samples);
+    std::string path = std::string(data_dir) + "/dat01.dat";
+    if (bank.empty() || !file_write(path.c_str(), bank)) {
+        fprintf(stderr, "databuild: cannot write %s\n", path.c_str());
+        return 0;
+    }
+    return 1;
+}
