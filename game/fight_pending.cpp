@@ -1,12 +1,9 @@
 // Stand-ins for what the fight flow calls before its owners' files are in the tree (see
 // fight_pending.h); each goes as soon as its owner defines it. The arena loader loads
-// nothing and succeeds, the steps do nothing, and the scenery is a blank block.
+// nothing and succeeds, and the steps do nothing.
 #include "game/fight_pending.h"
 
-static Skeleton pending_stage_skeleton;
-
 u8 stage_texture_count;
-Skeleton *stage_skeleton = &pending_stage_skeleton;
 
 int load_arena(int stage)
 {

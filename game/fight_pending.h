@@ -13,7 +13,6 @@
 // Loads arena `stage`; 0 on success (1 model, 2 skeleton, 3 texture failed).
 int load_arena(int stage);
 extern u8 stage_texture_count;
-extern Skeleton *stage_skeleton;
 // The arenas' scenery steps, by stage (the Labyrinth has none).
 void athens_step(Skeleton *skeleton);
 void athens2_step(Skeleton *skeleton);

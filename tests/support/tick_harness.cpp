@@ -134,8 +134,9 @@ static void harness_clear_flow()
     menu_page = menu_cursor = 0;
 }
 
-// The fighters' skeleton blocks, as the start-up loader allocates them.
-static Skeleton harness_skeletons[2];
+// The fighters', their blade trails' and the arena's skeleton blocks, as the start-up loader
+// allocates them.
+static Skeleton harness_skeletons[5];
 
 void harness_reset(unsigned seed)
 {
@@ -150,10 +151,12 @@ void harness_reset(unsigned seed)
     harness_bindings();
     harness_clear_input();
     harness_clear_flow();
+    memset(harness_skeletons, 0, sizeof harness_skeletons);
     for (int side = 0; side < 2; side++) {
-        memset(&harness_skeletons[side], 0, sizeof harness_skeletons[side]);
         fighter_skeletons[side] = &harness_skeletons[side];
+        blur_skeletons[side] = &harness_skeletons[2 + side];
     }
+    stage_skeleton = &harness_skeletons[4];
     sfx_datafile = nullptr;
     sfx_last_request = SfxRequest{-1, 0, 0, 0};
     sfx_request_count = 0;
