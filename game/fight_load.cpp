@@ -18,7 +18,7 @@ i32 p1_alt_color, p2_alt_color;
 i32 fight_load_phase;
 f32 music_fade;
 int (*fight_character_loader)(int character, int slot, int alt_color) = load_character;
-int (*fight_arena_loader)(int stage) = load_arena;
+int (*fight_arena_loader)(StageId stage) = load_arena;
 
 constexpr f32 MUSIC_FADE_STEP = 0.025f;
 constexpr f32 MUSIC_FADE_END = -0.01f;
@@ -105,7 +105,7 @@ static i32 stage_select_stage()
 // step so that the first frame shows them burning.
 static TickFlow arena_load(i32 stage, bool log_athens)
 {
-    if (fight_arena_loader(stage) != 0) {
+    if (fight_arena_loader(static_cast<StageId>(stage)) != 0) {
         if (log_athens && stage == STAGE_ATHENS)
             log_printf("atenas failed!\n");
         return fight_load_failed(LOAD_ERROR_ARENA);

@@ -5,9 +5,9 @@
 
 u8 stage_texture_count;
 
-int load_arena(int stage)
+int load_arena(StageId id)
 {
-    stage_id = stage;
+    stage_id = id;
     return 0;
 }
 

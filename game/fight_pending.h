@@ -11,7 +11,7 @@
 
 // ---- arenas/: loaders, the running arena ---------------------------------------------------
 // Loads arena `stage`; 0 on success (1 model, 2 skeleton, 3 texture failed).
-int load_arena(int stage);
+int load_arena(StageId id);
 extern u8 stage_texture_count;
 // The arenas' scenery steps, by stage (the Labyrinth has none).
 void athens_step(Skeleton *skeleton);

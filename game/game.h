@@ -266,7 +266,7 @@ enum FightLoadSite : u8 {
 // The loaders the fight load runs (the character and arena loaders by id, 0 on success); the
 // load tests put recorders here.
 extern int (*fight_character_loader)(int character, int slot, int alt_color);
-extern int (*fight_arena_loader)(int stage);
+extern int (*fight_arena_loader)(StageId stage);
 // The music voice's volume for the fade as it stands: music_fade x music_volume, truncated;
 // the last step below 0 is silence.
 int fight_load_music_volume();

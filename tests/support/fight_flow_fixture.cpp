@@ -18,7 +18,7 @@ static int record_character(int character, int slot, int alt_color)
     return character == fight_load_failing_character ? 1 : 0;
 }
 
-static int record_arena(int stage)
+static int record_arena(StageId stage)
 {
     fight_load_calls.push_back("A" + std::to_string(stage));
     return stage == fight_load_failing_stage ? 1 : 0;
