@@ -577,6 +577,9 @@ enum TextureMode : int32_t {
 // and leaves it bound to GL_TEXTURE_2D. Returns the GL texture name, which the caller owns,
 // or 0 when the entry is missing, undecodable or the mode unknown.
 u32 texture_load(ArchiveHandle archive, const char *entry_name, int mode);
+// Deletes the first count names of a screen's or fight's texture table and sets each entry to
+// 0, so that a name GL hands out again is never deleted twice; empty entries are skipped.
+void texture_table_delete(u32 *names, int count);
 // The size a picture of width x height is uploaded at under a mode, from the texture detail
 // setting and the driver's largest texture size.
 void texture_upload_size(int mode, int width, int height, int *upload_width, int *upload_height);

@@ -117,6 +117,14 @@ static void harness_clear_flow()
     menu_click_latch = 0;
     fight_load_phase = 0;
     music_fade = 0.0f;
+    p1_character = p2_character = p1_alt_color = p2_alt_color = 0;
+    round_clock = round_clock_ticks = round_call_phase = 0;
+    round_intro_timer = 0.0f;
+    camera_sequence = CameraSequence{};
+    victory_done = 0;
+    for (int side = 0; side < 2; side++)
+        combo_display_timer[side] = combo_hits[side] = best_combo[side] = followup_timer[side] =
+            followup_chain[side] = 0;
     challenger_pending = challenger_ticks = continue_active = vs_record_shown = 0;
     ladder_time = 0;
     ladder_started = ladder_index = 0;
@@ -125,6 +133,10 @@ static void harness_clear_flow()
     story_ticks = 0;
     menu_page = menu_cursor = 0;
 }
+
+// The fighters', their blade trails' and the arena's skeleton blocks, as the start-up loader
+// allocates them.
+static Skeleton harness_skeletons[5];
 
 void harness_reset(unsigned seed)
 {
@@ -139,6 +151,12 @@ void harness_reset(unsigned seed)
     harness_bindings();
     harness_clear_input();
     harness_clear_flow();
+    memset(harness_skeletons, 0, sizeof harness_skeletons);
+    for (int side = 0; side < 2; side++) {
+        fighter_skeletons[side] = &harness_skeletons[side];
+        blur_skeletons[side] = &harness_skeletons[2 + side];
+    }
+    stage_skeleton = &harness_skeletons[4];
     sfx_datafile = nullptr;
     sfx_last_request = SfxRequest{-1, 0, 0, 0};
     sfx_request_count = 0;
