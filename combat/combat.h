@@ -137,8 +137,6 @@ extern u8 projectile_in_flight[2];
 void fx_projectile_trail_reset(int p);
 
 // ---- stand-ins for game and arena globals (fight_stub.cpp until their owners land) -------
-extern i32 stage_id;              // StageId of the fight's arena
-extern i32 followup_chain[2];     // per side: 0 none, 1 after a connecting 88, 2 after a connecting 8
 extern u8 clash_flash_on[2];      // the projectile-clash flash, per element
 extern f32 clash_flash[2];        // its level, rising 0.05 per tick
 
@@ -181,11 +179,10 @@ enum HitRule : u8 {
     HIT_RULE_MELEE = HIT_RULE_POSTURE_GUARD | HIT_RULE_SWEEP_KNOCKDOWN
 };
 
-// Round lifetime: the hit light, GL light 1. The round reset switches it off; the fighter
+// The hit light, GL light 1, lives in the arena's light record (stage_light): a hit sets
+// hit_light_on, light1_diffuse (RGBA (2, 2, 0.5) after a hit, (2, 2, 2) after a block) and
+// light1_position (the struck point, w = 1). The round reset switches it off; the fighter
 // update fades it and switches it off as the stun ends.
-extern u8 hit_light_on;
-extern f32 hit_light_diffuse[4];   // RGBA: (2, 2, 0.5) after a hit, (2, 2, 2) after a block
-extern f32 hit_light_position[4];  // the struck point, w = 1
 
 // One hit of side `attacker`'s current move on the other side at its body point
 // `struck_point`: combo, guard, sounds, damage, power, stun build-up, reaction.
@@ -224,9 +221,53 @@ void ai_reroll_tactics(int p);
 // Writes side p's input bytes for the computer (and its own record and memos, nothing else).
 void ai_think(int p);
 
-// ---- stand-ins for game globals the hit code uses (hits_pending.cpp until their owners
-// land) ----------------------------------------------------------------------------------------
-extern i32 combo_hits[2];            // hits of the running combo, per side
-extern i32 best_combo[2];            // the longest combo while it shows
-extern i32 combo_display_timer[2];   // ticks the combo stays on the HUD
-extern i32 followup_timer[2];        // ticks left of the LOW SWING follow-up window
+// ---- particle pools (particle_pools.cpp; the effect steps are stand-ins until they land) --
+// One record of an effect's pool; alive while life > 0 (the rain keeps its drop variant in life).
+struct Particle {
+    u8 kind;           // ProjectileKind, copied by the projectile trail
+    f32 tint[3];       // red, green, blue; read from the first record of a large burst
+    f32 x, y, z;       // world position
+    f32 dir_x, dir_y, dir_z;   // direction of motion
+    f32 life;
+    f32 size;          // drawing size term
+    f32 speed;         // distance per tick along the direction
+};
+
+// Modes of every effect step: fill or start the pool, or advance it one tick.
+constexpr int FX_INIT = 1;
+constexpr int FX_STEP = 2;
+
+constexpr int PROJECTILE_TRAIL_PARTICLES = 20;   // per side
+constexpr int STAGE_FLAME_PARTICLES = 200;       // 80 used by the arena flames
+constexpr int AURA_PARTICLES = 50;               // per side
+constexpr int SPARK_PARTICLES = 25;
+constexpr int BLOOD_PARTICLES = 100;             // per side, 25 used per burst
+constexpr int BLOOD_STAIN_PARTICLES = 500;
+constexpr int RAIN_PARTICLES = 500;
+constexpr int BURST_PARTICLES = 100;             // per side, 50 used per burst
+
+// Program lifetime: all dead at the start; the round reset kills the combat pools.
+extern Particle projectile_trail_particles[2][PROJECTILE_TRAIL_PARTICLES];
+extern Particle stage_flame_particles[STAGE_FLAME_PARTICLES];
+extern Particle aura_particles[AURA_PARTICLES];          // side one
+extern Particle aura_particles_side2[AURA_PARTICLES];
+extern Particle spark_particles[SPARK_PARTICLES];
+extern Particle blood_particles[2][BLOOD_PARTICLES];     // by the side that was hit
+extern Particle blood_stain_particles[BLOOD_STAIN_PARTICLES];
+extern Particle rain_particles[RAIN_PARTICLES];
+extern Particle rain_splash_particles[RAIN_PARTICLES];
+extern Particle burst_particles[2][BURST_PARTICLES];
+extern i32 aura_warmup[2];        // records of the aura in play, 0..50
+
+// The effect steps, each on its pool with FX_INIT or FX_STEP; the bursts take their centre.
+void fx_projectile_trail(Particle *pool, int mode, int side);
+void fx_fighter_aura(Particle *pool, int mode, int side);
+void fx_small_burst(Particle *pool, int mode, f32 x, f32 y, f32 z);
+void fx_large_burst(Particle *pool, int mode, f32 x, f32 y, f32 z);
+void fx_blood_burst(Particle *pool, int mode, f32 x, f32 y, f32 z);
+void fx_blood_stains(Particle *pool, int mode);
+void fx_rain(Particle *pool, int mode);
+void fx_rain_splashes(Particle *pool, int mode);
+void fx_labyrinth_flames(Particle *pool, int mode);
+void fx_theatre_flames(Particle *pool, int mode);
+void fx_temple_flames(Particle *pool, int mode);

@@ -21,10 +21,6 @@ constexpr int PAN_HIT = 127;
 constexpr int GUARD_PITCH_LOW = 900;
 constexpr int GUARD_PITCH_SPREAD = 200;
 
-u8 hit_light_on;
-f32 hit_light_diffuse[4];
-f32 hit_light_position[4];
-
 static const f32 HIT_LIGHT_STRUCK[4] = {2.0f, 2.0f, 0.5f, 1.0f};
 static const f32 HIT_LIGHT_BLOCKED[4] = {2.0f, 2.0f, 2.0f, 1.0f};
 
@@ -203,7 +199,7 @@ static void reaction_start(int defender, f32 x, f32 z)
     glEnable(GL_LIGHT1);
     fighter_skeleton(defender)->attack_live = 0;
     d->aura = AURA_FADING;
-    hit_light_on = 1;
+    stage_light->hit_light_on = 1;
     d->hit_x = x;
     d->hit_z = z;
     d->action = ACTION_IDLE;
@@ -240,14 +236,14 @@ static void hit_light_aim(const f32 colour[4], f32 x, f32 z)
 {
     static const GLfloat dark[4] = {0.0f, 0.0f, 0.0f, 0.0f};
     for (int i = 0; i < 4; i++)
-        hit_light_diffuse[i] = colour[i];
-    hit_light_position[0] = x;
-    hit_light_position[1] = 0.0f;
-    hit_light_position[2] = z;
-    hit_light_position[3] = 1.0f;
+        stage_light->light1_diffuse[i] = colour[i];
+    stage_light->light1_position[0] = x;
+    stage_light->light1_position[1] = 0.0f;
+    stage_light->light1_position[2] = z;
+    stage_light->light1_position[3] = 1.0f;
     glLightfv(GL_LIGHT1, GL_AMBIENT, dark);
-    glLightfv(GL_LIGHT1, GL_DIFFUSE, hit_light_diffuse);
-    glLightfv(GL_LIGHT1, GL_POSITION, hit_light_position);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, stage_light->light1_diffuse);
+    glLightfv(GL_LIGHT1, GL_POSITION, stage_light->light1_position);
 }
 
 void apply_hit_reaction(int defender, int attacker, f32 x, f32 z, u8 rules)

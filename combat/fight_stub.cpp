@@ -7,8 +7,6 @@ i32 summoner;
 i32 summon_victim;
 Projectile projectiles[2];
 u8 projectile_in_flight[2];
-i32 stage_id;
-i32 followup_chain[2];
 u8 clash_flash_on[2];
 f32 clash_flash[2];
 

@@ -513,7 +513,7 @@ static void update_hit_stun(Fighter *f)
     if (f->posture != POSTURE_AIR)
         f->hit_recoil = HIT_RECOIL_NONE;
     glDisable(GL_LIGHT1);
-    hit_light_on = 0;
+    stage_light->hit_light_on = 0;
 }
 
 static void update_hit_reaction(int p, const ArenaLimits &limits, f32 separation)

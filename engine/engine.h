@@ -577,6 +577,9 @@ enum TextureMode : int32_t {
 // and leaves it bound to GL_TEXTURE_2D. Returns the GL texture name, which the caller owns,
 // or 0 when the entry is missing, undecodable or the mode unknown.
 u32 texture_load(ArchiveHandle archive, const char *entry_name, int mode);
+// Deletes the first count names of a screen's or fight's texture table and sets each entry to
+// 0, so that a name GL hands out again is never deleted twice; empty entries are skipped.
+void texture_table_delete(u32 *names, int count);
 // The size a picture of width x height is uploaded at under a mode, from the texture detail
 // setting and the driver's largest texture size.
 void texture_upload_size(int mode, int width, int height, int *upload_width, int *upload_height);
@@ -629,3 +632,16 @@ void print_text(float x, float y, float z, const char *format, ...) __attribute_
 void print_digits(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
 void print_letters(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
 
+// ---- the running arena (stage_state.cpp) ----------------------------------------------
+// Program lifetime, overwritten by every arena load: the arena loaders (arenas/) write these
+// and the frame hands them to the drawers above. The light record itself (stage_light) is the
+// start-up loader's (game/).
+extern u32 stage_textures[STAGE_TEXTURE_SLOTS];     // GL names by slot; 0 = empty
+extern u8 stage_texture_count;                      // slots from 0 the next delete removes
+extern i32 stage_id;                                // the running arena, StageId 0..9
+
+// Hands light 0's ambient, diffuse and position to GL and enables light 0.
+void stage_light0_apply(const StageLight *light);
+// Deletes the running arena's textures and empties every slot, so that a name an earlier
+// arena left in a slot the next arena does not fill is never deleted twice.
+void stage_textures_delete();

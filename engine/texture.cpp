@@ -132,3 +132,14 @@ u32 texture_load(ArchiveHandle archive, const char *entry_name, int mode)
     }
     return name;
 }
+
+void texture_table_delete(u32 *names, int count)
+{
+    for (int i = 0; i < count; i++) {
+        if (names[i]) {
+            GLuint name = names[i];
+            glDeleteTextures(1, &name);
+        }
+        names[i] = 0;
+    }
+}

@@ -86,36 +86,25 @@ bool select_character_locked(int side, int character)
 }
 
 // ---- entry -------------------------------------------------------------------------------
-static void textures_delete(u32 *names, int count)
-{
-    for (int i = 0; i < count; i++) {
-        if (names[i]) {
-            GLuint name = names[i];
-            glDeleteTextures(1, &name);
-        }
-        names[i] = 0;
-    }
-}
-
 // The pictures of the screens before this one; each group only when it holds any.
 static void previous_textures_delete()
 {
     if (screen_texture_count)
-        textures_delete(screen_textures, screen_texture_count);
+        texture_table_delete(screen_textures, screen_texture_count);
     screen_texture_count = 0;
     if (divine_texture_count)
-        textures_delete(divine_textures, DIVINE_TEXTURE_COUNT);
+        texture_table_delete(divine_textures, DIVINE_TEXTURE_COUNT);
     divine_texture_count = 0;
     if (projectile_texture_count)
-        textures_delete(projectile_textures, PROJECTILE_TEXTURE_COUNT);
+        texture_table_delete(projectile_textures, PROJECTILE_TEXTURE_COUNT);
     projectile_texture_count = 0;
     if (title_texture_count)
         title_textures_free();
     if (stage_texture_count)
-        textures_delete(stage_textures, stage_texture_count < 28 ? stage_texture_count : 28);
+        texture_table_delete(stage_textures, stage_texture_count < STAGE_TEXTURE_SLOTS ? stage_texture_count : STAGE_TEXTURE_SLOTS);
     stage_texture_count = 0;
     if (skin_texture_count)
-        textures_delete(skin_textures, SKIN_TEXTURE_COUNT);
+        texture_table_delete(skin_textures, SKIN_TEXTURE_COUNT);
     skin_texture_count = 0;
 }
 
@@ -222,7 +211,6 @@ static void select_new_game_picks()
 
 int character_select_enter()
 {
-    hit_light_on = 0;
     if (stage_light)
         stage_light->hit_light_on = 0;
     wound_level[0] = wound_level[1] = 0;

@@ -136,10 +136,10 @@ void select_figure_set_action(int action);
 // stand-ins for now.
 extern i32 p1_character, p2_character;   // CharacterId of side one and side two
 extern i32 p1_alt_color, p2_alt_color;   // 0 the plain colours, 1 the alternate set
-extern u32 stage_select_cursor;
+extern u32 stage_select_cursor;          // the stage select's tile, 0..9
 constexpr int SCREEN_TEXTURES = 32;
 extern u32 screen_textures[SCREEN_TEXTURES];
-extern u8 screen_texture_count, stage_texture_count;
+extern u8 screen_texture_count;
 void fx_flame_row_start();
 void fx_flame_row_step();
 void draw_fx_flame_row();

@@ -2,6 +2,7 @@
 // glow and the sun, in a fixed order of passes, each with the GL state it needs.
 #include "game/game.h"
 
+#include "arenas/arenas.h"
 #include "characters/characters.h"
 #include "combat/combat.h"
 #include "engine/engine.h"

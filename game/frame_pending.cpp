@@ -1,10 +1,8 @@
-// Stand-ins for the globals the frame drawer reads whose owners have not landed yet (arena
-// loaders, character select, fight tick, summon sequence); deleted when they land.
+// Stand-ins for the globals the frame drawer reads whose owners have not landed yet (character
+// select, fight tick, summon sequence); deleted when they land.
 #include "game/game.h"
 
 #include "engine/engine.h"
 
-Model *stage_model;
-u32 stage_textures[28];
 u32 select_pictures[SELECT_PICTURE_COUNT];
 f32 summon_fade_level = 1.0f;

@@ -248,13 +248,14 @@ void menu_pointer_step();
 // before drawing (and the tests where a frame would be drawn).
 void frame_step();
 
-// ---- fight flow the state machine calls (fight_flow_stub.cpp until their own files land) --
-// Match lifetime.
-extern i32 fight_load_phase;      // 0 none, 1 music fading, 2 loading next tick
-extern f32 music_fade;            // 1.0 down to 0 while the fight load fades the music
-extern i32 challenger_pending;    // -1 after the idle side pressed Start in a one-player fight
-extern i32 challenger_ticks;      // ticks since challenger_pending was set
-extern i32 summon_phase;          // 0 while no god's power is being summoned
+// ---- fight load (fight_load.cpp) ---------------------------------------------------------
+// Match lifetime: who fights, chosen by the character select and moved on by the ladder.
+extern i32 p1_character, p2_character;   // CharacterId of side one and side two
+extern i32 p1_alt_color, p2_alt_color;   // 0 the plain colours, 1 the alternate set
+// A screen asks for a fight by setting music_fade = 1.0 and fight_load_phase = 1.
+extern i32 fight_load_phase;      // 0 none, 1 music fading, 2 loading, then settling in the
+                                  // round intro until the music is back
+extern f32 music_fade;            // 1.0 falling below 0 before the load, 0 rising past 1 after
 
 // Where a fight load was requested; each site loads in its own order.
 enum FightLoadSite : u8 {
@@ -262,11 +263,98 @@ enum FightLoadSite : u8 {
     FIGHT_LOAD_SELECT,            // character select
     FIGHT_LOAD_STAGE_SELECT
 };
+// The loaders the fight load runs (the character and arena loaders by id, 0 on success); the
+// load tests put recorders here.
+extern int (*fight_character_loader)(int character, int slot, int alt_color);
+extern int (*fight_arena_loader)(StageId stage);
+// The music voice's volume for the fade as it stands: music_fade x music_volume, truncated;
+// the last step below 0 is silence.
+int fight_load_music_volume();
+// One tick of a requested fight load: the music fade, then the loading tick, which enters
+// STATE_ROUND_INTRO. TICK_ENDS when a loader or the tune failed (load_error, quit_request set).
 TickFlow fight_load(FightLoadSite site);
+
+// ---- round intro, round start, fight tick and round clock (round.cpp, fight_tick.cpp) ----
+// Round lifetime.
+extern i32 round_clock;           // whole seconds left, shown as "%02d"
+extern i32 round_clock_ticks;     // ticks 0..59 within the current second
+extern f32 round_intro_timer;     // 1.0 when a round is prepared; READY / FIGHT show while above 0
+extern i32 round_call_phase;      // 0 while READY shows, -1 once the round call has sounded
+extern i32 challenger_pending;    // -1 after the idle side pressed Start in a one-player fight
+extern i32 challenger_ticks;      // ticks since challenger_pending was set
+// Per side, written by the hit code, counted down by the fight tick.
+extern i32 combo_display_timer[2];   // ticks the combo stays on the HUD
+extern i32 combo_hits[2];            // hits of the running combo
+extern i32 best_combo[2];            // the longest combo while it shows
+extern i32 followup_timer[2];        // ticks left of the LOW SWING follow-up window
+extern i32 followup_chain[2];        // 0 none, else the follow-up the window allows
+
+// The round length the TIME option gives, in seconds; 0 for an option value it does not know.
+i32 round_length_seconds();
+// STATE_ROUND_INTRO, STATE_ROUND_START and STATE_FIGHT: one tick each.
 void round_intro_state_tick();
 void round_start_tick();
 void fight_tick();
 bool fighter_knocked_out();        // either fighter is at ACTION_KO
+
+// ---- fight scene steps (fight_scene.cpp) ---------------------------------------------------
+// The steps every fight state runs (round intro, fight, match over, time over).
+// On the temple arena: the main light flickers; the phase (menu_pulse_angle) grows by step and
+// starts again from floor past 4.28.
+void fight_temple_flicker(f32 step, f32 floor);
+void fight_side_animate(int side);        // the side's key-frame step, then its skinning
+void fight_side_skin(int side);
+void fight_stage_animate();               // the arena's scenery step, then its skinning
+void fight_scene_animate();               // side one, side two, then the arena
+void fight_ambient_effects();             // the arena's rain or flames
+void fight_auras_step();                  // the auras of the fighters whose aura is set
+void fight_bursts_step();                 // the spark burst and both sides' large bursts
+// With the blood option on: both sides' blood bursts and, when asked, the stains.
+void fight_blood_step(bool stains);
+
+// ---- round reset and the arena step hook (round_reset.cpp) ---------------------------------
+// Both fighters and every per-round global back to the start of a round; at the first round
+// of a one-player match the computer side's damage is scaled by the difficulty.
+void reset_round();
+// The running arena's scenery step (stage_id); the Labyrinth and unknown ids have none.
+void step_stage_animation(int stage);
+// Light 0 lights the fight; the hit light (1) and the spare light (2) are off.
+void fight_lights_reset();
+
+// ---- round-intro and victory cameras (cameras.cpp) ---------------------------------------
+// These sequences own the fight camera's globals (combat.h) while they run.
+constexpr i32 CAMERA_DONE = -1;   // CameraSide::done and victory_done once a sequence is over
+
+// One side's intro or victory sequence.
+struct CameraSide {
+    i32 ticks;                    // ticks since the sequence began
+    i32 variant;                  // 0 or 1: the intro orbit's eye height, drawn at random
+    i32 done;                     // 0 while it runs, CAMERA_DONE when it is over
+};
+struct CameraSequence {
+    CameraSide side[2];           // side one first
+};
+// Match lifetime; read by the round intro and the frame.
+extern CameraSequence camera_sequence;
+extern i32 victory_done;          // 0 while the victory camera runs, CAMERA_DONE when over or skipped
+
+// The intro presents each fighter with an orbit, then sweeps back to the opening fight camera
+// and sounds the round call; phase 0 places, phase 1 steps one tick.
+void round_intro_start(int side);
+void round_intro_tick();
+void round_intro_orbit(int side, int phase);
+void round_intro_sweep(int phase);
+// A human's attack button cuts the orbits short: straight to the opening shot, whose sweep
+// still sounds the round call.
+void round_intro_skip();
+// After a decided round the camera spirals in on the winner, who strikes a victory pose.
+void round_victory_start(int side);
+void round_victory_tick();
+void round_victory_orbit(int side, int phase);
+
+// ---- summon state the state machine reads (fight_flow_stub.cpp until the summon sequence
+// lands) ----------------------------------------------------------------------------------
+extern i32 summon_phase;          // 0 while no god's power is being summoned
 
 // ---- round and match decisions (round_end.cpp) -------------------------------------------
 // Match lifetime: cleared by the fight load; the hit code adds the knock-out's winner.
@@ -596,12 +684,8 @@ void credits_time_format(u32 ticks, char *out, size_t size);
 HudSpan overlay_slide_span(f32 half_height, f32 slide);
 
 // ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
-// Declared and defined here only until their owners land on main (the arena loaders, the
-// character select, the fight tick and the summon sequence); delete this block and
-// frame_pending.cpp then.
-struct Model;
-extern Model *stage_model;                  // the running arena's model
-extern u32 stage_textures[28];              // the running arena's texture names
+// Declared and defined here only until their owners land on main (the character select, the
+// fight tick and the summon sequence); delete this block and frame_pending.cpp then.
 // The character select's pictures: entry 1 + 2 x character + alternate colour.
 constexpr int SELECT_PICTURE_COUNT = 1 + 2 * CHARACTER_COUNT;
 extern u32 select_pictures[SELECT_PICTURE_COUNT];

@@ -2,6 +2,7 @@
 // and its release at shutdown. Characters' and arenas' own assets are loaded per fight.
 #include "game/game.h"
 
+#include "arenas/arenas.h"
 #include "characters/characters.h"
 #include "combat/combat.h"
 #include "engine/engine.h"
@@ -202,9 +203,9 @@ void free_game_data()
     // The summoned gods' cached models go with the characters', under the same line.
     character_models_free();
     log_printf("modelos off\n");
-    // The arena and select-figure model caches release their models at these two lines once
-    // their loaders keep them.
+    stage_models_free();
     log_printf("escenarios off\n");
+    // The select figure's model cache releases its model at this line once its loader keeps it.
     log_printf("selmodel off\n");
     // The fighter records are plain globals: only the light record is released.
     free(stage_light);

@@ -44,7 +44,7 @@ static void round_effects_stop()
     summon_phase = SUMMON_NONE;
     clash_flash_on[0] = clash_flash_on[1] = 0;
     fighters[0].hit_recoil = fighters[1].hit_recoil = HIT_RECOIL_NONE;
-    hit_light_on = 0;
+    stage_light->hit_light_on = 0;
 }
 
 void match_over_setup(int side)

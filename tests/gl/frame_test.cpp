@@ -1,5 +1,6 @@
 // The frame drawer in real GL: the fight scene's passes on a test arena with a posed figure,
 // the biography scene, and the fade quad over any state.
+#include "arenas/arenas.h"
 #include "characters/characters.h"
 #include "combat/combat.h"
 #include "engine/engine.h"

@@ -22,10 +22,15 @@ struct Hands {
 class FightFixture : public ::testing::Test {
 protected:
     std::unique_ptr<Skeleton> skeletons[2] = {std::make_unique<Skeleton>(), std::make_unique<Skeleton>()};
+    StageLight light = {};   // the arena's light record, as the start-up loader would make it
 
     void SetUp() override { fight_start(CHARACTER_JASON, CHARACTER_JASON); }
     // The blocks go with the fixture; later tests must not find them.
-    void TearDown() override { fighter_skeletons[0] = fighter_skeletons[1] = nullptr; }
+    void TearDown() override
+    {
+        fighter_skeletons[0] = fighter_skeletons[1] = nullptr;
+        stage_light = nullptr;
+    }
 
     // Two fighters 30 apart on the floor of Athens, both human, as after a round reset.
     void fight_start(int first, int second)
@@ -59,6 +64,8 @@ protected:
         game_mode = GAME_MODE_VERSUS;
         game_state = STATE_FIGHT;
         stage_id = STAGE_ATHENS;
+        light = StageLight{};
+        stage_light = &light;
         summon_phase = SUMMON_NONE;
         summon_victim = 0;
         challenger_pending = 0;

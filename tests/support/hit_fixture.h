@@ -65,7 +65,7 @@ protected:
         p1_round_wins = p2_round_wins = 0;
         rounds_to_win = 2;
         blood = 0;
-        hit_light_on = 0;
+        stage_light->hit_light_on = 0;
         effects_volume = 64;
         logic_tick_units = LOGIC_TICK_60HZ;
     }

@@ -117,6 +117,14 @@ static void harness_clear_flow()
     menu_click_latch = 0;
     fight_load_phase = 0;
     music_fade = 0.0f;
+    p1_character = p2_character = p1_alt_color = p2_alt_color = 0;
+    round_clock = round_clock_ticks = round_call_phase = 0;
+    round_intro_timer = 0.0f;
+    camera_sequence = CameraSequence{};
+    victory_done = 0;
+    for (int side = 0; side < 2; side++)
+        combo_display_timer[side] = combo_hits[side] = best_combo[side] = followup_timer[side] =
+            followup_chain[side] = 0;
     challenger_pending = challenger_ticks = continue_active = vs_record_shown = 0;
     ladder_time = 0;
     ladder_started = ladder_index = 0;
@@ -144,6 +152,10 @@ static int harness_select_assets()
     return harness_select_result;
 }
 
+// The fighters', their blade trails' and the arena's skeleton blocks, as the start-up loader
+// allocates them.
+static Skeleton harness_skeletons[5];
+
 void harness_reset(unsigned seed)
 {
     harness_select_result = 0;
@@ -159,12 +171,22 @@ void harness_reset(unsigned seed)
     harness_bindings();
     harness_clear_input();
     harness_clear_flow();
+    memset(harness_skeletons, 0, sizeof harness_skeletons);
+    for (int side = 0; side < 2; side++) {
+        fighter_skeletons[side] = &harness_skeletons[side];
+        blur_skeletons[side] = &harness_skeletons[2 + side];
+    }
+    stage_skeleton = &harness_skeletons[4];
     sfx_datafile = nullptr;
     sfx_last_request = SfxRequest{-1, 0, 0, 0};
     sfx_request_count = 0;
     logic_tick_units = 0;
     logic_ticks_pending = 0;
     fake_audio_tunes_open();
+    // The arena's light record, zeroed, as the start-up loader would make it.
+    static StageLight harness_light;
+    harness_light = StageLight{};
+    stage_light = &harness_light;
     srand(seed);
     title_menu_enter();
 }

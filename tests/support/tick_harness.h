@@ -47,8 +47,9 @@ struct TickScript {
 };
 
 // Puts the game where the start-up loader leaves it: every global the tick uses at its
-// start-up value, both players on the keyboard with the harness bindings below, no
-// joystick, no sound bank, rand seeded, then the title menu entered. Player 1: arrows, Z
+// start-up value, cleared skeleton blocks for the fighters, their trails and the arena, both
+// players on the keyboard with the harness bindings below, no joystick, no sound bank, rand
+// seeded, then the title menu entered. Player 1: arrows, Z
 // (HARD SWING), X (LOW SWING), C (KICK), ENTER (START). Player 2: W S A D, J, K, L, SPACE.
 void harness_reset(unsigned seed = 1);
 

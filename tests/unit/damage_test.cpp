@@ -81,7 +81,7 @@ TEST_F(DamageTest, GuardAndDamageByPosture)
         }
         EXPECT_EQ(skeletons[1]->action, c.reaction) << c.what;
         EXPECT_EQ(d->hit_recoil, c.recoil) << c.what;
-        EXPECT_EQ(hit_light_diffuse[2], c.light_blue) << c.what;
+        EXPECT_EQ(stage_light->light1_diffuse[2], c.light_blue) << c.what;
         EXPECT_EQ(d->action, ACTION_IDLE) << c.what;
         EXPECT_EQ(d->hit_stun, 30);
         EXPECT_EQ(d->hit_flash, 30);
@@ -107,14 +107,14 @@ TEST_F(DamageTest, ReactionCutsTheAttackAndLightsTheStruckPoint)
     EXPECT_EQ(d->facing, 0);
     EXPECT_EQ(d->turned, 0);
     EXPECT_EQ(d->heading, HEADING_FACING_LEFT);
-    EXPECT_EQ(hit_light_on, 1);
+    EXPECT_EQ(stage_light->hit_light_on, 1);
     EXPECT_NEAR(d->hit_x, STRUCK_X, 1e-4);
     EXPECT_NEAR(d->hit_z, STRUCK_Z, 1e-4);
-    EXPECT_NEAR(hit_light_position[0], STRUCK_X, 1e-4);
-    EXPECT_EQ(hit_light_position[1], 0.0f);
-    EXPECT_NEAR(hit_light_position[2], STRUCK_Z, 1e-4);
-    EXPECT_EQ(hit_light_position[3], 1.0f);
-    EXPECT_EQ(hit_light_diffuse[0], 2.0f);
+    EXPECT_NEAR(stage_light->light1_position[0], STRUCK_X, 1e-4);
+    EXPECT_EQ(stage_light->light1_position[1], 0.0f);
+    EXPECT_NEAR(stage_light->light1_position[2], STRUCK_Z, 1e-4);
+    EXPECT_EQ(stage_light->light1_position[3], 1.0f);
+    EXPECT_EQ(stage_light->light1_diffuse[0], 2.0f);
 }
 
 // A second hit while a reaction shows plays its twin, so the animation starts over.
@@ -365,8 +365,8 @@ TEST_F(DamageTest, TradeStrikesBoth)
     EXPECT_EQ(skeletons[1]->attack_live, 0);
     EXPECT_NEAR(fighters[0].hit_x, 5.5f, 1e-4);
     EXPECT_NEAR(fighters[1].hit_x, 0.5f, 1e-4);
-    EXPECT_NEAR(hit_light_position[0], 5.5f, 1e-4) << "side one's struck point";
-    EXPECT_EQ(hit_light_diffuse[2], 0.5f);
+    EXPECT_NEAR(stage_light->light1_position[0], 5.5f, 1e-4) << "side one's struck point";
+    EXPECT_EQ(stage_light->light1_diffuse[2], 0.5f);
 }
 
 // Every move row names a tuning value that exists, once per action, and the kick column

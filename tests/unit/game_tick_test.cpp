@@ -150,6 +150,7 @@ TEST_F(GameTickTest, FadeEndTransitions)
         music_name[0] = 0;
         game_state = c.state;
         game_mode = c.mode;
+        round_clock = 80;   // a fight has time left
         logic_tick_units = LOGIC_TICK_30HZ;
         fade_out_start();
         harness_run(FADE_TICKS - 1);
@@ -217,8 +218,10 @@ TEST_F(GameTickTest, FadeInEndsBelowZero)
 // first step comes in the same tick, since the fades are tested after the challenger.
 TEST_F(GameTickTest, ChallengerFadesToTheSelectAfterSixtyTicks)
 {
+    reset_round();   // both fighters standing
     game_state = STATE_FIGHT;
     game_mode = GAME_MODE_ARCADE_P1;
+    round_clock = 80;
     challenger_pending = -1;
     harness_run(59);
     EXPECT_EQ(fade_mode, FADE_NONE);

@@ -13,6 +13,7 @@ protected:
     void pause_in(int state, int mode)
     {
         harness_reset();
+        reset_round();   // both fighters standing, as in a round under way
         game_state = state;
         game_mode = mode;
         harness_run(1);

@@ -78,6 +78,7 @@ protected:
     void knock_out(int loser)
     {
         fighters[loser].action = ACTION_KO;
+        skeletons[loser]->action = ACTION_KO;
         if (loser == 1)
             p1_round_wins++;
         else
@@ -370,6 +371,7 @@ TEST_F(RoundEndTest, FinalRoundAndItsDoubleKnockOut)
     p1_round_wins = 2;
     p2_round_wins = 1;
     fighters[0].action = fighters[1].action = ACTION_KO;
+    skeletons[0]->action = skeletons[1]->action = ACTION_KO;
     harness_run(DECISION_TICKS);
     EXPECT_EQ(rounds_played, 4);
     EXPECT_EQ(p1_round_wins, 2);
@@ -377,6 +379,7 @@ TEST_F(RoundEndTest, FinalRoundAndItsDoubleKnockOut)
     EXPECT_EQ(game_state, STATE_ROUND_INTRO);
     round_start();
     fighters[0].action = fighters[1].action = ACTION_KO;
+    skeletons[0]->action = skeletons[1]->action = ACTION_KO;
     harness_run(DECISION_TICKS);
     EXPECT_EQ(rounds_played, 5);
     EXPECT_EQ(game_state, STATE_ROUND_INTRO);
@@ -388,6 +391,7 @@ TEST_F(RoundEndTest, BothSidesReachingTheWinsNeededGoesToSideOne)
     match_start(GAME_MODE_VERSUS);
     p1_round_wins = p2_round_wins = 1;
     fighters[0].action = fighters[1].action = ACTION_KO;
+    skeletons[0]->action = skeletons[1]->action = ACTION_KO;
     harness_run(DECISION_TICKS);
     EXPECT_EQ(game_state, STATE_MATCH_OVER);
     EXPECT_EQ(skeletons[0]->attack_live, FIGHTER_FLAG_ON);

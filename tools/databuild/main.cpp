@@ -25,6 +25,7 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_overlays,
     build_sounds,
     build_shared_pictures,
+    build_arenas,
 };
 
 int main(int argc, char **argv)
