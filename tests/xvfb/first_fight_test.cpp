@@ -1,9 +1,11 @@
 // The first playable slice as a player meets it: the launcher, the title, START, the character
-// select, a pick; keyboard presses only, checked through the screenshots and the log.
+// select, a pick, the fight on the ladder's first arena, a knock-out and the next round;
+// keyboard presses only, checked through the screenshots and the log.
 #include "engine/engine.h"
 #include "support/xvfb_game.h"
 
 #include <chrono>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <thread>
@@ -55,10 +57,95 @@ static ::testing::AssertionResult shows_select(const Picture &p)
     return ::testing::AssertionSuccess();
 }
 
-TEST(FirstFight, TitleStartPickAndTheFightIsRequested)
+// ---- the fight ------------------------------------------------------------------------------
+// The HUD's life bars: y 12.8 .. 14.0 at depth 50, each from x 1.5 out to 19.5 from the middle
+// (side one to the left). A probe near the inner end stays orange-red until the side is all
+// but knocked out.
+static bool life_bar_full(const Picture &p, int side)
+{
+    f32 x = side == 0 ? -3.0f : 3.0f;
+    int px = static_cast<int>((1.0 + x / (50 * 0.31529879 * 1.3333)) * p.width / 2);
+    int py = static_cast<int>((1.0 - 13.4 / (50 * 0.31529879)) * p.height / 2);
+    double rgb[3];
+    mean_rgb(p, px, py, rgb);
+    return rgb[0] > 150 && rgb[1] < 140 && rgb[2] < 100;
+}
+
+// Both fighters of the first ladder fight hit hard, so that the round ends by a knock-out well
+// inside its time: the tuning files are the player's to edit, and the test edits its own copy
+// before the start.
+static ::testing::AssertionResult fighter_hits_hard(GameRun *run, const char *tuning)
+{
+    std::string path = game_path(run, tuning);
+    std::ifstream in(path);
+    std::string line, out;
+    int row = 0;
+    while (std::getline(in, line)) {
+        // Rows 1..18 are the moves: name, damage, then their other values.
+        if (row >= 1 && row <= 18) {
+            size_t name_end = line.find(' ');
+            size_t damage_end = line.find(' ', name_end + 1);
+            if (name_end == std::string::npos || damage_end == std::string::npos)
+                return ::testing::AssertionFailure() << path << ": " << line;
+            line = line.substr(0, name_end) + " 0.9" + line.substr(damage_end);
+        }
+        out += line + "\n";
+        row++;
+    }
+    std::ofstream(path) << out;
+    return row >= 19 ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << path << " too short";
+}
+
+// Fights by keyboard until a side's life bar empties, then waits for the next round's full
+// bars; F1 pictures every few seconds are the only view from outside.
+static ::testing::AssertionResult fight_to_knockout(GameRun *run)
+{
+    size_t shots = game_screenshots(run).size();
+    for (int burst = 0; burst < 40; burst++) {
+        // Walk in and swing, and crouch-swing now and then.
+        if (!game_key_hold(run, "Right", 250) || !game_keys(run, {"z", "x", "z"}, 150, 80))
+            return ::testing::AssertionFailure() << "keys";
+        if (!game_key_hold(run, "F1", 150) || !game_wait_screenshots(run, ++shots))
+            return ::testing::AssertionFailure() << "screenshot " << shots;
+        Picture picture = {};
+        if (!screenshot_decode(game_screenshots(run).back(), &picture))
+            return ::testing::AssertionFailure() << "decode";
+        bool knocked_out = !life_bar_full(picture, 0) || !life_bar_full(picture, 1);
+        picture_free(&picture);
+        if (knocked_out)
+            return ::testing::AssertionSuccess() << "after " << burst + 1 << " bursts";
+    }
+    return ::testing::AssertionFailure() << "no knock-out";
+}
+
+// After the knock-out: the decision, the victory camera (HARD SWING cuts it short), then the
+// next round opens with both bars full again.
+static ::testing::AssertionResult next_round_starts(GameRun *run)
+{
+    size_t shots = game_screenshots(run).size();
+    for (int poll = 0; poll < 30; poll++) {
+        if (!game_key_hold(run, "z", 100))
+            return ::testing::AssertionFailure() << "keys";
+        std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        if (!game_key_hold(run, "F1", 150) || !game_wait_screenshots(run, ++shots))
+            return ::testing::AssertionFailure() << "screenshot " << shots;
+        Picture picture = {};
+        if (!screenshot_decode(game_screenshots(run).back(), &picture))
+            return ::testing::AssertionFailure() << "decode";
+        bool fresh = life_bar_full(picture, 0) && life_bar_full(picture, 1);
+        picture_free(&picture);
+        if (fresh)
+            return ::testing::AssertionSuccess() << "after " << poll + 1 << " polls";
+    }
+    return ::testing::AssertionFailure() << "no next round";
+}
+
+TEST(FirstFight, FromTheTitleToAKnockOutAndTheNextRound)
 {
     GameRun run;
     ASSERT_TRUE(game_prepare(&run, "first-fight"));
+    ASSERT_TRUE(fighter_hits_hard(&run, "data/minotaur.txt"));
+    ASSERT_TRUE(fighter_hits_hard(&run, "data/jason.txt"));
     ASSERT_TRUE(game_start_playing(&run));
     ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
     ASSERT_TRUE(game_wait_screenshots(&run, 1));
@@ -74,16 +161,32 @@ TEST(FirstFight, TitleStartPickAndTheFightIsRequested)
     ASSERT_TRUE(game_keys(&run, {"Left"}, KEY_HOLD_MS / 3, 400));
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
     std::this_thread::sleep_for(std::chrono::milliseconds(PICK_WAIT_MS));
+
+    // The fight loads; HARD SWING cuts the intro cameras short; then the round to a knock-out.
+    std::this_thread::sleep_for(std::chrono::milliseconds(PICK_WAIT_MS));
+    ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
+    ASSERT_TRUE(game_wait_screenshots(&run, 3));
+    std::string fight_shot = game_screenshots(&run).back();
+    ASSERT_TRUE(fight_to_knockout(&run));
+    EXPECT_TRUE(next_round_starts(&run));
     ASSERT_TRUE(game_stop(&run));
     EXPECT_EQ(run.exit_status, 0);
 
     std::vector<std::string> shots = game_screenshots(&run);
-    ASSERT_EQ(shots.size(), 2u);
-    Shot title, select;
+    ASSERT_GE(shots.size(), 4u);
+    Shot title, select, fight;
     ASSERT_TRUE(screenshot_decode(shots[0], &title.picture));
     ASSERT_TRUE(screenshot_decode(shots[1], &select.picture));
+    ASSERT_TRUE(screenshot_decode(fight_shot, &fight.picture));
     EXPECT_FALSE(shows_select(title.picture));
     EXPECT_TRUE(shows_select(select.picture));
+    // The fight: the HUD's two life bars over the arena, and not the select any more.
+    EXPECT_FALSE(shows_select(fight.picture));
+    EXPECT_FALSE(life_bar_full(title.picture, 0) && life_bar_full(title.picture, 1));
+    EXPECT_TRUE(life_bar_full(fight.picture, 0));
+    EXPECT_TRUE(life_bar_full(fight.picture, 1));
 
     std::string log = game_read_text(&run, "data/initlog.txt");
     EXPECT_EQ(log.find("Error while trying to access file!"), std::string::npos) << log;
