@@ -3,6 +3,7 @@
 // picture's name written on them in the game library's own font.
 #include "tools/databuild/character_figures.h"
 
+#include <algorithm>
 #include <allegro.h>
 #include <cmath>
 #include <cstring>
@@ -289,9 +290,9 @@ Bytes select_portrait_picture(int id, int alternate, const char *entry)
 // initial, transparent around it.
 Bytes select_icon_atlas()
 {
+    // Black and clear around the discs: the ring's first pass adds the icons' colour.
     Canvas c = canvas(4 * ICON_CELL, 4 * ICON_CELL);
-    for (size_t i = 3; i < c.rgba.size(); i += 4)
-        c.rgba[i] = 0;
+    std::fill(c.rgba.begin(), c.rgba.end(), 0);
     for (int id = 0; id < CHARACTER_COUNT; id++) {
         int x0 = (id % 4) * ICON_CELL, y0 = (id / 4) * (4 * ICON_CELL / 3);
         Colour colour = character_colours[id].armour;
