@@ -21,8 +21,7 @@ void stage_textures_delete()
     int count = stage_texture_count;
     if (count > static_cast<int>(STAGE_TEXTURE_SLOTS))
         count = STAGE_TEXTURE_SLOTS;
-    if (count > 0)
-        glDeleteTextures(count, stage_textures);
+    texture_table_delete(stage_textures, count);
     // Arenas leave gaps inside their delete range; clearing every slot keeps a name that GL
     // has already taken back (and may hand out again) out of the next delete.
     memset(stage_textures, 0, sizeof stage_textures);

@@ -63,10 +63,10 @@ void menu_pulse_step()
 void title_textures_free()
 {
     // The count may come from the biography viewer's single picture; never more than the table.
-    for (int i = 0; i < title_texture_count && i < TITLE_TEXTURE_COUNT; i++) {
-        GLuint name = title_textures[i];
-        glDeleteTextures(1, &name);
-    }
+    int count = title_texture_count;
+    if (count > TITLE_TEXTURE_COUNT)
+        count = TITLE_TEXTURE_COUNT;
+    texture_table_delete(title_textures, count);
     for (u32 &name : title_textures)
         name = 0;
     title_texture_count = 0;
