@@ -327,7 +327,8 @@ static void add_bow(MeshBuilder &b, FigurePart hand, MeshPoint base, MeshPoint t
 }
 
 // A round shield strapped to the outside of a forearm, its face toward the figure's side
-// (the camera's side in a fight); a mirror shield is polished metal all over.
+// (the camera's side in a fight) and showing on both sides of the rim; a mirror shield is
+// polished metal all over.
 static void add_shield(MeshBuilder &b, FigurePart fore, bool mirror)
 {
     f32 u = unit(b);
@@ -335,12 +336,9 @@ static void add_shield(MeshBuilder &b, FigurePart fore, bool mirror)
     MeshPoint elbow = joint(b, fore);
     f32 out = wrist.x > 0 ? 1.0f : -1.0f;
     MeshPoint centre = point_add(point_lerp(elbow, wrist, 0.5f), {out * 0.9f * u, 0, 0});
-    FigureSkin face = mirror ? SKIN_WEAPON : SKIN_ARMOUR;
-    add_ball(b, fore, SKIN_WEAPON, point_add(centre, {-out * 0.05f * u, 0, 0}),
-             {0.2f * u, 2.7f * u, 2.7f * u});
-    add_ball(b, fore, face, point_add(centre, {out * 0.1f * u, 0, 0}), {0.22f * u, 2.4f * u, 2.4f * u});
-    add_ball(b, fore, mirror ? SKIN_FLESH : SKIN_WEAPON, point_add(centre, {out * 0.3f * u, 0, 0}),
-             {0.3f * u, 0.6f * u, 0.6f * u});
+    add_ball(b, fore, mirror ? SKIN_ARMOUR : SKIN_WEAPON, centre, {0.2f * u, 2.7f * u, 2.7f * u});
+    add_ball(b, fore, mirror ? SKIN_WEAPON : SKIN_ARMOUR, centre, {0.32f * u, 2.4f * u, 2.4f * u});
+    add_ball(b, fore, mirror ? SKIN_FLESH : SKIN_WEAPON, centre, {0.5f * u, 0.6f * u, 0.6f * u});
 }
 
 static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, MeshPoint base, MeshPoint tip)
