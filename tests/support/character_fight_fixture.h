@@ -61,6 +61,39 @@ inline const std::vector<FightStep> motion_away_down = {{{DIR_LEFT}, 3}, {{DIR_D
 inline const std::vector<FightStep> motion_toward_down_toward = {
     {{DIR_RIGHT}, 3}, {{DIR_DOWN}, 3}, {{DIR_RIGHT}, 3}, {{DIR_NONE, true}, 1}};
 
+// A special move by its motion, and whether it throws.
+struct SpecialCase {
+    int id;
+    const char *name;
+    const std::vector<FightStep> *steps;
+    int action;
+    bool throws;                  // puts the side's projectile in flight
+};
+
+// An attack thrown from a set-up (a held direction), for the reach checks.
+struct ReachCase {
+    const char *name;
+    Hands setup, attack;
+};
+
+// Every grounded attack of a fighter with arms and legs.
+inline const std::vector<ReachCase> &reach_cases_common()
+{
+    constexpr u8 N = DIR_NONE, D = DIR_DOWN, R = DIR_RIGHT, DR = DIR_DOWN_RIGHT;
+    static const std::vector<ReachCase> cases = {
+        {"hard", {N}, {N, true}},
+        {"hard toward", {N}, {R, true}},
+        {"hard crouching", {D}, {D, true}},
+        {"low", {N}, {N, false, true}},
+        {"low crouching", {D}, {D, false, true}},
+        {"kick", {N}, {N, false, false, true}},
+        {"kick toward", {N}, {R, false, false, true}},
+        {"kick crouching", {D}, {D, false, false, true}},
+        {"sweep", {D}, {DR, false, false, true}},
+    };
+    return cases;
+}
+
 class CharacterFight : public FightFixture {
 protected:
     Skeleton *blocks = nullptr;   // blur and summon skeletons of both sides
@@ -103,7 +136,7 @@ protected:
 
     // The character against itself in the other colours, `apart` units between them, facing
     // each other and settled into their idle.
-    void stand(int id, f32 apart)
+    void stand(int id, f32 apart = 30.0f)
     {
         fight_start(id, id);
         ASSERT_EQ(load_character(id, 0, 0), 0);
@@ -111,6 +144,8 @@ protected:
         for (int p = 0; p < 2; p++) {
             fighters[p].pos_x = p == 0 ? -apart / 2 : apart / 2;
             fighters[p].life = fighters[p].life_shown = 1.0f;
+            for (f32 &head : fighters[p].head_life)   // the Hydra's heads, as the round reset fills them
+                head = 1.0f;
             skeletons[p]->key_from = 1;
             skeletons[p]->key_to = 2;
         }
@@ -154,33 +189,33 @@ protected:
         return false;
     }
 
-    // Each grounded attack of the character, thrown at the other side standing close (from
-    // bodies all but touching to a step apart), strikes it.
-    void expect_attacks_reach(int id)
+    // Each attack of the list (by default every grounded attack), thrown at the other side
+    // standing close (from bodies all but touching to a step apart), strikes it.
+    void expect_attacks_reach(int id, const std::vector<ReachCase> &cases = reach_cases_common())
     {
-        constexpr u8 N = DIR_NONE, D = DIR_DOWN, R = DIR_RIGHT, DR = DIR_DOWN_RIGHT;
-        struct Case {
-            const char *name;
-            Hands setup, attack;
-        };
-        const Case cases[] = {
-            {"hard", {N}, {N, true}},
-            {"hard toward", {N}, {R, true}},
-            {"hard crouching", {D}, {D, true}},
-            {"low", {N}, {N, false, true}},
-            {"low crouching", {D}, {D, false, true}},
-            {"kick", {N}, {N, false, false, true}},
-            {"kick toward", {N}, {R, false, false, true}},
-            {"kick crouching", {D}, {D, false, false, true}},
-            {"sweep", {D}, {DR, false, false, true}},
-        };
         for (f32 apart : {8.5f, 10.0f, 13.0f}) {
-            for (const Case &c : cases) {
+            for (const ReachCase &c : cases) {
                 SCOPED_TRACE(std::string(c.name) + " of character " + std::to_string(id) + " at " +
                              std::to_string(apart));
                 stand(id, apart);
                 EXPECT_TRUE(connects(c.setup, c.attack));
             }
+        }
+    }
+
+    // Each move from the character standing idle: it shows its action, only actions of the
+    // character's table show, and the character stands idle again once the hands let go.
+    void expect_moves_play(int id, const std::vector<FightMove> &moves)
+    {
+        for (const FightMove &c : moves) {
+            SCOPED_TRACE(std::string(c.name) + " of character " + std::to_string(id));
+            stand(id, 30.0f);
+            for (const FightStep &step : c.steps)
+                press(step.hands, step.ticks);
+            EXPECT_GT(until_idle(), 0) << "still in action " << skeletons[0]->action;
+            EXPECT_TRUE(seen.count(c.action)) << "never played " << c.action;
+            for (int action : seen)
+                EXPECT_NE(sequencer_find_block(&character_modules[id]->sequence, action), nullptr) << action;
         }
     }
 

@@ -13,19 +13,9 @@
 
 static const int heroes[] = {CHARACTER_ODYSSEUS, CHARACTER_ATALANTA, CHARACTER_PERSEUS, CHARACTER_HIPPOLYTE};
 
-class HeroFight : public CharacterFight {
-protected:
-    void stand(int id, f32 apart = 30.0f) { CharacterFight::stand(id, apart); }
-};
+class HeroFight : public CharacterFight {};
 
 namespace {
-struct SpecialCase {
-    int id;
-    const char *name;
-    const std::vector<FightStep> *steps;
-    int action;
-    bool throws;                  // puts the side's projectile in flight
-};
 const SpecialCase specials[] = {
     {CHARACTER_ODYSSEUS, "Odysseus's throw", &motion_down_toward, ACTION_ODYSSEUS_SPECIAL2, true},
     {CHARACTER_ODYSSEUS, "Odysseus's thrust", &motion_down_away, ACTION_ODYSSEUS_SPECIAL1, false},
@@ -45,16 +35,7 @@ TEST_F(HeroFight, EveryMoveTheyGetPlaysAndEndsInIdle)
         for (const SpecialCase &s : specials)
             if (s.id == id)
                 moves.push_back({s.name, *s.steps, s.action});
-        for (const FightMove &c : moves) {
-            SCOPED_TRACE(std::string(c.name) + " of character " + std::to_string(id));
-            stand(id);
-            for (const FightStep &step : c.steps)
-                press(step.hands, step.ticks);
-            EXPECT_GT(until_idle(), 0) << "still in action " << skeletons[0]->action;
-            EXPECT_TRUE(seen.count(c.action)) << "never played " << c.action;
-            for (int action : seen)
-                EXPECT_NE(sequencer_find_block(&character_modules[id]->sequence, action), nullptr) << action;
-        }
+        expect_moves_play(id, moves);
     }
 }
 

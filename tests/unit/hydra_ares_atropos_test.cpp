@@ -5,6 +5,7 @@
 #include "characters/characters.h"
 #include "support/hit_fixture.h"
 #include "support/model_fixtures.h"
+#include "support/sequence_fixture.h"
 #include "support/test_paths.h"
 
 #include <cmath>
@@ -17,66 +18,33 @@
 
 namespace {
 
-class ThreeFighters : public ::testing::Test {
+// One fighter of the three on its own table, started from its idle loop.
+class ThreeFighters : public SequenceFixture {
 protected:
-    Skeleton *skeleton = nullptr;
-    Skeleton *blur = nullptr;
-    Fighter fighter{};
-    int character = CHARACTER_HYDRA;
-
     void SetUp() override
     {
-        test_maths_setup();
-        skeleton = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
-        blur = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
-        for (f32 &rate : fighter.anim_rate)
-            rate = 1.0f;
-        fighter.heads_left = 4;
-        fighter.facing = 1;
-        skeleton->key_from = 1;   // as the round reset leaves it
-        skeleton->key_to = 2;
-        camera_shake = 0;
+        SequenceFixture::SetUp();
+        use(CHARACTER_HYDRA);
         projectile_in_flight[0] = projectile_in_flight[1] = 0;
     }
 
     void TearDown() override
     {
-        free(skeleton);
-        free(blur);
         projectile_in_flight[0] = projectile_in_flight[1] = 0;
+        SequenceFixture::TearDown();
     }
 
     void use(int id)
     {
-        character = id;
-        fighter.character = static_cast<u8>(id);
-    }
-
-    void call() { sequencer_step(&character_modules[character]->sequence, &fighter, skeleton, blur); }
-
-    // Calls until a step falls (or the skeleton's action changes); the calls made, -1 never.
-    int call_until_step(int limit = 400)
-    {
-        int action = skeleton->action;
-        for (int n = 1; n <= limit; n++) {
-            call();
-            if (skeleton->phase == 0.0f || skeleton->action != action)
-                return n;
-        }
-        return -1;
+        SequenceFixture::use(id);
+        fighter.facing = 1;
     }
 
     // Starts an action as the control code does, from the idle loop.
     void start(int action)
     {
-        fighter.action = ACTION_IDLE;
-        skeleton->action = ACTION_IDLE;
-        for (int i = 0; i < 3; i++)
-            call_until_step();
-        fighter.action = action;
-        skeleton->action = action;
-        skeleton->attack_live = 255;
-        fighter.hit_lock = 0;
+        settle_idle();
+        SequenceFixture::start(action);
     }
 };
 

@@ -21,7 +21,7 @@ const FigureStyle figure_styles[] = {
     {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_SNAKES,  {9, 10, -1, -1}},   // Medusa
     {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN,   {10, 11, 12, 13}},  // Sphinx
     {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN,   {-1, -1, -1, -1}},  // Hydra
-    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    9.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Ares
+    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    6.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Ares
     {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_THREAD,  4.5f, HEAD_HOOD,    {9, 10, 11, 12}},   // Atropos
 };
 static_assert(std::size(figure_styles) == CHARACTER_COUNT, "one figure per character");

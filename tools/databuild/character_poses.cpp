@@ -675,8 +675,9 @@ static FigurePose pose_attack(PoseKind kind, int k, int lo, int hi, int a0, int 
         return a.wind;
     if (k < a0)
         return pose_blend(a.wind, a.strike_from, static_cast<f32>(k - lo) / (a0 - lo));
+    // A window of one key is open only on the step into it: that step carries the whole blow.
     if (k <= a1)
-        return pose_blend(a.strike_from, a.strike_to, a1 > a0 ? static_cast<f32>(k - a0) / (a1 - a0) : 0.0f);
+        return pose_blend(a.strike_from, a.strike_to, a1 > a0 ? static_cast<f32>(k - a0) / (a1 - a0) : 1.0f);
     FigurePose rest =
         kind == POSE_KICK_AIR || kind == POSE_CHOP_AIR || kind == POSE_SLASH_AIR ? tuck() : a.follow;
     return pose_blend(a.follow, rest, hi > a1 + 1 ? static_cast<f32>(k - a1 - 1) / (hi - a1 - 1) : 0.0f);
