@@ -132,3 +132,21 @@ const MeleeMove &melee_move(i32 action);
 // The guard's spark burst and the struck side's blood burst at (x, 0, z).
 void hit_sparks_start(f32 x, f32 z);
 void hit_blood_start(int side, f32 x, f32 z);
+
+// ---- shared by the melee and the projectile hits (damage.cpp) ---------------------------
+// Side a's combo after a hit on a defender still reeling, or a new count of 1.
+void hit_count_combo(int a);
+// The defender's hurt cry by its voice, if it has one.
+void hurt_voice(const Fighter *d);
+// Side p's power rises by gain below full, unless its own curse lingers on the other side.
+void power_gain(int p, f32 gain);
+void stun_build_add(Fighter *d, int amount);
+constexpr f32 POWER_GAIN_ATTACKER = 0.1f;
+constexpr f32 POWER_GAIN_DEFENDER = 0.15f;
+constexpr int PAN_HIT = 127;
+constexpr int GUARD_PITCH_LOW = 900;
+constexpr int GUARD_PITCH_SPREAD = 200;
+
+// ---- projectile lock (projectiles.cpp) --------------------------------------------------
+// The projectile of side p has struck: it strikes no more until the step clears the lock.
+void projectile_lock_set(int p);

@@ -5,9 +5,5 @@
 
 i32 summoner;
 i32 summon_victim;
-Projectile projectiles[2];
-u8 projectile_in_flight[2];
-u8 clash_flash_on[2];
-f32 clash_flash[2];
 
 void fx_projectile_trail_reset(int) {}

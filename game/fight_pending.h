@@ -12,9 +12,7 @@
 // ---- stage select ---------------------------------------------------------------------------
 extern u32 stage_select_cursor;           // the highlighted tile, 0..9
 
-// ---- combat: projectiles and summons ---------------------------------------------------------
-void update_projectiles();
-
+// ---- combat: summons ---------------------------------------------------------------------
 void summon_update(int side);
 void summon_linger_step_ares();
 void summon_linger_step_sphinx();

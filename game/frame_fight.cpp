@@ -60,8 +60,11 @@ void fighter_draw(int side)
     if (side < 0 || side > 1)
         return;
     const Fighter *fighter = &fighters[side];
-    // A petrified fighter takes the effect skin of the other side's set once it exists; until
-    // then it is drawn as it stands.
+    // A petrified fighter is stone in the picture of the other side's set, its petrifier's.
+    if (fighter->action == ACTION_PETRIFIED) {
+        draw_fighter_effect_skin(fighter_models[side], fighter, 1 - side);
+        return;
+    }
     ModelPlacement placement = {fighter->pos_x, fighter->pos_y, fighter->pos_z, fighter->rot_x, fighter->rot_y,
                                 fighter->heading};
     ModelSkin skin = {skin_textures, SKIN_TEXTURE_COUNT, SKIN_SLOT_SIZE * static_cast<u32>(side), tex_reflection,
@@ -111,7 +114,8 @@ static void fight_glow_prepass(const StageScene *scene)
     glColor4f(summon_fade_level, summon_fade_level, summon_fade_level, 1.0f);
     if (sky_shown())
         fight_sky_draw(scene);
-    // The summon's figures (in STATE_FIGHT) and the projectiles go here with their drawers.
+    // The summon's figures (in STATE_FIGHT) go here with their drawer, before the projectiles.
+    draw_projectiles();
     glow_capture(GLOW_SUBTRACT, FIGHT_GLOW_LEVEL);
     glViewport(0, 0, screen_width, screen_height);
 }
@@ -221,9 +225,10 @@ void fight_scene_draw()
     if (stage_id == STAGE_CRETE)
         fight_sun_draw(&scene);          // 11.
     // 12. Auras, projectile trails, the arenas' particles, the summon's figures and lingering
-    // effects, blood and projectiles go here with their drawers.
+    // effects and blood go here with their drawers, before the projectiles.
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);
+    draw_projectiles();
     // 13. Hit and guard flashes, clash sparks and bursts go here with the flash drawers, at
     // depth test GL_ALWAYS with blending (GL_ONE, GL_ONE_MINUS_SRC_COLOR).
     hud_draw();                          // 14.

@@ -120,6 +120,9 @@ const KeyRange *fallback_key_ranges(int id, int *count);
 // The bytes of a picture entry by its name, in the entry's format (".jpg" or ".tga").
 Bytes character_picture(int id, const LoadStep *step, const char *entry, int alternate);
 Bytes summon_picture(const char *entry);
+// ---- projectile pictures (projectile_pictures.cpp) ------------------------------------
+// A projectile frame or the stone skin, by its entry name ("proyectiles/odiseo12.jpg").
+Bytes projectile_picture(const char *entry);
 // The character select's pictures (build_select.cpp): a portrait in a colour set, the ring
 // icons' 4 x 3 atlas, the locked portrait and the hidden icon.
 Bytes select_portrait_picture(int id, int alternate, const char *entry);
