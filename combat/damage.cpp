@@ -17,7 +17,7 @@ constexpr i8 STUN_GAIN_HEAVY = 2;
 constexpr i8 STUN_GAIN_LIGHT = 1;
 
 static const f32 HIT_LIGHT_STRUCK[4] = {2.0f, 2.0f, 0.5f, 1.0f};
-static const f32 HIT_LIGHT_BLOCKED[4] = {2.0f, 2.0f, 2.0f, 1.0f};
+const f32 HIT_LIGHT_BLOCKED[4] = {2.0f, 2.0f, 2.0f, 1.0f};
 
 static Fighter *other_fighter(int p)
 {
@@ -226,7 +226,7 @@ static void reaction_pose(int defender, const ReactionPoses &poses)
     sk->action = sk->action == first ? twin : first;
 }
 
-static void hit_light_aim(const f32 colour[4], f32 x, f32 z)
+void hit_light_aim(const f32 colour[4], f32 x, f32 z)
 {
     static const GLfloat dark[4] = {0.0f, 0.0f, 0.0f, 0.0f};
     for (int i = 0; i < 4; i++)

@@ -11,8 +11,3 @@
 
 // ---- stage select ---------------------------------------------------------------------------
 extern u32 stage_select_cursor;           // the highlighted tile, 0..9
-
-// ---- combat: summons ---------------------------------------------------------------------
-void summon_update(int side);
-void summon_linger_step_ares();
-void summon_linger_step_sphinx();
