@@ -12,6 +12,3 @@
 // ---- combat: projectiles and summons ---------------------------------------------------------
 void update_projectiles();
 
-void summon_update(int side);
-void summon_linger_step_ares();
-void summon_linger_step_sphinx();
