@@ -220,6 +220,41 @@ int gallery_enter();                  // 0 on success, 2 when a picture failed
 TickFlow gallery_tick();              // leaving ends the tick
 void gallery_draw();                  // the caller has cleared; changes no state
 
+// ---- controls pages' binding capture (menu_controls.cpp) ---------------------------------
+// What a capture is waiting for; the directions are their input codes.
+enum CaptureValue : u32 {
+    CAPTURE_NONE = 0,
+    CAPTURE_UP = 1,
+    CAPTURE_RIGHT = 3,
+    CAPTURE_DOWN = 5,
+    CAPTURE_STICK = 5,   // the joystick page's stick
+    CAPTURE_LEFT = 7,
+    CAPTURE_HARD_SWING = 9,
+    CAPTURE_LOW_SWING = 10,
+    CAPTURE_KICK = 11,
+    CAPTURE_START = 12
+};
+// Screen lifetime: a capture runs from a row's confirm until a key, a stick push or a button
+// arrives (written) or ESC or BACK aborts it (the saved values written back).
+extern u32 capture_active;          // CaptureValue
+extern i32 capture_saved_binding;   // the key replaced (keys page) or the joystick (joystick page)
+extern i32 capture_saved_stick;
+extern i32 capture_saved_button;
+extern i32 stick_capture_result[2]; // the stick capture's direction per player, -1 while it waits
+
+// ---- text entry field (text_field.cpp) ----------------------------------------------------
+// Program lifetime: characters typed into the field being edited (one field at a time).
+extern i32 text_field_length;
+constexpr int TEXT_FIELD_MAX = 14;
+// Opens a field on `buffer` of `size` bytes: empty, the cursor glyph "_" alone, length 0.
+void text_field_open(char *buffer, int size);
+// Takes at most one key from the library's key buffer: a printable one (32..126) is added
+// up to fourteen (or what the buffer holds), backspace deletes one; "_" and NUL always follow
+// the text; other keys are dropped.
+void text_field_edit(char *buffer, int size);
+// One key as readkey gives it (scancode x 256 + character code), the step of text_field_edit.
+void text_field_key(char *buffer, int size, int key);
+
 // ---- biography (biography.cpp) ----------------------------------------------------------
 void biography_enter();               // loads the chosen character into fighter slot 0
 TickFlow biography_tick();

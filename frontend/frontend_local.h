@@ -56,6 +56,9 @@ struct MenuPageInfo {
     void (*sideways)(int step);     // right (+1) or left (-1) on the page
 };
 
+// The way back from a page, in the same place on each page that has one.
+constexpr MenuItem MENU_BACK_ITEM = {{-20, -11, -15, -10}, {-10.6f, -19, -11.8f}, MENU_CONFIRM_STANDARD};
+
 // Pages 0..13: the eleven pages with items, the video-mode page (drawn only), and the two
 // network pages without content.
 constexpr int MENU_PAGE_ROWS = PAGE_SELECT_DIRECT_2 + 1;
@@ -90,6 +93,11 @@ struct MenuLabel {
     const char *text;
     f32 x, y;
 };
+constexpr MenuLabel MENU_BACK_LABEL = {"BACK", -30, -25};
+// A slider with its top left corner at (x, y) on the plane at depth 180 (x 8..38 lies under the
+// pointer's 2.2..10.6), its knob at the fraction f.
+void menu_slider_draw(f32 x, f32 y, f32 f);
+
 // The pulse's brightness this frame, -cos(menu_pulse_angle).
 f32 menu_pulse_level();
 // The label colour: the selected item's pulsing yellow, or white.
@@ -135,3 +143,23 @@ bool shop_item_is_profile(int item);
 bool shop_item_hidden(int item);
 // The unlock byte of a character item (13..17); null for other items.
 u8 *shop_character_byte(int item);
+
+// ---- controls pages (menu_controls.cpp) ------------------------------------------------------
+constexpr int CONTROLS_ITEM_COUNT = 5;
+constexpr int KEYBOARD_ITEM_COUNT = 9;
+constexpr int JOYSTICK_ITEM_COUNT = 9;
+extern const MenuItem controls_items[];   // CONTROLS_ITEM_COUNT rows
+extern const MenuItem keyboard_items[];   // KEYBOARD_ITEM_COUNT rows
+extern const MenuItem joystick_items[];   // JOYSTICK_ITEM_COUNT rows
+u8 controls_item_use(int item);
+void controls_page_act(int item);
+void controls_page_draw();
+void keyboard_page_input_first();
+u8 binding_item_use(int item);
+void keyboard_page_act(int item);
+void keyboard_page_draw();
+void joystick_page_input_first();
+u8 joystick_item_use(int item);
+void joystick_page_act(int item);
+void joystick_page_draw();
+void joystick_capture_abort();

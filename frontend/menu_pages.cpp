@@ -1,24 +1,18 @@
 // The title menu's pages as rows of one table: items (hover rectangles, highlight caps),
-// cursor ranges and the few functions each page needs. The main and options pages are whole;
-// the settings pages so far hold their items' places, their BACK and their right/left steps,
-// and their other items act from their own rows as those pages are built.
+// cursor ranges and the few functions each page needs. The controls pages' functions are in
+// menu_controls.cpp.
 #include "frontend/frontend_local.h"
 
 #include "engine/engine.h"
 #include "game/game.h"
+#include "platform/platform.h"
 
 #include <allegro.h>
 #include <GL/gl.h>
 #include <iterator>
 
-// The way back from the settings pages, in the same place on each of them.
-constexpr MenuRect BACK_RECT = {-20, -11, -15, -10};
-constexpr MenuCaps BACK_CAPS = {-10.6f, -19, -11.8f};
-constexpr MenuItem BACK_ITEM = {BACK_RECT, BACK_CAPS, MENU_CONFIRM_STANDARD};
-constexpr MenuLabel BACK_LABEL = {"BACK", -30, -25};
-// An item place whose page is not built yet: never hovered, no caps, and its confirm does
-// nothing.
-constexpr MenuItem ITEM_LATER = {{0, 0, 0, 0}, MENU_CAPS_NONE, MENU_CONFIRM_OWN};
+constexpr MenuItem BACK_ITEM = MENU_BACK_ITEM;
+constexpr MenuLabel BACK_LABEL = MENU_BACK_LABEL;
 
 // The options page's rows, where its sub-pages' BACK returns.
 enum OptionsItem : i32 {
@@ -141,11 +135,11 @@ static void options_page_draw()
 }
 
 // ---- the settings pages' common BACK -------------------------------------------------------
-// BACK of the video, audio and controls pages: the options page with the cursor on the row
-// that opened the page.
-static void settings_back(i32 row)
+// BACK of the video and audio pages: the options page with its BACK selected, so a second
+// confirm goes on to the main page.
+static void settings_back()
 {
-    menu_page_open(PAGE_OPTIONS, row);
+    menu_page_open(PAGE_OPTIONS, OPTIONS_BACK);
     video_apply_pending = 0;
 }
 
@@ -162,6 +156,43 @@ static i32 video_mode_cursor_last()
     return video_apply_pending ? VIDEO_MODE_LAST : VIDEO_MODE_LAST - 1;
 }
 
+// ---- settings rows ------------------------------------------------------------------------
+constexpr f32 ROW_LABEL_X = -15.0f;
+constexpr f32 ROW_VALUE_X = 10.0f;
+constexpr f32 GREYED_ALPHA = 0.75f;
+constexpr f32 SLIDER_X = 8.0f;
+constexpr f32 SLIDER_POINTER_MIN = 2.0f;   // the sliders take the pointer over 2 < x <= 10
+constexpr f32 SLIDER_POINTER_MAX = 10.0f;
+constexpr f32 BRIGHTNESS_SLIDER_SPAN = 2.0f / 9.0f;
+constexpr f32 EFFECTS_SLIDER_SCALE = 8.0f;
+constexpr f32 MUSIC_SLIDER_SCALE = 16.0f;
+
+// A row of a settings page: its label at the left, in the selected colour under the cursor.
+static void settings_label_draw(const char *label, f32 y, bool selected)
+{
+    menu_label_colour(selected);
+    print_text(ROW_LABEL_X, y, MENU_LABEL_DEPTH, "%s", label);
+}
+
+static void settings_value_draw(const char *value, f32 y)
+{
+    if (value)
+        print_text(ROW_VALUE_X, y, MENU_LABEL_DEPTH, "%s", value);
+}
+
+static const char *yes_no(u8 value)
+{
+    return value ? "Yes" : "No";
+}
+
+// The slider confirm: the press is used up without a sound or the click latch, so a held
+// button drags; the value follows the pointer only over the slider's reach.
+static bool slider_pointer_on()
+{
+    menu_confirm_latches();
+    return pointer_x > SLIDER_POINTER_MIN && pointer_x <= SLIDER_POINTER_MAX;
+}
+
 // ---- PAGE_VIDEO --------------------------------------------------------------------------
 enum VideoItem : i32 {
     VIDEO_BRIGHTNESS,
@@ -171,13 +202,70 @@ enum VideoItem : i32 {
     VIDEO_BACK,
     VIDEO_ITEM_COUNT
 };
-static const MenuItem video_items[] = {ITEM_LATER, ITEM_LATER, ITEM_LATER, ITEM_LATER, BACK_ITEM};
+static const MenuItem video_items[] = {
+    // hover                 caps            confirm
+    {{-10, 10, -3.5f, -2}, MENU_CAPS_NONE, MENU_CONFIRM_OWN},        // BRIGHTNESS, a slider
+    {{-10, 10, -5, -3.5f}, MENU_CAPS_NONE, MENU_CONFIRM_STANDARD},   // VSYNC
+    {{-10, 10, -6.5f, -5}, MENU_CAPS_NONE, MENU_CONFIRM_STANDARD},   // SHADOWS
+    {{-10, 10, -8, -6.5f}, MENU_CAPS_NONE, MENU_CONFIRM_STANDARD},   // GLOW EFFECT
+    BACK_ITEM,
+};
 static_assert(std::size(video_items) == VIDEO_ITEM_COUNT, "one row per video item");
+
+static u8 toggled(u8 value)
+{
+    return value == 0 ? 1 : 0;
+}
 
 static void video_page_act(int item)
 {
-    if (item == VIDEO_BACK)
-        settings_back(OPTIONS_VIDEO);
+    switch (item) {
+    case VIDEO_BRIGHTNESS:
+        // The ramp is set again on every slider confirm, changed or not.
+        if (slider_pointer_on())
+            brightness = BRIGHTNESS_MIN + BRIGHTNESS_SLIDER_SPAN * (pointer_x - SLIDER_POINTER_MIN);
+        gamma_set(brightness);
+        break;
+    case VIDEO_VSYNC:
+        vsync_option = toggled(vsync_option);
+        if (has_swap_control)
+            swap_interval_set(vsync_option);
+        break;
+    case VIDEO_SHADOWS:
+        shadow_quality = toggled(shadow_quality);
+        break;
+    case VIDEO_GLOW:
+        glow_effect = toggled(glow_effect);
+        break;
+    case VIDEO_BACK:
+        settings_back();
+        break;
+    }
+}
+
+// Without texture-environment combine SHADOWS and GLOW EFFECT show greyed, without values.
+static void video_greyed_draw(const char *label, f32 y)
+{
+    glColor4f(1.0f, 1.0f, 1.0f, GREYED_ALPHA);
+    print_text(ROW_LABEL_X, y, MENU_LABEL_DEPTH, "%s", label);
+}
+
+static void video_page_draw()
+{
+    menu_letters_draw(&BACK_LABEL, 1, false);
+    settings_label_draw("BRIGHTNESS", -6, menu_cursor == VIDEO_BRIGHTNESS);
+    settings_label_draw("VSYNC", -9, menu_cursor == VIDEO_VSYNC);
+    settings_value_draw(yes_no(vsync_option), -9);
+    if (tex_env_combine) {
+        settings_label_draw("SHADOWS", -12, menu_cursor == VIDEO_SHADOWS);
+        settings_value_draw(shadow_quality ? "High Quality" : "Simple", -12);
+        settings_label_draw("GLOW EFFECT", -15, menu_cursor == VIDEO_GLOW);
+        settings_value_draw(yes_no(glow_effect), -15);
+    } else {
+        video_greyed_draw("SHADOWS", -12);
+        video_greyed_draw("GLOW EFFECT", -15);
+    }
+    menu_slider_draw(SLIDER_X, -7.5f, 0.5f * brightness - 0.25f);
 }
 
 // Without texture-environment combine SHADOWS is greyed, and the keyboard steps over it.
@@ -210,13 +298,45 @@ enum AudioItem : i32 {
     AUDIO_BACK,
     AUDIO_ITEM_COUNT
 };
-static const MenuItem audio_items[] = {ITEM_LATER, ITEM_LATER, BACK_ITEM};
+static const MenuItem audio_items[] = {
+    // hover                 caps            confirm
+    {{-10, 10, -3.5f, -2}, MENU_CAPS_NONE, MENU_CONFIRM_OWN},   // EFFECTS VOLUME, a slider
+    {{-10, 10, -5, -3.5f}, MENU_CAPS_NONE, MENU_CONFIRM_OWN},   // MUSIC VOLUME, a slider
+    BACK_ITEM,
+};
 static_assert(std::size(audio_items) == AUDIO_ITEM_COUNT, "one row per audio item");
+// The pointer's last value for each volume, before truncation.
+static f32 effects_slider_value, music_slider_value;
 
 static void audio_page_act(int item)
 {
-    if (item == AUDIO_BACK)
-        settings_back(OPTIONS_AUDIO);
+    switch (item) {
+    case AUDIO_EFFECTS:
+        if (!slider_pointer_on())
+            break;
+        effects_slider_value = (pointer_x - SLIDER_POINTER_MIN) * EFFECTS_SLIDER_SCALE;
+        effects_volume = static_cast<u32>(effects_slider_value);
+        break;
+    case AUDIO_MUSIC:
+        if (!slider_pointer_on())
+            break;
+        music_slider_value = (pointer_x - SLIDER_POINTER_MIN) * MUSIC_SLIDER_SCALE;
+        music_volume = static_cast<u32>(music_slider_value);
+        music_set_voice_volume(static_cast<int>(music_volume));
+        break;
+    case AUDIO_BACK:
+        settings_back();
+        break;
+    }
+}
+
+static void audio_page_draw()
+{
+    menu_letters_draw(&BACK_LABEL, 1, false);
+    settings_label_draw("EFFECTS VOLUME", -6, menu_cursor == AUDIO_EFFECTS);
+    settings_label_draw("MUSIC VOLUME", -9, menu_cursor == AUDIO_MUSIC);
+    menu_slider_draw(SLIDER_X, -8, static_cast<f32>(effects_volume) / EFFECTS_VOLUME_MAX);
+    menu_slider_draw(SLIDER_X, -13, static_cast<f32>(music_volume) / MUSIC_VOLUME_MAX);
 }
 
 // A volume one step up (from max - 1 or less, capped at max) or down (from above 0, floored
@@ -241,17 +361,6 @@ static void audio_sideways(int step)
     music_set_voice_volume(static_cast<int>(music_volume));
 }
 
-// ---- PAGE_CONTROLS -----------------------------------------------------------------------
-constexpr int CONTROLS_BACK = 4;
-static const MenuItem controls_items[] = {ITEM_LATER, ITEM_LATER, ITEM_LATER, ITEM_LATER, BACK_ITEM};
-static_assert(std::size(controls_items) == CONTROLS_BACK + 1, "BACK is the controls page's last item");
-
-static void controls_page_act(int item)
-{
-    if (item == CONTROLS_BACK)
-        settings_back(OPTIONS_CONTROLS);
-}
-
 // ---- PAGE_JOYSTICK_BUTTONS: items 2 and 3 are never selected by the keyboard ------------------
 static void joystick_cursor_skip(int step)
 {
@@ -262,16 +371,87 @@ static void joystick_cursor_skip(int step)
 }
 
 // ---- PAGE_GAME ---------------------------------------------------------------------------
-constexpr int GAME_BACK = 4;
-static const MenuItem game_items[] = {ITEM_LATER, ITEM_LATER, ITEM_LATER, ITEM_LATER, BACK_ITEM};
-static_assert(std::size(game_items) == GAME_BACK + 1, "BACK is the game page's last item");
+enum GameItem : i32 {
+    GAME_DIFFICULTY,
+    GAME_TIME,
+    GAME_ROUNDS,
+    GAME_BLOOD,
+    GAME_BACK,
+    GAME_ITEM_COUNT
+};
+static const MenuItem game_items[] = {
+    // hover                 caps            confirm
+    {{-10, 10, -2, 0}, MENU_CAPS_NONE, MENU_CONFIRM_STANDARD},       // DIFFICULTY
+    {{-10, 10, -3.5f, -2}, MENU_CAPS_NONE, MENU_CONFIRM_STANDARD},   // TIME
+    {{-10, 10, -5, -3.5f}, MENU_CAPS_NONE, MENU_CONFIRM_STANDARD},   // ROUNDS
+    {{-10, 10, -7, -5}, MENU_CAPS_NONE, MENU_CONFIRM_STANDARD},      // BLOOD
+    BACK_ITEM,
+};
+static_assert(std::size(game_items) == GAME_ITEM_COUNT, "one row per game item");
+constexpr i8 DIFFICULTY_SKIPPED = 3;
+constexpr i8 DIFFICULTY_MAX = 5;
+constexpr u32 ROUND_TIME_LAST = 2;
+constexpr u32 ROUND_TIME_ENDLESS = 3;   // never set here; a stored 3 shows as endless
+constexpr u32 ROUNDS_MAX = 3;
+constexpr u8 BLOOD_ON = 0xff;
 
-// The game page's BACK leaves a waiting APPLY as it is.
+// Value labels; an index without a label prints nothing.
+static const char *const difficulty_labels[] = {nullptr, "Easiest", "Easy", nullptr, "Normal", "Hard"};
+static const char *const round_time_labels[] = {"80", "70", "60"};
+static const char *const rounds_labels[] = {nullptr, "1", "2", "3"};
+
+static const char *label_of(const char *const *labels, size_t count, long long value)
+{
+    return value >= 0 && static_cast<size_t>(value) < count ? labels[value] : nullptr;
+}
+
+// Each confirm steps its option to the next value; a difficulty or time change offers APPLY
+// on the video-mode page; BACK returns to the options page's BACK.
 static void game_page_act(int item)
 {
-    if (item != GAME_BACK)
-        return;
-    menu_page_open(PAGE_OPTIONS, OPTIONS_GAME);
+    switch (item) {
+    case GAME_DIFFICULTY:
+        difficulty = static_cast<i8>(difficulty + 1);
+        if (difficulty == DIFFICULTY_SKIPPED)
+            difficulty = DIFFICULTY_SKIPPED + 1;
+        if (difficulty > DIFFICULTY_MAX)
+            difficulty = 1;
+        video_apply_pending = -1;
+        break;
+    case GAME_TIME:
+        round_time_option = round_time_option + 1 > ROUND_TIME_LAST ? 0 : round_time_option + 1;
+        video_apply_pending = -1;
+        break;
+    case GAME_ROUNDS:
+        rounds_to_win = rounds_to_win + 1 > ROUNDS_MAX ? 1 : rounds_to_win + 1;
+        break;
+    case GAME_BLOOD:
+        blood = blood == BLOOD_ON ? 0 : BLOOD_ON;
+        break;
+    case GAME_BACK:
+        menu_page_open(PAGE_OPTIONS, OPTIONS_BACK);
+        break;
+    }
+}
+
+static void game_row_draw(const char *label, f32 y, int item, const char *value)
+{
+    settings_label_draw(label, y, menu_cursor == item);
+    if (value)
+        print_text(ROW_VALUE_X, y, MENU_LABEL_DEPTH, "%s", value);
+}
+
+static void game_page_draw()
+{
+    menu_letters_draw(&BACK_LABEL, 1, false);
+    game_row_draw("DIFFICULTY", -3, GAME_DIFFICULTY,
+                  label_of(difficulty_labels, std::size(difficulty_labels), difficulty));
+    const char *time = label_of(round_time_labels, std::size(round_time_labels), round_time_option);
+    if (round_time_option == ROUND_TIME_ENDLESS)
+        time = menu_cursor == GAME_TIME ? "Inf" : "Inf.";
+    game_row_draw("TIME", -6, GAME_TIME, time);
+    game_row_draw("ROUNDS", -9, GAME_ROUNDS, label_of(rounds_labels, std::size(rounds_labels), rounds_to_win));
+    game_row_draw("BLOOD", -12, GAME_BLOOD, blood == BLOOD_ON ? "On" : blood == 0 ? "Off" : nullptr);
 }
 
 // ---- PAGE_EXTRAS: PROFILES and GALLERY stay hidden until bought ----------------------------
@@ -412,11 +592,11 @@ static const MenuItem network_items[] = {
 };
 static_assert(std::size(network_items) == NETWORK_ITEM_COUNT, "one row per network item");
 
-// Nothing is printed on this page; its BACK returns to NETWORK on the page before.
+// Nothing is printed on this page; its BACK returns to the page before, on its BACK.
 static void network_page_act(int item)
 {
     if (item == NETWORK_BACK)
-        menu_page_open(PAGE_LOCAL_OR_NETWORK, LOCAL_NETWORK);
+        menu_page_open(PAGE_LOCAL_OR_NETWORK, LOCAL_BACK);
     else
         menu_page_open(item == NETWORK_FIRST ? PAGE_SELECT_DIRECT_1 : PAGE_SELECT_DIRECT_2, 0);
 }
@@ -457,22 +637,22 @@ const MenuPageInfo menu_pages[] = {
     {nullptr, 0, 0, VIDEO_MODE_LAST, 0, nullptr, nullptr, nullptr, nullptr,
      nullptr, video_mode_cursor_last, nullptr},
     // video
-    {video_items, VIDEO_ITEM_COUNT, 0, 4, 0, nullptr, nullptr, video_page_act, back_label_draw,
+    {video_items, VIDEO_ITEM_COUNT, 0, 4, 0, nullptr, nullptr, video_page_act, video_page_draw,
      video_cursor_skip, nullptr, video_sideways},
     // audio
-    {audio_items, AUDIO_ITEM_COUNT, 0, 2, 0, nullptr, nullptr, audio_page_act, back_label_draw,
+    {audio_items, AUDIO_ITEM_COUNT, 0, 2, 0, nullptr, nullptr, audio_page_act, audio_page_draw,
      nullptr, nullptr, audio_sideways},
     // controls
-    {controls_items, CONTROLS_BACK + 1, 0, 4, 0, nullptr, nullptr, controls_page_act, back_label_draw,
-     nullptr, nullptr, nullptr},
+    {controls_items, CONTROLS_ITEM_COUNT, 0, 4, 0, nullptr, controls_item_use, controls_page_act,
+     controls_page_draw, nullptr, nullptr, nullptr},
     // keyboard keys
-    {nullptr, 0, 0, 8, 0, nullptr, nullptr, nullptr, nullptr,
-     nullptr, nullptr, nullptr},
+    {keyboard_items, KEYBOARD_ITEM_COUNT, 0, 8, 0, keyboard_page_input_first, binding_item_use, keyboard_page_act,
+     keyboard_page_draw, nullptr, nullptr, nullptr},
     // joystick buttons
-    {nullptr, 0, 1, 8, 0, nullptr, nullptr, nullptr, nullptr,
-     joystick_cursor_skip, nullptr, nullptr},
+    {joystick_items, JOYSTICK_ITEM_COUNT, 1, 8, 0, joystick_page_input_first, joystick_item_use, joystick_page_act,
+     joystick_page_draw, joystick_cursor_skip, nullptr, nullptr},
     // game
-    {game_items, GAME_BACK + 1, 0, 4, 0, nullptr, nullptr, game_page_act, back_label_draw,
+    {game_items, GAME_ITEM_COUNT, 0, 4, 0, nullptr, nullptr, game_page_act, game_page_draw,
      nullptr, nullptr, nullptr},
     // extras
     {extras_items, EXTRAS_ITEM_COUNT, 0, 3, 0, nullptr, extras_item_use, extras_page_act, extras_page_draw,

@@ -314,14 +314,14 @@ TEST_F(TitleMenu, OptionsPageLeadsToItsPagesAndBack)
     EXPECT_EQ(menu_cursor, 0);
     harness_run(2, TickScript().button(1, BUTTON_START, 1));
     ASSERT_EQ(menu_page, PAGE_VIDEO);
-    // Up from the first row reaches BACK, which returns to VIDEO on the options page.
+    // Up from the first row reaches BACK, which returns to the options page's BACK.
     video_apply_pending = -1;
     harness_run(4, TickScript().direction(0, DIR_UP, 0).button(0, BUTTON_START, 2));
     EXPECT_EQ(menu_page, PAGE_OPTIONS);
-    EXPECT_EQ(menu_cursor, 0);
+    EXPECT_EQ(menu_cursor, 4);
     EXPECT_EQ(video_apply_pending, 0);
     // The options page's own BACK returns to OPTIONS on the main page.
-    harness_run(4, TickScript().direction(0, DIR_UP, 0).button(0, BUTTON_START, 2));
+    harness_run(2, TickScript().button(0, BUTTON_START, 1));
     EXPECT_EQ(menu_page, PAGE_MAIN);
     EXPECT_EQ(menu_cursor, 3);
 }
