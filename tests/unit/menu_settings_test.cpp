@@ -366,3 +366,16 @@ TEST_F(MenuSettings, ExtrasHiddenItemsStayOut)
     EXPECT_EQ(game_state, STATE_GALLERY);
     EXPECT_STREQ(music_name, "musica/tavrosk2.ogg");
 }
+
+// A bought profile opens the biography from the select; START leads back to the select.
+TEST_F(MenuSettings, ProfilesLeadToTheBiographyAndBack)
+{
+    profiles_unlocked = 1;
+    profile_jason = 2;
+    game_mode = GAME_MODE_PROFILE_P1;
+    game_state = STATE_BIOGRAPHY;
+    harness_run(2, TickScript().button(0, BUTTON_START, 1));
+    EXPECT_EQ(fade_mode, FADE_OUT);
+    harness_run(FADE_TICKS);
+    EXPECT_EQ(game_state, STATE_CHARACTER_SELECT);
+}
