@@ -102,8 +102,13 @@ static MeshPoint hydra_point(const FigureStyle &style, f32 x, f32 y, f32 z)
     return {x * s * style.girth, y * s * style.girth, z * s};
 }
 
-// The neck bases of the Hydra, spread across its shoulders.
-static const f32 hydra_neck_x[4] = {-3.0f, -1.0f, 1.0f, 3.0f};
+// The Hydra's necks fan out from its shoulders, from the tallest at the back to the lowest in
+// front, so that from the side every head shows and each lost one leaves a gap (the front one
+// goes first).
+static const MeshPoint hydra_neck_roots[4] = {
+    {-2.0f, -1.5f, 10.0f}, {-0.7f, -2.5f, 9.5f}, {0.7f, -3.2f, 8.8f}, {2.0f, -3.8f, 8.0f}};
+static const MeshPoint hydra_head_points[4] = {
+    {-3.0f, -1.0f, 20.5f}, {-1.0f, -3.8f, 18.5f}, {1.0f, -5.8f, 15.8f}, {3.0f, -7.0f, 12.5f}};
 
 static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
 {
@@ -132,10 +137,14 @@ static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
     }
     if (style.body == BODY_HYDRA) {
         switch (part) {
-        case PART_NECK_0: case PART_NECK_1: case PART_NECK_2: case PART_NECK_3:
-            return hydra_point(style, hydra_neck_x[(part - PART_NECK_0) / 2], -2.5f, 9.0f);
-        case PART_HEAD_0: case PART_HEAD_1: case PART_HEAD_2: case PART_HEAD_3:
-            return hydra_point(style, hydra_neck_x[(part - PART_HEAD_0) / 2] * 1.6f, -5.0f, 18.0f);
+        case PART_NECK_0: case PART_NECK_1: case PART_NECK_2: case PART_NECK_3: {
+            const MeshPoint &at = hydra_neck_roots[(part - PART_NECK_0) / 2];
+            return hydra_point(style, at.x, at.y, at.z);
+        }
+        case PART_HEAD_0: case PART_HEAD_1: case PART_HEAD_2: case PART_HEAD_3: {
+            const MeshPoint &at = hydra_head_points[(part - PART_HEAD_0) / 2];
+            return hydra_point(style, at.x, at.y, at.z);
+        }
         case PART_UPPER_ARM_R: return hydra_point(style, -3.0f, -2.0f, 5.0f);
         case PART_UPPER_ARM_L: return hydra_point(style, 3.0f, -2.0f, 5.0f);
         case PART_THIGH_R: return hydra_point(style, -3.0f, 3.0f, 5.0f);
