@@ -77,7 +77,6 @@ struct FigureStyle {
     FigureWeapon second_weapon;   // in the left hand
     f32 weapon_length;
     FigureHead head;
-    i8 edges[4];          // the blade-trail bones (a, b of the first weapon, c, d of the second), -1 none
 };
 extern const FigureStyle figure_styles[];   // CHARACTER_COUNT rows
 

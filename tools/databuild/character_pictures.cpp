@@ -21,7 +21,8 @@ struct Colour {
     u8 r, g, b;
 };
 
-// Per character: armour in the plain and the alternate set, flesh, hair and metal.
+// Per character: armour in the plain and the alternate set, flesh, hair and metal (Perseus's
+// bright as his mirror shield, Hippolyte's gold as her girdle).
 struct CharacterColours {
     Colour armour, armour_alt, flesh, hair, metal;
 };
@@ -29,8 +30,8 @@ static const CharacterColours character_colours[] = {
     {{200, 160, 40}, {60, 90, 200}, {225, 180, 140}, {70, 45, 25}, {200, 200, 210}},    // Jason
     {{150, 40, 40}, {40, 120, 60}, {215, 170, 130}, {90, 70, 50}, {190, 190, 200}},     // Odysseus
     {{60, 150, 70}, {170, 60, 150}, {235, 195, 155}, {200, 160, 60}, {210, 210, 220}},  // Atalanta
-    {{60, 80, 170}, {190, 120, 40}, {225, 180, 140}, {40, 30, 20}, {210, 200, 150}},    // Perseus
-    {{170, 90, 40}, {90, 40, 130}, {200, 150, 110}, {30, 25, 20}, {200, 200, 200}},     // Hippolyte
+    {{60, 80, 170}, {190, 120, 40}, {225, 180, 140}, {40, 30, 20}, {235, 238, 245}},    // Perseus
+    {{170, 90, 40}, {90, 40, 130}, {200, 150, 110}, {30, 25, 20}, {225, 180, 60}},      // Hippolyte
     {{110, 90, 60}, {70, 100, 110}, {190, 150, 120}, {50, 40, 30}, {120, 90, 60}},      // Polyphemus
     {{90, 60, 40}, {50, 50, 50}, {120, 80, 50}, {230, 220, 190}, {150, 150, 160}},      // Minotaur
     {{40, 110, 80}, {120, 40, 60}, {150, 190, 140}, {60, 140, 60}, {180, 190, 170}},    // Medusa
