@@ -202,6 +202,9 @@ void skeleton_capture_pose(Skeleton *skeleton, Skeleton *second);
 void skeleton_bone_matrix(Skeleton *skeleton, int bone);
 // Builds every bone's matrices, parents' transforms included.
 void skeleton_build_matrices(Skeleton *skeleton);
+// Where a bone's rest position lands under its built matrix (model space); the origin for a
+// bone outside the skeleton.
+void skeleton_bone_point(const Skeleton *skeleton, int bone, f32 out[3]);
 // Builds the skeleton's matrices and writes the model's pos and normals; a vertex whose bone
 // is BONE_NONE or above, or not below bone_count, keeps its rest pose.
 void model_skin(Model *model, Skeleton *skeleton);
@@ -384,6 +387,9 @@ void masked_polys_free();
 // draw_view; light may be null (no light positions are sent).
 void model_draw(const ModelPlacement *placement, const Model *model, const ModelSkin *skin,
                 const StageLight *light);
+// Every triangle of a posed model at a placement, in the texture, colour and lighting the
+// caller set (back faces culled unless two-sided); the caller loads the camera view first.
+void model_draw_plain(const ModelPlacement *placement, const Model *model);
 // The bucket of a triangle whose corners lie at these view depths summed: ten times the mean
 // depth, truncated toward zero; -1 when it falls outside 0..MASKED_BUCKET_COUNT - 2 (behind
 // the eye, farther than about 5,000 units, or not a number).
