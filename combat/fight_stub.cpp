@@ -9,5 +9,5 @@ Projectile projectiles[2];
 u8 projectile_in_flight[2];
 u8 clash_flash_on[2];
 f32 clash_flash[2];
+f32 clash_flash_pos[2][3];
 
-void fx_projectile_trail_reset(int) {}

@@ -4,6 +4,7 @@
 #include "frontend/frontend.h"
 
 #include "characters/characters.h"
+#include "combat/combat.h"
 #include "frontend/frontend_local.h"
 #include "engine/engine.h"
 
@@ -108,7 +109,7 @@ static void portraits_draw()
 static void figure_pass()
 {
     glEnable(GL_BLEND);
-    draw_fx_flame_row();
+    draw_fx_flame_row(stage_flame_particles);
     glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);

@@ -131,7 +131,7 @@ void select_figure_set_action(int action);
 
 // ---- pending: names other branches bring (select_pending.cpp) ----------------------------
 // Declared here only until their owners land on main (the fight load, the stage select, the
-// screens with pictures of their own, the arena loaders, the effects);
+// screens with pictures of their own, the arena loaders);
 // delete each with its owner. p1_character and friends are defined by the fight flow's
 // stand-ins for now.
 extern i32 p1_character, p2_character;   // CharacterId of side one and side two
@@ -140,9 +140,6 @@ extern u32 stage_select_cursor;          // the stage select's tile, 0..9
 constexpr int SCREEN_TEXTURES = 32;
 extern u32 screen_textures[SCREEN_TEXTURES];
 extern u8 screen_texture_count;
-void fx_flame_row_start();
-void fx_flame_row_step();
-void draw_fx_flame_row();
 
 // ---- stage select (stage_select.cpp) ----------------------------------------------------
 int stage_select_enter();             // 0 on success

@@ -9,16 +9,3 @@ void update_projectiles() {}
 void summon_update(int) {}
 void summon_linger_step_ares() {}
 void summon_linger_step_sphinx() {}
-
-void fx_projectile_trail(Particle *, int, int) {}
-void fx_fighter_aura(Particle *, int, int) {}
-void fx_small_burst(Particle *, int, f32, f32, f32) {}
-void fx_large_burst(Particle *, int, f32, f32, f32) {}
-void fx_blood_burst(Particle *, int, f32, f32, f32) {}
-void fx_blood_stains(Particle *, int) {}
-void fx_rain(Particle *, int) {}
-void fx_rain_splashes(Particle *, int) {}
-void fx_labyrinth_flames(Particle *, int) {}
-void fx_theatre_flames(Particle *, int) {}
-void fx_temple_flames(Particle *, int) {}
-

@@ -170,7 +170,7 @@ static void fight_held_back_draw()
         glDepthFunc(GL_LEQUAL);
         glEnable(GL_BLEND);
         glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
-        // draw_fx_theatre_flames() goes here with the particle drawers.
+        draw_fx_theatre_flames(stage_flame_particles);
     }
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
@@ -220,11 +220,12 @@ void fight_scene_draw()
         glow_draw();                     // 10.
     if (stage_id == STAGE_CRETE)
         fight_sun_draw(&scene);          // 11.
-    // 12. Auras, projectile trails, the arenas' particles, the summon's figures and lingering
-    // effects, blood and projectiles go here with their drawers.
+    fight_particles_draw();              // 12. auras, projectile trails, the arena's particles
+    // 12. The summon's figures and lingering effects go here with their drawers.
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);
-    // 13. Hit and guard flashes, clash sparks and bursts go here with the flash drawers, at
-    // depth test GL_ALWAYS with blending (GL_ONE, GL_ONE_MINUS_SRC_COLOR).
+    fight_blood_draw();                  // 12. stains, then both sides' drops
+    // 12. The projectiles go here with their drawer.
+    fight_flashes_draw();                // 13. over everything drawn so far
     hud_draw();                          // 14.
 }

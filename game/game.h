@@ -632,6 +632,11 @@ void fade_quad_draw();
 
 // The glow's threshold level in the biography viewer, by the character shown.
 int biography_glow_level(int character);
+// The fight scene's effects (frame_effects.cpp): the auras, projectile trails and arena
+// particles; the blood with the BLOOD option; the flashes, clash sparks and bursts.
+void fight_particles_draw();
+void fight_blood_draw();
+void fight_flashes_draw();
 // The fight's fog colour: grey, dimmed with the scene while a summon fades it out.
 void fight_fog_colour(f32 rgba[4]);
 // The blood picture laid over a fighter of this wound level (1 half life, 2 a quarter), 0 none.

@@ -9,6 +9,7 @@
 #include "support/gl_context.h"
 
 #include <GL/gl.h>
+#include <cstring>
 
 class FrameTest : public GlTest {
 protected:
@@ -205,4 +206,59 @@ TEST_F(FrameTest, TheFadeQuadDarkensTheFrameByTheFadeLevel)
             << "mode " << c.mode << " level " << c.level;
         EXPECT_TRUE(rgb_near(pixel_at(635, 475), {c.expected, c.expected, c.expected}, 2));
     }
+}
+
+// Every effect at once on the rainy arena with blood on: no GL error, the particles among the
+// scenery, and the hit flash over all of it.
+TEST_F(FrameTest, AFightFrameWithEveryEffectShowsThemAll)
+{
+    const Palette &p = palette();
+    tex_misc = p.white;
+    tex_hit = solid_texture(255, 0, 0);
+    tex_hit2 = tex_guard = p.black;
+    for (u32 &t : projectile_textures)
+        t = p.white;
+    stage_id = STAGE_ATHENS2;
+    glFogf(GL_FOG_DENSITY, 0.0f);
+    blood = 1;
+    fx_rain(rain_particles, FX_INIT);
+    fx_rain_splashes(rain_splash_particles, FX_INIT);
+    const f32 aura_at[3] = {-30, 0, 15}, blood_at[3] = {30, 0, 8}, burst_at[3] = {20, 0, 25};
+    for (int side = 0; side < 2; side++) {
+        fighters[side].aura = AURA_EMITTING;
+        Particle *aura = side == 0 ? aura_particles : aura_particles_side2;
+        aura[0] = Particle{};
+        aura[0].x = aura_at[0] + 10.0f * side;
+        aura[0].z = aura_at[2];
+        aura[0].life = 90.0f;
+        burst_particles[side][0].tint[0] = 1.0f;
+        fx_large_burst(burst_particles[side], FX_INIT, burst_at[0], 0.0f, burst_at[2]);
+        fx_blood_burst(blood_particles[side], FX_INIT, blood_at[0], 0.0f, blood_at[2]);
+        projectile_trail_particles[side][0].life = 60.0f;
+        projectile_trail_particles[side][0].x = -10.0f;
+        projectile_trail_particles[side][0].z = 12.0f;
+    }
+    fx_small_burst(spark_particles, FX_INIT, 10.0f, 0.0f, 5.0f);
+    blood_stain_particles[0].life = 1.0f;
+    fighters[1].hit_recoil = 1;
+    fighters[1].hit_flash = 30;
+    fighters[1].hit_x = -20.0f;
+    fighters[1].hit_z = 5.0f;
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    draw_frame();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const f32 flash_at[3] = {-20, 0, 5}, trail_at[3] = {-10, 0, 12};
+    EXPECT_TRUE(rgb_near(pixel_of(flash_at), {255, 160, 0}, 8)) << "the hit flash's red over the green wall";
+    EXPECT_GT(pixel_of(aura_at).r, 200) << "the aura's grey over the wall";
+    EXPECT_GT(pixel_of(trail_at).b, 100) << "the trail's blue over the wall";
+
+    blood = 0;
+    memset(aura_particles, 0, sizeof aura_particles);
+    memset(aura_particles_side2, 0, sizeof aura_particles_side2);
+    memset(burst_particles, 0, sizeof burst_particles);
+    memset(blood_particles, 0, sizeof blood_particles);
+    memset(projectile_trail_particles, 0, sizeof projectile_trail_particles);
+    memset(spark_particles, 0, sizeof spark_particles);
+    memset(blood_stain_particles, 0, sizeof blood_stain_particles);
 }
