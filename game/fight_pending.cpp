@@ -6,6 +6,3 @@ u32 stage_select_cursor;
 
 void update_projectiles() {}
 
-void summon_update(int) {}
-void summon_linger_step_ares() {}
-void summon_linger_step_sphinx() {}

@@ -88,6 +88,20 @@ static void fight_sky_draw(const StageScene *scene)
     sky_panorama_draw(scene);
 }
 
+// The god's effect and picture while a summon runs, else the curse it left on its victim; in
+// the fight itself only.
+static void fight_summon_draw()
+{
+    if (game_state != STATE_FIGHT)
+        return;
+    if (summon_phase != SUMMON_NONE)
+        summon_draw(summoner);
+    else if (summon_victim != 0 && fighters[summoner & 1].character == CHARACTER_ARES)
+        summon_linger_draw_ares();
+    else if (summon_victim != 0)
+        summon_linger_draw_sphinx();
+}
+
 // 2. The scene in small in the 64 x 64 corner: the fighters lit, the arena as a black
 // silhouette that hides what stands behind it, the sky; read back for the glow.
 static void fight_glow_prepass(const StageScene *scene)
@@ -111,7 +125,8 @@ static void fight_glow_prepass(const StageScene *scene)
     glColor4f(summon_fade_level, summon_fade_level, summon_fade_level, 1.0f);
     if (sky_shown())
         fight_sky_draw(scene);
-    // The summon's figures (in STATE_FIGHT) and the projectiles go here with their drawers.
+    fight_summon_draw();
+    // The projectiles go here with their drawer.
     glow_capture(GLOW_SUBTRACT, FIGHT_GLOW_LEVEL);
     glViewport(0, 0, screen_width, screen_height);
 }
@@ -221,7 +236,7 @@ void fight_scene_draw()
     if (stage_id == STAGE_CRETE)
         fight_sun_draw(&scene);          // 11.
     fight_particles_draw();              // 12. auras, projectile trails, the arena's particles
-    // 12. The summon's figures and lingering effects go here with their drawers.
+    fight_summon_draw();                 // 12. the god, or the curse it left
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);
     fight_blood_draw();                  // 12. stains, then both sides' drops
