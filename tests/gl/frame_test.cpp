@@ -350,3 +350,34 @@ TEST_F(FrameTest, ABladeTrailRibbonRunsFromTheNewestSampleToTheOldest)
     EXPECT_FALSE(blending);
     glDeleteTextures(1, &texture);
 }
+
+// The flaming arenas burn in the frame: a flame lights the view where it stands, and the same
+// frame with every flame dead shows nothing there.
+TEST_F(FrameTest, TheFlamingArenasBurn)
+{
+    tex_misc = palette().white;
+    glFogf(GL_FOG_DENSITY, 0.0f);
+    const struct {
+        i32 stage;
+        void (*start)(Particle *, int);
+    } cases[] = {{STAGE_THEATRE, fx_theatre_flames}, {STAGE_LABYRINTH, fx_labyrinth_flames},
+                 {STAGE_TEMPLE, fx_temple_flames}};
+    for (const auto &c : cases) {
+        stage_id = c.stage;
+        c.start(stage_flame_particles, FX_INIT);
+        const Particle &flame = stage_flame_particles[0];
+        const f32 at[3] = {flame.x, flame.y, flame.z};
+        camera_eye[0] = camera_centre[0] = at[0];
+        camera_eye[1] = at[1] - 40.0f;
+        camera_centre[1] = at[1];
+        camera_eye[2] = camera_centre[2] = at[2];
+        draw_frame();
+        const Rgb burning = pixel_of(at);
+        for (Particle &p : stage_flame_particles)
+            p.life = 0.0f;
+        draw_frame();
+        const Rgb out = pixel_of(at);
+        EXPECT_GT(burning.r, out.r + 60) << "stage " << c.stage;
+    }
+    memset(stage_flame_particles, 0, sizeof stage_flame_particles);
+}
