@@ -1,119 +1,21 @@
 // Jason against Jason with the built figures, the fight's control code and its hit detection:
 // each of his attacks, thrown at an opponent standing close, reaches a body point while its
 // window is open.
-#include "characters/characters.h"
-#include "support/fight_fixture.h"
-#include "support/model_fixtures.h"
-#include "support/test_paths.h"
+#include "support/cast_fight_fixture.h"
+#include "support/move_scripts.h"
 
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
-static u32 no_texture_upload(ArchiveHandle, const char *, int) { return 1; }
-
-class JasonHits : public FightFixture {
+// Both Jasons, as the cast fixture loads them.
+class JasonHits : public CastFight {
 protected:
-    Skeleton *blocks = nullptr;   // blur and summon skeletons of both sides
-    ArchiveHandle saved_archive = nullptr;
-    CharacterReaders saved_readers = character_readers;
-    char saved_base_dir[BASE_DIR_SIZE];
-
-    void SetUp() override
-    {
-        test_maths_setup();
-        FightFixture::SetUp();
-        blocks = static_cast<Skeleton *>(calloc(4, sizeof(Skeleton)));
-        for (int p = 0; p < 2; p++) {
-            blur_skeletons[p] = &blocks[p];
-            summon_skeletons[p] = &blocks[2 + p];
-        }
-        saved_archive = asset_archive;
-        asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
-        ASSERT_NE(asset_archive, nullptr) << "make the data set first (tavrosk-databuild)";
-        memcpy(saved_base_dir, base_dir, sizeof base_dir);
-        snprintf(base_dir, sizeof base_dir, "%s/", test_build_dir().c_str());
-        character_readers.texture = no_texture_upload;
-    }
-
-    void TearDown() override
-    {
-        character_models_free();
-        character_readers = saved_readers;
-        memcpy(base_dir, saved_base_dir, sizeof base_dir);
-        archive_close(asset_archive);
-        asset_archive = saved_archive;
-        for (int p = 0; p < 2; p++)
-            blur_skeletons[p] = summon_skeletons[p] = nullptr;
-        free(blocks);
-        FightFixture::TearDown();
-    }
-
-    // Both Jasons loaded, standing `apart` units from each other and facing each other.
-    void stand(f32 apart)
-    {
-        fight_start(CHARACTER_JASON, CHARACTER_JASON);
-        ASSERT_EQ(jason_load(0, 0), 0);
-        ASSERT_EQ(jason_load(1, 1), 0);
-        for (int p = 0; p < 2; p++) {
-            fighters[p].pos_x = p == 0 ? -apart / 2 : apart / 2;
-            fighters[p].life = fighters[p].life_shown = 1.0f;
-            skeletons[p]->key_from = 1;
-            skeletons[p]->key_to = 2;
-        }
-        for (int t = 0; t < 40; t++)
-            fight_tick(Hands());
-    }
-
-    // One fight tick in the game's order: the hit pass, control and motion, then each side's
-    // key-frame step and skinning.
-    void fight_tick(const Hands &hands)
-    {
-        resolve_melee_hits();
-        hold(0, hands);
-        hold(1, Hands());
-        update_fighters();
-        for (int p = 0; p < 2; p++) {
-            jason_animate(&fighters[p], skeletons[p].get(), blur_skeletons[p]);
-            model_skin(fighter_models[p], skeletons[p].get());
-        }
-    }
-
-    // Throws an attack and plays it out; true when it struck the other Jason.
-    bool connects(const Hands &setup, const Hands &attack)
-    {
-        if (setup.dir != DIR_NONE)
-            fight_tick(setup);
-        fight_tick(attack);
-        for (int t = 0; t < 120; t++) {
-            fight_tick(Hands{setup.dir});
-            if (fighters[1].hit_recoil != 0)
-                return true;
-        }
-        return false;
-    }
+    void stand(f32 apart) { CastFight::stand(CHARACTER_JASON, apart); }
 };
 
 TEST_F(JasonHits, EachAttackReachesAnOpponentStandingClose)
 {
-    constexpr u8 N = DIR_NONE, D = DIR_DOWN, R = DIR_RIGHT, DR = DIR_DOWN_RIGHT;
-    struct Case {
-        const char *name;
-        Hands setup, attack;
-    };
-    const Case cases[] = {
-        {"hard", {N}, {N, true}},
-        {"hard toward", {N}, {R, true}},
-        {"hard crouching", {D}, {D, true}},
-        {"low", {N}, {N, false, true}},
-        {"low crouching", {D}, {D, false, true}},
-        {"kick", {N}, {N, false, false, true}},
-        {"kick toward", {N}, {R, false, false, true}},
-        {"kick crouching", {D}, {D, false, false, true}},
-        {"sweep", {D}, {DR, false, false, true}},
-    };
     for (f32 apart : {8.5f, 10.0f, 13.0f}) {
-        for (const Case &c : cases) {
+        for (const AttackScript &c : close_attack_scripts()) {
             SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(apart));
             stand(apart);
             EXPECT_TRUE(connects(c.setup, c.attack));

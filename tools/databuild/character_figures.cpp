@@ -18,7 +18,7 @@ const FigureStyle figure_styles[] = {
     {BODY_HUMAN,  19.5f, 0.95f, WEAPON_AXE,    WEAPON_AXE,     5.0f, HEAD_PLAIN,   {9, 10, 11, 12}},   // Hippolyte
     {BODY_HUMAN,  24.0f, 1.45f, WEAPON_CLUB,   WEAPON_NONE,    7.0f, HEAD_ONE_EYE, {8, 9, 10, 11}},    // Polyphemus
     {BODY_HUMAN,  21.5f, 1.35f, WEAPON_AXE,    WEAPON_NONE,    7.0f, HEAD_HORNS,   {10, 11, -1, -1}},  // Minotaur
-    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_SNAKES,  {9, 10, -1, -1}},   // Medusa
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_BOW,     6.0f, HEAD_SNAKES,  {9, 10, -1, -1}},   // Medusa
     {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN,   {10, 11, 12, 13}},  // Sphinx
     {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN,   {-1, -1, -1, -1}},  // Hydra
     {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SWORD,  WEAPON_NONE,    7.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Ares
@@ -297,6 +297,26 @@ static void add_ball(MeshBuilder &b, FigurePart part, FigureSkin skin, MeshPoint
     emd_add_ball(*b.model, bone(b, part), skin_surface(b, skin), centre, radii, b.sides / 2 + 1, b.sides);
 }
 
+// A bow gripped at its middle: the stave bows out to the front of the figure in five straight
+// pieces, the string runs straight from nock to nock behind it.
+static void add_bow(MeshBuilder &b, FigurePart hand, MeshPoint base, MeshPoint tip)
+{
+    constexpr int PIECES = 5;
+    constexpr f32 BOW_REACH = 1.3f;   // the stave's length over the weapon length
+    constexpr f32 BOW_BULGE = 0.22f;  // how far the middle stands out, over the stave's length
+    f32 length = (base.z - tip.z) * BOW_REACH;
+    MeshPoint top = point_add(base, {0, 0, length * 0.5f}), bottom = point_add(base, {0, 0, -length * 0.5f});
+    MeshPoint from = top;
+    for (int i = 1; i <= PIECES; i++) {
+        f32 t = static_cast<f32>(i) / PIECES;
+        MeshPoint to = point_lerp(top, bottom, t);
+        to.y -= length * BOW_BULGE * 4.0f * t * (1.0f - t);
+        add_limb(b, hand, SKIN_WEAPON, from, to, 0.22f, 0.22f);
+        from = to;
+    }
+    add_limb(b, hand, SKIN_HEAD, top, bottom, 0.05f, 0.05f);
+}
+
 static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, MeshPoint base, MeshPoint tip)
 {
     f32 u = unit(b);
@@ -333,6 +353,9 @@ static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, Mes
         for (int k = -1; k <= 1; k++)
             add_limb(b, hand, SKIN_WEAPON, point_add(base, {0.35f * k * u, 0, 0}),
                      point_add(tip, {0.5f * k * u, 0, -0.4f * u}), 0.2f, 0.03f);
+        return;
+    case WEAPON_BOW:
+        add_bow(b, hand, base, tip);
         return;
     }
 }

@@ -52,7 +52,8 @@ enum FigureWeapon : u8 {
     WEAPON_AXE,
     WEAPON_CLUB,
     WEAPON_SHEARS,
-    WEAPON_CLAWS
+    WEAPON_CLAWS,
+    WEAPON_BOW            // strung, held upright in its hand
 };
 
 enum FigureHead : u8 {
