@@ -4,6 +4,7 @@
 // windows that differ from the common pattern, and the crouching attacks' ends.
 #include "support/sequencer_fixture.h"
 
+#include <cstring>
 #include <string>
 
 // What the sequencer showed after each step of one action, the entry first, while the skeleton
