@@ -53,6 +53,7 @@ enum FigureWeapon : u8 {
     WEAPON_CLUB,
     WEAPON_SHEARS,
     WEAPON_CLAWS,
+    WEAPON_THREAD,        // a spindle and the thread of a life hanging from it
     WEAPON_BOW            // strung, held upright in its hand
 };
 
