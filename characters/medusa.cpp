@@ -60,8 +60,8 @@ static const SeqBlock medusa_blocks[] = {
     {ACTION_HIT_CROUCH,         ACTION_HIT_CROUCH_B,    30,  31,  0, 30, -1, END_REACTION,                       31,              0,  0, 0, 0, 0,   0, SEQ_STEP_CALM},
     {ACTION_HARD_SWING_FORWARD, SEQ_NO_TWIN,            69,  72,  0,  6,  7, END_IDLE,                            1,              0,  0, 0, 1, 0,  71, SEQ_ENTRY_FROM_0},
     {ACTION_HARD_SWING,         SEQ_NO_TWIN,           110, 113,  0,  6,  6, END_IDLE,                            1,              0,  0, 0, 1, 0, 111, SEQ_ENTRY_FROM_0},
-    // KEEP: her crouching ends name key 18, not her crouch key 14; the capture that follows
-    // blends from the attack's own last key, so nothing shows it.
+    // KEEP: her crouching ends name key 18, not the crouch key 14; the crouch's capture
+    // one call later stands almost wholly on the attack's last key, so it barely shows.
     {ACTION_HARD_SWING_CROUCH,  SEQ_NO_TWIN,            88,  90,  0,  8,  8, END_IDLE,                           18, ACTION_CROUCH,   0, 0, 0, 1,   0, SEQ_ENTRY_FROM_0},
     {ACTION_HARD_SWING_AIR,     SEQ_NO_TWIN,           103, 106,  0,  8,  9, END_AIR_ATTACK,                    106,              0,  0, 0, 1, 0,   0, 0},
     {ACTION_KICK,               SEQ_NO_TWIN,            81,  83,  0,  4, 10, END_IDLE,                            1,              0,  0, 0, 1, 1,   0, SEQ_ENTRY_FROM_0},

@@ -57,8 +57,8 @@ static const SeqBlock minotaur_blocks[] = {
     {ACTION_HIT_CROUCH,         ACTION_HIT_CROUCH_B,    26,  27,  0, 30, -1, END_REACTION,                       27,              0,  0, 0, 0, 0,   0, SEQ_STEP_CALM},
     {ACTION_HARD_SWING,         SEQ_NO_TWIN,            43,  46,  0, 14,  6, END_IDLE,                            1,              0,  0, 0, 1, 0,   0, SEQ_ENTRY_FROM_0},
     {ACTION_HARD_SWING_FORWARD, SEQ_NO_TWIN,            39,  42,  0, 15,  7, END_IDLE,                            1,              0,  0, 0, 1, 0,   0, SEQ_ENTRY_FROM_0},
-    // KEEP: these crouching ends name key 18, not his crouch key 13; the capture that
-    // follows blends from the attack's own last key, so nothing shows it.
+    // KEEP: these crouching ends name key 18, not the crouch key 13; the crouch's capture
+    // one call later stands almost wholly on the attack's last key, so it barely shows.
     {ACTION_HARD_SWING_CROUCH,  SEQ_NO_TWIN,            65,  68,  0, 14,  8, END_IDLE,                           18, ACTION_CROUCH,   0, 0, 0, 1,   0, SEQ_ENTRY_FROM_0},
     {ACTION_HARD_SWING_AIR,     SEQ_NO_TWIN,            59,  61,  0, 10,  9, END_AIR_ATTACK,                     61,              0,  0, 0, 1, 0,   0, 0},
     {ACTION_KICK,               SEQ_NO_TWIN,            50,  52,  0, 12, 10, END_IDLE,                            1,              0,  0, 0, 1, 1,   0, SEQ_ENTRY_FROM_0},
