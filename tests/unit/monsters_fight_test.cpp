@@ -140,3 +140,30 @@ TEST_F(MonstersFight, EachAttackReachesAnOpponentStandingClose)
         }
     }
 }
+
+// The specials that strike with the body rather than a thrown record reach a close opponent too.
+TEST_F(MonstersFight, MeleeSpecialsReachAnOpponentStandingClose)
+{
+    constexpr u8 R = DIR_RIGHT, D = DIR_DOWN, L = DIR_LEFT;
+    const std::pair<int, MoveScript> cases[] = {
+        {CHARACTER_POLYPHEMUS, special_move_script("strike", {R, L, R}, ACTION_POLYPHEMUS_SPECIAL1)},
+        {CHARACTER_MINOTAUR, special_move_script("charge", {D, R}, ACTION_MINOTAUR_SPECIAL2)},
+        {CHARACTER_MINOTAUR, special_move_script("gore", {D, L}, ACTION_MINOTAUR_SPECIAL1)},
+        {CHARACTER_SPHINX, special_move_script("leap", {R, D, R}, ACTION_SPHINX_SPECIAL1)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(character_modules[c.first]->directory) + " " + c.second.name);
+        stand(c.first, 12.0f);
+        seen.clear();
+        bool struck = false;
+        for (const MoveStep &step : c.second.steps)
+            for (int t = 0; t < step.ticks; t++)
+                play_tick(step.hands);
+        for (int t = 0; t < 200 && !struck; t++) {
+            play_tick(Hands());
+            struck = fighters[1].hit_recoil != 0;
+        }
+        EXPECT_TRUE(seen.count(c.second.expected_action));
+        EXPECT_TRUE(struck);
+    }
+}
