@@ -143,6 +143,7 @@ TEST_F(Monsters, ThrowsFillTheRecordFieldByFieldOnTheirStep)
         fighter.facing = 0;
         fighter.pos_x = 5.0f;
         fighter.pos_y = 1.0f;
+        projectile_in_flight[0] = 0;   // other tests may leave a record flying
         Projectile &thrown = projectiles[1];
         memset(&thrown, 0x55, sizeof thrown);   // every field must be written
         StepLog log = run(c.action);
