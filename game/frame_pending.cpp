@@ -5,4 +5,3 @@
 #include "engine/engine.h"
 
 u32 select_pictures[SELECT_PICTURE_COUNT];
-f32 summon_fade_level = 1.0f;

@@ -352,8 +352,7 @@ void round_victory_start(int side);
 void round_victory_tick();
 void round_victory_orbit(int side, int phase);
 
-// ---- summon state the state machine reads (fight_flow_stub.cpp until the summon sequence
-// lands) ----------------------------------------------------------------------------------
+// ---- summon state the state machine reads (owned by combat/summon.cpp; SummonPhase values) --
 extern i32 summon_phase;          // 0 while no god's power is being summoned
 
 // ---- round and match decisions (round_end.cpp) -------------------------------------------
@@ -689,4 +688,3 @@ HudSpan overlay_slide_span(f32 half_height, f32 slide);
 // The character select's pictures: entry 1 + 2 x character + alternate colour.
 constexpr int SELECT_PICTURE_COUNT = 1 + 2 * CHARACTER_COUNT;
 extern u32 select_pictures[SELECT_PICTURE_COUNT];
-extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise

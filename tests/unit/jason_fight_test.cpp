@@ -1,7 +1,7 @@
 // Jason under the fight's own control code: every move the buttons and motions give him has a
 // block in his table, plays, and hands him back to idle once the hands let go.
 #include "characters/characters.h"
-#include "support/move_scripts.h"
+#include "support/character_fight_fixture.h"
 #include "support/model_fixtures.h"
 
 #include <set>
@@ -50,11 +50,10 @@ protected:
 
 TEST_F(JasonFight, EveryMoveHeGetsPlaysAndEndsInIdle)
 {
-    constexpr u8 R = DIR_RIGHT, D = DIR_DOWN, L = DIR_LEFT;
-    std::vector<MoveScript> cases = common_move_scripts();
-    cases.push_back(special_move_script("first special", {D, L}, ACTION_JASON_SPECIAL1));
-    cases.push_back(special_move_script("second special", {D, R}, ACTION_JASON_SPECIAL2));
-    for (const MoveScript &c : cases) {
+    std::vector<FightMove> cases = fight_moves_common();
+    cases.push_back({"first special", motion_down_away, ACTION_JASON_SPECIAL1});
+    cases.push_back({"second special", motion_down_toward, ACTION_JASON_SPECIAL2});
+    for (const FightMove &c : cases) {
         SCOPED_TRACE(c.name);
         fight_start(CHARACTER_JASON, CHARACTER_JASON);
         fighters[0].has_followups = 1;
@@ -62,10 +61,10 @@ TEST_F(JasonFight, EveryMoveHeGetsPlaysAndEndsInIdle)
             rate = 1.0f;
         seen.clear();
         press(Hands(), 5);
-        for (const MoveStep &step : c.steps)
+        for (const FightStep &step : c.steps)
             press(step.hands, step.ticks);
         EXPECT_GT(until_idle(), 0) << "still in action " << skeletons[0]->action;
-        EXPECT_TRUE(seen.count(c.expected_action)) << "never played " << c.expected_action;
+        EXPECT_TRUE(seen.count(c.action)) << "never played " << c.action;
         for (int action : seen)
             EXPECT_NE(sequencer_find_block(&jason_module.sequence, action), nullptr) << action;
     }

@@ -2,7 +2,7 @@
 // by step (key times, windows, re-arms, the records they throw, the samples, the cooldown and
 // the ends), the Sphinx's leap held in the air, their knock-out shakes, the key times and
 // windows that differ from the common pattern, and the crouching attacks' ends.
-#include "support/sequencer_fixture.h"
+#include "support/sequence_fixture.h"
 
 #include <cstring>
 #include <string>
@@ -19,9 +19,8 @@ struct StepLog {
     int calls = 0;
 };
 
-class Monsters : public Sequencer {
+class Monsters : public SequenceFixture {
 protected:
-    void use(const CharacterModule &module) { sequence = &module.sequence; }
 
     // Starts `action` from idle and calls until the skeleton leaves it (at most `limit` calls).
     StepLog run(int action, int limit = 2000)
@@ -54,7 +53,7 @@ protected:
 
 struct SpecialCase {
     const char *name;
-    const CharacterModule *module;
+    int id;
     int action;
     std::vector<f32> ticks;      // with anim_rate 15 and 16 at 2.0
     std::vector<int> windows;
@@ -67,23 +66,23 @@ struct SpecialCase {
 TEST_F(Monsters, SpecialsStepAndEndAsTheirTablesSay)
 {
     const SpecialCase cases[] = {
-        {"stomp", &polyphemus_module, ACTION_POLYPHEMUS_SPECIAL2, {0, 12, 12, 12, 70}, {0, 0, 0, 0, 0}, 5,
+        {"stomp", CHARACTER_POLYPHEMUS, ACTION_POLYPHEMUS_SPECIAL2, {0, 12, 12, 12, 70}, {0, 0, 0, 0, 0}, 5,
          138, 138, 1.0f, 0},
-        {"strike", &polyphemus_module, ACTION_POLYPHEMUS_SPECIAL1, {0, 24, 24}, {0, 1, 0}, 0, 0, 1, 0.0f, 0},
-        {"gore", &minotaur_module, ACTION_MINOTAUR_SPECIAL1, {0, 20, 20, 20, 20, 20}, {0, 0, 1, 2, 3, 4}, 2,
+        {"strike", CHARACTER_POLYPHEMUS, ACTION_POLYPHEMUS_SPECIAL1, {0, 24, 24}, {0, 1, 0}, 0, 0, 1, 0.0f, 0},
+        {"gore", CHARACTER_MINOTAUR, ACTION_MINOTAUR_SPECIAL1, {0, 20, 20, 20, 20, 20}, {0, 0, 1, 2, 3, 4}, 2,
          0, 1, 0.0f, 0},
-        {"charge", &minotaur_module, ACTION_MINOTAUR_SPECIAL2, {0, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8},
+        {"charge", CHARACTER_MINOTAUR, ACTION_MINOTAUR_SPECIAL2, {0, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8},
          {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0, 0, 1, 0.0f, 0},
         // Medusa's ends keep their last pair, outside the block's keys.
-        {"straight gaze", &medusa_module, ACTION_MEDUSA_SPECIAL1, {0, 12, 12, 12, 30}, {0, 0, 0, 0, 0}, 5,
+        {"straight gaze", CHARACTER_MEDUSA, ACTION_MEDUSA_SPECIAL1, {0, 12, 12, 12, 30}, {0, 0, 0, 0, 0}, 5,
          138, 139, 1.0f, 0},
-        {"rising gaze", &medusa_module, ACTION_MEDUSA_SPECIAL2, {0, 12, 12, 12, 30}, {0, 0, 0, 0, 0}, 5,
+        {"rising gaze", CHARACTER_MEDUSA, ACTION_MEDUSA_SPECIAL2, {0, 12, 12, 12, 30}, {0, 0, 0, 0, 0}, 5,
          143, 144, 1.0f, 0},
-        {"riddle", &sphinx_module, ACTION_SPHINX_SPECIAL2, {0, 8, 8, 20}, {0, 0, 0, 0}, 4, 142, 142, 1.0f, 60},
+        {"riddle", CHARACTER_SPHINX, ACTION_SPHINX_SPECIAL2, {0, 8, 8, 20}, {0, 0, 0, 0}, 4, 142, 142, 1.0f, 60},
     };
     for (const SpecialCase &c : cases) {
         SCOPED_TRACE(c.name);
-        use(*c.module);
+        use(c.id);
         fighter.anim_rate[15] = fighter.anim_rate[16] = 2.0f;
         fighter.aura = 2;
         fighter.special_cooldown = 0;
@@ -110,7 +109,7 @@ TEST_F(Monsters, SpecialsStepAndEndAsTheirTablesSay)
 
 struct ThrowCase {
     const char *name;
-    const CharacterModule *module;
+    int id;
     int action;
     int launch_step;             // index of the step that throws (entry 0)
     ProjectileKind kind;
@@ -126,18 +125,18 @@ struct ThrowCase {
 TEST_F(Monsters, ThrowsFillTheRecordFieldByFieldOnTheirStep)
 {
     const ThrowCase cases[] = {
-        {"stomp shock", &polyphemus_module, ACTION_POLYPHEMUS_SPECIAL2, 4, PROJECTILE_STILL, 1, -12.0f, 14.5f,
+        {"stomp shock", CHARACTER_POLYPHEMUS, ACTION_POLYPHEMUS_SPECIAL2, 4, PROJECTILE_STILL, 1, -12.0f, 14.5f,
          {10.0f, 15.0f, 20.0f}, 0.0f, 0.025f, 2, SFX_LAND, 127, 2},
-        {"straight gaze", &medusa_module, ACTION_MEDUSA_SPECIAL1, 4, PROJECTILE_STRAIGHT, 1, -5.0f, 11.0f,
+        {"straight gaze", CHARACTER_MEDUSA, ACTION_MEDUSA_SPECIAL1, 4, PROJECTILE_STRAIGHT, 1, -5.0f, 11.0f,
          {7.5f, 7.5f, 3.75f}, 1.5f, 0.025f, 0, 0, 0, 0},
-        {"rising gaze", &medusa_module, ACTION_MEDUSA_SPECIAL2, 4, PROJECTILE_RISING, 1, 5.0f, 17.0f,
+        {"rising gaze", CHARACTER_MEDUSA, ACTION_MEDUSA_SPECIAL2, 4, PROJECTILE_RISING, 1, 5.0f, 17.0f,
          {7.5f, 7.5f, 3.75f}, 1.5f, 0.025f, 0, 0, 0, 0},
-        {"riddle", &sphinx_module, ACTION_SPHINX_SPECIAL2, 3, PROJECTILE_STRAIGHT, 0, 0.0f, 9.0f,
+        {"riddle", CHARACTER_SPHINX, ACTION_SPHINX_SPECIAL2, 3, PROJECTILE_STRAIGHT, 0, 0.0f, 9.0f,
          {5.0f, 5.0f, 5.0f}, 0.75f, 0.01f, 1, SFX_SPECIAL, 128, 0},
     };
     for (const ThrowCase &c : cases) {
         SCOPED_TRACE(c.name);
-        use(*c.module);
+        use(c.id);
         fighter.anim_rate[15] = fighter.anim_rate[16] = 2.0f;
         fighter.side = 1;
         fighter.facing = 0;
@@ -175,7 +174,7 @@ TEST_F(Monsters, ThrowsFillTheRecordFieldByFieldOnTheirStep)
         projectile_in_flight[1] = 0;
     }
     // Facing +x the throws land ahead on the other side.
-    use(polyphemus_module);
+    use(CHARACTER_POLYPHEMUS);
     fighter.side = 0;
     fighter.facing = 1;
     fighter.pos_x = 5.0f;
@@ -187,7 +186,7 @@ TEST_F(Monsters, ThrowsFillTheRecordFieldByFieldOnTheirStep)
 
 TEST_F(Monsters, TheSphinxsLeapHoldsHerInTheAirUntilTheMotionCodeLandsHer)
 {
-    use(sphinx_module);
+    use(CHARACTER_SPHINX);
     fighter.posture = POSTURE_STAND;
     fighter.jump_frame = 9;
     StepLog log = run(ACTION_SPHINX_SPECIAL1, 200);
@@ -221,15 +220,15 @@ TEST_F(Monsters, TheSphinxsLeapHoldsHerInTheAirUntilTheMotionCodeLandsHer)
 
 TEST_F(Monsters, KnockOutsShakeTheCameraAtTheirKey)
 {
-    const std::pair<const CharacterModule *, std::pair<int, int>> cases[] = {
-        {&polyphemus_module, {64, 4}},
-        {&minotaur_module, {117, 2}},
-        {&medusa_module, {60, 2}},
-        {&sphinx_module, {71, 2}},
+    const std::pair<int, std::pair<int, int>> cases[] = {
+        {CHARACTER_POLYPHEMUS, {64, 4}},
+        {CHARACTER_MINOTAUR, {117, 2}},
+        {CHARACTER_MEDUSA, {60, 2}},
+        {CHARACTER_SPHINX, {71, 2}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.first->directory);
-        use(*c.first);
+        SCOPED_TRACE(character_modules[c.first]->directory);
+        use(c.first);
         settle_idle();
         camera_shake = 0;
         start(ACTION_KO);
@@ -246,7 +245,7 @@ TEST_F(Monsters, KnockOutsShakeTheCameraAtTheirKey)
 
 struct TimingCase {
     const char *name;
-    const CharacterModule *module;
+    int id;
     int action;
     int rate, other_rate;        // anim_rate [rate] 2.0, anim_rate [other_rate] 3.0 (must not count)
     std::vector<f32> ticks;
@@ -257,29 +256,29 @@ TEST_F(Monsters, KeyTimesAndWindowsThatDifferFromTheCommonPattern)
 {
     const TimingCase cases[] = {
         // A fixed 12 for the step from 89.
-        {"cyclops forward swing", &polyphemus_module, ACTION_HARD_SWING_FORWARD, 7, 6, {0, 16, 16, 12}, {0, 1, 1, 0}},
+        {"cyclops forward swing", CHARACTER_POLYPHEMUS, ACTION_HARD_SWING_FORWARD, 7, 6, {0, 16, 16, 12}, {0, 1, 1, 0}},
         // Opens two wide and stays open up to its idle.
-        {"cyclops swing", &polyphemus_module, ACTION_HARD_SWING, 6, 7, {0, 20, 20, 20}, {0, 2, 3, 4}},
-        {"cyclops crouching swing", &polyphemus_module, ACTION_HARD_SWING_CROUCH, 8, 6, {0, 14, 14, 14},
+        {"cyclops swing", CHARACTER_POLYPHEMUS, ACTION_HARD_SWING, 6, 7, {0, 20, 20, 20}, {0, 2, 3, 4}},
+        {"cyclops crouching swing", CHARACTER_POLYPHEMUS, ACTION_HARD_SWING_CROUCH, 8, 6, {0, 14, 14, 14},
          {0, 0, 1, 0}},
-        {"bull knock-down", &minotaur_module, ACTION_KNOCKDOWN, -1, -1, {0, 10, 10, 10, 10, 10, 8, 8, 8},
+        {"bull knock-down", CHARACTER_MINOTAUR, ACTION_KNOCKDOWN, -1, -1, {0, 10, 10, 10, 10, 10, 8, 8, 8},
          {0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"bull edge hit", &minotaur_module, ACTION_EDGE_HIT, -1, -1, {0, 6, 6, 6, 6, 6, 6, 4, 4, 4},
+        {"bull edge hit", CHARACTER_MINOTAUR, ACTION_EDGE_HIT, -1, -1, {0, 6, 6, 6, 6, 6, 6, 4, 4, 4},
          {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
-        {"bull swing", &minotaur_module, ACTION_HARD_SWING, 6, 7, {0, 28, 28, 28}, {0, 1, 1, 1}},
+        {"bull swing", CHARACTER_MINOTAUR, ACTION_HARD_SWING, 6, 7, {0, 28, 28, 28}, {0, 1, 1, 1}},
         // Her sweep goes by the crouching kick's factor.
-        {"gorgon sweep", &medusa_module, ACTION_KICK_SWEEP, 12, 13, {0, 12, 12}, {0, 1, 0}},
-        {"gorgon stun", &medusa_module, ACTION_STUNNED, -1, -1, {0, 10, 10, 10, 10, 10, 10, 8, 8},
+        {"gorgon sweep", CHARACTER_MEDUSA, ACTION_KICK_SWEEP, 12, 13, {0, 12, 12}, {0, 1, 0}},
+        {"gorgon stun", CHARACTER_MEDUSA, ACTION_STUNNED, -1, -1, {0, 10, 10, 10, 10, 10, 10, 8, 8},
          {0, 0, 0, 0, 0, 0, 0, 0, 0}},
         // Her forward swing goes by the plain swing's factor.
-        {"sphinx forward swing", &sphinx_module, ACTION_HARD_SWING_FORWARD, 6, 7, {0, 20, 20, 20}, {0, 1, 1, 0}},
+        {"sphinx forward swing", CHARACTER_SPHINX, ACTION_HARD_SWING_FORWARD, 6, 7, {0, 20, 20, 20}, {0, 1, 1, 0}},
         // A fixed 10 for the step from 87.
-        {"sphinx second low swing", &sphinx_module, ACTION_LOW_SWING_2, 2, 1, {0, 8, 10}, {0, 1, 0}},
-        {"sphinx kick", &sphinx_module, ACTION_KICK, 10, 11, {0, 24, 24}, {0, 1, 2}},
+        {"sphinx second low swing", CHARACTER_SPHINX, ACTION_LOW_SWING_2, 2, 1, {0, 8, 10}, {0, 1, 0}},
+        {"sphinx kick", CHARACTER_SPHINX, ACTION_KICK, 10, 11, {0, 24, 24}, {0, 1, 2}},
     };
     for (const TimingCase &c : cases) {
         SCOPED_TRACE(c.name);
-        use(*c.module);
+        use(c.id);
         for (f32 &rate : fighter.anim_rate)
             rate = 1.0f;
         if (c.rate >= 0) {
@@ -296,21 +295,21 @@ TEST_F(Monsters, CrouchingAttacksEndWhereTheirTablesSay)
 {
     struct Case {
         const char *name;
-        const CharacterModule *module;
+        int id;
         int action;
         int key_to, skeleton_action;
     };
     const Case cases[] = {
-        {"cyclops crouching swing", &polyphemus_module, ACTION_HARD_SWING_CROUCH, 18, ACTION_IDLE},
-        {"cyclops sweep", &polyphemus_module, ACTION_KICK_SWEEP, 18, ACTION_IDLE},
-        {"bull crouching kick", &minotaur_module, ACTION_KICK_CROUCH, 13, ACTION_CROUCH},
-        {"bull crouching swing", &minotaur_module, ACTION_HARD_SWING_CROUCH, 18, ACTION_CROUCH},
-        {"gorgon crouching low swing", &medusa_module, ACTION_LOW_SWING_CROUCH, 18, ACTION_CROUCH},
-        {"sphinx sweep", &sphinx_module, ACTION_KICK_SWEEP, 18, ACTION_CROUCH},
+        {"cyclops crouching swing", CHARACTER_POLYPHEMUS, ACTION_HARD_SWING_CROUCH, 18, ACTION_IDLE},
+        {"cyclops sweep", CHARACTER_POLYPHEMUS, ACTION_KICK_SWEEP, 18, ACTION_IDLE},
+        {"bull crouching kick", CHARACTER_MINOTAUR, ACTION_KICK_CROUCH, 13, ACTION_CROUCH},
+        {"bull crouching swing", CHARACTER_MINOTAUR, ACTION_HARD_SWING_CROUCH, 18, ACTION_CROUCH},
+        {"gorgon crouching low swing", CHARACTER_MEDUSA, ACTION_LOW_SWING_CROUCH, 18, ACTION_CROUCH},
+        {"sphinx sweep", CHARACTER_SPHINX, ACTION_KICK_SWEEP, 18, ACTION_CROUCH},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        use(*c.module);
+        use(c.id);
         fighter.attack_state = 1;
         run(c.action);
         EXPECT_EQ(skeleton->key_to, c.key_to);
@@ -325,7 +324,7 @@ TEST_F(Monsters, CrouchingAttacksEndWhereTheirTablesSay)
 TEST_F(Monsters, OwnKeyLayoutsAndEntries)
 {
     // The Sphinx's second win blends to its last key, then starts over at its first.
-    use(sphinx_module);
+    use(CHARACTER_SPHINX);
     settle_idle();
     start(ACTION_WIN_2);
     call_until_step();
@@ -335,7 +334,7 @@ TEST_F(Monsters, OwnKeyLayoutsAndEntries)
     EXPECT_EQ(skeleton->key_from, 124);
     EXPECT_EQ(skeleton->key_to, 125);
     // The Minotaur's profile pose loops 137-138, his jump holds 22, his landing holds 23.
-    use(minotaur_module);
+    use(CHARACTER_MINOTAUR);
     const std::pair<int, std::vector<std::pair<int, int>>> cases[] = {
         {ACTION_PROFILE_POSE, {{0, 137}, {137, 138}, {138, 137}, {137, 138}}},
         {ACTION_JUMP, {{0, 20}, {20, 21}, {21, 22}, {22, 22}, {22, 22}}},
@@ -354,7 +353,7 @@ TEST_F(Monsters, OwnKeyLayoutsAndEntries)
     }
     EXPECT_EQ(skeleton->action, ACTION_IDLE);   // the landing's hold hands back to idle
     // Medusa idles on keys of 28 ticks.
-    use(medusa_module);
+    use(CHARACTER_MEDUSA);
     settle_idle();
     call_until_step();
     EXPECT_EQ(skeleton->key_ticks, 28.0f);

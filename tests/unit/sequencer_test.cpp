@@ -1,14 +1,19 @@
 // The key-frame sequencer with Jason's table: the hard swing replayed call by call, the attack
 // windows of every move, the ends (idle, crouch, settle, special), the dash's landing, the
 // jump's repeat, the float phase, the Hydra's key banks and a walk over every table.
-#include "support/sequencer_fixture.h"
+#include "characters/characters.h"
+#include "support/model_fixtures.h"
+#include "support/sequence_fixture.h"
 
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <set>
 #include <utility>
 #include <vector>
+
+class Sequencer : public SequenceFixture {};
 
 // One sequencer call's result.
 struct TraceRow {

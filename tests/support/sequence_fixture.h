@@ -1,17 +1,17 @@
-// sequencer_fixture.h: one fighter and its skeletons for driving a character's key-frame
-// table call by call (Jason's unless a test names another), with helpers that start actions
-// as the control code does and record the steps; used by the sequencer and character tests.
+// sequence_fixture.h: one fighter and its skeletons driven call by call through a key-frame
+// table; used by the sequencer's tests and the character tables' tests.
 #pragma once
 
 #include "characters/characters.h"
 #include "support/model_fixtures.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
 
-class Sequencer : public ::testing::Test {
+class SequenceFixture : public ::testing::Test {
 protected:
     Skeleton *skeleton = nullptr;
     Skeleton *blur = nullptr;
@@ -23,12 +23,7 @@ protected:
         test_maths_setup();
         skeleton = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
         blur = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
-        for (f32 &rate : fighter.anim_rate)
-            rate = 1.0f;
-        fighter.heads_left = 4;
-        // As the round reset leaves it.
-        skeleton->key_from = 1;
-        skeleton->key_to = 2;
+        use(CHARACTER_JASON);
     }
 
     void TearDown() override
@@ -37,10 +32,26 @@ protected:
         free(blur);
     }
 
+    // A fresh fighter of the character on its own table, as the round reset leaves it.
+    void use(int id)
+    {
+        memset(skeleton, 0, sizeof(Skeleton));
+        fighter = Fighter{};
+        fighter.character = static_cast<u8>(id);
+        fighter.heads_left = 4;
+        for (f32 &rate : fighter.anim_rate)
+            rate = 1.0f;
+        skeleton->key_from = 1;
+        skeleton->key_to = 2;
+        sequence = &character_modules[id]->sequence;
+        camera_shake = 0;
+        summon_phase = 0;
+    }
+
     void call() { sequencer_step(sequence, &fighter, skeleton, blur); }
 
     // Calls until the skeleton takes a step, enters a block or changes its action, at most
-    // `limit` calls; returns the calls made.
+    // `limit` calls; returns the calls made, -1 when nothing happened.
     int call_until_step(int limit = 400)
     {
         int action = skeleton->action;
@@ -87,4 +98,3 @@ protected:
         return seen;
     }
 };
-
