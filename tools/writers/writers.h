@@ -141,7 +141,7 @@ void esq_set_pose(EsqSkeleton &skeleton, int key, const EsqTurn *turns, int turn
 void esq_copy_key(EsqSkeleton &skeleton, int from, int to);
 
 // ---- Ogg Vorbis (ogg_writer.cpp) -----------------------------------------------------
-// Encodes interleaved signed 16-bit sound (frames x channels, 1 or 2 channels) as one Ogg
+// Encodes interleaved signed 16-bit sound (frames x channels, 1 to 8 channels) as one Ogg
 // Vorbis stream at a VBR quality from -0.1 (smallest) to 1.0, appended to out. The stream's
 // serial number is fixed, so the same sound always gives the same bytes. Returns 1, or 0 when
 // the encoder refuses the settings.
