@@ -1,8 +1,7 @@
-// Stand-ins for the globals the frame drawer reads whose owners have not landed yet (character
-// select, fight tick, summon sequence); deleted when they land.
+// Stand-ins for the globals the frame drawer reads whose owner has not landed yet (the summon
+// sequence); deleted when it lands.
 #include "game/game.h"
 
 #include "engine/engine.h"
 
-u32 select_pictures[SELECT_PICTURE_COUNT];
 f32 summon_fade_level = 1.0f;

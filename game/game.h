@@ -684,9 +684,6 @@ void credits_time_format(u32 ticks, char *out, size_t size);
 HudSpan overlay_slide_span(f32 half_height, f32 slide);
 
 // ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
-// Declared and defined here only until their owners land on main (the character select, the
-// fight tick and the summon sequence); delete this block and frame_pending.cpp then.
-// The character select's pictures: entry 1 + 2 x character + alternate colour.
-constexpr int SELECT_PICTURE_COUNT = 1 + 2 * CHARACTER_COUNT;
-extern u32 select_pictures[SELECT_PICTURE_COUNT];
+// Declared and defined here only until their owner lands on main (the summon sequence);
+// delete this block and frame_pending.cpp then.
 extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise
