@@ -10,15 +10,7 @@
 
 static Bytes read_file(const std::string &path)
 {
-    Bytes bytes;
-    FILE *file = fopen(path.c_str(), "rb");
-    if (!file)
-        return bytes;
-    int c;
-    while ((c = fgetc(file)) != EOF)
-        bytes.push_back(static_cast<u8>(c));
-    fclose(file);
-    return bytes;
+    return file_read(path.c_str());
 }
 
 static u32 le32(const Bytes &b, size_t at)

@@ -30,7 +30,6 @@ static const FontSheet font_sheets[] = {
 };
 
 constexpr float DEJAVU_CAP_PER_EM = 0.729f;   // the face's capital height per em
-constexpr int GLYPH_SIDE_GAP = 1;             // clear pixels each side: no bleeding under filtering
 
 // The character a glyph stands for; 0 for the cells that stay empty (control codes, the
 // letters font's word gap).
@@ -51,6 +50,7 @@ struct SheetCell {
     int x, y;              // top-left pixel
     int w, h;              // cell size in pixels
     int room;              // pixels the glyph's advance leaves for ink
+    int left;              // where the ink's room starts
 };
 
 static SheetCell sheet_cell(const FontSheet &info, int glyph)
@@ -64,7 +64,10 @@ static SheetCell sheet_cell(const FontSheet &info, int glyph)
     cell.w = static_cast<int>(layout->cell_s * info.width + 0.5f);
     cell.h = static_cast<int>(layout->cell_t * info.height + 0.5f);
     int advance = static_cast<int>(font_glyph_advance(info.font, glyph) / layout->quad_width * cell.w);
-    cell.room = std::min(advance, cell.w) - 2 * GLYPH_SIDE_GAP;
+    cell.room = std::min(advance, cell.w) - 2;   // a pixel clear on each side between glyphs
+    // The ink's room in the middle of the cell: the quad is wider than the advance, and ink near
+    // a cell's edge shows at the edge of the neighbouring glyph's quad once mipmaps blur it.
+    cell.left = cell.x + (cell.w - cell.room) / 2;
     return cell;
 }
 
@@ -112,7 +115,7 @@ static void sheet_draw_glyph(std::vector<u8> &rgba, FT_Face face, const FontShee
     if (ink > cell.room && !glyph_render(face, c, stretch * cell.room / ink))
         return;
     const FT_GlyphSlot slot = face->glyph;
-    int left = cell.x + GLYPH_SIDE_GAP + (cell.room - static_cast<int>(slot->bitmap.width)) / 2;
+    int left = cell.left + (cell.room - static_cast<int>(slot->bitmap.width)) / 2;
     int top = cell.y + static_cast<int>(info.baseline * cell.h) - slot->bitmap_top;
     glyph_copy(rgba, info, cell, slot->bitmap, left, top);
 }

@@ -27,6 +27,8 @@ void put_u16_be(Bytes &out, u32 value);
 void put_u32_be(Bytes &out, u32 value);
 // Writes bytes to a file; returns 1, or 0 on failure.
 int file_write(const char *path, const Bytes &bytes);
+// A whole file's bytes; none when it cannot be read.
+Bytes file_read(const char *path);
 
 // ---- .emd models and procedural meshes (emd_writer.cpp, mesh_shapes.cpp) -------------
 // A point or size in model space: z up, the figure's front toward -y.
