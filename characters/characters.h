@@ -106,7 +106,8 @@ enum SeqBlockFlag : u16 {
     SEQ_STEP_IDLE = 4,          // every step clears the Fighter's attack_state and action
     SEQ_STEP_CALM = 8,          // every step clears the Fighter's attack_state
     SEQ_ENTRY_IDLE = 16,        // the entry blends fast while airborne and disarms the attack
-    SEQ_ENTRY_FROM_0 = 32       // the entry sets key_from 0: the next step is a first step
+    SEQ_ENTRY_FROM_0 = 32,      // the entry sets key_from 0: the next step is a first step
+    SEQ_FIRST_PAST_LO = 64      // a first step starts from lo + 1: lo is only the entry's key
 };
 
 // What happens once a step takes key_to past hi, applied in the order listed.
@@ -141,6 +142,11 @@ constexpr u16 END_SPECIAL_HELD = END_HOLD | END_SKELETON_ACTION | END_FIGHTER_AC
 constexpr u16 END_SPECIAL_SKELETON = END_HOLD | END_SKELETON_ACTION | END_DISARM | END_AURA |
                                      END_RESTART;
 constexpr u16 END_AIRBORNE_HOLD = END_HOLD | END_DISARM | END_AURA;
+// A special that ends into idle where its last step left the pair (past its keys): with the
+// restart the idle entry blends in the same call, without it one call later.
+constexpr u16 END_SPECIAL_IN_PLACE = END_SKELETON_ACTION | END_FIGHTER_ACTION_0 | END_ATTACK_STATE_0 |
+                                     END_DISARM | END_AURA | END_RESTART;
+constexpr u16 END_SPECIAL_IN_PLACE_LATE = END_SPECIAL_IN_PLACE & ~END_RESTART;
 
 constexpr f32 SEQ_NO_TICKS = -1.0f;   // the block sets no key time (the entry's stays)
 constexpr i8 SEQ_NO_RATE = -1;        // a key time without an anim_rate factor

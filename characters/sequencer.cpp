@@ -189,8 +189,9 @@ static bool seq_block_step(const CharacterSequence *sequence, const SeqBlock *bl
 {
     bool first = skeleton->key_from == 0;
     if (first) {
-        skeleton->key_from = static_cast<i16>(keys.lo);
-        skeleton->key_to = static_cast<i16>(keys.lo + 1);
+        int from = (block->flags & SEQ_FIRST_PAST_LO) ? keys.lo + 1 : keys.lo;
+        skeleton->key_from = static_cast<i16>(from);
+        skeleton->key_to = static_cast<i16>(from + 1);
     } else {
         skeleton->key_from++;
         skeleton->key_to++;

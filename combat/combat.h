@@ -98,15 +98,45 @@ extern f32 fighter_distance;      // the fighters' distance this tick
 // Places the camera for the fight; once per fight tick, also while paused.
 void update_fight_camera();
 
-// ---- summon phases (summon state in fight_stub.cpp until the summon sequence lands) ------
+// ---- summon sequence (summon.cpp, summon_effects.cpp, summon_hit.cpp, summon_draw.cpp) -----
 enum SummonPhase : i32 {
     SUMMON_NONE = 0,
     SUMMON_FADE_OUT = 1,
     SUMMON_EFFECT = 2,
     SUMMON_FADE_IN = 3
 };
+// Round lifetime: the round reset sets summon_phase none, summon_victim 0 and the fade level
+// 1.0; the rest is set when a summon starts or its effect spawns. The player control starts a
+// summon (summoner, phase); a knock-out by a god's strike and the round clock send it to its
+// fade-in.
 extern i32 summoner;              // side whose summon runs
 extern i32 summon_victim;         // side under a lingering curse: 1 side one, 2 side two, 0 none
+extern f32 summon_fade_level;     // the scene's light level, 1.0 normal, 0 while the god acts
+extern f32 summon_timer;          // progress of the effect, 0..1; also the gods' brightness
+extern f32 summon_scroll;         // texture scroll of the wave, hurricane and lightning
+extern f32 summon_shake_step;     // camera shake factor 0, 0.5 .. 2.0
+extern u8 summon_strike_counter;  // the single strike made; the Hydra's strike cycle
+extern u8 summon_bolt_counter;    // Perseus's strike cycle
+extern f32 summon_ghost_phase;    // the Hydra's ghost cycle, 0..1
+
+// One tick of the summon of side `side`: camera blend, then (unless paused) the fade-out, the
+// god's effect and the fade-in back to SUMMON_NONE.
+void summon_update(int side);
+// The camera's swing to the wide frontal view, by the darkness of the scene.
+void summon_camera_update();
+// One tick of the curse that Ares's or the Sphinx's summon leaves behind: the god's figure
+// moves and the summoner's power drains until it is spent.
+void summon_linger_step_ares();
+void summon_linger_step_sphinx();
+// A piece of the summoner's effect at `centre` with half sizes (x, depth, height) against the
+// other side's body points 0-6; 1 when it struck now. Ends with the stun and knock-out checks.
+int resolve_summon_hit(int side, const f32 centre[3], const f32 half_size[3]);
+// The god's effect and the god's picture, in the current camera view; every summon phase.
+void summon_draw(int side);
+void summon_draw_overlay();
+// The lingering curse's figure on its victim.
+void summon_linger_draw_ares();
+void summon_linger_draw_sphinx();
 
 // ---- projectiles (records in fight_stub.cpp until the projectile code lands) -------------
 enum ProjectileKind : u8 {

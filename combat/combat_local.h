@@ -132,3 +132,117 @@ const MeleeMove &melee_move(i32 action);
 // The guard's spark burst and the struck side's blood burst at (x, 0, z).
 void hit_sparks_start(f32 x, f32 z);
 void hit_blood_start(int side, f32 x, f32 z);
+
+// ---- what the hit resolution shares with the summon hits (damage.cpp) --------------------
+extern const f32 HIT_LIGHT_BLOCKED[4];        // the hit light's colour after a block
+// The struck side's cry of pain, by its voice.
+void hurt_voice(const Fighter *d);
+// The hit light's colour and place in the arena's light record, given to GL light 1 at once.
+void hit_light_aim(const f32 colour[4], f32 x, f32 z);
+
+// ---- the gods' effects (summon_effects.cpp; drawn by summon_draw.cpp) ---------------------
+// One piece of a god's effect. The Furies keep their state (0 fading in, 1 fading out) in
+// dir[2] and their activity in life (1.0 active, 0 not).
+struct SummonRecord {
+    u8 struck;         // 1 once this piece has made its strike
+    f32 pos[3];        // x (fight axis), y (depth), z (height)
+    f32 dir[3];        // direction of travel
+    f32 life;          // 1.0 at the spawn; 0 or less is skipped
+    f32 phase;         // strike progress, fade, or spin angle in degrees, by effect
+    f32 speed;         // distance per tick along dir
+};
+
+constexpr int SUMMON_GAIA_RECORDS = 100;          // Jason's rocks (40) and Atropos's threads (100)
+constexpr int SUMMON_SOLDIER_RECORDS = 20;
+constexpr int SUMMON_ARROW_RECORDS = 150;
+constexpr int SUMMON_BEAM_RECORDS = 150;
+constexpr int SUMMON_RING_RECORDS = 150;
+constexpr int SUMMON_FURY_RECORDS = 3;
+constexpr int SUMMON_SPRAY_PARTICLES = 300;
+
+// Round lifetime in effect: every spawn starts its pool afresh.
+extern SummonRecord summon_pool_gaia[SUMMON_GAIA_RECORDS];
+extern SummonRecord summon_pool_soldiers[SUMMON_SOLDIER_RECORDS];
+extern SummonRecord summon_pool_arrows[SUMMON_ARROW_RECORDS];
+extern SummonRecord summon_pool_solar_beam[SUMMON_BEAM_RECORDS];
+extern SummonRecord summon_pool_shockwave[SUMMON_RING_RECORDS];   // impact rings: x and life
+extern SummonRecord summon_pool_furies[SUMMON_FURY_RECORDS];
+extern Particle summon_pool_wave[SUMMON_SPRAY_PARTICLES];
+extern Particle summon_pool_hurricane[SUMMON_SPRAY_PARTICLES];
+extern i32 summon_record_count;   // live records of the running volley effect
+extern i32 summon_spawn_timer;    // ticks since the last volley spawn
+extern i32 summon_impact_count;   // impact rings in use
+
+// What a character's summon spawns, steps and draws.
+enum SummonEffect : u8 {
+    SUMMON_EFFECT_NONE,          // the curses: nothing besides the god's picture
+    SUMMON_EFFECT_ROCKS,         // Demeter's rocks and their impact rings
+    SUMMON_EFFECT_SOLDIERS,      // Athena's army
+    SUMMON_EFFECT_ARROWS,        // Artemis's arrows
+    SUMMON_EFFECT_LIGHTNING,     // Zeus's lightning
+    SUMMON_EFFECT_BEAMS,         // Apollo's sun beams and their rings
+    SUMMON_EFFECT_WAVE,          // Poseidon's wave and its spray
+    SUMMON_EFFECT_FURIES,        // the three Furies
+    SUMMON_EFFECT_HURRICANE,     // Hera's hurricane and its smoke
+    SUMMON_EFFECT_GHOSTS,        // Hades's ghost cone
+    SUMMON_EFFECT_THREADS        // the Moirai's threads
+};
+
+// How the sequence strikes by itself, besides what the effect's pieces strike.
+enum SummonStrike : u8 {
+    SUMMON_STRIKE_NONE,
+    SUMMON_STRIKE_ONCE,          // one strike past the threshold (the wave, the hurricane)
+    SUMMON_STRIKE_CYCLE,         // one strike every 10 ticks past the threshold
+    SUMMON_STRIKE_CURSE          // the curse: held on the victim, turned away by a guard
+};
+
+// How the god's figure moves during the effect.
+enum SummonFigure : u8 {
+    SUMMON_FIGURE_NONE,
+    SUMMON_FIGURE_REST,          // drawn in its rest pose
+    SUMMON_FIGURE_WAVE,
+    SUMMON_FIGURE_HURRICANE,
+    SUMMON_FIGURE_LIGHTNING
+};
+
+// One row per character: the summon's timing, sound, strikes, figure and effect.
+struct SummonRule {
+    f32 timer_step;        // summon_timer per effect tick
+    f32 grounded_step;     // added while the opponent is not airborne
+    i8 sound;              // played on the first effect tick, -1 none
+    u8 sound_loud;         // 1: at twice the effects volume
+    i16 frequency;
+    u8 scrolls;            // 1: the figure's texture scrolls
+    u8 shakes;             // 1: the camera shakes
+    u8 strike;             // SummonStrike
+    f32 strike_after;      // summon_timer past which the sequence strikes
+    u8 figure;             // SummonFigure
+    i8 model;              // summon_models entry of the god's figure, -1 none
+    u8 effect;             // SummonEffect
+    f32 curse_drain;       // power drained per tick while its curse lingers
+};
+extern const SummonRule summon_rules[];     // CHARACTER_COUNT rows
+const SummonRule &summon_rule(int side);
+// The god's figure of side `side`'s character, null when it has none or it is not loaded.
+Model *summon_model(int side);
+
+// The effect of side `side`'s character: its spawn (mode FX_INIT) or one step (FX_STEP).
+void summon_effect_update(int side, int mode);
+// The key stepper of a figure skeleton: key_ticks, phase, and keys wrapping in their range.
+void summon_anim_step_wave(Skeleton *skeleton);
+void summon_anim_step_hurricane(Skeleton *skeleton);
+void summon_anim_step_linger(Skeleton *skeleton);
+void summon_anim_step_lightning(Skeleton *skeleton);
+// A model's vertex for an effect to rise from: `wanted` when the model has it, else its
+// last; false for a model without vertices.
+bool summon_model_vertex(const Model *model, int wanted, bool rest, f32 out[3], f32 normal[3]);
+// The effects one by one, mode FX_INIT or FX_STEP (the rings only step).
+void summon_gaia_update(int side, int mode);
+void summon_shockwave_update();
+void summon_soldiers_update(int side, int mode);
+void summon_arrows_update(int side, int mode);
+void summon_solar_beam_update(int side, int mode);
+void summon_furies_update(int side, int mode);
+void summon_thread_update(int side, int mode);
+void summon_wave_particles(Particle *pool, int mode, const Model *wave);
+void summon_hurricane_particles(Particle *pool, int mode, const Model *hurricane);

@@ -22,7 +22,7 @@ constexpr int GUARD_PITCH_LOW = 900;
 constexpr int GUARD_PITCH_SPREAD = 200;
 
 static const f32 HIT_LIGHT_STRUCK[4] = {2.0f, 2.0f, 0.5f, 1.0f};
-static const f32 HIT_LIGHT_BLOCKED[4] = {2.0f, 2.0f, 2.0f, 1.0f};
+const f32 HIT_LIGHT_BLOCKED[4] = {2.0f, 2.0f, 2.0f, 1.0f};
 
 static Fighter *other_fighter(int p)
 {
@@ -90,7 +90,7 @@ static void hit_open_followup(int a, const MeleeMove &move)
     followup_timer[a] = FOLLOWUP_TICKS;
 }
 
-static void hurt_voice(const Fighter *d)
+void hurt_voice(const Fighter *d)
 {
     switch (hit_character(d).voice) {
     case VOICE_FEMALE:
@@ -232,7 +232,7 @@ static void reaction_pose(int defender, const ReactionPoses &poses)
     sk->action = sk->action == first ? twin : first;
 }
 
-static void hit_light_aim(const f32 colour[4], f32 x, f32 z)
+void hit_light_aim(const f32 colour[4], f32 x, f32 z)
 {
     static const GLfloat dark[4] = {0.0f, 0.0f, 0.0f, 0.0f};
     for (int i = 0; i < 4; i++)

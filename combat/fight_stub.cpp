@@ -3,8 +3,6 @@
 // when its real one arrives.
 #include "combat/combat.h"
 
-i32 summoner;
-i32 summon_victim;
 Projectile projectiles[2];
 u8 projectile_in_flight[2];
 u8 clash_flash_on[2];

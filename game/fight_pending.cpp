@@ -6,10 +6,6 @@ u32 stage_select_cursor;
 
 void update_projectiles() {}
 
-void summon_update(int) {}
-void summon_linger_step_ares() {}
-void summon_linger_step_sphinx() {}
-
 void fx_projectile_trail(Particle *, int, int) {}
 void fx_fighter_aura(Particle *, int, int) {}
 void fx_small_burst(Particle *, int, f32, f32, f32) {}

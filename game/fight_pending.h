@@ -15,6 +15,3 @@ extern u32 stage_select_cursor;           // the highlighted tile, 0..9
 // ---- combat: projectiles and summons ---------------------------------------------------------
 void update_projectiles();
 
-void summon_update(int side);
-void summon_linger_step_ares();
-void summon_linger_step_sphinx();

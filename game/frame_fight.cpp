@@ -88,6 +88,20 @@ static void fight_sky_draw(const StageScene *scene)
     sky_panorama_draw(scene);
 }
 
+// The god's effect and picture while a summon runs, else the curse it left on its victim; in
+// the fight itself only.
+static void fight_summon_draw()
+{
+    if (game_state != STATE_FIGHT)
+        return;
+    if (summon_phase != SUMMON_NONE)
+        summon_draw(summoner);
+    else if (summon_victim != 0 && fighters[summoner & 1].character == CHARACTER_ARES)
+        summon_linger_draw_ares();
+    else if (summon_victim != 0)
+        summon_linger_draw_sphinx();
+}
+
 // 2. The scene in small in the 64 x 64 corner: the fighters lit, the arena as a black
 // silhouette that hides what stands behind it, the sky; read back for the glow.
 static void fight_glow_prepass(const StageScene *scene)
@@ -111,7 +125,8 @@ static void fight_glow_prepass(const StageScene *scene)
     glColor4f(summon_fade_level, summon_fade_level, summon_fade_level, 1.0f);
     if (sky_shown())
         fight_sky_draw(scene);
-    // The summon's figures (in STATE_FIGHT) and the projectiles go here with their drawers.
+    fight_summon_draw();
+    // The projectiles go here with their drawer.
     glow_capture(GLOW_SUBTRACT, FIGHT_GLOW_LEVEL);
     glViewport(0, 0, screen_width, screen_height);
 }
@@ -220,8 +235,9 @@ void fight_scene_draw()
         glow_draw();                     // 10.
     if (stage_id == STAGE_CRETE)
         fight_sun_draw(&scene);          // 11.
-    // 12. Auras, projectile trails, the arenas' particles, the summon's figures and lingering
-    // effects, blood and projectiles go here with their drawers.
+    // 12. Auras, projectile trails and the arenas' particles go here with their drawers.
+    fight_summon_draw();                 // 12. the god, or the curse it left
+    // Blood and projectiles go here with their drawers.
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);
     // 13. Hit and guard flashes, clash sparks and bursts go here with the flash drawers, at

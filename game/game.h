@@ -352,8 +352,7 @@ void round_victory_start(int side);
 void round_victory_tick();
 void round_victory_orbit(int side, int phase);
 
-// ---- summon state the state machine reads (fight_flow_stub.cpp until the summon sequence
-// lands) ----------------------------------------------------------------------------------
+// ---- summon state the state machine reads (owned by combat/summon.cpp; SummonPhase values) --
 extern i32 summon_phase;          // 0 while no god's power is being summoned
 
 // ---- round and match decisions (round_end.cpp) -------------------------------------------
@@ -682,8 +681,3 @@ void credits_earned_draw();
 void credits_time_format(u32 ticks, char *out, size_t size);
 // Top and bottom y of a panel that slides up from below the view as `slide` falls from 1 to 0.
 HudSpan overlay_slide_span(f32 half_height, f32 slide);
-
-// ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
-// Declared and defined here only until their owner lands on main (the summon sequence);
-// delete this block and frame_pending.cpp then.
-extern f32 summon_fade_level;               // the scene's light level during a summon, 1.0 otherwise

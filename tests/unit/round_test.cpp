@@ -168,6 +168,8 @@ TEST_F(RoundTest, TimeOverDuringASummonSendsItToItsFadeIn)
 {
     fight_fixture_fight(GAME_MODE_VERSUS);
     summon_phase = SUMMON_EFFECT;
+    summon_fade_level = 0.0f;   // the scene is dark while the god acts
+    summon_timer = 0.0f;
     round_clock = 1;
     round_clock_ticks = 59;
     harness_run(1);

@@ -465,6 +465,9 @@ TEST(CharacterTables, EveryTableIsConsistent)
             if (b.entry_key) {
                 EXPECT_TRUE(b.entry_key >= b.lo && b.entry_key <= b.hi);
             }
+            if (b.flags & SEQ_FIRST_PAST_LO) {
+                EXPECT_LT(b.lo, b.hi) << "a first step past lo still ends within the keys";
+            }
             EXPECT_TRUE(b.end_key >= 0 && b.end_key + bank <= 255);
             EXPECT_TRUE(b.rate >= SEQ_NO_RATE && b.rate < TUNING_RATE_COUNT);
             EXPECT_TRUE(b.ticks >= 0.0f || b.ticks == SEQ_NO_TICKS);

@@ -21,8 +21,8 @@ const FigureStyle figure_styles[] = {
     {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_SNAKES,  {9, 10, -1, -1}},   // Medusa
     {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN,   {10, 11, 12, 13}},  // Sphinx
     {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN,   {-1, -1, -1, -1}},  // Hydra
-    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SWORD,  WEAPON_NONE,    7.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Ares
-    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_SHEARS,  4.5f, HEAD_HOOD,    {9, 10, 11, 12}},   // Atropos
+    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    9.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Ares
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_THREAD,  4.5f, HEAD_HOOD,    {9, 10, 11, 12}},   // Atropos
 };
 static_assert(std::size(figure_styles) == CHARACTER_COUNT, "one figure per character");
 
@@ -328,6 +328,10 @@ static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, Mes
         add_limb(b, hand, SKIN_WEAPON, base, tip, 0.3f, 0.04f);
         add_limb(b, hand, SKIN_WEAPON, point_add(base, {0, -0.3f * u, 0}), point_add(mid, {0, -0.9f * u, 0}),
                  0.25f, 0.04f);
+        return;
+    case WEAPON_THREAD:
+        add_ball(b, hand, SKIN_WEAPON, base, {0.45f * u, 0.45f * u, 0.7f * u});
+        add_limb(b, hand, SKIN_EXTRA, base, tip, 0.08f, 0.06f);
         return;
     case WEAPON_CLAWS:
         for (int k = -1; k <= 1; k++)

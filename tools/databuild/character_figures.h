@@ -52,7 +52,8 @@ enum FigureWeapon : u8 {
     WEAPON_AXE,
     WEAPON_CLUB,
     WEAPON_SHEARS,
-    WEAPON_CLAWS
+    WEAPON_CLAWS,
+    WEAPON_THREAD         // a spindle and the thread of a life hanging from it
 };
 
 enum FigureHead : u8 {

@@ -132,55 +132,13 @@ static const KeyRange sphinx_ranges[] = {
     {ACTION_SPHINX_SPECIAL1, 135, 138}, {ACTION_SPHINX_SPECIAL2, 139, 142},
     {ACTION_PROFILE_POSE, 254, 255},
 };
-// The Hydra's keys in bank 0; every bank repeats them from its own first key, apart from the
-// knock-out and the profile pose, which lie at the same keys in every bank.
-static const KeyRange hydra_ranges[] = {
-    {ACTION_WALK_FORWARD, 5, 8}, {ACTION_WALK_BACK, 9, 12}, {ACTION_GUARD_STAND, 60, 60},
-    {ACTION_BLOCK_STAND, 60, 60}, {ACTION_HIT_STAND, 61, 62}, {ACTION_HARD_SWING, 26, 31},
-    {ACTION_HARD_SWING_FORWARD, 16, 22}, {ACTION_KICK, 43, 46}, {ACTION_KICK_FORWARD, 37, 42},
-    {ACTION_LOW_SWING, 13, 15}, {ACTION_LOW_SWING_2, 23, 25}, {ACTION_EDGE_HIT, 61, 62},
-    {ACTION_KO, 240, 250}, {ACTION_STUNNED, 61, 62}, {ACTION_HEAD_LOST, 49, 59},
-    {ACTION_HYDRA_SPECIAL1, 32, 36}, {ACTION_PROFILE_POSE, 1, 4},
-};
-static const KeyRange ares_ranges[] = {
-    {ACTION_WALK_FORWARD, 5, 8}, {ACTION_WALK_BACK, 9, 12}, {ACTION_JUMP, 19, 21},
-    {ACTION_LANDING, 16, 17}, {ACTION_CROUCH, 18, 18}, {ACTION_DASH_FORWARD, 13, 14},
-    {ACTION_DASH_BACK, 15, 16}, {ACTION_GUARD_STAND, 22, 22}, {ACTION_BLOCK_STAND, 23, 24},
-    {ACTION_GUARD_CROUCH, 25, 25}, {ACTION_BLOCK_CROUCH, 26, 27}, {ACTION_HIT_STAND, 28, 29},
-    {ACTION_HIT_CROUCH, 30, 31}, {ACTION_HARD_SWING_FORWARD, 36, 39}, {ACTION_HARD_SWING, 40, 43},
-    {ACTION_HARD_SWING_CROUCH, 60, 63}, {ACTION_HARD_SWING_AIR, 86, 88},
-    {ACTION_KICK_FORWARD, 64, 68}, {ACTION_KICK, 44, 48}, {ACTION_KICK_CROUCH, 96, 98},
-    {ACTION_KICK_SWEEP, 89, 92}, {ACTION_KICK_AIR, 93, 95}, {ACTION_HIT_AIR, 32, 35},
-    {ACTION_LOW_SWING, 53, 55}, {ACTION_LOW_SWING_2, 49, 51}, {ACTION_LOW_SWING_CROUCH, 56, 58},
-    {ACTION_LOW_SWING_AIR, 83, 85}, {ACTION_KNOCKDOWN, 69, 74}, {ACTION_EDGE_HIT, 75, 82},
-    {ACTION_EDGE_HIT_AIR, 99, 108}, {ACTION_KO, 119, 126}, {ACTION_STUNNED, 109, 118},
-    {ACTION_WIN_1, 127, 131}, {ACTION_WIN_2, 131, 136}, {ACTION_TIME_OVER, 140, 140},
-    {ACTION_ARES_SPECIAL1, 149, 152}, {ACTION_ARES_SPECIAL2, 145, 148},
-    {ACTION_PROFILE_POSE, 254, 255},
-};
-static const KeyRange atropos_ranges[] = {
-    {ACTION_WALK_FORWARD, 5, 8}, {ACTION_WALK_BACK, 9, 12}, {ACTION_JUMP, 19, 21},
-    {ACTION_LANDING, 17, 18}, {ACTION_CROUCH, 18, 18}, {ACTION_DASH_FORWARD, 13, 14},
-    {ACTION_DASH_BACK, 15, 16}, {ACTION_GUARD_STAND, 22, 22}, {ACTION_BLOCK_STAND, 23, 24},
-    {ACTION_GUARD_CROUCH, 25, 25}, {ACTION_BLOCK_CROUCH, 26, 27}, {ACTION_HIT_STAND, 28, 29},
-    {ACTION_HIT_CROUCH, 30, 31}, {ACTION_HARD_SWING, 57, 60}, {ACTION_HARD_SWING_FORWARD, 51, 53},
-    {ACTION_HARD_SWING_CROUCH, 68, 71}, {ACTION_HARD_SWING_AIR, 90, 92}, {ACTION_KICK, 65, 67},
-    {ACTION_KICK_FORWARD, 61, 64}, {ACTION_KICK_CROUCH, 78, 80}, {ACTION_KICK_SWEEP, 81, 86},
-    {ACTION_KICK_AIR, 93, 95}, {ACTION_HIT_AIR, 32, 35}, {ACTION_LOW_SWING, 54, 56},
-    {ACTION_LOW_SWING_3, 145, 147}, {ACTION_LOW_SWING_2, 72, 74}, {ACTION_LOW_SWING_CROUCH, 75, 77},
-    {ACTION_LOW_SWING_AIR, 87, 89}, {ACTION_KNOCKDOWN, 36, 42}, {ACTION_EDGE_HIT, 43, 50},
-    {ACTION_EDGE_HIT_AIR, 96, 105}, {ACTION_KO, 116, 123}, {ACTION_STUNNED, 106, 115},
-    {ACTION_WIN_1, 124, 130}, {ACTION_WIN_2, 131, 137}, {ACTION_TIME_OVER, 138, 138},
-    {ACTION_ATROPOS_SPECIAL1, 160, 166}, {ACTION_ATROPOS_SPECIAL2, 148, 154},
-    {ACTION_PROFILE_POSE, 254, 255},
-};
 
 struct KeyRangeList {
     const KeyRange *ranges;
     int count;
 };
 
-// Jason's table is whole: he needs none.
+// Whole tables need none: Jason's, the Hydra's, Ares' and Atropos'.
 static const KeyRangeList fallback_lists[] = {
     {nullptr, 0},
     {odysseus_ranges, static_cast<int>(std::size(odysseus_ranges))},
@@ -191,9 +149,9 @@ static const KeyRangeList fallback_lists[] = {
     {minotaur_ranges, static_cast<int>(std::size(minotaur_ranges))},
     {medusa_ranges, static_cast<int>(std::size(medusa_ranges))},
     {sphinx_ranges, static_cast<int>(std::size(sphinx_ranges))},
-    {hydra_ranges, static_cast<int>(std::size(hydra_ranges))},
-    {ares_ranges, static_cast<int>(std::size(ares_ranges))},
-    {atropos_ranges, static_cast<int>(std::size(atropos_ranges))},
+    {nullptr, 0},
+    {nullptr, 0},
+    {nullptr, 0},
 };
 static_assert(std::size(fallback_lists) == CHARACTER_COUNT, "one list per character");
 

@@ -890,6 +890,15 @@ static void write_pose(FigureRig *rig, int key, const FigurePose &p, f32 unit)
     }
 }
 
+// The heads a Hydra key shows: its bank's, but the fixed keys are shared by every bank; the
+// knock-out comes only once the last head is spent, the other fixed poses show the whole beast.
+static int hydra_heads_shown(const PosedMove &m, int bank_heads)
+{
+    if (!m.fixed)
+        return bank_heads;
+    return m.action == ACTION_KO ? 1 : 4;
+}
+
 // The Hydra's banks by heads left: the first key of each.
 static const int hydra_banks[4][2] = {{4, 0}, {3, 63}, {2, 127}, {1, 191}};
 
@@ -911,7 +920,7 @@ void figure_pose_keys(int id, FigureRig *rig)
                 if (key < 0 || key >= ESQ_KEYS || posed[key])
                     continue;
                 posed[key] = true;
-                FigurePose p = hydra ? hydra_pose(m, k, m.fixed ? 4 : heads) : human_pose(m, k);
+                FigurePose p = hydra ? hydra_pose(m, k, hydra_heads_shown(m, heads)) : human_pose(m, k);
                 if (!hydra)
                     p.hidden_heads = 4;
                 if (style.body == BODY_SPHINX)
