@@ -53,6 +53,9 @@ enum FigureWeapon : u8 {
     WEAPON_CLUB,
     WEAPON_SHEARS,
     WEAPON_CLAWS,
+    WEAPON_BOW,           // a curved stave and its string
+    WEAPON_SHIELD,        // round, on the forearm, with a metal boss
+    WEAPON_MIRROR_SHIELD, // round, polished to a mirror
     WEAPON_THREAD         // a spindle and the thread of a life hanging from it
 };
 
