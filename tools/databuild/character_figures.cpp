@@ -2,27 +2,29 @@
 // on it, with each hit-zone point on the vertex the character's loader names.
 #include "tools/databuild/character_figures.h"
 
+#include "combat/combat.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <set>
 
-// The blade-trail bones are the combat code's (it samples the blur skeleton at them); the
-// figure puts a weapon's base and tip at exactly those bones.
+// The blade-trail bones come from the combat code's blade_trail_edges (it samples the blur
+// skeleton at them); the figure puts a weapon's base and tip at exactly those bones.
 const FigureStyle figure_styles[] = {
-    // body       height girth weapon         second          length head          edges
-    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_SWORD,   6.0f, HEAD_PLAIN,   {13, 14, 15, 16}},  // Jason
-    {BODY_HUMAN,  19.5f, 1.00f, WEAPON_SWORD,  WEAPON_SHIELD,  6.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Odysseus
-    {BODY_HUMAN,  19.0f, 0.80f, WEAPON_BOW,    WEAPON_NONE,    8.0f, HEAD_PLAIN,   {9, 10, -1, -1}},   // Atalanta
-    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_MIRROR_SHIELD, 6.5f, HEAD_HELMET, {9, 10, -1, -1}},   // Perseus
-    {BODY_HUMAN,  19.5f, 0.95f, WEAPON_SPEAR,  WEAPON_NONE,    8.5f, HEAD_PLAIN,   {9, 10, 11, 12}},   // Hippolyte
-    {BODY_HUMAN,  24.0f, 1.45f, WEAPON_CLUB,   WEAPON_NONE,    7.0f, HEAD_ONE_EYE, {8, 9, 10, 11}},    // Polyphemus
-    {BODY_HUMAN,  21.5f, 1.35f, WEAPON_AXE,    WEAPON_NONE,    7.0f, HEAD_HORNS,   {10, 11, -1, -1}},  // Minotaur
-    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_SNAKES,  {9, 10, -1, -1}},   // Medusa
-    {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN,   {10, 11, 12, 13}},  // Sphinx
-    {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN,   {-1, -1, -1, -1}},  // Hydra
-    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    9.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Ares
-    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_THREAD,  4.5f, HEAD_HOOD,    {9, 10, 11, 12}},   // Atropos
+    // body       height girth weapon         second          length head
+    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_SWORD,   6.0f, HEAD_PLAIN},       // Jason
+    {BODY_HUMAN,  19.5f, 1.00f, WEAPON_SWORD,  WEAPON_SHIELD,  6.0f, HEAD_HELMET},      // Odysseus
+    {BODY_HUMAN,  19.0f, 0.80f, WEAPON_BOW,    WEAPON_NONE,    8.0f, HEAD_PLAIN},       // Atalanta
+    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_MIRROR_SHIELD, 6.5f, HEAD_HELMET},// Perseus
+    {BODY_HUMAN,  19.5f, 0.95f, WEAPON_SPEAR,  WEAPON_NONE,    8.5f, HEAD_PLAIN},       // Hippolyte
+    {BODY_HUMAN,  24.0f, 1.45f, WEAPON_CLUB,   WEAPON_NONE,    7.0f, HEAD_ONE_EYE},     // Polyphemus
+    {BODY_HUMAN,  21.5f, 1.35f, WEAPON_AXE,    WEAPON_NONE,    7.0f, HEAD_HORNS},       // Minotaur
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_SNAKES},      // Medusa
+    {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN},       // Sphinx
+    {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN},       // Hydra
+    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    9.0f, HEAD_HELMET},      // Ares
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_THREAD,  4.5f, HEAD_HOOD},        // Atropos
 };
 static_assert(std::size(figure_styles) == CHARACTER_COUNT, "one figure per character");
 
@@ -100,8 +102,13 @@ static MeshPoint hydra_point(const FigureStyle &style, f32 x, f32 y, f32 z)
     return {x * s * style.girth, y * s * style.girth, z * s};
 }
 
-// The neck bases of the Hydra, spread across its shoulders.
-static const f32 hydra_neck_x[4] = {-3.0f, -1.0f, 1.0f, 3.0f};
+// The Hydra's necks fan out from its shoulders, from the tallest at the back to the lowest in
+// front, so that from the side every head shows and each lost one leaves a gap (the front one
+// goes first).
+static const MeshPoint hydra_neck_roots[4] = {
+    {-2.0f, -1.5f, 10.0f}, {-0.7f, -2.5f, 9.5f}, {0.7f, -3.2f, 8.8f}, {2.0f, -3.8f, 8.0f}};
+static const MeshPoint hydra_head_points[4] = {
+    {-3.0f, -1.0f, 20.5f}, {-1.0f, -3.8f, 18.5f}, {1.0f, -5.8f, 15.8f}, {3.0f, -7.0f, 12.5f}};
 
 static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
 {
@@ -130,10 +137,14 @@ static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
     }
     if (style.body == BODY_HYDRA) {
         switch (part) {
-        case PART_NECK_0: case PART_NECK_1: case PART_NECK_2: case PART_NECK_3:
-            return hydra_point(style, hydra_neck_x[(part - PART_NECK_0) / 2], -2.5f, 9.0f);
-        case PART_HEAD_0: case PART_HEAD_1: case PART_HEAD_2: case PART_HEAD_3:
-            return hydra_point(style, hydra_neck_x[(part - PART_HEAD_0) / 2] * 1.6f, -5.0f, 18.0f);
+        case PART_NECK_0: case PART_NECK_1: case PART_NECK_2: case PART_NECK_3: {
+            const MeshPoint &at = hydra_neck_roots[(part - PART_NECK_0) / 2];
+            return hydra_point(style, at.x, at.y, at.z);
+        }
+        case PART_HEAD_0: case PART_HEAD_1: case PART_HEAD_2: case PART_HEAD_3: {
+            const MeshPoint &at = hydra_head_points[(part - PART_HEAD_0) / 2];
+            return hydra_point(style, at.x, at.y, at.z);
+        }
         case PART_UPPER_ARM_R: return hydra_point(style, -3.0f, -2.0f, 5.0f);
         case PART_UPPER_ARM_L: return hydra_point(style, 3.0f, -2.0f, 5.0f);
         case PART_THIGH_R: return hydra_point(style, -3.0f, 3.0f, 5.0f);
@@ -184,19 +195,24 @@ static void weapon_line(const FigureStyle &style, FigurePart hand, FigureWeapon 
     *tip = point_add(*base, {0, 0, -style.weapon_length * s});
 }
 
+// The bones the blade trails follow are the game's own table, so the figures place their edges
+// where the trails will look for them.
+static const i8 *figure_edges(const FigureStyle &style)
+{
+    return blade_trail_edges[&style - figure_styles].bone;
+}
+
 static bool is_edge(const FigureStyle &style, int bone)
 {
-    for (int edge : style.edges)
-        if (edge == bone)
-            return true;
-    return false;
+    const i8 *edges = figure_edges(style);
+    return std::find(edges, edges + 4, bone) != edges + 4;
 }
 
 // The hand a trail edge follows: the second weapon's edges take the left hand when it came
 // before them in the bone order (otherwise both pairs are the one weapon's two sides).
 static FigurePart edge_hand(const FigureRig &rig, const FigureStyle &style, int bone)
 {
-    bool second = bone == style.edges[2] || bone == style.edges[3];
+    bool second = bone == figure_edges(style)[2] || bone == figure_edges(style)[3];
     if (second && style.second_weapon != WEAPON_NONE && rig.bone_of[PART_HAND_L] >= 0 &&
         rig.bone_of[PART_HAND_L] < bone)
         return PART_HAND_L;
@@ -205,8 +221,8 @@ static FigurePart edge_hand(const FigureRig &rig, const FigureStyle &style, int 
 
 static MeshPoint edge_rest(const FigureRig &rig, const FigureStyle &style, int bone)
 {
-    bool second = bone == style.edges[2] || bone == style.edges[3];
-    bool tip = bone == style.edges[1] || bone == style.edges[3];
+    bool second = bone == figure_edges(style)[2] || bone == figure_edges(style)[3];
+    bool tip = bone == figure_edges(style)[1] || bone == figure_edges(style)[3];
     if (!second)
         return tip ? rig.weapon_tip : rig.weapon_base;
     return tip ? rig.second_tip : rig.second_base;
@@ -237,7 +253,7 @@ void figure_rig(int id, FigureRig *rig)
         rig->second_tip = point_add(rig->weapon_tip, {side, 0, 0});
     }
     int next = 0;
-    for (int bone = 0; next < order_count || bone <= *std::max_element(style.edges, style.edges + 4);
+    for (int bone = 0; next < order_count || bone <= *std::max_element(figure_edges(style), figure_edges(style) + 4);
          bone++) {
         if (is_edge(style, bone)) {
             FigurePart hand = edge_hand(*rig, style, bone);
