@@ -1,6 +1,6 @@
 // The characters' pictures: skins in both colour sets, the summoned gods' portraits and
-// effect pictures, projectile frames and blade-blur strips; gradients and shapes with the
-// picture's name written on them in the game library's own font.
+// effect pictures and blade-blur strips; gradients and shapes with the picture's name written
+// on them in the game library's own font. The projectile frames are projectile_pictures.cpp's.
 #include "tools/databuild/character_figures.h"
 
 #include <algorithm>
@@ -21,7 +21,8 @@ struct Colour {
     u8 r, g, b;
 };
 
-// Per character: armour in the plain and the alternate set, flesh, hair and metal.
+// Per character: armour in the plain and the alternate set, flesh, hair and metal (Perseus's
+// bright as his mirror shield, Hippolyte's gold as her girdle).
 struct CharacterColours {
     Colour armour, armour_alt, flesh, hair, metal;
 };
@@ -29,8 +30,8 @@ static const CharacterColours character_colours[] = {
     {{200, 160, 40}, {60, 90, 200}, {225, 180, 140}, {70, 45, 25}, {200, 200, 210}},    // Jason
     {{150, 40, 40}, {40, 120, 60}, {215, 170, 130}, {90, 70, 50}, {190, 190, 200}},     // Odysseus
     {{60, 150, 70}, {170, 60, 150}, {235, 195, 155}, {200, 160, 60}, {210, 210, 220}},  // Atalanta
-    {{60, 80, 170}, {190, 120, 40}, {225, 180, 140}, {40, 30, 20}, {210, 200, 150}},    // Perseus
-    {{170, 90, 40}, {90, 40, 130}, {200, 150, 110}, {30, 25, 20}, {200, 200, 200}},     // Hippolyte
+    {{60, 80, 170}, {190, 120, 40}, {225, 180, 140}, {40, 30, 20}, {235, 238, 245}},    // Perseus
+    {{170, 90, 40}, {90, 40, 130}, {200, 150, 110}, {30, 25, 20}, {225, 180, 60}},      // Hippolyte
     {{110, 90, 60}, {70, 100, 110}, {190, 150, 120}, {50, 40, 30}, {120, 90, 60}},      // Polyphemus
     {{90, 60, 40}, {50, 50, 50}, {120, 80, 50}, {230, 220, 190}, {150, 150, 160}},      // Minotaur
     {{40, 110, 80}, {120, 40, 60}, {150, 190, 140}, {60, 140, 60}, {180, 190, 170}},    // Medusa
@@ -169,7 +170,7 @@ static Canvas skin(int id, int index, int alternate)
     return c;
 }
 
-// A soft glowing blob: the summons' effects and the projectiles' frames.
+// A soft glowing blob: the summons' effects.
 static Canvas glow_picture(const char *entry, int size)
 {
     Canvas c = canvas(size, size);
@@ -186,20 +187,6 @@ static Canvas glow_picture(const char *entry, int size)
         }
     write_text(c, title.substr(title.size() > 2 ? title.size() - 2 : 0), size / 2, size / 2, 1,
                {255, 255, 255});
-    return c;
-}
-
-// Stone: grey speckles, for a fighter turned to stone.
-static Canvas stone_picture()
-{
-    Canvas c = canvas(EFFECT_SIZE, EFFECT_SIZE);
-    u32 seed = 12345;
-    for (int y = 0; y < c.height; y++)
-        for (int x = 0; x < c.width; x++) {
-            seed = seed * 1103515245u + 12345u;
-            f32 grey = 120 + static_cast<f32>((seed >> 16) % 60);
-            put(c, x, y, grey, grey, grey * 0.95f);
-        }
     return c;
 }
 
@@ -225,8 +212,7 @@ Bytes character_picture(int id, const LoadStep *step, const char *entry, int alt
     case LOAD_SKIN:
         return encode(skin(id, step->index, alternate), entry);
     case LOAD_PROJECTILE_TEXTURE:
-        return encode(entry_title(entry) == "MEDUSA21" ? stone_picture() : glow_picture(entry, EFFECT_SIZE),
-                      entry);
+        return projectile_picture(entry);
     case LOAD_BLADE_BLUR:
         return encode(blade_blur(id), entry);
     default:
