@@ -62,8 +62,11 @@ void fighter_draw(int side)
     if (side < 0 || side > 1)
         return;
     const Fighter *fighter = &fighters[side];
-    // A petrified fighter takes the effect skin of the other side's set once it exists; until
-    // then it is drawn as it stands.
+    // A petrified fighter is stone in the picture of the other side's set, its petrifier's.
+    if (fighter->action == ACTION_PETRIFIED) {
+        draw_fighter_effect_skin(fighter_models[side], fighter, 1 - side);
+        return;
+    }
     ModelPlacement placement = {fighter->pos_x, fighter->pos_y, fighter->pos_z, fighter->rot_x, fighter->rot_y,
                                 fighter->heading};
     ModelSkin skin = {skin_textures, SKIN_TEXTURE_COUNT, SKIN_SLOT_SIZE * static_cast<u32>(side), tex_reflection,
@@ -128,7 +131,7 @@ static void fight_glow_prepass(const StageScene *scene)
     if (sky_shown())
         fight_sky_draw(scene);
     fight_summon_draw();
-    // The projectiles go here with their drawer.
+    draw_projectiles();
     glow_capture(GLOW_SUBTRACT, FIGHT_GLOW_LEVEL);
     glViewport(0, 0, screen_width, screen_height);
 }
@@ -293,7 +296,7 @@ void fight_scene_draw()
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);
     fight_blood_draw();                  // 12. stains, then both sides' drops
-    // 12. The projectiles go here with their drawer.
+    draw_projectiles();                  // 12. after the blood
     fight_flashes_draw();                // 13. over everything drawn so far
     hud_draw();                          // 14.
 }

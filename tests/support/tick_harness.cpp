@@ -1,5 +1,6 @@
 #include "support/tick_harness.h"
 
+#include "combat/combat.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "story/story.h"
@@ -112,6 +113,10 @@ static void harness_clear_flow()
     quit_request = load_error = 0;
     select_chord_played = 0;
     paused = 0;
+    // No side is a computer until a fight load says so; an earlier test's must not linger.
+    for (CpuOpponent &cpu : cpu_opponents)
+        cpu = CpuOpponent{};
+    ai_dash_request = 0;
     pause_cursor = pause_confirm = pause_confirm_cursor = free_camera = 0;
     pointer_x = pointer_y = pointer_target_x = pointer_target_y = 0.0f;
     menu_click_latch = 0;
@@ -128,6 +133,7 @@ static void harness_clear_flow()
     challenger_pending = challenger_ticks = continue_active = vs_record_shown = 0;
     ladder_time = 0;
     ladder_started = ladder_index = 0;
+    stage_select_cursor = 0;
     summon_phase = 0;
     select_button_latch[0] = select_button_latch[1] = 0;
     select_spin[0] = select_spin[1] = 0;
@@ -156,10 +162,30 @@ static int harness_select_assets()
 // allocates them.
 static Skeleton harness_skeletons[5];
 
+u32 harness_screen_texture_loads;
+const char *harness_screen_texture_failing;
+
+// The screens' pictures need a GL context too: each load hands out the next made-up name,
+// except the entry a test asks to fail.
+static u32 harness_screen_texture(const char *entry, int)
+{
+    if (harness_screen_texture_failing && strcmp(entry, harness_screen_texture_failing) == 0)
+        return 0;
+    return ++harness_screen_texture_loads;
+}
+
 void harness_reset(unsigned seed)
 {
     harness_select_result = 0;
     select_assets_loader = harness_select_assets;
+    harness_screen_texture_loads = 0;
+    harness_screen_texture_failing = nullptr;
+    screen_texture_loader = harness_screen_texture;
+    // The names are made up (or a GL test's own): forgotten, never deleted.
+    for (u32 &name : screen_textures)
+        name = 0;
+    screen_texture_count = 0;
+    screen_texture_set = SCREEN_SET_NONE;
     harness_clear_devices();
     num_joysticks = 0;
     for (int j = 0; j < MAX_JOYSTICKS; j++) {
