@@ -121,6 +121,15 @@ int main()
     print_row("fight load (Jason, Jason, arena 0)", load_ms, "archive open + close", open_ms);
     double fight_mb = peak_resident_mb();
 
+    // Skinning is most of a fight tick: side one's figure posed by its own skeleton.
+    Model *figure = fighter_models[0];
+    if (figure && fighter_skeletons[0]) {
+        double skin_ms = median_ms(201, [&] { model_skin(figure, fighter_skeletons[0]); });
+        double rest_ms = median_ms(201, [&] { model_copy_rest_pose(figure); });
+        printf("%-34s %9.1f us   %-28s %9.1f us   x%.1f\n", "skinning Jason's figure", skin_ms * 1000,
+               "copying its rest pose", rest_ms * 1000, rest_ms > 0 ? skin_ms / rest_ms : 0.0);
+    }
+
     printf("%-34s %9.1f MB   %-28s %9.1f MB\n", "peak resident at the title", title_mb,
            "bare GL context", bare_mb);
     printf("%-34s %9.1f MB   %-28s %9.1f MB\n", "peak resident after a fight load", fight_mb,
