@@ -202,7 +202,7 @@ TEST_F(FrameTest, TheBiographyShowsSlotZerosFigureAlone)
 // A state that draws nothing of its own keeps the picture, so only the fade acts on it.
 TEST_F(FrameTest, TheFadeQuadDarkensTheFrameByTheFadeLevel)
 {
-    game_state = STATE_STAGE_SELECT;
+    game_state = STATE_ROUND_START;   // a one-tick state with no scene of its own
     struct Case {
         i32 mode;
         f32 level;

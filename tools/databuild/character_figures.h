@@ -127,6 +127,9 @@ Bytes summon_picture(const char *entry);
 // RGBA rows of size x size; false for an entry it has no painter for. `portrait` tells the
 // caller to write the god's name on it.
 bool summon_picture_paint(const char *entry, std::vector<u8> *rgba, int *size, bool *portrait);
+// ---- projectile pictures (projectile_pictures.cpp) ------------------------------------
+// A projectile frame or the stone skin, by its entry name ("proyectiles/odiseo12.jpg").
+Bytes projectile_picture(const char *entry);
 // The character select's pictures (build_select.cpp): a portrait in a colour set, the ring
 // icons' 4 x 3 atlas, the locked portrait and the hidden icon.
 Bytes select_portrait_picture(int id, int alternate, const char *entry);

@@ -1,6 +1,6 @@
 // The characters' pictures: skins in both colour sets, the summoned gods' portraits and
-// effect pictures, projectile frames and blade-blur strips; gradients and shapes with the
-// picture's name written on them in the game library's own font.
+// effect pictures and blade-blur strips; gradients and shapes with the picture's name written
+// on them in the game library's own font. The projectile frames are projectile_pictures.cpp's.
 #include "tools/databuild/character_figures.h"
 
 #include <algorithm>
@@ -170,7 +170,7 @@ static Canvas skin(int id, int index, int alternate)
     return c;
 }
 
-// A soft glowing blob: the summons' effects and the projectiles' frames.
+// A soft glowing blob: the summons' effects.
 static Canvas glow_picture(const char *entry, int size)
 {
     Canvas c = canvas(size, size);
@@ -187,20 +187,6 @@ static Canvas glow_picture(const char *entry, int size)
         }
     write_text(c, title.substr(title.size() > 2 ? title.size() - 2 : 0), size / 2, size / 2, 1,
                {255, 255, 255});
-    return c;
-}
-
-// Stone: grey speckles, for a fighter turned to stone.
-static Canvas stone_picture()
-{
-    Canvas c = canvas(EFFECT_SIZE, EFFECT_SIZE);
-    u32 seed = 12345;
-    for (int y = 0; y < c.height; y++)
-        for (int x = 0; x < c.width; x++) {
-            seed = seed * 1103515245u + 12345u;
-            f32 grey = 120 + static_cast<f32>((seed >> 16) % 60);
-            put(c, x, y, grey, grey, grey * 0.95f);
-        }
     return c;
 }
 
@@ -226,8 +212,7 @@ Bytes character_picture(int id, const LoadStep *step, const char *entry, int alt
     case LOAD_SKIN:
         return encode(skin(id, step->index, alternate), entry);
     case LOAD_PROJECTILE_TEXTURE:
-        return encode(entry_title(entry) == "MEDUSA21" ? stone_picture() : glow_picture(entry, EFFECT_SIZE),
-                      entry);
+        return projectile_picture(entry);
     case LOAD_BLADE_BLUR:
         return encode(blade_blur(id), entry);
     default:
