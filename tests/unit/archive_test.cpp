@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <minizip/unzip.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 // The entry read behind every asset: case-insensitive names, whole entries, clean failure.
@@ -104,4 +105,42 @@ TEST(ArchiveRead, MatchesNamesAsTheDirectoryScanDid)
     EXPECT_EQ(data[0], 5);
     free(data);
     archive_close(archive);
+
+// Sets the uncompressed size that the zip's local and central headers claim.
+static void claim_uncompressed_size(Bytes &zip, u32 claimed)
+{
+    for (size_t at = 0; at + 30 < zip.size(); at++) {
+        u32 signature = zip[at] | zip[at + 1] << 8 | zip[at + 2] << 16 | static_cast<u32>(zip[at + 3]) << 24;
+        size_t field = signature == 0x04034b50u ? at + 22 : signature == 0x02014b50u ? at + 24 : 0;
+        for (size_t i = 0; field && i < 4; i++)
+            zip[field + i] = static_cast<u8>(claimed >> (8 * i));
+    }
+}
+
+// A damaged directory must not make the reader allocate what it claims before reading.
+TEST(ArchiveRead, RefusesAnEntryClaimingMoreThanItsPackedBytesCanHold)
+{
+    std::string dir = test_scratch_dir("archive_claim");
+    std::string path = dir + "/dat00.dat";
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    mkdir((dir + "/data").c_str(), 0755);
+    std::string log_path = dir + "/data/initlog.txt";
+    ASSERT_TRUE(zip_write(path.c_str(), {{"model.emd", Bytes(4000, 9)}}));
+    std::string packed = test_read_text(path);
+    Bytes zip(packed.begin(), packed.end());
+    for (u32 claimed : {0xF0000000u, 0xFFFFFFFFu, 400u << 20}) {
+        claim_uncompressed_size(zip, claimed);
+        ASSERT_TRUE(file_write(path.c_str(), zip));
+        ArchiveHandle archive = archive_open(path.c_str());
+        ASSERT_NE(archive, nullptr);
+        u8 *data;
+        u32 size;
+        EXPECT_EQ(archive_read_entry(archive, "model.emd", &data, &size), 0) << claimed;
+        EXPECT_EQ(data, nullptr);
+        archive_close(archive);
+        EXPECT_NE(test_read_text(log_path).find("\n       -model.emd claims " + std::to_string(claimed)),
+                  std::string::npos)
+            << "refused before allocating " << claimed;
+        remove(log_path.c_str());
+    }
 }
