@@ -105,6 +105,7 @@ TEST(ArchiveRead, MatchesNamesAsTheDirectoryScanDid)
     EXPECT_EQ(data[0], 5);
     free(data);
     archive_close(archive);
+}
 
 // Sets the uncompressed size that the zip's local and central headers claim.
 static void claim_uncompressed_size(Bytes &zip, u32 claimed)
