@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "platform/platform.h"
+#include "story/story.h"
 
 #include <GL/gl.h>
 #include <iterator>
@@ -142,7 +143,7 @@ static void frame_scene_draw()
     case STATE_FACTION_ENDING:
         glClear(GL_COLOR_BUFFER_BIT);
         glClear(GL_DEPTH_BUFFER_BIT);
-        // story_screen_draw() goes here with the story screens.
+        story_screen_draw();
         break;
     case STATE_SHOP:
         clear_colour_and_depth();
