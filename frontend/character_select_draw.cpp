@@ -18,7 +18,7 @@ constexpr f32 RING_CENTRE_Y = -1.0f;
 constexpr f32 ICON_ANGLE = 0.5233f;
 constexpr int GLOW_LEVEL = 55;
 
-static const char *const select_names[CHARACTER_COUNT] = {
+const char *const character_names[CHARACTER_COUNT] = {
     "JASON", "ODYSSEUS", "ATALANTA", "PERSEUS", "HIPPOLYTE", "POLYPHEMUS",
     "MINOTAUR", "MEDUSA", "SPHINX", "HYDRA", "ARES", "ATROPOS"};
 
@@ -199,7 +199,7 @@ static void texts_draw()
         if (!select_side_plays(side))
             continue;
         int id = side_id(side);
-        const char *name = icon_hidden(side, id) ? "]]]]" : select_names[id];
+        const char *name = icon_hidden(side, id) ? "]]]]" : character_names[id];
         print_letters(side == 0 ? -30.0f : 10.0f, -24.0f, TEXT_DEPTH, "%s", name);
     }
 }

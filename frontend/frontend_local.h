@@ -93,3 +93,7 @@ void menu_letters_draw(const MenuLabel *labels, int count, bool pulse_selected);
 // ---- character select (character_select.cpp) ---------------------------------------------
 // Whether side (0, 1) has a human choosing on the select in the current mode.
 bool select_side_plays(int side);
+
+// ---- names (character_select_draw.cpp) ----------------------------------------------------
+// The characters' names as the screens print them, by CharacterId.
+extern const char *const character_names[CHARACTER_COUNT];

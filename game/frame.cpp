@@ -125,7 +125,7 @@ static void biography_scene()
     glDisable(GL_LIGHTING);
     if (glow_effect)
         glow_draw();
-    // biography_overlay_draw() goes here with the biography viewer.
+    biography_overlay_draw();
 }
 
 // At most one scene matches the state. Screens whose drawers have not landed get their clears
