@@ -155,10 +155,10 @@ static void frame_scene_draw()
         break;
     case STATE_CHARACTER_ENDING:
         clear_colour_and_depth();
-        // ending_draw() goes here with the character endings.
+        ending_draw();
         break;
     case STATE_CREDITS:
-        // credits_roll_draw() goes here with the credits roll (it clears for itself).
+        credits_roll_draw();   // it clears for itself
         break;
     case STATE_MAIN_MENU:
         main_menu_scene();

@@ -91,8 +91,30 @@ void intro_tick();
 void ending_tick();
 void faction_ending_tick();
 
+// ---- character endings (ending.cpp) -------------------------------------------------------
+// Screen lifetime: the page of the credits roll, or the picture of a character ending.
+extern u32 story_picture_index;
+extern f32 story_picture_fade;               // the current ending picture's progress, 0..1
+// The ladder's winner by the game mode: side one's or side two's character, Jason otherwise.
+i32 ending_winner();
+// Starts the winner's ending: 0, or 1 when its tune or its loader fails (quit_request set on
+// a loader failure).
+int ending_start();
+// STATE_CHARACTER_ENDING's picture and lines.
+void ending_draw();
+
+// ---- faction endings (faction_ending.cpp) ------------------------------------------------
+// Start Ares' or the heroes' ending: 0, or 1 when its tune fails, 2 when a picture fails (the
+// load error set on both).
+int faction_ending_start_ares();
+int faction_ending_start_heroes();
+// Runs scene story_scene of the running ending: 0, or 2 when a picture fails to load.
+int faction_ending_next_scene();
+
 // ---- credits roll (credits_roll.cpp) ----------------------------------------------------
 // Starts the roll (STATE_CREDITS, set even on failure); 1 when its tune cannot start, else 0.
 int credits_roll_start();
 // One step of the roll; its end enters STATE_CREDITS_EARNED.
 void credits_roll_tick();
+// The page the roll shows, white on black.
+void credits_roll_draw();

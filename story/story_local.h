@@ -12,3 +12,10 @@ void intro_logos_draw();
 // failure (the slot is then empty).
 int story_slot_load(int slot, const char *entry, int mode);
 void story_slot_release(int slot);
+// The story screens' GL state: view space 20 units out, no culling or lighting, unit 0
+// textured with GL_MODULATE, depth test GL_ALWAYS, alpha blending.
+void story_screen_state_set();
+// Deletes the fight's and the screens' pictures before a story screen loads its own: the skins,
+// screen and arena tables, and with the fighters' extras also their gods, projectiles and the
+// title's pictures; every table whole, its count zeroed.
+void story_fight_pictures_release(bool with_fighters_extras);

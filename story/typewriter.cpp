@@ -196,7 +196,7 @@ void story_picture_draw(u32 slot, const f32 corners[4][3], const f32 position[3]
     glEnd();
 }
 
-void story_screen_draw()
+void story_screen_state_set()
 {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -209,6 +209,11 @@ void story_screen_draw()
     glDepthFunc(GL_ALWAYS);   // later quads cover earlier ones, whatever their depth
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
+}
+
+void story_screen_draw()
+{
+    story_screen_state_set();
     if (story_kind == STORY_INTRO)
         intro_logos_draw();
     for (u32 i = 0; i < story_quad_count && i < STORY_QUADS; i++) {

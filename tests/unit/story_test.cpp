@@ -173,3 +173,82 @@ TEST_F(IntroTest, TheStoryLeavesOnceTheLastPageIsTypedUpToItsFinalBreak)
 }
 
 }  // namespace
+
+namespace {
+
+// The ladder's end: the award once, then the winner's ending with its tune; without its
+// pictures (there is no archive here) the game stops with the data error rather than show
+// an empty screen.
+TEST_F(IntroTest, AWonLadderGoesFromTheAwardToTheWinnersEnding)
+{
+    game_state = STATE_MATCH_OVER;
+    game_mode = GAME_MODE_ARCADE_P1;
+    p1_character = CHARACTER_MEDUSA;
+    u32 credits_before = credits;
+    fade_out_start();
+    harness_run(200);
+    EXPECT_STREQ(music_name, "musica/tavrosk2.ogg");
+    EXPECT_EQ(quit_request, 1);
+    EXPECT_NE(load_error, 0);
+    EXPECT_GT(credits, credits_before);
+}
+
+// What follows a character ending, by difficulty and winner: the roll's tune or the faction
+// endings' (neither can start without the archive, so the tune named is what tells).
+TEST_F(IntroTest, TheWinnerAndTheDifficultyDecideWhatFollowsTheEnding)
+{
+    struct Case {
+        i8 difficulty;
+        int winner;
+        const char *tune;
+    };
+    const Case cases[] = {
+        {4, CHARACTER_JASON, "musica/jason.ogg"},        {5, CHARACTER_ARES, "musica/jason.ogg"},
+        {5, CHARACTER_ATROPOS, "musica/jason.ogg"},      {5, CHARACTER_HIPPOLYTE, "musica/ending.ogg"},
+        {2, CHARACTER_HYDRA, "musica/ending.ogg"},       {1, CHARACTER_POLYPHEMUS, "musica/ending.ogg"},
+    };
+    for (const Case &c : cases) {
+        harness_reset();
+        difficulty = c.difficulty;
+        game_mode = GAME_MODE_ARCADE_P1;
+        p1_character = c.winner;
+        EXPECT_EQ(ending_winner(), c.winner);
+        game_state = STATE_CHARACTER_ENDING;
+        story_ticks = 200;
+        TickScript start;
+        start.button(0, BUTTON_START, 1);
+        harness_run(2, start);
+        EXPECT_STREQ(music_name, c.tune) << int(c.difficulty) << " " << c.winner;
+        EXPECT_EQ(latch_start[1], 1);   // a held Start cannot skip what follows
+    }
+    game_mode = GAME_MODE_VERSUS;
+    EXPECT_EQ(ending_winner(), CHARACTER_JASON);
+}
+
+TEST_F(IntroTest, TheCreditsRollShowsItsPagesInOrderThenTheCreditsEarned)
+{
+    credits_roll_start();
+    EXPECT_EQ(game_state, STATE_CREDITS);
+    quit_request = 0;
+    u32 last_page = 0;
+    int ticks = harness_run_until(20000, [&] {
+        EXPECT_GE(story_picture_index, last_page);
+        last_page = story_picture_index;
+        return game_state != STATE_CREDITS;
+    });
+    EXPECT_GT(ticks, 13 * 60);   // every page stays long enough to read
+    EXPECT_EQ(game_state, STATE_CREDITS_EARNED);
+    EXPECT_EQ(story_picture_index, 13u);
+    // A fresh Start press skips the rest at once, with both latches set.
+    harness_reset();
+    credits_roll_start();
+    quit_request = 0;
+    TickScript start;
+    start.button(1, BUTTON_START, 50);
+    harness_run(51, start);
+    EXPECT_EQ(game_state, STATE_CREDITS_EARNED);
+    EXPECT_EQ(state_ticks, 0);
+    EXPECT_EQ(latch_start[0], 1);
+}
+
+}  // namespace

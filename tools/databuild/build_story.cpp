@@ -1,7 +1,10 @@
-// The opening story's pictures and the two logos before it, all in the vase-painting style.
+// The story screens' pictures: the opening story's, the two logos before it, the character and
+// faction endings', all in the vase-painting style.
 #include "tools/databuild/databuild.h"
 
 #include "tools/databuild/vase_painting.h"
+
+#include "characters/characters.h"
 
 #include <cstdio>
 #include <iterator>
@@ -179,6 +182,113 @@ static const StoryPicture intro_pictures[] = {
     {"intro/hipolita.tga", hippolyte},    {"intro/perseo.tga", perseus},      {"intro/polifemo.tga", polyphemus},
 };
 
+// ---- the endings ---------------------------------------------------------------------------
+// Each fighter as the endings paint it.
+static VaseFigure fighter_figure(int id, f32 x, f32 facing)
+{
+    static const VaseFigure looks[] = {
+        // x  foot  height facing head             robe   large  front          back            raise
+        {0, -0.8f, 1.4f, 1, HEADGEAR_NONE,    false, false, ITEM_SWORD,  ITEM_SWORD,         0.3f, 0.2f},   // Jason
+        {0, -0.8f, 1.4f, 1, HEADGEAR_HELMET,  false, false, ITEM_SWORD,  ITEM_SHIELD,        0.3f, 0.0f},   // Odysseus
+        {0, -0.8f, 1.4f, 1, HEADGEAR_HAIR,    false, false, ITEM_BOW,    ITEM_NONE,          0.3f, -0.6f},  // Atalanta
+        {0, -0.8f, 1.4f, 1, HEADGEAR_HELMET,  false, false, ITEM_SWORD,  ITEM_MIRROR_SHIELD, 0.4f, 0.0f},   // Perseus
+        {0, -0.8f, 1.4f, 1, HEADGEAR_HAIR,    false, false, ITEM_SPEAR,  ITEM_NONE,          0.3f, -0.6f},  // Hippolyte
+        {0, -0.8f, 1.55f, 1, HEADGEAR_ONE_EYE, false, true, ITEM_CLUB,   ITEM_NONE,          0.5f, -0.6f},  // Polyphemus
+        {0, -0.8f, 1.55f, 1, HEADGEAR_BULL,   false, true,  ITEM_HAMMER, ITEM_NONE,          0.4f, -0.6f},  // Minotaur
+        {0, -0.8f, 1.4f, 1, HEADGEAR_SNAKES,  true,  false, ITEM_BOW,    ITEM_NONE,          0.3f, -0.6f},  // Medusa
+        {0, -0.8f, 1.3f, 1, HEADGEAR_HAIR,    false, true,  ITEM_NONE,   ITEM_NONE,          -0.8f, -0.8f}, // Sphinx
+        {0, -0.8f, 1.5f, 1, HEADGEAR_SNAKES,  false, true,  ITEM_NONE,   ITEM_NONE,          0.6f, 0.6f},   // Hydra
+        {0, -0.8f, 1.5f, 1, HEADGEAR_HELMET,  false, false, ITEM_SPEAR,  ITEM_SHIELD,        0.3f, 0.0f},   // Ares
+        {0, -0.8f, 1.4f, 1, HEADGEAR_HOOD,    true,  false, ITEM_SHEARS, ITEM_THREAD,        0.4f, -0.2f},  // Atropos
+    };
+    static_assert(std::size(looks) == CHARACTER_COUNT, "one look per fighter");
+    VaseFigure f = looks[id];
+    f.x = x;
+    f.facing = facing;
+    return f;
+}
+
+// Zeus enthroned, granting a wish.
+static void zeus_on_throne(VaseScene &s, f32 x)
+{
+    vase_quad(s, x - 0.35f, -0.8f, x + 0.35f, -0.8f, x + 0.35f, 0.1f, x - 0.35f, 0.1f, VASE_DARK_CLAY);
+    vase_figure(s, VaseFigure{x, -0.8f, 1.35f, -1, HEADGEAR_BEARD, true, false, ITEM_BOLT, ITEM_STAFF, 0.1f, 0.0f});
+}
+
+// Picture 1: the winner before Zeus; 2: the wish granted, under the sun; 3: at peace, at home.
+static VaseScene ending_picture(int id, int picture)
+{
+    VaseScene s;
+    switch (picture) {
+    case 1:
+        zeus_on_throne(s, 0.55f);
+        vase_figure(s, fighter_figure(id, -0.45f, 1));
+        break;
+    case 2:
+        vase_sun(s, 0.6f, 0.5f, 0.13f);
+        vase_mountain(s, -0.5f, -0.86f, 0.6f, 0.7f, false);
+        vase_figure(s, fighter_figure(id, 0.05f, 1));
+        break;
+    default:
+        vase_clouds(s, 0.55f, 4, id);
+        vase_figure(s, fighter_figure(id, -0.35f, 1));
+        vase_figure(s, VaseFigure{0.4f, -0.8f, 1.3f, -1, HEADGEAR_HAIR, true, false, ITEM_NONE, ITEM_NONE, 0.3f, -0.6f});
+        break;
+    }
+    return s;
+}
+
+struct EndingPictures {
+    int id;
+    const char *entries[3];
+};
+
+static const EndingPictures ending_pictures[] = {
+    {CHARACTER_JASON, {"finales/jasonf1.jpg", "finales/jasonf2.jpg", nullptr}},
+    {CHARACTER_ODYSSEUS, {"finales/odiseof1.jpg", "finales/odiseof2.jpg", "finales/odiseof3.jpg"}},
+    {CHARACTER_ATALANTA, {"finales/atalantaf1.jpg", "finales/atalantaf2.jpg", nullptr}},
+    {CHARACTER_PERSEUS, {"finales/perseof1.jpg", "finales/perseof2.jpg", "finales/perseof3.jpg"}},
+    {CHARACTER_HIPPOLYTE, {"finales/hipolitaf1.jpg", "finales/hipolitaf2.jpg", "finales/hipolitaf3.jpg"}},
+    {CHARACTER_POLYPHEMUS, {"finales/polifemof1.jpg", "finales/polifemof2.jpg", nullptr}},
+    {CHARACTER_MINOTAUR, {"finales/minotaurof1.jpg", "finales/minotaurof2.jpg", "finales/minotaurof3.jpg"}},
+    {CHARACTER_MEDUSA, {"finales/medusaf1.jpg", "finales/medusaf2.jpg", "finales/medusaf3.jpg"}},
+    {CHARACTER_SPHINX, {"finales/esfingef1.jpg", "finales/esfingef2.jpg", nullptr}},
+    {CHARACTER_HYDRA, {"finales/hidraf1.jpg", "finales/hidraf2.jpg", nullptr}},
+    {CHARACTER_ARES, {"finales/aresf1.jpg", "finales/aresf2.jpg", nullptr}},
+    {CHARACTER_ATROPOS, {"finales/atropof1.jpg", "finales/atropof2.jpg", nullptr}},
+};
+
+// The faction endings: Ares enthroned, the wars, Atropos' visit; the heroes' return.
+static VaseScene faction_picture(bool ares, int n)
+{
+    VaseScene s;
+    if (ares) {
+        switch (n) {
+        case 1: vase_mountain(s, 0, -0.86f, 1.0f, 1.1f, true); break;
+        case 2: zeus_on_throne(s, 0.0f); break;
+        case 3: vase_figure(s, fighter_figure(CHARACTER_ARES, 0, 1)); vase_sun(s, 0.6f, 0.5f, 0.1f); break;
+        case 4: return clash(true);
+        case 5: vase_figure(s, fighter_figure(CHARACTER_ATROPOS, 0, 1)); break;
+        case 6:
+            vase_figure(s, fighter_figure(CHARACTER_ATROPOS, -0.5f, 1));
+            vase_figure(s, fighter_figure(CHARACTER_ARES, 0.5f, -1));
+            break;
+        default: return atropos();
+        }
+        return s;
+    }
+    switch (n) {
+    case 1: return olympus(5, true);
+    case 2:
+        vase_figure(s, fighter_figure(CHARACTER_JASON, -0.4f, 1));
+        vase_figure(s, fighter_figure(CHARACTER_PERSEUS, 0.4f, -1));
+        break;
+    case 3: zeus_on_throne(s, 0.0f); vase_clouds(s, 0.6f, 4, 9); break;
+    default: return clotho();
+    }
+    return s;
+}
+
 static int add_picture(const char *entry, const PaintCanvas &c, bool jpeg)
 {
     Bytes out = jpeg ? vase_jpeg(c) : vase_tga(c);
@@ -195,6 +305,22 @@ int build_story(const char *)
     for (const StoryPicture &p : intro_pictures)
         if (!add_picture(p.entry, vase_paint(p.paint(), STORY_PICTURE_SIZE, STORY_PICTURE_SIZE), false))
             return 0;
+    for (const EndingPictures &e : ending_pictures)
+        for (int k = 0; k < 3 && e.entries[k]; k++)
+            if (!add_picture(e.entries[k], vase_paint(ending_picture(e.id, k + 1), STORY_PICTURE_SIZE, STORY_PICTURE_SIZE),
+                             true))
+                return 0;
+    char entry[32];
+    for (int n = 1; n <= 7; n++) {
+        snprintf(entry, sizeof entry, "finales/fina_%02d.tga", n);
+        if (!add_picture(entry, vase_paint(faction_picture(true, n), STORY_PICTURE_SIZE, STORY_PICTURE_SIZE), false))
+            return 0;
+    }
+    for (int n = 1; n <= 4; n++) {
+        snprintf(entry, sizeof entry, "finales/finz_%02d.tga", n);
+        if (!add_picture(entry, vase_paint(faction_picture(false, n), STORY_PICTURE_SIZE, STORY_PICTURE_SIZE), false))
+            return 0;
+    }
     return add_picture("titulo/intro_brisvale.jpg", vase_paint(maker_logo(), STORY_PICTURE_SIZE, STORY_PICTURE_SIZE),
                        true) &&
            add_picture("titulo/logov.jpg", vase_paint(game_logo(), STORY_PICTURE_SIZE * 2, STORY_PICTURE_SIZE), true);
