@@ -19,7 +19,6 @@ constexpr int ENDING_MAX_PICTURES = 4;
 constexpr u32 ENDING_START_WAIT = 120;       // ticks of black before the ending's first tick
 constexpr f32 SLIDE_DISTANCE = 16.0f;
 constexpr f32 END_FADE = 0.9f;
-constexpr u32 ENDING_MUSIC_TICKS = 240;
 constexpr i32 DIFFICULTY_NORMAL_SKIPS_ENDINGS = 4;
 
 enum EndingSlide : u32 {
@@ -777,15 +776,7 @@ static void ending_picture_change()
 
 void ending_tick()
 {
-    if (story_end_stamp > 0) {
-        u32 elapsed = story_ticks - story_end_stamp;
-        music_set_voice_volume(story_music_fade_volume(elapsed));
-        if (elapsed > ENDING_MUSIC_TICKS) {
-            ending_leave();
-            return;
-        }
-    }
-    if ((input_start[0] && !latch_start[0]) || (input_start[1] && !latch_start[1])) {
+    if (story_end_wait_over() || story_start_pressed()) {
         ending_leave();
         return;
     }

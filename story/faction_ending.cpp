@@ -10,7 +10,6 @@
 #include <cstring>
 #include <iterator>
 
-constexpr u32 FACTION_MUSIC_TICKS = 240;
 constexpr u32 SCENE_CLAMP = 26;
 constexpr u32 ARES_LAST_SCENE = 7, HEROES_LAST_SCENE = 4;
 constexpr u32 FROZEN = 0, FADING = QUAD_FADE, DRIFTING = QUAD_FADE | QUAD_MOVE;
@@ -145,21 +144,12 @@ static const FactionScene heroes_scenes[] = {
 };
 static_assert(std::size(heroes_scenes) == HEROES_LAST_SCENE + 1, "the start and four scenes");
 
-static void quad_motion(int i, u32 flags, f32 step, f32 vx, f32 vy, f32 vz)
-{
-    story_quads[i].flags = flags;
-    story_quads[i].alpha_step = step;
-    story_quads[i].velocity[0] = vx;
-    story_quads[i].velocity[1] = vy;
-    story_quads[i].velocity[2] = vz;
-}
-
 static void ares_scene_quads(u32 scene)
 {
     switch (scene) {
     case 1:
-        quad_motion(0, DRIFTING, 0.01f, -0.0005f, 0, 0);
-        quad_motion(1, DRIFTING, 0.01f, -0.001f, 0, 0);
+        story_quad_motion(0, DRIFTING, 0.01f, -0.0005f, 0, 0);
+        story_quad_motion(1, DRIFTING, 0.01f, -0.001f, 0, 0);
         break;
     case 2: story_quads[1].flags = DRIFTING; story_quads[1].alpha_step = -0.005f; break;
     case 3: story_quads[0].flags = DRIFTING; story_quads[0].alpha_step = -0.005f; break;
@@ -186,11 +176,11 @@ static void heroes_scene_quads(u32 scene)
 {
     switch (scene) {
     case 1:
-        quad_motion(0, DRIFTING, 0.0025f, -0.0005f, 0, 0);
-        quad_motion(1, DRIFTING, 0.0025f, 0.001f, 0, 0);
+        story_quad_motion(0, DRIFTING, 0.0025f, -0.0005f, 0, 0);
+        story_quad_motion(1, DRIFTING, 0.0025f, 0.001f, 0, 0);
         break;
     case 2: story_quads[0].alpha_step = story_quads[1].alpha_step = -0.05f; break;
-    case 3: quad_motion(2, DRIFTING, 0.1f, 0, 0, 0.005f); break;
+    case 3: story_quad_motion(2, DRIFTING, 0.1f, 0, 0, 0.005f); break;
     case 4: {
         story_quads[2].alpha_step = -0.01f;
         f32 alpha = story_quads[3].alpha;   // still 0 from the start
@@ -274,15 +264,7 @@ void faction_ending_tick()
 {
     if (story_scene > SCENE_CLAMP)
         story_scene = SCENE_CLAMP;
-    if (story_end_stamp > 0) {
-        u32 elapsed = story_ticks - story_end_stamp;
-        music_set_voice_volume(story_music_fade_volume(elapsed));
-        if (elapsed > FACTION_MUSIC_TICKS) {
-            faction_ending_leave();
-            return;
-        }
-    }
-    if ((input_start[0] && !latch_start[0]) || (input_start[1] && !latch_start[1])) {
+    if (story_end_wait_over() || story_start_pressed()) {
         faction_ending_leave();
         return;
     }

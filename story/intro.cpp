@@ -181,24 +181,15 @@ static void quads_flags(int first, int last, u32 flags)
         story_quads[i].flags = flags;
 }
 
-static void quad_motion(int i, u32 flags, f32 step, f32 vx, f32 vy, f32 vz)
-{
-    story_quads[i].flags = flags;
-    story_quads[i].alpha_step = step;
-    story_quads[i].velocity[0] = vx;
-    story_quads[i].velocity[1] = vy;
-    story_quads[i].velocity[2] = vz;
-}
-
 constexpr u32 FROZEN = 0, FADING = QUAD_FADE, DRIFTING = QUAD_FADE | QUAD_MOVE;
 
 // The quads of scenes 1 to 13: the Moirae, then the gods on Olympus.
 static void intro_scene_quads_early(u32 scene)
 {
     switch (scene) {
-    case 1: quad_motion(0, DRIFTING, 0.0025f, 0, -0.0005f, 0.005f); break;
-    case 2: quad_motion(1, DRIFTING, 0.005f, 0, -0.001f, 0.005f); break;
-    case 3: quad_motion(2, DRIFTING, 0.01f, 0, -0.001f, 0.005f); break;
+    case 1: story_quad_motion(0, DRIFTING, 0.0025f, 0, -0.0005f, 0.005f); break;
+    case 2: story_quad_motion(1, DRIFTING, 0.005f, 0, -0.001f, 0.005f); break;
+    case 3: story_quad_motion(2, DRIFTING, 0.01f, 0, -0.001f, 0.005f); break;
     case 4: quads_fade(0, 2, -0.01f); break;
     case 5:
         story_quad_set(0, 5, 9, 8, 0, -1, -5, 0, DRIFTING, 0.01f, 0, 0.0005f, 0.005f);
@@ -218,7 +209,7 @@ static void intro_scene_quads_early(u32 scene)
         story_quad_set(6, 10, 8, 8, -6, 0, 0, 0, DRIFTING, 0.01f, 0.0025f, 0, 0);
         break;
     case 13:
-        quad_motion(5, DRIFTING, 0.01f, 0.001f, 0, 0);
+        story_quad_motion(5, DRIFTING, 0.01f, 0.001f, 0, 0);
         story_quads[6].flags = FROZEN;
         break;
     default:
@@ -269,11 +260,11 @@ static void intro_scene_quads_late(u32 scene)
         break;
     case 24:
         story_quads[0].alpha_step = -0.005f;
-        quad_motion(1, DRIFTING, 0.005f, 0, 0.001f, -0.01f);
+        story_quad_motion(1, DRIFTING, 0.005f, 0, 0.001f, -0.01f);
         break;
     case 25:
         story_quads[1].alpha_step = -0.005f;
-        quad_motion(2, DRIFTING, 0.01f, 0, 0.001f, -0.01f);
+        story_quad_motion(2, DRIFTING, 0.01f, 0, 0.001f, -0.01f);
         break;
     case 26: story_quads[2].alpha_step = -0.005f; break;
     default:

@@ -19,3 +19,9 @@ void story_screen_state_set();
 // screen and arena tables, and with the fighters' extras also their gods, projectiles and the
 // title's pictures; every table whole, its count zeroed.
 void story_fight_pictures_release(bool with_fighters_extras);
+// Sets a quad's flags, alpha step and velocity (its picture, place and alpha stay).
+void story_quad_motion(int i, u32 flags, f32 step, f32 vx, f32 vy, f32 vz);
+// After the end stamp: the music's fall, and true once its 240 ticks are over.
+bool story_end_wait_over();
+// A Start press of either player (held, its latch clear).
+bool story_start_pressed();

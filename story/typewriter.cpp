@@ -81,6 +81,32 @@ void story_quad_set(int i, u32 slot, f32 half_w, f32 half_h, f32 x, f32 y, f32 z
     q->velocity[2] = vz;
 }
 
+void story_quad_motion(int i, u32 flags, f32 step, f32 vx, f32 vy, f32 vz)
+{
+    if (i < 0 || i >= STORY_QUADS)
+        return;
+    StoryQuad *q = &story_quads[i];
+    q->flags = flags;
+    q->alpha_step = step;
+    q->velocity[0] = vx;
+    q->velocity[1] = vy;
+    q->velocity[2] = vz;
+}
+
+bool story_end_wait_over()
+{
+    if (story_end_stamp == 0)
+        return false;
+    u32 elapsed = story_ticks - story_end_stamp;
+    music_set_voice_volume(story_music_fade_volume(elapsed));
+    return elapsed > MUSIC_FADE_TICKS;
+}
+
+bool story_start_pressed()
+{
+    return (input_start[0] && !latch_start[0]) || (input_start[1] && !latch_start[1]);
+}
+
 static u32 story_text_length()
 {
     return static_cast<u32>(std::strlen(story_text));
