@@ -5,6 +5,8 @@
 #include "game/game.h"
 #include "story/story.h"
 #include "support/draw_fixtures.h"
+#include "support/fake_audio.h"
+#include "support/test_paths.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -49,6 +51,44 @@ TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
     EXPECT_TRUE(rgb_near(top, {255, 0, 0})) << top.r << "," << top.g << "," << top.b;
     EXPECT_TRUE(rgb_near(bottom, {0, 0, 255})) << bottom.r << "," << bottom.g << "," << bottom.b;
     EXPECT_TRUE(rgb_near(left_of_centre, {0, 0, 0}));
+}
+
+// Every winner's ending plays from the built data set to the screen that follows it, and the
+// faction endings on to the credits roll, each once.
+TEST(StoryData, EveryEndingPlaysThroughToTheCreditsFromTheBuiltDataSet)
+{
+    std::string path = test_build_dir() + "/data/dat00.dat";
+    ArchiveHandle previous = asset_archive;
+    asset_archive = archive_open(path.c_str());
+    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
+    fake_audio_install();
+    difficulty = 2;
+    game_mode = GAME_MODE_ARCADE_P1;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        quit_request = 0;
+        p1_character = id;
+        ASSERT_EQ(ending_start(), 0) << id;
+        EXPECT_EQ(game_state, STATE_CHARACTER_ENDING);
+        int ticks = 0;
+        for (; ticks < 30000 && game_state == STATE_CHARACTER_ENDING; ticks++)
+            if (++story_ticks > 120)
+                ending_tick();
+        bool ares_side = id == 4 || id == 6 || id == 7 || id == 8 || id == 9;
+        bool roll = id == CHARACTER_ARES || id == CHARACTER_ATROPOS;
+        EXPECT_EQ(game_state, roll ? STATE_CREDITS : STATE_FACTION_ENDING) << id;
+        if (!roll) {
+            EXPECT_EQ(story_kind, ares_side ? STORY_ARES_WON : STORY_HEROES_WON) << id;
+        }
+        for (ticks = 0; ticks < 30000 && game_state == STATE_FACTION_ENDING; ticks++) {
+            story_ticks++;
+            faction_ending_tick();
+        }
+        EXPECT_EQ(game_state, STATE_CREDITS) << id;
+        EXPECT_EQ(quit_request, 0) << id;
+    }
+    fake_audio_remove();
+    archive_close(asset_archive);
+    asset_archive = previous;
 }
 
 }  // namespace
