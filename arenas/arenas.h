@@ -5,6 +5,10 @@
 #include "base/base.h"
 #include "engine/engine.h"
 
+// The built arenas lay their floors a hair below the fighters' feet (z = 0): a shadow falls on
+// the surfaces its fighter stands in front of, and a floor level with the feet would not count.
+constexpr f32 ARENA_FLOOR_Z = -0.05f;
+
 // ---- arena loading (arena_load.cpp) ----------------------------------------------------
 // Program lifetime: a model is read on its arena's first load and kept until
 // stage_models_free at shutdown.

@@ -301,3 +301,40 @@ void fx_rain_splashes(Particle *pool, int mode);
 void fx_labyrinth_flames(Particle *pool, int mode);
 void fx_theatre_flames(Particle *pool, int mode);
 void fx_temple_flames(Particle *pool, int mode);
+
+// ---- blade trails (blade_trail.cpp) -------------------------------------------------------
+// The two bones at a weapon's edges, per character: a, b for the first weapon, c, d for the
+// second, -1 where the character has none. The data builder places its figures' edge bones
+// from this same table.
+struct BladeEdges {
+    i8 bone[4];
+    u8 on_kicks;          // 1: both ribbons whatever the action (Polyphemus swings his club with kicks)
+};
+extern const BladeEdges blade_trail_edges[];   // CHARACTER_COUNT rows
+
+constexpr int BLADE_TRAIL_SAMPLES = 10;        // 0..8 written, 0 the newest
+constexpr int BLADE_TRAIL_WRITTEN = 9;
+
+// Draw-only cache, rebuilt every frame while an attack is live: edge positions in the
+// fighter's model space, [side][sample][x, y, z].
+struct BladeTrail {
+    f32 trail_edge_a[2][BLADE_TRAIL_SAMPLES][3];
+    f32 trail_edge_b[2][BLADE_TRAIL_SAMPLES][3];
+    f32 trail_edge_c[2][BLADE_TRAIL_SAMPLES][3];
+    f32 trail_edge_d[2][BLADE_TRAIL_SAMPLES][3];
+};
+extern BladeTrail blade_trail;
+
+// Whether a character's trail is sampled, and drawn, during an action (with an attack live).
+bool blade_trail_sampled(int character, i32 action);
+bool blade_trail_shown(int character, i32 action);
+// Poses blur at nine moments reaching back from skeleton's phase and records the edge bones.
+void blade_trail_sample(int side, const Skeleton *skeleton, Skeleton *blur, int bone_a, int bone_b);
+void blade_trail_sample2(int side, const Skeleton *skeleton, Skeleton *blur, int bone_a, int bone_b, int bone_c,
+                         int bone_d);
+// Eight additive quads per ribbon from side's samples, placed like the fighter's model.
+void blade_trail_draw(const Fighter *fighter, u32 texture, int side);
+void blade_trail_draw2(const Fighter *fighter, u32 texture, int side);
+// The frame's two steps for one side: sample while the rule allows, then draw by it.
+void blade_trail_frame_sample(int side, const Skeleton *skeleton, Skeleton *blur);
+void blade_trail_frame_draw(int side, const Skeleton *skeleton, u32 texture);

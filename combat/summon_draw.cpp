@@ -28,11 +28,10 @@ static void grey(f32 level)
     glColor4f(level, level, level, level);
 }
 
-// The camera view with unit 0 modulating the summoner's picture: unlit, depth writes off,
-// added over what is drawn.
+// The frame's camera view with unit 0 modulating the summoner's picture: unlit, depth writes
+// off, added over what is drawn.
 static void summon_gl_begin(int side, int slot)
 {
-    draw_view_set(camera_eye, camera_centre, camera_up_z);
     camera_view_load();
     texture_unit1_off();
     texture_unit_select(0);

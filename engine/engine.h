@@ -202,6 +202,9 @@ void skeleton_capture_pose(Skeleton *skeleton, Skeleton *second);
 void skeleton_bone_matrix(Skeleton *skeleton, int bone);
 // Builds every bone's matrices, parents' transforms included.
 void skeleton_build_matrices(Skeleton *skeleton);
+// Where a bone's rest position lands under its built matrix (model space); the origin for a
+// bone outside the skeleton.
+void skeleton_bone_point(const Skeleton *skeleton, int bone, f32 out[3]);
 // Builds the skeleton's matrices and writes the model's pos and normals; a vertex whose bone
 // is BONE_NONE or above, or not below bone_count, keeps its rest pose.
 void model_skin(Model *model, Skeleton *skeleton);

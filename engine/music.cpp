@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 constexpr int MUSIC_VOLUME_MAX = 128;  // the MUSIC VOLUME option's top
-constexpr int VOICE_VOLUME_MAX = 255;  // the game library's loudest voice
 
 // Program lifetime: one tune at a time.
 int music_block_size = 0;
@@ -22,7 +21,9 @@ void music_set_voice_volume(int volume)
         volume = 0;
     if (volume > MUSIC_VOLUME_MAX)
         volume = MUSIC_VOLUME_MAX;
-    audio_sink->volume(music_audio_stream, volume * VOICE_VOLUME_MAX / MUSIC_VOLUME_MAX);
+    // The option's 0..128 is the voice volume as it stands: at its top the music plays at
+    // half the library's loudest, under the effects.
+    audio_sink->volume(music_audio_stream, volume);
 }
 
 static void music_data_free()

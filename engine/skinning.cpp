@@ -125,6 +125,15 @@ void skeleton_build_matrices(Skeleton *skeleton)
     }
 }
 
+void skeleton_bone_point(const Skeleton *skeleton, int bone, f32 out[3])
+{
+    out[0] = out[1] = out[2] = 0.0f;
+    if (!skeleton || bone < 0 || bone >= skeleton_bone_limit(skeleton))
+        return;
+    const Bone *b = &skeleton->bones[bone];
+    bone_apply(&b->matrix, b->rest, out);
+}
+
 // Reads one axis's angle back out of a single-axis rotation matrix, 0..256 key units.
 static f32 captured_angle(const MATRIX_f *m, int axis)
 {

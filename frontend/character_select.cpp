@@ -89,9 +89,7 @@ bool select_character_locked(int side, int character)
 // The pictures of the screens before this one; each group only when it holds any.
 static void previous_textures_delete()
 {
-    if (screen_texture_count)
-        texture_table_delete(screen_textures, screen_texture_count);
-    screen_texture_count = 0;
+    screen_textures_free();
     if (divine_texture_count)
         texture_table_delete(divine_textures, DIVINE_TEXTURE_COUNT);
     divine_texture_count = 0;

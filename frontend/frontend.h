@@ -130,32 +130,130 @@ int select_figure_action();
 void select_figure_set_action(int action);
 
 // ---- pending: names other branches bring (select_pending.cpp) ----------------------------
-// Declared here only until their owners land on main (the fight load, the stage select, the
-// screens with pictures of their own, the arena loaders, the effects);
-// delete each with its owner. p1_character and friends are defined by the fight flow's
-// stand-ins for now.
-extern i32 p1_character, p2_character;   // CharacterId of side one and side two
-extern i32 p1_alt_color, p2_alt_color;   // 0 the plain colours, 1 the alternate set
-extern u32 stage_select_cursor;          // the stage select's tile, 0..9
-constexpr int SCREEN_TEXTURES = 32;
-extern u32 screen_textures[SCREEN_TEXTURES];
-extern u8 screen_texture_count;
+// Declared here only until their owners land on main (the effects); delete each with its
+// owner.
 void fx_flame_row_start();
 void fx_flame_row_step();
 void draw_fx_flame_row();
 
-// ---- stage select (stage_select.cpp) ----------------------------------------------------
-int stage_select_enter();             // 0 on success
-void stage_select_tick();             // while no fight load is pending
+// ---- screen pictures (screen_textures.cpp) -------------------------------------------------
+// The shop, the gallery and the stage select share one table of picture names; whoever loads
+// into it first deletes what another screen left, so no name leaks and each screen knows
+// whether the set it finds is its own.
+enum ScreenTextureSet : u8 {
+    SCREEN_SET_NONE,
+    SCREEN_SET_SHOP,
+    SCREEN_SET_GALLERY,
+    SCREEN_SET_STAGE_SELECT
+};
+constexpr int SCREEN_TEXTURES = 32;
+// Program lifetime: loaded by the screens' entries, freed by the next loader, the character
+// select's entry or the title menu's entry (which keeps only the shop's set).
+extern u32 screen_textures[SCREEN_TEXTURES];
+extern u8 screen_texture_count;   // names loaded, from the first; 0 when none
+extern u8 screen_texture_set;     // ScreenTextureSet of what is loaded
 
-// ---- shop (shop.cpp) --------------------------------------------------------------------
-int shop_enter();                     // 0 on success
-void shop_tick();                     // the pointer part, first in each shop tick
-TickFlow shop_controls_tick();        // cursor, buying, leaving (which ends the tick)
+struct ScreenPicture {
+    const char *entry;
+    i32 mode;   // TextureMode
+};
+// Deletes what is loaded, then loads `count` pictures in order; 0, or 2 at the first that
+// fails (those before it stay counted, so the next loader deletes them).
+int screen_textures_load(u8 set, const ScreenPicture *pictures, int count);
+void screen_textures_free();
+// The loader the screens go through (texture_load from the game's archive by default);
+// tests put a stand-in here, since texture loads need a GL context. 0 means failed.
+extern u32 (*screen_texture_loader)(const char *entry, int mode);
 
-// ---- gallery (gallery.cpp) --------------------------------------------------------------
-int gallery_enter();                  // 0 on success
+// ---- stage select (stage_select.cpp, stage_select_draw.cpp) -----------------------------
+// One tile of the stage select: the arena it loads, its name and its description lines
+// (x, y at depth 100; a null text ends the lines).
+struct StageTileLine {
+    const char *text;
+    f32 x, y;
+};
+struct StageTile {
+    i32 stage;              // StageId
+    const char *name;
+    f32 name_x;
+    StageTileLine lines[3];
+};
+constexpr int STAGE_TILES = 10;
+extern const StageTile stage_tiles[];   // STAGE_TILES rows, upper row 0..4, lower row 5..9
+// Screen lifetime: 0 on entering the character select, kept through the stage select.
+extern u32 stage_select_cursor;        // the highlighted tile, 0..9
+// Loads the screen's pictures and makes STATE_STAGE_SELECT current; 0, or 2 when a picture
+// failed.
+int stage_select_enter();
+// The screen's block of the logic tick, while no fight load is pending; it waits out fades
+// and the pause itself.
+void stage_select_tick();
+// Clears and draws the whole screen. Changes no state.
+void stage_select_draw();
+
+// ---- shop (shop.cpp, shop_draw.cpp) -------------------------------------------------------
+enum ShopItem : i32 {
+    SHOP_ITEM_GALLERY = 0,
+    SHOP_ITEM_PROFILE_FIRST = 1,
+    SHOP_ITEM_CHARACTER_FIRST = 13,
+    SHOP_ITEM_EXIT = 18,
+    SHOP_ITEM_COUNT
+};
+// Program lifetime: the shop opens on the item chosen last.
+extern u32 shop_cursor;               // ShopItem, 0..18
+// Loads the shop's fourteen pictures unless they are the set already loaded; 0, or 2.
+int shop_enter();
+// One logic tick of the shop: the pointer, then both controllers, then leaving; TICK_ENDS
+// once it has left for the title menu.
+TickFlow shop_tick();
+// Draws the shop; the caller has cleared. Changes no state.
+void shop_draw();
+// The profile byte of a character id (0..11): 0 not offered, 1 for sale, 2 bought.
+u8 *shop_profile_byte(int character);
+
+// ---- gallery (gallery.cpp, gallery_draw.cpp) ----------------------------------------------
+constexpr int GALLERY_PICTURES = 23;
+// Program lifetime: the gallery reopens on the picture shown last, its fade-in where it was.
+extern u32 gallery_index;             // picture shown, 0..22
+extern f32 gallery_fade;              // its fade-in, 0..1
+int gallery_enter();                  // 0 on success, 2 when a picture failed
 TickFlow gallery_tick();              // leaving ends the tick
+void gallery_draw();                  // the caller has cleared; changes no state
+
+// ---- controls pages' binding capture (menu_controls.cpp) ---------------------------------
+// What a capture is waiting for; the directions are their input codes.
+enum CaptureValue : u32 {
+    CAPTURE_NONE = 0,
+    CAPTURE_UP = 1,
+    CAPTURE_RIGHT = 3,
+    CAPTURE_DOWN = 5,
+    CAPTURE_STICK = 5,   // the joystick page's stick
+    CAPTURE_LEFT = 7,
+    CAPTURE_HARD_SWING = 9,
+    CAPTURE_LOW_SWING = 10,
+    CAPTURE_KICK = 11,
+    CAPTURE_START = 12
+};
+// Screen lifetime: a capture runs from a row's confirm until a key, a stick push or a button
+// arrives (written) or ESC or BACK aborts it (the saved values written back).
+extern u32 capture_active;          // CaptureValue
+extern i32 capture_saved_binding;   // the key replaced (keys page) or the joystick (joystick page)
+extern i32 capture_saved_stick;
+extern i32 capture_saved_button;
+extern i32 stick_capture_result[2]; // the stick capture's direction per player, -1 while it waits
+
+// ---- text entry field (text_field.cpp) ----------------------------------------------------
+// Program lifetime: characters typed into the field being edited (one field at a time).
+extern i32 text_field_length;
+constexpr int TEXT_FIELD_MAX = 14;
+// Opens a field on `buffer` of `size` bytes: empty, the cursor glyph "_" alone, length 0.
+void text_field_open(char *buffer, int size);
+// Takes at most one key from the library's key buffer: a printable one (32..126) is added
+// up to fourteen (or what the buffer holds), backspace deletes one; "_" and NUL always follow
+// the text; other keys are dropped.
+void text_field_edit(char *buffer, int size);
+// One key as readkey gives it (scancode x 256 + character code), the step of text_field_edit.
+void text_field_key(char *buffer, int size, int key);
 
 // ---- biography (biography.cpp) ----------------------------------------------------------
 // Screen lifetime: set by biography_enter.

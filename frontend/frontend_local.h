@@ -56,6 +56,9 @@ struct MenuPageInfo {
     void (*sideways)(int step);     // right (+1) or left (-1) on the page
 };
 
+// The way back from a page, in the same place on each page that has one.
+constexpr MenuItem MENU_BACK_ITEM = {{-20, -11, -15, -10}, {-10.6f, -19, -11.8f}, MENU_CONFIRM_STANDARD};
+
 // Pages 0..13: the eleven pages with items, the video-mode page (drawn only), and the two
 // network pages without content.
 constexpr int MENU_PAGE_ROWS = PAGE_SELECT_DIRECT_2 + 1;
@@ -71,6 +74,14 @@ extern MenuCaps menu_caps;        // the highlight caps of this frame
 // Screen lifetime: -1 while the video-mode page offers "APPLY"; 0 after a settings page's BACK.
 extern i32 video_apply_pending;
 
+// The pointer is active when it moved, a fresh left click came, or every button was let go
+// after a click; never during a fade. An active pointer's place becomes the target.
+bool menu_pointer_activity(int buttons);
+
+// The title's animated background, also the shop's and the gallery's: the scrolls and the
+// pulse, one step.
+void menu_background_step();
+
 // The press is used up for both players and ENTER; a slider's confirm stops here.
 void menu_confirm_latches();
 // The standard confirm: the latches, the confirm sound, the click latch.
@@ -82,6 +93,11 @@ struct MenuLabel {
     const char *text;
     f32 x, y;
 };
+constexpr MenuLabel MENU_BACK_LABEL = {"BACK", -30, -25};
+// A slider with its top left corner at (x, y) on the plane at depth 180 (x 8..38 lies under the
+// pointer's 2.2..10.6), its knob at the fraction f.
+void menu_slider_draw(f32 x, f32 y, f32 f);
+
 // The pulse's brightness this frame, -cos(menu_pulse_angle).
 f32 menu_pulse_level();
 // The label colour: the selected item's pulsing yellow, or white.
@@ -93,6 +109,60 @@ void menu_letters_draw(const MenuLabel *labels, int count, bool pulse_selected);
 // ---- character select (character_select.cpp) ---------------------------------------------
 // Whether side (0, 1) has a human choosing on the select in the current mode.
 bool select_side_plays(int side);
+
+// ---- stage select (stage_select.cpp) --------------------------------------------------------
+// Slots of screen_textures while the stage select's set is loaded.
+constexpr int STAGE_SELECT_BACK = 0;
+constexpr int STAGE_SELECT_THUMBS = 1;
+constexpr int STAGE_SELECT_FIRST_PREVIEW = 2;   // then one per tile
+
+// ---- the screens' flat drawing (screen_draw.cpp) --------------------------------------------
+// The screens' 2D set-up: model-view reset, texturing on unit 0 only, modulated, lighting
+// and face culling off, depth test always.
+void screen_draw_begin();
+// A rectangle at depth z from (left, top) to (right, bottom), showing the bound picture from
+// (s0, t0) at its top left to (s1, t1) at its bottom right (t = 0 is the picture's top row).
+void screen_rect_draw(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0 = 0, f32 t0 = 0, f32 s1 = 1,
+                      f32 t1 = 1);
+// The same rectangle without a picture.
+void screen_rect_fill(f32 left, f32 top, f32 right, f32 bottom, f32 z);
+// The title's two back layers as the shop and the gallery show them: layer 1 tiled and
+// drifting, blue towards the bottom; layer 2 in two half-bright bands. Leaves blending on
+// with (one, one minus source alpha).
+void screen_title_background_draw();
+
+// ---- shop (shop.cpp) ---------------------------------------------------------------------------
+// Slots of screen_textures while the shop's set is loaded: the gallery, the twelve portraits
+// by character id, the icon atlas.
+constexpr int SHOP_TEXTURE_GALLERY = 0;
+constexpr int SHOP_TEXTURE_FIRST_PORTRAIT = 1;
+constexpr int SHOP_TEXTURE_ICONS = 13;
+constexpr int SHOP_TEXTURE_COUNT = 14;
+bool shop_item_is_profile(int item);
+// A profile whose character is not offered.
+bool shop_item_hidden(int item);
+// The unlock byte of a character item (13..17); null for other items.
+u8 *shop_character_byte(int item);
+
+// ---- controls pages (menu_controls.cpp) ------------------------------------------------------
+constexpr int CONTROLS_ITEM_COUNT = 5;
+constexpr int KEYBOARD_ITEM_COUNT = 9;
+constexpr int JOYSTICK_ITEM_COUNT = 9;
+extern const MenuItem controls_items[];   // CONTROLS_ITEM_COUNT rows
+extern const MenuItem keyboard_items[];   // KEYBOARD_ITEM_COUNT rows
+extern const MenuItem joystick_items[];   // JOYSTICK_ITEM_COUNT rows
+u8 controls_item_use(int item);
+void controls_page_act(int item);
+void controls_page_draw();
+void keyboard_page_input_first();
+u8 binding_item_use(int item);
+void keyboard_page_act(int item);
+void keyboard_page_draw();
+void joystick_page_input_first();
+u8 joystick_item_use(int item);
+void joystick_page_act(int item);
+void joystick_page_draw();
+void joystick_capture_abort();
 
 // ---- names (character_select_draw.cpp) ----------------------------------------------------
 // The characters' names as the screens print them, by CharacterId.

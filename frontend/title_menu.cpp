@@ -91,6 +91,9 @@ void title_menu_enter()
         sfx_stop(sound);
     ladder_time = 0;
     title_textures_free();
+    // The shop keeps its pictures for its next visit; another screen's go with it.
+    if (screen_texture_set != SCREEN_SET_SHOP)
+        screen_textures_free();
     pointer_x = POINTER_START_X;
     pointer_y = POINTER_START_Y;
     title_scroll_3 = 0.0f;
@@ -171,15 +174,20 @@ static f32 scroll_advance(f32 scroll, f32 step, f32 limit)
     return scroll > limit ? 0.0f : scroll;
 }
 
+void menu_background_step()
+{
+    title_scroll_1 = scroll_advance(title_scroll_1, SCROLL_STEP_SLOW, SCROLL_END_SLOW);
+    title_scroll_2 = scroll_advance(title_scroll_2, SCROLL_STEP_SLOW, SCROLL_END_SLOW);
+    title_scroll_3 = scroll_advance(title_scroll_3, SCROLL_STEP_FAST, SCROLL_END_FAST);
+    menu_pulse_step();
+}
+
 void title_menu_tick()
 {
     menu_player_directions(0);   // player 1's step starts from player 0's result
     menu_player_directions(1);
     menu_pointer_step();         // moves during fades too
-    title_scroll_1 = scroll_advance(title_scroll_1, SCROLL_STEP_SLOW, SCROLL_END_SLOW);
-    title_scroll_2 = scroll_advance(title_scroll_2, SCROLL_STEP_SLOW, SCROLL_END_SLOW);
-    title_scroll_3 = scroll_advance(title_scroll_3, SCROLL_STEP_FAST, SCROLL_END_FAST);
-    menu_pulse_step();
+    menu_background_step();
 }
 
 // Player p's refreshed controls show any press, or ENTER is down.
@@ -199,15 +207,13 @@ int any_control_pressed()
     return player_control_pressed(0) || player_control_pressed(1);
 }
 
-// The pointer is active in a frame in which it moved, a fresh left click came, or every
-// button was let go after a click. Never during a fade.
-static bool menu_pointer_active()
+bool menu_pointer_activity(int buttons)
 {
     if (fade_mode != FADE_NONE)
         return false;
     bool moved = pointer_x != pointer_target_x || pointer_y != pointer_target_y;
-    bool fresh_click = menu_frame_buttons == MOUSE_LEFT_ONLY && !menu_click_latch;
-    bool released = menu_frame_buttons == 0 && menu_click_latch == 1;
+    bool fresh_click = buttons == MOUSE_LEFT_ONLY && !menu_click_latch;
+    bool released = buttons == 0 && menu_click_latch == 1;
     if (!moved && !fresh_click && !released)
         return false;
     pointer_target_x = pointer_x;
@@ -286,7 +292,7 @@ void title_menu_frame()
 {
     menu_frame_buttons = mouse_b;
     menu_caps = MENU_CAPS_NONE;
-    bool pointer_active = menu_pointer_active();
+    bool pointer_active = menu_pointer_activity(menu_frame_buttons);
     // Pages in ascending order, each test reading the current page: a block that moves to a
     // later page lets that page's block run in this frame too (its hovers apply; its confirms
     // cannot, since the press is used up).

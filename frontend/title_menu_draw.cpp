@@ -196,3 +196,44 @@ void title_menu_draw()
     title_items_draw();     // after the caps: a label shows over its caps
     title_pointer_draw();   // last: over everything
 }
+
+// The slider stands at depth 180: 30 wide and 3 high, black to violet, half transparent,
+// framed in grey, with a white knob standing out above and below.
+void menu_slider_draw(f32 x, f32 y, f32 f)
+{
+    constexpr f32 DEPTH = -90.0f;       // at z -90 after a move of -90
+    constexpr f32 WIDTH = 30.0f, HEIGHT = 3.0f;
+    constexpr f32 KNOB_HALF = 0.2f, KNOB_OVER = 0.5f;
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, DEPTH);
+    texture_unit1_off();
+    texture_unit_select(0);
+    glDisable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    blend_set(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBegin(GL_QUADS);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.5f);
+    glVertex3f(x, y, DEPTH);
+    glVertex3f(x, y - HEIGHT, DEPTH);
+    glColor4f(0.25f, 0.0f, 1.0f, 0.5f);
+    glVertex3f(x + WIDTH, y - HEIGHT, DEPTH);
+    glVertex3f(x + WIDTH, y, DEPTH);
+    glEnd();
+    glColor4f(0.5f, 0.5f, 0.5f, 1.0f);
+    glBegin(GL_LINE_LOOP);
+    glVertex3f(x, y, DEPTH);
+    glVertex3f(x, y - HEIGHT, DEPTH);
+    glVertex3f(x + WIDTH, y - HEIGHT, DEPTH);
+    glVertex3f(x + WIDTH, y, DEPTH);
+    glEnd();
+    f32 knob = x + WIDTH * f;
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBegin(GL_QUADS);
+    glVertex3f(knob - KNOB_HALF, y + KNOB_OVER, DEPTH);
+    glVertex3f(knob - KNOB_HALF, y - HEIGHT - KNOB_OVER, DEPTH);
+    glVertex3f(knob + KNOB_HALF, y - HEIGHT - KNOB_OVER, DEPTH);
+    glVertex3f(knob + KNOB_HALF, y + KNOB_OVER, DEPTH);
+    glEnd();
+    glEnable(GL_TEXTURE_2D);
+}

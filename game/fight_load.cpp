@@ -8,6 +8,7 @@
 #include "arenas/arenas.h"
 #include "combat/combat.h"
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 #include "game/fight_pending.h"
 
 #include <GL/gl.h>
@@ -27,13 +28,6 @@ constexpr u8 LOAD_ERROR_ARENA = 255;        // also Jason's loader
 constexpr u8 LOAD_ERROR_CHARACTER = 1;
 constexpr u8 LOAD_ERROR_TUNE = 1;
 constexpr int SELECT_FIGURE_SKINS = 5;      // the select figure's textures, skin_textures[0..4]
-
-// The arena of each stage-select tile.
-static const i32 stage_select_stages[] = {
-    STAGE_ATHENS, STAGE_CRETE, STAGE_ARCADIA, STAGE_TROY, STAGE_THEATRE,
-    STAGE_ATHENS2, STAGE_LABYRINTH, STAGE_THEBES, STAGE_TEMPLE, STAGE_HADES,
-};
-static_assert(std::size(stage_select_stages) == STAGE_COUNT, "one tile per arena");
 
 // The versus fight tunes, one drawn at random; the Hades tune holds two of the nine chances.
 static const char *const versus_tunes[] = {
@@ -96,8 +90,8 @@ static i32 ladder_stage()
 
 static i32 stage_select_stage()
 {
-    if (stage_select_cursor < STAGE_COUNT)
-        return stage_select_stages[stage_select_cursor];
+    if (stage_select_cursor < STAGE_TILES)
+        return stage_tiles[stage_select_cursor].stage;
     log_printf("\n     -stage tile %u has no arena, loading stage 0", stage_select_cursor);
     return STAGE_ATHENS;
 }
@@ -144,20 +138,27 @@ static TickFlow side_load(FightLoadSite site, int side)
     return fight_load_failed(character == CHARACTER_JASON ? LOAD_ERROR_ARENA : LOAD_ERROR_CHARACTER);
 }
 
-// Ladder fights load the fighters first; a Hydra always fights in Hades.
+// A Hydra on either side always fights in Hades, whatever the ladder or the tiles say: a
+// versus pick of the Hydra skips the stage select, and the ladder index is not versus's.
+static bool hydra_fights()
+{
+    return p1_character == CHARACTER_HYDRA || p2_character == CHARACTER_HYDRA;
+}
+
+// Ladder fights load the fighters first.
 static TickFlow ladder_assets_load()
 {
     if (side_load(FIGHT_LOAD_LADDER, 0) == TICK_ENDS || side_load(FIGHT_LOAD_LADDER, 1) == TICK_ENDS)
         return TICK_ENDS;
-    bool hydra = p1_character == CHARACTER_HYDRA || p2_character == CHARACTER_HYDRA;
-    return arena_load(hydra ? STAGE_HADES : ladder_stage(), true);
+    return arena_load(hydra_fights() ? STAGE_HADES : ladder_stage(), true);
 }
 
-// The first fight of a run, and versus picks of the Hydra: the arena first, with no Hydra rule.
+// The first fight of a run, versus picks of the Hydra and the stage select: the arena first.
 static TickFlow select_assets_load(FightLoadSite site)
 {
     bool from_tile = site == FIGHT_LOAD_STAGE_SELECT;
-    TickFlow flow = arena_load(from_tile ? stage_select_stage() : ladder_stage(), !from_tile);
+    i32 stage = hydra_fights() ? STAGE_HADES : from_tile ? stage_select_stage() : ladder_stage();
+    TickFlow flow = arena_load(stage, !from_tile);
     if (flow == TICK_ENDS || side_load(site, 0) == TICK_ENDS || side_load(site, 1) == TICK_ENDS)
         return TICK_ENDS;
     return TICK_CONTINUES;
@@ -190,6 +191,8 @@ static TickFlow fight_assets_load(FightLoadSite site)
         ladder_textures_delete();
     else
         texture_table_delete(skin_textures, SELECT_FIGURE_SKINS);
+    if (site == FIGHT_LOAD_STAGE_SELECT)
+        screen_textures_free();   // the stage select's pictures go with it
     round_intro_timer = 1.0f;
     TickFlow flow = site == FIGHT_LOAD_LADDER ? ladder_assets_load() : select_assets_load(site);
     if (flow == TICK_ENDS)

@@ -2,8 +2,6 @@
 // fight_pending.h); each goes as soon as its owner defines it. The steps do nothing.
 #include "game/fight_pending.h"
 
-u32 stage_select_cursor;
-
 void update_projectiles() {}
 
 void fx_projectile_trail(Particle *, int, int) {}

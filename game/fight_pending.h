@@ -9,9 +9,6 @@
 #include "engine/engine.h"
 #include "game/game.h"
 
-// ---- stage select ---------------------------------------------------------------------------
-extern u32 stage_select_cursor;           // the highlighted tile, 0..9
-
 // ---- combat: projectiles and summons ---------------------------------------------------------
 void update_projectiles();
 

@@ -134,7 +134,7 @@ static void frame_scene_draw()
 {
     switch (game_state) {
     case STATE_STAGE_SELECT:
-        // stage_select_draw() goes here with the stage select (it clears nothing first).
+        stage_select_draw();
         break;
     case STATE_CREDITS_EARNED:
         credits_earned_draw();
@@ -147,11 +147,11 @@ static void frame_scene_draw()
         break;
     case STATE_SHOP:
         clear_colour_and_depth();
-        // shop_draw() goes here with the shop.
+        shop_draw();
         break;
     case STATE_GALLERY:
         clear_colour_and_depth();
-        // gallery_draw() goes here with the gallery.
+        gallery_draw();
         break;
     case STATE_CHARACTER_ENDING:
         clear_colour_and_depth();

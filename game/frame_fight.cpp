@@ -9,6 +9,8 @@
 
 #include <GL/gl.h>
 
+#include <iterator>
+
 constexpr f32 FOG_GREY = 0.3f;
 constexpr int FIGHT_GLOW_LEVEL = 155;
 // Crete's sun: world position, half-size, full brightness.
@@ -150,14 +152,54 @@ static void fight_arena_draw(const StageScene *scene)
     stage_draw(stage_model, scene);
 }
 
+// How each arena throws the fighters' shadows with SHADOWS high.
+struct ShadowStage {
+    f32 light[3];        // the light's direction
+    f32 strength;        // grey of the shadow: 0 black
+    f32 scale;           // the projector's distance
+    u8 side_one_first;   // the order of the two drawn shadows
+};
+static const ShadowStage shadow_stages[] = {
+    // light                   strength scale side one first
+    {{0.5f, 1.0f, -0.5f},      0.25f,   75.0f,  1},   // Athens
+    {{0.0f, -0.1f, -0.75f},    0.5f,    75.0f,  0},   // Athens 2
+    {{-0.25f, -0.75f, -0.75f}, 0.0f,    75.0f,  0},   // Troy
+    {{0.0f, 0.5f, -1.0f},      0.25f,   75.0f,  0},   // Arcadia
+    {{0.25f, 1.0f, -1.0f},     0.5f,    75.0f,  0},   // Theatre
+    {{-0.5f, -0.5f, -1.0f},    0.0f,    75.0f,  0},   // Crete
+    {{0.5f, 1.0f, -0.5f},      0.5f,    75.0f,  1},   // Labyrinth
+    {{-0.1f, -1.0f, -0.75f},   0.0f,    75.0f,  0},   // Thebes
+    {{0.0f, 0.5f, -1.0f},      0.25f,   100.0f, 0},   // Hades
+    {{0.0f, 0.25f, -1.0f},     0.25f,   75.0f,  0},   // Temple
+};
+static_assert(std::size(shadow_stages) == STAGE_COUNT, "one row per arena");
+
+static void fighter_shadow(const ShadowStage *row, int side, u8 pair, u8 skip)
+{
+    const Fighter *f = &fighters[side];
+    ShadowCaster caster = {fighter_models[side], {f->pos_x, f->pos_y, f->pos_z}, {f->rot_x, f->rot_y, f->heading}};
+    shadow_project(row->light, &caster, stage_model, row->strength, row->scale, pair, skip);
+}
+
+static void fight_projected_shadows()
+{
+    if (stage_id < 0 || stage_id >= STAGE_COUNT)
+        return;
+    const ShadowStage *row = &shadow_stages[stage_id];
+    fighter_shadow(row, 1, 0, SHADOW_SKIP);   // sets and resets the state only
+    int first = row->side_one_first ? 0 : 1;
+    fighter_shadow(row, first, 1, 0);
+    fighter_shadow(row, 1 - first, 1, 0);
+}
+
 // 7. Shadows darken what is already drawn, a little in front of it, without writing depth.
 static void fight_shadows_draw()
 {
     bool foggy = stage_is_foggy();
     if (foggy)
         fog_switch(false);
-    // With SHADOWS high the projected shadows (shadow_project, three calls per arena from the
-    // frame's shadow table) go here with the projected-shadow renderer.
+    if (shadow_quality == 1)
+        fight_projected_shadows();
     glEnable(GL_POLYGON_OFFSET_FILL);
     glDisable(GL_CULL_FACE);
     glBindTexture(GL_TEXTURE_2D, tex_blob_shadow);
@@ -200,13 +242,24 @@ static void fight_held_back_draw()
         fog_switch(false);
 }
 
+static void fight_trails_sample()
+{
+    for (int side = 0; side < 2; side++)
+        blade_trail_frame_sample(side, fighter_skeletons[side], blur_skeletons[side]);
+}
+
+static void fight_trails_draw()
+{
+    for (int side = 0; side < 2; side++)
+        blade_trail_frame_draw(side, fighter_skeletons[side], blade_blur_textures[side]);
+}
+
 // 11. Crete's sun, hidden by the arena where the arena stands before it.
 static void fight_sun_draw(const StageScene *scene)
 {
     sun_draw(scene, SUN_POSITION[0], SUN_POSITION[1], SUN_POSITION[2], SUN_SIZE, SUN_BRIGHT);
-    // The flare (sun_flare_draw with the same values) goes here with segment_hits_mesh of the
-    // projected shadows: drawn when the segment from the eye to the sun hits no arena triangle
-    // and the state is not STATE_MATCH_OVER.
+    if (!segment_hits_mesh(stage_model, camera_eye, SUN_POSITION) && game_state != STATE_MATCH_OVER)
+        sun_flare_draw(scene, SUN_POSITION[0], SUN_POSITION[1], SUN_POSITION[2], SUN_SIZE, SUN_BRIGHT);
 }
 
 void fight_scene_draw()
@@ -216,8 +269,8 @@ void fight_scene_draw()
     fight_fog_colour(fog);
     // Both fog users below see this frame's colour.
     glFogfv(GL_FOG_COLOR, fog);
-    // 1. Blade-trail sampling for side one then side two goes here with the blade trails:
-    // before any drawing, so the pre-pass and the main pass see the same trail.
+    // 1. Before any drawing, so the pre-pass and the main pass see the same trail.
+    fight_trails_sample();
     if (glow_effect)
         fight_glow_prepass(&scene);
     fight_scene_begin();                 // 3.
@@ -228,7 +281,7 @@ void fight_scene_draw()
         fight_sky_draw(&scene);          // 6.
     fight_shadows_draw();                // 7.
     fight_held_back_draw();              // 8. after the arena and the sky they blend over
-    // 9. Blade-trail drawing, side one then side two, goes here with the blade trails.
+    fight_trails_draw();                 // 9.
     glDisable(GL_CULL_FACE);
     glEnable(GL_BLEND);
     if (glow_effect)

@@ -682,6 +682,46 @@ void credits_time_format(u32 ticks, char *out, size_t size);
 // Top and bottom y of a panel that slides up from below the view as `slide` falls from 1 to 0.
 HudSpan overlay_slide_span(f32 half_height, f32 slide);
 
+// ---- projected shadows and the segment test (shadows.cpp) -------------------------------
+struct Model;
+
+// A fighter as its shadow sees it: the skinned model, the position, and rot_x, rot_y and
+// heading in degrees.
+struct ShadowCaster {
+    const Model *model;
+    f32 pos[3];
+    f32 angles[3];
+};
+constexpr u8 SHADOW_SKIP = 255;   // the call only sets and resets the drawing state
+
+// One projected shadow of caster onto the receiver's opaque triangles near it: light_dir is the
+// arena's light direction, strength the grey of the shadow (0 black .. 1 none), scale the
+// projector's distance (and twice the shadow's reach), pair the buffer pair 0 or 1. The
+// buffers are made on the first call and kept until shadow_buffers_free at shutdown.
+void shadow_project(const f32 light_dir[3], const ShadowCaster *caster, const Model *receiver, f32 strength,
+                    f32 scale, u8 pair, u8 skip);
+void shadow_buffers_free();
+// The 3 x 3 mean of a 128 x 128 grey picture, its one-pixel border left white (255).
+void shadow_blur(const u8 *raw, u8 *blurred);
+// Whether the triangle c0 c1 c2 takes the shadow of a fighter at target: the fighter stands in
+// front of its plane by more than 0 and at most reach (unless any_height) and the plane faces
+// the projector's direction dir.
+bool shadow_receives(const f32 c0[3], const f32 c1[3], const f32 c2[3], const f32 target[3], const f32 dir[3],
+                     f32 reach, bool any_height);
+
+// 1 when the segment from a to b crosses any triangle of the model's current vertex positions.
+int segment_hits_mesh(const Model *model, const f32 a[3], const f32 b[3]);
+f32 vec_length(f32 x, f32 y, f32 z);
+void vec_sub(f32 out[3], const f32 a[3], const f32 b[3]);
+f32 vec_dot(const f32 a[3], const f32 b[3]);
+f32 vec_angle(const f32 a[3], const f32 b[3]);          // radians; 0 when either is zero
+f32 plane_d_from_point(const f32 n[3], const f32 p[3]);  // -(n . p)
+f32 plane_eval(const f32 n[3], const f32 p[3], f32 d);   // n . p + d
+// Where the line through a and b meets the plane (n, d); a itself when the line runs along it.
+void line_plane_intersect(f32 out[3], const f32 a[3], const f32 b[3], const f32 n[3], f32 d);
+// Inside (or on an edge) when the angles from q to the corners add up to a full turn.
+bool point_in_triangle(const f32 q[3], const f32 c0[3], const f32 c1[3], const f32 c2[3]);
+
 // ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
 // Declared and defined here only until their owners land on main (the character select, the
 // fight tick and the summon sequence); delete this block and frame_pending.cpp then.

@@ -327,12 +327,8 @@ static TickFlow chain_decisions_and_fades(i32 &state)
 // The screens and the fight. A fight load that fails ends the tick.
 static TickFlow chain_screens_and_fight(i32 &state)
 {
-    if (state == STATE_SHOP) {
-        shop_tick();
-        if (shop_controls_tick() == TICK_ENDS)
-            return TICK_ENDS;
-        state = game_state;                                             // re-read
-    }
+    if (state == STATE_SHOP && shop_tick() == TICK_ENDS)
+        return TICK_ENDS;                                               // ends if left
     if (state == STATE_GALLERY && gallery_tick() == TICK_ENDS)
         return TICK_ENDS;                                               // next test
     if (state == STATE_MAIN_MENU) {

@@ -161,7 +161,7 @@ void shutdown_ordered()
 {
     sfx_bank_unload();
     log_printf("sndfx off\n");
-    // shadow_buffers_free() goes here with the projected shadows.
+    shadow_buffers_free();
     log_printf("shadow buffers off\n");
     // Before engine_shutdown: it saves the settings.
     input_devices_restore_for_saving();

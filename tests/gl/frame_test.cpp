@@ -7,11 +7,14 @@
 #include "game/game.h"
 #include "support/draw_fixtures.h"
 #include "support/gl_context.h"
+#include "support/model_fixtures.h"
 
 #include <GL/gl.h>
 
 class FrameTest : public GlTest {
 protected:
+    // The projected shadows fill their pictures with the game library's triangle filler.
+    static void SetUpTestSuite() { test_maths_setup(); }
     void SetUp() override
     {
         GlTest::SetUp();
@@ -42,7 +45,7 @@ protected:
     }
 
     // A wall 50 units beyond the fighters up to height 20, with the sky above it, and the
-    // floor they stand on.
+    // floor they stand on (a hair below their feet, as the built arenas lay it).
     void build_arena()
     {
         EmdModel source = {};
@@ -52,7 +55,7 @@ protected:
         int d = emd_add_vertex(source, EMD_NO_BONE, {-60, 50, 20});
         emd_add_quad(source, EMD_PLAIN, a, b, c, d);
         EmdSurface floor = fixture_surface(0, 0, 1);
-        emd_add_floor(source, EMD_NO_BONE, floor, {0, 5, 0}, 60, 45, 4);
+        emd_add_floor(source, EMD_NO_BONE, floor, {0, 5, ARENA_FLOOR_Z}, 60, 45, 4);
         arena = fixture_model(source);
         ASSERT_NE(arena, nullptr);
     }
@@ -127,7 +130,25 @@ TEST_F(FrameTest, BlobShadowsDarkenTheFloorUnderEachFighterOnlyWithSimpleShadows
     EXPECT_TRUE(rgb_near(pixel_of(aside), {160, 160, 160}));
     shadow_quality = 1;
     draw_frame();
-    EXPECT_TRUE(rgb_near(pixel_of(under), {160, 160, 160}));
+    EXPECT_FALSE(rgb_near(pixel_of(under), {0, 0, 0}, 30));   // no blob with High
+}
+
+// Athens' light comes from the front left and above: the figure's shadow falls on the floor
+// behind it and to its right, in a quarter of the floor's light; none falls in front of it.
+TEST_F(FrameTest, HighShadowsThrowTheFiguresShapeOntoTheFloorBehindIt)
+{
+    shadow_quality = 1;
+    const f32 eye[3] = {0, -60, 60}, centre[3] = {0, 10, 0};
+    for (int axis = 0; axis < 3; axis++) {
+        camera_eye[axis] = eye[axis];
+        camera_centre[axis] = centre[axis];
+    }
+    draw_frame();
+    const f32 behind[3] = {6, 12, 0}, in_front[3] = {-3, -12, 0}, far_aside[3] = {-40, 30, 0};
+    Rgb shade = pixel_of(behind);
+    EXPECT_TRUE(rgb_near(shade, {40, 40, 40}, 12)) << shade.r << ", " << shade.g << ", " << shade.b;
+    EXPECT_TRUE(rgb_near(pixel_of(in_front), {160, 160, 160}));
+    EXPECT_TRUE(rgb_near(pixel_of(far_aside), {160, 160, 160}));
 }
 
 TEST_F(FrameTest, DuringTheSummonsEffectOnlyTheFightersAreDrawn)
@@ -181,7 +202,7 @@ TEST_F(FrameTest, TheBiographyShowsSlotZerosFigureAlone)
 // A state that draws nothing of its own keeps the picture, so only the fade acts on it.
 TEST_F(FrameTest, TheFadeQuadDarkensTheFrameByTheFadeLevel)
 {
-    game_state = STATE_STAGE_SELECT;
+    game_state = STATE_ROUND_START;   // a one-tick state with no scene of its own
     struct Case {
         i32 mode;
         f32 level;
@@ -205,4 +226,71 @@ TEST_F(FrameTest, TheFadeQuadDarkensTheFrameByTheFadeLevel)
             << "mode " << c.mode << " level " << c.level;
         EXPECT_TRUE(rgb_near(pixel_at(635, 475), {c.expected, c.expected, c.expected}, 2));
     }
+}
+
+// Crete's flare shows over whatever stands before the sun, unless an arena triangle lies on the
+// line from the eye to the sun.
+TEST_F(FrameTest, CretesFlareShowsOnlyWhenNothingStandsBetweenTheEyeAndTheSun)
+{
+    stage_id = STAGE_CRETE;
+    stage_textures[STAGE_SLOT_SUN] = palette().black;
+    stage_textures[STAGE_SLOT_FLARE] = palette().white;
+    fighter_models[0] = nullptr;   // the figure out of the way
+    const f32 sun[3] = {150, 348, 110};
+    struct Case {
+        f32 eye[3];
+        i32 state;
+        bool flare;
+    };
+    const Case cases[] = {
+        {{40, 60, 5}, STATE_FIGHT, true},         // in front of the wall: a clear line
+        {{40, 40, 5}, STATE_FIGHT, false},        // behind it: the wall crosses the line
+        {{40, 60, 5}, STATE_MATCH_OVER, false},   // never once the match is decided
+    };
+    for (const Case &c : cases) {
+        game_state = c.state;
+        for (int axis = 0; axis < 3; axis++) {
+            camera_eye[axis] = c.eye[axis];
+            camera_centre[axis] = sun[axis];
+        }
+        draw_frame();
+        Rgb centre = pixel_at(GL_TEST_WIDTH / 2, GL_TEST_HEIGHT / 2);
+        EXPECT_EQ(centre.r > 200 && centre.g > 200, c.flare)
+            << c.eye[1] << " state " << c.state << ": " << centre.r << ", " << centre.g << ", " << centre.b;
+    }
+}
+
+// A ribbon between two edges drawn additively in the fighter's placement: the newest end takes
+// the texture's u = 1 side, the oldest its u = 0 side.
+TEST_F(FrameTest, ABladeTrailRibbonRunsFromTheNewestSampleToTheOldest)
+{
+    // Two texels: u < 0.5 black, u >= 0.5 red.
+    GLuint texture = 0;
+    const u8 texels[8] = {0, 0, 0, 255, 255, 0, 0, 255};
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    // Samples 0 (newest) at x = -16 to 8 (oldest) at x = 16, the edges at heights 5 and 15.
+    for (int i = 0; i < BLADE_TRAIL_SAMPLES; i++) {
+        f32 x = -16.0f + 4.0f * static_cast<f32>(i);
+        const f32 a[3] = {x, 0, 5}, b[3] = {x, 0, 15};
+        for (int axis = 0; axis < 3; axis++) {
+            blade_trail.trail_edge_a[0][i][axis] = a[axis];
+            blade_trail.trail_edge_b[0][i][axis] = b[axis];
+        }
+    }
+    draw_camera_front();
+    draw_gl_reset();
+    Fighter at_origin = {};
+    blade_trail_draw(&at_origin, texture, 0);
+    const f32 newest[3] = {-10, 0, 10}, oldest[3] = {10, 0, 10}, above[3] = {-10, 0, 20};
+    EXPECT_TRUE(rgb_near(pixel_of(newest), {191, 0, 0}));   // red at alpha 0.75, added to black
+    EXPECT_TRUE(rgb_near(pixel_of(oldest), {0, 0, 0}));
+    EXPECT_TRUE(rgb_near(pixel_of(above), {0, 0, 0}));
+    GLboolean blending = GL_TRUE;
+    glGetBooleanv(GL_BLEND, &blending);
+    EXPECT_FALSE(blending);
+    glDeleteTextures(1, &texture);
 }

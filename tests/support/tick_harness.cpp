@@ -156,10 +156,30 @@ static int harness_select_assets()
 // allocates them.
 static Skeleton harness_skeletons[5];
 
+u32 harness_screen_texture_loads;
+const char *harness_screen_texture_failing;
+
+// The screens' pictures need a GL context too: each load hands out the next made-up name,
+// except the entry a test asks to fail.
+static u32 harness_screen_texture(const char *entry, int)
+{
+    if (harness_screen_texture_failing && strcmp(entry, harness_screen_texture_failing) == 0)
+        return 0;
+    return ++harness_screen_texture_loads;
+}
+
 void harness_reset(unsigned seed)
 {
     harness_select_result = 0;
     select_assets_loader = harness_select_assets;
+    harness_screen_texture_loads = 0;
+    harness_screen_texture_failing = nullptr;
+    screen_texture_loader = harness_screen_texture;
+    // The names are made up (or a GL test's own): forgotten, never deleted.
+    for (u32 &name : screen_textures)
+        name = 0;
+    screen_texture_count = 0;
+    screen_texture_set = SCREEN_SET_NONE;
     harness_clear_devices();
     num_joysticks = 0;
     for (int j = 0; j < MAX_JOYSTICKS; j++) {

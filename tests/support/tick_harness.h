@@ -57,6 +57,11 @@ void harness_reset(unsigned seed = 1);
 // pictures are not loaded, the figure's skeleton block is cleared instead.
 extern int harness_select_result;
 
+// What the screens' picture loads give under the harness: made-up names counted in loads
+// (reset to 0), or 0 for the entry named in `failing` (none by default).
+extern u32 harness_screen_texture_loads;
+extern const char *harness_screen_texture_failing;
+
 // Attaches `count` joysticks, each with `sticks` sticks of `axes` axes and `buttons` buttons.
 void harness_joysticks(int count, int sticks = 1, int axes = 2, int buttons = 4);
 

@@ -146,7 +146,7 @@ TEST_F(ArenaData, FloorCarriesTheFightAndItsSpaceIsClear)
             for (f32 y : {-10.0f, 0.0f, 10.0f}) {
                 int floor_polygon = -1, above_polygon = -1;
                 f32 floor = surface_height(model, x, y, 0.01f, &floor_polygon);
-                ASSERT_NEAR(floor, 0.0f, 0.001f) << "no floor at " << x << ", " << y;
+                ASSERT_NEAR(floor, ARENA_FLOOR_Z, 0.001f) << "no floor at " << x << ", " << y;
                 EXPECT_LT(surface_height(model, x, y, 45.0f, &above_polygon), 0.01f)
                     << "scenery over " << x << ", " << y;
                 if (stage == STAGE_ATHENS2) {

@@ -1,5 +1,6 @@
 #include "characters/characters.h"
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 #include "game/fight_pending.h"
 #include "game/game.h"
 #include "support/fight_flow_fixture.h"
@@ -87,9 +88,13 @@ TEST_F(FightLoadTest, EachSiteLoadsInItsOwnOrder)
         // A Hydra on the ladder always fights in Hades.
         {STATE_MATCH_OVER, GAME_MODE_ARCADE_P1, 0, 9, 7, {"C0:0:0", "C1:9:1", "A8"}, true},
         {STATE_CONTINUE, GAME_MODE_ARCADE_P2, 9, 4, 3, {"C0:9:0", "C1:4:1", "A8"}, true},
-        // The first fight from the select: the arena first, and no Hydra rule.
-        {STATE_CHARACTER_SELECT, GAME_MODE_ARCADE_P1, 9, 2, 4, {"A4", "C0:9:0", "C1:2:1"}, false},
-        {STATE_CHARACTER_SELECT, GAME_MODE_VERSUS, 6, 9, 1, {"A1", "C0:6:0", "C1:9:1"}, false},
+        // The first fight from the select: the arena first.
+        {STATE_CHARACTER_SELECT, GAME_MODE_ARCADE_P1, 3, 2, 4, {"A4", "C0:3:0", "C1:2:1"}, false},
+        // A Hydra fights in Hades from the select too: a versus pick of the Hydra skips the
+        // stage select, and the ladder's arena is stale in versus.
+        {STATE_CHARACTER_SELECT, GAME_MODE_ARCADE_P1, 9, 2, 4, {"A8", "C0:9:0", "C1:2:1"}, false},
+        {STATE_CHARACTER_SELECT, GAME_MODE_VERSUS, 6, 9, 1, {"A8", "C0:6:0", "C1:9:1"}, false},
+        {STATE_CHARACTER_SELECT, GAME_MODE_VERSUS, 9, 0, 1, {"A8", "C0:9:0", "C1:0:1"}, false},
         // The stage select: the tile's arena (tile 2 is Arcadia), then the sides.
         {STATE_STAGE_SELECT, GAME_MODE_VERSUS, 10, 11, 5, {"A3", "C0:10:0", "C1:11:1"}, false},
     };

@@ -56,7 +56,7 @@ TEST_F(GameTickTest, TitleStartFadesToTheCharacterSelect)
 TEST_F(GameTickTest, TitleCursorMovesOncePerPressAndWraps)
 {
     harness_run(10, TickScript().direction(0, DIR_UP, 0, 10));
-    EXPECT_EQ(menu_cursor, 2);   // START up to EXIT
+    EXPECT_EQ(menu_cursor, 4);   // START up to EXIT
     EXPECT_EQ(sfx_request_count, 1);
     harness_run(3, TickScript().direction(0, DIR_DOWN, 1));
     EXPECT_EQ(menu_cursor, 0);   // EXIT down to START

@@ -1,7 +1,7 @@
 // Jason under the fight's own control code: every move the buttons and motions give him has a
 // block in his table, plays, and hands him back to idle once the hands let go.
 #include "characters/characters.h"
-#include "support/fight_fixture.h"
+#include "support/character_fight_fixture.h"
 #include "support/model_fixtures.h"
 
 #include <set>
@@ -50,40 +50,10 @@ protected:
 
 TEST_F(JasonFight, EveryMoveHeGetsPlaysAndEndsInIdle)
 {
-    constexpr u8 N = DIR_NONE, U = DIR_UP, R = DIR_RIGHT, D = DIR_DOWN, L = DIR_LEFT, DR = DIR_DOWN_RIGHT;
-    struct Step {
-        Hands hands;
-        int ticks;
-    };
-    struct Case {
-        const char *name;
-        std::vector<Step> steps;
-        int expected_action;   // the skeleton action the steps must have shown
-    };
-    const Case cases[] = {
-        {"walk forward", {{{R}, 60}}, ACTION_WALK_FORWARD},
-        {"walk back", {{{L}, 60}}, ACTION_WALK_BACK},
-        {"crouch", {{{D}, 40}}, ACTION_CROUCH},
-        {"jump", {{{U}, 1}}, ACTION_JUMP},
-        {"dash", {{{R}, 2}, {{N}, 2}, {{R}, 1}}, ACTION_DASH_FORWARD},
-        {"dash back", {{{L}, 2}, {{N}, 2}, {{L}, 1}}, ACTION_DASH_BACK},
-        {"hard", {{{N, true}, 1}}, ACTION_HARD_SWING},
-        {"hard toward", {{{R, true}, 1}}, ACTION_HARD_SWING_FORWARD},
-        {"hard crouching", {{{D}, 1}, {{D, true}, 1}}, ACTION_HARD_SWING_CROUCH},
-        {"hard airborne", {{{U}, 1}, {{N, true}, 1}}, ACTION_HARD_SWING_AIR},
-        {"low", {{{N, false, true}, 1}}, ACTION_LOW_SWING},
-        {"low away", {{{L, false, true}, 1}}, ACTION_LOW_SWING_2},
-        {"low crouching", {{{D}, 1}, {{D, false, true}, 1}}, ACTION_LOW_SWING_CROUCH},
-        {"low airborne", {{{U}, 1}, {{N, false, true}, 1}}, ACTION_LOW_SWING_AIR},
-        {"kick", {{{N, false, false, true}, 1}}, ACTION_KICK},
-        {"kick toward", {{{R, false, false, true}, 1}}, ACTION_KICK_FORWARD},
-        {"kick crouching", {{{D}, 1}, {{D, false, false, true}, 1}}, ACTION_KICK_CROUCH},
-        {"sweep", {{{D}, 1}, {{DR, false, false, true}, 1}}, ACTION_KICK_SWEEP},
-        {"kick airborne", {{{U}, 1}, {{N, false, false, true}, 1}}, ACTION_KICK_AIR},
-        {"first special", {{{D}, 3}, {{L}, 3}, {{N, true}, 1}}, ACTION_JASON_SPECIAL1},
-        {"second special", {{{D}, 3}, {{R}, 3}, {{N, true}, 1}}, ACTION_JASON_SPECIAL2},
-    };
-    for (const Case &c : cases) {
+    std::vector<FightMove> cases = fight_moves_common();
+    cases.push_back({"first special", motion_down_away, ACTION_JASON_SPECIAL1});
+    cases.push_back({"second special", motion_down_toward, ACTION_JASON_SPECIAL2});
+    for (const FightMove &c : cases) {
         SCOPED_TRACE(c.name);
         fight_start(CHARACTER_JASON, CHARACTER_JASON);
         fighters[0].has_followups = 1;
@@ -91,10 +61,10 @@ TEST_F(JasonFight, EveryMoveHeGetsPlaysAndEndsInIdle)
             rate = 1.0f;
         seen.clear();
         press(Hands(), 5);
-        for (const Step &step : c.steps)
+        for (const FightStep &step : c.steps)
             press(step.hands, step.ticks);
         EXPECT_GT(until_idle(), 0) << "still in action " << skeletons[0]->action;
-        EXPECT_TRUE(seen.count(c.expected_action)) << "never played " << c.expected_action;
+        EXPECT_TRUE(seen.count(c.action)) << "never played " << c.action;
         for (int action : seen)
             EXPECT_NE(sequencer_find_block(&jason_module.sequence, action), nullptr) << action;
     }

@@ -3,6 +3,7 @@
 // jump's repeat, the float phase, the Hydra's key banks and a walk over every table.
 #include "characters/characters.h"
 #include "support/model_fixtures.h"
+#include "support/sequence_fixture.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -12,82 +13,7 @@
 #include <utility>
 #include <vector>
 
-class Sequencer : public ::testing::Test {
-protected:
-    Skeleton *skeleton = nullptr;
-    Skeleton *blur = nullptr;
-    Fighter fighter{};
-    const CharacterSequence *sequence = &jason_module.sequence;
-
-    void SetUp() override
-    {
-        test_maths_setup();
-        skeleton = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
-        blur = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
-        for (f32 &rate : fighter.anim_rate)
-            rate = 1.0f;
-        fighter.heads_left = 4;
-        // As the round reset leaves it.
-        skeleton->key_from = 1;
-        skeleton->key_to = 2;
-    }
-
-    void TearDown() override
-    {
-        free(skeleton);
-        free(blur);
-    }
-
-    void call() { sequencer_step(sequence, &fighter, skeleton, blur); }
-
-    // Calls until the skeleton takes a step, enters a block or changes its action, at most
-    // `limit` calls; returns the calls made.
-    int call_until_step(int limit = 400)
-    {
-        int action = skeleton->action;
-        for (int n = 1; n <= limit; n++) {
-            call();
-            if (skeleton->phase == 0.0f || skeleton->action != action)
-                return n;
-        }
-        return -1;
-    }
-
-    // Starts an action as the control code does.
-    void start(int action)
-    {
-        fighter.action = action;
-        skeleton->action = action;
-        skeleton->attack_live = 255;
-        fighter.hit_lock = 0;
-    }
-
-    // Settles into the idle loop from wherever the skeleton stands.
-    void settle_idle()
-    {
-        fighter.action = ACTION_IDLE;
-        skeleton->action = ACTION_IDLE;
-        for (int i = 0; i < 3; i++)
-            call_until_step();
-        ASSERT_EQ(skeleton->action, ACTION_IDLE);
-    }
-
-    // (key_to, active_window) after each step of an action, the entry included, for `steps`
-    // steps or until the skeleton leaves the action (that step included).
-    std::vector<std::pair<int, int>> play(int action, int steps)
-    {
-        std::vector<std::pair<int, int>> seen;
-        start(action);
-        for (int i = 0; i < steps; i++) {
-            if (call_until_step() < 0)
-                break;
-            seen.push_back({skeleton->key_to, skeleton->active_window});
-            if (skeleton->action != action)
-                break;
-        }
-        return seen;
-    }
-};
+class Sequencer : public SequenceFixture {};
 
 // One sequencer call's result.
 struct TraceRow {

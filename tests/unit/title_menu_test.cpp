@@ -24,7 +24,7 @@ static TickScript &pointer_to(TickScript &script, f32 x, f32 y, int buttons, int
 
 // Centres of the main page's hover rectangles.
 constexpr f32 START_X = 0, START_Y = 1.5f;
-constexpr f32 OPTIONS_X = 0, OPTIONS_Y = -3.5f;
+constexpr f32 OPTIONS_X = 0, OPTIONS_Y = -9.5f;
 constexpr f32 EXIT_X = 15, EXIT_Y = -11.5f;
 
 TEST_F(TitleMenu, EnteringResetsTheMenuAndTheRunAndRestoresSixtyTicks)
@@ -69,7 +69,7 @@ TEST_F(TitleMenu, DirectionMovesOncePerPress)
                                    .direction(0, DIR_DOWN, 4, 2), 2, 2},
         {"a diagonal alone", TickScript().direction(0, DIR_DOWN_LEFT, 0, 5), 0, 0},
         {"right and left on the main page", TickScript().direction(0, DIR_RIGHT, 0, 2).direction(0, DIR_LEFT, 2, 2), 0, 0},
-        {"both players in one tick", TickScript().direction(0, DIR_UP, 0).direction(1, DIR_UP, 0), 1, 2},
+        {"both players in one tick", TickScript().direction(0, DIR_UP, 0).direction(1, DIR_UP, 0), 3, 2},
     };
     for (Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -96,8 +96,9 @@ TEST_F(TitleMenu, CursorRangesWrapAndSkipPerPage)
         i32 apply_pending;
     };
     const Case cases[] = {
-        {"main, down from EXIT", PAGE_MAIN, 2, DIR_DOWN, 0, 0, 0, 0, 0},
-        {"main, up from START", PAGE_MAIN, 0, DIR_UP, 2, 0, 0, 0, 0},
+        {"main, down from EXIT", PAGE_MAIN, 4, DIR_DOWN, 0, 0, 0, 0, 0},
+        {"main, up from START", PAGE_MAIN, 0, DIR_UP, 4, 0, 0, 0, 0},
+        {"main, down from START to VERSUS", PAGE_MAIN, 0, DIR_DOWN, 1, 0, 0, 0, 0},
         {"options, down from BACK", PAGE_OPTIONS, 4, DIR_DOWN, 0, 0, 0, 0, 0},
         {"video without combine, down past SHADOWS", PAGE_VIDEO, 1, DIR_DOWN, 3, 0, 0, 0, 0},
         {"video without combine, up past SHADOWS", PAGE_VIDEO, 3, DIR_UP, 1, 0, 0, 0, 0},
@@ -137,13 +138,31 @@ TEST_F(TitleMenu, CursorRangesWrapAndSkipPerPage)
     video_apply_pending = 0;
 }
 
-// The network pages' empty ends have no range: the directions move nothing there.
-TEST_F(TitleMenu, PagesWithoutARangeIgnoreTheDirections)
+// The network pages' empty ends hold only BACK: ESC or BACK returns to the item of the network
+// page that opened them; directions stay on BACK.
+TEST_F(TitleMenu, NetworkEndPagesLeadBack)
 {
-    menu_page = PAGE_SELECT_DIRECT_1;
-    harness_run(4, TickScript().direction(0, DIR_DOWN, 0).direction(0, DIR_UP, 2));
-    EXPECT_EQ(menu_cursor, 0);
-    EXPECT_EQ(sfx_request_count, 0);
+    struct Case {
+        const char *what;
+        i32 page;
+        TickScript script;
+        i32 cursor;
+    };
+    Case cases[] = {
+        {"ESC on the first", PAGE_SELECT_DIRECT_1, TickScript().key(KEY_ESC, 1, 3), 0},
+        {"BACK on the second", PAGE_SELECT_DIRECT_2, TickScript().button(1, BUTTON_START, 1), 1},
+        {"directions, then ESC", PAGE_SELECT_DIRECT_2,
+         TickScript().direction(0, DIR_DOWN, 0).direction(0, DIR_UP, 2).key(KEY_ESC, 4), 1},
+    };
+    for (Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        harness_reset();
+        menu_page = c.page;
+        harness_run(6, c.script);
+        EXPECT_EQ(menu_page, PAGE_NETWORK);
+        EXPECT_EQ(menu_cursor, c.cursor);
+        EXPECT_EQ(game_state, STATE_MAIN_MENU);
+    }
 }
 
 // Right and left step the brightness and the volumes, silently, and only on their rows.
@@ -212,7 +231,7 @@ TEST_F(TitleMenu, PointerHoverSelectsTheItemUnderIt)
 {
     TickScript script;
     harness_run(1, pointer_to(script, OPTIONS_X, OPTIONS_Y, 0, 0));
-    EXPECT_EQ(menu_cursor, 1);
+    EXPECT_EQ(menu_cursor, 3);
     EXPECT_EQ(sfx_request_count, 1);
     EXPECT_EQ(sfx_last_request.number, SFX_POWER_FULL);
     // Still and unmoved: nothing more happens.
@@ -220,12 +239,12 @@ TEST_F(TitleMenu, PointerHoverSelectsTheItemUnderIt)
     EXPECT_EQ(sfx_request_count, 1);
     TickScript to_exit;
     harness_run(1, pointer_to(to_exit, EXIT_X, EXIT_Y, 0, 0));
-    EXPECT_EQ(menu_cursor, 2);
+    EXPECT_EQ(menu_cursor, 4);
     EXPECT_EQ(game_state, STATE_MAIN_MENU);   // a hover confirms nothing
-    // The bounds are open: on the line between START and OPTIONS neither takes the hover.
+    // The bounds are open: on the line between START and VERSUS neither takes the hover.
     TickScript to_line;
     harness_run(1, pointer_to(to_line, 0.0f, -2.0f, 0, 0));
-    EXPECT_EQ(menu_cursor, 2);
+    EXPECT_EQ(menu_cursor, 4);
     EXPECT_EQ(sfx_request_count, 2);
 }
 
@@ -239,7 +258,7 @@ TEST_F(TitleMenu, OneClickActsOncePerPress)
     pointer_to(click, OPTIONS_X, OPTIONS_Y, 1, 0);
     harness_run(1, click);
     EXPECT_EQ(menu_page, PAGE_OPTIONS);
-    EXPECT_EQ(menu_cursor, 1);   // AUDIO lies under the pointer on the options page
+    EXPECT_EQ(menu_cursor, 3);   // GAME lies under the pointer on the options page
     EXPECT_EQ(sfx_request_count, 3);   // move, confirm, move
     EXPECT_EQ(latch_hard_swing[0], 1);
     EXPECT_EQ(latch_enter, 1);
@@ -249,7 +268,7 @@ TEST_F(TitleMenu, OneClickActsOncePerPress)
     EXPECT_EQ(sfx_request_count, 3);
 
     harness_run(3, TickScript().mouse(1, 0, 0, 1));   // up for a tick, then a new click
-    EXPECT_EQ(menu_page, PAGE_AUDIO);
+    EXPECT_EQ(menu_page, PAGE_GAME);
     EXPECT_EQ(sfx_last_request.number, SFX_MENU_CONFIRM);
 }
 
@@ -290,7 +309,7 @@ TEST_F(TitleMenu, TheFadeFreezesTheMenuButNotThePointer)
 // Through the pages and back by their BACK items, by keyboard.
 TEST_F(TitleMenu, OptionsPageLeadsToItsPagesAndBack)
 {
-    harness_run(3, TickScript().direction(0, DIR_DOWN, 0).button(0, BUTTON_HARD_SWING, 2));
+    harness_run(5, TickScript().direction(0, DIR_UP, 0).direction(0, DIR_UP, 2).button(0, BUTTON_HARD_SWING, 4));
     ASSERT_EQ(menu_page, PAGE_OPTIONS);
     EXPECT_EQ(menu_cursor, 0);
     harness_run(2, TickScript().button(1, BUTTON_START, 1));
@@ -301,9 +320,10 @@ TEST_F(TitleMenu, OptionsPageLeadsToItsPagesAndBack)
     EXPECT_EQ(menu_page, PAGE_OPTIONS);
     EXPECT_EQ(menu_cursor, 4);
     EXPECT_EQ(video_apply_pending, 0);
+    // The options page's own BACK returns to OPTIONS on the main page.
     harness_run(2, TickScript().button(0, BUTTON_START, 1));
     EXPECT_EQ(menu_page, PAGE_MAIN);
-    EXPECT_EQ(menu_cursor, 0);
+    EXPECT_EQ(menu_cursor, 3);
 }
 
 // capture_latch holds whether any control was down when the last frame ended: a press of

@@ -315,7 +315,7 @@ void flat(ArenaBuild &b, const EmdSurface &surface, f32 x0, f32 y0, f32 x1, f32 
 void floor_rect(ArenaBuild &b, const EmdSurface &surface, f32 x0, f32 y0, f32 x1, f32 y1, f32 tile)
 {
     int cells = std::max(1, static_cast<int>(std::max(x1 - x0, y1 - y0) / 60.0f));
-    flat(b, surface, x0, y0, x1, y1, 0.0f, tile, cells, false);
+    flat(b, surface, x0, y0, x1, y1, ARENA_FLOOR_Z, tile, cells, false);
 }
 
 // An axis-aligned block from (x0, y0, z0) to (x1, y1, z1): four sides and the top. Standing
@@ -796,7 +796,7 @@ void build_athens2(ArenaBuild &b)
     for (f32 y = -f; y < f - 1.0f; y += cell)
         for (f32 x = -f; x < f - 1.0f; x += cell) {
             bool wet = (static_cast<int>((x + f) / cell) + static_cast<int>((y + f) / cell)) % 3 == 0;
-            flat(b, wet ? puddle : paving, x, y, std::min(x + cell, f), std::min(y + cell, f), 0.0f, 30.0f, 1,
+            flat(b, wet ? puddle : paving, x, y, std::min(x + cell, f), std::min(y + cell, f), ARENA_FLOOR_Z, 30.0f, 1,
                 false);
         }
     // A small shrine between rows of houses whose windows are lit against the storm.

@@ -2,29 +2,43 @@
 // on it, with each hit-zone point on the vertex the character's loader names.
 #include "tools/databuild/character_figures.h"
 
+#include "combat/combat.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <set>
 
-// The blade-trail bones are the combat code's (it samples the blur skeleton at them); the
-// figure puts a weapon's base and tip at exactly those bones.
+// The blade-trail bones come from the combat code's blade_trail_edges (it samples the blur
+// skeleton at them); the figure puts a weapon's base and tip at exactly those bones.
 const FigureStyle figure_styles[] = {
-    // body       height girth weapon         second          length head          edges
-    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_SWORD,   6.0f, HEAD_PLAIN,   {13, 14, 15, 16}},  // Jason
-    {BODY_HUMAN,  19.5f, 1.00f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Odysseus
-    {BODY_HUMAN,  19.0f, 0.85f, WEAPON_SPEAR,  WEAPON_NONE,    8.0f, HEAD_PLAIN,   {9, 10, -1, -1}},   // Atalanta
-    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_NONE,    6.5f, HEAD_HELMET,  {9, 10, -1, -1}},   // Perseus
-    {BODY_HUMAN,  19.5f, 0.95f, WEAPON_AXE,    WEAPON_AXE,     5.0f, HEAD_PLAIN,   {9, 10, 11, 12}},   // Hippolyte
-    {BODY_HUMAN,  24.0f, 1.45f, WEAPON_CLUB,   WEAPON_NONE,    7.0f, HEAD_ONE_EYE, {8, 9, 10, 11}},    // Polyphemus
-    {BODY_HUMAN,  21.5f, 1.35f, WEAPON_AXE,    WEAPON_NONE,    7.0f, HEAD_HORNS,   {10, 11, -1, -1}},  // Minotaur
-    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_SNAKES,  {9, 10, -1, -1}},   // Medusa
-    {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN,   {10, 11, 12, 13}},  // Sphinx
-    {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN,   {-1, -1, -1, -1}},  // Hydra
-    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    9.0f, HEAD_HELMET,  {7, 8, -1, -1}},    // Ares
-    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_THREAD,  4.5f, HEAD_HOOD,    {9, 10, 11, 12}},   // Atropos
+    // body       height girth weapon         second          length head
+    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_SWORD,   6.0f, HEAD_PLAIN},       // Jason
+    {BODY_HUMAN,  19.5f, 1.00f, WEAPON_SWORD,  WEAPON_SHIELD,  6.0f, HEAD_HELMET},      // Odysseus
+    {BODY_HUMAN,  19.0f, 0.80f, WEAPON_BOW,    WEAPON_NONE,    8.0f, HEAD_PLAIN},       // Atalanta
+    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_MIRROR_SHIELD, 6.5f, HEAD_HELMET},// Perseus
+    {BODY_HUMAN,  19.5f, 0.95f, WEAPON_SPEAR,  WEAPON_NONE,    8.5f, HEAD_PLAIN},       // Hippolyte
+    {BODY_HUMAN,  24.0f, 1.45f, WEAPON_CLUB,   WEAPON_NONE,    7.0f, HEAD_ONE_EYE},     // Polyphemus
+    {BODY_HUMAN,  21.5f, 1.35f, WEAPON_AXE,    WEAPON_NONE,    7.0f, HEAD_HORNS},       // Minotaur
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_SNAKES},      // Medusa
+    {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN},       // Sphinx
+    {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN},       // Hydra
+    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    9.0f, HEAD_HELMET},      // Ares
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_THREAD,  4.5f, HEAD_HOOD},        // Atropos
 };
 static_assert(std::size(figure_styles) == CHARACTER_COUNT, "one figure per character");
+
+// What a figure wears beyond its weapons and head: Atalanta's quiver, Hippolyte's belt.
+enum FigureGear : u8 {
+    GEAR_NONE,
+    GEAR_QUIVER,
+    GEAR_BELT
+};
+static const FigureGear figure_gear[] = {
+    GEAR_NONE, GEAR_NONE, GEAR_QUIVER, GEAR_NONE, GEAR_BELT, GEAR_NONE,
+    GEAR_NONE, GEAR_NONE, GEAR_NONE, GEAR_NONE, GEAR_NONE, GEAR_NONE,
+};
+static_assert(std::size(figure_gear) == CHARACTER_COUNT, "one row per character");
 
 // The order in which a figure's parts take bone indices (parents before children); the
 // blade-trail edges take the indices their table names and the parts flow round them.
@@ -88,8 +102,13 @@ static MeshPoint hydra_point(const FigureStyle &style, f32 x, f32 y, f32 z)
     return {x * s * style.girth, y * s * style.girth, z * s};
 }
 
-// The neck bases of the Hydra, spread across its shoulders.
-static const f32 hydra_neck_x[4] = {-3.0f, -1.0f, 1.0f, 3.0f};
+// The Hydra's necks fan out from its shoulders, from the tallest at the back to the lowest in
+// front, so that from the side every head shows and each lost one leaves a gap (the front one
+// goes first).
+static const MeshPoint hydra_neck_roots[4] = {
+    {-2.0f, -1.5f, 10.0f}, {-0.7f, -2.5f, 9.5f}, {0.7f, -3.2f, 8.8f}, {2.0f, -3.8f, 8.0f}};
+static const MeshPoint hydra_head_points[4] = {
+    {-3.0f, -1.0f, 20.5f}, {-1.0f, -3.8f, 18.5f}, {1.0f, -5.8f, 15.8f}, {3.0f, -7.0f, 12.5f}};
 
 static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
 {
@@ -118,10 +137,14 @@ static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
     }
     if (style.body == BODY_HYDRA) {
         switch (part) {
-        case PART_NECK_0: case PART_NECK_1: case PART_NECK_2: case PART_NECK_3:
-            return hydra_point(style, hydra_neck_x[(part - PART_NECK_0) / 2], -2.5f, 9.0f);
-        case PART_HEAD_0: case PART_HEAD_1: case PART_HEAD_2: case PART_HEAD_3:
-            return hydra_point(style, hydra_neck_x[(part - PART_HEAD_0) / 2] * 1.6f, -5.0f, 18.0f);
+        case PART_NECK_0: case PART_NECK_1: case PART_NECK_2: case PART_NECK_3: {
+            const MeshPoint &at = hydra_neck_roots[(part - PART_NECK_0) / 2];
+            return hydra_point(style, at.x, at.y, at.z);
+        }
+        case PART_HEAD_0: case PART_HEAD_1: case PART_HEAD_2: case PART_HEAD_3: {
+            const MeshPoint &at = hydra_head_points[(part - PART_HEAD_0) / 2];
+            return hydra_point(style, at.x, at.y, at.z);
+        }
         case PART_UPPER_ARM_R: return hydra_point(style, -3.0f, -2.0f, 5.0f);
         case PART_UPPER_ARM_L: return hydra_point(style, 3.0f, -2.0f, 5.0f);
         case PART_THIGH_R: return hydra_point(style, -3.0f, 3.0f, 5.0f);
@@ -172,19 +195,24 @@ static void weapon_line(const FigureStyle &style, FigurePart hand, FigureWeapon 
     *tip = point_add(*base, {0, 0, -style.weapon_length * s});
 }
 
+// The bones the blade trails follow are the game's own table, so the figures place their edges
+// where the trails will look for them.
+static const i8 *figure_edges(const FigureStyle &style)
+{
+    return blade_trail_edges[&style - figure_styles].bone;
+}
+
 static bool is_edge(const FigureStyle &style, int bone)
 {
-    for (int edge : style.edges)
-        if (edge == bone)
-            return true;
-    return false;
+    const i8 *edges = figure_edges(style);
+    return std::find(edges, edges + 4, bone) != edges + 4;
 }
 
 // The hand a trail edge follows: the second weapon's edges take the left hand when it came
 // before them in the bone order (otherwise both pairs are the one weapon's two sides).
 static FigurePart edge_hand(const FigureRig &rig, const FigureStyle &style, int bone)
 {
-    bool second = bone == style.edges[2] || bone == style.edges[3];
+    bool second = bone == figure_edges(style)[2] || bone == figure_edges(style)[3];
     if (second && style.second_weapon != WEAPON_NONE && rig.bone_of[PART_HAND_L] >= 0 &&
         rig.bone_of[PART_HAND_L] < bone)
         return PART_HAND_L;
@@ -193,8 +221,8 @@ static FigurePart edge_hand(const FigureRig &rig, const FigureStyle &style, int 
 
 static MeshPoint edge_rest(const FigureRig &rig, const FigureStyle &style, int bone)
 {
-    bool second = bone == style.edges[2] || bone == style.edges[3];
-    bool tip = bone == style.edges[1] || bone == style.edges[3];
+    bool second = bone == figure_edges(style)[2] || bone == figure_edges(style)[3];
+    bool tip = bone == figure_edges(style)[1] || bone == figure_edges(style)[3];
     if (!second)
         return tip ? rig.weapon_tip : rig.weapon_base;
     return tip ? rig.second_tip : rig.second_base;
@@ -225,7 +253,7 @@ void figure_rig(int id, FigureRig *rig)
         rig->second_tip = point_add(rig->weapon_tip, {side, 0, 0});
     }
     int next = 0;
-    for (int bone = 0; next < order_count || bone <= *std::max_element(style.edges, style.edges + 4);
+    for (int bone = 0; next < order_count || bone <= *std::max_element(figure_edges(style), figure_edges(style) + 4);
          bone++) {
         if (is_edge(style, bone)) {
             FigurePart hand = edge_hand(*rig, style, bone);
@@ -297,6 +325,38 @@ static void add_ball(MeshBuilder &b, FigurePart part, FigureSkin skin, MeshPoint
     emd_add_ball(*b.model, bone(b, part), skin_surface(b, skin), centre, radii, b.sides / 2 + 1, b.sides);
 }
 
+// A bow along the weapon line: the stave bends toward the figure's front, the string runs
+// straight between its ends.
+static void add_bow(MeshBuilder &b, FigurePart hand, MeshPoint base, MeshPoint tip)
+{
+    constexpr int SEGMENTS = 6;
+    f32 u = unit(b);
+    MeshPoint prev = base;
+    for (int i = 1; i <= SEGMENTS; i++) {
+        f32 t = static_cast<f32>(i) / SEGMENTS;
+        MeshPoint at = point_add(point_lerp(base, tip, t), {0, -1.6f * u * std::sin(t * 3.1415927f), 0});
+        f32 r = 0.3f - 0.16f * std::fabs(2 * t - 1);
+        emd_add_limb(*b.model, bone(b, hand), skin_surface(b, SKIN_HEAD), prev, at, r * u, r * u, b.sides);
+        prev = at;
+    }
+    emd_add_limb(*b.model, bone(b, hand), skin_surface(b, SKIN_FLESH), base, tip, 0.05f * u, 0.05f * u, 4);
+}
+
+// A round shield strapped to the outside of a forearm, its face toward the figure's side
+// (the camera's side in a fight) and showing on both sides of the rim; a mirror shield is
+// polished metal all over.
+static void add_shield(MeshBuilder &b, FigurePart fore, bool mirror)
+{
+    f32 u = unit(b);
+    MeshPoint wrist = joint(b, fore == PART_FOREARM_L ? PART_HAND_L : PART_HAND_R);
+    MeshPoint elbow = joint(b, fore);
+    f32 out = wrist.x > 0 ? 1.0f : -1.0f;
+    MeshPoint centre = point_add(point_lerp(elbow, wrist, 0.5f), {out * 0.9f * u, 0, 0});
+    add_ball(b, fore, mirror ? SKIN_ARMOUR : SKIN_WEAPON, centre, {0.2f * u, 2.7f * u, 2.7f * u});
+    add_ball(b, fore, mirror ? SKIN_WEAPON : SKIN_ARMOUR, centre, {0.32f * u, 2.4f * u, 2.4f * u});
+    add_ball(b, fore, mirror ? SKIN_FLESH : SKIN_WEAPON, centre, {0.5f * u, 0.6f * u, 0.6f * u});
+}
+
 static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, MeshPoint base, MeshPoint tip)
 {
     f32 u = unit(b);
@@ -337,6 +397,14 @@ static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, Mes
         for (int k = -1; k <= 1; k++)
             add_limb(b, hand, SKIN_WEAPON, point_add(base, {0.35f * k * u, 0, 0}),
                      point_add(tip, {0.5f * k * u, 0, -0.4f * u}), 0.2f, 0.03f);
+        return;
+    case WEAPON_BOW:
+        add_bow(b, hand, base, tip);
+        return;
+    case WEAPON_SHIELD:
+    case WEAPON_MIRROR_SHIELD:
+        add_shield(b, hand == PART_HAND_L ? PART_FOREARM_L : PART_FOREARM_R,
+                   weapon == WEAPON_MIRROR_SHIELD);
         return;
     }
 }
@@ -385,6 +453,31 @@ static void add_head_extras(MeshBuilder &b)
     }
 }
 
+static void add_gear(MeshBuilder &b)
+{
+    f32 u = unit(b), g = b.style->girth;
+    switch (figure_gear[b.style - figure_styles]) {
+    case GEAR_NONE:
+        return;
+    case GEAR_QUIVER: {
+        MeshPoint low = human_point(*b.style, 1.0f, 1.9f, 11.0f);
+        MeshPoint high = human_point(*b.style, -1.0f, 2.0f, 16.5f);
+        add_limb(b, PART_CHEST, SKIN_LEGS, low, high, 0.6f, 0.7f);
+        for (int k = -1; k <= 1; k++)
+            add_limb(b, PART_CHEST, SKIN_HEAD, point_add(high, {0.3f * k * u, 0, -0.5f * u}),
+                     point_add(high, {(0.3f * k - 0.4f) * u, 0.1f * u, 1.4f * u}), 0.12f, 0.12f);
+        return;
+    }
+    case GEAR_BELT:
+        // The war-god's girdle: a gold band round the hips with a clasp at the front.
+        add_ball(b, PART_PELVIS, SKIN_WEAPON, human_point(*b.style, 0, 0, 10.3f),
+                 {2.45f * u * g, 1.75f * u * g, 0.5f * u});
+        emd_add_box(*b.model, bone(b, PART_PELVIS), skin_surface(b, SKIN_WEAPON),
+                    human_point(*b.style, 0, -1.75f, 10.3f), {0.6f * u, 0.2f * u, 0.55f * u});
+        return;
+    }
+}
+
 static void add_arm(MeshBuilder &b, FigurePart upper, FigurePart fore, FigurePart hand)
 {
     f32 u = unit(b);
@@ -417,6 +510,7 @@ static void human_mesh(MeshBuilder &b)
              0.6f, 0.6f);
     add_ball(b, PART_HEAD, SKIN_FLESH, human_point(*b.style, 0, 0, 18.6f), {1.15f * u, 1.25f * u, 1.4f * u});
     add_head_extras(b);
+    add_gear(b);
     add_arm(b, PART_UPPER_ARM_R, PART_FOREARM_R, PART_HAND_R);
     add_arm(b, PART_UPPER_ARM_L, PART_FOREARM_L, PART_HAND_L);
     add_leg(b, PART_THIGH_R, PART_SHIN_R, PART_FOOT_R);

@@ -53,6 +53,9 @@ enum FigureWeapon : u8 {
     WEAPON_CLUB,
     WEAPON_SHEARS,
     WEAPON_CLAWS,
+    WEAPON_BOW,           // a curved stave and its string
+    WEAPON_SHIELD,        // round, on the forearm, with a metal boss
+    WEAPON_MIRROR_SHIELD, // round, polished to a mirror
     WEAPON_THREAD         // a spindle and the thread of a life hanging from it
 };
 
@@ -74,7 +77,6 @@ struct FigureStyle {
     FigureWeapon second_weapon;   // in the left hand
     f32 weapon_length;
     FigureHead head;
-    i8 edges[4];          // the blade-trail bones (a, b of the first weapon, c, d of the second), -1 none
 };
 extern const FigureStyle figure_styles[];   // CHARACTER_COUNT rows
 
@@ -121,6 +123,10 @@ const KeyRange *fallback_key_ranges(int id, int *count);
 // The bytes of a picture entry by its name, in the entry's format (".jpg" or ".tga").
 Bytes character_picture(int id, const LoadStep *step, const char *entry, int alternate);
 Bytes summon_picture(const char *entry);
+// The painted picture of a summon entry (a god's portrait, or an effect's picture) as 8-bit
+// RGBA rows of size x size; false for an entry it has no painter for. `portrait` tells the
+// caller to write the god's name on it.
+bool summon_picture_paint(const char *entry, std::vector<u8> *rgba, int *size, bool *portrait);
 // The character select's pictures (build_select.cpp): a portrait in a colour set, the ring
 // icons' 4 x 3 atlas, the locked portrait and the hidden icon.
 Bytes select_portrait_picture(int id, int alternate, const char *entry);

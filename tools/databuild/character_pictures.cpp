@@ -21,7 +21,8 @@ struct Colour {
     u8 r, g, b;
 };
 
-// Per character: armour in the plain and the alternate set, flesh, hair and metal.
+// Per character: armour in the plain and the alternate set, flesh, hair and metal (Perseus's
+// bright as his mirror shield, Hippolyte's gold as her girdle).
 struct CharacterColours {
     Colour armour, armour_alt, flesh, hair, metal;
 };
@@ -29,8 +30,8 @@ static const CharacterColours character_colours[] = {
     {{200, 160, 40}, {60, 90, 200}, {225, 180, 140}, {70, 45, 25}, {200, 200, 210}},    // Jason
     {{150, 40, 40}, {40, 120, 60}, {215, 170, 130}, {90, 70, 50}, {190, 190, 200}},     // Odysseus
     {{60, 150, 70}, {170, 60, 150}, {235, 195, 155}, {200, 160, 60}, {210, 210, 220}},  // Atalanta
-    {{60, 80, 170}, {190, 120, 40}, {225, 180, 140}, {40, 30, 20}, {210, 200, 150}},    // Perseus
-    {{170, 90, 40}, {90, 40, 130}, {200, 150, 110}, {30, 25, 20}, {200, 200, 200}},     // Hippolyte
+    {{60, 80, 170}, {190, 120, 40}, {225, 180, 140}, {40, 30, 20}, {235, 238, 245}},    // Perseus
+    {{170, 90, 40}, {90, 40, 130}, {200, 150, 110}, {30, 25, 20}, {225, 180, 60}},      // Hippolyte
     {{110, 90, 60}, {70, 100, 110}, {190, 150, 120}, {50, 40, 30}, {120, 90, 60}},      // Polyphemus
     {{90, 60, 40}, {50, 50, 50}, {120, 80, 50}, {230, 220, 190}, {150, 150, 160}},      // Minotaur
     {{40, 110, 80}, {120, 40, 60}, {150, 190, 140}, {60, 140, 60}, {180, 190, 170}},    // Medusa
@@ -169,23 +170,6 @@ static Canvas skin(int id, int index, int alternate)
     return c;
 }
 
-static Canvas portrait(const char *entry)
-{
-    Canvas c = canvas(PORTRAIT_SIZE, PORTRAIT_SIZE);
-    std::string title = entry_title(entry);
-    Colour glow = name_colour(title);
-    for (int y = 0; y < c.height; y++)
-        for (int x = 0; x < c.width; x++) {
-            f32 dx = (x - c.width / 2.0f) / c.width, dy = (y - c.height / 2.0f) / c.height;
-            f32 f = 1.0f - 2.0f * std::sqrt(dx * dx + dy * dy);
-            f = f < 0 ? 0 : f;
-            put(c, x, y, glow.r * f, glow.g * f, glow.b * f);
-        }
-    int zoom = title.size() * 8 * 2 <= static_cast<size_t>(c.width) ? 2 : 1;
-    write_text(c, title, c.width / 2, c.height * 3 / 4, zoom, {255, 255, 255});
-    return c;
-}
-
 // A soft glowing blob: the summons' effects and the projectiles' frames.
 static Canvas glow_picture(const char *entry, int size)
 {
@@ -251,17 +235,19 @@ Bytes character_picture(int id, const LoadStep *step, const char *entry, int alt
     }
 }
 
-// Slot 2 of every summon set is the god's portrait; the others are effect pictures.
+// Slot 2 of every summon set is the god's portrait; the others are effect pictures; an entry
+// without a painter of its own is a glowing blob.
 Bytes summon_picture(const char *entry)
 {
-    static const char *const portraits[] = {
-        "divine/demeter.jpg", "divine/atenea.jpg", "divine/artemisa.jpg", "divine/zeus.jpg",
-        "divine/apolo.jpg", "divine/poseidon.jpg", "divine/erinias.jpg", "divine/hera.jpg",
-        "divine/afrodita.jpg", "divine/hades.jpg", "divine/fobos_deimos.jpg", "divine/moiras.jpg",
-    };
-    for (const char *name : portraits)
-        if (strcmp(name, entry) == 0)
-            return encode(portrait(entry), entry);
+    std::vector<u8> painted;
+    int size = 0;
+    bool is_portrait = false;
+    if (summon_picture_paint(entry, &painted, &size, &is_portrait)) {
+        Canvas c = {size, size, painted};
+        if (is_portrait)
+            write_text(c, entry_title(entry), size / 2, size * 7 / 8, 1, {255, 255, 255});
+        return encode(c, entry);
+    }
     return encode(glow_picture(entry, EFFECT_SIZE * 2), entry);
 }
 

@@ -26,6 +26,7 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_sounds,
     build_shared_pictures,
     build_arenas,
+    build_screens,
     build_story,
 };
 

@@ -46,17 +46,17 @@ static EmdModel lightning_model()
     return model;
 }
 
-// A curved wall of water; its spray rises from vertex 20 of the rest pose, a vertex on the
-// wave's crest.
+// A curling wall of water as wide as the arena and twice a fighter's height; its spray rises
+// from vertex 20 of the rest pose, a vertex near the crest at the wave's left end.
 static EmdModel wave_model()
 {
     EmdModel model;
-    int first = emd_add_floor(model, 1, summon_surface(0), {0, 0, 0}, 30.0f, 6.0f, 8);
+    int first = emd_add_floor(model, 1, summon_surface(0), {0, 0, 0}, 200.0f, 12.0f, 8);
     for (size_t i = first; i < model.vertices.size(); i++) {
         MeshPoint &p = model.vertices[i].pos;
-        f32 across = (p.y + 6.0f) / 12.0f;   // 0 at the back, 1 at the front
-        p.z = 14.0f * std::sin(across * 3.14159f);
-        p.y -= 4.0f * across * across;
+        f32 across = (p.y + 12.0f) / 24.0f;   // 0 at the back, 1 at the front
+        p.z = 40.0f * std::sin(across * 3.14159f);
+        p.y -= 10.0f * across * across;       // the crest leans forward
     }
     return model;
 }
@@ -124,6 +124,7 @@ static EsqSkeleton summon_skeleton(const char *entry)
     for (int b = 1; b <= 3; b++)
         esq_add_bone(skeleton, 0, {0, 0, 0});
     bool rising = strstr(entry, "gaia") != nullptr, lightning = strstr(entry, "rayos") != nullptr;
+    bool surging = strstr(entry, "wave") != nullptr;
     for (int key = 1; key <= SUMMON_KEYS; key++) {
         f32 t = static_cast<f32>(key - 1) / (SUMMON_KEYS - 1);
         for (int b = 1; b <= 3; b++) {
@@ -134,6 +135,11 @@ static EsqSkeleton summon_skeleton(const char *entry)
                 f32 length = key <= 8 ? 0.15f + 0.85f * key / 8.0f : 1.0f;
                 esq_set_scale(skeleton, key, b, {1.0f, 1.0f, length});
                 esq_set_turn(skeleton, key, b, 0, 0, key > 8 ? (key % 2 ? 6.0f : -6.0f) : 0.0f);
+            } else if (surging) {
+                // The water swells and leans forward, then falls back.
+                f32 swell = std::sin(t * SUMMON_TWO_PI * 2.5f);
+                esq_set_scale(skeleton, key, b, {1.0f, 1.0f, 0.85f + 0.15f * swell});
+                esq_set_shift(skeleton, key, b, {0, -3.0f * swell, 0});
             } else {
                 // Rock, spin and bob: a quarter turn per key and a gentle sway.
                 esq_set_turn(skeleton, key, b, 6.0f * std::sin(t * SUMMON_TWO_PI * 2), 0,

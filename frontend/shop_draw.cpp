@@ -1,0 +1,182 @@
+// The shop's drawer: the title's back layers, the gallery tile, the profile tiles, the five
+// characters from the icon atlas, the prices and "SOLD" marks, EXIT with its caps, the
+// pointer. Writes only GL.
+#include "frontend/frontend.h"
+
+#include "engine/engine.h"
+#include "frontend/frontend_local.h"
+#include "game/game.h"
+
+#include <GL/gl.h>
+#include <iterator>
+
+constexpr f32 TEXT_DEPTH = -100.0f;
+constexpr f32 IDLE_GREY = 0.5f;
+constexpr f32 SHADOW_ALPHA = 0.3f;
+constexpr f32 ICON_SHADOW_ALPHA = 0.5f;
+constexpr f32 SHADOW_OFFSET = 0.6f;
+constexpr f32 CAP_SIZE = 3.0f;
+constexpr f32 POINTER_SIZE = 4.0f;
+constexpr int PROFILE_COLUMNS = 6;
+
+// A character for sale: its icon cell, its quad and where its price or "SOLD" stands.
+struct ShopCharacterView {
+    f32 u0, v0, u1, v1;         // the atlas cell, v down
+    f32 left, top, right, bottom;
+    f32 text_x;
+};
+static const ShopCharacterView shop_character_views[] = {
+    {0.75f, 0.3333f, 1.0f, 0.66666f, -18, -3, -12, -11, -35.0f},    // Medusa
+    {0.0f, 0.66666f, 0.25f, 1.0f, -11, -3, -5, -11, -20.65f},       // Sphinx
+    {0.25f, 0.66666f, 0.5f, 1.0f, -4, -3, 2, -11, -6.65f},          // Hydra
+    {0.5f, 0.66666f, 0.75f, 1.0f, 3, -3, 9, -11, 7.35f},            // Ares
+    {0.75f, 0.66666f, 1.0f, 1.0f, 10, -3, 16, -11, 21.35f},         // Atropos
+};
+static_assert(std::size(shop_character_views) == SHOP_ITEM_EXIT - SHOP_ITEM_CHARACTER_FIRST,
+              "one view per character for sale");
+// Where a bought profile's "SOLD" stands, by column, for each row.
+static const f32 profile_sold_x[2][PROFILE_COLUMNS] = {{-9, -1, 7, 15, 23, 31}, {-9, -1, 7, 15, 23, 30}};
+static const f32 profile_sold_y[2] = {12, 4};
+constexpr int ARES_VIEW = 3;   // Ares and Atropos show as silhouettes while locked
+
+static f32 item_grey(int item)
+{
+    return shop_cursor == static_cast<u32>(item) ? menu_pulse_level() : IDLE_GREY;
+}
+
+static void blend_on()
+{
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+// A tile: its shadow (blended), then its picture (unblended) in the item's grey.
+static void shop_tile_draw(u32 texture, int item, f32 left, f32 top, f32 size)
+{
+    blend_on();
+    glColor4f(0.0f, 0.0f, 0.0f, SHADOW_ALPHA);
+    screen_rect_fill(left + SHADOW_OFFSET, top - SHADOW_OFFSET, left + SHADOW_OFFSET + size,
+                     top - SHADOW_OFFSET - size, MENU_DEPTH);
+    glDisable(GL_BLEND);
+    f32 grey = item_grey(item);
+    glColor4f(grey, grey, grey, 1.0f);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    screen_rect_draw(left, top, left + size, top - size, MENU_DEPTH);
+}
+
+static void shop_gallery_draw()
+{
+    shop_tile_draw(screen_textures[SHOP_TEXTURE_GALLERY], SHOP_ITEM_GALLERY, -18, 8, 4);
+    blend_on();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    print_text(-26, 12, TEXT_DEPTH, "ARTWORK");
+    print_text(-26, 9, TEXT_DEPTH, "GALLERY");
+    if (gallery_bought)
+        print_text(-35, 11, TEXT_DEPTH, "SOLD");
+    else
+        print_text(-36.5f, 5, TEXT_DEPTH, "750 Cr");
+}
+
+static void shop_profiles_draw()
+{
+    blend_on();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    print_text(14, 20, TEXT_DEPTH, "PROFILES");
+    print_text(12, 17, TEXT_DEPTH, "350 Cr EACH");
+    bool any = false;
+    for (int id = 0; id < CHARACTER_COUNT; id++)
+        any = any || *shop_profile_byte(id) != 0;
+    if (!any)
+        print_text(8.5f, 9, -90, "NONE AVAILABLE");
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        if (*shop_profile_byte(id) == 0)
+            continue;
+        f32 x = 4.0f * static_cast<f32>(id % PROFILE_COLUMNS) - 4.0f;
+        f32 y = 8.0f - 4.0f * static_cast<f32>(id / PROFILE_COLUMNS);
+        shop_tile_draw(screen_textures[SHOP_TEXTURE_FIRST_PORTRAIT + id], SHOP_ITEM_PROFILE_FIRST + id, x, y, 2);
+    }
+}
+
+static void shop_character_draw(int k)
+{
+    const ShopCharacterView &v = shop_character_views[k];
+    int item = SHOP_ITEM_CHARACTER_FIRST + k;
+    bool locked = *shop_character_byte(item) == 0;
+    bool silhouette = locked && k >= ARES_VIEW;
+    f32 shadow_alpha = silhouette && shop_cursor == static_cast<u32>(item) ? menu_pulse_level() : ICON_SHADOW_ALPHA;
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(0.0f, 0.0f, 0.0f, shadow_alpha);
+    screen_rect_draw(v.left + SHADOW_OFFSET, v.top - SHADOW_OFFSET, v.right + SHADOW_OFFSET, v.bottom - SHADOW_OFFSET,
+                     MENU_DEPTH, v.u0, v.v0, v.u1, v.v1);
+    if (!silhouette) {
+        f32 grey = item_grey(item);
+        glColor4f(grey, grey, grey, 1.0f);
+        screen_rect_draw(v.left, v.top, v.right, v.bottom, MENU_DEPTH, v.u0, v.v0, v.u1, v.v1);
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    if (locked)
+        print_text(v.text_x, -24, TEXT_DEPTH, "%s", k >= ARES_VIEW ? "1500 Cr" : "1000 Cr");
+    else
+        print_text(v.text_x, -16, TEXT_DEPTH, "SOLD");
+}
+
+static void shop_characters_draw()
+{
+    blend_on();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    print_text(-8, -6, TEXT_DEPTH, "CHARACTERS");
+    glEnable(GL_BLEND);
+    for (int k = 0; k < SHOP_ITEM_EXIT - SHOP_ITEM_CHARACTER_FIRST; k++) {
+        glBindTexture(GL_TEXTURE_2D, screen_textures[SHOP_TEXTURE_ICONS]);
+        shop_character_draw(k);
+    }
+}
+
+static void shop_sold_profiles_draw()
+{
+    blend_on();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        if (*shop_profile_byte(id) != 2)
+            continue;
+        int row = id / PROFILE_COLUMNS;
+        print_text(profile_sold_x[row][id % PROFILE_COLUMNS], profile_sold_y[row], TEXT_DEPTH, "SOLD");
+    }
+}
+
+static void shop_exit_caps_draw()
+{
+    if (shop_cursor != SHOP_ITEM_EXIT)
+        return;
+    f32 pulse = menu_pulse_level();
+    glColor4f(pulse, pulse, pulse, 1.0f);
+    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_CAP_LEFT]);
+    screen_rect_draw(8.5f, -11.2f, 8.5f + CAP_SIZE, -11.2f - CAP_SIZE, MENU_DEPTH);
+    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_CAP_RIGHT]);
+    screen_rect_draw(15.5f, -11.2f, 15.5f + CAP_SIZE, -11.2f - CAP_SIZE, MENU_DEPTH);
+}
+
+static void shop_pointer_draw()
+{
+    blend_on();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBindTexture(GL_TEXTURE_2D, tex_select_panel);
+    screen_rect_draw(pointer_x, pointer_y, pointer_x + POINTER_SIZE, pointer_y - POINTER_SIZE, MENU_DEPTH);
+}
+
+void shop_draw()
+{
+    screen_draw_begin();
+    screen_title_background_draw();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    print_letters(-5, 11, MENU_DEPTH, "SHOP");
+    print_text(-34, -28, TEXT_DEPTH, "CREDITS:");
+    print_digits(-23, -28, TEXT_DEPTH, "%01d", static_cast<int>(credits));
+    print_letters(20, -26, -90, "EXIT");
+    shop_gallery_draw();
+    shop_profiles_draw();
+    shop_characters_draw();
+    shop_sold_profiles_draw();
+    shop_exit_caps_draw();
+    shop_pointer_draw();
+}

@@ -1,0 +1,308 @@
+// Projected shadows: each fighter's posed mesh is filled into a small grey picture from a point
+// on the light's line, blurred, and thrown back onto the arena's nearby floor by projective
+// texturing. The same vector helpers answer whether a segment crosses a mesh (the sun flare).
+#include "game/game.h"
+
+#include "engine/engine.h"
+
+#include <allegro.h>
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+constexpr int SHADOW_SIZE = 128;
+constexpr int SHADOW_BYTES = SHADOW_SIZE * SHADOW_SIZE;
+constexpr f32 SHADOW_FOV = 40.0f;               // the library's angle units, 256 to the turn
+constexpr f32 DEGREES_TO_UNITS = 0.71111f;      // 256 / 360, as the placement has always used
+constexpr f32 TEXTURE_FOV = 60.0f;              // degrees
+constexpr int SHADOW_WHITE = 255;               // no shadow
+// A full turn, a little less for rounding: the angles round a point inside add up to this.
+constexpr double POINT_INSIDE_ANGLE_SUM = 6.2825569894692;
+
+struct ShadowPair {
+    BITMAP *picture;
+    u8 *raw;
+    u8 *blurred;
+    GLuint texture;
+};
+
+// Program lifetime: made on the first shadow, freed at shutdown.
+static ShadowPair shadow_pairs[2];
+
+static void shadow_pairs_make()
+{
+    for (ShadowPair &pair : shadow_pairs) {
+        pair.picture = create_bitmap_ex(8, SHADOW_SIZE, SHADOW_SIZE);
+        pair.raw = static_cast<u8 *>(std::calloc(SHADOW_BYTES, 1));
+        pair.blurred = static_cast<u8 *>(std::calloc(SHADOW_BYTES, 1));
+        glGenTextures(1, &pair.texture);
+        glBindTexture(GL_TEXTURE_2D, pair.texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_R, GL_CLAMP_TO_EDGE);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_LUMINANCE8, SHADOW_SIZE, SHADOW_SIZE, 0, GL_LUMINANCE, GL_UNSIGNED_BYTE,
+                     pair.raw);
+    }
+}
+
+void shadow_buffers_free()
+{
+    if (shadow_pairs[0].raw) {
+        for (ShadowPair &pair : shadow_pairs) {
+            std::free(pair.raw);
+            std::free(pair.blurred);
+            pair.raw = pair.blurred = nullptr;
+        }
+    }
+    if (shadow_pairs[0].picture) {
+        for (ShadowPair &pair : shadow_pairs) {
+            if (pair.picture)
+                destroy_bitmap(pair.picture);
+            pair.picture = nullptr;
+        }
+    }
+    // The textures go with the GL context.
+}
+
+void shadow_blur(const u8 *raw, u8 *blurred)
+{
+    // The border stays white, so the clamped texture never darkens anything beyond the picture.
+    std::memset(blurred, SHADOW_WHITE, SHADOW_BYTES);
+    for (int y = 1; y < SHADOW_SIZE - 1; y++)
+        for (int x = 1; x < SHADOW_SIZE - 1; x++) {
+            int sum = 0;
+            for (int dy = -1; dy <= 1; dy++)
+                for (int dx = -1; dx <= 1; dx++)
+                    sum += raw[(y + dy) * SHADOW_SIZE + x + dx];
+            int mean = sum / 9;
+            blurred[y * SHADOW_SIZE + x] = static_cast<u8>(mean < 0 ? 0 : mean > 255 ? 255 : mean);
+        }
+}
+
+// The caster seen from the projector, filled in the shadow's grey into the pair's picture.
+static void shadow_rasterise(ShadowPair *pair, const ShadowCaster *caster, const f32 light[3], const f32 target[3],
+                             int grey)
+{
+    set_projection_viewport(0, 0, SHADOW_SIZE, SHADOW_SIZE);
+    MATRIX_f camera, rotation, translation, placement, full;
+    get_camera_matrix_f(&camera, light[0], light[1], light[2], light[0] - target[0], light[1] - target[1],
+                        light[2] - target[2], 0.0f, 0.0f, -1.0f, SHADOW_FOV, 1.0f);
+    get_rotation_matrix_f(&rotation, caster->angles[0] * DEGREES_TO_UNITS, caster->angles[1] * DEGREES_TO_UNITS,
+                          -caster->angles[2] * DEGREES_TO_UNITS);
+    get_translation_matrix_f(&translation, target[0], target[1], target[2]);
+    matrix_mul_f(&rotation, &translation, &placement);
+    matrix_mul_f(&placement, &camera, &full);
+
+    clear_to_color(pair->picture, SHADOW_WHITE);
+    const Model *model = caster->model;
+    for (int p = 0; p < model->polygon_count; p++) {
+        int corner[6];
+        for (int c = 0; c < 3; c++) {
+            const f32 *v = model->pos[model->polygons[p].corner[c]];
+            f32 x, y, z, sx, sy;
+            apply_matrix_f(&full, v[0], v[1], v[2], &x, &y, &z);
+            persp_project_f(x, y, z, &sx, &sy);
+            corner[c * 2] = static_cast<int>(sx);
+            corner[c * 2 + 1] = static_cast<int>(sy);
+        }
+        triangle(pair->picture, corner[0], corner[1], corner[2], corner[3], corner[4], corner[5], grey);
+    }
+    for (int y = 0; y < SHADOW_SIZE; y++)
+        std::memcpy(pair->raw + y * SHADOW_SIZE, pair->picture->line[y], SHADOW_SIZE);
+    shadow_blur(pair->raw, pair->blurred);
+    glBindTexture(GL_TEXTURE_2D, pair->texture);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, SHADOW_SIZE, SHADOW_SIZE, GL_LUMINANCE, GL_UNSIGNED_BYTE, pair->blurred);
+}
+
+// World coordinates generated from the camera's view, mapped by the texture matrix into the
+// picture as the projector saw it; the picture multiplies what is already drawn.
+static void shadow_state_begin(const ShadowPair *pair, const f32 light[3], const f32 target[3])
+{
+    static const GLfloat planes[4][4] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
+    static const GLenum coords[4] = {GL_S, GL_T, GL_R, GL_Q};
+    static const GLenum gens[4] = {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q};
+    glDisable(GL_LIGHTING);
+    texture_unit_select(0);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, pair->texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    camera_view_load();   // before the eye planes: they are taken in the camera's view
+    for (int i = 0; i < 4; i++) {
+        glTexGeni(coords[i], GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
+        glTexGenfv(coords[i], GL_EYE_PLANE, planes[i]);
+        glEnable(gens[i]);
+    }
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_DST_COLOR, GL_ZERO);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_CULL_FACE);
+    glDepthFunc(GL_LEQUAL);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glTranslatef(0.5f, 0.5f, 0.5f);
+    glScalef(0.5f, 0.5f, 1.0f);
+    gluPerspective(TEXTURE_FOV, 1.0, 0.0, 1.0);
+    gluLookAt(light[0], light[1], light[2], target[0], target[1], target[2], 0.0, 0.0, -1.0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+static void shadow_state_end()
+{
+    static const GLenum gens[4] = {GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T, GL_TEXTURE_GEN_R, GL_TEXTURE_GEN_Q};
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    for (GLenum gen : gens)
+        glDisable(gen);
+    glMatrixMode(GL_MODELVIEW);
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+    glDepthFunc(GL_LEQUAL);
+}
+
+bool shadow_receives(const f32 c0[3], const f32 c1[3], const f32 c2[3], const f32 target[3], const f32 dir[3],
+                     f32 reach, bool any_height)
+{
+    f32 e1[3], e2[3], n[3];
+    vec_sub(e1, c0, c1);
+    vec_sub(e2, c1, c2);
+    cross_product_f(e1[0], e1[1], e1[2], e2[0], e2[1], e2[2], &n[0], &n[1], &n[2]);
+    normalize_vector_f(&n[0], &n[1], &n[2]);
+    f32 height = plane_eval(n, target, plane_d_from_point(n, c0));
+    if (!any_height && (height <= 0.0f || height > reach))
+        return false;
+    return vec_dot(n, dir) > 0.0f;
+}
+
+// The arena's opaque triangles near the fighter and facing the light take the picture.
+static void shadow_receivers_draw(const Model *receiver, const f32 target[3], const f32 dir[3], f32 scale)
+{
+    bool any_height = stage_id == STAGE_HADES;   // Hades' floor lies far below its fighters
+    for (int p = 0; p < receiver->polygon_count; p++) {
+        const Polygon *polygon = &receiver->polygons[p];
+        if (polygon->pass >= 2)
+            continue;
+        const f32 *c[3];
+        for (int k = 0; k < 3; k++)
+            c[k] = receiver->rest_pos[polygon->corner[k]];
+        if (!shadow_receives(c[0], c[1], c[2], target, dir, scale * 0.5f, any_height))
+            continue;
+        glBegin(GL_TRIANGLES);
+        for (int k = 0; k < 3; k++)
+            glVertex3fv(c[k]);
+        glEnd();
+    }
+}
+
+void shadow_project(const f32 light_dir[3], const ShadowCaster *caster, const Model *receiver, f32 strength,
+                    f32 scale, u8 pair_index, u8 skip)
+{
+    set_color_depth(8);
+    if (!shadow_pairs[0].raw)
+        shadow_pairs_make();
+    ShadowPair *pair = &shadow_pairs[pair_index & 1];
+    f32 dir[3] = {0.001f - light_dir[0], -light_dir[1], -light_dir[2]};
+    normalize_vector_f(&dir[0], &dir[1], &dir[2]);
+    const f32 *target = caster->pos;
+    const f32 light[3] = {target[0] - scale * dir[0], target[1] - scale * dir[1], target[2] - scale * dir[2]};
+    bool draw = skip != SHADOW_SKIP && pair->picture && pair->raw && caster->model && receiver;
+    if (draw)
+        shadow_rasterise(pair, caster, light, target, static_cast<int>(strength * 255.0f));
+    shadow_state_begin(pair, light, target);
+    if (draw)
+        shadow_receivers_draw(receiver, target, dir, scale);
+    shadow_state_end();
+}
+
+// ---- the segment test ------------------------------------------------------------------
+
+f32 vec_length(f32 x, f32 y, f32 z)
+{
+    return std::sqrt(x * x + y * y + z * z);
+}
+
+void vec_sub(f32 out[3], const f32 a[3], const f32 b[3])
+{
+    for (int i = 0; i < 3; i++)
+        out[i] = a[i] - b[i];
+}
+
+f32 vec_dot(const f32 a[3], const f32 b[3])
+{
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+f32 vec_angle(const f32 a[3], const f32 b[3])
+{
+    f32 lengths = vec_length(a[0], a[1], a[2]) * vec_length(b[0], b[1], b[2]);
+    if (lengths == 0.0f)
+        return 0.0f;   // a corner at the point itself: no angle, never NaN
+    f32 c = vec_dot(a, b) / lengths;
+    return std::acos(c > 1.0f ? 1.0f : c < -1.0f ? -1.0f : c);
+}
+
+f32 plane_d_from_point(const f32 n[3], const f32 p[3])
+{
+    return -vec_dot(n, p);
+}
+
+f32 plane_eval(const f32 n[3], const f32 p[3], f32 d)
+{
+    return vec_dot(n, p) + d;
+}
+
+void line_plane_intersect(f32 out[3], const f32 a[3], const f32 b[3], const f32 n[3], f32 d)
+{
+    f32 u[3];
+    vec_sub(u, a, b);
+    normalize_vector_f(&u[0], &u[1], &u[2]);
+    f32 along = vec_dot(n, u);
+    f32 t = along == 0.0f ? 0.0f : -(vec_dot(n, a) + d) / along;
+    for (int i = 0; i < 3; i++)
+        out[i] = a[i] + t * u[i];
+}
+
+bool point_in_triangle(const f32 q[3], const f32 c0[3], const f32 c1[3], const f32 c2[3])
+{
+    const f32 *c[3] = {c0, c1, c2};
+    double sum = 0.0;
+    for (int i = 0; i < 3; i++) {
+        f32 to_this[3], to_next[3];
+        vec_sub(to_this, c[i], q);
+        vec_sub(to_next, c[(i + 1) % 3], q);
+        sum += vec_angle(to_this, to_next);
+    }
+    return sum >= POINT_INSIDE_ANGLE_SUM;
+}
+
+int segment_hits_mesh(const Model *model, const f32 a[3], const f32 b[3])
+{
+    if (!model || !model->pos)
+        return 0;
+    int hit = 0;
+    for (int p = 0; p < model->polygon_count; p++) {
+        const Polygon *polygon = &model->polygons[p];
+        const f32 *c0 = model->pos[polygon->corner[0]], *c1 = model->pos[polygon->corner[1]],
+                  *c2 = model->pos[polygon->corner[2]];
+        f32 e1[3], e2[3], n[3];
+        vec_sub(e1, c0, c1);
+        vec_sub(e2, c1, c2);
+        cross_product_f(e1[0], e1[1], e1[2], e2[0], e2[1], e2[2], &n[0], &n[1], &n[2]);
+        normalize_vector_f(&n[0], &n[1], &n[2]);
+        f32 d = plane_d_from_point(n, c0);
+        // Strictly on opposite sides: a segment that only touches the plane does not cross it.
+        if (!(plane_eval(n, a, d) * plane_eval(n, b, d) < 0.0f))
+            continue;
+        f32 q[3];
+        line_plane_intersect(q, a, b, n, d);
+        if (point_in_triangle(q, c0, c1, c2))
+            hit = 1;
+    }
+    return hit;
+}
