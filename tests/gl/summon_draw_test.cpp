@@ -5,8 +5,8 @@
 #include "combat/combat.h"
 #include "combat/combat_local.h"
 #include "support/draw_fixtures.h"
+#include "support/data_set.h"
 #include "support/model_fixtures.h"
-#include "support/test_paths.h"
 
 #include <GL/gl.h>
 #include <cstring>
@@ -23,8 +23,7 @@ protected:
     static void SetUpTestSuite()
     {
         test_maths_setup();
-        std::string path = test_build_dir() + "/data/dat00.dat";
-        archive = archive_open(path.c_str());
+        archive = data_set_archive_open();
     }
     static void TearDownTestSuite()
     {

@@ -119,3 +119,9 @@ Picture archive_picture(ArchiveHandle archive, const char *entry)
     free(data);
     return picture;
 }
+
+ArchiveHandle data_set_archive_open()
+{
+    const std::string path = test_build_dir() + "/data/dat00.dat";
+    return archive_open(path.c_str());
+}

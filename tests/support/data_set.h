@@ -20,6 +20,10 @@ std::string data_set_read(const std::string &root, const char *relative);
 // Rewrites root/data/dat00.dat without the named entry.
 ::testing::AssertionResult data_set_remove_entry(const std::string &root, const char *entry);
 
+// The built data set's archive (build/data/dat00.dat), opened for a test suite; 0 when the
+// data builder has not run.
+ArchiveHandle data_set_archive_open();
+
 // base_dir := root + "/", then the loader's steps after the engine start; its result.
 int data_set_load(const std::string &root);
 

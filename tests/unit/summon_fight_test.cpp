@@ -3,6 +3,7 @@
 // game's own logic tick, against a player who stands still: every summon returns to none, the
 // fight goes on, and the round ends by a knock-out.
 #include "characters/characters.h"
+#include "support/data_set.h"
 #include "support/model_fixtures.h"
 #include "support/test_paths.h"
 #include "support/tick_harness.h"
@@ -31,8 +32,7 @@ protected:
     static void SetUpTestSuite()
     {
         test_maths_setup();
-        std::string path = test_build_dir() + "/data/dat00.dat";
-        archive = archive_open(path.c_str());
+        archive = data_set_archive_open();
     }
     static void TearDownTestSuite()
     {

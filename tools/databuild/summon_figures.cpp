@@ -47,11 +47,12 @@ static EmdModel lightning_model()
 }
 
 // A curling wall of water as wide as the arena and twice a fighter's height; its spray rises
-// from vertex 20 of the rest pose, a vertex near the crest at the wave's left end.
+// from vertex 20 of the rest pose, at the wave's left end near the crest (ten vertices a row),
+// and spreads 400 units to the right over the whole wave.
 static EmdModel wave_model()
 {
     EmdModel model;
-    int first = emd_add_floor(model, 1, summon_surface(0), {0, 0, 0}, 200.0f, 12.0f, 8);
+    int first = emd_add_floor(model, 1, summon_surface(0), {0, 0, 0}, 200.0f, 12.0f, 9);
     for (size_t i = first; i < model.vertices.size(); i++) {
         MeshPoint &p = model.vertices[i].pos;
         f32 across = (p.y + 12.0f) / 24.0f;   // 0 at the back, 1 at the front
