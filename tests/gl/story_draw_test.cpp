@@ -55,7 +55,7 @@ TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
 
 // Every winner's ending plays from the built data set to the screen that follows it, and the
 // faction endings on to the credits roll, each once.
-TEST(StoryData, EveryEndingPlaysThroughToTheCreditsFromTheBuiltDataSet)
+TEST_F(StoryDraw, EveryEndingPlaysThroughToTheCreditsFromTheBuiltDataSet)
 {
     std::string path = test_build_dir() + "/data/dat00.dat";
     ArchiveHandle previous = asset_archive;
