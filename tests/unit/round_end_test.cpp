@@ -156,6 +156,7 @@ TEST_F(RoundEndTest, AOnePlayerRunClimbsTheWholeLadderToTheCredits)
         EXPECT_EQ(fight_load_phase, 0);
         EXPECT_EQ(fade_mode, FADE_OUT);
         EXPECT_EQ(ladder_index, ladder_length() - 1);
+        music_name[0] = '\0';
         ASSERT_GT(harness_run_until(FADE_TICKS + 1, [] { return std::strcmp(music_name, "musica/tavrosk2.ogg") == 0; }), 0);
         EXPECT_GT(credits_earned, 0u);
         EXPECT_EQ(credits, credits_earned);
