@@ -74,7 +74,7 @@ static void seq_launch(const CharacterSequence *sequence, const Fighter *fighter
         return;
     const SeqLaunch *launch = &sequence->launches[row];
     Projectile *p = &projectiles[fighter->side];
-    projectile_in_flight[fighter->side] = 1;
+    projectile_launched(fighter->side);
     p->move_id = launch->move_id;
     p->kind = launch->kind;
     p->direction = fighter->facing;

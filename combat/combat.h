@@ -138,19 +138,20 @@ void summon_draw_overlay();
 void summon_linger_draw_ares();
 void summon_linger_draw_sphinx();
 
-// ---- projectiles (records in fight_stub.cpp until the projectile code lands) -------------
+// ---- projectiles (projectiles.cpp, projectile_hits.cpp, projectile_draw.cpp) ------------
 enum ProjectileKind : u8 {
     PROJECTILE_STILL = 0,
     PROJECTILE_STRAIGHT = 1,
     PROJECTILE_RISING = 2
 };
 
-// One per side, indexed by the thrower's side.
+// One per side, indexed by the thrower's side. The throw fills it; after the end it keeps
+// its last values, and only projectile_in_flight says whether it is moved, tested or drawn.
 struct Projectile {
     i32 move_id;       // the special move that threw it
     u8 kind;           // ProjectileKind
     u8 direction;      // 1 travels toward +x
-    u8 lock;           // set by the hit detection when it connects
+    u8 lock;           // set by the hit detection when it connects; cleared 16 ticks later
     u8 flat;           // 1: an upright quad in the x-z plane; 0: facing the camera
     i32 texture_set;   // first frame in the thrower's projectile textures
     i32 frame;         // 0..2
@@ -160,15 +161,40 @@ struct Projectile {
     f32 decay;         // life lost per tick
     f32 life;          // 1.0 at the throw; ends below 0
 };
+
+// Round lifetime: the round reset clears the flags. The thrower sets its flag (through
+// projectile_launched); the projectile step and the hit detection clear it.
 extern Projectile projectiles[2];
 extern u8 projectile_in_flight[2];
+extern i32 projectile_lock_ticks[2];   // ticks the record's lock has been set
+extern i32 projectile_tick_toggle[2];  // 0..1, the frame steps every second tick
+
+// A throw was filled into side p's record: it flies from now, with a fresh lock count.
+void projectile_launched(int p);
+// Moves, ages and animates both sides' projectiles; once per fight tick.
+void update_projectiles();
+// The hit pass of a tick in which a projectile flies: the clash of two projectiles, a
+// projectile against the other fighter's body, or the end-of-pass checks.
+void resolve_projectile_hits();
+// Both sides' projectiles in flight, each one textured quad; in the fight frame and the glow
+// pre-pass.
+void draw_projectiles();
+
+struct Model;
+
+// Draw-only: each side's blink counter of the stone skin, 0..2.
+extern u8 effect_skin_blink[2];
+// A petrified fighter: its posed model in the petrifier's stone texture, black every third
+// frame in the spell's last second; advances the blink counter of its side unless paused.
+void draw_fighter_effect_skin(const Model *model, const Fighter *fighter, int other_side);
 
 // Clears side p's projectile-trail effect as a new throw starts.
 void fx_projectile_trail_reset(int p);
 
-// ---- stand-ins for game and arena globals (fight_stub.cpp until their owners land) -------
-extern u8 clash_flash_on[2];      // the projectile-clash flash, per element
+// The projectile-clash flash, per element; set by the clash, faded by the fighter update.
+extern u8 clash_flash_on[2];
 extern f32 clash_flash[2];        // its level, rising 0.05 per tick
+extern f32 clash_flash_pos[2][3]; // world x, y, z
 
 // ---- melee hit detection (hit_detection.cpp) -----------------------------------------------
 // Hit-zone points of a fighter's model: 0-6 the body, 7 and 8 the weapon, 9 and 10 the kick;

@@ -246,3 +246,19 @@ void summon_furies_update(int side, int mode);
 void summon_thread_update(int side, int mode);
 void summon_wave_particles(Particle *pool, int mode, const Model *wave);
 void summon_hurricane_particles(Particle *pool, int mode, const Model *hurricane);
+
+// ---- what the hit resolution shares with the projectile hits (damage.cpp) ----------------
+// Side a's combo after a hit on a defender still reeling, or a new count of 1.
+void hit_count_combo(int a);
+// Side p's power rises by gain below full, unless its own curse lingers on the other side.
+void power_gain(int p, f32 gain);
+void stun_build_add(Fighter *d, int amount);
+constexpr f32 POWER_GAIN_ATTACKER = 0.1f;
+constexpr f32 POWER_GAIN_DEFENDER = 0.15f;
+constexpr int PAN_HIT = 127;
+constexpr int GUARD_PITCH_LOW = 900;
+constexpr int GUARD_PITCH_SPREAD = 200;
+
+// ---- projectile lock (projectiles.cpp) --------------------------------------------------
+// The projectile of side p has struck: it strikes no more until the step clears the lock.
+void projectile_lock_set(int p);

@@ -317,7 +317,7 @@ static void control_throw(int p, i32 move)
         proj->speed = shape.speed;
         proj->life = 1.0f;
         proj->decay = 0.01f;
-        projectile_in_flight[p] = 1;
+        projectile_launched(p);
     }
 }
 

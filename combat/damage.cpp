@@ -13,13 +13,8 @@ constexpr i8 HIT_STUN_TICKS = 30;
 constexpr i32 HIT_FLASH_TICKS = 30;
 constexpr i32 COMBO_DISPLAY_TICKS = 60;
 constexpr i32 FOLLOWUP_TICKS = 30;
-constexpr f32 POWER_GAIN_ATTACKER = 0.1f;
-constexpr f32 POWER_GAIN_DEFENDER = 0.15f;
 constexpr i8 STUN_GAIN_HEAVY = 2;
 constexpr i8 STUN_GAIN_LIGHT = 1;
-constexpr int PAN_HIT = 127;
-constexpr int GUARD_PITCH_LOW = 900;
-constexpr int GUARD_PITCH_SPREAD = 200;
 
 static const f32 HIT_LIGHT_STRUCK[4] = {2.0f, 2.0f, 0.5f, 1.0f};
 const f32 HIT_LIGHT_BLOCKED[4] = {2.0f, 2.0f, 2.0f, 1.0f};
@@ -43,7 +38,7 @@ static void struck_point_xz(int defender, int point, f32 *x, f32 *z)
 }
 
 // A hit on a defender still reeling from the last one adds to the attacker's combo.
-static void hit_count_combo(int a)
+void hit_count_combo(int a)
 {
     if (other_fighter(a)->hit_stun <= 0) {
         combo_hits[a] = 1;
@@ -108,8 +103,7 @@ void hurt_voice(const Fighter *d)
     }
 }
 
-// Side p's power rises by gain below full, unless its own curse lingers on the other side.
-static void power_gain(int p, f32 gain)
+void power_gain(int p, f32 gain)
 {
     Fighter *f = &fighters[p];
     if (!(f->power < 1.0f) || summon_victim == (1 - p) + 1)
@@ -121,7 +115,7 @@ static void power_gain(int p, f32 gain)
     }
 }
 
-static void stun_build_add(Fighter *d, int amount)
+void stun_build_add(Fighter *d, int amount)
 {
     const int value = d->stun_build + amount;
     d->stun_build = static_cast<i8>(value > INT8_MAX ? INT8_MAX : value);

@@ -230,6 +230,11 @@ void resolve_melee_hits()
 {
     if (fighters[0].action == ACTION_KO || fighters[1].action == ACTION_KO)
         return;
+    // While a projectile flies its pass replaces this one: melee contact is not tested.
+    if (projectile_in_flight[0] || projectile_in_flight[1]) {
+        resolve_projectile_hits();
+        return;
+    }
     update_hit_zones();
     const AttackView one = attack_view(0);
     const AttackView two = attack_view(1);

@@ -99,6 +99,13 @@ int config_load(const char *path);
 int config_save(const char *path);
 // The missing-file values (bindings, devices and blood are left alone).
 void config_set_defaults();
+// Both players' default devices, keys and joystick buttons.
+void config_set_default_bindings();
+// What a first run starts with (also a missing or short file's missing fields): the defaults,
+// the default bindings, windowed.
+void config_set_first_run();
+// Writes the reader's note (an unreadable or short file) to the log once the log exists.
+void config_log_note();
 
 // ---- models (model.cpp) ----------------------------------------------------------
 // Program lifetime: read by the character and arena loaders the first time they need a
@@ -387,6 +394,9 @@ void masked_polys_free();
 // draw_view; light may be null (no light positions are sent).
 void model_draw(const ModelPlacement *placement, const Model *model, const ModelSkin *skin,
                 const StageLight *light);
+// Every triangle of a posed model at a placement, in the texture, colour and lighting the
+// caller set (back faces culled unless two-sided); the caller loads the camera view first.
+void model_draw_plain(const ModelPlacement *placement, const Model *model);
 // The bucket of a triangle whose corners lie at these view depths summed: ten times the mean
 // depth, truncated toward zero; -1 when it falls outside 0..MASKED_BUCKET_COUNT - 2 (behind
 // the eye, farther than about 5,000 units, or not a number).

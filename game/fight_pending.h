@@ -8,7 +8,3 @@
 #include "combat/combat.h"
 #include "engine/engine.h"
 #include "game/game.h"
-
-// ---- combat: projectiles and summons ---------------------------------------------------------
-void update_projectiles();
-

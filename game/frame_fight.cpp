@@ -62,8 +62,11 @@ void fighter_draw(int side)
     if (side < 0 || side > 1)
         return;
     const Fighter *fighter = &fighters[side];
-    // A petrified fighter takes the effect skin of the other side's set once it exists; until
-    // then it is drawn as it stands.
+    // A petrified fighter is stone in the picture of the other side's set, its petrifier's.
+    if (fighter->action == ACTION_PETRIFIED) {
+        draw_fighter_effect_skin(fighter_models[side], fighter, 1 - side);
+        return;
+    }
     ModelPlacement placement = {fighter->pos_x, fighter->pos_y, fighter->pos_z, fighter->rot_x, fighter->rot_y,
                                 fighter->heading};
     ModelSkin skin = {skin_textures, SKIN_TEXTURE_COUNT, SKIN_SLOT_SIZE * static_cast<u32>(side), tex_reflection,
@@ -128,7 +131,7 @@ static void fight_glow_prepass(const StageScene *scene)
     if (sky_shown())
         fight_sky_draw(scene);
     fight_summon_draw();
-    // The projectiles go here with their drawer.
+    draw_projectiles();
     glow_capture(GLOW_SUBTRACT, FIGHT_GLOW_LEVEL);
     glViewport(0, 0, screen_width, screen_height);
 }
@@ -290,9 +293,10 @@ void fight_scene_draw()
         fight_sun_draw(&scene);          // 11.
     // 12. Auras, projectile trails and the arenas' particles go here with their drawers.
     fight_summon_draw();                 // 12. the god, or the curse it left
-    // Blood and projectiles go here with their drawers.
+    // Blood goes here with its drawer, before the projectiles.
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);
+    draw_projectiles();
     // 13. Hit and guard flashes, clash sparks and bursts go here with the flash drawers, at
     // depth test GL_ALWAYS with blending (GL_ONE, GL_ONE_MINUS_SRC_COLOR).
     hud_draw();                          // 14.

@@ -721,10 +721,3 @@ f32 plane_eval(const f32 n[3], const f32 p[3], f32 d);   // n . p + d
 void line_plane_intersect(f32 out[3], const f32 a[3], const f32 b[3], const f32 n[3], f32 d);
 // Inside (or on an edge) when the angles from q to the corners add up to a full turn.
 bool point_in_triangle(const f32 q[3], const f32 c0[3], const f32 c1[3], const f32 c2[3]);
-
-// ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
-// Declared and defined here only until their owners land on main (the character select, the
-// fight tick and the summon sequence); delete this block and frame_pending.cpp then.
-// The character select's pictures: entry 1 + 2 x character + alternate colour.
-constexpr int SELECT_PICTURE_COUNT = 1 + 2 * CHARACTER_COUNT;
-extern u32 select_pictures[SELECT_PICTURE_COUNT];

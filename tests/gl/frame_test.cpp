@@ -294,3 +294,34 @@ TEST_F(FrameTest, ABladeTrailRibbonRunsFromTheNewestSampleToTheOldest)
     EXPECT_FALSE(blending);
     glDeleteTextures(1, &texture);
 }
+
+// A projectile in flight is laid over the finished scene, and a petrified fighter is stone in
+// its petrifier's picture (slot 3 of the other side's set) in place of its skins.
+TEST_F(FrameTest, AFlyingProjectileAndAPetrifiedFighterAreDrawn)
+{
+    for (u32 &name : projectile_textures)
+        name = 0;
+    projectile_textures[0] = solid_texture(255, 0, 0);
+    projectile_textures[PROJECTILE_TEXTURES_PER_SLOT + 3] = solid_texture(200, 200, 0);
+    Projectile *proj = &projectiles[0];
+    *proj = Projectile{};
+    proj->kind = PROJECTILE_STRAIGHT;
+    proj->direction = 1;
+    proj->flat = 1;
+    proj->pos[0] = 30.0f;
+    proj->pos[2] = 10.0f;
+    proj->size[0] = proj->size[1] = proj->size[2] = 5.0f;
+    projectile_in_flight[0] = 1;
+    fighters[0].action = ACTION_PETRIFIED;
+    fighters[0].effect_timer = 100;
+    draw_frame();
+    projectile_in_flight[0] = 0;
+    fighters[0].action = ACTION_IDLE;
+    const f32 at[3] = {30, 0, 10};
+    Rgb got = pixel_of(at);
+    EXPECT_GT(got.r, 200) << got.r << ", " << got.g << ", " << got.b;   // red over the green wall
+    got = torso();
+    EXPECT_TRUE(rgb_near(got, {100, 100, 0}, 8)) << got.r << ", " << got.g << ", " << got.b;
+    for (u32 &name : projectile_textures)
+        name = 0;
+}

@@ -107,17 +107,8 @@ struct FigurePose {
     f32 hidden_heads;     // the Hydra: heads from this number on are shrunk away
 };
 
-// Writes every posed key of the character's skeleton from its key-frame table, or from the
-// key ranges of its moves while its table holds only the idle block.
+// Writes every posed key of the character's skeleton from its key-frame table.
 void figure_pose_keys(int id, FigureRig *rig);
-
-// The keys a character's moves use when its table does not have them yet (the Hydra's are
-// bank 0's; character_key_ranges.cpp).
-struct KeyRange {
-    i32 action;
-    i16 lo, hi;
-};
-const KeyRange *fallback_key_ranges(int id, int *count);
 
 // ---- pictures (character_pictures.cpp) -------------------------------------------------
 // The bytes of a picture entry by its name, in the entry's format (".jpg" or ".tga").
@@ -127,6 +118,9 @@ Bytes summon_picture(const char *entry);
 // RGBA rows of size x size; false for an entry it has no painter for. `portrait` tells the
 // caller to write the god's name on it.
 bool summon_picture_paint(const char *entry, std::vector<u8> *rgba, int *size, bool *portrait);
+// ---- projectile pictures (projectile_pictures.cpp) ------------------------------------
+// A projectile frame or the stone skin, by its entry name ("proyectiles/odiseo12.jpg").
+Bytes projectile_picture(const char *entry);
 // The character select's pictures (build_select.cpp): a portrait in a colour set, the ring
 // icons' 4 x 3 atlas, the locked portrait and the hidden icon.
 Bytes select_portrait_picture(int id, int alternate, const char *entry);
