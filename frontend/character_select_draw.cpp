@@ -21,7 +21,7 @@ constexpr int GLOW_LEVEL = 55;
 constexpr f32 ICON_CELL_WIDTH = 0.25f;    // the atlas: 4 columns
 constexpr f32 ICON_CELL_HEIGHT = 0.33f;   // and 3 rows
 
-static const char *const select_names[CHARACTER_COUNT] = {
+const char *const character_names[CHARACTER_COUNT] = {
     "JASON", "ODYSSEUS", "ATALANTA", "PERSEUS", "HIPPOLYTE", "POLYPHEMUS",
     "MINOTAUR", "MEDUSA", "SPHINX", "HYDRA", "ARES", "ATROPOS"};
 
@@ -208,7 +208,7 @@ static void texts_draw()
         if (!select_side_plays(side))
             continue;
         int id = side_id(side);
-        const char *name = icon_hidden(side, id) ? "]]]]" : select_names[id];
+        const char *name = icon_hidden(side, id) ? "]]]]" : character_names[id];
         print_letters(side == 0 ? -30.0f : 10.0f, -24.0f, TEXT_DEPTH, "%s", name);
     }
 }

@@ -251,6 +251,16 @@ void text_field_edit(char *buffer, int size);
 void text_field_key(char *buffer, int size, int key);
 
 // ---- biography (biography.cpp) ----------------------------------------------------------
+// Screen lifetime: set by biography_enter.
+extern i32 biography_character;
+extern f32 biography_distance;          // the orbit camera's distance from the centre
+extern f32 biography_angle;             // radians round the centre
+extern u32 biography_camera_view;       // 0 the text panel, else the camera help
 void biography_enter();               // loads the chosen character into fighter slot 0
 TickFlow biography_tick();
+// Five characters every 16 ticks; a full page waits for HARD SWING.
 void biography_typewriter_tick();
+// True while a full page waits for HARD SWING and text remains.
+bool biography_page_waits();
+// The panel and its texts, or the camera help, over the figure.
+void biography_overlay_draw();
