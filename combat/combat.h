@@ -277,7 +277,7 @@ void ai_reroll_tactics(int p);
 // Writes side p's input bytes for the computer (and its own record and memos, nothing else).
 void ai_think(int p);
 
-// ---- particle pools (particle_pools.cpp; the effect steps are stand-ins until they land) --
+// ---- particle pools (particle_pools.cpp) and their effects (effects.cpp, effects_flames.cpp) --
 // One record of an effect's pool; alive while life > 0 (the rain keeps its drop variant in life).
 struct Particle {
     u8 kind;           // ProjectileKind, copied by the projectile trail
@@ -314,6 +314,9 @@ extern Particle rain_particles[RAIN_PARTICLES];
 extern Particle rain_splash_particles[RAIN_PARTICLES];
 extern Particle burst_particles[2][BURST_PARTICLES];
 extern i32 aura_warmup[2];        // records of the aura in play, 0..50
+extern i32 projectile_trail_count[2];   // per side: trail records in play, 0..20
+extern i32 projectile_trail_timer[2];   // per side: 0..2, one more record each time it is 0
+extern i32 blood_stain_next;            // the stain ring's next slot, 0..499
 
 // The effect steps, each on its pool with FX_INIT or FX_STEP; the bursts take their centre.
 void fx_projectile_trail(Particle *pool, int mode, int side);
@@ -327,6 +330,47 @@ void fx_rain_splashes(Particle *pool, int mode);
 void fx_labyrinth_flames(Particle *pool, int mode);
 void fx_theatre_flames(Particle *pool, int mode);
 void fx_temple_flames(Particle *pool, int mode);
+// The character select's row of 200 flames in stage_flame_particles.
+void fx_flame_row(Particle *pool, int mode);
+// Side 0's aura pool is aura_particles, side 1's aura_particles_side2.
+Particle *fx_aura_pool(int side);
+// The world points side's aura rises from (hit zones 7, and 8 for the two-handed fighters);
+// zones without a posed vertex are skipped. Returns how many were written to out, 0..2.
+int fx_aura_emitters(int side, f32 out[2][3]);
+
+// ---- particle drawing (effects_draw.cpp) -----------------------------------------------
+// Each drawer sends its pool as textured quads from the camera globals' view, with its own
+// blend function; they leave depth writes off. Pass the pool each effect steps.
+void draw_fx_projectile_trail(const Particle *pool, int side);
+void draw_fx_fighter_aura(const Particle *pool);
+void draw_fx_burst(const Particle *pool);
+void draw_fx_blood_burst(const Particle *pool);
+void draw_fx_labyrinth_flames(const Particle *pool);
+void draw_fx_theatre_flames(const Particle *pool);
+void draw_fx_temple_flames(const Particle *pool);
+void draw_fx_flame_row(const Particle *pool);
+void draw_fx_rain(const Particle *pool);
+void draw_fx_rain_splashes(const Particle *pool);
+void draw_fx_clash_sparks(const Particle *pool);
+void draw_fx_blood_stains(const Particle *pool);
+
+// ---- hit and guard flashes (flash_draw.cpp) --------------------------------------------
+// Half sizes of a hit flash's quads at level 0..1 round a base size: the first quad widens
+// and flattens as it fades, the second grows from nothing.
+struct HitFlashScales {
+    f32 first[3];      // x, y, z
+    f32 second;        // every axis
+};
+constexpr f32 HIT_FLASH_BASE = 5.0f;
+constexpr f32 HIT_SPARK_BASE = 10.0f;    // the projectile clash: twice the size
+constexpr f32 GUARD_FLASH_BASE = 5.0f;
+HitFlashScales hit_flash_scales(f32 level, f32 base);
+// A guard flash's half size at level 0..1.
+f32 guard_flash_scale(f32 level);
+// Camera-facing flashes at a world point, at a brightness level 0..1; drawn over everything.
+void draw_hit_flash(f32 x, f32 y, f32 z, f32 level);
+void draw_hit_spark(f32 x, f32 y, f32 z, f32 level);
+void draw_guard_flash(f32 x, f32 y, f32 z, f32 level);
 
 // ---- blade trails (blade_trail.cpp) -------------------------------------------------------
 // The two bones at a weapon's edges, per character: a, b for the first weapon, c, d for the

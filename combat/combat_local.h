@@ -262,3 +262,14 @@ constexpr int GUARD_PITCH_SPREAD = 200;
 // ---- projectile lock (projectiles.cpp) --------------------------------------------------
 // The projectile of side p has struck: it strikes no more until the step clears the lock.
 void projectile_lock_set(int p);
+
+// ---- camera-facing quads of the effect and flash drawers (effects_draw.cpp) ----------------
+struct CameraAxes {
+    f32 right[3];    // the camera's right vector in world space
+    f32 up[3];       // its up vector
+};
+// The camera's axes from the first two rows of the current model-view matrix.
+CameraAxes camera_axes_read();
+// Sends one quad, inside glBegin(GL_QUADS), round p: corners p + half x (-R - U), (R - U),
+// (R + U), (U - R), per axis, each then shifted by `shift` on every axis; tex[k] at corner k.
+void facing_quad_send(const CameraAxes &c, const f32 p[3], const f32 half[3], const f32 tex[4][2], f32 shift);

@@ -281,6 +281,7 @@ static void control_set_attack(int p, i32 action, i32 air_action)
 static void control_start_aura(int p)
 {
     fighters[p].aura = AURA_EMITTING;
+    fx_fighter_aura(fx_aura_pool(p), FX_INIT, p);
 }
 
 // Odysseus's and Hippolyte's throws leave the hand at once.

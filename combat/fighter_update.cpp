@@ -8,6 +8,7 @@
 #include <GL/gl.h>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 constexpr f32 ARENA_HALF_WIDTH = 50.0f;
 constexpr f32 ARENA_HALF_WIDTH_WIDE = 100.0f;   // Hades
@@ -52,13 +53,17 @@ static bool can_move(f32 x, f32 step, f32 limit)
     return step > 0.0f ? x < limit : x > -limit;
 }
 
-// Moves x by step when it may (a step may end a little past the limit; the next one does not
-// start). Returns whether it moved.
+// Moves x by step when it may, ending at the limit at most: a step that started inside must
+// not leave the fighter standing in the wall. Returns whether it moved.
 static bool move_within(f32 *x, f32 step, f32 limit)
 {
     if (!can_move(*x, step, limit))
         return false;
     *x += step;
+    if (step > 0.0f && *x > limit)
+        *x = limit;
+    if (step < 0.0f && *x < -limit)
+        *x = -limit;
     return true;
 }
 
@@ -285,7 +290,7 @@ static void stride(int p, const Stride &s, const ArenaLimits &limits, f32 separa
     const bool toward_opponent = forward == (f->facing != 0);
     if (touching && toward_opponent && o->posture != POSTURE_AIR) {
         if (can_move(f->pos_x, s.push, limits.own) && can_move(o->pos_x, s.push, limits.other)) {
-            f->pos_x += s.push;
+            move_within(&f->pos_x, s.push, limits.own);
             const bool ahead = forward ? o->pos_x > f->pos_x : o->pos_x < f->pos_x;
             if (!s.other_ahead_only || ahead)
                 move_within(&o->pos_x, s.push, limits.other);
@@ -418,6 +423,9 @@ static void update_hit_light(const Fighter *f)
 {
     const f32 s = static_cast<f32>(f->hit_stun) / 30.0f;
     const GLfloat colour[4] = {f->guarding ? 2 * s : 3 * s, f->guarding ? 2 * s : 3 * s, f->guarding ? 2 * s : s, 1.0f};
+    // The record too: the drawers re-send light 1 from it, and would otherwise show a stale colour.
+    if (stage_light)
+        memcpy(stage_light->light1_diffuse, colour, sizeof colour);
     glLightfv(GL_LIGHT1, GL_DIFFUSE, colour);
 }
 

@@ -2,18 +2,98 @@
 
 #include <cstdlib>
 #include <minizip/unzip.h>
+#include <string>
+#include <unordered_map>
 
 ArchiveHandle asset_archive = nullptr;
 
+namespace {
+
+// Each open archive's entry names, folded, with where each entry's record sits: a read then
+// goes straight to its entry instead of scanning the whole central directory for it.
+typedef std::unordered_map<std::string, unz_file_pos> NameIndex;
+std::unordered_map<ArchiveHandle, NameIndex> name_indexes;
+
+// minizip's case-insensitive compare (what the reads matched by before the index) folds
+// only a-z; names of 256 bytes or more never matched there.
+constexpr size_t LONGEST_NAME = 255;
+
+bool fold_name(const char *name, std::string *folded)
+{
+    folded->clear();
+    for (const char *c = name; *c; c++) {
+        if (folded->size() >= LONGEST_NAME)
+            return false;
+        folded->push_back(*c >= 'a' && *c <= 'z' ? static_cast<char>(*c - 0x20) : *c);
+    }
+    return true;
+}
+
+// The first entry of a name wins, as the scan found the first.
+NameIndex index_names(unzFile zip)
+{
+    NameIndex index;
+    std::string folded;
+    for (int at = unzGoToFirstFile(zip); at == UNZ_OK; at = unzGoToNextFile(zip)) {
+        unz_file_info info;
+        char name[LONGEST_NAME + 2];
+        unz_file_pos where;
+        if (unzGetCurrentFileInfo(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK ||
+            info.size_filename > LONGEST_NAME || unzGetFilePos(zip, &where) != UNZ_OK)
+            continue;
+        if (fold_name(name, &folded))
+            index.emplace(folded, where);
+    }
+    return index;
+}
+
+// Makes the named entry the current one; 0 when the archive has no such entry.
+int locate_entry(ArchiveHandle archive, const char *name)
+{
+    auto found = name_indexes.find(archive);
+    std::string folded;
+    if (found == name_indexes.end() || !fold_name(name, &folded))
+        return 0;
+    auto entry = found->second.find(folded);
+    if (entry == found->second.end())
+        return 0;
+    unz_file_pos where = entry->second;
+    return unzGoToFilePos(archive, &where) == UNZ_OK;
+}
+
+}  // namespace
+
+// Deflate cannot expand past about 1032 to 1, and no entry we ship comes near the cap, so a
+// directory claiming more is damage: believing it would allocate gigabytes before reading.
+constexpr uLong ARCHIVE_DEFLATE_MAX_RATIO = 1032;
+constexpr uLong ARCHIVE_ENTRY_MAX = 64u << 20;
+
+static int archive_entry_size_plausible(const unz_file_info &info, const char *name)
+{
+    uLong limit = info.compressed_size * ARCHIVE_DEFLATE_MAX_RATIO + 64;
+    if (limit > ARCHIVE_ENTRY_MAX)
+        limit = ARCHIVE_ENTRY_MAX;
+    if (info.uncompressed_size <= limit)
+        return 1;
+    log_printf("\n       -%s claims %lu bytes from %lu packed, refused", name, info.uncompressed_size,
+               info.compressed_size);
+    return 0;
+}
+
 ArchiveHandle archive_open(const char *path)
 {
-    return unzOpen(path);
+    unzFile zip = unzOpen(path);
+    if (zip)
+        name_indexes[zip] = index_names(zip);
+    return zip;
 }
 
 void archive_close(ArchiveHandle archive)
 {
-    if (archive)
+    if (archive) {
+        name_indexes.erase(archive);
         unzClose(archive);
+    }
 }
 
 // The one entry read behind music, textures, models and skeletons. A read shorter than the
@@ -25,11 +105,13 @@ int archive_read_entry(ArchiveHandle archive, const char *name, u8 **data, u32 *
     *size = 0;
     if (!archive || !name)
         return 0;
-    if (unzLocateFile(archive, name, 2) != UNZ_OK)  // 2: case-insensitive
+    if (!locate_entry(archive, name))
         return 0;
     unz_file_info info;
     char found_name[256];
     if (unzGetCurrentFileInfo(archive, &info, found_name, sizeof found_name, nullptr, 0, nullptr, 0) != UNZ_OK)
+        return 0;
+    if (!archive_entry_size_plausible(info, name))
         return 0;
     // One spare byte so that an empty entry still gets a distinct buffer.
     u8 *buffer = static_cast<u8 *>(malloc(static_cast<size_t>(info.uncompressed_size) + 1));

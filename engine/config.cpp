@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 u8 resolution_index, colour_depth, texture_detail, texture_sharpness, texture_colour_depth;
 u8 screen_mode, vsync_option, glow_effect;
@@ -182,6 +183,65 @@ void config_set_defaults()
     profile_ares = profile_atropos = 0;
 }
 
+// First-run key bindings in the settings file's scancode numbering (the README's table).
+struct ConfigDefaultKeys {
+    i32 up, down, left, right, hard_swing, low_swing, kick, start;
+};
+static const ConfigDefaultKeys config_default_keys[] = {
+    // up  down left right  Z   X   C  Enter
+    {84, 85, 82, 83, 26, 24, 3, 67},
+    //  W   S   A   D   J   K   L  Space
+    {23, 19, 1, 4, 10, 11, 12, 75},
+};
+static_assert(std::size(config_default_keys) == 2, "one row per player");
+
+void config_set_default_bindings()
+{
+    for (int p = 0; p < 2; p++) {
+        const ConfigDefaultKeys &keys = config_default_keys[p];
+        input_device[p] = 0;
+        bind_key_up[p] = keys.up;
+        bind_key_down[p] = keys.down;
+        bind_key_left[p] = keys.left;
+        bind_key_right[p] = keys.right;
+        bind_key_hard_swing[p] = keys.hard_swing;
+        bind_key_low_swing[p] = keys.low_swing;
+        bind_key_kick[p] = keys.kick;
+        bind_key_start[p] = keys.start;
+        bind_joy_index[p] = p;
+        bind_joy_stick[p] = 0;
+        bind_joy_hard_swing[p] = 0;
+        bind_joy_low_swing[p] = 1;
+        bind_joy_kick[p] = 2;
+        bind_joy_start[p] = 3;
+    }
+}
+
+void config_set_first_run()
+{
+    config_set_defaults();
+    config_set_default_bindings();
+    screen_mode = 1;   // a new player starts in a window
+}
+
+// The log is created after the settings are read (the launcher's choices come first), so
+// what the reader has to say waits here until config_log_note.
+static char config_note[BASE_DIR_SIZE + 128];
+
+void config_log_note()
+{
+    if (!config_note[0])
+        return;
+    log_printf("%s", config_note);
+    config_note[0] = '\0';
+}
+
+static void config_note_unreadable(const char *path)
+{
+    snprintf(config_blocked_path, sizeof config_blocked_path, "%s", path);
+    snprintf(config_note, sizeof config_note, "\n -Couldn't read %s, using the default settings", path);
+}
+
 // Values no setting can hold would break the gamma ramp or the window set-up.
 static void config_sanitise()
 {
@@ -195,13 +255,12 @@ int config_load(const char *path)
 {
     FILE *file = fopen(path, "rb");
     if (!file) {
-        config_set_defaults();
-        if (errno == ENOENT) {
+        // Without the bindings a player who deleted the file could not move.
+        config_set_first_run();
+        if (errno == ENOENT)
             config_save(path);
-        } else {
-            snprintf(config_blocked_path, sizeof config_blocked_path, "%s", path);
-            log_printf("\n -Couldn't read %s, using the default settings", path);
-        }
+        else
+            config_note_unreadable(path);
         return 0;
     }
     u8 bytes[CONFIG_FILE_SIZE];
@@ -209,10 +268,17 @@ int config_load(const char *path)
     bool failed = ferror(file);
     fclose(file);
     if (failed) {
-        config_set_defaults();
-        snprintf(config_blocked_path, sizeof config_blocked_path, "%s", path);
-        log_printf("\n -Couldn't read %s, using the default settings", path);
+        config_set_first_run();
+        config_note_unreadable(path);
         return 0;
+    }
+    // A short file would otherwise keep zeros past its end (no rounds to win, no keys), and
+    // the shutdown would save them as a complete file.
+    if (got < CONFIG_FILE_SIZE) {
+        config_set_first_run();
+        snprintf(config_note, sizeof config_note,
+                 "\n -%s holds %zu of %zu bytes, using the default settings past its end", path, got,
+                 CONFIG_FILE_SIZE);
     }
     config_decode(bytes, got);
     config_sanitise();

@@ -99,6 +99,13 @@ int config_load(const char *path);
 int config_save(const char *path);
 // The missing-file values (bindings, devices and blood are left alone).
 void config_set_defaults();
+// Both players' default devices, keys and joystick buttons.
+void config_set_default_bindings();
+// What a first run starts with (also a missing or short file's missing fields): the defaults,
+// the default bindings, windowed.
+void config_set_first_run();
+// Writes the reader's note (an unreadable or short file) to the log once the log exists.
+void config_log_note();
 
 // ---- models (model.cpp) ----------------------------------------------------------
 // Program lifetime: read by the character and arena loaders the first time they need a

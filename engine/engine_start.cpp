@@ -239,6 +239,7 @@ int engine_start()
         return 0;
     }
     log_banner(start_time);
+    config_log_note();
     log_printf("\n -Initializing...");
     log_printf("\n -Current res.: %d x %d", desktop_width, desktop_height);
     // An unknown desktop size (0) clamps nothing.

@@ -33,6 +33,10 @@ void launcher_selection_from_settings(u8 *selection)
     for (int i = 0; i < VIDEO_LIST_COUNT; i++)
         if (selection[i] >= video_list_sizes[i])
             selection[i] = video_list_sizes[i] - 1;
+    // The game runs a damaged resolution at 640 x 480, so the list shows that size: the last
+    // item would turn the damage into 1600 x 1200 once the choices are copied back.
+    if (resolution_index >= std::size(resolution_sizes))
+        selection[VIDEO_LIST_RESOLUTION] = 0;
 }
 
 void launcher_selection_to_settings(const u8 *selection)

@@ -14,7 +14,7 @@ constexpr u32 EMD_POLYGON_BYTES = 64;
 
 static int model_refuse(const char *entry_name, const char *why)
 {
-    log_printf("model_load: %s refused: %s", entry_name ? entry_name : "(null)", why);
+    log_printf("\n       -model_load: %s refused: %s", entry_name ? entry_name : "(null)", why);
     return 0;
 }
 
@@ -247,7 +247,7 @@ Model *model_load(ArchiveHandle archive, const char *entry_name)
     u8 *data;
     u32 size;
     if (!archive_read_entry(archive, entry_name, &data, &size)) {
-        log_printf("model_load: cannot read %s", entry_name ? entry_name : "(null)");
+        log_printf("\n       -model_load: cannot read %s", entry_name ? entry_name : "(null)");
         return nullptr;
     }
     Model *model = model_parse(data, size, entry_name);

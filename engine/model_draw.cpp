@@ -17,6 +17,9 @@ struct FigureDraw {
     bool reflection_on;   // unit 1 holds the sphere map with generation on
     bool unlit;           // a run of unlit surfaces has lighting off
     u16 texture_index;    // the skin bound on unit 0
+    bool batch_open;      // a glBegin of opaque triangles waits for more of the same state
+    int culling;          // GL_CULL_FACE as last set here: 1 on, 0 off, -1 not yet
+    int two_side_light;   // GL_LIGHT_MODEL_TWO_SIDE as last set here, -1 not yet
 };
 
 PassGroup pass_group(u8 pass)
@@ -121,10 +124,8 @@ static void figure_lighting(FigureDraw *draw, bool lit)
     glColor3f(1.0f, 1.0f, 1.0f);
 }
 
-static void figure_triangle(const FigureDraw *draw, const Polygon *polygon)
+static void figure_corners(const FigureDraw *draw, const Polygon *polygon)
 {
-    polygon_culling(polygon);
-    glBegin(GL_TRIANGLES);
     for (int c = 0; c < 3; c++) {
         u16 vertex = polygon->corner[c];
         f32 u = polygon->tex_uv[2 * c], v = polygon->tex_uv[2 * c + 1];
@@ -134,22 +135,73 @@ static void figure_triangle(const FigureDraw *draw, const Polygon *polygon)
             gl_multi_tex_coord2f(GL_TEXTURE1, u, v);
         glVertex3fv(draw->model->pos[vertex]);
     }
+}
+
+// Closes the running batch of opaque triangles before any state changes.
+static void figure_batch_end(FigureDraw *draw)
+{
+    if (!draw->batch_open)
+        return;
+    glEnd();
+    draw->batch_open = false;
+}
+
+static void figure_culling(FigureDraw *draw, const Polygon *polygon)
+{
+    int on = polygon->two_sided ? 0 : 1;
+    if (on == draw->culling)
+        return;
+    draw->culling = on;
+    polygon_culling(polygon);
+}
+
+static void figure_two_side_light(FigureDraw *draw, int on)
+{
+    if (on == draw->two_side_light)
+        return;
+    draw->two_side_light = on;
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, on ? GL_TRUE : GL_FALSE);
+}
+
+static void figure_triangle(FigureDraw *draw, const Polygon *polygon)
+{
+    figure_culling(draw, polygon);
+    glBegin(GL_TRIANGLES);
+    figure_corners(draw, polygon);
     glEnd();
 }
 
+// True when drawing the opaque polygon would change no state: it joins the open batch.
+static bool figure_batch_takes(const FigureDraw *draw, const Polygon *polygon)
+{
+    bool lit = polygon->surface_kind != SURFACE_UNLIT;
+    bool shiny = polygon->surface_kind == SURFACE_REFLECTIVE;
+    return draw->batch_open && lit == !draw->unlit && (!draw->reflections || shiny == draw->reflection_on) &&
+           polygon->texture_index == draw->texture_index && (polygon->two_sided ? 0 : 1) == draw->culling;
+}
+
+// Runs of opaque triangles in one state go in one glBegin, in their own order, so the
+// pixels are those of one triangle at a time.
 static void figure_draw_opaque(FigureDraw *draw, const Polygon *polygon)
 {
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_FALSE);
-    figure_lighting(draw, polygon->surface_kind != SURFACE_UNLIT);
-    figure_reflection(draw, polygon->surface_kind == SURFACE_REFLECTIVE);
-    figure_wound(draw);
-    figure_skin(draw, polygon->texture_index);
-    figure_triangle(draw, polygon);
+    if (!figure_batch_takes(draw, polygon)) {
+        figure_batch_end(draw);
+        figure_two_side_light(draw, 0);
+        figure_lighting(draw, polygon->surface_kind != SURFACE_UNLIT);
+        figure_reflection(draw, polygon->surface_kind == SURFACE_REFLECTIVE);
+        figure_wound(draw);
+        figure_skin(draw, polygon->texture_index);
+        figure_culling(draw, polygon);
+        glBegin(GL_TRIANGLES);
+        draw->batch_open = true;
+    }
+    figure_corners(draw, polygon);
 }
 
 // Alpha-tested kinds are cut out now, lit on both faces; the other kinds wait in the queue.
 static void figure_draw_masked(FigureDraw *draw, const Polygon *polygon, const ModelPlacement *placement)
 {
+    figure_batch_end(draw);
     figure_lighting(draw, true);
     u8 kind = polygon->surface_kind;
     if (kind != SURFACE_PLAIN && kind != SURFACE_MASKED_REFLECTIVE) {
@@ -158,12 +210,12 @@ static void figure_draw_masked(FigureDraw *draw, const Polygon *polygon, const M
     }
     glAlphaFunc(GL_GREATER, ALPHA_TEST_LEVEL);
     glEnable(GL_ALPHA_TEST);
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
+    figure_two_side_light(draw, 1);
     figure_reflection(draw, kind == SURFACE_MASKED_REFLECTIVE);
     figure_skin(draw, polygon->texture_index);
     figure_triangle(draw, polygon);
     glDisable(GL_ALPHA_TEST);
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_FALSE);
+    figure_two_side_light(draw, 0);
 }
 
 // Unit 0 textured with the lit-skin environment; unit 1 loaded with the sphere map but off
@@ -213,6 +265,7 @@ void model_draw(const ModelPlacement *placement, const Model *model, const Model
     const f32 pos[3] = {placement->pos_x, placement->pos_y, placement->pos_z};
     const f32 angles[3] = {placement->rot_x, placement->rot_y, placement->heading};
     placement_apply(pos, angles);
+    draw.culling = draw.two_side_light = -1;
     draw.texture_index = model->polygons[0].texture_index;
     glBindTexture(GL_TEXTURE_2D, figure_texture(&draw, draw.texture_index));
     for (u32 i = 0; i < model->polygon_count; i++) {
@@ -231,5 +284,6 @@ void model_draw(const ModelPlacement *placement, const Model *model, const Model
             break;
         }
     }
+    figure_batch_end(&draw);
     figure_units_end();
 }

@@ -14,6 +14,9 @@ constexpr long STREAM_RATE_MAX = 192000;
 constexpr int STREAM_FULL_VOLUME = 255;
 constexpr int STREAM_CENTRE_PAN = 128;
 constexpr u16 STREAM_SILENCE = 0x8000;  // unsigned 16-bit sound: zero level is mid-range
+// The audio streams are mono or stereo; ov_read interleaves every channel, so a surround
+// file would play as garbled, over-long stereo.
+constexpr int STREAM_CHANNELS_MAX = 2;
 
 struct AloggStream {
     OggVorbis_File file;       // owns the data source once opened: ov_clear closes it
@@ -184,6 +187,10 @@ static AloggStream *alogg_stream_start(void *source, const ov_callbacks &callbac
         return nullptr;
     }
     vorbis_info *info = ov_info(&stream->file, -1);
+    if (info && info->channels > STREAM_CHANNELS_MAX) {
+        log_printf("\n       -An Ogg stream with %d channels refused: mono or stereo only", info->channels);
+        info = nullptr;
+    }
     if (info && info->rate >= 1 && info->rate <= STREAM_RATE_MAX) {
         int stereo = info->channels >= 2;
         int frame_bytes = stereo ? 4 : 2;

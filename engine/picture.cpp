@@ -278,13 +278,16 @@ static int jpeg_header_safe(const u8 *data, size_t size)
     }
 }
 
+// The library decodes into 32-bit bitmaps (the colour depth set above): their rows are read
+// as they lie. Any other depth goes through getpixel, which knows every layout.
 static void picture_from_bitmap(Picture *picture, BITMAP *bitmap)
 {
     int depth = bitmap_color_depth(bitmap);
     for (int y = 0; y < picture->height; y++) {
         u8 *out = picture->pixels + static_cast<size_t>(y) * picture->width * 4;
+        const u32 *row = depth == 32 ? reinterpret_cast<const u32 *>(bitmap->line[y]) : nullptr;
         for (int x = 0; x < picture->width; x++, out += 4) {
-            int colour = getpixel(bitmap, x, y);
+            int colour = row ? static_cast<int>(row[x]) : getpixel(bitmap, x, y);
             out[0] = static_cast<u8>(getr_depth(depth, colour));
             out[1] = static_cast<u8>(getg_depth(depth, colour));
             out[2] = static_cast<u8>(getb_depth(depth, colour));

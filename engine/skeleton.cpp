@@ -15,7 +15,7 @@ constexpr u32 ESQ_BONE_KEYS_BYTES = ESQ_KEY_BYTES * SKELETON_KEYS;   // 9,216
 
 static int skeleton_refuse(const char *entry_name, const char *why)
 {
-    log_printf("skeleton_load: %s refused: %s", entry_name ? entry_name : "(null)", why);
+    log_printf("\n       -skeleton_load: %s refused: %s", entry_name ? entry_name : "(null)", why);
     return 0;
 }
 
@@ -101,7 +101,7 @@ int skeleton_load(Skeleton *skeleton, ArchiveHandle archive, const char *entry_n
     u8 *data;
     u32 size;
     if (!archive_read_entry(archive, entry_name, &data, &size)) {
-        log_printf("skeleton_load: cannot read %s", entry_name ? entry_name : "(null)");
+        log_printf("\n       -skeleton_load: cannot read %s", entry_name ? entry_name : "(null)");
         return 0;
     }
     int loaded = skeleton_parse(skeleton, data, size, entry_name);

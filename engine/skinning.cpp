@@ -29,11 +29,12 @@ static void matrix_from_library(BoneMatrix *out, const MATRIX_f *m)
     memcpy(out, m, sizeof *out);
 }
 
-// p := m p, through the library so that posing rounds as it always has.
+// p := m p, through the library so that posing rounds as it always has. The matrix is handed
+// over in place (the layouts are checked above): a copy per call was most of a fight tick,
+// and the library reads it in its own object, out of this file's sight.
 static void bone_apply(const BoneMatrix *m, const f32 in[3], f32 out[3])
 {
-    MATRIX_f lib = matrix_to_library(m);
-    apply_matrix_f(&lib, in[0], in[1], in[2], &out[0], &out[1], &out[2]);
+    apply_matrix_f(reinterpret_cast<const MATRIX_f *>(m), in[0], in[1], in[2], &out[0], &out[1], &out[2]);
 }
 
 // The sequencers keep keys in 0..255; a stray value is held at the ends rather than read

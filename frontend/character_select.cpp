@@ -233,7 +233,7 @@ int character_select_enter()
     camera_eye[2] = 0.0f;
     camera_centre[0] = camera_centre[1] = camera_centre[2] = 0.0f;
     camera_up_z = 1.0f;
-    fx_flame_row_start();
+    fx_flame_row(stage_flame_particles, FX_INIT);
     return 0;
 }
 
@@ -506,7 +506,7 @@ void character_select_tick()
     for (int side = 0; side < 2; side++)
         if (select_spin[side] != 0)
             ring_step(side);
-    fx_flame_row_step();
+    fx_flame_row(stage_flame_particles, FX_STEP);
     select_figure_step();
     for (int side = 0; side < 2; side++)
         ring_input(side);

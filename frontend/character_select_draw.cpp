@@ -4,6 +4,7 @@
 #include "frontend/frontend.h"
 
 #include "characters/characters.h"
+#include "combat/combat.h"
 #include "frontend/frontend_local.h"
 #include "engine/engine.h"
 
@@ -17,8 +18,10 @@ constexpr f32 RING_RADIUS = 5.0f;
 constexpr f32 RING_CENTRE_Y = -1.0f;
 constexpr f32 ICON_ANGLE = 0.5233f;
 constexpr int GLOW_LEVEL = 55;
+constexpr f32 ICON_CELL_WIDTH = 0.25f;    // the atlas: 4 columns
+constexpr f32 ICON_CELL_HEIGHT = 0.33f;   // and 3 rows
 
-static const char *const select_names[CHARACTER_COUNT] = {
+const char *const character_names[CHARACTER_COUNT] = {
     "JASON", "ODYSSEUS", "ATALANTA", "PERSEUS", "HIPPOLYTE", "POLYPHEMUS",
     "MINOTAUR", "MEDUSA", "SPHINX", "HYDRA", "ARES", "ATROPOS"};
 
@@ -28,16 +31,18 @@ static int side_id(int side)
     return id >= 0 && id < CHARACTER_COUNT ? id : 0;
 }
 
+// A picture's part s0..s1, t0..t1 on a view-space rectangle; t0 (nearer the picture's top row,
+// which the textures keep at t = 0) goes to the top edge, so pictures stand upright.
 static void rect_draw(f32 left, f32 right, f32 bottom, f32 top, f32 depth, f32 s0, f32 t0, f32 s1, f32 t1)
 {
     glBegin(GL_QUADS);
-    glTexCoord2f(s0, t1);
-    glVertex3f(left, top, depth);
     glTexCoord2f(s0, t0);
+    glVertex3f(left, top, depth);
+    glTexCoord2f(s0, t1);
     glVertex3f(left, bottom, depth);
-    glTexCoord2f(s1, t0);
-    glVertex3f(right, bottom, depth);
     glTexCoord2f(s1, t1);
+    glVertex3f(right, bottom, depth);
+    glTexCoord2f(s1, t0);
     glVertex3f(right, top, depth);
     glEnd();
 }
@@ -65,7 +70,8 @@ static void figure_draw()
         return;
     ModelPlacement placement = {select_fighter.pos_x, select_fighter.pos_y, select_fighter.pos_z,
                                 select_fighter.rot_x, select_fighter.rot_y, select_fighter.heading};
-    ModelSkin skin = {skin_textures, SKIN_TEXTURE_COUNT, 0, 0, 0};
+    // Draw mode 0, as a side-one fighter: the shiny parts take the reflection map.
+    ModelSkin skin = {skin_textures, SKIN_TEXTURE_COUNT, 0, tex_reflection, 0};
     camera_view_load();
     model_draw(&placement, select_model, &skin, stage_light);
 }
@@ -108,7 +114,7 @@ static void portraits_draw()
 static void figure_pass()
 {
     glEnable(GL_BLEND);
-    draw_fx_flame_row();
+    draw_fx_flame_row(stage_flame_particles);
     glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);
@@ -146,9 +152,11 @@ static void icon_draw(int side, int id, f32 x, f32 y, f32 half_w, f32 below, f32
         return;
     }
     glBindTexture(GL_TEXTURE_2D, tex_select_icons);
-    f32 s0 = static_cast<f32>(id % 4) * 0.25f;
-    f32 t1 = 1.0f - static_cast<f32>(id / 4) * 0.33f;
-    rect_draw(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, s0, t1 - 0.33f, s0 + 0.25f, t1);
+    // Column id mod 4, row id div 4 from the atlas's top.
+    f32 s0 = static_cast<f32>(id % 4) * ICON_CELL_WIDTH;
+    f32 t0 = static_cast<f32>(id / 4) * ICON_CELL_HEIGHT;
+    rect_draw(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, s0, t0, s0 + ICON_CELL_WIDTH,
+              t0 + ICON_CELL_HEIGHT);
 }
 
 static void ring_draw(int side, f32 pulse)
@@ -166,7 +174,8 @@ static void ring_draw(int side, f32 pulse)
     }
     if (side_confirmed_shown(side))
         return;
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // The icons' colours are already weighted by their alpha (black, clear ground).
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     f32 theta = static_cast<f32>(highlighted) * ICON_ANGLE + ring_angle + 3.14f;
     icon_draw(side, highlighted, centre_x + RING_RADIUS * sinf(theta), RING_CENTRE_Y + RING_RADIUS * cosf(theta),
               3.5f, 4.0f, 5.0f);
@@ -174,7 +183,7 @@ static void ring_draw(int side, f32 pulse)
 
 static void texts_draw()
 {
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     bool profile = game_mode == GAME_MODE_PROFILE_P1 || game_mode == GAME_MODE_PROFILE_P2;
@@ -199,7 +208,7 @@ static void texts_draw()
         if (!select_side_plays(side))
             continue;
         int id = side_id(side);
-        const char *name = icon_hidden(side, id) ? "]]]]" : select_names[id];
+        const char *name = icon_hidden(side, id) ? "]]]]" : character_names[id];
         print_letters(side == 0 ? -30.0f : 10.0f, -24.0f, TEXT_DEPTH, "%s", name);
     }
 }

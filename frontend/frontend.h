@@ -122,19 +122,14 @@ extern Model *select_model;           // program lifetime: loaded by the first s
 // Loads the figure's model (once), its skeleton and its five skins into skin_textures;
 // 0 loaded, 1 a part failed (the skins that did load are counted in skin_texture_count).
 int select_atropos_load();
+// Releases the figure's model at shutdown.
+void select_model_free();
 // One sequencer step of the figure; the end of a closing action requests the fight load.
 void select_atropos_animate(Fighter *placement, Skeleton *skeleton);
 // The step and the skinning, as every caller does them.
 void select_figure_step();
 int select_figure_action();
 void select_figure_set_action(int action);
-
-// ---- pending: names other branches bring (select_pending.cpp) ----------------------------
-// Declared here only until their owners land on main (the effects); delete each with its
-// owner.
-void fx_flame_row_start();
-void fx_flame_row_step();
-void draw_fx_flame_row();
 
 // ---- screen pictures (screen_textures.cpp) -------------------------------------------------
 // The shop, the gallery and the stage select share one table of picture names; whoever loads
@@ -256,6 +251,16 @@ void text_field_edit(char *buffer, int size);
 void text_field_key(char *buffer, int size, int key);
 
 // ---- biography (biography.cpp) ----------------------------------------------------------
+// Screen lifetime: set by biography_enter.
+extern i32 biography_character;
+extern f32 biography_distance;          // the orbit camera's distance from the centre
+extern f32 biography_angle;             // radians round the centre
+extern u32 biography_camera_view;       // 0 the text panel, else the camera help
 void biography_enter();               // loads the chosen character into fighter slot 0
 TickFlow biography_tick();
+// Five characters every 16 ticks; a full page waits for HARD SWING.
 void biography_typewriter_tick();
+// True while a full page waits for HARD SWING and text remains.
+bool biography_page_waits();
+// The panel and its texts, or the camera help, over the figure.
+void biography_overlay_draw();

@@ -163,3 +163,7 @@ u8 joystick_item_use(int item);
 void joystick_page_act(int item);
 void joystick_page_draw();
 void joystick_capture_abort();
+
+// ---- names (character_select_draw.cpp) ----------------------------------------------------
+// The characters' names as the screens print them, by CharacterId.
+extern const char *const character_names[CHARACTER_COUNT];

@@ -156,6 +156,12 @@ void select_figure_set_action(int action)
         select_skeleton->action = action;
 }
 
+void select_model_free()
+{
+    model_free(select_model);
+    select_model = nullptr;
+}
+
 void select_figure_step()
 {
     select_atropos_animate(&select_fighter, select_skeleton);

@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "platform/platform.h"
+#include "story/story.h"
 
 #include <GL/gl.h>
 #include <iterator>
@@ -124,7 +125,7 @@ static void biography_scene()
     glDisable(GL_LIGHTING);
     if (glow_effect)
         glow_draw();
-    // biography_overlay_draw() goes here with the biography viewer.
+    biography_overlay_draw();
 }
 
 // At most one scene matches the state. Screens whose drawers have not landed get their clears
@@ -142,7 +143,7 @@ static void frame_scene_draw()
     case STATE_FACTION_ENDING:
         glClear(GL_COLOR_BUFFER_BIT);
         glClear(GL_DEPTH_BUFFER_BIT);
-        // story_screen_draw() goes here with the story screens.
+        story_screen_draw();
         break;
     case STATE_SHOP:
         clear_colour_and_depth();
@@ -154,10 +155,10 @@ static void frame_scene_draw()
         break;
     case STATE_CHARACTER_ENDING:
         clear_colour_and_depth();
-        // ending_draw() goes here with the character endings.
+        ending_draw();
         break;
     case STATE_CREDITS:
-        // credits_roll_draw() goes here with the credits roll (it clears for itself).
+        credits_roll_draw();   // it clears for itself
         break;
     case STATE_MAIN_MENU:
         main_menu_scene();

@@ -230,7 +230,7 @@ static void fight_held_back_draw()
         glDepthFunc(GL_LEQUAL);
         glEnable(GL_BLEND);
         glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
-        // draw_fx_theatre_flames() goes here with the particle drawers.
+        draw_fx_theatre_flames(stage_flame_particles);
     }
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
@@ -291,13 +291,12 @@ void fight_scene_draw()
         glow_draw();                     // 10.
     if (stage_id == STAGE_CRETE)
         fight_sun_draw(&scene);          // 11.
-    // 12. Auras, projectile trails and the arenas' particles go here with their drawers.
+    fight_particles_draw();              // 12. auras, projectile trails, the arena's particles
     fight_summon_draw();                 // 12. the god, or the curse it left
-    // Blood goes here with its drawer, before the projectiles.
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LEQUAL);
-    draw_projectiles();
-    // 13. Hit and guard flashes, clash sparks and bursts go here with the flash drawers, at
-    // depth test GL_ALWAYS with blending (GL_ONE, GL_ONE_MINUS_SRC_COLOR).
+    fight_blood_draw();                  // 12. stains, then both sides' drops
+    draw_projectiles();                  // 12. after the blood
+    fight_flashes_draw();                // 13. over everything drawn so far
     hud_draw();                          // 14.
 }

@@ -631,6 +631,11 @@ void fade_quad_draw();
 
 // The glow's threshold level in the biography viewer, by the character shown.
 int biography_glow_level(int character);
+// The fight scene's effects (frame_effects.cpp): the auras, projectile trails and arena
+// particles; the blood with the BLOOD option; the flashes, clash sparks and bursts.
+void fight_particles_draw();
+void fight_blood_draw();
+void fight_flashes_draw();
 // The fight's fog colour: grey, dimmed with the scene while a summon fades it out.
 void fight_fog_colour(f32 rgba[4]);
 // The blood picture laid over a fighter of this wound level (1 half life, 2 a quarter), 0 none.
@@ -721,10 +726,3 @@ f32 plane_eval(const f32 n[3], const f32 p[3], f32 d);   // n . p + d
 void line_plane_intersect(f32 out[3], const f32 a[3], const f32 b[3], const f32 n[3], f32 d);
 // Inside (or on an edge) when the angles from q to the corners add up to a full turn.
 bool point_in_triangle(const f32 q[3], const f32 c0[3], const f32 c1[3], const f32 c2[3]);
-
-// ---- pending: names other branches bring (frame_pending.cpp) -----------------------------
-// Declared and defined here only until their owners land on main (the character select, the
-// fight tick and the summon sequence); delete this block and frame_pending.cpp then.
-// The character select's pictures: entry 1 + 2 x character + alternate colour.
-constexpr int SELECT_PICTURE_COUNT = 1 + 2 * CHARACTER_COUNT;
-extern u32 select_pictures[SELECT_PICTURE_COUNT];

@@ -136,11 +136,11 @@ static TickFlow fade_end_from_menu_or_fight()
     }
 }
 
-// The end of the one-player run: the award, then the credits roll.
+// The end of the one-player run: the award, then the winner's ending (the credits follow it).
 static TickFlow fade_end_from_match_over()
 {
     credits_award();
-    int failed = credits_roll_start();
+    int failed = ending_start();
     fade_mode = FADE_NONE;
     fade_level = 0.0f;
     if (failed)

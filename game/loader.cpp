@@ -205,7 +205,7 @@ void free_game_data()
     log_printf("modelos off\n");
     stage_models_free();
     log_printf("escenarios off\n");
-    // The select figure's model cache releases its model at this line once its loader keeps it.
+    select_model_free();
     log_printf("selmodel off\n");
     // The fighter records are plain globals: only the light record is released.
     free(stage_light);

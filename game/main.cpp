@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 #include "game/game.h"
 #include "platform/platform.h"
+#include "story/story.h"
 
 // Program entry: starts the game, runs the main loop, shuts down in order. Returns 0 on every
 // path, a failed start-up included.
@@ -22,6 +23,10 @@ int main(int argc, char **argv)
     }
     logic_ticks_pending = 1;
     switches_apply(switches_read(argc, argv));
+    // The opening story plays once, between the start-up load and the title; a story that
+    // cannot start means damaged data, as a missing title tune does.
+    if (!quit_request && intro_start() != 0)
+        quit_request = 1;
     // The loader asks to quit when the title tune cannot start.
     if (!quit_request)
         main_loop_run();

@@ -119,10 +119,12 @@ static bool loading_panel_state()
     }
 }
 
-// A picture number outside the table binds nothing.
+// Picture n = 1 + 2 x character + alternate colour is that portrait of the select; a number
+// outside the portraits binds nothing.
 static void select_picture_bind(i32 picture)
 {
-    u32 texture = picture >= 0 && picture < SELECT_PICTURE_COUNT ? select_pictures[picture] : 0;
+    const i32 index = picture - 1;
+    u32 texture = index >= 0 && index < 2 * CHARACTER_COUNT ? select_portraits[index / 2][index % 2] : 0;
     glBindTexture(GL_TEXTURE_2D, texture);
 }
 

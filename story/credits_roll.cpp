@@ -1,26 +1,141 @@
+// The credits roll: thirteen pages of credits, white on black, one after another, while the
+// run's tune comes up from silence; then the credits-earned screen.
 #include "story/story.h"
 
 #include "engine/engine.h"
 #include "game/game.h"
 
+#include <GL/gl.h>
+
+#include <iterator>
+
+constexpr f32 CAPITAL_Z = -90.0f, TEXT_Z = -70.0f;
+constexpr f32 CENTRED = 1000.0f;              // x of a line centred on x = 0
+constexpr u32 CREDITS_PAGES = 13;
+constexpr u32 PAGE_TICKS = 270;               // 4.5 s a page: long enough to read a name twice
+constexpr u32 PAGE_FADE_TICKS = 40;           // each page fades in and out
+constexpr u32 MUSIC_RISE_TICKS = 180;         // the tune comes up from silence over 3 s
+
+// One line of a page; capital lines use the capital font, whose backslash is its word gap.
+struct CreditLine {
+    u8 page;
+    u8 capital;
+    const char *text;
+    f32 x, y;
+};
+
+static const CreditLine credit_lines[] = {
+    {0, 1, "BRISVALE", CENTRED, -2},
+    {0, 0, "PRESENTED", -6, -5},
+    {1, 0, "A", -2, 2},
+    {1, 1, "TOLVENIX", CENTRED, -3},
+    {1, 0, "GAME", -4, -5},
+    {2, 1, "TAVROSK", CENTRED, -2},
+    {3, 0, "PRODUCED BY", -8, 4},
+    {3, 1, "LUMMERDALE", CENTRED, -2},
+    {4, 0, "2D ARTWORK", -18, -6},
+    {4, 0, "TEXTURES", -18, -8},
+    {4, 0, "3D BACKGROUNDS", -18, -10},
+    {4, 1, "OSTELBRAND", CENTRED, -2},
+    {5, 0, "PROGRAMMING", -18, -6},
+    {5, 0, "3D CHARACTER MODELS", -18, -8},
+    {5, 0, "STORY", -18, -10},
+    {5, 1, "DRAVEMONT", CENTRED, -2},
+    {6, 0, "MUSIC BY", -6, 5},
+    {6, 1, "QUENRIDGE", CENTRED, -2},
+    {6, 1, "DRAVEMONT", CENTRED, -8},
+    {7, 0, "VOICES AND SOUND FX BY", -14.5f, 4},
+    {7, 1, "FARROWICK", CENTRED, -3},
+    {7, 1, "LUMMERDALE", CENTRED, -8},
+    {8, 0, "SPECIAL THANKS", -10, 10},
+    {8, 1, "WENDROSK", CENTRED, 5.5f},
+    {8, 1, "ALL\\THE\\ALLEGRO\\CREW", -25, 1},
+    {9, 1, "CORVALINE", CENTRED, 1},
+    {9, 0, "FOR ALOGG", -7, -1},
+    {10, 1, "HESTRIVAL", CENTRED, 1},
+    {10, 0, "FOR JPGALLEG", -8, -1},
+    {11, 1, "AND\\YOU", -10, 1},
+    {11, 1, "FOR\\PLAYING\\THIS\\GAME", -26, -4},
+    {12, 1, "SEE\\YOU\\NEXT\\TIME[", -22, -1},
+};
+
 int credits_roll_start()
 {
     game_state = STATE_CREDITS;
     story_ticks = 0;
+    story_picture_index = 0;
     music_stop();
-    return music_play("musica/jason.ogg") != 0 ? 1 : 0;
+    if (music_play("musica/jason.ogg") != 0)
+        return 1;
+    music_set_voice_volume(0);
+    return 0;
 }
 
-// A Start press of either player ends the roll.
+static void credits_roll_end()
+{
+    latch_start[0] = latch_start[1] = 1;
+    state_ticks = 0;
+    game_state = STATE_CREDITS_EARNED;
+    music_set_voice_volume(0);
+}
+
+// A Start press of either player ends the roll; otherwise the pages follow each other.
 void credits_roll_tick()
 {
-    for (int p = 0; p < 2; p++) {
-        if (!input_start[p] || latch_start[p])
-            continue;
-        latch_start[0] = latch_start[1] = 1;
+    if ((input_start[0] && !latch_start[0]) || (input_start[1] && !latch_start[1])) {
+        credits_roll_end();
+        return;
+    }
+    if (story_ticks <= MUSIC_RISE_TICKS)
+        music_set_voice_volume(static_cast<int>(music_volume) * static_cast<int>(story_ticks) /
+                               static_cast<int>(MUSIC_RISE_TICKS));
+    story_picture_index = story_ticks / PAGE_TICKS;
+    if (story_picture_index >= CREDITS_PAGES) {
+        story_picture_index = CREDITS_PAGES;
         state_ticks = 0;
         game_state = STATE_CREDITS_EARNED;
-        music_set_voice_volume(0);
-        return;
+    }
+}
+
+// The width of a line in the capital font, for centring it.
+static f32 capital_width(const char *text)
+{
+    f32 width = 0.0f;
+    for (const char *c = text; *c; c++) {
+        int glyph = font_glyph_of(FONT_LETTERS, *c);
+        if (glyph >= 0)
+            width += font_glyph_advance(FONT_LETTERS, glyph);
+    }
+    return width;
+}
+
+// A page fades in over its first ticks and out over its last.
+static f32 page_alpha()
+{
+    u32 into = story_ticks % PAGE_TICKS;
+    u32 left = PAGE_TICKS - 1 - into;
+    u32 edge = into < left ? into : left;
+    return edge >= PAGE_FADE_TICKS ? 1.0f : static_cast<f32>(edge) / PAGE_FADE_TICKS;
+}
+
+void credits_roll_draw()
+{
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1, 1, 1, page_alpha());
+    for (const CreditLine &line : credit_lines) {
+        if (line.page != story_picture_index)
+            continue;
+        if (!line.capital) {
+            print_text(line.x, line.y, TEXT_Z, "%s", line.text);
+            continue;
+        }
+        f32 x = line.x == CENTRED ? -0.5f * capital_width(line.text) : line.x;
+        print_letters(x, line.y, CAPITAL_Z, "%s", line.text);
     }
 }

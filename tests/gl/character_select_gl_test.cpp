@@ -8,6 +8,7 @@
 #include "tools/writers/writers.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -33,6 +34,19 @@ protected:
         archive_close(asset_archive);
         asset_archive = nullptr;
         DrawTest::TearDown();
+    }
+
+    // One frame of the screen, set up as the frame drawer sets it up.
+    static void screen_draw()
+    {
+        draw_gl_reset();
+        draw_view_set(camera_eye, camera_centre, camera_up_z);
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_CULL_FACE);
+        glEnable(GL_LIGHTING);
+        glDepthFunc(GL_LEQUAL);
+        character_select_draw();
+        glFinish();
     }
 
     static Bytes entry_bytes(const char *name)
@@ -107,17 +121,7 @@ TEST_F(CharacterSelectGl, ScreenShowsTheFigureAndThePortrait)
     select_figure_step();
     select_figure_step();
     glow_effect = 0;
-    auto draw = [] {
-        draw_gl_reset();
-        draw_view_set(camera_eye, camera_centre, camera_up_z);
-        glEnable(GL_TEXTURE_2D);
-        glEnable(GL_CULL_FACE);
-        glEnable(GL_LIGHTING);
-        glDepthFunc(GL_LEQUAL);
-        character_select_draw();
-        glFinish();
-    };
-    draw();
+    screen_draw();
     // The figure spans the middle of the view from its feet up.
     int lit = 0;
     for (int y = 40; y < GL_TEST_HEIGHT - 40; y += 8) {
@@ -130,7 +134,7 @@ TEST_F(CharacterSelectGl, ScreenShowsTheFigureAndThePortrait)
     EXPECT_GT(portrait.r + portrait.g + portrait.b, 30);
     Model *figure = select_model;
     select_model = nullptr;
-    draw();
+    screen_draw();
     int lit_without = 0;
     for (int y = 40; y < GL_TEST_HEIGHT - 40; y += 8) {
         Rgb p = pixel_at(GL_TEST_WIDTH / 2, y);
@@ -138,4 +142,97 @@ TEST_F(CharacterSelectGl, ScreenShowsTheFigureAndThePortrait)
     }
     select_model = figure;
     EXPECT_LT(lit_without, lit);
+}
+
+// A texture whose top rows (t = 0 is the top row, as the game's pictures are uploaded) are one
+// colour and bottom rows another, in `rows` bands of two texels each, `columns` wide. The
+// band at `marked` row and column takes top and bottom; every other band is `rest`.
+static u32 banded_texture(int columns, int rows, int marked_column, int marked_row, Rgb top, Rgb bottom, Rgb rest)
+{
+    std::vector<u8> texels;
+    for (int y = 0; y < 2 * rows; y++)
+        for (int x = 0; x < columns; x++) {
+            bool marked = x == marked_column && y / 2 == marked_row;
+            Rgb c = !marked ? rest : y % 2 == 0 ? top : bottom;
+            texels.insert(texels.end(), {static_cast<u8>(c.r), static_cast<u8>(c.g), static_cast<u8>(c.b), 255});
+        }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, columns, 2 * rows, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    return name;
+}
+
+// The portrait and the highlighted ring icon stand upright, and the icon is the highlighted
+// character's own cell of the atlas (id 0: the top-left cell).
+TEST_F(CharacterSelectGl, PortraitAndIconStandUpright)
+{
+    game_mode = GAME_MODE_ARCADE_P1;
+    ASSERT_EQ(character_select_enter(), 0);
+    p1_character = CHARACTER_JASON;
+    p1_alt_color = 0;
+    select_ring_angle[0] = 6.28f;   // at rest on id 0
+    menu_pulse_angle = 3.14f;
+    glow_effect = 0;
+    // The other icons black: their pass adds their colour over the portrait.
+    const Rgb red = {255, 0, 0}, blue = {0, 0, 255}, black = {0, 0, 0};
+    GLuint portrait = banded_texture(1, 1, 0, 0, red, blue, black);
+    GLuint atlas = banded_texture(4, 3, 0, 0, red, blue, black);
+    const u32 saved_portrait = select_portraits[CHARACTER_JASON][0], saved_atlas = tex_select_icons;
+    select_portraits[CHARACTER_JASON][0] = portrait;
+    tex_select_icons = atlas;
+    Model *figure = select_model;
+    select_model = nullptr;   // nothing in front of what is probed
+    screen_draw();
+    select_model = figure;
+    select_portraits[CHARACTER_JASON][0] = saved_portrait;
+    tex_select_icons = saved_atlas;
+    // Side one's portrait: x -38 .. -14, y 4 .. 28 at depth 100, its top edge at y 28.
+    EXPECT_TRUE(rgb_near(eye_pixel(-26.0f, 26.0f, -100.0f), red, 8)) << "the portrait's top";
+    EXPECT_TRUE(rgb_near(eye_pixel(-26.0f, 6.0f, -100.0f), blue, 8)) << "the portrait's bottom";
+    // The highlighted icon at the ring's bottom: x -16.5 .. -9.5, y -10 .. -1 at depth 50.
+    EXPECT_TRUE(rgb_near(eye_pixel(-13.0f, -2.0f, -50.0f), red, 8)) << "the icon's top";
+    EXPECT_TRUE(rgb_near(eye_pixel(-13.0f, -9.0f, -50.0f), blue, 8)) << "the icon's bottom";
+    glDeleteTextures(1, &portrait);
+    glDeleteTextures(1, &atlas);
+}
+
+// The built figure stands whole in the middle column, between the rings and the portraits:
+// what it adds to the screen lies inside that column and clear of the top and bottom edges.
+TEST_F(CharacterSelectGl, TheFigureStandsWholeInTheMiddleColumn)
+{
+    game_mode = GAME_MODE_VERSUS;
+    ASSERT_EQ(character_select_enter(), 0);
+    select_figure_step();
+    select_figure_step();
+    glow_effect = 0;
+    screen_draw();
+    std::vector<u8> with = window_pixels();
+    Model *figure = select_model;
+    select_model = nullptr;
+    screen_draw();
+    std::vector<u8> without = window_pixels();
+    select_model = figure;
+    // The rings' inner edges: x -6.5 and 6.5 at depth 50.
+    int column_left, column_right, unused;
+    eye_to_pixel(-6.5f, 0.0f, -50.0f, &column_left, &unused);
+    eye_to_pixel(6.5f, 0.0f, -50.0f, &column_right, &unused);
+    int lowest = GL_TEST_HEIGHT, highest = -1, outside = 0, figure_pixels = 0;
+    for (int y = 0; y < GL_TEST_HEIGHT; y++)
+        for (int x = 0; x < GL_TEST_WIDTH; x++) {
+            size_t at = (static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4;
+            if (abs(with[at] - without[at]) + abs(with[at + 1] - without[at + 1]) + abs(with[at + 2] - without[at + 2]) < 24)
+                continue;
+            figure_pixels++;
+            outside += x < column_left || x > column_right;
+            lowest = std::min(lowest, y);
+            highest = std::max(highest, y);
+        }
+    EXPECT_GT(figure_pixels, 2000);
+    EXPECT_EQ(outside, 0) << "columns " << column_left << " .. " << column_right;
+    EXPECT_GT(lowest, 4) << "the feet on screen";
+    EXPECT_LT(highest, GL_TEST_HEIGHT - 5) << "the head on screen";
+    EXPECT_GT(highest - lowest, GL_TEST_HEIGHT / 3) << "a figure, not a speck";
 }

@@ -1,4 +1,5 @@
 #include "engine/engine.h"
+#include "support/draw_fixtures.h"
 #include "support/gl_context.h"
 #include "support/test_paths.h"
 #include "tools/writers/writers.h"
@@ -14,6 +15,7 @@ protected:
     void SetUp() override
     {
         GlTest::SetUp();
+        draw_gl_reset();   // whatever state and depth an earlier test's drawing left
         ASSERT_EQ(fonts_build(), 1);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();

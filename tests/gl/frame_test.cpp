@@ -10,6 +10,7 @@
 #include "support/model_fixtures.h"
 
 #include <GL/gl.h>
+#include <cstring>
 
 class FrameTest : public GlTest {
 protected:
@@ -228,6 +229,61 @@ TEST_F(FrameTest, TheFadeQuadDarkensTheFrameByTheFadeLevel)
     }
 }
 
+// Every effect at once on the rainy arena with blood on: no GL error, the particles among the
+// scenery, and the hit flash over all of it.
+TEST_F(FrameTest, AFightFrameWithEveryEffectShowsThemAll)
+{
+    const Palette &p = palette();
+    tex_misc = p.white;
+    tex_hit = solid_texture(255, 0, 0);
+    tex_hit2 = tex_guard = p.black;
+    for (u32 &t : projectile_textures)
+        t = p.white;
+    stage_id = STAGE_ATHENS2;
+    glFogf(GL_FOG_DENSITY, 0.0f);
+    blood = 1;
+    fx_rain(rain_particles, FX_INIT);
+    fx_rain_splashes(rain_splash_particles, FX_INIT);
+    const f32 aura_at[3] = {-30, 0, 15}, blood_at[3] = {30, 0, 8}, burst_at[3] = {20, 0, 25};
+    for (int side = 0; side < 2; side++) {
+        fighters[side].aura = AURA_EMITTING;
+        Particle *aura = side == 0 ? aura_particles : aura_particles_side2;
+        aura[0] = Particle{};
+        aura[0].x = aura_at[0] + 10.0f * side;
+        aura[0].z = aura_at[2];
+        aura[0].life = 90.0f;
+        burst_particles[side][0].tint[0] = 1.0f;
+        fx_large_burst(burst_particles[side], FX_INIT, burst_at[0], 0.0f, burst_at[2]);
+        fx_blood_burst(blood_particles[side], FX_INIT, blood_at[0], 0.0f, blood_at[2]);
+        projectile_trail_particles[side][0].life = 60.0f;
+        projectile_trail_particles[side][0].x = -10.0f;
+        projectile_trail_particles[side][0].z = 12.0f;
+    }
+    fx_small_burst(spark_particles, FX_INIT, 10.0f, 0.0f, 5.0f);
+    blood_stain_particles[0].life = 1.0f;
+    fighters[1].hit_recoil = 1;
+    fighters[1].hit_flash = 30;
+    fighters[1].hit_x = -20.0f;
+    fighters[1].hit_z = 5.0f;
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    draw_frame();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    const f32 flash_at[3] = {-20, 0, 5}, trail_at[3] = {-10, 0, 12};
+    EXPECT_TRUE(rgb_near(pixel_of(flash_at), {255, 160, 0}, 8)) << "the hit flash's red over the green wall";
+    EXPECT_GT(pixel_of(aura_at).r, 200) << "the aura's grey over the wall";
+    EXPECT_GT(pixel_of(trail_at).b, 100) << "the trail's blue over the wall";
+
+    blood = 0;
+    memset(aura_particles, 0, sizeof aura_particles);
+    memset(aura_particles_side2, 0, sizeof aura_particles_side2);
+    memset(burst_particles, 0, sizeof burst_particles);
+    memset(blood_particles, 0, sizeof blood_particles);
+    memset(projectile_trail_particles, 0, sizeof projectile_trail_particles);
+    memset(spark_particles, 0, sizeof spark_particles);
+    memset(blood_stain_particles, 0, sizeof blood_stain_particles);
+}
+
 // Crete's flare shows over whatever stands before the sun, unless an arena triangle lies on the
 // line from the eye to the sun.
 TEST_F(FrameTest, CretesFlareShowsOnlyWhenNothingStandsBetweenTheEyeAndTheSun)
@@ -293,4 +349,66 @@ TEST_F(FrameTest, ABladeTrailRibbonRunsFromTheNewestSampleToTheOldest)
     glGetBooleanv(GL_BLEND, &blending);
     EXPECT_FALSE(blending);
     glDeleteTextures(1, &texture);
+}
+
+// The flaming arenas burn in the frame: a flame lights the view where it stands, and the same
+// frame with every flame dead shows nothing there.
+TEST_F(FrameTest, TheFlamingArenasBurn)
+{
+    tex_misc = palette().white;
+    glFogf(GL_FOG_DENSITY, 0.0f);
+    const struct {
+        i32 stage;
+        void (*start)(Particle *, int);
+    } cases[] = {{STAGE_THEATRE, fx_theatre_flames}, {STAGE_LABYRINTH, fx_labyrinth_flames},
+                 {STAGE_TEMPLE, fx_temple_flames}};
+    for (const auto &c : cases) {
+        stage_id = c.stage;
+        c.start(stage_flame_particles, FX_INIT);
+        const Particle &flame = stage_flame_particles[0];
+        const f32 at[3] = {flame.x, flame.y, flame.z};
+        camera_eye[0] = camera_centre[0] = at[0];
+        camera_eye[1] = at[1] - 40.0f;
+        camera_centre[1] = at[1];
+        camera_eye[2] = camera_centre[2] = at[2];
+        draw_frame();
+        const Rgb burning = pixel_of(at);
+        for (Particle &p : stage_flame_particles)
+            p.life = 0.0f;
+        draw_frame();
+        const Rgb out = pixel_of(at);
+        EXPECT_GT(burning.r, out.r + 60) << "stage " << c.stage;
+    }
+    memset(stage_flame_particles, 0, sizeof stage_flame_particles);
+}
+
+// A projectile in flight is laid over the finished scene, and a petrified fighter is stone in
+// its petrifier's picture (slot 3 of the other side's set) in place of its skins.
+TEST_F(FrameTest, AFlyingProjectileAndAPetrifiedFighterAreDrawn)
+{
+    for (u32 &name : projectile_textures)
+        name = 0;
+    projectile_textures[0] = solid_texture(255, 0, 0);
+    projectile_textures[PROJECTILE_TEXTURES_PER_SLOT + 3] = solid_texture(200, 200, 0);
+    Projectile *proj = &projectiles[0];
+    *proj = Projectile{};
+    proj->kind = PROJECTILE_STRAIGHT;
+    proj->direction = 1;
+    proj->flat = 1;
+    proj->pos[0] = 30.0f;
+    proj->pos[2] = 10.0f;
+    proj->size[0] = proj->size[1] = proj->size[2] = 5.0f;
+    projectile_in_flight[0] = 1;
+    fighters[0].action = ACTION_PETRIFIED;
+    fighters[0].effect_timer = 100;
+    draw_frame();
+    projectile_in_flight[0] = 0;
+    fighters[0].action = ACTION_IDLE;
+    const f32 at[3] = {30, 0, 10};
+    Rgb got = pixel_of(at);
+    EXPECT_GT(got.r, 200) << got.r << ", " << got.g << ", " << got.b;   // red over the green wall
+    got = torso();
+    EXPECT_TRUE(rgb_near(got, {100, 100, 0}, 8)) << got.r << ", " << got.g << ", " << got.b;
+    for (u32 &name : projectile_textures)
+        name = 0;
 }

@@ -2,6 +2,7 @@
 // layout puts them.
 #include "combat/combat.h"
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 #include "game/fight_pending.h"
 #include "game/game.h"
 #include "support/draw_fixtures.h"
@@ -10,22 +11,6 @@
 #include <GL/gl.h>
 #include <cmath>
 #include <string>
-
-// The pixel an eye-space point lands on under the game's projection (35 degrees, 4:3).
-static void eye_to_pixel(f32 x, f32 y, f32 z, int *px, int *py)
-{
-    f32 half_y = -z * tanf(17.5f * 3.14159265f / 180.0f);
-    f32 half_x = half_y * 1.3333f;
-    *px = static_cast<int>(320.0f + x / half_x * 320.0f);
-    *py = static_cast<int>(240.0f + y / half_y * 240.0f);
-}
-
-static Rgb eye_pixel(f32 x, f32 y, f32 z)
-{
-    int px, py;
-    eye_to_pixel(x, y, z, &px, &py);
-    return pixel_at(px, py);
-}
 
 class HudTest : public DrawTest {
 protected:
@@ -158,4 +143,58 @@ TEST_F(HudTest, TheExitPictureLoadsFromTheDataSet)
     EXPECT_EQ(tex_exit_picture, 0u);
     archive_close(asset_archive);
     asset_archive = previous;
+}
+
+// The versus panel of the fight load shows both sides' select portraits.
+TEST_F(HudTest, LoadingPanelShowsBothPortraits)
+{
+    tex_vs_back = solid_texture(40, 40, 40);
+    tex_logo = solid_texture(0, 0, 0, 0);
+    ASSERT_EQ(fonts_build(), 1);
+    font_letters_texture = font_text_texture = solid_texture(0, 0, 0, 0);
+    const u32 saved[2] = {select_portraits[CHARACTER_MINOTAUR][1], select_portraits[CHARACTER_ATALANTA][0]};
+    select_portraits[CHARACTER_MINOTAUR][1] = solid_texture(255, 0, 0);
+    select_portraits[CHARACTER_ATALANTA][0] = solid_texture(0, 0, 255);
+    ending_picture_p1 = 2 * CHARACTER_MINOTAUR + 1 + 1;
+    ending_picture_p2 = 2 * CHARACTER_ATALANTA + 0 + 1;
+    game_state = STATE_CHARACTER_SELECT;
+    fight_load_phase = 1;
+    music_fade = 0.0f;   // the panel all the way in
+    overlays_draw();
+    fight_load_phase = 0;
+    select_portraits[CHARACTER_MINOTAUR][1] = saved[0];
+    select_portraits[CHARACTER_ATALANTA][0] = saved[1];
+    // Side one's picture x -28 .. -3, side two's 5 .. 30, both y -10 .. 15 at depth 100.
+    EXPECT_TRUE(rgb_near(eye_pixel(-15.0f, 2.0f, -100.0f), {255, 0, 0}, 8));
+    EXPECT_TRUE(rgb_near(eye_pixel(17.0f, 2.0f, -100.0f), {0, 0, 255}, 8));
+}
+
+// The round clock reads: the built digit sheet drawn in the HUD's blend leaves ink and clear
+// ground in the clock's box, not a uniform box.
+TEST_F(HudTest, TheRoundClockShowsItsDigits)
+{
+    font_digits_texture = built_texture("misc/number.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    ASSERT_NE(font_digits_texture, 0u) << "make the data set first (tavrosk-databuild)";
+    ASSERT_EQ(fonts_build(), 1);
+    game_state = STATE_FIGHT;
+    round_clock = 88;
+    hud_draw();
+    glFinish();
+    GLuint name = font_digits_texture;
+    glDeleteTextures(1, &name);
+    font_digits_texture = 0;
+    // "88" at (-2.5, 17.3, -70): two quads 2.6 x 3.0, 2.1 apart.
+    int x0, y0, x1, y1;
+    eye_to_pixel(-2.5f, 17.3f, -70.0f, &x0, &y0);
+    eye_to_pixel(-2.5f + 2.1f + 2.6f, 20.3f, -70.0f, &x1, &y1);
+    int ink = 0, ground = 0;
+    for (int y = y0; y < y1; y++)
+        for (int x = x0; x < x1; x++) {
+            Rgb p = pixel_at(x, y);
+            ink += p.r > 160;
+            ground += p.r < 60;
+        }
+    const int total = (x1 - x0) * (y1 - y0);
+    EXPECT_GT(ink, total / 10);
+    EXPECT_GT(ground, total / 4);
 }

@@ -1,9 +1,11 @@
 #include "draw_fixtures.h"
+#include "support/test_paths.h"
 
 #include "engine/engine_local.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -232,4 +234,37 @@ void posed_figure_free(PosedFigure *figure)
     model_free(figure->model);
     free(figure->skeleton);
     *figure = {};
+}
+
+void eye_to_pixel(f32 x, f32 y, f32 z, int *px, int *py)
+{
+    f32 half_y = -z * tanf(17.5f * 3.14159265f / 180.0f);
+    f32 half_x = half_y * 1.3333f;
+    *px = static_cast<int>(GL_TEST_WIDTH / 2 + x / half_x * GL_TEST_WIDTH / 2);
+    *py = static_cast<int>(GL_TEST_HEIGHT / 2 + y / half_y * GL_TEST_HEIGHT / 2);
+}
+
+Rgb eye_pixel(f32 x, f32 y, f32 z)
+{
+    int px, py;
+    eye_to_pixel(x, y, z, &px, &py);
+    return pixel_at(px, py);
+}
+
+std::vector<u8> window_pixels()
+{
+    std::vector<u8> pixels(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+u32 built_texture(const char *entry, int mode)
+{
+    ArchiveHandle archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
+    if (!archive)
+        return 0;
+    u32 name = texture_load(archive, entry, mode);
+    archive_close(archive);
+    return name;
 }

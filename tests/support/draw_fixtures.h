@@ -7,6 +7,8 @@
 #include "support/gl_context.h"
 #include "tools/writers/writers.h"
 
+#include <vector>
+
 // Sets the capability flags as the engine start-up would find them, with Mesa's own entry
 // points for the second texture unit.
 void draw_caps_set(bool multitexture, int combine, bool env_add);
@@ -43,6 +45,15 @@ struct Rgb {
 Rgb pixel_at(int x, int y);
 // The pixel a world point lands on under the current camera.
 Rgb pixel_of(const f32 p[3]);
+// The window pixel of an eye-space point under the game's projection (35 degrees, 4:3), as the
+// overlays and the 2D parts of the screens place themselves; and the pixel there.
+void eye_to_pixel(f32 x, f32 y, f32 z, int *px, int *py);
+Rgb eye_pixel(f32 x, f32 y, f32 z);
+// The whole window, RGBA rows from the bottom.
+std::vector<u8> window_pixels();
+// An entry of the data builder's data set loaded with the game's texture loader; 0 when the
+// data set or the entry is missing.
+u32 built_texture(const char *entry, int mode);
 // True when each channel lies within tolerance of the expected one.
 bool rgb_near(Rgb got, Rgb expected, int tolerance = 4);
 

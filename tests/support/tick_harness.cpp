@@ -1,5 +1,6 @@
 #include "support/tick_harness.h"
 
+#include "combat/combat.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "story/story.h"
@@ -112,6 +113,10 @@ static void harness_clear_flow()
     quit_request = load_error = 0;
     select_chord_played = 0;
     paused = 0;
+    // No side is a computer until a fight load says so; an earlier test's must not linger.
+    for (CpuOpponent &cpu : cpu_opponents)
+        cpu = CpuOpponent{};
+    ai_dash_request = 0;
     pause_cursor = pause_confirm = pause_confirm_cursor = free_camera = 0;
     pointer_x = pointer_y = pointer_target_x = pointer_target_y = 0.0f;
     menu_click_latch = 0;
@@ -128,6 +133,7 @@ static void harness_clear_flow()
     challenger_pending = challenger_ticks = continue_active = vs_record_shown = 0;
     ladder_time = 0;
     ladder_started = ladder_index = 0;
+    stage_select_cursor = 0;
     summon_phase = 0;
     select_button_latch[0] = select_button_latch[1] = 0;
     select_spin[0] = select_spin[1] = 0;

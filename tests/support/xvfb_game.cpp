@@ -151,7 +151,8 @@ Bytes game_settings(const GameRun *run)
     std::string copy = game_path(run, "tavrosk");
     if (!file_write(copy.c_str(), Bytes(program.begin(), program.end())) || chmod(copy.c_str(), 0755) != 0)
         return ::testing::AssertionFailure() << "cannot copy the program to " << copy;
-    int code = run_tool({test_build_dir() + "/tavrosk-databuild", game_path(run, "data")});
+    // The whole data set is painted anew for each run: give it longer than one xdotool call.
+    int code = run_tool({test_build_dir() + "/tavrosk-databuild", game_path(run, "data")}, 30.0);
     if (code != 0)
         return ::testing::AssertionFailure() << "tavrosk-databuild failed with " << code;
     return ::testing::AssertionSuccess();
@@ -191,6 +192,17 @@ Bytes game_settings(const GameRun *run)
         step = game_keys(run, {"Return"});   // "Start Game" holds the launcher's focus
     if (step)
         step = game_wait_log(run, "\n -QORN successfully initialized!");
+    if (step)
+        step = game_skip_intro(run);
+    return step;
+}
+
+::testing::AssertionResult game_skip_intro(GameRun *run)
+{
+    // Held long enough for the story's first ticks to see it, however busy the machine is.
+    ::testing::AssertionResult step = game_key_hold(run, "Escape", 1000);
+    // The title fades in from black, and takes no keys until it has.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1400));
     return step;
 }
 

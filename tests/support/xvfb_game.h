@@ -47,9 +47,11 @@ Bytes game_settings(const GameRun *run);                                  // dat
 
 // Starts the game with these arguments; stdout and stderr go to files of the run.
 ::testing::AssertionResult game_start(GameRun *run, const std::vector<std::string> &args = {});
-// game_start, then "Start Game" on the launcher, then waits until the start-up loader is done:
-// the game window is up and its main loop about to run.
+// game_start, then "Start Game" on the launcher, then waits until the start-up loader is done
+// and skips the opening story: the title menu is up and takes keys.
 ::testing::AssertionResult game_start_playing(GameRun *run, const std::vector<std::string> &args = {});
+// Esc over the opening story, then the wait while the title fades in.
+::testing::AssertionResult game_skip_intro(GameRun *run);
 // Waits for a visible window titled "Tavrosk" (launcher or game window) and gives it the
 // keyboard focus: Xvfb has no window manager to do it.
 ::testing::AssertionResult game_focus(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);

@@ -1,10 +1,15 @@
 #include "engine/engine.h"
+#include "support/data_set.h"
 #include "support/test_paths.h"
 #include "tools/writers/writers.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <minizip/unzip.h>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
 
 // The entry read behind every asset: case-insensitive names, whole entries, clean failure.
 TEST(ArchiveRead, ReadsWholeEntriesByNameWithoutCase)
@@ -35,4 +40,108 @@ TEST(ArchiveRead, ReadsWholeEntriesByNameWithoutCase)
     EXPECT_EQ(data, nullptr);
     archive_close(archive);
     EXPECT_EQ(archive_open((dir + "/nothing.dat").c_str()), nullptr);
+}
+
+// The names are indexed once when the archive opens: every entry the data builder wrote is
+// found under its own name and under another case, and a name it did not write is not.
+TEST(ArchiveRead, FindsEveryEntryOfTheBuiltDataSet)
+{
+    std::string root = data_set_built();
+    ASSERT_FALSE(root.empty());
+    std::string path = root + "/data/dat00.dat";
+    std::vector<std::string> names;
+    unzFile zip = unzOpen(path.c_str());
+    ASSERT_NE(zip, nullptr);
+    for (int at = unzGoToFirstFile(zip); at == UNZ_OK; at = unzGoToNextFile(zip)) {
+        unz_file_info info;
+        char name[512];
+        ASSERT_EQ(unzGetCurrentFileInfo(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0), UNZ_OK);
+        names.push_back(name);
+    }
+    unzClose(zip);
+    ASSERT_GT(names.size(), 100u);
+
+    ArchiveHandle archive = archive_open(path.c_str());
+    ASSERT_NE(archive, nullptr);
+    u8 *data;
+    u32 size;
+    for (const std::string &name : names) {
+        std::string upper = name;
+        for (char &c : upper)
+            c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+        for (const std::string &asked : {name, upper}) {
+            ASSERT_EQ(archive_read_entry(archive, asked.c_str(), &data, &size), 1) << asked;
+            free(data);
+        }
+    }
+    EXPECT_EQ(archive_read_entry(archive, "modelos/nobody.mdl", &data, &size), 0);
+    EXPECT_EQ(archive_read_entry(archive, (names[0] + "x").c_str(), &data, &size), 0);
+    EXPECT_EQ(archive_read_entry(archive, "", &data, &size), 0);
+    archive_close(archive);
+}
+
+// As the directory scan matched: only a-z fold, the first of two same names wins, and a name
+// of 256 bytes or more is never found.
+TEST(ArchiveRead, MatchesNamesAsTheDirectoryScanDid)
+{
+    std::string dir = test_scratch_dir("archive-names");
+    std::string path = dir + "/dat00.dat";
+    std::string long_name(256, 'a');
+    ASSERT_TRUE(zip_write(path.c_str(), {{"Same.bin", {1}}, {"same.BIN", {2}}, {"caf\xc3\xa9.txt", {3}},
+                                         {long_name, {4}}, {"dir/[x]_y.tga", {5}}}));
+    ArchiveHandle archive = archive_open(path.c_str());
+    ASSERT_NE(archive, nullptr);
+    u8 *data;
+    u32 size;
+    ASSERT_EQ(archive_read_entry(archive, "SAME.bin", &data, &size), 1);
+    EXPECT_EQ(data[0], 1) << "the first entry of the name";
+    free(data);
+    ASSERT_EQ(archive_read_entry(archive, "CAF\xc3\xa9.TXT", &data, &size), 1);
+    EXPECT_EQ(data[0], 3);
+    free(data);
+    EXPECT_EQ(archive_read_entry(archive, "caf\xc3\x89.txt", &data, &size), 0) << "only a-z fold";
+    EXPECT_EQ(archive_read_entry(archive, long_name.c_str(), &data, &size), 0);
+    ASSERT_EQ(archive_read_entry(archive, "DIR/[X]_Y.TGA", &data, &size), 1);
+    EXPECT_EQ(data[0], 5);
+    free(data);
+    archive_close(archive);
+}
+
+// Sets the uncompressed size that the zip's local and central headers claim.
+static void claim_uncompressed_size(Bytes &zip, u32 claimed)
+{
+    for (size_t at = 0; at + 30 < zip.size(); at++) {
+        u32 signature = zip[at] | zip[at + 1] << 8 | zip[at + 2] << 16 | static_cast<u32>(zip[at + 3]) << 24;
+        size_t field = signature == 0x04034b50u ? at + 22 : signature == 0x02014b50u ? at + 24 : 0;
+        for (size_t i = 0; field && i < 4; i++)
+            zip[field + i] = static_cast<u8>(claimed >> (8 * i));
+    }
+}
+
+// A damaged directory must not make the reader allocate what it claims before reading.
+TEST(ArchiveRead, RefusesAnEntryClaimingMoreThanItsPackedBytesCanHold)
+{
+    std::string dir = test_scratch_dir("archive_claim");
+    std::string path = dir + "/dat00.dat";
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    mkdir((dir + "/data").c_str(), 0755);
+    std::string log_path = dir + "/data/initlog.txt";
+    ASSERT_TRUE(zip_write(path.c_str(), {{"model.emd", Bytes(4000, 9)}}));
+    std::string packed = test_read_text(path);
+    Bytes zip(packed.begin(), packed.end());
+    for (u32 claimed : {0xF0000000u, 0xFFFFFFFFu, 400u << 20}) {
+        claim_uncompressed_size(zip, claimed);
+        ASSERT_TRUE(file_write(path.c_str(), zip));
+        ArchiveHandle archive = archive_open(path.c_str());
+        ASSERT_NE(archive, nullptr);
+        u8 *data;
+        u32 size;
+        EXPECT_EQ(archive_read_entry(archive, "model.emd", &data, &size), 0) << claimed;
+        EXPECT_EQ(data, nullptr);
+        archive_close(archive);
+        EXPECT_NE(test_read_text(log_path).find("\n       -model.emd claims " + std::to_string(claimed)),
+                  std::string::npos)
+            << "refused before allocating " << claimed;
+        remove(log_path.c_str());
+    }
 }

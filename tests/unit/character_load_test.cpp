@@ -393,6 +393,7 @@ protected:
         }
         recorder = &record;
         character_readers = {fake_model, fake_skeleton, fake_texture};
+        nomask = 0;   // as without "-nomask"; the switch tests may have set it
         memcpy(saved_base_dir, base_dir, sizeof base_dir);
         // No tuning files here: the loaders must not depend on them.
         std::string dir = test_scratch_dir("character-load");

@@ -10,15 +10,7 @@
 
 static Bytes read_file(const std::string &path)
 {
-    Bytes bytes;
-    FILE *file = fopen(path.c_str(), "rb");
-    if (!file)
-        return bytes;
-    int c;
-    while ((c = fgetc(file)) != EOF)
-        bytes.push_back(static_cast<u8>(c));
-    fclose(file);
-    return bytes;
+    return file_read(path.c_str());
 }
 
 static u32 le32(const Bytes &b, size_t at)
@@ -39,7 +31,8 @@ protected:
 
 TEST_F(ConfigFileTest, MissingFileGetsDefaultsAndIsWritten)
 {
-    bind_key_up[0] = 84;   // bindings are not part of the defaults
+    bind_key_up[0] = 99;   // a player who deletes the file still gets the default keys
+    bind_key_start[1] = 0;
     difficulty = 5;
     EXPECT_EQ(config_load(path.c_str()), 0);
     Bytes file = read_file(path);
@@ -55,7 +48,9 @@ TEST_F(ConfigFileTest, MissingFileGetsDefaultsAndIsWritten)
     EXPECT_EQ(le32(file, 21), 2u);
     EXPECT_EQ(le32(file, 25), 0u);
     EXPECT_EQ(file[29], 2);
-    EXPECT_EQ(le32(file, 31), 84u);
+    EXPECT_EQ(le32(file, 31), 84u);    // player 1 up: the up arrow
+    EXPECT_EQ(le32(file, 116), 75u);   // player 2 start: space
+    EXPECT_EQ(file[5], 1);             // windowed
     for (size_t i = 144; i < 168; i++)
         EXPECT_EQ(file[i], 0) << "progress byte " << i;
 }
@@ -109,7 +104,8 @@ TEST_F(ConfigFileTest, SecondAresByteWins)
     EXPECT_EQ(unlocked_ares, 1);
 }
 
-// A short file fills only the whole fields it holds; damaged values fall back.
+// A short file fills only the whole fields it holds, the rest take the first-run values;
+// damaged values fall back.
 TEST_F(ConfigFileTest, ShortAndDamagedFiles)
 {
     config_set_defaults();
@@ -128,8 +124,8 @@ TEST_F(ConfigFileTest, ShortAndDamagedFiles)
     EXPECT_EQ(colour_depth, 16);
     EXPECT_EQ(brightness, 1.0f);
     EXPECT_EQ(difficulty, 5);
-    EXPECT_EQ(bind_key_up[0], 33);   // offset 31 cut by the end of the file
-    EXPECT_EQ(credits, 77u);
+    EXPECT_EQ(bind_key_up[0], 84);   // offset 31 cut by the end of the file: the default
+    EXPECT_EQ(credits, 0u);
 
     const float bright = 9.0f;
     memcpy(&file[8], &bright, 4);
@@ -148,4 +144,54 @@ TEST_F(ConfigFileTest, UnreadableFileIsNotOverwritten)
     struct stat info;
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));
+}
+
+// An emptied or cut file must not leave zeros that the shutdown would save as complete:
+// no rounds to win, silence, no key bound.
+TEST_F(ConfigFileTest, ShortFilesTakeTheDefaultsPastTheirEnd)
+{
+    for (size_t size : {size_t(0), size_t(30)}) {
+        Bytes file(size, 0);
+        if (size > 29) {
+            file[0] = 2;
+            file[1] = 32;
+            const float bright = 1.5f;
+            memcpy(&file[8], &bright, 4);
+            file[29] = 4;
+        }
+        ASSERT_TRUE(file_write(path.c_str(), file));
+        rounds_to_win = effects_volume = music_volume = 0;
+        bind_key_left[0] = bind_key_kick[1] = 0;
+        difficulty = 0;
+        ASSERT_EQ(config_load(path.c_str()), 1) << size << " bytes";
+        EXPECT_EQ(difficulty, size ? 4 : 2) << size << " bytes";
+        EXPECT_EQ(resolution_index, size ? 2 : 0) << size << " bytes";
+        EXPECT_EQ(brightness, size ? 1.5f : 1.0f) << size << " bytes";
+        if (size == 30)
+            continue;   // the options it holds are zeros by design of the case above
+        EXPECT_EQ(rounds_to_win, 2u);
+        EXPECT_EQ(effects_volume, 64u);
+        EXPECT_EQ(music_volume, 64u);
+        EXPECT_EQ(screen_mode, 1);
+        EXPECT_EQ(bind_key_left[0], 82);
+        EXPECT_EQ(bind_key_kick[1], 12);
+    }
+    EXPECT_EQ(bind_key_left[0], 82);
+    EXPECT_EQ(bind_key_kick[1], 12);
+}
+
+// The reader runs before the log is created; its note reaches the log afterwards.
+TEST_F(ConfigFileTest, TheShortFileNoteReachesTheLog)
+{
+    ASSERT_TRUE(file_write(path.c_str(), Bytes(30, 0)));
+    ASSERT_EQ(config_load(path.c_str()), 1);
+    std::string log_path = dir + "/data/initlog.txt";
+    remove(log_path.c_str());
+    config_log_note();
+    Bytes log = read_file(log_path);
+    std::string text(log.begin(), log.end());
+    EXPECT_NE(text.find("\n -" + path + " holds 30 of 169 bytes"), std::string::npos) << text;
+    remove(log_path.c_str());
+    config_log_note();
+    EXPECT_TRUE(read_file(log_path).empty()) << "the note is written once";
 }

@@ -49,11 +49,51 @@ TEST_F(UpdateTest, PushApartKeepsBodiesApartAtTheArenaEdge)
         const f32 reach = fighters[1].body_half_width;
         for (int t = 0; t < 600; t++) {
             tick(Hands{R});
-            ASSERT_LE(fighters[0].pos_x, fighters[1].pos_x - reach + fighters[0].walk_speed) << c.stage;
+            // A thousandth for rounding: the pushed one now stands exactly at its wall.
+            ASSERT_LE(fighters[0].pos_x, fighters[1].pos_x - reach + fighters[0].walk_speed + 1e-3f) << c.stage;
         }
         EXPECT_NEAR(fighters[1].pos_x, c.wall, 0.2f) << c.stage << " " << c.pushed;
         EXPECT_LE(fighters[1].pos_x, c.wall + 0.15f);
         EXPECT_EQ(fighters[0].facing, 1);
+    }
+}
+
+// A fighter's own steps end at its wall, never in it, on every arena width.
+TEST_F(UpdateTest, OwnStepsStopAtTheWall)
+{
+    struct Case {
+        int stage, character;
+        f32 wall;
+    } cases[] = {
+        {STAGE_ATHENS, CHARACTER_JASON, 50.0f},
+        {STAGE_THEBES, CHARACTER_JASON, 49.0f},
+        {STAGE_ATHENS, CHARACTER_MINOTAUR, 45.0f},
+        {STAGE_HADES, CHARACTER_JASON, 100.0f},
+    };
+    for (const Case &c : cases) {
+        fight_start(c.character, CHARACTER_JASON);
+        stage_id = c.stage;
+        fighters[1].pos_x = c.wall - 30.0f;
+        fighters[0].pos_x = c.wall - 0.1f;   // backs away toward its wall
+        for (int t = 0; t < 20; t++) {
+            tick(Hands{R});
+            ASSERT_LE(fighters[0].pos_x, c.wall) << c.stage << " tick " << t;
+        }
+        EXPECT_EQ(fighters[0].pos_x, c.wall) << c.stage;
+    }
+}
+
+// The hit light's colour is kept in the arena's light record, not only sent to GL.
+TEST_F(UpdateTest, HitLightColourIsWrittenToTheLightRecord)
+{
+    fighters[1].hit_recoil = HIT_RECOIL_HEAVY;
+    for (u8 guarding : {u8(0), u8(1)}) {
+        fighters[1].hit_stun = 15;
+        fighters[1].guarding = guarding;
+        light.light1_diffuse[0] = light.light1_diffuse[2] = -1.0f;
+        tick();
+        EXPECT_FLOAT_EQ(light.light1_diffuse[0], guarding ? 1.0f : 1.5f);   // the stun of 15 at the light
+        EXPECT_FLOAT_EQ(light.light1_diffuse[2], guarding ? 1.0f : 0.5f);
     }
 }
 

@@ -12,7 +12,7 @@ TEST(Launcher, ListsShowTheSettingsAndDamagedValuesClamped)
     const Case cases[] = {
         {2, 32, 1, 1, 0, 1, {2, 1, 1, 1, 0, 1}},
         {0, 16, 0, 0, 1, 0, {0, 0, 0, 0, 1, 0}},
-        {7, 24, 9, 2, 255, 3, {4, 0, 1, 1, 1, 1}},   // a damaged file
+        {7, 24, 9, 2, 255, 3, {0, 0, 1, 1, 1, 1}},   // a damaged file: the resolution the game runs
     };
     for (const Case &test : cases) {
         resolution_index = test.resolution;
@@ -25,6 +25,18 @@ TEST(Launcher, ListsShowTheSettingsAndDamagedValuesClamped)
         launcher_selection_from_settings(shown);
         for (int i = 0; i < VIDEO_LIST_COUNT; i++)
             EXPECT_EQ(shown[i], test.shown[i]) << "list " << i << " for resolution " << int(test.resolution);
+    }
+}
+
+TEST(Launcher, ADamagedResolutionStartsAt640x480AfterTheDialog)
+{
+    for (u8 damaged : {u8(5), u8(7), u8(255)}) {
+        resolution_index = damaged;
+        u8 shown[VIDEO_LIST_COUNT];
+        launcher_selection_from_settings(shown);
+        launcher_selection_to_settings(shown);
+        EXPECT_EQ(screen_width, 640) << "index " << int(damaged);
+        EXPECT_EQ(screen_height, 480) << "index " << int(damaged);
     }
 }
 

@@ -1,7 +1,9 @@
 #include "engine/engine.h"
+#include "engine/engine_local.h"
 #include "support/test_paths.h"
 
 #include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -60,4 +62,31 @@ TEST(Timers, RateChangeIsRecordedWithoutRunningTimers)
     seconds_counter = 1000;
     timer_second_tick();
     EXPECT_EQ(seconds_counter, 0);
+}
+
+// Every entry of the log starts on a line of its own, the loaders' refusals too.
+TEST(Log, LoaderRefusalsStartTheirOwnLines)
+{
+    std::string dir = test_scratch_dir("log_refusals");
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    mkdir((dir + "/data").c_str(), 0755);
+    std::string path = dir + "/data/initlog.txt";
+    const u8 junk[3] = {1, 2, 3};
+    Skeleton skeleton = {};
+    struct Case {
+        const char *what;
+        std::function<void()> refuse;
+    } cases[] = {
+        {"model_load: cannot read", [] { model_load(nullptr, "fig.emd"); }},
+        {"model_load: fig.emd refused", [&] { model_parse(junk, sizeof junk, "fig.emd"); }},
+        {"skeleton_load: cannot read", [&] { skeleton_load(&skeleton, nullptr, "fig.esq"); }},
+        {"skeleton_load: fig.esq refused", [&] { skeleton_parse(&skeleton, junk, sizeof junk, "fig.esq"); }},
+    };
+    for (const Case &c : cases) {
+        remove(path.c_str());
+        log_printf("\n -before");
+        c.refuse();
+        std::string text = read_text(path);
+        EXPECT_NE(text.find("\n       -" + std::string(c.what)), std::string::npos) << text;
+    }
 }

@@ -54,6 +54,7 @@ class MotionTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        game_mode = GAME_MODE_VERSUS;   // two players: neither side rolls a computer's special
         memset(fighters, 0, sizeof fighters);
         fighters[1].side = 1;
         fighters[0].pos_x = -15.0f;

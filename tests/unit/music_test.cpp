@@ -31,6 +31,7 @@ protected:
         asset_archive = archive_open(path.c_str());
         ASSERT_NE(asset_archive, nullptr);
         music_volume = 64;
+        music_stop();   // whatever an earlier test left playing, before the sink counts afresh
         fake_audio_install();
     }
 

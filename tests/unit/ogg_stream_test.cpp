@@ -6,7 +6,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
 #include <vector>
 
 constexpr u16 SILENCE = 0x8000;
@@ -253,4 +256,24 @@ TEST_F(OggStream, NoAudioStreamOrNoRoomIsAStartFailure)
     EXPECT_EQ(alogg_update_streaming(nullptr), 0);
     EXPECT_EQ(alogg_get_audio_stream(nullptr), nullptr);
     alogg_stop_streaming(nullptr);
+}
+
+// The audio streams take one or two channels; a surround file is refused, not played as
+// garbled stereo three times too long.
+TEST_F(OggStream, MoreThanTwoChannelsAreRefusedWithALogLine)
+{
+    std::string dir = test_scratch_dir("ogg_channels");
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    mkdir((dir + "/data").c_str(), 0755);
+    for (int channels : {3, 6}) {
+        Bytes ogg = tone_ogg(channels, 22050, 2000);
+        EXPECT_EQ(alogg_start_streaming_memory(ogg.data(), static_cast<u32>(ogg.size()), 4096), nullptr) << channels;
+        EXPECT_EQ(fake_audio.opens, 0) << channels;
+    }
+    FILE *log = fopen((dir + "/data/initlog.txt").c_str(), "rb");
+    ASSERT_NE(log, nullptr);
+    char text[512] = {};
+    fread(text, 1, sizeof text - 1, log);
+    fclose(log);
+    EXPECT_NE(strstr(text, "\n       -An Ogg stream with 6 channels refused"), nullptr) << text;
 }

@@ -150,14 +150,18 @@ TEST_F(RoundEndTest, AOnePlayerRunClimbsTheWholeLadderToTheCredits)
                 EXPECT_EQ(p2_character, ladder_opponents[fight + 1]);
             }
         }
-        // The last fight: nothing more to load; the fade ends in the award and the roll.
+        // The last fight: nothing more to load; the fade ends in the award and the winner's
+        // ending, which starts its tune (its pictures need the data set and GL, which the
+        // story's own tests have; here the game stops with the data error instead).
         EXPECT_EQ(fight_load_phase, 0);
         EXPECT_EQ(fade_mode, FADE_OUT);
         EXPECT_EQ(ladder_index, ladder_length() - 1);
-        ASSERT_GT(harness_run_until(FADE_TICKS + 1, [] { return game_state == STATE_CREDITS; }), 0);
+        music_name[0] = '\0';
+        ASSERT_GT(harness_run_until(FADE_TICKS + 1, [] { return std::strcmp(music_name, "musica/tavrosk2.ogg") == 0; }), 0);
         EXPECT_GT(credits_earned, 0u);
         EXPECT_EQ(credits, credits_earned);
-        EXPECT_EQ(quit_request, 0);
+        quit_request = 0;   // the next run starts afresh
+        load_error = 0;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "support/test_paths.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -160,13 +161,16 @@ TEST_F(TuningFileTest, BlankLinesAndSpacingAreTolerated)
     EXPECT_EQ(memcmp(&spaced, &fighter, sizeof fighter), 0);
 }
 
+static const char *const tuning_names[CHARACTER_COUNT] = {
+    "jason", "odysseus", "atalanta", "perseus", "hippolyte", "polyphemus",
+    "minotaur", "medusa", "sphinx", "hydra", "ares", "atropos"};
+
 // The shipped files: complete, in range, and keeping the cast's characters (the heavy
 // fighters hit hardest and walk slowly, Atalanta walks fastest).
 TEST(TuningContent, ShippedFilesAreCompleteAndBalanced)
 {
-    const char *names[CHARACTER_COUNT] = {"jason", "odysseus", "atalanta", "perseus", "hippolyte", "polyphemus",
-                                          "minotaur", "medusa", "sphinx", "hydra", "ares", "atropos"};
     Fighter cast[CHARACTER_COUNT] = {};
+    const char *const *names = tuning_names;
     for (int c = 0; c < CHARACTER_COUNT; c++) {
         std::string path = test_source_dir() + "/tools/databuild/tuning/" + names[c] + ".txt";
         ASSERT_EQ(read_damage_file(path.c_str(), &cast[c]), 1) << path;
@@ -192,6 +196,31 @@ TEST(TuningContent, ShippedFilesAreCompleteAndBalanced)
             if (c != CHARACTER_HYDRA) {
                 EXPECT_LT(cast[h].walk_speed, cast[c].walk_speed) << names[h] << " against " << names[c];
             }
+        }
+    }
+}
+
+// Rounds end by knock-out: a handful of landed hard swings fells any fighter, whoever swings;
+// and no single hit takes more than the whole bar, even scaled by the computer's largest
+// factor (Hard, against a player with the follow-ups), which a match's start applies twice.
+TEST(TuningContent, HardSwingsKnockOutWithinAHandfulAndNoHitExceedsTheBar)
+{
+    constexpr f32 CPU_LARGEST_FACTOR = 1.35f;
+    constexpr int MOST_HARD_SWINGS = 8;
+    Fighter cast[CHARACTER_COUNT] = {};
+    const char *const *names = tuning_names;
+    for (int c = 0; c < CHARACTER_COUNT; c++)
+        ASSERT_EQ(read_damage_file((test_source_dir() + "/tools/databuild/tuning/" + names[c] + ".txt").c_str(),
+                                   &cast[c]),
+                  1);
+    for (int a = 0; a < CHARACTER_COUNT; a++) {
+        for (int i = 1; i <= 18; i++)
+            EXPECT_LE(cast[a].damage[i] * CPU_LARGEST_FACTOR * CPU_LARGEST_FACTOR, 1.0f) << names[a] << " line " << i;
+        for (int d = 0; d < CHARACTER_COUNT; d++) {
+            if (d == CHARACTER_HYDRA)
+                continue;   // felled head by head, by a rule of its own
+            const f32 per_hit = cast[a].damage[6] * (1.0f - cast[d].damage[0]);
+            EXPECT_LE(std::ceil(1.0f / per_hit), MOST_HARD_SWINGS) << names[a] << " against " << names[d];
         }
     }
 }

@@ -1,30 +1,35 @@
-// The three font atlases, drawn with the game library's built-in 8 x 8 font. Each glyph goes
-// into the cell the game's font builder cuts for it, centred on its advance, white on clear.
+// The three font atlases, rasterised from a free font (DejaVu, Debian's fonts-dejavu-core) with
+// FreeType. Each glyph goes into the cell the game's font builder cuts for it, inside its
+// advance, drawn so that it keeps its shape once the cell is stretched onto the glyph's quad.
 #include "tools/databuild/databuild.h"
 
 #include "engine/engine.h"
 
-#include <allegro.h>
+#include <algorithm>
 #include <cstdio>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include <vector>
 
-constexpr int BUILTIN_GLYPH_SIZE = 8;   // the built-in font's cell
+static const char *const FONT_FILE = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
 
 struct FontSheet {
     int font;              // FontId
     const char *entry;
     int width;             // picture size in pixels
     int height;
-    int scale_x;           // glyph pixels per built-in font pixel
-    float scale_y;
-    int ink_in_colour;     // 1: black around the ink, for the title menu's lightening blend
+    float cap_height;      // of a capital, as a share of the cell's height
+    float baseline;        // from the cell's top, as a share of its height
 };
 
 static const FontSheet font_sheets[] = {
-    // font        entry              width height scale_x scale_y ink_in_colour
-    {FONT_TEXT, "misc/letra.tga", 256, 256, 1, 1.5f, 0},
-    {FONT_LETTERS, "misc/textb.tga", 192, 160, 3, 3.5f, 1},
-    {FONT_DIGITS, "misc/number.tga", 160, 64, 3, 3.5f, 0},
+    // font        entry              width height cap   baseline
+    {FONT_TEXT, "misc/letra.tga", 512, 512, 0.52f, 0.76f},   // room below for descenders
+    {FONT_LETTERS, "misc/textb.tga", 384, 320, 0.70f, 0.85f},
+    {FONT_DIGITS, "misc/number.tga", 320, 128, 0.70f, 0.85f},
 };
+
+constexpr float DEJAVU_CAP_PER_EM = 0.729f;   // the face's capital height per em
 
 // The character a glyph stands for; 0 for the cells that stay empty (control codes, the
 // letters font's word gap).
@@ -33,82 +38,115 @@ static int sheet_glyph_char(int font, int glyph)
     int c = static_cast<u8>(glyph + font_layouts[font].first_char);
     if (font == FONT_LETTERS && c == '\\')
         return 0;
+    // The letters font's ']' hides a locked character's name: it reads as a question mark.
+    if (font == FONT_LETTERS && c == ']')
+        return '?';
     if (c < 32 || (c >= 127 && c < 225))
         return 0;
     return c;
 }
 
-// Draws one glyph of the built-in font into the sheet at the glyph's cell.
-static void sheet_draw_glyph(BITMAP *sheet, BITMAP *scratch, const FontSheet *info, int glyph)
+struct SheetCell {
+    int x, y;              // top-left pixel
+    int w, h;              // cell size in pixels
+    int room;              // pixels the glyph's advance leaves for ink
+    int left;              // where the ink's room starts
+};
+
+static SheetCell sheet_cell(const FontSheet &info, int glyph)
 {
-    int c = sheet_glyph_char(info->font, glyph);
-    if (!c)
-        return;
-    char text[8];
-    usetc(text + usetc(text, c), 0);
-    clear_to_color(scratch, 0);
-    textout_ex(scratch, font, text, 0, 0, makecol32(255, 255, 255), -1);
-    int left = BUILTIN_GLYPH_SIZE, right = -1;
-    for (int y = 0; y < BUILTIN_GLYPH_SIZE; y++)
-        for (int x = 0; x < BUILTIN_GLYPH_SIZE; x++)
-            if (getpixel(scratch, x, y) & 0xFFFFFF) {
-                left = x < left ? x : left;
-                right = x > right ? x : right;
-            }
-    if (right < 0)
-        return;
-    const FontLayout *layout = &font_layouts[info->font];
+    const FontLayout *layout = &font_layouts[info.font];
     float s, t;
-    font_glyph_cell(info->font, glyph, &s, &t);
-    int cell_w = static_cast<int>(layout->cell_s * info->width + 0.5f);
-    int cell_h = static_cast<int>(layout->cell_t * info->height + 0.5f);
-    int advance_w = static_cast<int>(font_glyph_advance(info->font, glyph) / layout->quad_width * cell_w);
-    // A clear column on each side keeps filtering from bleeding a neighbour's ink into a quad.
-    int room = advance_w - 2;
-    int ink_w = (right - left + 1) * info->scale_x;
-    if (ink_w > room)
-        ink_w = room;
-    int ink_h = static_cast<int>(BUILTIN_GLYPH_SIZE * info->scale_y);
-    int x = static_cast<int>(s * info->width + 0.5f) + 1 + (room - ink_w) / 2;
-    int y = static_cast<int>(t * info->height + 0.5f) + (cell_h - ink_h) / 2;
-    stretch_blit(scratch, sheet, left, 0, right - left + 1, BUILTIN_GLYPH_SIZE, x, y, ink_w, ink_h);
+    font_glyph_cell(info.font, glyph, &s, &t);
+    SheetCell cell;
+    cell.x = static_cast<int>(s * info.width + 0.5f);
+    cell.y = static_cast<int>(t * info.height + 0.5f);
+    cell.w = static_cast<int>(layout->cell_s * info.width + 0.5f);
+    cell.h = static_cast<int>(layout->cell_t * info.height + 0.5f);
+    int advance = static_cast<int>(font_glyph_advance(info.font, glyph) / layout->quad_width * cell.w);
+    cell.room = std::min(advance, cell.w) - 2;   // a pixel clear on each side between glyphs
+    // The ink's room in the middle of the cell: the quad is wider than the advance, and ink near
+    // a cell's edge shows at the edge of the neighbouring glyph's quad once mipmaps blur it.
+    cell.left = cell.x + (cell.w - cell.room) / 2;
+    return cell;
 }
 
-// The ink is in the alpha. The colour is white everywhere, so filtering never darkens an
-// edge under alpha blending, except where the sheet is also drawn with a blend that ignores
-// alpha (the title menu's main page lightens what is below by the colour): there the colour
-// is the ink too.
-static Bytes sheet_to_tga(BITMAP *sheet, int ink_in_colour)
+// Renders c with a horizontal stretch; 0 when the face has no such glyph.
+static int glyph_render(FT_Face face, int c, float stretch)
 {
-    Bytes rgba(static_cast<size_t>(sheet->w) * sheet->h * 4);
-    for (int y = 0; y < sheet->h; y++)
-        for (int x = 0; x < sheet->w; x++) {
-            u8 *out = &rgba[(static_cast<size_t>(y) * sheet->w + x) * 4];
-            out[3] = (getpixel(sheet, x, y) & 0xFFFFFF) ? 255 : 0;
-            out[0] = out[1] = out[2] = ink_in_colour ? out[3] : 255;
+    FT_Matrix matrix = {static_cast<FT_Fixed>(stretch * 65536.0f), 0, 0, 0x10000};
+    FT_Set_Transform(face, &matrix, nullptr);
+    FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(c));
+    if (index == 0 || FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0)
+        return 0;
+    return FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0;
+}
+
+// Coverage into the sheet's alpha; the colour carries it too (black around the ink), so
+// the blends that add the colour as it is show only the ink.
+static void glyph_copy(std::vector<u8> &rgba, const FontSheet &info, const SheetCell &cell, const FT_Bitmap &bitmap,
+                       int left, int top)
+{
+    for (unsigned row = 0; row < bitmap.rows; row++)
+        for (unsigned col = 0; col < bitmap.width; col++) {
+            int x = left + static_cast<int>(col), y = top + static_cast<int>(row);
+            if (x < cell.x || x >= cell.x + cell.w || y < cell.y || y >= cell.y + cell.h)
+                continue;
+            u8 ink = bitmap.buffer[row * bitmap.pitch + col];
+            u8 *out = &rgba[(static_cast<size_t>(y) * info.width + x) * 4];
+            out[0] = out[1] = out[2] = out[3] = std::max(out[3], ink);
         }
-    return tga_write(sheet->w, sheet->h, 32, rgba.data());
+}
+
+// One glyph: drawn wide enough that the quad's stretch gives it its natural proportions,
+// narrowed only where its advance has no room for it.
+static void sheet_draw_glyph(std::vector<u8> &rgba, FT_Face face, const FontSheet &info, int glyph)
+{
+    int c = sheet_glyph_char(info.font, glyph);
+    if (!c)
+        return;
+    const FontLayout *layout = &font_layouts[info.font];
+    SheetCell cell = sheet_cell(info, glyph);
+    // Quad units per pixel, down over across: how much wider a sheet pixel shows than high.
+    float stretch = (layout->quad_height / cell.h) / (layout->quad_width / cell.w);
+    if (!glyph_render(face, c, stretch))
+        return;
+    int ink = static_cast<int>(face->glyph->bitmap.width);
+    if (ink > cell.room && !glyph_render(face, c, stretch * cell.room / ink))
+        return;
+    const FT_GlyphSlot slot = face->glyph;
+    int left = cell.left + (cell.room - static_cast<int>(slot->bitmap.width)) / 2;
+    int top = cell.y + static_cast<int>(info.baseline * cell.h) - slot->bitmap_top;
+    glyph_copy(rgba, info, cell, slot->bitmap, left, top);
+}
+
+static Bytes sheet_build(FT_Face face, const FontSheet &info)
+{
+    std::vector<u8> rgba(static_cast<size_t>(info.width) * info.height * 4, 0);
+    const FontLayout *layout = &font_layouts[info.font];
+    int cell_h = static_cast<int>(layout->cell_t * info.height + 0.5f);
+    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(info.cap_height * cell_h / DEJAVU_CAP_PER_EM + 0.5f));
+    for (int glyph = 0; glyph < layout->glyph_count; glyph++)
+        sheet_draw_glyph(rgba, face, info, glyph);
+    return tga_write(info.width, info.height, 32, rgba.data());
 }
 
 int build_fonts(const char *)
 {
-    picture_library_start();
-    BITMAP *scratch = create_bitmap_ex(32, BUILTIN_GLYPH_SIZE, BUILTIN_GLYPH_SIZE);
-    int ok = scratch != nullptr;
-    for (const FontSheet &info : font_sheets) {
-        BITMAP *sheet = ok ? create_bitmap_ex(32, info.width, info.height) : nullptr;
-        if (!sheet) {
-            fprintf(stderr, "databuild: no memory for %s\n", info.entry);
-            ok = 0;
-            break;
-        }
-        clear_to_color(sheet, 0);
-        for (int glyph = 0; glyph < font_layouts[info.font].glyph_count; glyph++)
-            sheet_draw_glyph(sheet, scratch, &info, glyph);
-        archive_add(info.entry, sheet_to_tga(sheet, info.ink_in_colour));
-        destroy_bitmap(sheet);
+    FT_Library library;
+    if (FT_Init_FreeType(&library) != 0) {
+        fprintf(stderr, "databuild: FreeType does not start\n");
+        return 0;
     }
-    if (scratch)
-        destroy_bitmap(scratch);
-    return ok;
+    FT_Face face;
+    if (FT_New_Face(library, FONT_FILE, 0, &face) != 0) {
+        fprintf(stderr, "databuild: cannot open %s (scripts/install-deps installs fonts-dejavu-core)\n", FONT_FILE);
+        FT_Done_FreeType(library);
+        return 0;
+    }
+    for (const FontSheet &info : font_sheets)
+        archive_add(info.entry, sheet_build(face, info));
+    FT_Done_Face(face);
+    FT_Done_FreeType(library);
+    return 1;
 }

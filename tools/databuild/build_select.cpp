@@ -62,11 +62,34 @@ static void select_pose(FigureRig *rig, int key, SelectPoseKind kind, int step)
     esq_set_pose(rig->skeleton, key, kept, count);
 }
 
+// The select's camera stands 12 units in front of the figure's placement (0, 0, -14) with a
+// 35-degree view: only a band of about 7.5 units shows there, and the rings and portraits
+// leave the middle of it to the figure. So her figure is made small and lifted, feet at
+// SELECT_FEET_Z above the placement and head below the top of the band.
+constexpr f32 SELECT_FIGURE_SCALE = 0.3f;
+constexpr f32 SELECT_FEET_Z = 11.0f;
+
+static MeshPoint select_fit(const MeshPoint &p)
+{
+    return {p.x * SELECT_FIGURE_SCALE, p.y * SELECT_FIGURE_SCALE, p.z * SELECT_FIGURE_SCALE + SELECT_FEET_Z};
+}
+
+// Shrinks and lifts the model and its joints together, so the poses turn the same limbs.
+static void select_figure_fit(EmdModel *model, FigureRig *rig)
+{
+    for (EmdVertex &vertex : model->vertices)
+        vertex.pos = select_fit(vertex.pos);
+    for (EsqBone &bone : rig->skeleton.bones)
+        bone.rest = select_fit(bone.rest);
+}
+
 static void select_figure_entries(Bytes *model, Bytes *skeleton)
 {
     FigureRig rig;
     figure_rig(CHARACTER_ATROPOS, &rig);
-    *model = emd_encode(figure_model(CHARACTER_ATROPOS, rig, false));
+    EmdModel figure = figure_model(CHARACTER_ATROPOS, rig, false);
+    select_figure_fit(&figure, &rig);
+    *model = emd_encode(figure);
     for (const SelectPoseRange &range : select_pose_ranges)
         for (int key = range.first; key <= range.last; key++)
             select_pose(&rig, key, range.kind, key - range.first);

@@ -263,14 +263,15 @@ static void draw_rain_streak(Canvas &c, int column, f32 width)
                   (1.0f - std::fabs(static_cast<f32>(dx)) / width) * std::sin(PI * k / 64.0f));
 }
 
-// The streak of a spark or burst, drawn along its motion: a long glow across the cell.
+// The streak of a spark or burst: its quad runs from tail to head along v and is two units
+// wide along u, so the glow is long down the cell and thin across it.
 static void draw_spark(Canvas &c, int column, int row)
 {
     f32 x0, y0;
     cell_origin(column, row, &x0, &y0);
     for (int y = 0; y < 64; y++)
         for (int x = 0; x < 64; x++) {
-            f32 d = std::hypot((x + 0.5f - 32) / 30.0f, (y + 0.5f - 32) / 6.0f);
+            f32 d = std::hypot((x + 0.5f - 32) / 10.0f, (y + 0.5f - 32) / 30.0f);
             paint(c, static_cast<int>(x0) + x, static_cast<int>(y0) + y, mix(WHITE, {1, 0.7f, 0.2f, 1}, d), 1.0f - d);
         }
 }

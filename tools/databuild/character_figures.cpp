@@ -20,7 +20,7 @@ const FigureStyle figure_styles[] = {
     {BODY_HUMAN,  19.5f, 0.95f, WEAPON_SPEAR,  WEAPON_NONE,    8.5f, HEAD_PLAIN},       // Hippolyte
     {BODY_HUMAN,  24.0f, 1.45f, WEAPON_CLUB,   WEAPON_NONE,    7.0f, HEAD_ONE_EYE},     // Polyphemus
     {BODY_HUMAN,  21.5f, 1.35f, WEAPON_AXE,    WEAPON_NONE,    7.0f, HEAD_HORNS},       // Minotaur
-    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_NONE,    6.0f, HEAD_SNAKES},      // Medusa
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_BOW,     6.0f, HEAD_SNAKES},      // Medusa
     {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN},       // Sphinx
     {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN},       // Hydra
     {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    6.0f, HEAD_HELMET},      // Ares
@@ -436,10 +436,14 @@ static void add_head_extras(MeshBuilder &b)
             f32 a = 6.2831853f * k / 8;
             MeshPoint root =
                 point_add(head, {0.9f * std::cos(a) * u, 0.9f * std::sin(a) * u + 0.3f * u, 0.6f * u});
+            // Each snake rears up from the scalp, then bends out with its head raised.
+            MeshPoint bend =
+                point_add(head, {1.5f * std::cos(a) * u, 1.5f * std::sin(a) * u + 0.4f * u, 1.3f * u});
             MeshPoint end =
-                point_add(head, {2.0f * std::cos(a) * u, 2.0f * std::sin(a) * u + 0.6f * u, 0.2f * u});
-            add_limb(b, PART_HEAD, SKIN_HEAD, root, end, 0.18f, 0.12f);
-            add_ball(b, PART_HEAD, SKIN_HEAD, end, {0.22f * u, 0.3f * u, 0.2f * u});
+                point_add(head, {2.7f * std::cos(a) * u, 2.7f * std::sin(a) * u + 0.6f * u, 1.0f * u});
+            add_limb(b, PART_HEAD, SKIN_HEAD, root, bend, 0.24f, 0.18f);
+            add_limb(b, PART_HEAD, SKIN_HEAD, bend, end, 0.18f, 0.12f);
+            add_ball(b, PART_HEAD, SKIN_HEAD, end, {0.3f * u, 0.4f * u, 0.26f * u});
         }
         return;
     case HEAD_ONE_EYE:
@@ -537,11 +541,14 @@ static void sphinx_mesh(MeshBuilder &b)
     add_leg(b, PART_THIGH_R, PART_SHIN_R, PART_FOOT_R);
     add_leg(b, PART_THIGH_L, PART_SHIN_L, PART_FOOT_L);
     add_limb(b, PART_TAIL, SKIN_LEGS, joint(b, PART_TAIL), sphinx_point(s, 0, 9.0f, 9.0f), 0.35f, 0.15f);
+    // Each wing a fan of three long feathers raised up and back, so her outline reads as winged
+    // from the side view of the fight.
+    const MeshPoint feathers[] = {{1.6f, 1.0f, 4.2f}, {2.6f, 2.6f, 3.4f}, {3.2f, 4.0f, 2.0f}};
     for (int side = -1; side <= 1; side += 2) {
         FigurePart wing = side < 0 ? PART_WING_R : PART_WING_L;
         MeshPoint root = joint(b, wing);
-        emd_add_box(*b.model, bone(b, wing), skin_surface(b, SKIN_EXTRA),
-                    point_add(root, {2.2f * side * u, 0.8f * u, 2.0f * u}), {2.0f * u, 1.6f * u, 0.15f * u});
+        for (const MeshPoint &f : feathers)
+            add_limb(b, wing, SKIN_EXTRA, root, point_add(root, {f.x * side * u, f.y * u, f.z * u}), 0.45f, 0.12f);
     }
     add_weapon(b, PART_HAND_R, s.weapon, b.rig->weapon_base, b.rig->weapon_tip);
     add_weapon(b, PART_HAND_L, s.second_weapon, b.rig->second_base, b.rig->second_tip);

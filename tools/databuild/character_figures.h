@@ -107,17 +107,8 @@ struct FigurePose {
     f32 hidden_heads;     // the Hydra: heads from this number on are shrunk away
 };
 
-// Writes every posed key of the character's skeleton from its key-frame table, or from the
-// key ranges of its moves while its table holds only the idle block.
+// Writes every posed key of the character's skeleton from its key-frame table.
 void figure_pose_keys(int id, FigureRig *rig);
-
-// The keys a character's moves use when its table does not have them yet (the Hydra's are
-// bank 0's; character_key_ranges.cpp).
-struct KeyRange {
-    i32 action;
-    i16 lo, hi;
-};
-const KeyRange *fallback_key_ranges(int id, int *count);
 
 // ---- pictures (character_pictures.cpp) -------------------------------------------------
 // The bytes of a picture entry by its name, in the entry's format (".jpg" or ".tga").

@@ -259,25 +259,28 @@ Bytes select_portrait_picture(int id, int alternate, const char *entry)
 
 // The ring icons: 4 x 3 cells by character id, a disc of the character's colour with its
 // initial, transparent around it.
+// One ring icon: a shaded disc with a letter, on the black, clear ground around it.
+static void icon_disc(Canvas &c, int x0, int y0, Colour colour, const std::string &letter)
+{
+    for (int y = 0; y < ICON_CELL; y++)
+        for (int x = 0; x < ICON_CELL; x++) {
+            f32 dx = (x - ICON_CELL / 2.0f) / ICON_CELL, dy = (y - ICON_CELL / 2.0f) / ICON_CELL;
+            f32 d = std::sqrt(dx * dx + dy * dy) * 2.0f;
+            if (d < 0.9f)
+                put(c, x0 + x, y0 + y, colour.r * (1.2f - d * 0.5f), colour.g * (1.2f - d * 0.5f),
+                    colour.b * (1.2f - d * 0.5f));
+        }
+    write_text(c, letter, x0 + ICON_CELL / 2, y0 + ICON_CELL / 2, 3, {255, 255, 255});
+}
+
 Bytes select_icon_atlas()
 {
     // Black and clear around the discs: the ring's first pass adds the icons' colour.
     Canvas c = canvas(4 * ICON_CELL, 4 * ICON_CELL);
     std::fill(c.rgba.begin(), c.rgba.end(), 0);
-    for (int id = 0; id < CHARACTER_COUNT; id++) {
-        int x0 = (id % 4) * ICON_CELL, y0 = (id / 4) * (4 * ICON_CELL / 3);
-        Colour colour = character_colours[id].armour;
-        for (int y = 0; y < ICON_CELL; y++)
-            for (int x = 0; x < ICON_CELL; x++) {
-                f32 dx = (x - ICON_CELL / 2.0f) / ICON_CELL, dy = (y - ICON_CELL / 2.0f) / ICON_CELL;
-                f32 d = std::sqrt(dx * dx + dy * dy) * 2.0f;
-                if (d < 0.9f)
-                    put(c, x0 + x, y0 + y, colour.r * (1.2f - d * 0.5f), colour.g * (1.2f - d * 0.5f),
-                        colour.b * (1.2f - d * 0.5f));
-            }
-        write_text(c, std::string(1, character_names[id][0]), x0 + ICON_CELL / 2, y0 + ICON_CELL / 2, 3,
-                   {255, 255, 255});
-    }
+    for (int id = 0; id < CHARACTER_COUNT; id++)
+        icon_disc(c, (id % 4) * ICON_CELL, (id / 4) * (4 * ICON_CELL / 3), character_colours[id].armour,
+                  std::string(1, character_names[id][0]));
     return encode(c, "icon.tga");
 }
 
@@ -297,7 +300,11 @@ Bytes select_locked_picture(const char *entry)
     return select_sign_picture("LOCKED", PORTRAIT_SIZE, {40, 40, 48}, entry);
 }
 
+// Drawn in a ring icon's place, so it is an icon's disc too.
 Bytes select_hidden_icon(const char *entry)
 {
-    return select_sign_picture("?", ICON_CELL, {70, 20, 20}, entry);
+    Canvas c = canvas(ICON_CELL, ICON_CELL);
+    std::fill(c.rgba.begin(), c.rgba.end(), 0);
+    icon_disc(c, 0, 0, {70, 20, 20}, "?");
+    return encode(c, entry);
 }

@@ -1,6 +1,5 @@
 // The fighters' key frames: a pose per key of every move, made from the same key-frame tables
-// the sequencer runs (where a character's table is not whole yet, from its moves' key ranges),
-// so that swings swing through the keys where the attack window is open, kicks kick, falls
+// the sequencer runs, so that swings swing through the keys where the attack window is open, kicks kick, falls
 // fall. Keys no move uses stay the identity.
 #include "tools/databuild/character_figures.h"
 
@@ -730,17 +729,6 @@ static std::vector<PosedMove> character_moves(int id)
         block_window(b, &move.a0, &move.a1);
         if (move.a0 > move.a1)
             guessed_window(b.lo, b.hi, &move.a0, &move.a1);
-        moves.push_back(move);
-    }
-    int count = 0;
-    const KeyRange *ranges = fallback_key_ranges(id, &count);
-    for (int i = 0; i < count; i++) {
-        if (sequencer_find_block(&seq, ranges[i].action))
-            continue;
-        bool fixed = ranges[i].action == ACTION_KO || ranges[i].action == ACTION_PROFILE_POSE;
-        PosedMove move = {ranges[i].action, ranges[i].lo, ranges[i].hi, 1, 0,
-                          fixed && figure_styles[id].body == BODY_HYDRA};
-        guessed_window(move.lo, move.hi, &move.a0, &move.a1);
         moves.push_back(move);
     }
     return moves;

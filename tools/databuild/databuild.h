@@ -20,6 +20,7 @@ int build_overlays(const char *data_dir);    // misc/exit.jpg
 int build_sounds(const char *data_dir);      // data/dat01.dat, the sound bank
 int build_shared_pictures(const char *data_dir);   // the start-up loader's HUD, effect and screen pictures
 int build_arenas(const char *data_dir);
+int build_story(const char *data_dir);       // the opening story's and the endings' pictures
 int build_screens(const char *data_dir);     // the stage select's, the shop's and the gallery's pictures
 
 // ---- procedural painting (paint.cpp) ---------------------------------------------------

@@ -27,6 +27,7 @@ static int (*const build_steps[])(const char *data_dir) = {
     build_shared_pictures,
     build_arenas,
     build_screens,
+    build_story,
 };
 
 int main(int argc, char **argv)

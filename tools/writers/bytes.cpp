@@ -48,3 +48,16 @@ int file_write(const char *path, const Bytes &bytes)
     int closed = fclose(file);
     return written == bytes.size() && closed == 0;
 }
+
+Bytes file_read(const char *path)
+{
+    Bytes bytes;
+    FILE *file = fopen(path, "rb");
+    if (!file)
+        return bytes;
+    int c;
+    while ((c = fgetc(file)) != EOF)
+        bytes.push_back(static_cast<u8>(c));
+    fclose(file);
+    return bytes;
+}

@@ -27,6 +27,8 @@ void put_u16_be(Bytes &out, u32 value);
 void put_u32_be(Bytes &out, u32 value);
 // Writes bytes to a file; returns 1, or 0 on failure.
 int file_write(const char *path, const Bytes &bytes);
+// A whole file's bytes; none when it cannot be read.
+Bytes file_read(const char *path);
 
 // ---- .emd models and procedural meshes (emd_writer.cpp, mesh_shapes.cpp) -------------
 // A point or size in model space: z up, the figure's front toward -y.
@@ -141,7 +143,7 @@ void esq_set_pose(EsqSkeleton &skeleton, int key, const EsqTurn *turns, int turn
 void esq_copy_key(EsqSkeleton &skeleton, int from, int to);
 
 // ---- Ogg Vorbis (ogg_writer.cpp) -----------------------------------------------------
-// Encodes interleaved signed 16-bit sound (frames x channels, 1 or 2 channels) as one Ogg
+// Encodes interleaved signed 16-bit sound (frames x channels, 1 to 8 channels) as one Ogg
 // Vorbis stream at a VBR quality from -0.1 (smallest) to 1.0, appended to out. The stream's
 // serial number is fixed, so the same sound always gives the same bytes. Returns 1, or 0 when
 // the encoder refuses the settings.

@@ -1,0 +1,97 @@
+// Writes the fuzz targets' seed corpus from a data set the data builder made: for each reader,
+// the smallest entry of its format, so the short fuzz runs of the suite start past the
+// headers and reach the parsers. Usage: tavrosk-fuzz-seeds <data folder> <corpus folder>.
+#include "engine/engine.h"
+#include "tools/writers/writers.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <minizip/unzip.h>
+#include <string>
+#include <sys/stat.h>
+
+// A fuzz target and the name ending of the archive entries that seed it.
+struct SeedKind {
+    const char *target;
+    const char *ending;
+};
+static const SeedKind seed_kinds[] = {
+    {"fuzz_jpeg", ".jpg"}, {"fuzz_tga", ".tga"}, {"fuzz_model", ".emd"},
+    {"fuzz_skeleton", ".esq"}, {"fuzz_ogg", ".ogg"},
+};
+
+static bool ends_with(const std::string &name, const char *ending)
+{
+    size_t n = strlen(ending);
+    return name.size() >= n && strcasecmp(name.c_str() + name.size() - n, ending) == 0;
+}
+
+static Bytes entry_bytes(ArchiveHandle archive, const std::string &name)
+{
+    u8 *data;
+    u32 size;
+    if (!archive_read_entry(archive, name.c_str(), &data, &size))
+        return Bytes();
+    Bytes bytes(data, data + size);
+    free(data);
+    return bytes;
+}
+
+// The name of the smallest entry with the ending; empty when there is none.
+static std::string smallest_entry(ArchiveHandle archive, const char *ending)
+{
+    std::string best;
+    uLong best_size = 0;
+    for (int more = unzGoToFirstFile(archive); more == UNZ_OK; more = unzGoToNextFile(archive)) {
+        unz_file_info info;
+        char name[256];
+        if (unzGetCurrentFileInfo(archive, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK)
+            break;
+        if (info.uncompressed_size > 0 && ends_with(name, ending) && (best.empty() || info.uncompressed_size < best_size)) {
+            best = name;
+            best_size = info.uncompressed_size;
+        }
+    }
+    return best;
+}
+
+static bool seed_write(const std::string &corpus, const char *target, const char *file, const Bytes &bytes)
+{
+    std::string dir = corpus + "/" + target;
+    mkdir(dir.c_str(), 0755);
+    return !bytes.empty() && file_write((dir + "/" + file).c_str(), bytes);
+}
+
+int main(int argc, char **argv)
+{
+    if (argc != 3) {
+        fprintf(stderr, "usage: tavrosk-fuzz-seeds <data folder> <corpus folder>\n");
+        return 2;
+    }
+    std::string data = argv[1], corpus = argv[2];
+    mkdir(corpus.c_str(), 0755);
+    ArchiveHandle archive = archive_open((data + "/dat00.dat").c_str());
+    if (!archive) {
+        fprintf(stderr, "tavrosk-fuzz-seeds: no %s/dat00.dat\n", data.c_str());
+        return 1;
+    }
+    bool ok = true;
+    std::vector<ZipEntry> small_archive;
+    for (const SeedKind &kind : seed_kinds) {
+        std::string name = smallest_entry(archive, kind.ending);
+        Bytes bytes = entry_bytes(archive, name);
+        ok = seed_write(corpus, kind.target, "seed", bytes) && ok;
+        if (small_archive.size() < 2)
+            small_archive.push_back({name, bytes});
+    }
+    archive_close(archive);
+    std::string zip_path = corpus + "/fuzz_archive";
+    mkdir(zip_path.c_str(), 0755);
+    ok = zip_write((zip_path + "/seed").c_str(), small_archive) && ok;
+    ok = seed_write(corpus, "fuzz_tuning", "seed", file_read((data + "/jason.txt").c_str())) && ok;
+    ok = seed_write(corpus, "fuzz_sound_bank", "seed", file_read((data + "/dat01.dat").c_str())) && ok;
+    if (!ok)
+        fprintf(stderr, "tavrosk-fuzz-seeds: a seed is missing\n");
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,68 @@
+// The built Jason figure drawn in batches gives the very pixels of the same figure drawn one
+// triangle per call, where every triangle sets its own state as drawing used to.
+#include "engine/engine.h"
+#include "support/data_set.h"
+#include "support/draw_fixtures.h"
+#include "support/gl_context.h"
+
+#include <GL/gl.h>
+#include <vector>
+
+static std::vector<unsigned char> frame_pixels()
+{
+    std::vector<unsigned char> pixels(static_cast<size_t>(GL_TEST_WIDTH) * GL_TEST_HEIGHT * 4);
+    glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+TEST_F(DrawTest, AFigureDrawnInBatchesMatchesItDrawnATriangleAtATime)
+{
+    std::string root = data_set_built();
+    ASSERT_FALSE(root.empty());
+    ArchiveHandle archive = archive_open((root + "/data/dat00.dat").c_str());
+    ASSERT_NE(archive, nullptr);
+    Model *model = model_load(archive, "jason/jason.emd");
+    archive_close(archive);
+    ASSERT_NE(model, nullptr);
+    model_copy_rest_pose(model);
+    ASSERT_EQ(masked_polys_alloc(), 1);
+    // A colour per skin, so that a wrong bind shows.
+    u32 skins[14];
+    for (int k = 0; k < 14; k++)
+        skins[k] = solid_texture(static_cast<u8>(40 + 15 * k), static_cast<u8>(250 - 13 * k), static_cast<u8>(90 * k));
+    ModelSkin skin = {skins, 14, 0, colour.blue, 0};
+    StageLight light;
+    ModelPlacement placement = {};
+    placement.pos_z = 0.0f;
+
+    for (u32 wound : {0u, colour.red}) {
+        SCOPED_TRACE(wound ? "wounded" : "unwounded");
+        skin.wound_overlay = wound;
+        draw_gl_reset();
+        draw_flat_light(&light, 0.7f);
+        masked_count = 0;
+        model_draw(&placement, model, &skin, &light);
+        std::vector<unsigned char> batched = frame_pixels();
+
+        draw_gl_reset();
+        draw_flat_light(&light, 0.7f);
+        masked_count = 0;
+        for (u32 i = 0; i < model->polygon_count; i++) {
+            Model one = *model;
+            one.polygons = &model->polygons[i];
+            one.polygon_count = 1;
+            model_draw(&placement, &one, &skin, &light);
+        }
+        std::vector<unsigned char> single = frame_pixels();
+
+        size_t lit = 0, differ = 0;
+        for (size_t p = 0; p < batched.size(); p += 4) {
+            lit += batched[p] || batched[p + 1] || batched[p + 2];
+            differ += batched[p] != single[p] || batched[p + 1] != single[p + 1] || batched[p + 2] != single[p + 2];
+        }
+        EXPECT_GT(lit, 2000u) << "the figure stands in view";
+        EXPECT_EQ(differ, 0u);
+    }
+    masked_polys_free();
+    model_free(model);
+}

@@ -1,0 +1,94 @@
+// The story screens in real GL: a picture quad shows its picture upright where its script puts
+// it (the endings draw their pictures through the same quad).
+#include "engine/engine.h"
+#include "frontend/frontend.h"
+#include "game/game.h"
+#include "story/story.h"
+#include "support/draw_fixtures.h"
+#include "support/fake_audio.h"
+#include "support/test_paths.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A picture whose top half is red and bottom half blue (v = 0 is the top row).
+u32 two_band_texture()
+{
+    const u8 texels[16] = {255, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 255, 0, 0, 255, 255};
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    return name;
+}
+
+class StoryDraw : public DrawTest {
+protected:
+    void SetUp() override
+    {
+        DrawTest::SetUp();
+        screen_textures[0] = two_band_texture();
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        story_text_start("");
+    }
+    void TearDown() override { texture_table_delete(screen_textures, 1); }
+};
+
+TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
+{
+    story_scenes_reset(STORY_HEROES_WON);
+    story_quad_set(0, 0, 4, 4, 6, 0, 0, 1.0f, 0, 0, 0, 0, 0);   // right of the centre
+    story_quad_count = 1;
+    story_screen_draw();
+    Rgb top = pixel_at(GL_TEST_WIDTH / 2 + 110, GL_TEST_HEIGHT / 2 + 50);
+    Rgb bottom = pixel_at(GL_TEST_WIDTH / 2 + 110, GL_TEST_HEIGHT / 2 - 50);
+    Rgb left_of_centre = pixel_at(GL_TEST_WIDTH / 2 - 60, GL_TEST_HEIGHT / 2);
+    EXPECT_TRUE(rgb_near(top, {255, 0, 0})) << top.r << "," << top.g << "," << top.b;
+    EXPECT_TRUE(rgb_near(bottom, {0, 0, 255})) << bottom.r << "," << bottom.g << "," << bottom.b;
+    EXPECT_TRUE(rgb_near(left_of_centre, {0, 0, 0}));
+}
+
+// Every winner's ending plays from the built data set to the screen that follows it, and the
+// faction endings on to the credits roll, each once.
+TEST_F(StoryDraw, EveryEndingPlaysThroughToTheCreditsFromTheBuiltDataSet)
+{
+    std::string path = test_build_dir() + "/data/dat00.dat";
+    ArchiveHandle previous = asset_archive;
+    asset_archive = archive_open(path.c_str());
+    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
+    fake_audio_install();
+    difficulty = 2;
+    game_mode = GAME_MODE_ARCADE_P1;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        quit_request = 0;
+        p1_character = id;
+        ASSERT_EQ(ending_start(), 0) << id;
+        EXPECT_EQ(game_state, STATE_CHARACTER_ENDING);
+        int ticks = 0;
+        for (; ticks < 30000 && game_state == STATE_CHARACTER_ENDING; ticks++)
+            if (++story_ticks > 120)
+                ending_tick();
+        bool ares_side = id == 4 || id == 6 || id == 7 || id == 8 || id == 9;
+        bool roll = id == CHARACTER_ARES || id == CHARACTER_ATROPOS;
+        EXPECT_EQ(game_state, roll ? STATE_CREDITS : STATE_FACTION_ENDING) << id;
+        if (!roll) {
+            EXPECT_EQ(story_kind, ares_side ? STORY_ARES_WON : STORY_HEROES_WON) << id;
+        }
+        for (ticks = 0; ticks < 30000 && game_state == STATE_FACTION_ENDING; ticks++) {
+            story_ticks++;
+            faction_ending_tick();
+        }
+        EXPECT_EQ(game_state, STATE_CREDITS) << id;
+        EXPECT_EQ(quit_request, 0) << id;
+    }
+    fake_audio_remove();
+    archive_close(asset_archive);
+    asset_archive = previous;
+}
+
+}  // namespace
