@@ -7,7 +7,6 @@
 #include "combat/combat.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
-#include "game/fight_pending.h"
 
 #include <GL/gl.h>
 #include <cmath>

@@ -4,7 +4,6 @@
 
 #include "combat/combat.h"
 #include "engine/engine.h"
-#include "game/fight_pending.h"
 
 #include <allegro.h>
 

@@ -5,7 +5,6 @@
 
 #include "combat/combat.h"
 #include "engine/engine.h"
-#include "game/fight_pending.h"
 #include "game/game_local.h"
 
 #include <GL/gl.h>

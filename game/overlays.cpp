@@ -6,7 +6,6 @@
 #include "combat/combat.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
-#include "game/fight_pending.h"
 #include "game/game_local.h"
 
 #include <GL/gl.h>

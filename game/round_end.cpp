@@ -4,7 +4,6 @@
 
 #include "combat/combat.h"
 #include "engine/engine.h"
-#include "game/fight_pending.h"
 
 i32 p1_round_wins, p2_round_wins;
 i32 rounds_played;

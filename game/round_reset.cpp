@@ -5,7 +5,6 @@
 #include "arenas/arenas.h"
 #include "combat/combat.h"
 #include "engine/engine.h"
-#include "game/fight_pending.h"
 
 #include <GL/gl.h>
 

@@ -3,7 +3,6 @@
 #include "combat/combat.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
-#include "game/fight_pending.h"
 #include "game/game.h"
 #include "support/draw_fixtures.h"
 #include "support/test_paths.h"

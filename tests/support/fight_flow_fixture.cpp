@@ -1,6 +1,8 @@
 #include "support/fight_flow_fixture.h"
 
-#include "game/fight_pending.h"
+#include "combat/combat.h"
+#include "engine/engine.h"
+#include "game/game.h"
 #include "support/tick_harness.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "characters/characters.h"
 #include "engine/engine.h"
 #include "frontend/frontend.h"
-#include "game/fight_pending.h"
+#include "combat/combat.h"
 #include "game/game.h"
 #include "support/fight_flow_fixture.h"
 #include "support/test_paths.h"

@@ -1,5 +1,5 @@
 #include "engine/engine.h"
-#include "game/fight_pending.h"
+#include "combat/combat.h"
 #include "game/game.h"
 #include "support/fight_flow_fixture.h"
 #include "support/tick_harness.h"

@@ -3,7 +3,6 @@
 // GAME OVER, the versus record and the credits award.
 #include "combat/combat.h"
 #include "engine/engine.h"
-#include "game/fight_pending.h"
 #include "game/game.h"
 #include "story/story.h"
 #include "support/tick_harness.h"

@@ -1,6 +1,5 @@
 #include "combat/combat.h"
 #include "engine/engine.h"
-#include "game/fight_pending.h"
 #include "game/game.h"
 #include "support/fight_flow_fixture.h"
 
