@@ -44,9 +44,11 @@ static int key_index(int key)
     return key < 0 ? 0 : key >= SKELETON_KEYS ? SKELETON_KEYS - 1 : key;
 }
 
+// How many bones may be read: the block holds exactly bone_count of them, and none at all
+// without its array. A bone at or past this reads as rigid.
 static int skeleton_bone_limit(const Skeleton *skeleton)
 {
-    int count = skeleton->bone_count;
+    int count = skeleton->bones ? skeleton->bone_count : 0;
     return count < 0 ? 0 : count > SKELETON_MAX_BONES ? SKELETON_MAX_BONES : count;
 }
 
@@ -77,7 +79,7 @@ static void blend_axis(const Skeleton *skeleton, const Bone *bone, int axis, QUA
 
 void skeleton_bone_matrix(Skeleton *skeleton, int b)
 {
-    if (!skeleton || b < 0 || b >= SKELETON_MAX_BONES)
+    if (!skeleton || b < 0 || b >= skeleton_bone_limit(skeleton))
         return;
     Bone *bone = &skeleton->bones[b];
     f32 shift[3], scale[3];
@@ -171,12 +173,13 @@ void skeleton_capture_pose(Skeleton *skeleton, Skeleton *second)
     if (skeleton->phase > 1.0f)
         skeleton->phase = 1.0f;
     int count = skeleton_bone_limit(skeleton);
+    // The blur copy has the same bones when both loaded; a bone it lacks is skipped.
+    int copies = second ? skeleton_bone_limit(second) : 0;
     for (int b = 0; b < count; b++) {
         Bone *bone = &skeleton->bones[b];
         bone_capture(skeleton, bone);
-        if (!second)
+        if (b >= copies)
             continue;
-        // The blur copy has the same bones; its own count is not consulted.
         Bone *copy = &second->bones[b];
         memcpy(copy->trans_keys[0], bone->trans_keys[0], sizeof copy->trans_keys[0]);
         memcpy(copy->scale_keys[0], bone->scale_keys[0], sizeof copy->scale_keys[0]);
