@@ -202,16 +202,26 @@ static void copy3(f32 out[3], const f32 in[3])
 void model_skin(Model *model, Skeleton *skeleton)
 {
     skeleton_build_matrices(skeleton);
-    for (int i = 0; i < model->vertex_count; i++) {
-        u16 b = model->bone_a[i];
-        if (!bone_moves(skeleton, b)) {
-            copy3(model->pos[i], model->rest_pos[i]);
-            copy3(model->normals[i], model->rest_normals[i]);
+    // The arrays are read into locals once: the library's matrix apply is out of line, so
+    // through the record every vertex would fetch them again after each call.
+    const u16 *bone_of = model->bone_a;
+    const f32(*rest_pos)[3] = model->rest_pos;
+    const f32(*rest_normals)[3] = model->rest_normals;
+    f32(*pos)[3] = model->pos;
+    f32(*normals)[3] = model->normals;
+    const Bone *bones = skeleton->bones;
+    const int moving = skeleton_bone_limit(skeleton);
+    const int count = model->vertex_count;
+    for (int i = 0; i < count; i++) {
+        u16 b = bone_of[i];
+        if (b >= BONE_NONE || b >= moving) {
+            copy3(pos[i], rest_pos[i]);
+            copy3(normals[i], rest_normals[i]);
             continue;
         }
         // Normals turn with the bone but are not renormalised: scale never reaches them.
-        bone_apply(&skeleton->bones[b].matrix, model->rest_pos[i], model->pos[i]);
-        bone_apply(&skeleton->bones[b].rotation, model->rest_normals[i], model->normals[i]);
+        bone_apply(&bones[b].matrix, rest_pos[i], pos[i]);
+        bone_apply(&bones[b].rotation, rest_normals[i], normals[i]);
     }
 }
 
