@@ -101,8 +101,10 @@ void menu_letters_draw(const MenuLabel *labels, int count, bool pulse_selected)
 struct LogoPart {
     f32 s0, s1, t0, t1;
 };
-constexpr int LOGO_BANDS = 8;        // the picture is measured in bands of rows
-constexpr int LOGO_REACH = 8;        // texels: how far the filter reaches on the first three levels
+constexpr int LOGO_BANDS = 16;       // the picture is measured in bands of rows
+// Texels: how far the filter reaches on the first two levels. No window the game offers
+// shows the logo at less than half its size, so the third level is never read.
+constexpr int LOGO_REACH = 4;
 constexpr int LOGO_SCISSOR_PAD = 2;  // pixels added round each part's rectangle
 
 // Screen lifetime: the logo's lit parts as title_logo_measure found them in the picture named
