@@ -170,7 +170,8 @@ void model_free(Model *model);
 
 // ---- skeletons, posing and skinning (skeleton.cpp, skinning.cpp) -------------------
 // The eight Skeleton blocks live from start-up to shutdown; each fight's loaders re-read
-// them with skeleton_load, and the sequencers set keys and phase every logic tick.
+// them with skeleton_load, and the sequencers set keys and phase every logic tick. A block's
+// bones are sized to its entry (a fight's figures hold a few dozen of the 256 a block may).
 constexpr int SKELETON_MAX_BONES = 256;
 constexpr int SKELETON_KEYS = 256;     // key frames per bone; key 0 holds the captured pose
 
@@ -204,13 +205,20 @@ struct Skeleton {
     i16 posed_action;     // the action whose start pose was last captured
     i16 last_key_to;      // key_to at the last step, read by the fight camera
     i32 action;           // mirror of the fighter's action
-    i16 bone_count;       // 0..SKELETON_MAX_BONES
-    Bone bones[SKELETON_MAX_BONES];
+    i16 bone_count;       // 0..SKELETON_MAX_BONES: how many bones `bones` holds
+    Bone *bones;          // bone_count bones owned by the block, or null; freed by skeleton_bones_free
 };
 
-// Zeroes the whole block and fills it from an .esq entry. Returns 1, or 0 (after a log line)
-// with the block untouched when the entry is missing or damaged.
+// Zeroes the header, gives the block the entry's bones (the old ones are freed) and fills
+// them from an .esq entry. Returns 1, or 0 (after a log line) with the block untouched when
+// the entry is missing or damaged.
 int skeleton_load(Skeleton *skeleton, ArchiveHandle archive, const char *entry_name);
+// Replaces the block's bones with `count` zeroed ones (none for 0) and sets bone_count; the
+// rest of the header is left alone. Returns 1, or 0 with the block untouched when memory or
+// the count is refused.
+int skeleton_bones_alloc(Skeleton *skeleton, int count);
+// Frees the block's bones and sets bone_count to 0; the block itself is the caller's.
+void skeleton_bones_free(Skeleton *skeleton);
 // Freezes the current in-between pose into key 0 of skeleton and, when second is not null,
 // of second (the blur copy); then phase = 2, key_to = 0, posed_action = action.
 void skeleton_capture_pose(Skeleton *skeleton, Skeleton *second);

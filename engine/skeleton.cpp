@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 // .esq layout: u32 and u8 carried past, i16 bone count, per bone a rest position and a
 // parent, then per bone all its key frames (translation, scale, angles), packed.
@@ -61,11 +60,10 @@ static int esq_check(const u8 *data, u32 size, int *bone_count, const char *entr
     return esq_check_bones(&in, count, entry_name) && esq_check_keys(&in, count, entry_name);
 }
 
-// Fills a zeroed block from an entry that esq_check accepted.
+// Fills a block's freshly allocated bones from an entry that esq_check accepted.
 static void esq_fill(Skeleton *skeleton, const u8 *data, u32 size, int bone_count)
 {
     ByteReader in = {data, size, ESQ_HEADER_BYTES};
-    skeleton->bone_count = static_cast<i16>(bone_count);
     for (int b = 0; b < bone_count; b++) {
         Bone *bone = &skeleton->bones[b];
         for (int axis = 0; axis < 3; axis++)
@@ -85,13 +83,41 @@ static void esq_fill(Skeleton *skeleton, const u8 *data, u32 size, int bone_coun
     }
 }
 
+int skeleton_bones_alloc(Skeleton *skeleton, int count)
+{
+    if (count < 0 || count > SKELETON_MAX_BONES)
+        return 0;
+    Bone *bones = nullptr;
+    if (count > 0) {
+        bones = static_cast<Bone *>(calloc(static_cast<size_t>(count), sizeof(Bone)));
+        if (!bones)
+            return 0;
+    }
+    free(skeleton->bones);
+    skeleton->bones = bones;
+    skeleton->bone_count = static_cast<i16>(count);
+    return 1;
+}
+
+void skeleton_bones_free(Skeleton *skeleton)
+{
+    free(skeleton->bones);
+    skeleton->bones = nullptr;
+    skeleton->bone_count = 0;
+}
+
 int skeleton_parse(Skeleton *skeleton, const u8 *data, u32 size, const char *entry_name)
 {
     int bone_count;
     if (!esq_check(data, size, &bone_count, entry_name))
         return 0;
+    if (!skeleton_bones_alloc(skeleton, bone_count))
+        return skeleton_refuse(entry_name, "no memory for its bones");
     // Zeroing the header too is what starts every fight's skeleton from key 0, phase 0.
-    memset(skeleton, 0, sizeof *skeleton);
+    Skeleton header = {};
+    header.bone_count = skeleton->bone_count;
+    header.bones = skeleton->bones;
+    *skeleton = header;
     esq_fill(skeleton, data, size, bone_count);
     return 1;
 }

@@ -44,9 +44,11 @@ static int key_index(int key)
     return key < 0 ? 0 : key >= SKELETON_KEYS ? SKELETON_KEYS - 1 : key;
 }
 
+// How many bones may be read: the block holds exactly bone_count of them, and none at all
+// without its array. A bone at or past this reads as rigid.
 static int skeleton_bone_limit(const Skeleton *skeleton)
 {
-    int count = skeleton->bone_count;
+    int count = skeleton->bones ? skeleton->bone_count : 0;
     return count < 0 ? 0 : count > SKELETON_MAX_BONES ? SKELETON_MAX_BONES : count;
 }
 
@@ -77,7 +79,7 @@ static void blend_axis(const Skeleton *skeleton, const Bone *bone, int axis, QUA
 
 void skeleton_bone_matrix(Skeleton *skeleton, int b)
 {
-    if (!skeleton || b < 0 || b >= SKELETON_MAX_BONES)
+    if (!skeleton || b < 0 || b >= skeleton_bone_limit(skeleton))
         return;
     Bone *bone = &skeleton->bones[b];
     f32 shift[3], scale[3];
@@ -171,12 +173,13 @@ void skeleton_capture_pose(Skeleton *skeleton, Skeleton *second)
     if (skeleton->phase > 1.0f)
         skeleton->phase = 1.0f;
     int count = skeleton_bone_limit(skeleton);
+    // The blur copy has the same bones when both loaded; a bone it lacks is skipped.
+    int copies = second ? skeleton_bone_limit(second) : 0;
     for (int b = 0; b < count; b++) {
         Bone *bone = &skeleton->bones[b];
         bone_capture(skeleton, bone);
-        if (!second)
+        if (b >= copies)
             continue;
-        // The blur copy has the same bones; its own count is not consulted.
         Bone *copy = &second->bones[b];
         memcpy(copy->trans_keys[0], bone->trans_keys[0], sizeof copy->trans_keys[0]);
         memcpy(copy->scale_keys[0], bone->scale_keys[0], sizeof copy->scale_keys[0]);
@@ -199,16 +202,26 @@ static void copy3(f32 out[3], const f32 in[3])
 void model_skin(Model *model, Skeleton *skeleton)
 {
     skeleton_build_matrices(skeleton);
-    for (int i = 0; i < model->vertex_count; i++) {
-        u16 b = model->bone_a[i];
-        if (!bone_moves(skeleton, b)) {
-            copy3(model->pos[i], model->rest_pos[i]);
-            copy3(model->normals[i], model->rest_normals[i]);
+    // The arrays are read into locals once: the library's matrix apply is out of line, so
+    // through the record every vertex would fetch them again after each call.
+    const u16 *bone_of = model->bone_a;
+    const f32(*rest_pos)[3] = model->rest_pos;
+    const f32(*rest_normals)[3] = model->rest_normals;
+    f32(*pos)[3] = model->pos;
+    f32(*normals)[3] = model->normals;
+    const Bone *bones = skeleton->bones;
+    const int moving = skeleton_bone_limit(skeleton);
+    const int count = model->vertex_count;
+    for (int i = 0; i < count; i++) {
+        u16 b = bone_of[i];
+        if (b >= BONE_NONE || b >= moving) {
+            copy3(pos[i], rest_pos[i]);
+            copy3(normals[i], rest_normals[i]);
             continue;
         }
         // Normals turn with the bone but are not renormalised: scale never reaches them.
-        bone_apply(&skeleton->bones[b].matrix, model->rest_pos[i], model->pos[i]);
-        bone_apply(&skeleton->bones[b].rotation, model->rest_normals[i], model->normals[i]);
+        bone_apply(&bones[b].matrix, rest_pos[i], pos[i]);
+        bone_apply(&bones[b].rotation, rest_normals[i], normals[i]);
     }
 }
 

@@ -113,7 +113,8 @@ static int game_records_alloc()
     stage_light = static_cast<StageLight *>(calloc(1, sizeof(StageLight)));
     if (!stage_light || !masked_polys_alloc())
         return 0;
-    // Zeroed blocks: the input pass reads a fighter's attack byte before any skeleton loads.
+    // Zeroed blocks, with no bones until one loads: the input pass reads a fighter's attack
+    // byte before any skeleton loads.
     for (Skeleton **block : skeleton_blocks) {
         *block = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
         if (!*block)
@@ -192,6 +193,8 @@ int load_game_assets()
 
 static void skeleton_block_free(Skeleton **block)
 {
+    if (*block)
+        skeleton_bones_free(*block);
     free(*block);
     *block = nullptr;
 }

@@ -2,22 +2,37 @@
 
 #include <X11/Xlib.h>
 #include <X11/extensions/xf86vmode.h>
+#include <cstdlib>
+#include <unistd.h>
 
 i32 desktop_width, desktop_height;
 
 // Our own connection: the game library's is private to its driver, and it knows no gamma.
 static Display *desktop_display;
+static bool desktop_display_tried;   // a display that never answered is not waited for twice
 
 // The desktop's ramp as read at start; servers keep 256 to a few thousand entries a channel.
 constexpr int SAVED_RAMP_MAX = 4096;
 static u16 saved_ramp[3][SAVED_RAMP_MAX];
 static int saved_ramp_size;   // 0: nothing was read, so nothing may be written
 
+constexpr int DISPLAY_OPEN_ATTEMPTS = 5;
+constexpr int DISPLAY_RETRY_US = 100000;
+
 static Display *desktop_connection()
 {
-    if (!desktop_display) {
+    if (!desktop_display && !desktop_display_tried) {
+        desktop_display_tried = true;
         XInitThreads();   // the game library's event thread shares this process's Xlib
-        desktop_display = XOpenDisplay(nullptr);
+        // A busy server can turn a new connection away for a moment; without a display named
+        // there is nothing to wait for.
+        for (int attempt = 0; attempt < DISPLAY_OPEN_ATTEMPTS && !desktop_display; attempt++) {
+            if (attempt > 0)
+                usleep(DISPLAY_RETRY_US);
+            desktop_display = XOpenDisplay(nullptr);
+            if (!getenv("DISPLAY"))
+                break;
+        }
     }
     return desktop_display;
 }
@@ -74,6 +89,7 @@ void desktop_gamma_restore()
 
 void desktop_close()
 {
+    desktop_display_tried = false;
     if (!desktop_display)
         return;
     XCloseDisplay(desktop_display);

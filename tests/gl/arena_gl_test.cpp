@@ -2,6 +2,7 @@
 #include "game/game.h"
 #include "support/draw_fixtures.h"
 #include "support/gl_context.h"
+#include "support/model_fixtures.h"
 #include "support/test_paths.h"
 
 #include <GL/gl.h>
@@ -14,7 +15,7 @@
 class ArenaGlTest : public DrawTest {
 protected:
     StageLight light = {};
-    std::unique_ptr<Skeleton> scenery = std::make_unique<Skeleton>();
+    SkeletonBlock scenery = skeleton_block_new();
 
     void SetUp() override
     {

@@ -25,7 +25,7 @@ protected:
         saved_archive = asset_archive;
         asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
         ASSERT_NE(asset_archive, nullptr) << "make the data set first (tavrosk-databuild)";
-        blocks = static_cast<Skeleton *>(calloc(6, sizeof(Skeleton)));
+        blocks = skeleton_blocks_new(6);
         for (int s = 0; s < FIGHTER_SLOTS; s++) {
             fighter_skeletons[s] = &blocks[s];
             blur_skeletons[s] = &blocks[2 + s];
@@ -39,7 +39,7 @@ protected:
         character_models_free();
         for (int s = 0; s < FIGHTER_SLOTS; s++)
             fighter_skeletons[s] = blur_skeletons[s] = summon_skeletons[s] = nullptr;
-        free(blocks);
+        skeleton_blocks_free(blocks, 6);
         archive_close(asset_archive);
         asset_archive = saved_archive;
     }
@@ -100,7 +100,7 @@ protected:
         archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
         ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
         model = model_load(archive, "jason/jason.emd");
-        skeleton = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
+        skeleton = skeleton_blocks_new(1);
         ASSERT_TRUE(model && skeleton_load(skeleton, archive, "jason/jason.esq"));
         for (f32 &rate : fighter.anim_rate)
             rate = 1.0f;
@@ -114,7 +114,7 @@ protected:
     void TearDown() override
     {
         model_free(model);
-        free(skeleton);
+        skeleton_blocks_free(skeleton, 1);
         archive_close(archive);
         masked_polys_free();
     }

@@ -39,6 +39,8 @@ protected:
         character_models_free();
         for (Skeleton *&block : summon_skeletons)
             block = nullptr;
+        for (Skeleton &block : summon_blocks)
+            skeleton_bones_free(&block);
         archive_close(asset_archive);
         asset_archive = saved_archive;
         timer_logic_rate_set(LOGIC_TICK_60HZ);

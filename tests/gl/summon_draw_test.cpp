@@ -62,6 +62,8 @@ protected:
     void TearDown() override
     {
         character_models_free();
+        for (Skeleton &block : blocks)
+            skeleton_bones_free(&block);
         for (int p = 0; p < 2; p++)
             fighter_skeletons[p] = summon_skeletons[p] = nullptr;
         stage_light = nullptr;

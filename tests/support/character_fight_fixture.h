@@ -108,7 +108,7 @@ protected:
     {
         test_maths_setup();
         FightFixture::SetUp();
-        blocks = static_cast<Skeleton *>(calloc(4, sizeof(Skeleton)));
+        blocks = skeleton_blocks_new(4);
         for (int p = 0; p < 2; p++) {
             blur_skeletons[p] = &blocks[p];
             summon_skeletons[p] = &blocks[2 + p];
@@ -130,7 +130,7 @@ protected:
         asset_archive = saved_archive;
         for (int p = 0; p < 2; p++)
             blur_skeletons[p] = summon_skeletons[p] = nullptr;
-        free(blocks);
+        skeleton_blocks_free(blocks, 4);
         FightFixture::TearDown();
     }
 

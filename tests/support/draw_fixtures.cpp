@@ -1,4 +1,5 @@
 #include "draw_fixtures.h"
+#include "support/model_fixtures.h"
 #include "support/test_paths.h"
 
 #include "engine/engine_local.h"
@@ -224,7 +225,7 @@ bool posed_figure_build(PosedFigure *figure, const EmdSurface &arm)
     esq_set_turn(bones, 1, 1, 0, -64, 0);   // out to the side, clear of the torso
     Bytes emd = emd_encode(source), esq = esq_encode(bones);
     figure->model = model_parse(emd.data(), static_cast<u32>(emd.size()), "figure.emd");
-    figure->skeleton = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
+    figure->skeleton = skeleton_blocks_new(1);
     if (!figure->model || !figure->skeleton ||
         !skeleton_parse(figure->skeleton, esq.data(), static_cast<u32>(esq.size()), "figure.esq"))
         return false;
@@ -238,7 +239,7 @@ bool posed_figure_build(PosedFigure *figure, const EmdSurface &arm)
 void posed_figure_free(PosedFigure *figure)
 {
     model_free(figure->model);
-    free(figure->skeleton);
+    skeleton_blocks_free(figure->skeleton, 1);
     *figure = {};
 }
 

@@ -5,6 +5,7 @@
 #include "combat/combat.h"
 #include "engine/engine.h"
 #include "game/game.h"
+#include "support/model_fixtures.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -21,7 +22,7 @@ struct Hands {
 
 class FightFixture : public ::testing::Test {
 protected:
-    std::unique_ptr<Skeleton> skeletons[2] = {std::make_unique<Skeleton>(), std::make_unique<Skeleton>()};
+    SkeletonBlock skeletons[2] = {skeleton_block_new(), skeleton_block_new()};
     StageLight light = {};   // the arena's light record, as the start-up loader would make it
 
     void SetUp() override { fight_start(CHARACTER_JASON, CHARACTER_JASON); }
@@ -40,7 +41,7 @@ protected:
         const int characters[2] = {first, second};
         for (int p = 0; p < 2; p++) {
             Fighter *f = &fighters[p];
-            memset(skeletons[p].get(), 0, sizeof(Skeleton));
+            skeleton_block_clear(skeletons[p].get());
             skeletons[p]->phase = 1.0f;
             fighter_skeletons[p] = skeletons[p].get();
             f->side = p;

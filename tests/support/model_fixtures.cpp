@@ -39,3 +39,23 @@ ArchiveHandle test_archive_of(const char *tag, const std::vector<ZipEntry> &entr
         return nullptr;
     return archive_open(path.c_str());
 }
+
+Skeleton *skeleton_blocks_new(int count)
+{
+    return static_cast<Skeleton *>(calloc(static_cast<size_t>(count), sizeof(Skeleton)));
+}
+
+void skeleton_blocks_free(Skeleton *blocks, int count)
+{
+    if (!blocks)
+        return;
+    for (int i = 0; i < count; i++)
+        skeleton_bones_free(&blocks[i]);
+    free(blocks);
+}
+
+void skeleton_block_clear(Skeleton *block)
+{
+    skeleton_bones_free(block);
+    *block = Skeleton{};
+}

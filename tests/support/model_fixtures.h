@@ -5,6 +5,7 @@
 #include "engine/engine.h"
 #include "tools/writers/writers.h"
 
+#include <memory>
 #include <vector>
 
 // Starts the game library with no system driver (its maths need no more) once, and points
@@ -16,3 +17,17 @@ void fuzz_maths_setup();
 
 // Writes the entries as an archive in a new scratch folder and opens it; 0 on failure.
 ArchiveHandle test_archive_of(const char *tag, const std::vector<ZipEntry> &entries);
+
+// Skeleton blocks a test owns, as the start-up loader allocates its own: `count` zeroed
+// blocks with no bones. skeleton_blocks_free releases each block's bones and then the blocks
+// (null is ignored); skeleton_block_clear empties one block for reuse.
+Skeleton *skeleton_blocks_new(int count);
+void skeleton_blocks_free(Skeleton *blocks, int count);
+void skeleton_block_clear(Skeleton *block);
+
+// One such block, released when it goes out of scope.
+struct SkeletonBlockRelease {
+    void operator()(Skeleton *block) const { skeleton_blocks_free(block, 1); }
+};
+using SkeletonBlock = std::unique_ptr<Skeleton, SkeletonBlockRelease>;
+inline SkeletonBlock skeleton_block_new() { return SkeletonBlock(skeleton_blocks_new(1)); }

@@ -21,21 +21,21 @@ protected:
     void SetUp() override
     {
         test_maths_setup();
-        skeleton = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
-        blur = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
+        skeleton = skeleton_blocks_new(1);
+        blur = skeleton_blocks_new(1);
         use(CHARACTER_JASON);
     }
 
     void TearDown() override
     {
-        free(skeleton);
-        free(blur);
+        skeleton_blocks_free(skeleton, 1);
+        skeleton_blocks_free(blur, 1);
     }
 
     // A fresh fighter of the character on its own table, as the round reset leaves it.
     void use(int id)
     {
-        memset(skeleton, 0, sizeof(Skeleton));
+        skeleton_block_clear(skeleton);
         fighter = Fighter{};
         fighter.character = static_cast<u8>(id);
         fighter.heads_left = 4;

@@ -5,6 +5,7 @@
 #include "frontend/frontend.h"
 #include "story/story.h"
 #include "support/fake_audio.h"
+#include "support/model_fixtures.h"
 
 #include <allegro.h>
 #include <cstdlib>
@@ -154,7 +155,7 @@ static int harness_select_assets()
     static Skeleton harness_select_skeleton;
     if (!select_skeleton)
         select_skeleton = &harness_select_skeleton;
-    memset(static_cast<void *>(select_skeleton), 0, sizeof *select_skeleton);
+    skeleton_block_clear(select_skeleton);
     return harness_select_result;
 }
 
@@ -197,7 +198,8 @@ void harness_reset(unsigned seed)
     harness_bindings();
     harness_clear_input();
     harness_clear_flow();
-    memset(harness_skeletons, 0, sizeof harness_skeletons);
+    for (Skeleton &block : harness_skeletons)
+        skeleton_block_clear(&block);
     for (int side = 0; side < 2; side++) {
         fighter_skeletons[side] = &harness_skeletons[side];
         blur_skeletons[side] = &harness_skeletons[2 + side];

@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "support/model_fixtures.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -11,10 +12,11 @@ namespace {
 
 // Two bones: a root and its child at rest height 5; the root slides 10 units along x per key,
 // so a sample's x tells the key pair and the phase it was posed at.
-std::unique_ptr<Skeleton> sliding_skeleton()
+SkeletonBlock sliding_skeleton()
 {
-    std::unique_ptr<Skeleton> s(new Skeleton());
-    s->bone_count = 2;
+    SkeletonBlock s = skeleton_block_new();
+    if (!skeleton_bones_alloc(s.get(), 2))
+        abort();
     s->bones[1].parent = 0;
     s->bones[1].rest[2] = 5.0f;
     for (int b = 0; b < 2; b++)
@@ -44,7 +46,7 @@ protected:
         fighter->prev_key_to = 4;
         fighter->phase = phase;
     }
-    std::unique_ptr<Skeleton> fighter, blur;
+    SkeletonBlock fighter, blur;
 };
 
 TEST_F(BladeTrailTest, SamplesReachBackIntoThePreviousKeyPair)

@@ -71,9 +71,9 @@ protected:
 
     static Skeleton *load_skeleton(const std::string &name)
     {
-        Skeleton *skeleton = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
+        Skeleton *skeleton = skeleton_blocks_new(1);
         if (!skeleton_load(skeleton, archive, name.c_str())) {
-            free(skeleton);
+            skeleton_blocks_free(skeleton, 1);
             return nullptr;
         }
         return skeleton;
@@ -83,7 +83,7 @@ ArchiveHandle CharacterData::archive = nullptr;
 
 TEST_F(CharacterData, EveryCharacterLoadsOnEitherSideInBothColourSets)
 {
-    Skeleton *blocks = static_cast<Skeleton *>(calloc(6, sizeof(Skeleton)));
+    Skeleton *blocks = skeleton_blocks_new(6);
     for (int s = 0; s < 2; s++) {
         fighter_skeletons[s] = &blocks[s];
         blur_skeletons[s] = &blocks[2 + s];
@@ -108,7 +108,7 @@ TEST_F(CharacterData, EveryCharacterLoadsOnEitherSideInBothColourSets)
     asset_archive = saved_archive;
     for (int s = 0; s < 2; s++)
         fighter_skeletons[s] = blur_skeletons[s] = summon_skeletons[s] = nullptr;
-    free(blocks);
+    skeleton_blocks_free(blocks, 6);
 }
 
 TEST_F(CharacterData, FigureModelsHaveTheirHitVerticesAndSkeletonsTheirTrailBones)
@@ -133,8 +133,8 @@ TEST_F(CharacterData, FigureModelsHaveTheirHitVerticesAndSkeletonsTheirTrailBone
         EXPECT_GT(skeleton->bone_count, top_edge_bone[id]);
         EXPECT_EQ(blur->bone_count, skeleton->bone_count);
         EXPECT_EQ(memcmp(blur->bones, skeleton->bones, sizeof(Bone) * skeleton->bone_count), 0);
-        free(skeleton);
-        free(blur);
+        skeleton_blocks_free(skeleton, 1);
+        skeleton_blocks_free(blur, 1);
     }
 }
 
@@ -156,7 +156,7 @@ TEST_F(CharacterData, EverySkeletonEntryHasItsExactSize)
         free(data);
         Skeleton *skeleton = load_skeleton(name);
         EXPECT_NE(skeleton, nullptr) << name;
-        free(skeleton);
+        skeleton_blocks_free(skeleton, 1);
     }
 }
 
@@ -208,7 +208,7 @@ TEST_F(CharacterData, KeysNoMoveUsesAreIdentityAndNoScaleIsZero)
             }
         }
     }
-    free(skeleton);
+    skeleton_blocks_free(skeleton, 1);
 }
 
 // Posed by the sequencer itself: Jason's weapon point swings far from where it stood.
@@ -247,5 +247,5 @@ TEST_F(CharacterData, JasonsHardSwingMovesHisWeaponPoint)
     EXPECT_GT(swing[2], 8.0f);
     EXPECT_LT(swing[2], 20.0f);
     model_free(model);
-    free(skeleton);
+    skeleton_blocks_free(skeleton, 1);
 }

@@ -376,7 +376,7 @@ TEST_F(BuiltFigures, EveryMoveOfTheThreePlaysSkinnedAndNoneSticks)
         {CHARACTER_ARES, "ares/ares.emd", "ares/ares.esq", {4}},
         {CHARACTER_ATROPOS, "atropo/atropo.emd", "atropo/atropo.esq", {4}},
     };
-    Skeleton *skeleton = static_cast<Skeleton *>(calloc(1, sizeof(Skeleton)));
+    Skeleton *skeleton = skeleton_blocks_new(1);
     for (const Cast &c : cast) {
         Model *model = model_load(archive, c.model);
         ASSERT_NE(model, nullptr) << c.model;
@@ -424,7 +424,7 @@ TEST_F(BuiltFigures, EveryMoveOfTheThreePlaysSkinnedAndNoneSticks)
             }
         model_free(model);
     }
-    free(skeleton);
+    skeleton_blocks_free(skeleton, 1);
 }
 
 }  // namespace

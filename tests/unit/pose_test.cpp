@@ -67,7 +67,7 @@ protected:
     EmdModel source;
     EsqSkeleton bones;
     Model *model = nullptr;
-    std::unique_ptr<Skeleton> skeleton{new Skeleton()};
+    SkeletonBlock skeleton = skeleton_block_new();
     int arm_first = 0, hand = 0, rigid[3] = {};
 };
 
@@ -244,7 +244,8 @@ TEST_F(PoseTest, CaptureClampsThePhaseAndHandsTheKeysOver)
     esq_set_shift(bones, 2, 1, {1.5f, -2.0f, 4.0f});
     esq_set_scale(bones, 2, 2, {2.5f, 0.5f, 1.0f});
     load();
-    std::unique_ptr<Skeleton> blur(new Skeleton());
+    SkeletonBlock blur = skeleton_block_new();
+    ASSERT_EQ(skeleton_bones_alloc(blur.get(), 3), 1);
     blur->bones[1].trans_keys[2][0] = 77.0f;
     blur->key_from = 42;
     skeleton->key_from = 1;
@@ -272,6 +273,26 @@ TEST_F(PoseTest, CaptureClampsThePhaseAndHandsTheKeysOver)
     EXPECT_EQ(blur->phase, 0.0f);
 }
 
+// A blur copy that holds fewer bones (its entry failed, or differs) takes key 0 of the bones
+// it has; the rest are skipped, never written past its array.
+TEST_F(PoseTest, CaptureSkipsTheBonesTheBlurCopyLacks)
+{
+    build_figure();
+    esq_set_shift(bones, 1, 0, {1.0f, 2.0f, 3.0f});
+    load();
+    SkeletonBlock blur = skeleton_block_new();
+    ASSERT_EQ(skeleton_bones_alloc(blur.get(), 1), 1);
+    SkeletonBlock empty = skeleton_block_new();
+    skeleton->key_to = 1;
+    skeleton->phase = 1.0f;
+    skeleton_capture_pose(skeleton.get(), blur.get());
+    EXPECT_EQ(blur->bone_count, 1);
+    EXPECT_EQ(blur->bones[0].trans_keys[0][2], 3.0f);
+    skeleton_capture_pose(skeleton.get(), empty.get());
+    EXPECT_EQ(empty->bones, nullptr);
+    EXPECT_EQ(skeleton->bones[0].trans_keys[0][2], 3.0f);
+}
+
 // The next movement starts from key 0, so key 0 must hold where the figure stood.
 TEST_F(PoseTest, TheCapturedPoseIsWhereTheFigureStood)
 {
@@ -296,8 +317,8 @@ TEST_F(PoseTest, TwoSkeletonsChainThroughTheMidPositions)
     build_figure();
     source.vertices[0].bone_b = 0;   // moved by both
     load();
-    std::unique_ptr<Skeleton> first(new Skeleton());
-    first->bone_count = 1;
+    SkeletonBlock first = skeleton_block_new();
+    ASSERT_EQ(skeleton_bones_alloc(first.get(), 1), 1);
     first->bones[0].scale_keys[0][0] = first->bones[0].scale_keys[0][1] = first->bones[0].scale_keys[0][2] = 1.0f;
     first->bones[0].trans_keys[0][0] = 3.0f;
     skeleton->bones[0].trans_keys[1][1] = 2.0f;

@@ -5,6 +5,7 @@
 #include "engine/engine.h"
 #include "game/game.h"
 #include "story/story.h"
+#include "support/model_fixtures.h"
 #include "support/tick_harness.h"
 
 #include <allegro.h>
@@ -20,13 +21,13 @@ constexpr int SLIDE_TICKS = 40;          // 1.0 in steps of 0.025, the last belo
 
 class RoundEndTest : public ::testing::Test {
 protected:
-    std::unique_ptr<Skeleton> skeletons[2] = {std::make_unique<Skeleton>(), std::make_unique<Skeleton>()};
+    SkeletonBlock skeletons[2] = {skeleton_block_new(), skeleton_block_new()};
 
     void SetUp() override
     {
         harness_reset();
         for (int side = 0; side < 2; side++) {
-            memset(skeletons[side].get(), 0, sizeof(Skeleton));
+            skeleton_block_clear(skeletons[side].get());
             fighter_skeletons[side] = skeletons[side].get();
         }
         memset(vs_wins, 0, sizeof vs_wins);

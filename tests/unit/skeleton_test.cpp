@@ -5,6 +5,7 @@
 #include "support/model_fixtures.h"
 #include "tools/writers/writers.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
@@ -15,11 +16,30 @@ protected:
     static void SetUpTestSuite() { test_maths_setup(); }
 };
 
-static std::unique_ptr<Skeleton> junk_skeleton()
+constexpr int JUNK_BONES = 2;
+constexpr u8 JUNK = 0xAB;
+
+// A block as an earlier load and a fight leave it: every header byte set, and bones of its own.
+static SkeletonBlock junk_skeleton()
 {
-    std::unique_ptr<Skeleton> skeleton(new Skeleton());
-    memset(skeleton.get(), 0xAB, sizeof(Skeleton));
+    SkeletonBlock skeleton = skeleton_block_new();
+    memset(skeleton.get(), JUNK, sizeof(Skeleton));
+    skeleton->bones = nullptr;
+    if (!skeleton_bones_alloc(skeleton.get(), JUNK_BONES))
+        abort();
+    memset(skeleton->bones, JUNK, JUNK_BONES * sizeof(Bone));
     return skeleton;
+}
+
+// The junk block exactly as junk_skeleton left it: its header, its bones' place and their bytes.
+static ::testing::AssertionResult untouched(const Skeleton *skeleton, const Skeleton &before)
+{
+    if (memcmp(skeleton, &before, sizeof before) != 0)
+        return ::testing::AssertionFailure() << "the header or the bones' place changed";
+    for (size_t i = 0; i < JUNK_BONES * sizeof(Bone); i++)
+        if (reinterpret_cast<const u8 *>(skeleton->bones)[i] != JUNK)
+            return ::testing::AssertionFailure() << "bone byte " << i << " changed";
+    return ::testing::AssertionSuccess();
 }
 
 // A chain of `count` bones, each hanging from the one before.
@@ -46,7 +66,7 @@ TEST_F(SkeletonTest, RoundTripKeepsRestParentsAndEveryKeyInItsTable)
     Bytes bytes = esq_encode(source);
     ASSERT_EQ(bytes.size(), 7u + 14u * 3 + 9216u * 3);
     ArchiveHandle archive = test_archive_of("esq", {{"Fig/fig.esq", bytes}});
-    std::unique_ptr<Skeleton> skeleton = junk_skeleton();
+    SkeletonBlock skeleton = junk_skeleton();
     ASSERT_EQ(skeleton_load(skeleton.get(), archive, "fig/FIG.esq"), 1);
     archive_close(archive);
 
@@ -73,9 +93,12 @@ TEST_F(SkeletonTest, RoundTripKeepsRestParentsAndEveryKeyInItsTable)
             ASSERT_EQ(memcmp(bone.angle_keys[k], key.angles, sizeof key.angles), 0) << b << "/" << k;
         }
     }
-    static const Bone zero_bone = {};
-    EXPECT_EQ(memcmp(&skeleton->bones[3], &zero_bone, sizeof zero_bone), 0);
-    EXPECT_EQ(memcmp(&skeleton->bones[255], &zero_bone, sizeof zero_bone), 0);
+    // Nothing of the old bones is left: what the entry does not give starts at zero.
+    static const BoneMatrix zero_matrix = {};
+    for (int b = 0; b < 3; b++) {
+        EXPECT_EQ(memcmp(&skeleton->bones[b].matrix, &zero_matrix, sizeof zero_matrix), 0);
+        EXPECT_EQ(memcmp(&skeleton->bones[b].rotation, &zero_matrix, sizeof zero_matrix), 0);
+    }
 }
 
 static void put_count(Bytes &bytes, i16 count)
@@ -114,15 +137,16 @@ TEST_F(SkeletonTest, RefusesDamagedEntriesWithTheBlockUntouched)
     put_count(counted_high, 2);
     cases.push_back({"count above the bones present", counted_high});
 
-    std::unique_ptr<Skeleton> skeleton = junk_skeleton(), before = junk_skeleton();
+    SkeletonBlock skeleton = junk_skeleton();
+    const Skeleton before = *skeleton;
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(skeleton_parse(skeleton.get(), c.bytes.data(), static_cast<u32>(c.bytes.size()), "bad.esq"), 0);
-        EXPECT_EQ(memcmp(skeleton.get(), before.get(), sizeof(Skeleton)), 0);
+        EXPECT_TRUE(untouched(skeleton.get(), before));
     }
     ArchiveHandle archive = test_archive_of("esq-missing", {{"a.esq", esq_encode(chain(1))}});
     EXPECT_EQ(skeleton_load(skeleton.get(), archive, "b.esq"), 0);
-    EXPECT_EQ(memcmp(skeleton.get(), before.get(), sizeof(Skeleton)), 0);
+    EXPECT_TRUE(untouched(skeleton.get(), before));
     archive_close(archive);
 }
 
@@ -147,9 +171,10 @@ TEST_F(SkeletonTest, AcceptsNoBonesFullSkeletonsAndAnyRootParent)
     cases.push_back({"trailing bytes", trailing, 1});
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
-        std::unique_ptr<Skeleton> skeleton = junk_skeleton();
+        SkeletonBlock skeleton = junk_skeleton();
         ASSERT_EQ(skeleton_parse(skeleton.get(), c.bytes.data(), static_cast<u32>(c.bytes.size()), "ok.esq"), 1);
         EXPECT_EQ(skeleton->bone_count, c.bone_count);
+        EXPECT_EQ(skeleton->bones != nullptr, c.bone_count > 0);
         EXPECT_EQ(skeleton->phase, 0.0f);
     }
 }

@@ -57,6 +57,8 @@ protected:
         character_models_free();
         character_readers = saved_readers;
         summon_skeletons[0] = summon_skeletons[1] = nullptr;
+        skeleton_bones_free(&god_blocks[0]);
+        skeleton_bones_free(&god_blocks[1]);
         asset_archive = harness_archive;
         fighter_models[0] = fighter_models[1] = nullptr;
     }

@@ -1,19 +1,27 @@
-// tavrosk-bench: the start-up, fight load, archive and memory costs, each printed beside a
-// baseline measured in the same run, so that figures from a loaded machine still compare.
-// Run on demand (build/tavrosk-bench); never part of the test suite.
+// tavrosk-bench: the start-up, fight load, logic tick, frame, archive and memory costs, each
+// printed beside a baseline measured in the same run, so that figures from a loaded machine
+// still compare; and beside the goal each must meet. Run on demand (build/tavrosk-bench);
+// never part of the test suite.
 #include "arenas/arenas.h"
 #include "characters/characters.h"
+#include "combat/combat.h"
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 #include "game/game.h"
+#include "platform/platform.h"
 #include "support/data_set.h"
+#include "support/draw_fixtures.h"
 #include "support/fake_audio.h"
 #include "support/gl_context.h"
 
 #include <GL/gl.h>
 #include <algorithm>
+#include <allegro.h>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <minizip/unzip.h>
 #include <string>
@@ -21,23 +29,73 @@
 
 namespace {
 
+constexpr int TICKS_TIMED = 3000;        // fight ticks behind the tick's median and p99
+constexpr int TICKS_WARM_UP = 300;       // fight ticks before any is timed
+constexpr int FRAMES_TIMED = 100;        // frames behind each frame median
+constexpr int FRAMES_WARM_UP = 10;
+constexpr int SCREEN_TICKS_LIMIT = 2000; // ticks a screen change may take before the bench gives up
+
+// Ends the run, saying why; the game's shutdown is not run.
+void fail(const char *what)
+{
+    fprintf(stderr, "tavrosk-bench: %s\n", what);
+    fflush(stdout);
+    _exit(1);
+}
+
+// ---- timing ---------------------------------------------------------------------------------
+
 double now_ms()
 {
     using namespace std::chrono;
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
+double time_ms(const std::function<void()> &work)
+{
+    double start = now_ms();
+    work();
+    return now_ms() - start;
+}
+
+// The calling thread's CPU time, in ms: unlike the wall time, it does not count the waits for
+// a core on a busy machine.
+double thread_cpu_ms()
+{
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// A single run's wall time and the calling thread's CPU time, in ms.
+struct Span {
+    double wall_ms, cpu_ms;
+};
+
+Span time_span(const std::function<void()> &work)
+{
+    double cpu = thread_cpu_ms();
+    double wall = time_ms(work);
+    return {wall, thread_cpu_ms() - cpu};
+}
+
+// The value at fraction `at` (0.5 the median, 0.99 the p99) of sorted timings.
+double percentile(std::vector<double> times, double at)
+{
+    if (times.empty())
+        return 0;
+    std::sort(times.begin(), times.end());
+    size_t index = static_cast<size_t>(at * static_cast<double>(times.size() - 1) + 0.5);
+    return times[index];
+}
+
 // The median of `runs` timings of `work`, in ms.
 double median_ms(int runs, const std::function<void()> &work)
 {
     std::vector<double> times;
-    for (int i = 0; i < runs; i++) {
-        double start = now_ms();
-        work();
-        times.push_back(now_ms() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    for (int i = 0; i < runs; i++)
+        times.push_back(time_ms(work));
+    return percentile(times, 0.5);
 }
 
 // Peak resident memory so far (VmHWM), in MB; 0 when /proc does not say.
@@ -55,11 +113,47 @@ double peak_resident_mb()
     return kb / 1024.0;
 }
 
-void print_row(const char *what, double value, const char *baseline, double base_value)
+// ---- the table ------------------------------------------------------------------------------
+
+// A goal is a ceiling on the figure itself, or on its ratio to the baseline.
+enum GoalKind { GOAL_NONE, GOAL_AT_MOST, GOAL_RATIO_AT_MOST };
+
+struct Row {
+    const char *what;
+    double value;
+    const char *baseline;
+    double base_value;
+    const char *unit;          // "ms", "us" or "MB", for both figures
+    GoalKind goal_kind;
+    double goal;
+};
+
+void print_header()
 {
-    printf("%-34s %9.2f ms   %-28s %9.2f ms   x%.1f\n", what, value, baseline, base_value,
-           base_value > 0 ? value / base_value : 0.0);
+    printf("%-40s %12s   %-32s %12s %7s   %-13s %s\n", "measured", "figure", "baseline (same run)", "figure",
+           "ratio", "goal", "");
 }
+
+void print_row(const Row &row)
+{
+    double ratio = row.base_value > 0 ? row.value / row.base_value : 0.0;
+    char goal[32] = "";
+    const char *verdict = "";
+    if (row.goal_kind == GOAL_AT_MOST) {
+        snprintf(goal, sizeof goal, "<= %g %s", row.goal, row.unit);
+        verdict = row.value <= row.goal ? "ok" : "over";
+    } else if (row.goal_kind == GOAL_RATIO_AT_MOST) {
+        snprintf(goal, sizeof goal, "<= x%g", row.goal);
+        verdict = ratio <= row.goal ? "ok" : "over";
+    }
+    char base[64] = "";
+    if (row.base_value > 0)
+        snprintf(base, sizeof base, "%9.2f %-2s %6.1fx", row.base_value, row.unit, ratio);
+    printf("%-40s %9.2f %-2s   %-32s %-20s   %-13s %s\n", row.what, row.value, row.unit, row.baseline, base, goal,
+           verdict);
+}
+
+// ---- the archive ----------------------------------------------------------------------------
 
 // Every entry of the archive read once by name, as the loaders read them.
 void read_every_entry(const std::string &root, const std::vector<std::string> &names)
@@ -89,52 +183,257 @@ std::vector<std::string> entry_names(const std::string &root)
     return names;
 }
 
+// ---- the game's set-up, screens and fight -----------------------------------------------------
+
+// What the engine start leaves for the loader: the settings the data builder shipped, the
+// capabilities Mesa offers (multitexture, ARB combine, env-add), the glow buffers and the GL
+// state of the game's window, here the 640 x 480 surfaceless one.
+void engine_start_stand_in(const std::string &root)
+{
+    config_load((root + "/data/qx.cfg").c_str());
+    screen_width = GL_TEST_WIDTH;
+    screen_height = GL_TEST_HEIGHT;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &gl_max_texture_size);
+    picture_library_start();
+    fake_audio_install();
+    draw_caps_set(true, 2, true);
+    draw_glow_setup();
+    gl_init_state();
+}
+
+// One logic tick and the frame's own steps (the menus read their confirms there), undrawn.
+void tick_and_frame_step()
+{
+    game_tick();
+    frame_step();
+}
+
+// Ticks the game until `done` holds; false when it never did.
+bool tick_until(const std::function<bool()> &done)
+{
+    for (int t = 0; t < SCREEN_TICKS_LIMIT; t++) {
+        if (done())
+            return true;
+        tick_and_frame_step();
+    }
+    return done();
+}
+
+// Player one presses START on the title's first item: the title fades out into the character
+// select, as the game's own flow goes.
+bool enter_character_select()
+{
+    int start_key = scancode_to_library(bind_key_start[0]);
+    key[start_key] = 1;
+    tick_and_frame_step();
+    key[start_key] = 0;
+    return tick_until([] { return game_state == STATE_CHARACTER_SELECT && fade_mode == FADE_NONE; });
+}
+
+// Jason against Jason in Athens, loaded by the fight load's own loading tick as after a versus
+// stage select; returns the tick's times.
+Span fight_load_tick()
+{
+    game_mode = GAME_MODE_VERSUS;
+    p1_character = p2_character = CHARACTER_JASON;
+    p1_alt_color = 0;
+    p2_alt_color = 1;
+    stage_select_cursor = 0;   // the Acropolis tile
+    fight_load_phase = 2;
+    TickFlow flow = TICK_CONTINUES;
+    Span span = time_span([&] { flow = fight_load(FIGHT_LOAD_STAGE_SELECT); });
+    if (flow == TICK_ENDS)
+        fail("the fight load failed");
+    return span;
+}
+
+// The round intro played out; then neither side is a player's, both are the computer's. The
+// tune stops: the stand-in audio always has a buffer free, so every tick would decode some
+// of it, where a sound card asks for one now and then.
+bool fight_between_computers()
+{
+    if (!tick_until([] { return game_state == STATE_FIGHT; }))
+        return false;
+    game_mode = GAME_MODE_PROFILE_P1;
+    cpu_opponents_reset();
+    music_stop();
+    return true;
+}
+
+// One logic tick of the fight; a knock-out or the clock ends nothing: the round starts again.
+void fight_tick_once()
+{
+    game_tick();
+    if (fighter_knocked_out() || game_state != STATE_FIGHT) {
+        reset_round();
+        round_intro_timer = 0.0f;
+        fade_mode = FADE_NONE;
+        game_state = STATE_FIGHT;
+    }
+}
+
+// In a real window the frame ends with the swap (the game's draw_frame swaps), which a software
+// renderer pays for by copying the picture to the X server: the empty frame pays it too.
+void empty_frame()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gl_window_swap();
+    glFinish();
+}
+
+void game_frame()
+{
+    draw_frame();
+    glFinish();
+}
+
+// Medians of the screen's frame and of an empty frame, timed in turns; each frame follows
+// one logic tick (untimed), as the main loop runs them.
+struct FrameCost {
+    double frame_ms, empty_ms;
+};
+
+FrameCost frame_cost(const std::function<void()> &tick)
+{
+    std::vector<double> frames, empties;
+    for (int f = 0; f < FRAMES_WARM_UP + FRAMES_TIMED; f++) {
+        tick();
+        double empty = time_ms(empty_frame);
+        double frame = time_ms(game_frame);
+        if (f < FRAMES_WARM_UP)
+            continue;
+        empties.push_back(empty);
+        frames.push_back(frame);
+    }
+    return {percentile(frames, 0.5), percentile(empties, 0.5)};
+}
+
+// The fight tick's timings in µs, and copying both figures' rest poses as many times (the
+// floor under the skinning that the tick redoes for both figures), timed in turns with them.
+struct TickCost {
+    double median_us, p99_us, base_median_us, base_p99_us;
+};
+
+void rest_poses_copy()
+{
+    model_copy_rest_pose(fighter_models[0]);
+    model_copy_rest_pose(fighter_models[1]);
+}
+
+// The hit pass reads the posed figures: after each copy both are posed again as the tick
+// left them, untimed, so that the copies change nothing in the fight.
+TickCost tick_cost()
+{
+    std::vector<double> ticks, copies;
+    for (int t = 0; t < TICKS_WARM_UP; t++)
+        fight_tick_once();
+    for (int t = 0; t < TICKS_TIMED; t++) {
+        ticks.push_back(1000 * time_ms(fight_tick_once));
+        copies.push_back(1000 * time_ms(rest_poses_copy));
+        fight_side_skin(0);
+        fight_side_skin(1);
+    }
+    return {percentile(ticks, 0.5), percentile(ticks, 0.99), percentile(copies, 0.5), percentile(copies, 0.99)};
+}
+
+// The game's own window (AllegroGL on the X display), made as the game makes it, with the swap
+// interval at 0 so that no frame waits for the screen.
+bool window_context_current()
+{
+    if (!allegro_start())
+        return false;
+    set_color_depth(32);
+    if (!gl_window_create("tavrosk-bench", GL_TEST_WIDTH, GL_TEST_HEIGHT, 32, 24, 8, 0))
+        return false;
+    for (SwapControlKind kind : {SWAP_CONTROL_EXT, SWAP_CONTROL_MESA})
+        if (swap_control_init(kind)) {
+            swap_interval_set(0);
+            break;
+        }
+    return true;
+}
+
 }  // namespace
 
-int main()
+int main(int argc, char **argv)
 {
+    const bool in_window = argc > 1 && strcmp(argv[1], "--window") == 0;
+    if (argc > 1 && !in_window)
+        fail("usage: tavrosk-bench [--window]");
     std::string root = data_set_copy("bench");
-    if (root.empty() || !gl_test_context_current()) {
-        fprintf(stderr, "tavrosk-bench: no data set or no EGL surfaceless GL context\n");
-        return 1;
-    }
-    picture_library_start();
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &gl_max_texture_size);
-    fake_audio_install();
+    if (root.empty())
+        fail("no data set");
+    if (in_window ? !window_context_current() : !gl_test_context_current())
+        fail(in_window ? "no GL window on the X display" : "no EGL surfaceless GL context");
+    engine_start_stand_in(root);
     double bare_mb = peak_resident_mb();
+    const char *empty_name = in_window ? "empty frame (clear + swap)" : "empty frame (clear + finish)";
+    const char *bare_name = in_window ? "bare GL window" : "bare GL context";
+    std::vector<Row> rows;
 
-    printf("tavrosk-bench (software GL where Mesa gives llvmpipe; medians)\n");
     std::vector<std::string> names = entry_names(root);
     double open_ms = median_ms(21, [&] { archive_close(archive_open((root + "/data/dat00.dat").c_str())); });
     double all_ms = median_ms(5, [&] { read_every_entry(root, names); });
-    print_row("archive: every entry read", all_ms, "archive open + close", open_ms);
+    const char *open_base = "archive open + close";
+    rows.push_back({"archive: every entry read", all_ms, open_base, open_ms, "ms", GOAL_NONE, 0});
 
-    double startup_ms = median_ms(1, [&] { data_set_load(root); });
-    print_row("start-up to the title", startup_ms, "archive open + close", open_ms);
+    Span startup = time_span([&] {
+        if (data_set_load(root) != 1)
+            fail("the start-up failed");
+    });
+    rows.push_back({"start-up to the title", startup.wall_ms, open_base, open_ms, "ms", GOAL_AT_MOST, 250});
     double title_mb = peak_resident_mb();
 
-    double load_ms = median_ms(1, [&] {
-        load_character(CHARACTER_JASON, 0, 0);
-        load_character(CHARACTER_JASON, 1, 1);
-        load_arena(static_cast<StageId>(0));
-    });
-    print_row("fight load (Jason, Jason, arena 0)", load_ms, "archive open + close", open_ms);
-    double fight_mb = peak_resident_mb();
+    FrameCost title = frame_cost(game_tick);
+    rows.push_back({"title frame", title.frame_ms, empty_name, title.empty_ms, "ms",
+                    GOAL_RATIO_AT_MOST, 3});
+    if (!enter_character_select())
+        fail("the title did not lead to the character select");
+    FrameCost select = frame_cost(game_tick);
+    rows.push_back({"character select frame", select.frame_ms, empty_name, select.empty_ms,
+                    "ms", GOAL_RATIO_AT_MOST, 3});
+
+    Span load = fight_load_tick();
+    rows.push_back({"fight load (Jason, Jason, Athens)", load.wall_ms, open_base, open_ms, "ms", GOAL_AT_MOST, 80});
+    double load_mb = peak_resident_mb();
+    if (!fight_between_computers())
+        fail("the round intro never ended");
 
     // Skinning is most of a fight tick: side one's figure posed by its own skeleton.
-    Model *figure = fighter_models[0];
-    if (figure && fighter_skeletons[0]) {
-        double skin_ms = median_ms(201, [&] { model_skin(figure, fighter_skeletons[0]); });
-        double rest_ms = median_ms(201, [&] { model_copy_rest_pose(figure); });
-        printf("%-34s %9.1f us   %-28s %9.1f us   x%.1f\n", "skinning Jason's figure", skin_ms * 1000,
-               "copying its rest pose", rest_ms * 1000, rest_ms > 0 ? skin_ms / rest_ms : 0.0);
-    }
+    double skin_ms = median_ms(201, [] { model_skin(fighter_models[0], fighter_skeletons[0]); });
+    double rest_ms = median_ms(201, [] { model_copy_rest_pose(fighter_models[0]); });
+    rows.push_back({"skinning Jason's figure", skin_ms * 1000, "copying its rest pose", rest_ms * 1000, "us",
+                    GOAL_NONE, 0});
 
-    printf("%-34s %9.1f MB   %-28s %9.1f MB\n", "peak resident at the title", title_mb,
-           "bare GL context", bare_mb);
-    printf("%-34s %9.1f MB   %-28s %9.1f MB\n", "peak resident after a fight load", fight_mb,
-           "bare GL context", bare_mb);
-    printf("(%zu archive entries)\n", names.size());
+    TickCost tick = tick_cost();
+    const char *copy_base = "copying both rest poses";
+    rows.push_back({"fight tick, computer v computer, median", tick.median_us, copy_base, tick.base_median_us,
+                    "us", GOAL_AT_MOST, 50});
+    rows.push_back({"fight tick, p99", tick.p99_us, copy_base, tick.base_p99_us, "us", GOAL_NONE, 0});
+
+    FrameCost fight = frame_cost(fight_tick_once);
+    rows.push_back({"fight frame", fight.frame_ms, empty_name, fight.empty_ms, "ms",
+                    GOAL_RATIO_AT_MOST, 4});
+    double fight_mb = peak_resident_mb();
+
+    rows.push_back({"peak resident at the title", title_mb, bare_name, bare_mb, "MB", GOAL_NONE, 0});
+    rows.push_back({"peak resident after the fight load", load_mb, bare_name, bare_mb, "MB", GOAL_NONE, 0});
+    rows.push_back({"peak resident in a fight", fight_mb, bare_name, bare_mb, "MB", GOAL_AT_MOST, 115});
+    // The goal's own split: a bare window of 89 MB leaves the game 26 MB of the 115.
+    rows.push_back({"  the same, above the bare one", fight_mb - bare_mb, "", 0, "MB", GOAL_AT_MOST, 26});
+
+    printf("tavrosk-bench (software GL where Mesa gives llvmpipe, %d x %d, %s; medians)\n", GL_TEST_WIDTH,
+           GL_TEST_HEIGHT, in_window ? "the game's window" : "EGL surfaceless, no swap");
+    printf("renderer: %s; shipped settings: %s shadows, glow %s, blood %s\n",
+           reinterpret_cast<const char *>(glGetString(GL_RENDERER)), shadow_quality ? "projected" : "blob",
+           glow_effect ? "on" : "off", blood ? "on" : "off");
+    print_header();
+    for (const Row &row : rows)
+        print_row(row);
+    printf("(%zu archive entries; %d fight ticks timed, %d frames per screen after %d)\n", names.size(),
+           TICKS_TIMED, FRAMES_TIMED, FRAMES_WARM_UP);
+    printf("(single runs, with the main thread's CPU time, which leaves out waits for a core: start-up %.1f ms "
+           "of CPU, fight load %.1f ms of CPU)\n", startup.cpu_ms, load.cpu_ms);
     fflush(stdout);
     // The game's own shutdown is not part of what is measured.
     _exit(0);
