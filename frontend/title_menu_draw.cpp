@@ -259,7 +259,9 @@ static void title_logo_draw()
 // with the cheaper filter and the same pixels; the texture's own filter is put back after.
 constexpr f32 LEVEL_ZERO_TEXELS_PER_PIXEL = 0.9f;
 
-static void layer_draw(u32 texture, const MenuQuad &q)
+// Switches the bound texture to the plain linear filter when it is magnified everywhere over
+// q; returns the filter to put back, or 0 when it was left alone.
+static GLint level_zero_begin(u32 texture, const MenuQuad &q)
 {
     glBindTexture(GL_TEXTURE_2D, texture);
     GLint width = 0, height = 0, filter = GL_LINEAR;
@@ -271,13 +273,117 @@ static void layer_draw(u32 texture, const MenuQuad &q)
     plane_to_window(q.x[2], q.y[2], &x2, &y2);
     const double across = width * std::fabs(q.s[2] - q.s[0]) / std::fabs(x2 - x0);
     const double down = height * std::fabs(q.t[2] - q.t[0]) / std::fabs(y2 - y0);
-    const bool level_zero =
-        width > 0 && height > 0 && filter != GL_LINEAR && std::max(across, down) < LEVEL_ZERO_TEXELS_PER_PIXEL;
-    if (level_zero)
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    quad_draw(q);
-    if (level_zero)
+    if (width <= 0 || height <= 0 || filter == GL_LINEAR || std::max(across, down) >= LEVEL_ZERO_TEXELS_PER_PIXEL)
+        return 0;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    return filter;
+}
+
+// Puts back the filter level_zero_begin replaced on the texture bound to the active unit.
+static void level_zero_end(GLint filter)
+{
+    if (filter)
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+}
+
+static void layer_draw(u32 texture, const MenuQuad &q)
+{
+    GLint filter = level_zero_begin(texture, q);
+    quad_draw(q);
+    level_zero_end(filter);
+}
+
+// The three back layers as one pass where the driver combines on three units: unit 0 takes
+// layer 1 in the tint, unit 1 lightens it with layer 2 as the screen blend does
+// (a + b (1 - a), interpolating white and layer 2 by the previous colour), unit 2 multiplies
+// by the filter. Each pixel is then written once instead of blended three times; the picture
+// differs from the blended passes by rounding alone.
+static bool background_one_pass()
+{
+    return has_multitexture && tex_env_combine != 0 && texture_units >= 3;
+}
+
+// The picture's coordinates at the plane point (x, y) of a layer drawn as q.
+static void layer_coords(const MenuQuad &q, f32 x, f32 y, f32 *s, f32 *t)
+{
+    *s = q.s[0] + (q.s[2] - q.s[0]) * (x - q.x[0]) / (q.x[2] - q.x[0]);
+    *t = q.t[0] + (q.t[2] - q.t[0]) * (y - q.y[0]) / (q.y[2] - q.y[0]);
+}
+
+// A rectangle of the plane with each unit's layer (none where null) at its coordinates.
+static void background_rect_draw(f32 left, f32 top, f32 right, f32 bottom, const MenuQuad *const layers[3])
+{
+    const f32 xs[4] = {left, left, right, right}, ys[4] = {top, bottom, bottom, top};
+    glBegin(GL_QUADS);
+    for (int i = 0; i < 4; i++) {
+        for (int unit = 0; unit < 3; unit++) {
+            if (!layers[unit])
+                continue;
+            f32 s, t;
+            layer_coords(*layers[unit], xs[i], ys[i], &s, &t);
+            gl_multi_tex_coord2f(GL_TEXTURE0 + unit, s, t);
+        }
+        glVertex3f(xs[i], ys[i], 0.0f);
+    }
+    glEnd();
+}
+
+// Unit 1's environment: white and layer 2 interpolated by the previous colour; the alpha
+// passed on, as the blended passes leave it at 1.
+static const GLint SCREEN_BLEND_ENV[][2] = {
+    {GL_TEXTURE_ENV_MODE, GL_COMBINE}, {GL_COMBINE_RGB, GL_INTERPOLATE},
+    {GL_SOURCE0_RGB, GL_CONSTANT},     {GL_OPERAND0_RGB, GL_SRC_COLOR},
+    {GL_SOURCE1_RGB, GL_TEXTURE},      {GL_OPERAND1_RGB, GL_SRC_COLOR},
+    {GL_SOURCE2_RGB, GL_PREVIOUS},     {GL_OPERAND2_RGB, GL_SRC_COLOR},
+    {GL_COMBINE_ALPHA, GL_REPLACE},    {GL_SOURCE0_ALPHA, GL_PREVIOUS},
+    {GL_OPERAND0_ALPHA, GL_SRC_ALPHA},
+};
+
+static void unit_layer_set(int unit, u32 texture)
+{
+    texture_unit_select(unit);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+}
+
+// Layer 2's rectangle with all three units, then the four rectangles round it (sharing its
+// edges exactly, so no pixel is drawn twice) with layer 1 and the filter alone.
+static void background_one_pass_draw(const MenuQuad &back_1, const MenuQuad &back_2, const MenuQuad &filter)
+{
+    const GLint filter_1 = level_zero_begin(title_textures[TITLE_BACK_1], back_1);
+    unit_layer_set(0, title_textures[TITLE_BACK_1]);
+    unit_layer_set(1, title_textures[TITLE_BACK_2]);
+    const GLint filter_2 = level_zero_begin(title_textures[TITLE_BACK_2], back_2);
+    const f32 white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glTexEnvfv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_COLOR, white);
+    for (const auto &setting : SCREEN_BLEND_ENV)
+        glTexEnvi(GL_TEXTURE_ENV, setting[0], setting[1]);
+    glTexEnvf(GL_TEXTURE_ENV, GL_RGB_SCALE, 1.0f);
+    glTexEnvf(GL_TEXTURE_ENV, GL_ALPHA_SCALE, 1.0f);
+    unit_layer_set(2, title_textures[TITLE_BACK_FILTER]);
+
+    glColor4f(BACK_1_TINT[0], BACK_1_TINT[1], BACK_1_TINT[2], 1.0f);
+    glDisable(GL_BLEND);
+    const MenuQuad *const all[3] = {&back_1, &back_2, &filter};
+    background_rect_draw(-BACK_2_HALF_WIDTH, BACK_2_TOP, BACK_2_HALF_WIDTH, BACK_2_BOTTOM, all);
+    texture_unit_select(1);
+    glDisable(GL_TEXTURE_2D);
+    const MenuQuad *const outer[3] = {&back_1, nullptr, &filter};
+    background_rect_draw(-BACK_HALF, BACK_HALF, BACK_HALF, BACK_2_TOP, outer);
+    background_rect_draw(-BACK_HALF, BACK_2_BOTTOM, BACK_HALF, -BACK_HALF, outer);
+    background_rect_draw(-BACK_HALF, BACK_2_TOP, -BACK_2_HALF_WIDTH, BACK_2_BOTTOM, outer);
+    background_rect_draw(BACK_2_HALF_WIDTH, BACK_2_TOP, BACK_HALF, BACK_2_BOTTOM, outer);
+
+    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_BACK_2]);
+    level_zero_end(filter_2);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    texture_unit_select(2);
+    glDisable(GL_TEXTURE_2D);
+    texture_unit_select(0);
+    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_BACK_1]);
+    level_zero_end(filter_1);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 // Layer 1 tiled and drifting, layer 2 drifting sideways and lightening, the filter
@@ -288,23 +394,30 @@ static void title_background_draw()
     texture_unit1_off();
     glEnable(GL_TEXTURE_2D);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    f32 s = title_scroll_1, t = title_scroll_2;
+    const MenuQuad back_1 =
+        quad_rect(-BACK_HALF, BACK_HALF, BACK_HALF, -BACK_HALF, s, s, s + BACK_1_REPEATS, s + BACK_1_REPEATS);
+    const MenuQuad back_2 =
+        quad_rect(-BACK_2_HALF_WIDTH, BACK_2_TOP, BACK_2_HALF_WIDTH, BACK_2_BOTTOM, -t, 0, 1 - t, 1);
+    const MenuQuad filter = quad_rect(-BACK_HALF, BACK_HALF, BACK_HALF, -BACK_HALF, 0, 0, 1, 1);
+    if (background_one_pass()) {
+        background_one_pass_draw(back_1, back_2, filter);
+        title_logo_draw();
+        return;
+    }
 
     glColor4f(BACK_1_TINT[0], BACK_1_TINT[1], BACK_1_TINT[2], 1.0f);
     glDisable(GL_BLEND);
-    f32 s = title_scroll_1;
-    layer_draw(title_textures[TITLE_BACK_1],
-               quad_rect(-BACK_HALF, BACK_HALF, BACK_HALF, -BACK_HALF, s, s, s + BACK_1_REPEATS, s + BACK_1_REPEATS));
+    layer_draw(title_textures[TITLE_BACK_1], back_1);
 
     glColor4f(1.0f, 1.0f, 1.0f, BACK_2_ALPHA);
     blend_set(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
-    f32 t = title_scroll_2;
-    layer_draw(title_textures[TITLE_BACK_2],
-               quad_rect(-BACK_2_HALF_WIDTH, BACK_2_TOP, BACK_2_HALF_WIDTH, BACK_2_BOTTOM, -t, 0, 1 - t, 1));
+    layer_draw(title_textures[TITLE_BACK_2], back_2);
 
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     blend_set(GL_DST_COLOR, GL_ZERO);
     glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_BACK_FILTER]);
-    quad_draw(quad_rect(-BACK_HALF, BACK_HALF, BACK_HALF, -BACK_HALF, 0, 0, 1, 1));
+    quad_draw(filter);
 
     title_logo_draw();
 }
