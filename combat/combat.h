@@ -349,6 +349,9 @@ void draw_fx_labyrinth_flames(const Particle *pool);
 void draw_fx_theatre_flames(const Particle *pool);
 void draw_fx_temple_flames(const Particle *pool);
 void draw_fx_flame_row(const Particle *pool);
+// Finds, in tex_misc, the part of each of the flame row's cells that can light a pixel; the
+// row is then drawn over those parts only (whole cells until this runs, or with no sheet).
+void fx_flame_row_measure();
 void draw_fx_rain(const Particle *pool);
 void draw_fx_rain_splashes(const Particle *pool);
 void draw_fx_clash_sparks(const Particle *pool);

@@ -10,7 +10,10 @@
 #include <GL/gl.h>
 #include <allegro.h>
 
+#include <algorithm>
+#include <cmath>
 #include <iterator>
+#include <vector>
 
 constexpr int ARENA_FLAMES = 80;
 constexpr f32 LIFE_TO_LEVEL = 0.01f;
@@ -127,22 +130,130 @@ static const SheetCell *flame_cell(const FlameLook &look, f32 life, const SheetC
     return previous;
 }
 
+// The part of a cell whose texels can light a pixel, as fractions of the cell: left to right,
+// top (v0) to bottom (v1). Outside it every sample of the linear filter reads black, which adds
+// nothing under the brightening blend.
+struct CellPart {
+    f32 left, right, top, bottom;
+};
+constexpr CellPart WHOLE_CELL = {0.0f, 1.0f, 0.0f, 1.0f};
+
+// Program lifetime: the flame row's cells (by life band) as fx_flame_row_measure found them;
+// whole cells until it runs.
+static CellPart flame_row_parts[3] = {WHOLE_CELL, WHOLE_CELL, WHOLE_CELL};
+
+// The quad of facing_quad cut down to the part of its cell, with the texture coordinates of
+// that part, so that each pixel it keeps samples the sheet where the whole quad would.
+static void facing_quad_part(const CameraAxes &c, const f32 p[3], f32 a, f32 b, const SheetCell &cell,
+                             const CellPart &part)
+{
+    const f32 xs[2] = {-1.0f + 2.0f * part.left, -1.0f + 2.0f * part.right};
+    const f32 ys[2] = {1.0f - 2.0f * part.bottom, 1.0f - 2.0f * part.top};
+    const f32 us[2] = {cell.u0 + (cell.u1 - cell.u0) * part.left, cell.u0 + (cell.u1 - cell.u0) * part.right};
+    const f32 vs[2] = {cell.v0 + (cell.v1 - cell.v0) * part.bottom, cell.v0 + (cell.v1 - cell.v0) * part.top};
+    static const int corners[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};   // facing_quad's order
+    const f32 half[3] = {a, a, b};
+    for (const auto &corner : corners) {
+        f32 v[3];
+        for (int axis = 0; axis < 3; axis++)
+            v[axis] = p[axis] + half[axis] * (xs[corner[0]] * c.right[axis] + ys[corner[1]] * c.up[axis]);
+        glTexCoord2f(us[corner[0]], vs[corner[1]]);
+        glVertex3fv(v);
+    }
+}
+
 // Every record is drawn, a dead one black: black adds nothing under the brightening blend.
-static void flames_draw(const Particle *pool, const FlameLook &look)
+// With parts (one per band), a record is drawn over its cell's lit part only, and a black one
+// not at all: the picture is the same for a fraction of the pixels.
+static void flames_draw(const Particle *pool, const FlameLook &look, const CellPart *parts = nullptr)
 {
     const CameraAxes axes = fx_draw_begin(tex_misc, GL_ONE, GL_ONE_MINUS_SRC_COLOR);
     const f32 fade = look.dims_with_summon ? summon_fade_level : 1.0f;
     const SheetCell *cell = look.cells[2];
+    int band = 2;
     glBegin(GL_QUADS);
     for (int i = 0; i < look.records; i++) {
         const Particle &p = pool[i];
         cell = flame_cell(look, p.life, cell);
         const f32 level = fade * p.life * LIFE_TO_LEVEL;
-        grey(level > 0.0f ? level : 0.0f);
         const f32 at[3] = {p.x, p.y, p.z};
-        facing_quad(axes, at, look.half_xy, look.half_z, *cell);
+        if (!parts) {
+            grey(level > 0.0f ? level : 0.0f);
+            facing_quad(axes, at, look.half_xy, look.half_z, *cell);
+            continue;
+        }
+        while (look.cells[band] != cell)
+            band = (band + 1) % 3;
+        const CellPart &part = parts[band];
+        if (level <= 0.0f || part.right <= part.left || part.bottom <= part.top)
+            continue;
+        grey(level);
+        facing_quad_part(axes, at, look.half_xy, look.half_z, *cell, part);
     }
     glEnd();
+}
+
+// The lit part of one span of a cell (u0..u1 of `size` texels; lit[i] says whether texel i is
+// lit): the linear filter reads a texel for coordinates within one texel of its centre, and
+// half a texel more is kept on each side. first > last when nothing is lit.
+static void span_lit_part(f32 u0, f32 u1, int size, const std::vector<u8> &lit, f32 *first, f32 *last)
+{
+    const int from = std::max(0, static_cast<int>(std::floor(u0 * size - 0.5f)));
+    const int to = std::min(size - 1, static_cast<int>(std::floor(u1 * size - 0.5f)) + 1);
+    int low = size, high = -1;
+    for (int i = from; i <= to; i++)
+        if (lit[i]) {
+            low = std::min(low, i);
+            high = i;
+        }
+    if (high < 0) {
+        *first = 1.0f;
+        *last = 0.0f;
+        return;
+    }
+    const f32 span = u1 - u0;
+    *first = std::clamp((static_cast<f32>(low - 1) / size - u0) / span, 0.0f, 1.0f);
+    *last = std::clamp((static_cast<f32>(high + 2) / size - u0) / span, 0.0f, 1.0f);
+}
+
+static CellPart cell_lit_part(const std::vector<u8> &texels, int width, int height, const SheetCell &cell)
+{
+    std::vector<u8> column_lit(width), row_lit(height);
+    const int x0 = std::max(0, static_cast<int>(std::floor(cell.u0 * width)) - 1);
+    const int x1 = std::min(width - 1, static_cast<int>(std::ceil(cell.u1 * width)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(cell.v0 * height)) - 1);
+    const int y1 = std::min(height - 1, static_cast<int>(std::ceil(cell.v1 * height)));
+    for (int y = y0; y <= y1; y++)
+        for (int x = x0; x <= x1; x++) {
+            const u8 *t = &texels[(static_cast<size_t>(y) * width + x) * 4];
+            if (t[0] | t[1] | t[2]) {
+                column_lit[x] = 1;
+                row_lit[y] = 1;
+            }
+        }
+    CellPart part;
+    span_lit_part(cell.u0, cell.u1, width, column_lit, &part.left, &part.right);
+    span_lit_part(cell.v0, cell.v1, height, row_lit, &part.top, &part.bottom);
+    return part;
+}
+
+void fx_flame_row_measure()
+{
+    for (CellPart &part : flame_row_parts)
+        part = WHOLE_CELL;
+    if (!tex_misc)
+        return;
+    glBindTexture(GL_TEXTURE_2D, tex_misc);
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    if (width <= 0 || height <= 0)
+        return;
+    std::vector<u8> texels(static_cast<size_t>(width) * height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    for (int band = 0; band < 3; band++)
+        flame_row_parts[band] = cell_lit_part(texels, width, height, *FLAME_ROW_LOOK.cells[band]);
 }
 
 void draw_fx_labyrinth_flames(const Particle *pool)
@@ -162,7 +273,7 @@ void draw_fx_temple_flames(const Particle *pool)
 
 void draw_fx_flame_row(const Particle *pool)
 {
-    flames_draw(pool, FLAME_ROW_LOOK);
+    flames_draw(pool, FLAME_ROW_LOOK, flame_row_parts);
 }
 
 void draw_fx_fighter_aura(const Particle *pool)

@@ -149,6 +149,15 @@ struct Model {
     f32 (*rest_normals)[3];             // unit length, or zero where no face (or cancelling faces) meet
     f32 (*normals)[3];                  // posed by skinning, not renormalised
     Polygon *polygons;
+    // The drawers' vertex arrays (model_corners.cpp): one slot per distinct corner, a vertex
+    // with both its coordinate pairs, so a vertex shared by triangles is sent and lit once.
+    u32 slot_count;
+    u32 *corner_slot;                   // 3 per polygon: the slot of each corner
+    u16 *slot_vertex;                   // the vertex each slot draws
+    f32 (*slot_uv)[2];                  // texture layer
+    f32 (*slot_lightmap_uv)[2];         // lightmap layer
+    f32 (*slot_pos)[3];                 // draw-only: the posed positions, gathered per draw
+    f32 (*slot_normals)[3];             // draw-only: the posed normals, gathered per draw
 };
 
 // Reads an .emd entry into a new Model with its rest normals, the posed arrays zeroed and
@@ -497,6 +506,7 @@ extern u8 has_multitexture;               // 255: GL_ARB_multitexture and both e
 extern i32 texture_units;                 // GL_MAX_TEXTURE_UNITS_ARB (read only with multitexture)
 extern void (*gl_active_texture)(u32 unit);                      // glActiveTextureARB
 extern void (*gl_multi_tex_coord2f)(u32 unit, f32 s, f32 t);     // glMultiTexCoord2fARB
+extern void (*gl_client_active_texture)(u32 unit);               // glClientActiveTextureARB
 extern u8 has_tex_env_add;                // 255: GL_ARB_ or GL_EXT_texture_env_add
 extern u8 tex_env_combine;                // 0 none, 1 GL_EXT_texture_env_combine, 2 GL_ARB_texture_env_combine
 extern u8 has_lod_bias;                   // 255: GL_EXT_texture_lod_bias

@@ -70,6 +70,14 @@ inline f32 read_f32(ByteReader *in)
 Model *model_parse(const u8 *data, u32 size, const char *entry_name);
 int skeleton_parse(Skeleton *skeleton, const u8 *data, u32 size, const char *entry_name);
 
+// ---- the corner table (model_corners.cpp) ------------------------------------------
+// Fills the model's slots from its polygons; returns 0 when memory cannot be had (the
+// caller frees the model). Freed with the model.
+int model_corners_build(Model *model);
+void model_corners_free(Model *model);
+// Copies the posed positions and normals into the slots, right before a draw.
+void model_slots_gather(const Model *model);
+
 // ---- drawing helpers shared by the model and arena drawers (model_draw.cpp) ----------
 // Polygon::surface_kind values the drawers test.
 enum SurfaceKind : u8 {

@@ -18,6 +18,7 @@ u8 has_multitexture;
 i32 texture_units;
 void (*gl_active_texture)(u32 unit);
 void (*gl_multi_tex_coord2f)(u32 unit, f32 s, f32 t);
+void (*gl_client_active_texture)(u32 unit);
 u8 has_tex_env_add;
 u8 tex_env_combine;
 u8 has_lod_bias;
@@ -67,7 +68,8 @@ int gl_multitexture_init()
 {
     gl_active_texture = reinterpret_cast<void (*)(u32)>(gl_proc_address("glActiveTextureARB"));
     gl_multi_tex_coord2f = reinterpret_cast<void (*)(u32, f32, f32)>(gl_proc_address("glMultiTexCoord2fARB"));
-    return gl_active_texture && gl_multi_tex_coord2f;
+    gl_client_active_texture = reinterpret_cast<void (*)(u32)>(gl_proc_address("glClientActiveTextureARB"));
+    return gl_active_texture && gl_multi_tex_coord2f && gl_client_active_texture;
 }
 
 void message_box(const char *title, const char *text)

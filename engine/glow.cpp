@@ -2,6 +2,9 @@
 #include "engine/engine.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
 
 constexpr int GLOW_CHANNELS = 3;
 constexpr int GLOW_BYTES = GLOW_SIZE * GLOW_SIZE * GLOW_CHANNELS;
@@ -13,6 +16,14 @@ constexpr f32 GLOW_QUAD_HALF_Y = 16.0f;
 constexpr f32 GLOW_QUAD_DEPTH = -50.0f;
 
 static_assert(GLOW_BYTES == static_cast<int>(GLOW_BUFFER_SIZE), "the glow buffers hold one picture");
+
+// The columns and rows of the last captured picture that hold a texel other than black;
+// first > last when every texel is black. Before any capture the whole picture counts.
+struct GlowCover {
+    int column0, column1;
+    int row0, row1;
+};
+static GlowCover glow_cover = {0, GLOW_SIZE - 1, 0, GLOW_SIZE - 1};
 
 static u8 clamp_byte(int value)
 {
@@ -60,6 +71,22 @@ void glow_blur(const u8 *in, u8 *out)
                 out[(row * GLOW_SIZE + column) * GLOW_CHANNELS + channel] = glow_box_mean(in, row, column, channel);
 }
 
+static GlowCover glow_cover_find(const u8 *pixels)
+{
+    GlowCover cover = {GLOW_SIZE, -1, GLOW_SIZE, -1};
+    for (int row = 0; row < GLOW_SIZE; row++)
+        for (int column = 0; column < GLOW_SIZE; column++) {
+            const u8 *texel = pixels + (row * GLOW_SIZE + column) * GLOW_CHANNELS;
+            if (!texel[0] && !texel[1] && !texel[2])
+                continue;
+            cover.column0 = column < cover.column0 ? column : cover.column0;
+            cover.column1 = column > cover.column1 ? column : cover.column1;
+            cover.row0 = row < cover.row0 ? row : cover.row0;
+            cover.row1 = row > cover.row1 ? row : cover.row1;
+        }
+    return cover;
+}
+
 void glow_capture(int mode, int k)
 {
     if (!glow_read_buffer || !glow_blur_buffer)
@@ -73,6 +100,44 @@ void glow_capture(int mode, int k)
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, glow_texture);
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, GLOW_SIZE, GLOW_SIZE, GL_RGB, GL_UNSIGNED_BYTE, glow_blur_buffer);
+    glow_cover = glow_cover_find(glow_blur_buffer);
+}
+
+// The span of texture coordinates whose linear filtering reaches texels first .. last; the
+// whole span when they lie at an edge, where the repeating texture wraps the filter round.
+static void glow_cover_span(int first, int last, double span[2])
+{
+    span[0] = 0.0;
+    span[1] = 1.0;
+    if (first <= 0 || last >= GLOW_SIZE - 1)
+        return;
+    span[0] = (first - 0.5) / GLOW_SIZE;
+    span[1] = (last + 1.5) / GLOW_SIZE;
+}
+
+// Only the window pixels whose sample reaches a texel that is not black can change: black
+// adds nothing under the screen blend. The scissor keeps the rest from being blended at all,
+// with a pixel to spare on each side; the quad drawn is the same. Needs the identity view.
+static void glow_scissor_set()
+{
+    glEnable(GL_SCISSOR_TEST);
+    if (glow_cover.column0 > glow_cover.column1) {
+        glScissor(0, 0, 0, 0);
+        return;
+    }
+    double s[2], t[2], model[16], projection[16], corner[2][3];
+    GLint viewport[4];
+    glow_cover_span(glow_cover.column0, glow_cover.column1, s);
+    glow_cover_span(glow_cover.row0, glow_cover.row1, t);
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    for (int k = 0; k < 2; k++)
+        gluProject(GLOW_QUAD_HALF_X * (2.0 * s[k] - 1.0), GLOW_QUAD_HALF_Y * (2.0 * t[k] - 1.0), GLOW_QUAD_DEPTH, model,
+                   projection, viewport, &corner[k][0], &corner[k][1], &corner[k][2]);
+    int x0 = static_cast<int>(std::floor(corner[0][0])) - 1, x1 = static_cast<int>(std::ceil(corner[1][0])) + 1;
+    int y0 = static_cast<int>(std::floor(corner[0][1])) - 1, y1 = static_cast<int>(std::ceil(corner[1][1])) + 1;
+    glScissor(x0, y0, x1 > x0 ? x1 - x0 : 0, y1 > y0 ? y1 - y0 : 0);
 }
 
 // Without combine the environment stays as the drawer before left it: the glow is not
@@ -91,6 +156,7 @@ void glow_draw()
     glBindTexture(GL_TEXTURE_2D, glow_texture);
     glLoadIdentity();
     glColor3f(1.0f, 1.0f, 1.0f);
+    glow_scissor_set();
     glBegin(GL_QUADS);
     glTexCoord2f(0.0f, 1.0f);
     glVertex3f(-GLOW_QUAD_HALF_X, GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
@@ -101,5 +167,6 @@ void glow_draw()
     glTexCoord2f(1.0f, 1.0f);
     glVertex3f(GLOW_QUAD_HALF_X, GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
     glEnd();
+    glDisable(GL_SCISSOR_TEST);
     glDepthFunc(GL_LEQUAL);
 }

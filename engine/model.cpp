@@ -216,7 +216,7 @@ static int emd_read_body(Model *model, ByteReader *in, const char *entry_name)
     for (int p = 0; p < polygon_count; p++)
         if (!emd_read_polygon(&model->polygons[p], in, vertex_count))
             return model_refuse(entry_name, "a polygon corner lies outside the vertices");
-    if (!model_compute_normals(model))
+    if (!model_compute_normals(model) || !model_corners_build(model))
         return model_refuse(entry_name, "out of memory");
     return 1;
 }
@@ -269,5 +269,6 @@ void model_free(Model *model)
     free(model->rest_normals);
     free(model->normals);
     free(model->polygons);
+    model_corners_free(model);
     free(model);
 }

@@ -1,6 +1,7 @@
 // Draws a posed figure: opaque and alpha-tested triangles at once, the rest held back in the
 // masked-polygon queue. Unit 0 carries the skin; unit 1 a sphere-mapped reflection or, on a
-// wounded figure, the blood picture.
+// wounded figure, the blood picture. The corners come from the model's slot arrays, so each
+// shared vertex is sent and lit once.
 #include "engine/engine.h"
 
 #include "engine/engine_local.h"
@@ -17,7 +18,10 @@ struct FigureDraw {
     bool reflection_on;   // unit 1 holds the sphere map with generation on
     bool unlit;           // a run of unlit surfaces has lighting off
     u16 texture_index;    // the skin bound on unit 0
-    bool batch_open;      // a glBegin of opaque triangles waits for more of the same state
+    bool batch_open;      // a run of opaque triangles waits for more of the same state
+    u32 run_first;        // the open run: its first polygon and how many follow in order
+    u32 run_count;
+    i32 last_drawn;       // the polygon drawn last, -1 none yet
     int culling;          // GL_CULL_FACE as last set here: 1 on, 0 off, -1 not yet
     int two_side_light;   // GL_LIGHT_MODEL_TWO_SIDE as last set here, -1 not yet
 };
@@ -109,6 +113,12 @@ static void figure_wound(FigureDraw *draw)
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glEnable(GL_TEXTURE_2D);
     texture_unit_select(0);
+    if (!gl_client_active_texture)
+        return;
+    gl_client_active_texture(GL_TEXTURE1);
+    glTexCoordPointer(2, GL_FLOAT, 0, draw->model->slot_uv);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    gl_client_active_texture(GL_TEXTURE0);
 }
 
 // Unlit surfaces come in runs: lighting goes off at the first and back on after the last.
@@ -124,25 +134,20 @@ static void figure_lighting(FigureDraw *draw, bool lit)
     glColor3f(1.0f, 1.0f, 1.0f);
 }
 
-static void figure_corners(const FigureDraw *draw, const Polygon *polygon)
+// Polygons first .. first + count - 1, in their order, as one draw.
+static void figure_polygons(FigureDraw *draw, u32 first, u32 count)
 {
-    for (int c = 0; c < 3; c++) {
-        u16 vertex = polygon->corner[c];
-        f32 u = polygon->tex_uv[2 * c], v = polygon->tex_uv[2 * c + 1];
-        glNormal3fv(draw->model->normals[vertex]);
-        glTexCoord2f(u, v);
-        if (draw->wound_ready)
-            gl_multi_tex_coord2f(GL_TEXTURE1, u, v);
-        glVertex3fv(draw->model->pos[vertex]);
-    }
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(3 * count), GL_UNSIGNED_INT,
+                   draw->model->corner_slot + 3 * first);
+    draw->last_drawn = static_cast<i32>(first + count - 1);
 }
 
-// Closes the running batch of opaque triangles before any state changes.
+// Draws the open run of opaque triangles before any state changes.
 static void figure_batch_end(FigureDraw *draw)
 {
     if (!draw->batch_open)
         return;
-    glEnd();
+    figure_polygons(draw, draw->run_first, draw->run_count);
     draw->batch_open = false;
 }
 
@@ -163,43 +168,45 @@ static void figure_two_side_light(FigureDraw *draw, int on)
     glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, on ? GL_TRUE : GL_FALSE);
 }
 
-static void figure_triangle(FigureDraw *draw, const Polygon *polygon)
+static void figure_triangle(FigureDraw *draw, const Polygon *polygon, u32 index)
 {
     figure_culling(draw, polygon);
-    glBegin(GL_TRIANGLES);
-    figure_corners(draw, polygon);
-    glEnd();
+    figure_polygons(draw, index, 1);
 }
 
-// True when drawing the opaque polygon would change no state: it joins the open batch.
-static bool figure_batch_takes(const FigureDraw *draw, const Polygon *polygon)
+// True when the opaque polygon follows the open run and drawing it would change no state.
+static bool figure_batch_takes(const FigureDraw *draw, const Polygon *polygon, u32 index)
 {
     bool lit = polygon->surface_kind != SURFACE_UNLIT;
     bool shiny = polygon->surface_kind == SURFACE_REFLECTIVE;
-    return draw->batch_open && lit == !draw->unlit && (!draw->reflections || shiny == draw->reflection_on) &&
-           polygon->texture_index == draw->texture_index && (polygon->two_sided ? 0 : 1) == draw->culling;
+    return draw->batch_open && index == draw->run_first + draw->run_count && lit == !draw->unlit &&
+           (!draw->reflections || shiny == draw->reflection_on) && polygon->texture_index == draw->texture_index &&
+           (polygon->two_sided ? 0 : 1) == draw->culling;
 }
 
-// Runs of opaque triangles in one state go in one glBegin, in their own order, so the
-// pixels are those of one triangle at a time.
-static void figure_draw_opaque(FigureDraw *draw, const Polygon *polygon)
+// Runs of opaque triangles in one state go in one draw, in their own order, so the pixels
+// are those of one triangle at a time.
+static void figure_draw_opaque(FigureDraw *draw, const Polygon *polygon, u32 index)
 {
-    if (!figure_batch_takes(draw, polygon)) {
-        figure_batch_end(draw);
-        figure_two_side_light(draw, 0);
-        figure_lighting(draw, polygon->surface_kind != SURFACE_UNLIT);
-        figure_reflection(draw, polygon->surface_kind == SURFACE_REFLECTIVE);
-        figure_wound(draw);
-        figure_skin(draw, polygon->texture_index);
-        figure_culling(draw, polygon);
-        glBegin(GL_TRIANGLES);
-        draw->batch_open = true;
+    if (figure_batch_takes(draw, polygon, index)) {
+        draw->run_count++;
+        return;
     }
-    figure_corners(draw, polygon);
+    figure_batch_end(draw);
+    figure_two_side_light(draw, 0);
+    figure_lighting(draw, polygon->surface_kind != SURFACE_UNLIT);
+    figure_reflection(draw, polygon->surface_kind == SURFACE_REFLECTIVE);
+    figure_wound(draw);
+    figure_skin(draw, polygon->texture_index);
+    figure_culling(draw, polygon);
+    draw->batch_open = true;
+    draw->run_first = index;
+    draw->run_count = 1;
 }
 
 // Alpha-tested kinds are cut out now, lit on both faces; the other kinds wait in the queue.
-static void figure_draw_masked(FigureDraw *draw, const Polygon *polygon, const ModelPlacement *placement)
+static void figure_draw_masked(FigureDraw *draw, const Polygon *polygon, u32 index,
+                               const ModelPlacement *placement)
 {
     figure_batch_end(draw);
     figure_lighting(draw, true);
@@ -213,7 +220,7 @@ static void figure_draw_masked(FigureDraw *draw, const Polygon *polygon, const M
     figure_two_side_light(draw, 1);
     figure_reflection(draw, kind == SURFACE_MASKED_REFLECTIVE);
     figure_skin(draw, polygon->texture_index);
-    figure_triangle(draw, polygon);
+    figure_triangle(draw, polygon, index);
     glDisable(GL_ALPHA_TEST);
     figure_two_side_light(draw, 0);
 }
@@ -232,6 +239,40 @@ static void figure_units_begin(const ModelSkin *skin)
     }
     glEnable(GL_TEXTURE_2D);
     tex_env_lit_skin();
+}
+
+// The slots as arrays: positions, normals and the skin's coordinates on unit 0.
+static void figure_arrays_begin(const Model *model)
+{
+    model_slots_gather(model);
+    glVertexPointer(3, GL_FLOAT, 0, model->slot_pos);
+    glNormalPointer(GL_FLOAT, 0, model->slot_normals);
+    glTexCoordPointer(2, GL_FLOAT, 0, model->slot_uv);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+}
+
+// Arrays off again, and the current normal and coordinates those of the last corner drawn, as
+// drawing the corners one by one left them: later drawers that send no normal use it.
+static void figure_arrays_end(const FigureDraw *draw)
+{
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    if (draw->wound_ready && gl_client_active_texture) {
+        gl_client_active_texture(GL_TEXTURE1);
+        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+        gl_client_active_texture(GL_TEXTURE0);
+    }
+    if (draw->last_drawn < 0)
+        return;
+    const Polygon *polygon = &draw->model->polygons[draw->last_drawn];
+    f32 u = polygon->tex_uv[4], v = polygon->tex_uv[5];
+    glNormal3fv(draw->model->normals[polygon->corner[2]]);
+    glTexCoord2f(u, v);
+    if (draw->wound_ready)
+        gl_multi_tex_coord2f(GL_TEXTURE1, u, v);
 }
 
 // Generation and texturing of unit 1 off (the reflection or the blood picture), unit 0
@@ -266,16 +307,18 @@ void model_draw(const ModelPlacement *placement, const Model *model, const Model
     const f32 angles[3] = {placement->rot_x, placement->rot_y, placement->heading};
     placement_apply(pos, angles);
     draw.culling = draw.two_side_light = -1;
+    draw.last_drawn = -1;
+    figure_arrays_begin(model);
     draw.texture_index = model->polygons[0].texture_index;
     glBindTexture(GL_TEXTURE_2D, figure_texture(&draw, draw.texture_index));
     for (u32 i = 0; i < model->polygon_count; i++) {
         const Polygon *polygon = &model->polygons[i];
         switch (pass_group(polygon->pass)) {
         case PASS_GROUP_OPAQUE:
-            figure_draw_opaque(&draw, polygon);
+            figure_draw_opaque(&draw, polygon, i);
             break;
         case PASS_GROUP_MASKED:
-            figure_draw_masked(&draw, polygon, placement);
+            figure_draw_masked(&draw, polygon, i, placement);
             break;
         case PASS_GROUP_BLENDED:
             masked_polys_append(placement, model, polygon, figure_texture(&draw, polygon->texture_index), 1);
@@ -285,5 +328,6 @@ void model_draw(const ModelPlacement *placement, const Model *model, const Model
         }
     }
     figure_batch_end(&draw);
+    figure_arrays_end(&draw);
     figure_units_end();
 }

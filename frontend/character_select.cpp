@@ -234,6 +234,7 @@ int character_select_enter()
     camera_centre[0] = camera_centre[1] = camera_centre[2] = 0.0f;
     camera_up_z = 1.0f;
     fx_flame_row(stage_flame_particles, FX_INIT);
+    fx_flame_row_measure();
     return 0;
 }
 

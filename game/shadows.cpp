@@ -32,6 +32,9 @@ struct ShadowPair {
 
 // Program lifetime: made on the first shadow, freed at shutdown.
 static ShadowPair shadow_pairs[2];
+// Draw-only scratch: each vertex of the caster as the projector sees it, in picture pixels.
+constexpr int SHADOW_CASTER_VERTICES = 65536;   // every vertex a model's u16 count can name
+static int shadow_points[SHADOW_CASTER_VERTICES][2];
 
 static void shadow_pairs_make()
 {
@@ -101,17 +104,19 @@ static void shadow_rasterise(ShadowPair *pair, const ShadowCaster *caster, const
 
     clear_to_color(pair->picture, SHADOW_WHITE);
     const Model *model = caster->model;
+    // Each vertex once, however many triangles share it.
+    for (int i = 0; i < model->vertex_count; i++) {
+        const f32 *v = model->pos[i];
+        f32 x, y, z, sx, sy;
+        apply_matrix_f(&full, v[0], v[1], v[2], &x, &y, &z);
+        persp_project_f(x, y, z, &sx, &sy);
+        shadow_points[i][0] = static_cast<int>(sx);
+        shadow_points[i][1] = static_cast<int>(sy);
+    }
     for (int p = 0; p < model->polygon_count; p++) {
-        int corner[6];
-        for (int c = 0; c < 3; c++) {
-            const f32 *v = model->pos[model->polygons[p].corner[c]];
-            f32 x, y, z, sx, sy;
-            apply_matrix_f(&full, v[0], v[1], v[2], &x, &y, &z);
-            persp_project_f(x, y, z, &sx, &sy);
-            corner[c * 2] = static_cast<int>(sx);
-            corner[c * 2 + 1] = static_cast<int>(sy);
-        }
-        triangle(pair->picture, corner[0], corner[1], corner[2], corner[3], corner[4], corner[5], grey);
+        const u16 *corner = model->polygons[p].corner;
+        const int *a = shadow_points[corner[0]], *b = shadow_points[corner[1]], *c = shadow_points[corner[2]];
+        triangle(pair->picture, a[0], a[1], b[0], b[1], c[0], c[1], grey);
     }
     for (int y = 0; y < SHADOW_SIZE; y++)
         std::memcpy(pair->raw + y * SHADOW_SIZE, pair->picture->line[y], SHADOW_SIZE);

@@ -7,6 +7,8 @@
 #include "support/draw_fixtures.h"
 
 #include <GL/gl.h>
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -366,4 +368,37 @@ TEST_F(FlashDrawTest, FlashesShowThroughWhatStandsInFront)
     EXPECT_GT(at(0.0f, 0.0f, 10.0f).r, 150);
     draw_guard_flash(0.0f, 0.0f, 10.0f, 0.0f);   // level 0: black, nothing changes
     EXPECT_GT(at(0.0f, 0.0f, 10.0f).r, 150);
+}
+
+// The flame row drawn over its cells' lit parts of the built effects sheet shows the picture
+// the whole cells show: the cut-away pixels only ever sampled black, and the kept ones differ
+// at most by the rounding of their texture coordinates.
+TEST_F(EffectsDrawTest, FlameRowOverLitPartsShowsTheWholeCellsPicture)
+{
+    const u32 sheet = built_texture("misc/misc.tga", TEXTURE_CLAMP_RGBA);
+    ASSERT_NE(sheet, 0u) << "run the data builder (make test does)";
+    fx_flame_row(pool.data(), FX_INIT);
+    for (int tick = 0; tick < 40; tick++)   // every life band and some dead records
+        fx_flame_row(pool.data(), FX_STEP);
+    const f32 eye[3] = {0, -12, 0}, centre[3] = {0, 0, 0};   // the select's view
+    draw_view_set(eye, centre, 1.0f);
+    std::vector<u8> pictures[2];
+    for (int measured = 0; measured < 2; measured++) {
+        tex_misc = measured ? sheet : 0;
+        fx_flame_row_measure();
+        tex_misc = sheet;
+        clear();
+        draw_fx_flame_row(pool.data());
+        pictures[measured] = window_pixels();
+    }
+    tex_misc = 0;
+    fx_flame_row_measure();   // whole cells again for the other tests' sheet
+    int lit = 0, worst = 0;
+    for (size_t i = 0; i < pictures[0].size(); i++) {
+        lit += pictures[0][i] > 20;
+        worst = std::max(worst, std::abs(pictures[0][i] - pictures[1][i]));
+    }
+    EXPECT_GT(lit, 10000) << "the row burns across the view";
+    EXPECT_LE(worst, 2);
+    glDeleteTextures(1, &sheet);
 }

@@ -50,6 +50,7 @@ TEST_F(DrawTest, AFigureDrawnInBatchesMatchesItDrawnATriangleAtATime)
         for (u32 i = 0; i < model->polygon_count; i++) {
             Model one = *model;
             one.polygons = &model->polygons[i];
+            one.corner_slot = &model->corner_slot[3 * i];
             one.polygon_count = 1;
             model_draw(&placement, &one, &skin, &light);
         }

@@ -5,6 +5,8 @@
 #include "support/gl_context.h"
 
 #include <GL/gl.h>
+#include <cstring>
+#include <vector>
 
 class GlowTest : public GlTest {
 protected:
@@ -78,4 +80,88 @@ TEST_F(GlowTest, TheOverlayIsUpright)
     glow_draw();
     EXPECT_TRUE(rgb_near(pixel_at(320, 40), {255, 255, 255}));
     EXPECT_TRUE(rgb_near(pixel_at(320, 440), {0, 0, 0}));
+}
+
+// A background of every level, so that any blend shows.
+static void background_draw()
+{
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glDepthFunc(GL_ALWAYS);
+    glLoadIdentity();
+    glBegin(GL_QUADS);
+    glColor3f(0.0f, 0.2f, 0.9f);
+    glVertex3f(-30.0f, -20.0f, -50.0f);
+    glColor3f(1.0f, 0.5f, 0.0f);
+    glVertex3f(30.0f, -20.0f, -50.0f);
+    glColor3f(0.3f, 1.0f, 0.1f);
+    glVertex3f(30.0f, 20.0f, -50.0f);
+    glColor3f(0.6f, 0.0f, 0.6f);
+    glVertex3f(-30.0f, 20.0f, -50.0f);
+    glEnd();
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glEnable(GL_BLEND);
+}
+
+// The overlay as one whole quad over the view, as it was laid before it learnt its cover.
+static void whole_overlay_draw()
+{
+    glEnable(GL_TEXTURE_2D);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_MODULATE);
+    glTexEnvf(GL_TEXTURE_ENV, GL_RGB_SCALE, 4.0f);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
+    glBindTexture(GL_TEXTURE_2D, glow_texture);
+    glBegin(GL_QUADS);
+    const f32 corners[4][4] = {{0, 1, -21.25f, 16}, {0, 0, -21.25f, -16}, {1, 0, 21.25f, -16}, {1, 1, 21.25f, 16}};
+    for (const auto &c : corners) {
+        glTexCoord2f(c[0], c[1]);
+        glVertex3f(c[2], c[3], -50.0f);
+    }
+    glEnd();
+}
+
+// Drawn only where its picture holds light, the overlay leaves the very pixels the whole
+// quad leaves: for a small bright patch, one at the picture's edge (the filter wraps), and none.
+TEST_F(GlowTest, TheOverlayDrawnOverItsCoverMatchesTheWholeQuad)
+{
+    struct Case {
+        const char *name;
+        int x, y, width, height;   // the bright patch in the 64 x 64 pre-pass
+    };
+    const Case cases[] = {
+        {"patch", 20, 30, 6, 4},
+        {"edge", 0, 10, 3, 5},
+        {"dark", 0, 0, 0, 0},
+    };
+    draw_caps_set(true, 2, true);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        draw_gl_reset();
+        glViewport(0, 0, GLOW_SIZE, GLOW_SIZE);
+        clear_to(0);
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(c.x, c.y, c.width, c.height);
+        clear_to(230);
+        glDisable(GL_SCISSOR_TEST);
+        glow_capture(GLOW_SUBTRACT, 30);
+        glViewport(0, 0, 640, 480);
+        background_draw();
+        glow_draw();
+        std::vector<u8> covered = window_pixels();
+        draw_gl_reset();
+        background_draw();
+        glDepthFunc(GL_ALWAYS);
+        whole_overlay_draw();
+        std::vector<u8> whole = window_pixels();
+        size_t differ = 0, lit = 0;
+        for (size_t i = 0; i < whole.size(); i += 4) {
+            differ += memcmp(&covered[i], &whole[i], 3) != 0;
+            lit += whole[i] == 255 && whole[i + 1] == 255;
+        }
+        EXPECT_EQ(differ, 0u);
+        if (c.width) {
+            EXPECT_GT(lit, 100u) << "the patch glows";
+        }
+    }
 }

@@ -20,11 +20,17 @@ static void fixture_multi_tex_coord2f(u32 unit, f32 s, f32 t)
     glMultiTexCoord2f(unit, s, t);
 }
 
+static void fixture_client_active_texture(u32 unit)
+{
+    glClientActiveTexture(unit);
+}
+
 void draw_caps_set(bool multitexture, int combine, bool env_add)
 {
     has_multitexture = multitexture ? 255 : 0;
     gl_active_texture = fixture_active_texture;
     gl_multi_tex_coord2f = fixture_multi_tex_coord2f;
+    gl_client_active_texture = fixture_client_active_texture;
     tex_env_combine = static_cast<u8>(combine);
     has_tex_env_add = env_add ? 255 : 0;
 }

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -287,6 +288,36 @@ TEST_F(ModelTest, VertexNormalRecomputeMatchesTheLoad)
     model_vertex_normal(model->vertex_count, model);
     model_free(model);
     model_free(nullptr);
+}
+
+// The drawers' corner table: every corner's slot draws that corner's vertex and both its
+// coordinate pairs, and corners alike in all three share one slot.
+TEST_F(ModelTest, CornersAlikeShareASlotAndEverySlotDrawsItsCorner)
+{
+    EmdModel source = distinct_fields_model();
+    EmdPolygon twin = source.polygons[0];   // the same three corners again: no new slot
+    source.polygons.push_back(twin);
+    twin.tex_uv[0] += 0.5f;                 // corner 0's texture coordinates differ
+    twin.lightmap_uv[3] -= 0.25f;           // corner 1's lightmap coordinates differ
+    source.polygons.push_back(twin);
+    emd_add_ball(source, 0, EMD_PLAIN, {0.3f, -1.7f, 2.2f}, {1.3f, 0.7f, 2.9f}, 7, 9);
+    Model *model = parse(emd_encode(source));
+    ASSERT_NE(model, nullptr);
+    for (int c = 0; c < 3; c++)
+        EXPECT_EQ(model->corner_slot[3 + c], model->corner_slot[c]) << "corner " << c;
+    EXPECT_NE(model->corner_slot[6], model->corner_slot[0]);
+    EXPECT_NE(model->corner_slot[7], model->corner_slot[1]);
+    EXPECT_EQ(model->corner_slot[8], model->corner_slot[2]);
+    for (int p = 0; p < model->polygon_count; p++)
+        for (int c = 0; c < 3; c++) {
+            const Polygon &polygon = model->polygons[p];
+            u32 slot = model->corner_slot[3 * p + c];
+            ASSERT_LT(slot, model->slot_count);
+            EXPECT_EQ(model->slot_vertex[slot], polygon.corner[c]);
+            EXPECT_EQ(memcmp(model->slot_uv[slot], &polygon.tex_uv[2 * c], sizeof(f32[2])), 0);
+            EXPECT_EQ(memcmp(model->slot_lightmap_uv[slot], &polygon.lightmap_uv[2 * c], sizeof(f32[2])), 0);
+        }
+    model_free(model);
 }
 
 TEST_F(ModelTest, WriterRefusesCountsTheFormatCannotHold)
