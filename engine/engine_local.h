@@ -77,6 +77,18 @@ int model_corners_build(Model *model);
 void model_corners_free(Model *model);
 // Copies the posed positions and normals into the slots, right before a draw.
 void model_slots_gather(const Model *model);
+// The slots, gathered, as client arrays: positions, normals, texture coordinates on unit 0;
+// `uv` as unit 1's coordinates (needs gl_client_active_texture).
+void model_arrays_begin(const Model *model);
+void model_arrays_unit1(const f32 (*uv)[2]);
+// Every client array off again, unit 1's too when it was set.
+void model_arrays_end(bool unit1);
+// Polygons first .. first + count - 1, in their order, as one draw from the arrays.
+void model_polygons_draw(const Model *model, u32 first, u32 count);
+// The current normal and coordinates those of the polygon's last corner, as sending its
+// corners one by one leaves them (unit 1's from unit1_uv, when given): the drawers after a
+// model that send no normal of their own see the same one.
+void model_corner_current(const Model *model, u32 polygon_index, const f32 (*unit1_uv)[2]);
 
 // ---- drawing helpers shared by the model and arena drawers (model_draw.cpp) ----------
 // Polygon::surface_kind values the drawers test.

@@ -4,6 +4,8 @@
 
 #include "engine/engine_local.h"
 
+#include <GL/gl.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -88,4 +90,50 @@ void model_slots_gather(const Model *model)
         memcpy(model->slot_pos[slot], model->pos[vertex], sizeof(f32[3]));
         memcpy(model->slot_normals[slot], model->normals[vertex], sizeof(f32[3]));
     }
+}
+
+void model_arrays_begin(const Model *model)
+{
+    model_slots_gather(model);
+    glVertexPointer(3, GL_FLOAT, 0, model->slot_pos);
+    glNormalPointer(GL_FLOAT, 0, model->slot_normals);
+    glTexCoordPointer(2, GL_FLOAT, 0, model->slot_uv);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+}
+
+void model_arrays_unit1(const f32 (*uv)[2])
+{
+    gl_client_active_texture(GL_TEXTURE1);
+    glTexCoordPointer(2, GL_FLOAT, 0, uv);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    gl_client_active_texture(GL_TEXTURE0);
+}
+
+void model_arrays_end(bool unit1)
+{
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    if (!unit1)
+        return;
+    gl_client_active_texture(GL_TEXTURE1);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    gl_client_active_texture(GL_TEXTURE0);
+}
+
+void model_polygons_draw(const Model *model, u32 first, u32 count)
+{
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(3 * count), GL_UNSIGNED_INT, model->corner_slot + 3 * first);
+}
+
+void model_corner_current(const Model *model, u32 polygon_index, const f32 (*unit1_uv)[2])
+{
+    const Polygon *polygon = &model->polygons[polygon_index];
+    u32 slot = model->corner_slot[3 * polygon_index + 2];
+    glNormal3fv(model->normals[polygon->corner[2]]);
+    glTexCoord2fv(model->slot_uv[slot]);
+    if (unit1_uv)
+        gl_multi_tex_coord2f(GL_TEXTURE1, unit1_uv[slot][0], unit1_uv[slot][1]);
 }

@@ -113,12 +113,8 @@ static void figure_wound(FigureDraw *draw)
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glEnable(GL_TEXTURE_2D);
     texture_unit_select(0);
-    if (!gl_client_active_texture)
-        return;
-    gl_client_active_texture(GL_TEXTURE1);
-    glTexCoordPointer(2, GL_FLOAT, 0, draw->model->slot_uv);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    gl_client_active_texture(GL_TEXTURE0);
+    if (gl_client_active_texture)
+        model_arrays_unit1(draw->model->slot_uv);
 }
 
 // Unlit surfaces come in runs: lighting goes off at the first and back on after the last.
@@ -137,8 +133,7 @@ static void figure_lighting(FigureDraw *draw, bool lit)
 // Polygons first .. first + count - 1, in their order, as one draw.
 static void figure_polygons(FigureDraw *draw, u32 first, u32 count)
 {
-    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(3 * count), GL_UNSIGNED_INT,
-                   draw->model->corner_slot + 3 * first);
+    model_polygons_draw(draw->model, first, count);
     draw->last_drawn = static_cast<i32>(first + count - 1);
 }
 
@@ -241,38 +236,14 @@ static void figure_units_begin(const ModelSkin *skin)
     tex_env_lit_skin();
 }
 
-// The slots as arrays: positions, normals and the skin's coordinates on unit 0.
-static void figure_arrays_begin(const Model *model)
-{
-    model_slots_gather(model);
-    glVertexPointer(3, GL_FLOAT, 0, model->slot_pos);
-    glNormalPointer(GL_FLOAT, 0, model->slot_normals);
-    glTexCoordPointer(2, GL_FLOAT, 0, model->slot_uv);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-}
-
-// Arrays off again, and the current normal and coordinates those of the last corner drawn, as
-// drawing the corners one by one left them: later drawers that send no normal use it.
+// Arrays off again, the current attributes as the last corner drawn left them.
 static void figure_arrays_end(const FigureDraw *draw)
 {
-    glDisableClientState(GL_VERTEX_ARRAY);
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    if (draw->wound_ready && gl_client_active_texture) {
-        gl_client_active_texture(GL_TEXTURE1);
-        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-        gl_client_active_texture(GL_TEXTURE0);
-    }
-    if (draw->last_drawn < 0)
-        return;
-    const Polygon *polygon = &draw->model->polygons[draw->last_drawn];
-    f32 u = polygon->tex_uv[4], v = polygon->tex_uv[5];
-    glNormal3fv(draw->model->normals[polygon->corner[2]]);
-    glTexCoord2f(u, v);
-    if (draw->wound_ready)
-        gl_multi_tex_coord2f(GL_TEXTURE1, u, v);
+    bool wound_array = draw->wound_ready && gl_client_active_texture;
+    model_arrays_end(wound_array);
+    if (draw->last_drawn >= 0)
+        model_corner_current(draw->model, static_cast<u32>(draw->last_drawn),
+                             draw->wound_ready ? draw->model->slot_uv : nullptr);
 }
 
 // Generation and texturing of unit 1 off (the reflection or the blood picture), unit 0
@@ -308,7 +279,7 @@ void model_draw(const ModelPlacement *placement, const Model *model, const Model
     placement_apply(pos, angles);
     draw.culling = draw.two_side_light = -1;
     draw.last_drawn = -1;
-    figure_arrays_begin(model);
+    model_arrays_begin(model);
     draw.texture_index = model->polygons[0].texture_index;
     glBindTexture(GL_TEXTURE_2D, figure_texture(&draw, draw.texture_index));
     for (u32 i = 0; i < model->polygon_count; i++) {

@@ -45,6 +45,10 @@ struct ArenaDraw {
     u16 texture_index;    // bound on unit 0
     u16 lightmap_index;   // bound on unit 1
     bool scroll;          // Arcadia: add the scroll offsets to the scrolled texture
+    bool arrays;          // the slot arrays are set: plain triangles go in runs
+    u32 run_first;        // the open run of plain triangles: first polygon, how many follow
+    u32 run_count;
+    i32 last_from_arrays; // the polygon drawn last when it came from the arrays, else -1
 };
 
 u32 stage_lightmap_base(i32 stage)
@@ -103,6 +107,72 @@ static void arena_triangle(const ArenaDraw *draw, const Polygon *polygon, bool s
     glEnd();
 }
 
+// The slots as arrays: positions, normals, the texture's coordinates on unit 0 and the
+// lightmap's on unit 1. Without the client unit switch every triangle goes one at a time.
+static void arena_arrays_begin(ArenaDraw *draw)
+{
+    if (has_multitexture && !gl_client_active_texture)
+        return;
+    draw->arrays = true;
+    model_arrays_begin(draw->model);
+    if (has_multitexture)
+        model_arrays_unit1(draw->model->slot_lightmap_uv);
+}
+
+// Draws the open run, in its order, as one call.
+static void arena_run_end(ArenaDraw *draw)
+{
+    if (!draw->run_count)
+        return;
+    model_polygons_draw(draw->model, draw->run_first, draw->run_count);
+    draw->last_from_arrays = static_cast<i32>(draw->run_first + draw->run_count - 1);
+    draw->run_count = 0;
+}
+
+// Arrays off again, and the current normal and coordinates those of the last corner drawn, as
+// drawing the corners one by one left them.
+static void arena_arrays_end(ArenaDraw *draw)
+{
+    if (!draw->arrays)
+        return;
+    arena_run_end(draw);
+    model_arrays_end(has_multitexture);
+    if (draw->last_from_arrays >= 0)
+        model_corner_current(draw->model, static_cast<u32>(draw->last_from_arrays),
+                             has_multitexture ? draw->model->slot_lightmap_uv : nullptr);
+}
+
+// True when the plain triangle follows the open run and needs no bind or culling change.
+static bool arena_run_takes(const ArenaDraw *draw, const Polygon *polygon, u32 index)
+{
+    if (!draw->run_count || index != draw->run_first + draw->run_count)
+        return false;
+    const Polygon *last = &draw->model->polygons[index - 1];
+    return polygon->texture_index == draw->texture_index && polygon->two_sided == last->two_sided &&
+           (!has_multitexture || polygon->lightmap_index == draw->lightmap_index);
+}
+
+// A plain triangle joins the open run, or ends it and starts the next after its binds; a
+// triangle of the scrolled water goes alone, its coordinates shifted.
+static void arena_plain_triangle(ArenaDraw *draw, const Polygon *polygon, u32 index, bool scrolled)
+{
+    if (draw->arrays && !scrolled && arena_run_takes(draw, polygon, index)) {
+        draw->run_count++;
+        return;
+    }
+    arena_run_end(draw);
+    arena_bind_texture(draw, polygon->texture_index);
+    arena_bind_lightmap(draw, polygon->lightmap_index);
+    polygon_culling(polygon);
+    if (!draw->arrays || scrolled) {
+        arena_triangle(draw, polygon, scrolled);
+        draw->last_from_arrays = -1;
+        return;
+    }
+    draw->run_first = index;
+    draw->run_count = 1;
+}
+
 // Unit 0 the texture, modulated; unit 1 the lightmap with the lit-skin environment.
 static void arena_units_begin(ArenaDraw *draw)
 {
@@ -123,25 +193,28 @@ static void arena_units_begin(ArenaDraw *draw)
 // are never drawn by the arena.
 static void arena_main_pass(ArenaDraw *draw)
 {
+    arena_arrays_begin(draw);
     for (u32 i = 0; i < draw->model->polygon_count; i++) {
         const Polygon *polygon = &draw->model->polygons[i];
         PassGroup group = pass_group(polygon->pass);
         bool cut_out = group == PASS_GROUP_MASKED && polygon->surface_kind == SURFACE_PLAIN;
         if (group != PASS_GROUP_OPAQUE && !cut_out)
             continue;
-        arena_bind_texture(draw, polygon->texture_index);
-        arena_bind_lightmap(draw, polygon->lightmap_index);
-        if (cut_out) {
-            glAlphaFunc(GL_GREATER, ALPHA_TEST_LEVEL);
-            glEnable(GL_ALPHA_TEST);
-            glDisable(GL_CULL_FACE);
-            arena_triangle(draw, polygon, false);
-            glDisable(GL_ALPHA_TEST);
+        if (!cut_out) {
+            arena_plain_triangle(draw, polygon, i, draw->scroll && polygon->texture_index == ARCADIA_SCROLLED_TEXTURE);
             continue;
         }
-        polygon_culling(polygon);
-        arena_triangle(draw, polygon, draw->scroll && polygon->texture_index == ARCADIA_SCROLLED_TEXTURE);
+        arena_run_end(draw);
+        arena_bind_texture(draw, polygon->texture_index);
+        arena_bind_lightmap(draw, polygon->lightmap_index);
+        glAlphaFunc(GL_GREATER, ALPHA_TEST_LEVEL);
+        glEnable(GL_ALPHA_TEST);
+        glDisable(GL_CULL_FACE);
+        arena_triangle(draw, polygon, false);
+        glDisable(GL_ALPHA_TEST);
+        draw->last_from_arrays = -1;
     }
+    arena_arrays_end(draw);
 }
 
 // Athens 2: the unlit floor polygons again, blended, with the sky's sphere map added on unit 1.
@@ -214,6 +287,7 @@ void stage_draw(const Model *model, const StageScene *scene)
     draw.scene = scene;
     draw.lightmap_base = stage_lightmap_base(scene->stage_id);
     draw.scroll = scene->stage_id == STAGE_ARCADIA;
+    draw.last_from_arrays = -1;
     arena_units_begin(&draw);
     camera_view_load();
     arena_main_pass(&draw);
