@@ -216,8 +216,9 @@ static void span_lit_part(f32 u0, f32 u1, int size, const std::vector<u8> &lit, 
     *last = std::clamp((static_cast<f32>(high + 2) / size - u0) / span, 0.0f, 1.0f);
 }
 
-static CellPart cell_lit_part(const std::vector<u8> &texels, int width, int height, const SheetCell &cell)
+static CellPart cell_lit_part(const Picture &sheet, const SheetCell &cell)
 {
+    const int width = sheet.width, height = sheet.height;
     std::vector<u8> column_lit(width), row_lit(height);
     const int x0 = std::max(0, static_cast<int>(std::floor(cell.u0 * width)) - 1);
     const int x1 = std::min(width - 1, static_cast<int>(std::ceil(cell.u1 * width)));
@@ -225,7 +226,7 @@ static CellPart cell_lit_part(const std::vector<u8> &texels, int width, int heig
     const int y1 = std::min(height - 1, static_cast<int>(std::ceil(cell.v1 * height)));
     for (int y = y0; y <= y1; y++)
         for (int x = x0; x <= x1; x++) {
-            const u8 *t = &texels[(static_cast<size_t>(y) * width + x) * 4];
+            const u8 *t = &sheet.pixels[(static_cast<size_t>(y) * width + x) * 4];
             if (t[0] | t[1] | t[2]) {
                 column_lit[x] = 1;
                 row_lit[y] = 1;
@@ -241,19 +242,12 @@ void fx_flame_row_measure()
 {
     for (CellPart &part : flame_row_parts)
         part = WHOLE_CELL;
-    if (!tex_misc)
+    Picture sheet = texture_read(tex_misc);
+    if (!sheet.pixels)
         return;
-    glBindTexture(GL_TEXTURE_2D, tex_misc);
-    GLint width = 0, height = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    if (width <= 0 || height <= 0)
-        return;
-    std::vector<u8> texels(static_cast<size_t>(width) * height * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
     for (int band = 0; band < 3; band++)
-        flame_row_parts[band] = cell_lit_part(texels, width, height, *FLAME_ROW_LOOK.cells[band]);
+        flame_row_parts[band] = cell_lit_part(sheet, *FLAME_ROW_LOOK.cells[band]);
+    picture_free(&sheet);
 }
 
 void draw_fx_labyrinth_flames(const Particle *pool)

@@ -611,6 +611,10 @@ u32 texture_load(ArchiveHandle archive, const char *entry_name, int mode);
 // Deletes the first count names of a screen's or fight's texture table and sets each entry to
 // 0, so that a name GL hands out again is never deleted twice; empty entries are skipped.
 void texture_table_delete(u32 *names, int count);
+// The first level of texture `name` as RGBA texels, its first row (t = 0) first, for a drawer
+// that measures what a picture covers; an empty picture when GL holds none. Leaves the texture
+// bound. The caller frees it with picture_free.
+Picture texture_read(u32 name);
 // The size a picture of width x height is uploaded at under a mode, from the texture detail
 // setting and the driver's largest texture size.
 void texture_upload_size(int mode, int width, int height, int *upload_width, int *upload_height);

@@ -143,3 +143,24 @@ void texture_table_delete(u32 *names, int count)
         names[i] = 0;
     }
 }
+
+Picture texture_read(u32 name)
+{
+    Picture picture = {0, 0, nullptr};
+    if (!name)
+        return picture;
+    glBindTexture(GL_TEXTURE_2D, name);
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    if (width <= 0 || height <= 0)
+        return picture;
+    picture.pixels = static_cast<u8 *>(malloc(static_cast<size_t>(width) * height * 4));
+    if (!picture.pixels)
+        return picture;
+    picture.width = width;
+    picture.height = height;
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, picture.pixels);
+    return picture;
+}

@@ -98,6 +98,9 @@ constexpr MenuLabel MENU_BACK_LABEL = {"BACK", -30, -25};
 // pointer's 2.2..10.6), its knob at the fraction f.
 void menu_slider_draw(f32 x, f32 y, f32 f);
 
+// Finds the lit parts of tex_logo's picture; until the next call the title draws the logo
+// over those parts only (over all of it when tex_logo has changed since).
+void title_logo_measure();
 // The pulse's brightness this frame, -cos(menu_pulse_angle).
 f32 menu_pulse_level();
 // The label colour: the selected item's pulsing yellow, or white.

@@ -110,6 +110,7 @@ void title_menu_enter()
     menu_pulse_angle = PULSE_FULL;
     timer_logic_rate_set(LOGIC_TICK_60HZ);   // a knock-out's slow motion ends here
     title_textures_load();
+    title_logo_measure();
 }
 
 const MenuPageInfo *menu_page_info(i32 page)

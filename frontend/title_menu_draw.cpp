@@ -8,6 +8,9 @@
 #include "game/game.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 // A quad's corners in the order top left, bottom left, bottom right, top right, each with its
@@ -94,24 +97,187 @@ void menu_letters_draw(const MenuLabel *labels, int count, bool pulse_selected)
     }
 }
 
-// The logo, with the reflection sliding across it on unit 1 where the driver can add it.
+// A part of the logo's picture: s0..s1 across, t0..t1 down (t = 0 is the top row).
+struct LogoPart {
+    f32 s0, s1, t0, t1;
+};
+constexpr int LOGO_BANDS = 16;       // the picture is measured in bands of rows
+// Texels: how far the filter reaches on the first two levels. No window the game offers
+// shows the logo at less than half its size, so the third level is never read.
+constexpr int LOGO_REACH = 4;
+constexpr int LOGO_SCISSOR_PAD = 2;  // pixels added round each part's rectangle
+
+// Screen lifetime: the logo's lit parts as title_logo_measure found them in the picture named
+// logo_measured; the whole logo is drawn while tex_logo names another.
+static LogoPart logo_parts[LOGO_BANDS];
+static int logo_part_count;
+static u32 logo_measured;
+
+// Whether a texel of the span first..last (of size, repeating) lies within LOGO_REACH of the
+// picture's other edge, where the repeating filter reads it too.
+static bool span_wraps(int first, int last, int size)
+{
+    return first < LOGO_REACH || last >= size - LOGO_REACH;
+}
+
+// The columns of each band of rows whose texels, or texels within the filter's reach of them,
+// have some alpha. Elsewhere the logo's blend leaves the screen as it was.
+void title_logo_measure()
+{
+    logo_part_count = 0;
+    logo_measured = 0;
+    Picture logo = texture_read(tex_logo);
+    if (!logo.pixels)
+        return;
+    const int width = logo.width, height = logo.height;
+    for (int band = 0; band < LOGO_BANDS; band++) {
+        const int top = band * height / LOGO_BANDS, bottom = (band + 1) * height / LOGO_BANDS;
+        int first = width, last = -1;
+        for (int row = top - LOGO_REACH; row < bottom + LOGO_REACH; row++) {
+            const int y = (row % height + height) % height;
+            for (int x = 0; x < width; x++)
+                if (logo.pixels[(static_cast<size_t>(y) * width + x) * 4 + 3]) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        }
+        if (last < 0)
+            continue;
+        LogoPart &part = logo_parts[logo_part_count++];
+        const bool whole = span_wraps(first, last, width);
+        part.s0 = whole ? 0.0f : static_cast<f32>(first - LOGO_REACH) / width;
+        part.s1 = whole ? 1.0f : static_cast<f32>(last + 1 + LOGO_REACH) / width;
+        part.t0 = static_cast<f32>(top) / height;
+        part.t1 = static_cast<f32>(bottom) / height;
+    }
+    picture_free(&logo);
+    logo_measured = tex_logo;
+}
+
+// Where a point of the menu plane lands in the window, under the current matrices.
+static void plane_to_window(f32 x, f32 y, GLdouble *window_x, GLdouble *window_y)
+{
+    GLdouble model[16], projection[16], z;
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluProject(x, y, 0.0, model, projection, viewport, window_x, window_y, &z);
+}
+
+// A window rectangle: columns left..right - 1, rows bottom..top - 1.
+struct WindowRect {
+    int left, right, bottom, top;
+};
+
+// The window rectangle holding every point of the logo's quad whose texture coordinates lie
+// in the part: x follows s alone, and y lies between the lower and the higher top edge's
+// heights times (1 - t).
+static WindowRect logo_part_rect(const LogoPart &part)
+{
+    const f32 low_top = std::min(LOGO_TOP_LEFT, LOGO_TOP_RIGHT), high_top = std::max(LOGO_TOP_LEFT, LOGO_TOP_RIGHT);
+    GLdouble x0, y0, x1, y1;
+    plane_to_window(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s0, low_top * (1.0f - part.t1), &x0, &y0);
+    plane_to_window(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s1, high_top * (1.0f - part.t0), &x1, &y1);
+    return WindowRect{static_cast<int>(std::floor(x0)) - LOGO_SCISSOR_PAD,
+                      static_cast<int>(std::ceil(x1)) + LOGO_SCISSOR_PAD,
+                      static_cast<int>(std::floor(y0)) - LOGO_SCISSOR_PAD,
+                      static_cast<int>(std::ceil(y1)) + LOGO_SCISSOR_PAD};
+}
+
+// The parts' rectangles overlap where bands meet, and a pixel blended twice would show, so
+// the rows are cut where any rectangle starts or ends and each run of rows takes the span of
+// every rectangle over it: rectangles that cover the same pixels once. Returns the count.
+static int logo_scissor_rects(WindowRect *out)
+{
+    WindowRect rects[LOGO_BANDS];
+    int edges[2 * LOGO_BANDS];
+    for (int i = 0; i < logo_part_count; i++) {
+        rects[i] = logo_part_rect(logo_parts[i]);
+        edges[2 * i] = rects[i].bottom;
+        edges[2 * i + 1] = rects[i].top;
+    }
+    std::sort(edges, edges + 2 * logo_part_count);
+    int count = 0;
+    for (int e = 0; e + 1 < 2 * logo_part_count; e++) {
+        WindowRect run = {INT_MAX, INT_MIN, edges[e], edges[e + 1]};
+        for (int i = 0; i < logo_part_count && run.bottom < run.top; i++)
+            if (rects[i].bottom <= run.bottom && rects[i].top >= run.top) {
+                run.left = std::min(run.left, rects[i].left);
+                run.right = std::max(run.right, rects[i].right);
+            }
+        if (run.bottom >= run.top || run.left >= run.right)
+            continue;
+        WindowRect *last = count ? &out[count - 1] : nullptr;
+        if (last && last->top == run.bottom && last->left == run.left && last->right == run.right)
+            last->top = run.top;
+        else
+            out[count++] = run;
+    }
+    return count;
+}
+
+// The logo, with the reflection sliding across it on unit 1 where the driver can add it. Once
+// the picture is measured, the quad is drawn through each lit part's rectangle alone: the
+// same pixels, without the clear ones.
 static void title_logo_draw()
 {
     blend_set(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glBindTexture(GL_TEXTURE_2D, tex_logo);
     MenuQuad logo = quad_rect(-LOGO_HALF_WIDTH, LOGO_TOP_LEFT, LOGO_HALF_WIDTH, 0.0f, 0, 0, 1, 1);
     logo.y[3] = LOGO_TOP_RIGHT;
-    if (!has_multitexture || !has_tex_env_add) {
-        quad_draw(logo);
-        return;
+    const bool reflection = has_multitexture && has_tex_env_add;
+    if (reflection) {
+        texture_unit_select(1);
+        glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_REFLECTION]);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
+        glEnable(GL_TEXTURE_2D);
+        texture_unit_select(0);
     }
-    texture_unit_select(1);
-    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_REFLECTION]);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
-    glEnable(GL_TEXTURE_2D);
-    texture_unit_select(0);
     f32 r = title_scroll_3;
-    quad_draw_two_units(logo, quad_rect(0, 0, 0, 0, r, 0, r + 1, 1));
+    const MenuQuad slide = quad_rect(0, 0, 0, 0, r, 0, r + 1, 1);
+    const bool cut = tex_logo && logo_measured == tex_logo;
+    WindowRect scissors[2 * LOGO_BANDS];
+    const int scissor_count = cut ? logo_scissor_rects(scissors) : 0;
+    if (cut)
+        glEnable(GL_SCISSOR_TEST);
+    for (int i = 0; i < (cut ? scissor_count : 1); i++) {
+        if (cut) {
+            const WindowRect &r = scissors[i];
+            glScissor(r.left, r.bottom, r.right - r.left, r.top - r.bottom);
+        }
+        if (reflection)
+            quad_draw_two_units(logo, slide);
+        else
+            quad_draw(logo);
+    }
+    glDisable(GL_SCISSOR_TEST);
+}
+
+// A back layer whose picture the window magnifies everywhere (fewer texels than pixels each
+// way, with room to spare) never reads its smaller mip levels, so it is drawn from level 0
+// with the cheaper filter and the same pixels; the texture's own filter is put back after.
+constexpr f32 LEVEL_ZERO_TEXELS_PER_PIXEL = 0.9f;
+
+static void layer_draw(u32 texture, const MenuQuad &q)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint width = 0, height = 0, filter = GL_LINEAR;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    GLdouble x0, y0, x2, y2;
+    plane_to_window(q.x[0], q.y[0], &x0, &y0);
+    plane_to_window(q.x[2], q.y[2], &x2, &y2);
+    const double across = width * std::fabs(q.s[2] - q.s[0]) / std::fabs(x2 - x0);
+    const double down = height * std::fabs(q.t[2] - q.t[0]) / std::fabs(y2 - y0);
+    const bool level_zero =
+        width > 0 && height > 0 && filter != GL_LINEAR && std::max(across, down) < LEVEL_ZERO_TEXELS_PER_PIXEL;
+    if (level_zero)
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    quad_draw(q);
+    if (level_zero)
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
 }
 
 // Layer 1 tiled and drifting, layer 2 drifting sideways and lightening, the filter
@@ -125,15 +291,15 @@ static void title_background_draw()
 
     glColor4f(BACK_1_TINT[0], BACK_1_TINT[1], BACK_1_TINT[2], 1.0f);
     glDisable(GL_BLEND);
-    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_BACK_1]);
     f32 s = title_scroll_1;
-    quad_draw(quad_rect(-BACK_HALF, BACK_HALF, BACK_HALF, -BACK_HALF, s, s, s + BACK_1_REPEATS, s + BACK_1_REPEATS));
+    layer_draw(title_textures[TITLE_BACK_1],
+               quad_rect(-BACK_HALF, BACK_HALF, BACK_HALF, -BACK_HALF, s, s, s + BACK_1_REPEATS, s + BACK_1_REPEATS));
 
     glColor4f(1.0f, 1.0f, 1.0f, BACK_2_ALPHA);
     blend_set(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
-    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_BACK_2]);
     f32 t = title_scroll_2;
-    quad_draw(quad_rect(-BACK_2_HALF_WIDTH, BACK_2_TOP, BACK_2_HALF_WIDTH, BACK_2_BOTTOM, -t, 0, 1 - t, 1));
+    layer_draw(title_textures[TITLE_BACK_2],
+               quad_rect(-BACK_2_HALF_WIDTH, BACK_2_TOP, BACK_2_HALF_WIDTH, BACK_2_BOTTOM, -t, 0, 1 - t, 1));
 
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     blend_set(GL_DST_COLOR, GL_ZERO);

@@ -7,6 +7,7 @@
 #include "tools/writers/writers.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -262,4 +263,64 @@ TEST_F(TitleMenuDraw, BuiltTitlePicturesLoad)
     EXPECT_EQ(title_texture_count, TITLE_TEXTURE_COUNT);
     for (u32 name : title_textures)
         EXPECT_TRUE(glIsTexture(name));
+}
+
+// Drawn through the rectangles of its lit parts, the built logo with its reflection shows
+// exactly the pixels the whole quad shows.
+TEST_F(TitleMenuDraw, LogoThroughItsLitPartsShowsTheWholeLogo)
+{
+    tex_logo = built_texture("titulo/logo.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    const u32 reflection = built_texture("titulo/reflect2.jpg", TEXTURE_MIPMAP_RGB);
+    ASSERT_NE(tex_logo, 0u) << "run the data builder (make test does)";
+    ASSERT_NE(reflection, 0u);
+    title_textures[TITLE_REFLECTION] = reflection;
+    title_scroll_3 = 0.3f;
+    std::vector<u8> whole = frame();   // measured before tex_logo was set: drawn whole
+    title_logo_measure();
+    std::vector<u8> parts = frame();
+    int differing = 0, logo = 0;
+    for (size_t i = 0; i < whole.size(); i += 4) {
+        differing += whole[i] != parts[i] || whole[i + 1] != parts[i + 1] || whole[i + 2] != parts[i + 2];
+        logo += whole[i] > 100;   // the gold letters over the dark blue
+    }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(logo, 20000) << "the logo shows";
+    title_textures[TITLE_REFLECTION] = colour.black;
+    GLuint names[2] = {tex_logo, reflection};
+    glDeleteTextures(2, names);
+    tex_logo = 0;
+    title_logo_measure();
+}
+
+// The window magnifies both back layers everywhere, so their smaller mip levels never show:
+// the frame is the same when those levels hold nothing but magenta.
+TEST_F(TitleMenuDraw, BackLayersShowOnlyTheirFirstLevel)
+{
+    const u32 back_1 = built_texture("titulo/back1.jpg", TEXTURE_MIPMAP_RGB);
+    const u32 back_2 = built_texture("titulo/back2.tga", TEXTURE_MIPMAP_RGBA);
+    ASSERT_NE(back_1, 0u) << "run the data builder (make test does)";
+    ASSERT_NE(back_2, 0u);
+    title_textures[TITLE_BACK_1] = back_1;
+    title_textures[TITLE_BACK_2] = back_2;
+    title_scroll_1 = 0.3f;
+    title_scroll_2 = 0.6f;
+    std::vector<u8> mipmapped = frame();
+    for (u32 name : {back_1, back_2}) {
+        glBindTexture(GL_TEXTURE_2D, name);
+        GLint width = 0, height = 0;
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+        for (int level = 1; width > 1 || height > 1; level++) {
+            width = std::max(width / 2, 1);
+            height = std::max(height / 2, 1);
+            std::vector<u8> magenta(static_cast<size_t>(width) * height * 4, 255);
+            for (size_t i = 1; i < magenta.size(); i += 4)
+                magenta[i] = 0;
+            glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, magenta.data());
+        }
+    }
+    EXPECT_TRUE(frame() == mipmapped);
+    GLuint names[2] = {back_1, back_2};
+    glDeleteTextures(2, names);
+    title_textures[TITLE_BACK_1] = title_textures[TITLE_BACK_2] = 0;
 }
