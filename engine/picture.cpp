@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <jpgalleg.h>
+#include <malloc.h>
 
 // ---- TGA ------------------------------------------------------------------------------
 
@@ -72,8 +73,23 @@ int tga_decode(const u8 *data, size_t size, Picture *picture)
 
 // ---- the game library for memory bitmaps ----------------------------------------------
 
+// JPGalleg frees and callocs its Huffman lookup tables (2 MB each, mostly untouched) for every
+// table of every picture. Returned to the system at each free, the smaller ones came back as
+// fresh pages faulted in one by one: most of a fight load's time. Keeping up to this much
+// freed memory at the top of the heap lets the next picture reuse it.
+constexpr int PICTURE_HEAP_KEPT_BYTES = 8 << 20;
+
+static void picture_heap_keep()
+{
+    static bool kept = false;
+    if (!kept)
+        mallopt(M_TRIM_THRESHOLD, PICTURE_HEAP_KEPT_BYTES);
+    kept = true;
+}
+
 void picture_library_start()
 {
+    picture_heap_keep();
     // The game's own start-up installs the library with its window before any picture is
     // decoded; only tools, tests and the fuzzer arrive here with nothing installed.
     if (!system_driver)
@@ -278,16 +294,33 @@ static int jpeg_header_safe(const u8 *data, size_t size)
     }
 }
 
-// The library decodes into 32-bit bitmaps (the colour depth set above): their rows are read
-// as they lie. Any other depth goes through getpixel, which knows every layout.
+// The library decodes a JPEG into a 24-bit bitmap, which is kept at that depth (see
+// jpeg_decode); its rows are read as they lie, through the library's own 24-bit pixel and
+// channel readers. Any other depth goes through getpixel, which knows every layout.
+constexpr int JPEG_DECODE_DEPTH = 24;
+
+static void picture_row_from_24bit(u8 *out, const u8 *row, int width)
+{
+    for (int x = 0; x < width; x++, out += 4) {
+        int colour = bmp_read24(reinterpret_cast<uintptr_t>(row + 3 * x));
+        out[0] = static_cast<u8>(getr24(colour));
+        out[1] = static_cast<u8>(getg24(colour));
+        out[2] = static_cast<u8>(getb24(colour));
+        out[3] = 255;
+    }
+}
+
 static void picture_from_bitmap(Picture *picture, BITMAP *bitmap)
 {
     int depth = bitmap_color_depth(bitmap);
     for (int y = 0; y < picture->height; y++) {
         u8 *out = picture->pixels + static_cast<size_t>(y) * picture->width * 4;
-        const u32 *row = depth == 32 ? reinterpret_cast<const u32 *>(bitmap->line[y]) : nullptr;
+        if (depth == JPEG_DECODE_DEPTH) {
+            picture_row_from_24bit(out, bitmap->line[y], picture->width);
+            continue;
+        }
         for (int x = 0; x < picture->width; x++, out += 4) {
-            int colour = row ? static_cast<int>(row[x]) : getpixel(bitmap, x, y);
+            int colour = getpixel(bitmap, x, y);
             out[0] = static_cast<u8>(getr_depth(depth, colour));
             out[1] = static_cast<u8>(getg_depth(depth, colour));
             out[2] = static_cast<u8>(getb_depth(depth, colour));
@@ -307,11 +340,17 @@ int jpeg_decode(const u8 *data, size_t size, Picture *picture)
     memcpy(padded, data, size);
     memset(padded + size, 0xFF, JPEG_TAIL_SIZE);
     picture_library_start();
+    // At the depth the library decodes to, it hands its bitmap over as it is; at any other it
+    // converts the whole picture into a second bitmap first. New bitmaps elsewhere keep the
+    // depth that was set.
+    int depth_set = get_color_depth();
+    set_color_depth(JPEG_DECODE_DEPTH);
     BITMAP *bitmap = load_memory_jpg(padded, static_cast<int>(size + JPEG_TAIL_SIZE), nullptr);
+    set_color_depth(depth_set);
     free(padded);
     if (!bitmap)
         return 0;
-    // The library widens grey pictures to the 32-bit colour set above; were its colour
+    // The library widens grey pictures to the 24-bit colour set above; were its colour
     // conversion ever off, they would come back as palette indices, which are no colours.
     int ok = bitmap_color_depth(bitmap) > 8 && picture_alloc(picture, bitmap->w, bitmap->h);
     if (ok)

@@ -8,7 +8,9 @@
 #include "game/game_local.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <cmath>
+#include <cstdlib>
 #include <iterator>
 
 f32 hud_power_pulse;
@@ -75,6 +77,115 @@ constexpr f32 PLATE_Y0 = 10.5f, PLATE_Y1 = 13.5f;
 // Round markers: side one's x ranges of the first, second and third win (side two mirrored).
 static const f32 marker_x[][2] = {{-7.0f, -4.0f}, {-9.0f, -6.0f}, {-11.0f, -8.0f}};
 constexpr f32 MARKER_Y0 = 10.5f, MARKER_Y1 = 13.5f;
+
+// Which rows of a frame picture hold anything but zeros: a texel of all zeros adds nothing
+// under the frames' blend, so each frame is blended only over the window rows that its
+// filtered texels can reach. Read back from GL once per picture (the HUD's pictures live as
+// long as the program); a draw-only cache.
+constexpr int HUD_COVER_MAX_ROWS = 1024;
+struct HudCover {
+    u32 texture;                       // the picture read, 0 none yet
+    int rows;                          // its height in texels
+    bool filled[HUD_COVER_MAX_ROWS];   // by row, from t = 0
+};
+static HudCover hud_life_cover, hud_power_cover;
+constexpr int HUD_COVER_MARGIN_ROWS = 2;   // beyond the linear filter's reach of one texel
+constexpr int HUD_COVER_MARGIN_PIXELS = 2;
+
+static bool hud_row_empty(const u8 *row, int width)
+{
+    for (int i = 0; i < 4 * width; i++)
+        if (row[i])
+            return false;
+    return true;
+}
+
+static void hud_cover_read(HudCover *cover, u32 texture)
+{
+    if (cover->texture == texture)
+        return;
+    GLint width = 0, height = 0;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    if (width <= 0 || height <= 0 || height > HUD_COVER_MAX_ROWS)
+        return;   // not read: the frame is drawn whole
+    u8 *texels = static_cast<u8 *>(malloc(4u * width * height));
+    if (!texels)
+        return;
+    cover->texture = texture;
+    cover->rows = height;
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
+    for (int row = 0; row < height; row++)
+        cover->filled[row] = !hud_row_empty(texels + 4u * width * row, width);
+    free(texels);
+}
+
+// The rows first..last of the picture (wrapped round its edges) that are filled: the first
+// and last of them into *low and *high, false when none is.
+static bool hud_cover_rows(const HudCover *cover, int first, int last, int *low, int *high)
+{
+    *low = last + 1;
+    *high = first - 1;
+    for (int row = first; row <= last; row++) {
+        if (!cover->filled[((row % cover->rows) + cover->rows) % cover->rows])
+            continue;
+        *low = row < *low ? row : *low;
+        *high = row;
+    }
+    return *low <= *high;
+}
+
+// Scissors the window to the rows the quad's picture can change, with a margin; false when
+// the whole quad is drawn (the picture not read).
+static bool hud_cover_scissor(const HudCover *cover, u32 texture, f32 y0, f32 y1, f32 t0, f32 t1)
+{
+    if (cover->texture != texture || t0 == t1)
+        return false;
+    f32 rows = static_cast<f32>(cover->rows);
+    f32 t_low = t0 < t1 ? t0 : t1, t_high = t0 < t1 ? t1 : t0;
+    // Every row the quad's samples reach, and the margin round them.
+    int first = static_cast<int>(std::floor(t_low * rows)) - 1 - HUD_COVER_MARGIN_ROWS;
+    int last = static_cast<int>(std::ceil(t_high * rows)) + HUD_COVER_MARGIN_ROWS;
+    int low, high;
+    glEnable(GL_SCISSOR_TEST);
+    if (!hud_cover_rows(cover, first, last, &low, &high)) {
+        glScissor(0, 0, 0, 0);
+        return true;
+    }
+    const f32 reach[2] = {(low - HUD_COVER_MARGIN_ROWS) / rows, (high + 1 + HUD_COVER_MARGIN_ROWS) / rows};
+    double model[16], projection[16], window[2][3];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    // Texture t = t0 at the top edge y1, t1 at the bottom edge y0.
+    for (int k = 0; k < 2; k++) {
+        f32 y = y1 + (reach[k] - t0) / (t1 - t0) * (y0 - y1);
+        gluProject(0.0, y, HUD_Z, model, projection, viewport, &window[k][0], &window[k][1], &window[k][2]);
+    }
+    double low_y = window[0][1] < window[1][1] ? window[0][1] : window[1][1];
+    double high_y = window[0][1] < window[1][1] ? window[1][1] : window[0][1];
+    int bottom = static_cast<int>(std::floor(low_y)) - HUD_COVER_MARGIN_PIXELS;
+    int top = static_cast<int>(std::ceil(high_y)) + HUD_COVER_MARGIN_PIXELS;
+    glScissor(viewport[0], bottom, viewport[2], top > bottom ? top - bottom : 0);
+    return true;
+}
+
+// One frame picture's quad, blended only over the rows its cover reaches.
+static void hud_frame_quad(HudCover *cover, u32 texture, f32 x0, f32 x1, f32 y0, f32 y1, f32 s0, f32 s1, f32 t0,
+                           f32 t1)
+{
+    hud_cover_read(cover, texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    bool scissored = hud_cover_scissor(cover, texture, y0, y1, t0, t1);
+    glBegin(GL_QUADS);
+    hud_quad_vertices(x0, x1, y0, y1, HUD_Z, s0, s1, t0, t1);
+    glEnd();
+    if (scissored)
+        glDisable(GL_SCISSOR_TEST);
+}
 
 void hud_quad_vertices(f32 x0, f32 x1, f32 y0, f32 y1, f32 z, f32 s0, f32 s1, f32 t0, f32 t1)
 {
@@ -176,11 +287,8 @@ static void power_gauges()
 static void power_frames()
 {
     hud_frames_blend();
-    glBindTexture(GL_TEXTURE_2D, tex_powerbar);
-    glBegin(GL_QUADS);
-    hud_quad_vertices(-21.0f, -10.0f, -15.0f, -10.0f, HUD_Z, 0.0f, 1.0f, 0.0f, 1.0f);
-    hud_quad_vertices(10.0f, 21.0f, -15.0f, -10.0f, HUD_Z, 1.0f, 0.0f, 0.0f, 1.0f);
-    glEnd();
+    hud_frame_quad(&hud_power_cover, tex_powerbar, -21.0f, -10.0f, -15.0f, -10.0f, 0.0f, 1.0f, 0.0f, 1.0f);
+    hud_frame_quad(&hud_power_cover, tex_powerbar, 10.0f, 21.0f, -15.0f, -10.0f, 1.0f, 0.0f, 0.0f, 1.0f);
 }
 
 void draw_hud_bars()
@@ -196,11 +304,8 @@ void draw_hud_bars()
     life_bars(1);
     glEnd();
     hud_frames_blend();
-    glBindTexture(GL_TEXTURE_2D, tex_lifebar);
-    glBegin(GL_QUADS);
-    hud_quad_vertices(-21.0f, 0.0f, 7.8f, 17.8f, HUD_Z, 0.0f, 1.0f, 0.0f, 0.5f);
-    hud_quad_vertices(0.0f, 21.0f, 7.8f, 17.8f, HUD_Z, 0.0f, 1.0f, 0.5f, 1.0f);
-    glEnd();
+    hud_frame_quad(&hud_life_cover, tex_lifebar, -21.0f, 0.0f, 7.8f, 17.8f, 0.0f, 1.0f, 0.0f, 0.5f);
+    hud_frame_quad(&hud_life_cover, tex_lifebar, 0.0f, 21.0f, 7.8f, 17.8f, 0.0f, 1.0f, 0.5f, 1.0f);
     round_markers(0, p1_round_wins);
     round_markers(1, p2_round_wins);
     power_pulse_step();

@@ -82,23 +82,11 @@ TEST_F(GlowTest, TheOverlayIsUpright)
     EXPECT_TRUE(rgb_near(pixel_at(320, 440), {0, 0, 0}));
 }
 
-// A background of every level, so that any blend shows.
+// The gradient behind the overlay, depth test passed, blending on again for the overlay.
 static void background_draw()
 {
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
     glDepthFunc(GL_ALWAYS);
-    glLoadIdentity();
-    glBegin(GL_QUADS);
-    glColor3f(0.0f, 0.2f, 0.9f);
-    glVertex3f(-30.0f, -20.0f, -50.0f);
-    glColor3f(1.0f, 0.5f, 0.0f);
-    glVertex3f(30.0f, -20.0f, -50.0f);
-    glColor3f(0.3f, 1.0f, 0.1f);
-    glVertex3f(30.0f, 20.0f, -50.0f);
-    glColor3f(0.6f, 0.0f, 0.6f);
-    glVertex3f(-30.0f, 20.0f, -50.0f);
-    glEnd();
+    draw_blend_background();
     glColor3f(1.0f, 1.0f, 1.0f);
     glEnable(GL_BLEND);
 }

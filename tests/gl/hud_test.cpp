@@ -9,7 +9,9 @@
 
 #include <GL/gl.h>
 #include <cmath>
+#include <cstring>
 #include <string>
+#include <vector>
 
 class HudTest : public DrawTest {
 protected:
@@ -196,4 +198,55 @@ TEST_F(HudTest, TheRoundClockShowsItsDigits)
     const int total = (x1 - x0) * (y1 - y0);
     EXPECT_GT(ink, total / 10);
     EXPECT_GT(ground, total / 4);
+}
+
+// One frame picture's quad as a whole: s0, t0 at the top left, as the HUD lays its pictures.
+static void whole_frame_draw(u32 texture, f32 x0, f32 x1, f32 y0, f32 y1, f32 s0, f32 s1, f32 t0, f32 t1)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glBegin(GL_QUADS);
+    const f32 corners[4][4] = {{s0, t0, x0, y1}, {s0, t1, x0, y0}, {s1, t1, x1, y0}, {s1, t0, x1, y1}};
+    for (const auto &c : corners) {
+        glTexCoord2f(c[0], c[1]);
+        glVertex3f(c[2], c[3], -50.0f);
+    }
+    glEnd();
+}
+
+// The built life and power frames, blended only over the rows their pictures fill, leave the
+// very pixels of the whole quads blended as they were before.
+TEST_F(HudTest, FramesBlendedOverTheirFilledRowsMatchTheWholeQuads)
+{
+    u32 life = built_texture("misc/lifebar.tga", TEXTURE_CLAMP_RGBA);
+    u32 power = built_texture("misc/powerbar.tga", TEXTURE_MIPMAP_RGBA);
+    ASSERT_NE(life, 0u);
+    ASSERT_NE(power, 0u);
+    glDisable(GL_DEPTH_TEST);
+    draw_blend_background();
+    tex_lifebar = life;
+    tex_powerbar = power;
+    draw_hud_bars();
+    std::vector<u8> covered = window_pixels();
+
+    // The same HUD with see-through frames, then the frames whole over it: nothing the HUD
+    // draws after a frame overlaps it.
+    draw_blend_background();
+    tex_lifebar = tex_powerbar = solid_texture(0, 0, 0, 0);
+    draw_hud_bars();
+    std::vector<u8> bare = window_pixels();
+    glLoadIdentity();
+    whole_frame_draw(life, -21.0f, 0.0f, 7.8f, 17.8f, 0.0f, 1.0f, 0.0f, 0.5f);
+    whole_frame_draw(life, 0.0f, 21.0f, 7.8f, 17.8f, 0.0f, 1.0f, 0.5f, 1.0f);
+    whole_frame_draw(power, -21.0f, -10.0f, -15.0f, -10.0f, 0.0f, 1.0f, 0.0f, 1.0f);
+    whole_frame_draw(power, 10.0f, 21.0f, -15.0f, -10.0f, 1.0f, 0.0f, 0.0f, 1.0f);
+    std::vector<u8> whole = window_pixels();
+    glEnable(GL_DEPTH_TEST);
+
+    size_t differ = 0, framed = 0;
+    for (size_t i = 0; i < whole.size(); i += 4) {
+        differ += memcmp(&covered[i], &whole[i], 3) != 0;
+        framed += memcmp(&bare[i], &whole[i], 3) != 0;
+    }
+    EXPECT_EQ(differ, 0u);
+    EXPECT_GT(framed, 2000u) << "the frames show";
 }

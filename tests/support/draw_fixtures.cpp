@@ -266,6 +266,23 @@ std::vector<u8> window_pixels()
     return pixels;
 }
 
+void draw_blend_background()
+{
+    glLoadIdentity();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glBegin(GL_QUADS);
+    glColor3f(0.0f, 0.2f, 0.9f);
+    glVertex3f(-30.0f, -20.0f, -50.0f);
+    glColor3f(1.0f, 0.5f, 0.0f);
+    glVertex3f(30.0f, -20.0f, -50.0f);
+    glColor3f(0.3f, 1.0f, 0.1f);
+    glVertex3f(30.0f, 20.0f, -50.0f);
+    glColor3f(0.6f, 0.0f, 0.6f);
+    glVertex3f(-30.0f, 20.0f, -50.0f);
+    glEnd();
+}
+
 u32 built_texture(const char *entry, int mode)
 {
     ArchiveHandle archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());

@@ -51,6 +51,9 @@ void eye_to_pixel(f32 x, f32 y, f32 z, int *px, int *py);
 Rgb eye_pixel(f32 x, f32 y, f32 z);
 // The whole window, RGBA rows from the bottom.
 std::vector<u8> window_pixels();
+// A gradient of every level over the whole view (at eye depth 50, untextured, unblended), so
+// that any blend over it shows; leaves the identity view.
+void draw_blend_background();
 // An entry of the data builder's data set loaded with the game's texture loader; 0 when the
 // data set or the entry is missing.
 u32 built_texture(const char *entry, int mode);

@@ -162,6 +162,20 @@ TEST(JpegDecode, ReadsSubsampledAndGreyPictures)
         ASSERT_EQ(jpeg_decode(file.data(), static_cast<size_t>(size), &picture), 1);
         EXPECT_EQ(picture.width, width);
         EXPECT_EQ(picture.height, height);
+        // Decoded at the library's own depth, yet every pixel as its conversion to 32 bits
+        // gives it; and new bitmaps keep the depth set before.
+        EXPECT_EQ(get_color_depth(), 32);
+        BITMAP *converted = load_memory_jpg(file.data(), size, nullptr);
+        ASSERT_NE(converted, nullptr);
+        ASSERT_EQ(bitmap_color_depth(converted), 32);
+        for (int i = 0; i < width * height; i++) {
+            int colour = getpixel(converted, i % width, i / width);
+            const u8 *at = picture.pixels + 4 * i;
+            ASSERT_EQ(at[0], getr32(colour)) << i;
+            ASSERT_EQ(at[1], getg32(colour)) << i;
+            ASSERT_EQ(at[2], getb32(colour)) << i;
+        }
+        destroy_bitmap(converted);
         const u8 *top = picture.pixels + (2 * width + 2) * 4;
         const u8 *bottom = picture.pixels + ((height - 3) * width + 2) * 4;
         if (flags & JPG_GREYSCALE) {
