@@ -351,6 +351,8 @@ static void unit_layer_set(int unit, u32 texture)
 // edges exactly, so no pixel is drawn twice) with layer 1 and the filter alone.
 static void background_one_pass_draw(const MenuQuad &back_1, const MenuQuad &back_2, const MenuQuad &filter)
 {
+    // Unit 1's combine settings would stay for the next drawer that combines on it.
+    glPushAttrib(GL_TEXTURE_BIT);
     const GLint filter_1 = level_zero_begin(title_textures[TITLE_BACK_1], back_1);
     unit_layer_set(0, title_textures[TITLE_BACK_1]);
     unit_layer_set(1, title_textures[TITLE_BACK_2]);
@@ -377,12 +379,10 @@ static void background_one_pass_draw(const MenuQuad &back_1, const MenuQuad &bac
 
     glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_BACK_2]);
     level_zero_end(filter_2);
-    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    texture_unit_select(2);
-    glDisable(GL_TEXTURE_2D);
     texture_unit_select(0);
     glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_BACK_1]);
     level_zero_end(filter_1);
+    glPopAttrib();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 

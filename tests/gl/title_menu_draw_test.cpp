@@ -326,7 +326,8 @@ TEST_F(TitleMenuDraw, BackLayersShowOnlyTheirFirstLevel)
 }
 
 // Where the driver combines on three units the back layers are drawn in one pass: the
-// built pictures show as the three blended passes show them, within the passes' rounding.
+// built pictures show as the three blended passes show them, within the passes' rounding,
+// and the units' environments are left as the pass found them.
 TEST_F(TitleMenuDraw, BackLayersInOnePassShowTheBlendedPicture)
 {
     const struct {
@@ -348,6 +349,12 @@ TEST_F(TitleMenuDraw, BackLayersInOnePassShowTheBlendedPicture)
     ASSERT_GE(texture_units, 3) << "Mesa gives eight";
     std::vector<u8> one_pass = frame();
     texture_units = units;
+    // Unit 1's combine settings are left as found, for the next drawer that combines on it.
+    GLint source = 0;
+    glActiveTexture(GL_TEXTURE1);
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_SOURCE0_RGB, &source);
+    glActiveTexture(GL_TEXTURE0);
+    EXPECT_EQ(source, GL_TEXTURE);
     int worst = 0, bright = 0;
     for (size_t i = 0; i < passes.size(); i++) {
         worst = std::max(worst, std::abs(passes[i] - one_pass[i]));
