@@ -328,6 +328,9 @@ void draw_view_set(const f32 eye[3], const f32 centre[3], f32 up_z);
 // Identity model-view, then gluLookAt from draw_view's eye to its centre: where every 3D
 // drawer starts its placement.
 void camera_view_load();
+// Where a point lands in the window (pixels from its bottom left) under the current
+// model-view, projection and viewport.
+void window_point(double x, double y, double z, double *window_x, double *window_y);
 // With multitexture, makes texture unit 0 or 1 the active one; without, does nothing.
 void texture_unit_select(int unit);
 // With multitexture: unit 1 active, its 2D texturing off, then unit 0 active again.

@@ -2,7 +2,6 @@
 #include "engine/engine.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <cmath>
 
@@ -125,16 +124,12 @@ static void glow_scissor_set()
         glScissor(0, 0, 0, 0);
         return;
     }
-    double s[2], t[2], model[16], projection[16], corner[2][3];
-    GLint viewport[4];
+    double s[2], t[2], corner[2][2];
     glow_cover_span(glow_cover.column0, glow_cover.column1, s);
     glow_cover_span(glow_cover.row0, glow_cover.row1, t);
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
     for (int k = 0; k < 2; k++)
-        gluProject(GLOW_QUAD_HALF_X * (2.0 * s[k] - 1.0), GLOW_QUAD_HALF_Y * (2.0 * t[k] - 1.0), GLOW_QUAD_DEPTH, model,
-                   projection, viewport, &corner[k][0], &corner[k][1], &corner[k][2]);
+        window_point(GLOW_QUAD_HALF_X * (2.0 * s[k] - 1.0), GLOW_QUAD_HALF_Y * (2.0 * t[k] - 1.0), GLOW_QUAD_DEPTH,
+                     &corner[k][0], &corner[k][1]);
     int x0 = static_cast<int>(std::floor(corner[0][0])) - 1, x1 = static_cast<int>(std::ceil(corner[1][0])) + 1;
     int y0 = static_cast<int>(std::floor(corner[0][1])) - 1, y1 = static_cast<int>(std::ceil(corner[1][1])) + 1;
     glScissor(x0, y0, x1 > x0 ? x1 - x0 : 0, y1 > y0 ? y1 - y0 : 0);

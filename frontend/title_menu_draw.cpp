@@ -8,7 +8,6 @@
 #include "game/game.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -154,17 +153,6 @@ void title_logo_measure()
     logo_measured = tex_logo;
 }
 
-// Where a point of the menu plane lands in the window, under the current matrices.
-static void plane_to_window(f32 x, f32 y, GLdouble *window_x, GLdouble *window_y)
-{
-    GLdouble model[16], projection[16], z;
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    gluProject(x, y, 0.0, model, projection, viewport, window_x, window_y, &z);
-}
-
 // A window rectangle: columns left..right - 1, rows bottom..top - 1.
 struct WindowRect {
     int left, right, bottom, top;
@@ -177,8 +165,8 @@ static WindowRect logo_part_rect(const LogoPart &part)
 {
     const f32 low_top = std::min(LOGO_TOP_LEFT, LOGO_TOP_RIGHT), high_top = std::max(LOGO_TOP_LEFT, LOGO_TOP_RIGHT);
     GLdouble x0, y0, x1, y1;
-    plane_to_window(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s0, low_top * (1.0f - part.t1), &x0, &y0);
-    plane_to_window(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s1, high_top * (1.0f - part.t0), &x1, &y1);
+    window_point(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s0, low_top * (1.0f - part.t1), 0.0, &x0, &y0);
+    window_point(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s1, high_top * (1.0f - part.t0), 0.0, &x1, &y1);
     return WindowRect{static_cast<int>(std::floor(x0)) - LOGO_SCISSOR_PAD,
                       static_cast<int>(std::ceil(x1)) + LOGO_SCISSOR_PAD,
                       static_cast<int>(std::floor(y0)) - LOGO_SCISSOR_PAD,
@@ -269,8 +257,8 @@ static GLint level_zero_begin(u32 texture, const MenuQuad &q)
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
     GLdouble x0, y0, x2, y2;
-    plane_to_window(q.x[0], q.y[0], &x0, &y0);
-    plane_to_window(q.x[2], q.y[2], &x2, &y2);
+    window_point(q.x[0], q.y[0], 0.0, &x0, &y0);
+    window_point(q.x[2], q.y[2], 0.0, &x2, &y2);
     const double across = width * std::fabs(q.s[2] - q.s[0]) / std::fabs(x2 - x0);
     const double down = height * std::fabs(q.t[2] - q.t[0]) / std::fabs(y2 - y0);
     if (width <= 0 || height <= 0 || filter == GL_LINEAR || std::max(across, down) >= LEVEL_ZERO_TEXELS_PER_PIXEL)

@@ -8,9 +8,7 @@
 #include "game/game_local.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <cmath>
-#include <cstdlib>
 #include <iterator>
 
 f32 hud_power_pulse;
@@ -104,22 +102,15 @@ static void hud_cover_read(HudCover *cover, u32 texture)
 {
     if (cover->texture == texture)
         return;
-    GLint width = 0, height = 0;
-    glBindTexture(GL_TEXTURE_2D, texture);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    if (width <= 0 || height <= 0 || height > HUD_COVER_MAX_ROWS)
-        return;   // not read: the frame is drawn whole
-    u8 *texels = static_cast<u8 *>(malloc(4u * width * height));
-    if (!texels)
-        return;
-    cover->texture = texture;
-    cover->rows = height;
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
-    for (int row = 0; row < height; row++)
-        cover->filled[row] = !hud_row_empty(texels + 4u * width * row, width);
-    free(texels);
+    Picture picture = texture_read(texture);
+    // Not read: the frame is drawn whole.
+    if (picture.pixels && picture.height <= HUD_COVER_MAX_ROWS) {
+        cover->texture = texture;
+        cover->rows = picture.height;
+        for (int row = 0; row < picture.height; row++)
+            cover->filled[row] = !hud_row_empty(picture.pixels + 4u * picture.width * row, picture.width);
+    }
+    picture_free(&picture);
 }
 
 // The rows first..last of the picture (wrapped round its edges) that are filled: the first
@@ -155,16 +146,14 @@ static bool hud_cover_scissor(const HudCover *cover, u32 texture, f32 y0, f32 y1
         return true;
     }
     const f32 reach[2] = {(low - HUD_COVER_MARGIN_ROWS) / rows, (high + 1 + HUD_COVER_MARGIN_ROWS) / rows};
-    double model[16], projection[16], window[2][3];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
+    double window[2][2];
     // Texture t = t0 at the top edge y1, t1 at the bottom edge y0.
     for (int k = 0; k < 2; k++) {
         f32 y = y1 + (reach[k] - t0) / (t1 - t0) * (y0 - y1);
-        gluProject(0.0, y, HUD_Z, model, projection, viewport, &window[k][0], &window[k][1], &window[k][2]);
+        window_point(0.0, y, HUD_Z, &window[k][0], &window[k][1]);
     }
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
     double low_y = window[0][1] < window[1][1] ? window[0][1] : window[1][1];
     double high_y = window[0][1] < window[1][1] ? window[1][1] : window[0][1];
     int bottom = static_cast<int>(std::floor(low_y)) - HUD_COVER_MARGIN_PIXELS;
