@@ -205,46 +205,10 @@ static int logo_scissor_rects(WindowRect *out)
     return count;
 }
 
-// The logo, with the reflection sliding across it on unit 1 where the driver can add it. Once
-// the picture is measured, the quad is drawn through each lit part's rectangle alone: the
-// same pixels, without the clear ones.
-static void title_logo_draw()
-{
-    blend_set(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glBindTexture(GL_TEXTURE_2D, tex_logo);
-    MenuQuad logo = quad_rect(-LOGO_HALF_WIDTH, LOGO_TOP_LEFT, LOGO_HALF_WIDTH, 0.0f, 0, 0, 1, 1);
-    logo.y[3] = LOGO_TOP_RIGHT;
-    const bool reflection = has_multitexture && has_tex_env_add;
-    if (reflection) {
-        texture_unit_select(1);
-        glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_REFLECTION]);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
-        glEnable(GL_TEXTURE_2D);
-        texture_unit_select(0);
-    }
-    f32 r = title_scroll_3;
-    const MenuQuad slide = quad_rect(0, 0, 0, 0, r, 0, r + 1, 1);
-    const bool cut = tex_logo && logo_measured == tex_logo;
-    WindowRect scissors[2 * LOGO_BANDS];
-    const int scissor_count = cut ? logo_scissor_rects(scissors) : 0;
-    if (cut)
-        glEnable(GL_SCISSOR_TEST);
-    for (int i = 0; i < (cut ? scissor_count : 1); i++) {
-        if (cut) {
-            const WindowRect &r = scissors[i];
-            glScissor(r.left, r.bottom, r.right - r.left, r.top - r.bottom);
-        }
-        if (reflection)
-            quad_draw_two_units(logo, slide);
-        else
-            quad_draw(logo);
-    }
-    glDisable(GL_SCISSOR_TEST);
-}
-
-// A back layer whose picture the window magnifies everywhere (fewer texels than pixels each
-// way, with room to spare) never reads its smaller mip levels, so it is drawn from level 0
-// with the cheaper filter and the same pixels; the texture's own filter is put back after.
+// A picture the window magnifies everywhere (fewer texels than pixels each way, with room to
+// spare: the back layers, the logo's reflection) never reads its smaller mip levels, so it is
+// drawn from level 0 with the cheaper filter and the same pixels; the texture's own filter is
+// put back after.
 constexpr f32 LEVEL_ZERO_TEXELS_PER_PIXEL = 0.9f;
 
 // Switches the bound texture to the plain linear filter when it is magnified everywhere over
@@ -272,6 +236,52 @@ static void level_zero_end(GLint filter)
 {
     if (filter)
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+}
+
+// The logo, with the reflection sliding across it on unit 1 where the driver can add it. Once
+// the picture is measured, the quad is drawn through each lit part's rectangle alone: the
+// same pixels, without the clear ones.
+static void title_logo_draw()
+{
+    blend_set(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glBindTexture(GL_TEXTURE_2D, tex_logo);
+    MenuQuad logo = quad_rect(-LOGO_HALF_WIDTH, LOGO_TOP_LEFT, LOGO_HALF_WIDTH, 0.0f, 0, 0, 1, 1);
+    logo.y[3] = LOGO_TOP_RIGHT;
+    const bool reflection = has_multitexture && has_tex_env_add;
+    f32 r = title_scroll_3;
+    const MenuQuad slide = quad_rect(0, 0, 0, 0, r, 0, r + 1, 1);
+    GLint reflection_filter = 0;
+    if (reflection) {
+        MenuQuad slid = logo;   // the reflection's coordinates where the logo lies
+        std::copy(slide.s, slide.s + 4, slid.s);
+        std::copy(slide.t, slide.t + 4, slid.t);
+        texture_unit_select(1);
+        reflection_filter = level_zero_begin(title_textures[TITLE_REFLECTION], slid);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
+        glEnable(GL_TEXTURE_2D);
+        texture_unit_select(0);
+    }
+    const bool cut = tex_logo && logo_measured == tex_logo;
+    WindowRect scissors[2 * LOGO_BANDS];
+    const int scissor_count = cut ? logo_scissor_rects(scissors) : 0;
+    if (cut)
+        glEnable(GL_SCISSOR_TEST);
+    for (int i = 0; i < (cut ? scissor_count : 1); i++) {
+        if (cut) {
+            const WindowRect &r = scissors[i];
+            glScissor(r.left, r.bottom, r.right - r.left, r.top - r.bottom);
+        }
+        if (reflection)
+            quad_draw_two_units(logo, slide);
+        else
+            quad_draw(logo);
+    }
+    glDisable(GL_SCISSOR_TEST);
+    if (reflection_filter) {
+        texture_unit_select(1);
+        level_zero_end(reflection_filter);
+        texture_unit_select(0);
+    }
 }
 
 static void layer_draw(u32 texture, const MenuQuad &q)
@@ -458,10 +468,14 @@ void title_menu_draw()
     // Other screens may leave lighting or fog on; the menu's quads carry no normals.
     glDisable(GL_LIGHTING);
     glDisable(GL_FOG);
+    // Each layer covers what was drawn before it and nothing reads the depth it would write,
+    // so the depth test is off: the same pixels without a depth read and write for each.
+    glDisable(GL_DEPTH_TEST);
     title_background_draw();
     title_caps_draw();
     title_items_draw();     // after the caps: a label shows over its caps
     title_pointer_draw();   // last: over everything
+    glEnable(GL_DEPTH_TEST);
 }
 
 // The slider stands at depth 180: 30 wide and 3 high, black to violet, half transparent,
