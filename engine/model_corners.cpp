@@ -27,6 +27,7 @@ static u32 slot_new(Model *model, const Polygon *polygon, int c)
     return slot;
 }
 
+// The build's arrays, sized for the most slots a model can need: one per corner.
 static bool model_corners_alloc(Model *model)
 {
     size_t corners = 3u * model->polygon_count + 1u;   // never an empty allocation
@@ -34,10 +35,29 @@ static bool model_corners_alloc(Model *model)
     model->slot_vertex = static_cast<u16 *>(calloc(corners, sizeof(u16)));
     model->slot_uv = static_cast<f32(*)[2]>(calloc(corners, sizeof(f32[2])));
     model->slot_lightmap_uv = static_cast<f32(*)[2]>(calloc(corners, sizeof(f32[2])));
-    model->slot_pos = static_cast<f32(*)[3]>(calloc(corners, sizeof(f32[3])));
-    model->slot_normals = static_cast<f32(*)[3]>(calloc(corners, sizeof(f32[3])));
-    return model->corner_slot && model->slot_vertex && model->slot_uv && model->slot_lightmap_uv &&
-           model->slot_pos && model->slot_normals;
+    return model->corner_slot && model->slot_vertex && model->slot_uv && model->slot_lightmap_uv;
+}
+
+// A shrunk copy of a slot array, or the array itself when the allocator keeps it in place
+// or refuses: shrinking never loses the slots.
+static void *slots_shrink(void *array, size_t bytes)
+{
+    void *shrunk = realloc(array, bytes);
+    return shrunk ? shrunk : array;
+}
+
+// Shared corners leave most of the corner-sized arrays unused: they keep the slots the build
+// made, and the draw-only arrays are made at that size.
+static bool model_slots_fit(Model *model)
+{
+    size_t slots = model->slot_count + 1u;   // never an empty allocation
+    model->slot_vertex = static_cast<u16 *>(slots_shrink(model->slot_vertex, slots * sizeof(u16)));
+    model->slot_uv = static_cast<f32(*)[2]>(slots_shrink(model->slot_uv, slots * sizeof(f32[2])));
+    model->slot_lightmap_uv =
+        static_cast<f32(*)[2]>(slots_shrink(model->slot_lightmap_uv, slots * sizeof(f32[2])));
+    model->slot_pos = static_cast<f32(*)[3]>(calloc(slots, sizeof(f32[3])));
+    model->slot_normals = static_cast<f32(*)[3]>(calloc(slots, sizeof(f32[3])));
+    return model->slot_pos && model->slot_normals;
 }
 
 int model_corners_build(Model *model)
@@ -70,7 +90,7 @@ int model_corners_build(Model *model)
     }
     free(first_slot);
     free(next_slot);
-    return 1;
+    return model_slots_fit(model);
 }
 
 void model_corners_free(Model *model)

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
+#include <malloc.h>
 
 class ModelTest : public ::testing::Test {
 protected:
@@ -317,6 +318,38 @@ TEST_F(ModelTest, CornersAlikeShareASlotAndEverySlotDrawsItsCorner)
             EXPECT_EQ(memcmp(model->slot_uv[slot], &polygon.tex_uv[2 * c], sizeof(f32[2])), 0);
             EXPECT_EQ(memcmp(model->slot_lightmap_uv[slot], &polygon.lightmap_uv[2 * c], sizeof(f32[2])), 0);
         }
+    model_free(model);
+}
+
+// A ball's triangles share their corners: the slot arrays keep the slots the model has, not
+// one per corner, the draw-only ones included.
+TEST_F(ModelTest, SlotArraysHoldTheSlotsNotEveryCorner)
+{
+    EmdModel source = distinct_fields_model();
+    emd_add_ball(source, 0, EMD_PLAIN, {0.3f, -1.7f, 2.2f}, {1.3f, 0.7f, 2.9f}, 7, 9);
+    Model *model = parse(emd_encode(source));
+    ASSERT_NE(model, nullptr);
+    const size_t slots = model->slot_count + 1u;
+    const size_t corners = 3u * model->polygon_count;
+    ASSERT_GT(corners, 2 * slots);
+    struct SlotArray {
+        const char *name;
+        const void *array;
+        size_t entry_bytes;
+    };
+    const SlotArray arrays[] = {
+        {"slot_vertex", model->slot_vertex, sizeof(u16)},
+        {"slot_uv", model->slot_uv, sizeof(f32[2])},
+        {"slot_lightmap_uv", model->slot_lightmap_uv, sizeof(f32[2])},
+        {"slot_pos", model->slot_pos, sizeof(f32[3])},
+        {"slot_normals", model->slot_normals, sizeof(f32[3])},
+    };
+    constexpr size_t ALLOCATOR_SLACK = 64;   // rounding and a tail too small to split off
+    for (const SlotArray &a : arrays) {
+        size_t usable = malloc_usable_size(const_cast<void *>(a.array));
+        EXPECT_GE(usable, slots * a.entry_bytes) << a.name;
+        EXPECT_LE(usable, slots * a.entry_bytes + ALLOCATOR_SLACK) << a.name;
+    }
     model_free(model);
 }
 

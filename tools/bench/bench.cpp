@@ -51,13 +51,6 @@ double now_ms()
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
-double time_ms(const std::function<void()> &work)
-{
-    double start = now_ms();
-    work();
-    return now_ms() - start;
-}
-
 // The calling thread's CPU time, in ms: unlike the wall time, it does not count the waits for
 // a core on a busy machine.
 double thread_cpu_ms()
@@ -65,6 +58,17 @@ double thread_cpu_ms()
     timespec now;
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// --cpu: every timing is the main thread's CPU time, and the software renderer draws in that
+// thread, so that two builds compare on a machine busy with other work.
+bool cpu_clock = false;
+
+double time_ms(const std::function<void()> &work)
+{
+    double start = cpu_clock ? thread_cpu_ms() : now_ms();
+    work();
+    return (cpu_clock ? thread_cpu_ms() : now_ms()) - start;
 }
 
 // A single run's wall time and the calling thread's CPU time, in ms.
@@ -307,7 +311,9 @@ FrameCost frame_cost(const std::function<void()> &tick)
         empties.push_back(empty);
         frames.push_back(frame);
     }
-    return {percentile(frames, 0.5), percentile(empties, 0.5)};
+    // Other work on the machine only ever adds to a frame's CPU time: its low end is the steady figure.
+    double at = cpu_clock ? 0.1 : 0.5;
+    return {percentile(frames, at), percentile(empties, at)};
 }
 
 // The fight tick's timings in µs, and copying both figures' rest poses as many times (the
@@ -359,9 +365,18 @@ bool window_context_current()
 
 int main(int argc, char **argv)
 {
-    const bool in_window = argc > 1 && strcmp(argv[1], "--window") == 0;
-    if (argc > 1 && !in_window)
-        fail("usage: tavrosk-bench [--window]");
+    bool in_window = false;
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "--window") == 0)
+            in_window = true;
+        else if (strcmp(argv[i], "--cpu") == 0)
+            cpu_clock = true;
+        else
+            fail("usage: tavrosk-bench [--window] [--cpu]");
+    }
+    // llvmpipe's rasteriser threads would do the drawing out of the timed thread's sight.
+    if (cpu_clock)
+        setenv("LP_NUM_THREADS", "0", 1);
     std::string root = data_set_copy("bench");
     if (root.empty())
         fail("no data set");
@@ -417,6 +432,19 @@ int main(int argc, char **argv)
     rows.push_back({"fight frame", fight.frame_ms, empty_name, fight.empty_ms, "ms",
                     GOAL_RATIO_AT_MOST, 4});
     double fight_mb = peak_resident_mb();
+    // The options the shipped settings leave off add passes of their own: the glow's small
+    // pre-pass and its read-back, the shadows thrown on the arena, the blood. Timed after the
+    // peak in a fight is read, so that the peak stays the shipped settings'.
+    u8 shipped_glow = glow_effect, shipped_shadows = shadow_quality, shipped_blood = blood;
+    glow_effect = 1;
+    shadow_quality = 1;
+    blood = 255;
+    FrameCost every_pass = frame_cost(fight_tick_once);
+    glow_effect = shipped_glow;
+    shadow_quality = shipped_shadows;
+    blood = shipped_blood;
+    rows.push_back({"fight frame, glow, shadows, blood on", every_pass.frame_ms, empty_name, every_pass.empty_ms,
+                    "ms", GOAL_NONE, 0});
 
     rows.push_back({"peak resident at the title", title_mb, bare_name, bare_mb, "MB", GOAL_NONE, 0});
     rows.push_back({"peak resident after the fight load", load_mb, bare_name, bare_mb, "MB", GOAL_NONE, 0});
@@ -434,6 +462,9 @@ int main(int argc, char **argv)
         print_row(row);
     printf("(%zu archive entries; %d fight ticks timed, %d frames per screen after %d)\n", names.size(),
            TICKS_TIMED, FRAMES_TIMED, FRAMES_WARM_UP);
+    if (cpu_clock)
+        printf("(--cpu: the times are the main thread's CPU time, the renderer drawing in it, frames at their "
+               "tenth percentile; the goals do not apply)\n");
     printf("(single runs, with the main thread's CPU time, which leaves out waits for a core: start-up %.1f ms "
            "of CPU, fight load %.1f ms of CPU)\n", startup.cpu_ms, load.cpu_ms);
     fflush(stdout);
