@@ -234,7 +234,7 @@ void summon_anim_step_hurricane(Skeleton *skeleton);
 void summon_anim_step_linger(Skeleton *skeleton);
 void summon_anim_step_lightning(Skeleton *skeleton);
 // A model's vertex for an effect to rise from: `wanted` when the model has it, else its
-// last; false for a model without vertices.
+// last; false for a model without vertices, with the point and normal at zero.
 bool summon_model_vertex(const Model *model, int wanted, bool rest, f32 out[3], f32 normal[3]);
 // The effects one by one, mode FX_INIT or FX_STEP (the rings only step).
 void summon_gaia_update(int side, int mode);

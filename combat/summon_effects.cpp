@@ -328,8 +328,11 @@ void summon_furies_update(int side, int mode)
 // ---- particle effects: the wave's spray and the hurricane's smoke ----------------------------
 bool summon_model_vertex(const Model *model, int wanted, bool rest, f32 out[3], f32 normal[3])
 {
-    if (!model || model->vertex_count == 0)
+    if (!model || model->vertex_count == 0) {
+        for (int a = 0; a < 3; a++)
+            out[a] = normal[a] = 0.0f;
         return false;
+    }
     const int v = wanted < model->vertex_count ? wanted : model->vertex_count - 1;
     const f32(*pos)[3] = rest ? model->rest_pos : model->pos;
     const f32(*normals)[3] = rest ? model->rest_normals : model->normals;

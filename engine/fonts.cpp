@@ -1,4 +1,5 @@
-// Bitmap fonts: one display list per glyph, and the printers that call them.
+// Bitmap fonts: one display list per glyph, and the printers that send a text's glyphs as one
+// run of quads, each where its list draws it.
 #include "engine/engine.h"
 
 #include <GL/gl.h>
@@ -19,20 +20,26 @@ static u32 *const font_lists[] = {&font_text_lists, &font_digits_lists, &font_le
 static_assert(std::size(font_textures) == FONT_COUNT && std::size(font_lists) == FONT_COUNT,
               "one texture and one list block per font");
 
-static void font_compile_glyph(const FontLayout *layout, float advance, float s, float t)
+// The quad of one glyph with its left edge at pen. The picture's top row is t = 0, so the
+// quad's bottom edge takes the cell's larger t.
+static void glyph_quad_send(const FontLayout *layout, float pen, float s, float t)
 {
     float ds = layout->cell_s, dt = layout->cell_t;
     float w = layout->quad_width, h = layout->quad_height;
-    // The picture's top row is t = 0, so the quad's bottom edge takes the cell's larger t.
-    glBegin(GL_QUADS);
     glTexCoord2f(s, t + dt);
-    glVertex2f(0.0f, 0.0f);
+    glVertex2f(pen, 0.0f);
     glTexCoord2f(s + ds, t + dt);
-    glVertex2f(w, 0.0f);
+    glVertex2f(pen + w, 0.0f);
     glTexCoord2f(s + ds, t);
-    glVertex2f(w, h);
+    glVertex2f(pen + w, h);
     glTexCoord2f(s, t);
-    glVertex2f(0.0f, h);
+    glVertex2f(pen, h);
+}
+
+static void font_compile_glyph(const FontLayout *layout, float advance, float s, float t)
+{
+    glBegin(GL_QUADS);
+    glyph_quad_send(layout, 0.0f, s, t);
     glEnd();
     glTranslatef(advance, 0.0f, 0.0f);
 }
@@ -76,6 +83,28 @@ void fonts_free()
     }
 }
 
+// The glyphs as one draw instead of a draw per glyph list (a software renderer pays for each
+// draw): each quad is moved along by the advances before it, then the model-view matrix is
+// moved past the text by the same translations the lists make, one per glyph.
+static void glyphs_send(int font, const char *glyphs, int count)
+{
+    const FontLayout *layout = &font_layouts[font];
+    float advances[256];
+    float pen = 0.0f;
+    glBegin(GL_QUADS);
+    for (int i = 0; i < count; i++) {
+        const int glyph = font_glyph_of(font, glyphs[i]);
+        float s, t;
+        font_glyph_cell(font, glyph, &s, &t);
+        glyph_quad_send(layout, pen, s, t);
+        advances[i] = font_glyph_advance(font, glyph);
+        pen += advances[i];
+    }
+    glEnd();
+    for (int i = 0; i < count; i++)
+        glTranslatef(advances[i], 0.0f, 0.0f);
+}
+
 static void print_with_font(int font, float x, float y, float z, const char *format, va_list args)
 {
     if (!format)
@@ -100,9 +129,11 @@ static void print_with_font(int font, float x, float y, float z, const char *for
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(x, y, z);
-    // List base + signed character = the character's glyph list.
+    // List base + signed character = the character's glyph list, for a caller that calls them.
     glListBase(*font_lists[font] - static_cast<u32>(font_layouts[font].first_char));
-    glCallLists(count, GL_BYTE, glyphs);
+    // Before fonts_build there are no glyphs to print, as there are no lists to call.
+    if (*font_lists[font])
+        glyphs_send(font, glyphs, count);
 }
 
 void print_text(float x, float y, float z, const char *format, ...)

@@ -161,12 +161,14 @@ struct WindowRect {
 // The window rectangle holding every point of the logo's quad whose texture coordinates lie
 // in the part: x follows s alone, and y lies between the lower and the higher top edge's
 // heights times (1 - t).
-static WindowRect logo_part_rect(const LogoPart &part)
+static WindowRect logo_part_rect(const WindowView &view, const LogoPart &part)
 {
     const f32 low_top = std::min(LOGO_TOP_LEFT, LOGO_TOP_RIGHT), high_top = std::max(LOGO_TOP_LEFT, LOGO_TOP_RIGHT);
     GLdouble x0, y0, x1, y1;
-    window_point(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s0, low_top * (1.0f - part.t1), 0.0, &x0, &y0);
-    window_point(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s1, high_top * (1.0f - part.t0), 0.0, &x1, &y1);
+    window_view_point(&view, -LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s0, low_top * (1.0f - part.t1), 0.0,
+                      &x0, &y0);
+    window_view_point(&view, -LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s1, high_top * (1.0f - part.t0), 0.0,
+                      &x1, &y1);
     return WindowRect{static_cast<int>(std::floor(x0)) - LOGO_SCISSOR_PAD,
                       static_cast<int>(std::ceil(x1)) + LOGO_SCISSOR_PAD,
                       static_cast<int>(std::floor(y0)) - LOGO_SCISSOR_PAD,
@@ -180,8 +182,10 @@ static int logo_scissor_rects(WindowRect *out)
 {
     WindowRect rects[LOGO_BANDS];
     int edges[2 * LOGO_BANDS];
+    WindowView view;
+    window_view_read(&view);
     for (int i = 0; i < logo_part_count; i++) {
-        rects[i] = logo_part_rect(logo_parts[i]);
+        rects[i] = logo_part_rect(view, logo_parts[i]);
         edges[2 * i] = rects[i].bottom;
         edges[2 * i + 1] = rects[i].top;
     }
@@ -205,6 +209,41 @@ static int logo_scissor_rects(WindowRect *out)
     return count;
 }
 
+// A picture the window magnifies everywhere (fewer texels than pixels each way, with room to
+// spare: the back layers, the logo's reflection) never reads its smaller mip levels, so it is
+// drawn from level 0 with the cheaper filter and the same pixels; the texture's own filter is
+// put back after.
+constexpr f32 LEVEL_ZERO_TEXELS_PER_PIXEL = 0.9f;
+
+// Switches the bound texture to the plain linear filter when it is magnified everywhere over
+// q; returns the filter to put back, or 0 when it was left alone.
+static GLint level_zero_begin(u32 texture, const MenuQuad &q)
+{
+    glBindTexture(GL_TEXTURE_2D, texture);
+    GLint width = 0, height = 0, filter = GL_LINEAR;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    GLdouble x0, y0, x2, y2;
+    WindowView view;
+    window_view_read(&view);
+    window_view_point(&view, q.x[0], q.y[0], 0.0, &x0, &y0);
+    window_view_point(&view, q.x[2], q.y[2], 0.0, &x2, &y2);
+    const double across = width * std::fabs(q.s[2] - q.s[0]) / std::fabs(x2 - x0);
+    const double down = height * std::fabs(q.t[2] - q.t[0]) / std::fabs(y2 - y0);
+    if (width <= 0 || height <= 0 || filter == GL_LINEAR || std::max(across, down) >= LEVEL_ZERO_TEXELS_PER_PIXEL)
+        return 0;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    return filter;
+}
+
+// Puts back the filter level_zero_begin replaced on the texture bound to the active unit.
+static void level_zero_end(GLint filter)
+{
+    if (filter)
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+}
+
 // The logo, with the reflection sliding across it on unit 1 where the driver can add it. Once
 // the picture is measured, the quad is drawn through each lit part's rectangle alone: the
 // same pixels, without the clear ones.
@@ -215,15 +254,19 @@ static void title_logo_draw()
     MenuQuad logo = quad_rect(-LOGO_HALF_WIDTH, LOGO_TOP_LEFT, LOGO_HALF_WIDTH, 0.0f, 0, 0, 1, 1);
     logo.y[3] = LOGO_TOP_RIGHT;
     const bool reflection = has_multitexture && has_tex_env_add;
+    f32 r = title_scroll_3;
+    const MenuQuad slide = quad_rect(0, 0, 0, 0, r, 0, r + 1, 1);
+    GLint reflection_filter = 0;
     if (reflection) {
+        MenuQuad slid = logo;   // the reflection's coordinates where the logo lies
+        std::copy(slide.s, slide.s + 4, slid.s);
+        std::copy(slide.t, slide.t + 4, slid.t);
         texture_unit_select(1);
-        glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_REFLECTION]);
+        reflection_filter = level_zero_begin(title_textures[TITLE_REFLECTION], slid);
         glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
         glEnable(GL_TEXTURE_2D);
         texture_unit_select(0);
     }
-    f32 r = title_scroll_3;
-    const MenuQuad slide = quad_rect(0, 0, 0, 0, r, 0, r + 1, 1);
     const bool cut = tex_logo && logo_measured == tex_logo;
     WindowRect scissors[2 * LOGO_BANDS];
     const int scissor_count = cut ? logo_scissor_rects(scissors) : 0;
@@ -240,38 +283,11 @@ static void title_logo_draw()
             quad_draw(logo);
     }
     glDisable(GL_SCISSOR_TEST);
-}
-
-// A back layer whose picture the window magnifies everywhere (fewer texels than pixels each
-// way, with room to spare) never reads its smaller mip levels, so it is drawn from level 0
-// with the cheaper filter and the same pixels; the texture's own filter is put back after.
-constexpr f32 LEVEL_ZERO_TEXELS_PER_PIXEL = 0.9f;
-
-// Switches the bound texture to the plain linear filter when it is magnified everywhere over
-// q; returns the filter to put back, or 0 when it was left alone.
-static GLint level_zero_begin(u32 texture, const MenuQuad &q)
-{
-    glBindTexture(GL_TEXTURE_2D, texture);
-    GLint width = 0, height = 0, filter = GL_LINEAR;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
-    GLdouble x0, y0, x2, y2;
-    window_point(q.x[0], q.y[0], 0.0, &x0, &y0);
-    window_point(q.x[2], q.y[2], 0.0, &x2, &y2);
-    const double across = width * std::fabs(q.s[2] - q.s[0]) / std::fabs(x2 - x0);
-    const double down = height * std::fabs(q.t[2] - q.t[0]) / std::fabs(y2 - y0);
-    if (width <= 0 || height <= 0 || filter == GL_LINEAR || std::max(across, down) >= LEVEL_ZERO_TEXELS_PER_PIXEL)
-        return 0;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    return filter;
-}
-
-// Puts back the filter level_zero_begin replaced on the texture bound to the active unit.
-static void level_zero_end(GLint filter)
-{
-    if (filter)
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    if (reflection_filter) {
+        texture_unit_select(1);
+        level_zero_end(reflection_filter);
+        texture_unit_select(0);
+    }
 }
 
 static void layer_draw(u32 texture, const MenuQuad &q)
@@ -458,10 +474,14 @@ void title_menu_draw()
     // Other screens may leave lighting or fog on; the menu's quads carry no normals.
     glDisable(GL_LIGHTING);
     glDisable(GL_FOG);
+    // Each layer covers what was drawn before it and nothing reads the depth it would write,
+    // so the depth test is off: the same pixels without a depth read and write for each.
+    glDisable(GL_DEPTH_TEST);
     title_background_draw();
     title_caps_draw();
     title_items_draw();     // after the caps: a label shows over its caps
     title_pointer_draw();   // last: over everything
+    glEnable(GL_DEPTH_TEST);
 }
 
 // The slider stands at depth 180: 30 wide and 3 high, black to violet, half transparent,

@@ -80,6 +80,16 @@ protected:
         pool[0].life = life;
         return pool[0];
     }
+    // The select's flame row 40 steps on (every life band and some dead records), seen from
+    // the select's view.
+    void select_flame_row()
+    {
+        fx_flame_row(pool.data(), FX_INIT);
+        for (int tick = 0; tick < 40; tick++)
+            fx_flame_row(pool.data(), FX_STEP);
+        const f32 eye[3] = {0, -12, 0}, centre[3] = {0, 0, 0};
+        draw_view_set(eye, centre, 1.0f);
+    }
     void clear()
     {
         glClearColor(0, 0, 0, 1);
@@ -377,11 +387,7 @@ TEST_F(EffectsDrawTest, FlameRowOverLitPartsShowsTheWholeCellsPicture)
 {
     const u32 sheet = built_texture("misc/misc.tga", TEXTURE_CLAMP_RGBA);
     ASSERT_NE(sheet, 0u) << "run the data builder (make test does)";
-    fx_flame_row(pool.data(), FX_INIT);
-    for (int tick = 0; tick < 40; tick++)   // every life band and some dead records
-        fx_flame_row(pool.data(), FX_STEP);
-    const f32 eye[3] = {0, -12, 0}, centre[3] = {0, 0, 0};   // the select's view
-    draw_view_set(eye, centre, 1.0f);
+    select_flame_row();
     std::vector<u8> pictures[2];
     for (int measured = 0; measured < 2; measured++) {
         tex_misc = measured ? sheet : 0;
@@ -400,5 +406,48 @@ TEST_F(EffectsDrawTest, FlameRowOverLitPartsShowsTheWholeCellsPicture)
     }
     EXPECT_GT(lit, 10000) << "the row burns across the view";
     EXPECT_LE(worst, 2);
+    glDeleteTextures(1, &sheet);
+}
+
+// The select draws its flame row without the depth test. Behind it lie only the portraits,
+// 100 units from the eye: over a grey wall there, depth written, the row drawn with the depth
+// test on (GL_LEQUAL, as before) and with it off shows the same pixels.
+TEST_F(EffectsDrawTest, FlameRowShowsTheSameWithoutTheDepthTestInFrontOfThePortraits)
+{
+    const u32 sheet = built_texture("misc/misc.tga", TEXTURE_CLAMP_RGBA);
+    ASSERT_NE(sheet, 0u) << "run the data builder (make test does)";
+    tex_misc = sheet;
+    fx_flame_row_measure();
+    select_flame_row();
+    std::vector<u8> pictures[2];
+    for (int tested = 0; tested < 2; tested++) {
+        clear();
+        glDisable(GL_BLEND);
+        glDisable(GL_TEXTURE_2D);
+        glDepthMask(GL_TRUE);
+        glDepthFunc(GL_LEQUAL);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glColor3f(0.4f, 0.4f, 0.4f);
+        glBegin(GL_QUADS);   // the portraits' plane, wider than the view
+        glVertex3f(-60, -60, -100);
+        glVertex3f(60, -60, -100);
+        glVertex3f(60, 60, -100);
+        glVertex3f(-60, 60, -100);
+        glEnd();
+        glEnable(GL_BLEND);
+        if (tested == 0)
+            glDisable(GL_DEPTH_TEST);
+        draw_fx_flame_row(pool.data());
+        glEnable(GL_DEPTH_TEST);
+        pictures[tested] = window_pixels();
+    }
+    tex_misc = 0;
+    fx_flame_row_measure();   // whole cells again for the other tests' sheet
+    int lit = 0;
+    for (size_t i = 0; i < pictures[0].size(); i += 4)
+        lit += pictures[0][i] > 120;
+    EXPECT_GT(lit, 10000) << "the row burns over the grey";
+    EXPECT_TRUE(pictures[0] == pictures[1]);
     glDeleteTextures(1, &sheet);
 }

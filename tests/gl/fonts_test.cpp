@@ -5,6 +5,9 @@
 #include "tools/writers/writers.h"
 
 #include <GL/gl.h>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 // One unit of eye space is PIXELS_PER_UNIT pixels of the read-back picture.
@@ -165,17 +168,31 @@ TEST_F(Fonts, GlyphsShowTheirOwnCellTheRightWayUp)
     font_digits_texture = 0;
 }
 
-// The data builder's own sheets: printed text leaves ink, but not a solid block.
-TEST_F(Fonts, BuiltSheetsPrintVisibleText)
+// The data builder's three sheets in the fonts' textures; false when one is missing.
+static bool built_sheets_load()
 {
     std::string path = test_build_dir() + "/data/dat00.dat";
     ArchiveHandle archive = archive_open(path.c_str());
-    ASSERT_NE(archive, nullptr) << path << " missing: run the data builder (make test does)";
+    if (!archive)
+        return false;
     font_text_texture = texture_load(archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
     font_letters_texture = texture_load(archive, "misc/textb.tga", TEXTURE_MIPMAP_RGBA_FULL);
     font_digits_texture = texture_load(archive, "misc/number.tga", TEXTURE_MIPMAP_RGBA_FULL);
     archive_close(archive);
-    ASSERT_TRUE(font_text_texture && font_letters_texture && font_digits_texture);
+    return font_text_texture && font_letters_texture && font_digits_texture;
+}
+
+static void built_sheets_free()
+{
+    GLuint names[] = {font_text_texture, font_letters_texture, font_digits_texture};
+    glDeleteTextures(3, names);
+    font_text_texture = font_letters_texture = font_digits_texture = 0;
+}
+
+// The data builder's own sheets: printed text leaves ink, but not a solid block.
+TEST_F(Fonts, BuiltSheetsPrintVisibleText)
+{
+    ASSERT_TRUE(built_sheets_load()) << "run the data builder (make test does)";
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -216,7 +233,71 @@ TEST_F(Fonts, BuiltSheetsPrintVisibleText)
         lit_elsewhere += pixels[(20 * scale * GL_TEST_WIDTH + x) * 4] > 0;
     EXPECT_EQ(lit_elsewhere, 0);
 
-    GLuint names[] = {font_text_texture, font_letters_texture, font_digits_texture};
-    glDeleteTextures(3, names);
-    font_text_texture = font_letters_texture = font_digits_texture = 0;
+    built_sheets_free();
+}
+
+// The glyph lists as the printers called them, one draw per glyph: the reference the printers'
+// single run of quads is held to.
+static void print_by_lists(int font, u32 texture, u32 lists, float x, float y, float z, const char *text)
+{
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(x, y, z);
+    glListBase(lists - static_cast<u32>(font_layouts[font].first_char));
+    glCallLists(static_cast<GLsizei>(strlen(text)), GL_BYTE, text);
+}
+
+// Texts of the menus, the select and the fight's calls where the game prints them, in its
+// projection and blend with the built sheets: one run of quads shows the pixels the glyph
+// lists show, one draw each, but for the rounding of the quads' corners (a level at most on a
+// few pixels), and leaves the pen exactly where the lists leave it.
+TEST_F(Fonts, TextsShowAsTheirGlyphListsShowThem)
+{
+    ASSERT_TRUE(built_sheets_load()) << "run the data builder (make test does)";
+    draw_gl_reset();   // the game's projection
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthFunc(GL_ALWAYS);
+    struct Case {
+        int font;
+        void (*print)(float, float, float, const char *, ...);
+        float x, y, z;
+        const char *text;
+    };
+    const Case cases[] = {
+        {FONT_LETTERS, print_letters, -20.0f, 22.0f, -90.0f, "SELECT\\YOUR\\HERO"},
+        {FONT_LETTERS, print_letters, -8.6f, -20.2f, -90.0f, "OPTIONS"},
+        {FONT_TEXT, print_text, -10.0f, -15.0f, -90.0f, "Press KICK for"},
+        {FONT_TEXT, print_text, 18.0f, 0.0f, -90.0f, "TO JOIN!"},
+        {FONT_TEXT, print_text, -8.0f, 4.0f, -80.0f, "FINAL ROUND"},
+        {FONT_DIGITS, print_digits, -2.5f, 17.3f, -70.0f, "59"},
+    };
+    const u32 textures[FONT_COUNT] = {font_text_texture, font_digits_texture, font_letters_texture};
+    const u32 lists[FONT_COUNT] = {font_text_lists, font_digits_lists, font_letters_lists};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        float matrices[2][16];
+        std::vector<u8> pictures[2];
+        for (int printed = 0; printed < 2; printed++) {
+            glClear(GL_COLOR_BUFFER_BIT);
+            if (printed)
+                c.print(c.x, c.y, c.z, "%s", c.text);
+            else
+                print_by_lists(c.font, textures[c.font], lists[c.font], c.x, c.y, c.z, c.text);
+            modelview(matrices[printed]);
+            pictures[printed] = window_pixels();
+        }
+        int ink = 0;
+        for (size_t i = 0; i < pictures[0].size(); i += 4)
+            ink += pictures[0][i] > 128;
+        EXPECT_GT(ink, 50) << "the text shows";
+        int worst = 0;
+        for (size_t i = 0; i < pictures[0].size(); i++)
+            worst = std::max(worst, std::abs(pictures[0][i] - pictures[1][i]));
+        EXPECT_LE(worst, 1);
+        EXPECT_EQ(memcmp(matrices[0], matrices[1], sizeof matrices[0]), 0);
+    }
+    built_sheets_free();
 }

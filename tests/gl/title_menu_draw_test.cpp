@@ -78,6 +78,16 @@ protected:
         glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
         return pixels;
     }
+
+    // The built logo in tex_logo and the built reflection, 0.3 along, in its slot; returns the
+    // reflection's name.
+    u32 built_logo_and_reflection()
+    {
+        tex_logo = built_texture("titulo/logo.tga", TEXTURE_MIPMAP_RGBA_FULL);
+        title_textures[TITLE_REFLECTION] = built_texture("titulo/reflect2.jpg", TEXTURE_MIPMAP_RGB);
+        title_scroll_3 = 0.3f;
+        return title_textures[TITLE_REFLECTION];
+    }
 };
 
 struct PixelBox {
@@ -269,12 +279,9 @@ TEST_F(TitleMenuDraw, BuiltTitlePicturesLoad)
 // exactly the pixels the whole quad shows.
 TEST_F(TitleMenuDraw, LogoThroughItsLitPartsShowsTheWholeLogo)
 {
-    tex_logo = built_texture("titulo/logo.tga", TEXTURE_MIPMAP_RGBA_FULL);
-    const u32 reflection = built_texture("titulo/reflect2.jpg", TEXTURE_MIPMAP_RGB);
+    const u32 reflection = built_logo_and_reflection();
     ASSERT_NE(tex_logo, 0u) << "run the data builder (make test does)";
     ASSERT_NE(reflection, 0u);
-    title_textures[TITLE_REFLECTION] = reflection;
-    title_scroll_3 = 0.3f;
     std::vector<u8> whole = frame();   // measured before tex_logo was set: drawn whole
     title_logo_measure();
     std::vector<u8> parts = frame();
@@ -292,6 +299,23 @@ TEST_F(TitleMenuDraw, LogoThroughItsLitPartsShowsTheWholeLogo)
     title_logo_measure();
 }
 
+// Fills every mip level but the first of the texture with magenta.
+static void smaller_levels_magenta(u32 name)
+{
+    glBindTexture(GL_TEXTURE_2D, name);
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    for (int level = 1; width > 1 || height > 1; level++) {
+        width = std::max(width / 2, 1);
+        height = std::max(height / 2, 1);
+        std::vector<u8> magenta(static_cast<size_t>(width) * height * 4, 255);
+        for (size_t i = 1; i < magenta.size(); i += 4)
+            magenta[i] = 0;
+        glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, magenta.data());
+    }
+}
+
 // The window magnifies both back layers everywhere, so their smaller mip levels never show:
 // the frame is the same when those levels hold nothing but magenta.
 TEST_F(TitleMenuDraw, BackLayersShowOnlyTheirFirstLevel)
@@ -305,20 +329,8 @@ TEST_F(TitleMenuDraw, BackLayersShowOnlyTheirFirstLevel)
     title_scroll_1 = 0.3f;
     title_scroll_2 = 0.6f;
     std::vector<u8> mipmapped = frame();
-    for (u32 name : {back_1, back_2}) {
-        glBindTexture(GL_TEXTURE_2D, name);
-        GLint width = 0, height = 0;
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-        for (int level = 1; width > 1 || height > 1; level++) {
-            width = std::max(width / 2, 1);
-            height = std::max(height / 2, 1);
-            std::vector<u8> magenta(static_cast<size_t>(width) * height * 4, 255);
-            for (size_t i = 1; i < magenta.size(); i += 4)
-                magenta[i] = 0;
-            glTexImage2D(GL_TEXTURE_2D, level, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, magenta.data());
-        }
-    }
+    for (u32 name : {back_1, back_2})
+        smaller_levels_magenta(name);
     EXPECT_TRUE(frame() == mipmapped);
     GLuint names[2] = {back_1, back_2};
     glDeleteTextures(2, names);
@@ -367,4 +379,47 @@ TEST_F(TitleMenuDraw, BackLayersInOnePassShowTheBlendedPicture)
         glDeleteTextures(1, &name);
         title_textures[layer.slot] = 0;
     }
+}
+
+// The logo's reflection is magnified everywhere too: the built logo shows the same when the
+// reflection's smaller levels hold nothing but magenta.
+TEST_F(TitleMenuDraw, TheReflectionShowsOnlyItsFirstLevel)
+{
+    const u32 reflection = built_logo_and_reflection();
+    ASSERT_NE(tex_logo, 0u) << "run the data builder (make test does)";
+    ASSERT_NE(reflection, 0u);
+    std::vector<u8> mipmapped = frame();
+    smaller_levels_magenta(reflection);
+    EXPECT_TRUE(frame() == mipmapped);
+    GLint filter = 0;
+    glBindTexture(GL_TEXTURE_2D, reflection);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
+    EXPECT_EQ(filter, GL_LINEAR_MIPMAP_LINEAR) << "the reflection's own filter is put back";
+    title_textures[TITLE_REFLECTION] = colour.black;
+    GLuint names[2] = {tex_logo, reflection};
+    glDeleteTextures(2, names);
+    tex_logo = 0;
+}
+
+// Every layer of the title covers what lies below it, so the title shows the same over a depth
+// buffer at the nearest depth with GL_LESS left on as it shows as it was drawn before (the
+// depth test on, GL_ALWAYS, writing depth), and the depth test is on again after it.
+TEST_F(TitleMenuDraw, TheTitleShowsTheSameWhateverTheDepthBufferHolds)
+{
+    tex_logo = built_texture("titulo/logo.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    ASSERT_NE(tex_logo, 0u) << "run the data builder (make test does)";
+    const f32 pulse = menu_pulse_angle;
+    std::vector<u8> always = frame();
+    menu_pulse_angle = pulse;
+    title_menu_frame();
+    glClearDepth(0.0);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glClearDepth(1.0);
+    glDepthFunc(GL_LESS);
+    title_menu_draw();
+    EXPECT_TRUE(window_pixels() == always);
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    GLuint name = tex_logo;
+    glDeleteTextures(1, &name);
+    tex_logo = 0;
 }

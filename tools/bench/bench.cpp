@@ -190,8 +190,8 @@ std::vector<std::string> entry_names(const std::string &root)
 // ---- the game's set-up, screens and fight -----------------------------------------------------
 
 // What the engine start leaves for the loader: the settings the data builder shipped, the
-// capabilities Mesa offers (multitexture, ARB combine, env-add), the glow buffers and the GL
-// state of the game's window, here the 640 x 480 surfaceless one.
+// capabilities Mesa offers (multitexture and its unit count, ARB combine, env-add), the glow
+// buffers and the GL state of the game's window, here the 640 x 480 surfaceless one.
 void engine_start_stand_in(const std::string &root)
 {
     config_load((root + "/data/qx.cfg").c_str());
@@ -201,6 +201,8 @@ void engine_start_stand_in(const std::string &root)
     picture_library_start();
     fake_audio_install();
     draw_caps_set(true, 2, true);
+    // As the engine start reads them: the title draws its back layers in one pass with three.
+    glGetIntegerv(GL_MAX_TEXTURE_UNITS, &texture_units);
     draw_glow_setup();
     gl_init_state();
 }
