@@ -66,13 +66,24 @@ static int load_cached_model(const char *entry, Model **cache)
     return *cache != nullptr;
 }
 
+// A side's figure: where the other side holds the same character, a twin of its model (the
+// entry read once, both figures posed apart), else the model read into the side's cache.
+static int load_side_model(const char *entry, int id, int slot)
+{
+    Model **cache = &character_models[slot][id];
+    const Model *other = character_models[FIGHTER_SLOTS - 1 - slot][id];
+    if (!*cache && other)
+        *cache = model_twin(other);
+    return load_cached_model(entry, cache);
+}
+
 // Runs one load step; returns 1 when it succeeded.
 static int load_step(const LoadStep *step, int id, int slot, int alt_skin)
 {
     int index = step->index;
     switch (step->kind) {
     case LOAD_MODEL:
-        if (!load_cached_model(load_model_entry(step), &character_models[slot][id]))
+        if (!load_side_model(load_model_entry(step), id, slot))
             return 0;
         fighter_models[slot] = character_models[slot][id];
         return 1;

@@ -158,6 +158,7 @@ struct Model {
     f32 (*slot_lightmap_uv)[2];         // lightmap layer
     f32 (*slot_pos)[3];                 // draw-only: the posed positions, gathered per draw
     f32 (*slot_normals)[3];             // draw-only: the posed normals, gathered per draw
+    u8 mesh_shared;                     // 1: the read-only arrays are another record's (model_twin)
 };
 
 // Reads an .emd entry into a new Model with its rest normals, the posed arrays zeroed and
@@ -165,7 +166,11 @@ struct Model {
 Model *model_load(ArchiveHandle archive, const char *entry_name);
 // Recomputes one vertex's rest normal from the faces round it.
 void model_vertex_normal(int vertex, Model *model);
-// Frees every array and the record; a null model is ignored.
+// A second figure of a model already read, as a fresh read of the same entry would give it:
+// a new record with posed arrays of its own that shares the source's read-only ones (rest
+// pose, bones, polygons, corner slots). The source must outlive it. 0 when out of memory.
+Model *model_twin(const Model *source);
+// Frees the arrays the record owns and the record; a null model is ignored.
 void model_free(Model *model);
 
 // ---- skeletons, posing and skinning (skeleton.cpp, skinning.cpp) -------------------

@@ -75,6 +75,10 @@ int skeleton_parse(Skeleton *skeleton, const u8 *data, u32 size, const char *ent
 // caller frees the model). Freed with the model.
 int model_corners_build(Model *model);
 void model_corners_free(Model *model);
+// The draw-only slot arrays of posed positions and normals, slot_count of each; 0 when out of
+// memory. Every record has its own, a twin too.
+int model_slots_posed_alloc(Model *model);
+void model_slots_posed_free(Model *model);
 // Copies the posed positions and normals into the slots, right before a draw.
 void model_slots_gather(const Model *model);
 // The slots, gathered, as client arrays: positions, normals, texture coordinates on unit 0;

@@ -255,20 +255,47 @@ Model *model_load(ArchiveHandle archive, const char *entry_name)
     return model;
 }
 
+Model *model_twin(const Model *source)
+{
+    Model *twin = static_cast<Model *>(calloc(1, sizeof(Model)));
+    if (!twin)
+        return nullptr;
+    *twin = *source;
+    twin->mesh_shared = 1;
+    for (int zone = 0; zone < MODEL_HIT_ZONES; zone++) {
+        twin->hit_vertex[zone] = -1;
+        twin->hit_zones[zone] = HitZone{};
+    }
+    u16 count = source->vertex_count;
+    twin->mid_pos = static_cast<f32(*)[3]>(zero_alloc(count, sizeof(f32[3])));
+    twin->pos = static_cast<f32(*)[3]>(zero_alloc(count, sizeof(f32[3])));
+    twin->normals = static_cast<f32(*)[3]>(zero_alloc(count, sizeof(f32[3])));
+    twin->slot_pos = nullptr;
+    twin->slot_normals = nullptr;
+    if (!twin->mid_pos || !twin->pos || !twin->normals || !model_slots_posed_alloc(twin)) {
+        model_free(twin);
+        return nullptr;
+    }
+    return twin;
+}
+
 void model_free(Model *model)
 {
     if (!model)
         return;
-    free(model->bone_a);
-    free(model->bone_b);
-    free(model->vertex_tag);
-    free(model->rest_pos);
     free(model->mid_pos);
     free(model->pos);
-    free(model->polygon_tag);
-    free(model->rest_normals);
     free(model->normals);
-    free(model->polygons);
-    model_corners_free(model);
+    model_slots_posed_free(model);
+    if (!model->mesh_shared) {
+        free(model->bone_a);
+        free(model->bone_b);
+        free(model->vertex_tag);
+        free(model->rest_pos);
+        free(model->polygon_tag);
+        free(model->rest_normals);
+        free(model->polygons);
+        model_corners_free(model);
+    }
     free(model);
 }

@@ -55,9 +55,21 @@ static bool model_slots_fit(Model *model)
     model->slot_uv = static_cast<f32(*)[2]>(slots_shrink(model->slot_uv, slots * sizeof(f32[2])));
     model->slot_lightmap_uv =
         static_cast<f32(*)[2]>(slots_shrink(model->slot_lightmap_uv, slots * sizeof(f32[2])));
+    return model_slots_posed_alloc(model);
+}
+
+int model_slots_posed_alloc(Model *model)
+{
+    size_t slots = model->slot_count + 1u;   // never an empty allocation
     model->slot_pos = static_cast<f32(*)[3]>(calloc(slots, sizeof(f32[3])));
     model->slot_normals = static_cast<f32(*)[3]>(calloc(slots, sizeof(f32[3])));
     return model->slot_pos && model->slot_normals;
+}
+
+void model_slots_posed_free(Model *model)
+{
+    free(model->slot_pos);
+    free(model->slot_normals);
 }
 
 int model_corners_build(Model *model)
@@ -99,8 +111,6 @@ void model_corners_free(Model *model)
     free(model->slot_vertex);
     free(model->slot_uv);
     free(model->slot_lightmap_uv);
-    free(model->slot_pos);
-    free(model->slot_normals);
 }
 
 void model_slots_gather(const Model *model)

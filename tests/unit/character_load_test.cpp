@@ -529,7 +529,7 @@ TEST_F(CharacterLoad, ProjectileCountIsOneOnceTheProjectileTexturesAreIn)
     EXPECT_EQ(projectile_texture_count, UNTOUCHED);
 }
 
-TEST_F(CharacterLoad, ModelsAreReadOncePerSlotAndSummonModelsOnce)
+TEST_F(CharacterLoad, AModelIsReadOnceTheMirrorGetsATwinAndSummonModelsAreCached)
 {
     ASSERT_EQ(polyphemus_load(0, 0), 0);
     Model *first = fighter_models[0];
@@ -542,12 +542,18 @@ TEST_F(CharacterLoad, ModelsAreReadOncePerSlotAndSummonModelsOnce)
     EXPECT_EQ(fighter_models[0], first);
     EXPECT_EQ(first->hit_vertex[3], 1673);
     EXPECT_EQ(fighters[0].character, CHARACTER_POLYPHEMUS);
-    // The mirror: the other slot reads its own model, but the wave stays cached.
+    // The mirror: the other slot reads no model either; its figure is a twin of the first,
+    // posed on its own, and the wave stays cached.
     reads_before = record.names.size();
     ASSERT_EQ(polyphemus_load(1, 0), 0);
-    EXPECT_EQ(record.names.size() - reads_before, std::size(polyphemus_reads) - 1);
-    EXPECT_NE(fighter_models[1], first);
-    EXPECT_EQ(record.names[reads_before], "polifemo/polifemo.emd");
+    EXPECT_EQ(record.names.size() - reads_before, std::size(polyphemus_reads) - 2);
+    Model *twin = fighter_models[1];
+    ASSERT_NE(twin, nullptr);
+    EXPECT_NE(twin, first);
+    EXPECT_EQ(twin, character_models[1][CHARACTER_POLYPHEMUS]);
+    EXPECT_NE(twin->pos, first->pos);
+    EXPECT_EQ(twin->hit_vertex[3], 1673);
+    model_free(twin);   // the fixture frees only the models its reader made
 }
 
 TEST_F(CharacterLoad, TheUnmaskedSphinxReadsHerVariant)

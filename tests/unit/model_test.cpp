@@ -353,6 +353,42 @@ TEST_F(ModelTest, SlotArraysHoldTheSlotsNotEveryCorner)
     model_free(model);
 }
 
+// A twin is what a second read of the entry gives, sharing the read-only arrays: posing one
+// leaves the other where it was, and either frees without the other.
+TEST_F(ModelTest, TwinSharesTheReadArraysAndPosesApart)
+{
+    EmdModel source = distinct_fields_model();
+    emd_add_ball(source, 0, EMD_PLAIN, {0.3f, -1.7f, 2.2f}, {1.3f, 0.7f, 2.9f}, 7, 9);
+    Model *model = parse(emd_encode(source));
+    ASSERT_NE(model, nullptr);
+    model->hit_vertex[2] = 1;
+    model->pos[0][0] = 5.0f;
+    Model *twin = model_twin(model);
+    ASSERT_NE(twin, nullptr);
+    Model *read_again = parse(emd_encode(source));
+    ASSERT_NE(read_again, nullptr);
+    EXPECT_EQ(twin->vertex_count, read_again->vertex_count);
+    EXPECT_EQ(twin->polygon_count, read_again->polygon_count);
+    EXPECT_EQ(twin->slot_count, read_again->slot_count);
+    EXPECT_EQ(memcmp(twin->hit_vertex, read_again->hit_vertex, sizeof twin->hit_vertex), 0);
+    EXPECT_EQ(memcmp(twin->pos, read_again->pos, twin->vertex_count * sizeof(f32[3])), 0);
+    EXPECT_EQ(twin->polygons, model->polygons);
+    EXPECT_EQ(twin->rest_pos, model->rest_pos);
+    EXPECT_EQ(twin->corner_slot, model->corner_slot);
+    const void *own[][2] = {{twin->pos, model->pos},           {twin->normals, model->normals},
+                            {twin->mid_pos, model->mid_pos},   {twin->slot_pos, model->slot_pos},
+                            {twin->slot_normals, model->slot_normals}};
+    for (const auto &pair : own)
+        EXPECT_NE(pair[0], pair[1]);
+    twin->pos[0][0] = -3.0f;
+    EXPECT_EQ(model->pos[0][0], 5.0f);
+    model_free(twin);
+    EXPECT_EQ(memcmp(model->polygons, read_again->polygons, model->polygon_count * sizeof(Polygon)), 0);
+    EXPECT_EQ(memcmp(model->slot_uv, read_again->slot_uv, model->slot_count * sizeof(f32[2])), 0);
+    model_free(read_again);
+    model_free(model);
+}
+
 TEST_F(ModelTest, WriterRefusesCountsTheFormatCannotHold)
 {
     EmdModel big = {};
