@@ -331,6 +331,8 @@ void camera_view_load();
 // Where a point lands in the window (pixels from its bottom left) under the current
 // model-view, projection and viewport.
 void window_point(double x, double y, double z, double *window_x, double *window_y);
+// glClear of the given buffers, the stencil always taken with the depth.
+void view_clear(u32 buffers);
 // With multitexture, makes texture unit 0 or 1 the active one; without, does nothing.
 void texture_unit_select(int unit);
 // With multitexture: unit 1 active, its 2D texturing off, then unit 0 active again.

@@ -82,7 +82,7 @@ static void glow_prepass()
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     glViewport(0, 0, GLOW_SIZE, GLOW_SIZE);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_LIGHTING);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_CULL_FACE);
@@ -224,7 +224,7 @@ void character_select_draw()
     f32 pulse = -cosf(menu_pulse_angle);
     if (glow_effect) {
         glow_prepass();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
     glEnable(GL_TEXTURE_2D);
     portraits_draw();
