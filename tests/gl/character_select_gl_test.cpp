@@ -145,6 +145,31 @@ TEST_F(CharacterSelectGl, ScreenShowsTheFigureAndThePortrait)
     EXPECT_LT(lit_without, lit);
 }
 
+// The fight load frees the figure; the next entry reads it again and the screen looks as
+// it did before.
+TEST_F(CharacterSelectGl, TheWayBackReadsTheFigureAgain)
+{
+    auto entered_frame = [] {
+        game_mode = GAME_MODE_ARCADE_P1;
+        EXPECT_EQ(character_select_enter(), 0);
+        select_figure_step();
+        select_figure_step();
+        glow_effect = 0;
+        screen_draw();
+        std::vector<u8> pixels(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);
+        glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    std::vector<u8> first = entered_frame();
+    select_figure_free();
+    EXPECT_EQ(select_model, nullptr);
+    EXPECT_EQ(select_skeleton->bone_count, 0);
+    std::vector<u8> again = entered_frame();
+    ASSERT_NE(select_model, nullptr);
+    EXPECT_GT(select_skeleton->bone_count, 0);
+    EXPECT_TRUE(first == again);
+}
+
 // A texture whose top rows (t = 0 is the top row, as the game's pictures are uploaded) are one
 // colour and bottom rows another, in `rows` bands of two texels each, `columns` wide. The
 // band at `marked` row and column takes top and bottom; every other band is `rest`.
