@@ -24,14 +24,24 @@ void camera_view_load()
     gluLookAt(v.eye[0], v.eye[1], v.eye[2], v.centre[0], v.centre[1], v.centre[2], 0.0, 0.0, v.up_z);
 }
 
+void window_view_read(WindowView *view)
+{
+    glGetDoublev(GL_MODELVIEW_MATRIX, view->model);
+    glGetDoublev(GL_PROJECTION_MATRIX, view->projection);
+    glGetIntegerv(GL_VIEWPORT, view->viewport);
+}
+
+void window_view_point(const WindowView *view, double x, double y, double z, double *window_x, double *window_y)
+{
+    GLdouble window_z;
+    gluProject(x, y, z, view->model, view->projection, view->viewport, window_x, window_y, &window_z);
+}
+
 void window_point(double x, double y, double z, double *window_x, double *window_y)
 {
-    GLdouble model[16], projection[16], window_z;
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    gluProject(x, y, z, model, projection, viewport, window_x, window_y, &window_z);
+    WindowView view;
+    window_view_read(&view);
+    window_view_point(&view, x, y, z, window_x, window_y);
 }
 
 // Nothing draws with the stencil, but the window's depth buffer may share its words with one:

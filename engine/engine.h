@@ -331,6 +331,14 @@ void camera_view_load();
 // Where a point lands in the window (pixels from its bottom left) under the current
 // model-view, projection and viewport.
 void window_point(double x, double y, double z, double *window_x, double *window_y);
+// The same matrices and viewport read once, for a drawer that projects many points: each
+// read is a GL query.
+struct WindowView {
+    double model[16], projection[16];
+    int viewport[4];
+};
+void window_view_read(WindowView *view);
+void window_view_point(const WindowView *view, double x, double y, double z, double *window_x, double *window_y);
 // glClear of the given buffers, the stencil always taken with the depth.
 void view_clear(u32 buffers);
 // With multitexture, makes texture unit 0 or 1 the active one; without, does nothing.

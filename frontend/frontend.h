@@ -118,12 +118,15 @@ enum FigureAction : i32 {
 };
 struct Model;
 struct Skeleton;
-extern Model *select_model;           // program lifetime: loaded by the first select entry
+extern Model *select_model;           // loaded by a select entry that finds none; freed by the fight load
 // Loads the figure's model (once), its skeleton and its five skins into skin_textures;
 // 0 loaded, 1 a part failed (the skins that did load are counted in skin_texture_count).
 int select_atropos_load();
 // Releases the figure's model at shutdown.
 void select_model_free();
+// Releases the figure's model and its skeleton's bones, as the fight load leaves the select;
+// the next select entry reads both again.
+void select_figure_free();
 // One sequencer step of the figure; the end of a closing action requests the fight load.
 void select_atropos_animate(Fighter *placement, Skeleton *skeleton);
 // The step and the skinning, as every caller does them.

@@ -162,6 +162,13 @@ void select_model_free()
     select_model = nullptr;
 }
 
+void select_figure_free()
+{
+    select_model_free();
+    if (select_skeleton)
+        skeleton_bones_free(select_skeleton);
+}
+
 void select_figure_step()
 {
     select_atropos_animate(&select_fighter, select_skeleton);

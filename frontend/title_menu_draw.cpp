@@ -161,12 +161,14 @@ struct WindowRect {
 // The window rectangle holding every point of the logo's quad whose texture coordinates lie
 // in the part: x follows s alone, and y lies between the lower and the higher top edge's
 // heights times (1 - t).
-static WindowRect logo_part_rect(const LogoPart &part)
+static WindowRect logo_part_rect(const WindowView &view, const LogoPart &part)
 {
     const f32 low_top = std::min(LOGO_TOP_LEFT, LOGO_TOP_RIGHT), high_top = std::max(LOGO_TOP_LEFT, LOGO_TOP_RIGHT);
     GLdouble x0, y0, x1, y1;
-    window_point(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s0, low_top * (1.0f - part.t1), 0.0, &x0, &y0);
-    window_point(-LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s1, high_top * (1.0f - part.t0), 0.0, &x1, &y1);
+    window_view_point(&view, -LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s0, low_top * (1.0f - part.t1), 0.0,
+                      &x0, &y0);
+    window_view_point(&view, -LOGO_HALF_WIDTH + 2.0f * LOGO_HALF_WIDTH * part.s1, high_top * (1.0f - part.t0), 0.0,
+                      &x1, &y1);
     return WindowRect{static_cast<int>(std::floor(x0)) - LOGO_SCISSOR_PAD,
                       static_cast<int>(std::ceil(x1)) + LOGO_SCISSOR_PAD,
                       static_cast<int>(std::floor(y0)) - LOGO_SCISSOR_PAD,
@@ -180,8 +182,10 @@ static int logo_scissor_rects(WindowRect *out)
 {
     WindowRect rects[LOGO_BANDS];
     int edges[2 * LOGO_BANDS];
+    WindowView view;
+    window_view_read(&view);
     for (int i = 0; i < logo_part_count; i++) {
-        rects[i] = logo_part_rect(logo_parts[i]);
+        rects[i] = logo_part_rect(view, logo_parts[i]);
         edges[2 * i] = rects[i].bottom;
         edges[2 * i + 1] = rects[i].top;
     }
@@ -221,8 +225,10 @@ static GLint level_zero_begin(u32 texture, const MenuQuad &q)
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filter);
     GLdouble x0, y0, x2, y2;
-    window_point(q.x[0], q.y[0], 0.0, &x0, &y0);
-    window_point(q.x[2], q.y[2], 0.0, &x2, &y2);
+    WindowView view;
+    window_view_read(&view);
+    window_view_point(&view, q.x[0], q.y[0], 0.0, &x0, &y0);
+    window_view_point(&view, q.x[2], q.y[2], 0.0, &x2, &y2);
     const double across = width * std::fabs(q.s[2] - q.s[0]) / std::fabs(x2 - x0);
     const double down = height * std::fabs(q.t[2] - q.t[0]) / std::fabs(y2 - y0);
     if (width <= 0 || height <= 0 || filter == GL_LINEAR || std::max(across, down) >= LEVEL_ZERO_TEXELS_PER_PIXEL)

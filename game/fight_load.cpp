@@ -61,6 +61,12 @@ static void ladder_textures_delete()
         texture_table_delete(skin_textures, SKIN_TEXTURE_COUNT);
 }
 
+static void select_figure_leave()
+{
+    texture_table_delete(skin_textures, SELECT_FIGURE_SKINS);
+    select_figure_free();
+}
+
 // The hit light gives no ambient light of its own.
 static void hit_light_ambient_clear()
 {
@@ -178,8 +184,9 @@ static TickFlow fight_tune_start(FightLoadSite site)
     return fight_load_failed(LOAD_ERROR_TUNE);
 }
 
-// The loading tick. Leaving the character select, by either road, the select figure's skins
-// go; the fight's own are deleted by the next ladder load.
+// The loading tick. Leaving the character select, by either road, the select figure goes with
+// its skins, before the fight's assets load into the memory it leaves; the next select entry
+// reads it again. The fight's own textures are deleted by the next ladder load.
 static TickFlow fight_assets_load(FightLoadSite site)
 {
     music_stop();
@@ -189,7 +196,7 @@ static TickFlow fight_assets_load(FightLoadSite site)
     if (site == FIGHT_LOAD_LADDER)
         ladder_textures_delete();
     else
-        texture_table_delete(skin_textures, SELECT_FIGURE_SKINS);
+        select_figure_leave();
     if (site == FIGHT_LOAD_STAGE_SELECT)
         screen_textures_free();   // the stage select's pictures go with it
     round_intro_timer = 1.0f;

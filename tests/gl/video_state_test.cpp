@@ -56,6 +56,32 @@ TEST_F(GlTest, InitStateProjectionIsTheOneFixedPerspective)
     EXPECT_NEAR(m[14], 2.0f * 1000.0f * 2.0f / (2.0f - 1000.0f), 1e-4);
 }
 
+// A view read once projects every point where window_point, reading it each time, does: the
+// point straight ahead to the middle of the window, and any other point alike to the bit.
+TEST_F(GlTest, AViewReadOnceProjectsAsWindowPointDoes)
+{
+    screen_width = 640;
+    screen_height = 480;
+    gl_init_state();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -50.0f);
+    WindowView view;
+    window_view_read(&view);
+    const double points[][2] = {{0.0, 0.0}, {-16.0, 16.0}, {16.0, 0.0}, {3.7, -12.25}};
+    for (const auto &point : points) {
+        double x0, y0, x1, y1;
+        window_point(point[0], point[1], 0.0, &x0, &y0);
+        window_view_point(&view, point[0], point[1], 0.0, &x1, &y1);
+        EXPECT_EQ(x0, x1);
+        EXPECT_EQ(y0, y1);
+    }
+    double x, y;
+    window_view_point(&view, 0.0, 0.0, 0.0, &x, &y);
+    EXPECT_NEAR(x, 320.0, 1e-6);
+    EXPECT_NEAR(y, 240.0, 1e-6);
+}
+
 TEST_F(GlTest, InitStateMakesTheGlowTexture)
 {
     screen_width = 640;

@@ -243,6 +243,24 @@ TEST_F(FightLoadTest, TextureTablesAreEmptiedByTheirSizes)
     }
 }
 
+// Leaving the select by either road frees its figure before the fight's assets load.
+TEST_F(FightLoadTest, LeavingTheSelectFreesItsFigure)
+{
+    static Skeleton figure_block;   // the start-up loader's block where a test made none
+    if (!select_skeleton)
+        select_skeleton = &figure_block;
+    for (int state : {STATE_CHARACTER_SELECT, STATE_STAGE_SELECT}) {
+        fight_fixture_reset();
+        select_model = static_cast<Model *>(calloc(1, sizeof(Model)));
+        ASSERT_TRUE(skeleton_bones_alloc(select_skeleton, 3));
+        request(state, GAME_MODE_VERSUS);
+        harness_run(FADE_TICKS + 1);
+        EXPECT_EQ(select_model, nullptr) << state;
+        EXPECT_EQ(select_skeleton->bones, nullptr) << state;
+        EXPECT_EQ(select_skeleton->bone_count, 0) << state;
+    }
+}
+
 // A fight tune that cannot start stops the program; only the select's copy says so in the log.
 TEST_F(FightLoadTest, FailingTuneStopsTheProgram)
 {
