@@ -44,6 +44,16 @@ void window_point(double x, double y, double z, double *window_x, double *window
     window_view_point(&view, x, y, z, window_x, window_y);
 }
 
+// Nothing draws with the stencil, but the window's depth buffer may share its words with one:
+// clearing the depth alone makes the software renderer keep the stencil bits of every word,
+// where clearing both is a plain fill.
+void view_clear(u32 buffers)
+{
+    if (buffers & GL_DEPTH_BUFFER_BIT)
+        buffers |= GL_STENCIL_BUFFER_BIT;
+    glClear(buffers);
+}
+
 void texture_unit_select(int unit)
 {
     if (has_multitexture)

@@ -344,6 +344,8 @@ struct WindowView {
 };
 void window_view_read(WindowView *view);
 void window_view_point(const WindowView *view, double x, double y, double z, double *window_x, double *window_y);
+// glClear of the given buffers, the stencil always taken with the depth.
+void view_clear(u32 buffers);
 // With multitexture, makes texture unit 0 or 1 the active one; without, does nothing.
 void texture_unit_select(int unit);
 // With multitexture: unit 1 active, its 2D texturing off, then unit 0 active again.

@@ -174,7 +174,7 @@ static void gl_extensions_probe()
 // The window is up: show it black, apply the brightness and probe what GL offers.
 static void window_first_show()
 {
-    glClear(GL_COLOR_BUFFER_BIT);
+    view_clear(GL_COLOR_BUFFER_BIT);
     glFlush();
     gl_window_swap();
     gamma_set(brightness);

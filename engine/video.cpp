@@ -41,7 +41,7 @@ int video_mode_set()
     gl_init_state();
     if (colour_depth == 16)
         glEnable(GL_DITHER);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glFlush();
     gl_window_swap();
     return 0;

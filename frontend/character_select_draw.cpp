@@ -33,9 +33,8 @@ static int side_id(int side)
 
 // A picture's part s0..s1, t0..t1 on a view-space rectangle; t0 (nearer the picture's top row,
 // which the textures keep at t = 0) goes to the top edge, so pictures stand upright.
-static void rect_draw(f32 left, f32 right, f32 bottom, f32 top, f32 depth, f32 s0, f32 t0, f32 s1, f32 t1)
+static void rect_send(f32 left, f32 right, f32 bottom, f32 top, f32 depth, f32 s0, f32 t0, f32 s1, f32 t1)
 {
-    glBegin(GL_QUADS);
     glTexCoord2f(s0, t0);
     glVertex3f(left, top, depth);
     glTexCoord2f(s0, t1);
@@ -44,6 +43,12 @@ static void rect_draw(f32 left, f32 right, f32 bottom, f32 top, f32 depth, f32 s
     glVertex3f(right, bottom, depth);
     glTexCoord2f(s1, t0);
     glVertex3f(right, top, depth);
+}
+
+static void rect_draw(f32 left, f32 right, f32 bottom, f32 top, f32 depth, f32 s0, f32 t0, f32 s1, f32 t1)
+{
+    glBegin(GL_QUADS);
+    rect_send(left, right, bottom, top, depth, s0, t0, s1, t1);
     glEnd();
 }
 
@@ -82,7 +87,7 @@ static void glow_prepass()
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     glViewport(0, 0, GLOW_SIZE, GLOW_SIZE);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_LIGHTING);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_CULL_FACE);
@@ -148,20 +153,50 @@ static bool icon_hidden(int side, int id)
     return (id == CHARACTER_ARES || id == CHARACTER_ATROPOS) && select_character_locked(side, id);
 }
 
-// One icon: its atlas cell, or the whole hidden picture.
-static void icon_draw(int side, int id, f32 x, f32 y, f32 half_w, f32 below, f32 above)
+static u32 icon_picture(int side, int id)
+{
+    return icon_hidden(side, id) ? tex_hidden_icon : tex_select_icons;
+}
+
+// One icon's quad, inside a glBegin(GL_QUADS) with icon_picture bound: its atlas cell, or the
+// whole hidden picture.
+static void icon_send(int side, int id, f32 x, f32 y, f32 half_w, f32 below, f32 above)
 {
     if (icon_hidden(side, id)) {
-        glBindTexture(GL_TEXTURE_2D, tex_hidden_icon);
-        rect_draw(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, 0.0f, 0.0f, 1.0f, 1.0f);
+        rect_send(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, 0.0f, 0.0f, 1.0f, 1.0f);
         return;
     }
-    glBindTexture(GL_TEXTURE_2D, tex_select_icons);
     // Column id mod 4, row id div 4 from the atlas's top.
     f32 s0 = static_cast<f32>(id % 4) * ICON_CELL_WIDTH;
     f32 t0 = static_cast<f32>(id / 4) * ICON_CELL_HEIGHT;
-    rect_draw(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, s0, t0, s0 + ICON_CELL_WIDTH,
+    rect_send(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, s0, t0, s0 + ICON_CELL_WIDTH,
               t0 + ICON_CELL_HEIGHT);
+}
+
+// The ring's other icons in id order, as runs of quads that end only where the picture
+// changes: the same quads in the same order as one draw each, in a few draws.
+static void ring_icons_draw(int side, int highlighted, f32 centre_x, f32 ring_angle, f32 pulse)
+{
+    u32 bound = 0;
+    bool open = false;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        if (id == highlighted)
+            continue;
+        const u32 picture = icon_picture(side, id);
+        if (!open || picture != bound) {
+            if (open)
+                glEnd();
+            glBindTexture(GL_TEXTURE_2D, picture);
+            bound = picture;
+            glBegin(GL_QUADS);
+            open = true;
+        }
+        f32 theta = static_cast<f32>(id) * ICON_ANGLE + ring_angle + 3.14f;
+        icon_send(side, id, centre_x + RING_RADIUS * sinf(theta), RING_CENTRE_Y + RING_RADIUS * cosf(theta),
+                  1.5f * pulse, 2.0f * pulse, 2.5f * pulse);
+    }
+    if (open)
+        glEnd();
 }
 
 static void ring_draw(int side, f32 pulse)
@@ -170,20 +205,17 @@ static void ring_draw(int side, f32 pulse)
     int highlighted = side_id(side);
     f32 ring_angle = select_ring_angle[side];
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_COLOR);
-    for (int id = 0; id < CHARACTER_COUNT; id++) {
-        if (id == highlighted)
-            continue;
-        f32 theta = static_cast<f32>(id) * ICON_ANGLE + ring_angle + 3.14f;
-        icon_draw(side, id, centre_x + RING_RADIUS * sinf(theta), RING_CENTRE_Y + RING_RADIUS * cosf(theta),
-                  1.5f * pulse, 2.0f * pulse, 2.5f * pulse);
-    }
+    ring_icons_draw(side, highlighted, centre_x, ring_angle, pulse);
     if (side_confirmed_shown(side))
         return;
     // The icons' colours are already weighted by their alpha (black, clear ground).
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     f32 theta = static_cast<f32>(highlighted) * ICON_ANGLE + ring_angle + 3.14f;
-    icon_draw(side, highlighted, centre_x + RING_RADIUS * sinf(theta), RING_CENTRE_Y + RING_RADIUS * cosf(theta),
+    glBindTexture(GL_TEXTURE_2D, icon_picture(side, highlighted));
+    glBegin(GL_QUADS);
+    icon_send(side, highlighted, centre_x + RING_RADIUS * sinf(theta), RING_CENTRE_Y + RING_RADIUS * cosf(theta),
               3.5f, 4.0f, 5.0f);
+    glEnd();
 }
 
 static void texts_draw()
@@ -224,7 +256,7 @@ void character_select_draw()
     f32 pulse = -cosf(menu_pulse_angle);
     if (glow_effect) {
         glow_prepass();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
     glEnable(GL_TEXTURE_2D);
     portraits_draw();

@@ -84,7 +84,7 @@ static void stage_texts_draw()
 
 void stage_select_draw()
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     screen_draw_begin();
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);

@@ -65,7 +65,7 @@ void overlay_begin()
 
 static void clear_colour_and_depth()
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 // The title menu paints the whole view itself: only the depth buffer is cleared.
@@ -73,7 +73,7 @@ static void main_menu_scene()
 {
     glDisable(GL_LIGHTING);
     glDepthMask(GL_TRUE);
-    glClear(GL_DEPTH_BUFFER_BIT);
+    view_clear(GL_DEPTH_BUFFER_BIT);
     texture_unit1_off();
     glEnable(GL_TEXTURE_2D);
     glDisable(GL_CULL_FACE);
@@ -141,8 +141,7 @@ static void frame_scene_draw()
         break;
     case STATE_INTRO:
     case STATE_FACTION_ENDING:
-        glClear(GL_COLOR_BUFFER_BIT);
-        glClear(GL_DEPTH_BUFFER_BIT);
+        view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         story_screen_draw();
         break;
     case STATE_SHOP:

@@ -107,14 +107,6 @@ static void fight_summon_draw()
         summon_linger_draw_sphinx();
 }
 
-// Nothing draws with the stencil, but the window's depth buffer may share its words with one:
-// clearing it too lets the software renderer fill those words whole instead of keeping their
-// stencil bits word by word.
-static void fight_view_clear()
-{
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-}
-
 // 2. The scene in small in the 64 x 64 corner: the fighters lit, the arena as a black
 // silhouette that hides what stands behind it, the sky; read back for the glow.
 static void fight_glow_prepass(const StageScene *scene)
@@ -122,7 +114,7 @@ static void fight_glow_prepass(const StageScene *scene)
     glViewport(0, 0, GLOW_SIZE, GLOW_SIZE);
     glEnable(GL_LIGHTING);
     glDepthMask(GL_TRUE);
-    fight_view_clear();
+    view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     frame_3d_begin();
     fight_fighters_draw();
     if (summon_phase != SUMMON_EFFECT) {
@@ -149,7 +141,7 @@ static void fight_scene_begin()
 {
     glEnable(GL_LIGHTING);
     glDepthMask(GL_TRUE);
-    fight_view_clear();
+    view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     frame_3d_begin();
     glEnable(GL_LIGHTING);
     fog_switch(stage_is_foggy() && summon_phase != SUMMON_EFFECT);

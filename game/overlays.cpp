@@ -333,7 +333,7 @@ void overlays_draw()
 
 void credits_earned_draw()
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     overlay_begin();
     glEnable(GL_BLEND);
     colour_white();

@@ -121,7 +121,7 @@ static f32 page_alpha()
 void credits_roll_draw()
 {
     glClearColor(0, 0, 0, 1);
-    glClear(GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT);
+    view_clear(GL_DEPTH_BUFFER_BIT | GL_COLOR_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glEnable(GL_BLEND);

@@ -9,6 +9,7 @@
 
 #include <GL/gl.h>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -222,6 +223,45 @@ TEST_F(CharacterSelectGl, PortraitAndIconStandUpright)
     EXPECT_TRUE(rgb_near(eye_pixel(-13.0f, -9.0f, -50.0f), blue, 8)) << "the icon's bottom";
     glDeleteTextures(1, &portrait);
     glDeleteTextures(1, &atlas);
+}
+
+// The ring's icons go in runs of one picture: Ares and Atropos, locked, show the hidden picture
+// after the run of atlas icons before them, and the atlas icons show the atlas.
+TEST_F(CharacterSelectGl, LockedIconsShowTheHiddenPictureAfterTheAtlasRun)
+{
+    game_mode = GAME_MODE_ARCADE_P1;
+    ASSERT_EQ(character_select_enter(), 0);
+    ASSERT_TRUE(select_character_locked(0, CHARACTER_ARES) && select_character_locked(0, CHARACTER_ATROPOS))
+        << "the data builder's progress keeps both locked";
+    p1_character = CHARACTER_PERSEUS;   // its large icon stands clear of Ares and Atropos
+    select_ring_angle[0] = 6.28f;       // id 0 at the ring's bottom
+    menu_pulse_angle = 3.14f;           // icons at full size
+    glow_effect = 0;
+    const u32 saved_atlas = tex_select_icons, saved_hidden = tex_hidden_icon;
+    tex_select_icons = solid_texture(0, 255, 0);
+    tex_hidden_icon = solid_texture(255, 0, 0);
+    for (Particle &flame : stage_flame_particles)
+        flame.life = 0.0f;   // the flame row, drawn black, adds nothing
+    Model *figure = select_model;
+    select_model = nullptr;   // nothing in front of what is probed
+    screen_draw();
+    select_model = figure;
+    tex_select_icons = saved_atlas;
+    tex_hidden_icon = saved_hidden;
+    // Where each icon's middle lies on side one's ring (centre -13, -1, radius 5, depth 50).
+    auto icon_middle = [](int id) {
+        const f32 theta = static_cast<f32>(id) * 0.5233f + 6.28f + 3.14f;
+        return eye_pixel(-13.0f + 5.0f * sinf(theta), -1.0f + 5.0f * cosf(theta) + 0.25f, -50.0f);
+    };
+    for (int id : {CHARACTER_ARES, CHARACTER_ATROPOS}) {
+        SCOPED_TRACE(id);
+        EXPECT_GT(icon_middle(id).r, 200);
+    }
+    for (int id : {0, 1, 8, 9}) {   // clear of the large icon, the portrait and the texts
+        SCOPED_TRACE(id);
+        EXPECT_LT(icon_middle(id).r, 50);
+        EXPECT_GT(icon_middle(id).g, 200);
+    }
 }
 
 // The built figure stands whole in the middle column, between the rings and the portraits:

@@ -279,10 +279,11 @@ void fight_tick_once()
 }
 
 // In a real window the frame ends with the swap (the game's draw_frame swaps), which a software
-// renderer pays for by copying the picture to the X server: the empty frame pays it too.
+// renderer pays for by copying the picture to the X server: the empty frame pays it too. It
+// clears as the game's frames clear.
 void empty_frame()
 {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     gl_window_swap();
     glFinish();
 }
