@@ -83,9 +83,11 @@ int tga_decode(const u8 *data, size_t size, Picture *picture)
 // The heap keeps this much freed memory at its top for the next picture's passing buffers
 // (the entry, the decoded bitmap, the picture, the mipmap levels). Kept larger (it was 8 MB
 // while the tables lived in the heap), freed memory stays resident through the fight; kept
-// smaller, a fight load faults in more fresh pages. At 512 KB the bench's fight load pays
-// about 15 ms of page faults for 3 MB less at the fight's peak.
-constexpr int PICTURE_HEAP_KEPT_BYTES = 512 << 10;
+// smaller, a fight load faults in more fresh pages, and below about 1 MB the renderer's own
+// passing memory of every title frame is given back and faulted in again (a third more per
+// frame). At 1 MB the bench's fight load pays about 10 ms of page faults for 3 MB less at the
+// fight's peak.
+constexpr int PICTURE_HEAP_KEPT_BYTES = 1 << 20;
 constexpr int PICTURE_MAPPED_FROM = 1 << 20;
 constexpr int JPEG_TABLES_MAPPED_FROM = 128 << 10;
 
