@@ -215,6 +215,9 @@ void harness_reset(unsigned seed)
     static StageLight harness_light;
     harness_light = StageLight{};
     stage_light = &harness_light;
+    // A fight's walls and the computer's play depend on the arena: Athens, whatever arena an
+    // earlier test loaded.
+    stage_id = STAGE_ATHENS;
     srand(seed);
     title_menu_enter();
 }
