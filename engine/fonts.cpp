@@ -86,18 +86,17 @@ void fonts_free()
 // The glyphs as one draw instead of a draw per glyph list (a software renderer pays for each
 // draw): each quad is moved along by the advances before it, then the model-view matrix is
 // moved past the text by the same translations the lists make, one per glyph.
-static void glyphs_send(int font, const char *glyphs, int count)
+static void glyphs_send(int font, const int *glyphs, int count)
 {
     const FontLayout *layout = &font_layouts[font];
     float advances[256];
     float pen = 0.0f;
     glBegin(GL_QUADS);
     for (int i = 0; i < count; i++) {
-        const int glyph = font_glyph_of(font, glyphs[i]);
         float s, t;
-        font_glyph_cell(font, glyph, &s, &t);
+        font_glyph_cell(font, glyphs[i], &s, &t);
         glyph_quad_send(layout, pen, s, t);
-        advances[i] = font_glyph_advance(font, glyph);
+        advances[i] = font_glyph_advance(font, glyphs[i]);
         pen += advances[i];
     }
     glEnd();
@@ -111,13 +110,14 @@ static void print_with_font(int font, float x, float y, float z, const char *for
         return;
     char text[256];
     vsnprintf(text, sizeof text, format, args);
-    // Only the font's own characters reach glCallLists: any other code would name a list
-    // outside the font's block, which may be another font's glyph.
-    char glyphs[sizeof text];
+    // Characters the font has no glyph for are left out.
+    int glyphs[sizeof text];
     int count = 0;
-    for (const char *c = text; *c; c++)
-        if (font_glyph_of(font, *c) >= 0)
-            glyphs[count++] = *c;
+    for (const char *c = text; *c; c++) {
+        const int glyph = font_glyph_of(font, *c);
+        if (glyph >= 0)
+            glyphs[count++] = glyph;
+    }
     // Unit 1 may still hold a lightmap from the last model drawn.
     if (has_multitexture) {
         gl_active_texture(GL_TEXTURE1_ARB);
