@@ -37,13 +37,6 @@ void window_view_point(const WindowView *view, double x, double y, double z, dou
     gluProject(x, y, z, view->model, view->projection, view->viewport, window_x, window_y, &window_z);
 }
 
-void window_point(double x, double y, double z, double *window_x, double *window_y)
-{
-    WindowView view;
-    window_view_read(&view);
-    window_view_point(&view, x, y, z, window_x, window_y);
-}
-
 // Nothing draws with the stencil, but the window's depth buffer may share its words with one:
 // clearing the depth alone makes the software renderer keep the stencil bits of every word,
 // where clearing both is a plain fill.

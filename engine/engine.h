@@ -333,11 +333,9 @@ void draw_view_set(const f32 eye[3], const f32 centre[3], f32 up_z);
 // Identity model-view, then gluLookAt from draw_view's eye to its centre: where every 3D
 // drawer starts its placement.
 void camera_view_load();
-// Where a point lands in the window (pixels from its bottom left) under the current
-// model-view, projection and viewport.
-void window_point(double x, double y, double z, double *window_x, double *window_y);
-// The same matrices and viewport read once, for a drawer that projects many points: each
-// read is a GL query.
+// The current model-view, projection and viewport, read once (each read is a GL query) for
+// a drawer that projects points with window_view_point: where a point lands in the window,
+// in pixels from its bottom left.
 struct WindowView {
     double model[16], projection[16];
     int viewport[4];

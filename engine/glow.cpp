@@ -127,9 +127,11 @@ static void glow_scissor_set()
     double s[2], t[2], corner[2][2];
     glow_cover_span(glow_cover.column0, glow_cover.column1, s);
     glow_cover_span(glow_cover.row0, glow_cover.row1, t);
+    WindowView view;
+    window_view_read(&view);
     for (int k = 0; k < 2; k++)
-        window_point(GLOW_QUAD_HALF_X * (2.0 * s[k] - 1.0), GLOW_QUAD_HALF_Y * (2.0 * t[k] - 1.0), GLOW_QUAD_DEPTH,
-                     &corner[k][0], &corner[k][1]);
+        window_view_point(&view, GLOW_QUAD_HALF_X * (2.0 * s[k] - 1.0), GLOW_QUAD_HALF_Y * (2.0 * t[k] - 1.0),
+                          GLOW_QUAD_DEPTH, &corner[k][0], &corner[k][1]);
     int x0 = static_cast<int>(std::floor(corner[0][0])) - 1, x1 = static_cast<int>(std::ceil(corner[1][0])) + 1;
     int y0 = static_cast<int>(std::floor(corner[0][1])) - 1, y1 = static_cast<int>(std::ceil(corner[1][1])) + 1;
     glScissor(x0, y0, x1 > x0 ? x1 - x0 : 0, y1 > y0 ? y1 - y0 : 0);

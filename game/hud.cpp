@@ -147,13 +147,14 @@ static bool hud_cover_scissor(const HudCover *cover, u32 texture, f32 y0, f32 y1
     }
     const f32 reach[2] = {(low - HUD_COVER_MARGIN_ROWS) / rows, (high + 1 + HUD_COVER_MARGIN_ROWS) / rows};
     double window[2][2];
+    WindowView view;
+    window_view_read(&view);
     // Texture t = t0 at the top edge y1, t1 at the bottom edge y0.
     for (int k = 0; k < 2; k++) {
         f32 y = y1 + (reach[k] - t0) / (t1 - t0) * (y0 - y1);
-        window_point(0.0, y, HUD_Z, &window[k][0], &window[k][1]);
+        window_view_point(&view, 0.0, y, HUD_Z, &window[k][0], &window[k][1]);
     }
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
+    const int *viewport = view.viewport;
     double low_y = window[0][1] < window[1][1] ? window[0][1] : window[1][1];
     double high_y = window[0][1] < window[1][1] ? window[1][1] : window[0][1];
     int bottom = static_cast<int>(std::floor(low_y)) - HUD_COVER_MARGIN_PIXELS;
