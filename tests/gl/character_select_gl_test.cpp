@@ -50,6 +50,20 @@ protected:
         glFinish();
     }
 
+    // A one-player entry, the figure stepped twice, one frame drawn without the glow; false,
+    // with nothing drawn, when the entry fails.
+    static bool entered_screen_draw()
+    {
+        game_mode = GAME_MODE_ARCADE_P1;
+        if (character_select_enter() != 0)
+            return false;
+        select_figure_step();
+        select_figure_step();
+        glow_effect = 0;
+        screen_draw();
+        return true;
+    }
+
     static Bytes entry_bytes(const char *name)
     {
         u8 *data;
@@ -117,12 +131,7 @@ TEST_F(CharacterSelectGl, FailedSkinLeavesTheLoadedOnesCounted)
 // The drawn screen: the figure stands in the middle and the portrait fills its rectangle.
 TEST_F(CharacterSelectGl, ScreenShowsTheFigureAndThePortrait)
 {
-    game_mode = GAME_MODE_ARCADE_P1;
-    ASSERT_EQ(character_select_enter(), 0);
-    select_figure_step();
-    select_figure_step();
-    glow_effect = 0;
-    screen_draw();
+    ASSERT_TRUE(entered_screen_draw());
     // The figure spans the middle of the view from its feet up.
     int lit = 0;
     for (int y = 40; y < GL_TEST_HEIGHT - 40; y += 8) {
@@ -150,15 +159,8 @@ TEST_F(CharacterSelectGl, ScreenShowsTheFigureAndThePortrait)
 TEST_F(CharacterSelectGl, TheWayBackReadsTheFigureAgain)
 {
     auto entered_frame = [] {
-        game_mode = GAME_MODE_ARCADE_P1;
-        EXPECT_EQ(character_select_enter(), 0);
-        select_figure_step();
-        select_figure_step();
-        glow_effect = 0;
-        screen_draw();
-        std::vector<u8> pixels(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);
-        glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
+        EXPECT_TRUE(entered_screen_draw());
+        return window_pixels();
     };
     std::vector<u8> first = entered_frame();
     select_figure_free();

@@ -9,11 +9,28 @@
 #include <GL/gl.h>
 #include <vector>
 
-static std::vector<unsigned char> frame_pixels()
+// Polygon i of the model as a model of its own, drawn by one call.
+static Model polygon_alone(const Model *model, u32 i)
 {
-    std::vector<unsigned char> pixels(static_cast<size_t>(GL_TEST_WIDTH) * GL_TEST_HEIGHT * 4);
-    glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
+    Model one = *model;
+    one.polygons = &model->polygons[i];
+    one.corner_slot = &model->corner_slot[3 * i];
+    one.polygon_count = 1;
+    return one;
+}
+
+// Of two frames: the pixels the first lights, and the pixels whose colours differ.
+struct FrameComparison {
+    size_t lit, differ;
+};
+static FrameComparison frames_compare(const std::vector<u8> &a, const std::vector<u8> &b)
+{
+    FrameComparison result = {0, 0};
+    for (size_t p = 0; p < a.size(); p += 4) {
+        result.lit += a[p] || a[p + 1] || a[p + 2];
+        result.differ += a[p] != b[p] || a[p + 1] != b[p + 1] || a[p + 2] != b[p + 2];
+    }
+    return result;
 }
 
 TEST_F(DrawTest, AFigureDrawnInBatchesMatchesItDrawnATriangleAtATime)
@@ -43,27 +60,18 @@ TEST_F(DrawTest, AFigureDrawnInBatchesMatchesItDrawnATriangleAtATime)
         draw_flat_light(&light, 0.7f);
         masked_count = 0;
         model_draw(&placement, model, &skin, &light);
-        std::vector<unsigned char> batched = frame_pixels();
+        std::vector<u8> batched = window_pixels();
 
         draw_gl_reset();
         draw_flat_light(&light, 0.7f);
         masked_count = 0;
         for (u32 i = 0; i < model->polygon_count; i++) {
-            Model one = *model;
-            one.polygons = &model->polygons[i];
-            one.corner_slot = &model->corner_slot[3 * i];
-            one.polygon_count = 1;
+            Model one = polygon_alone(model, i);
             model_draw(&placement, &one, &skin, &light);
         }
-        std::vector<unsigned char> single = frame_pixels();
-
-        size_t lit = 0, differ = 0;
-        for (size_t p = 0; p < batched.size(); p += 4) {
-            lit += batched[p] || batched[p + 1] || batched[p + 2];
-            differ += batched[p] != single[p] || batched[p + 1] != single[p + 1] || batched[p + 2] != single[p + 2];
-        }
-        EXPECT_GT(lit, 2000u) << "the figure stands in view";
-        EXPECT_EQ(differ, 0u);
+        FrameComparison result = frames_compare(batched, window_pixels());
+        EXPECT_GT(result.lit, 2000u) << "the figure stands in view";
+        EXPECT_EQ(result.differ, 0u);
     }
     masked_polys_free();
     model_free(model);
@@ -92,27 +100,18 @@ TEST_F(DrawTest, AnArenaDrawnInRunsMatchesItDrawnATriangleAtATime)
         stage_scroll_u = 0.25f;
         stage_scroll_v = 0.5f;
         stage_draw(model, &scene);
-        std::vector<unsigned char> runs = frame_pixels();
+        std::vector<u8> runs = window_pixels();
 
         draw_gl_reset();
         for (u32 i = 0; i < model->polygon_count; i++) {
-            Model one = *model;
-            one.polygons = &model->polygons[i];
-            one.corner_slot = &model->corner_slot[3 * i];
-            one.polygon_count = 1;
+            Model one = polygon_alone(model, i);
             stage_scroll_u = 0.25f;
             stage_scroll_v = 0.5f;
             stage_draw(&one, &scene);
         }
-        std::vector<unsigned char> single = frame_pixels();
-
-        size_t lit = 0, differ = 0;
-        for (size_t p = 0; p < runs.size(); p += 4) {
-            lit += runs[p] || runs[p + 1] || runs[p + 2];
-            differ += runs[p] != single[p] || runs[p + 1] != single[p + 1] || runs[p + 2] != single[p + 2];
-        }
-        EXPECT_GT(lit, 20000u) << "the arena fills the view";
-        EXPECT_EQ(differ, 0u);
+        FrameComparison result = frames_compare(runs, window_pixels());
+        EXPECT_GT(result.lit, 20000u) << "the arena fills the view";
+        EXPECT_EQ(result.differ, 0u);
         model_free(model);
     }
 }
