@@ -73,13 +73,6 @@ int tga_decode(const u8 *data, size_t size, Picture *picture)
 
 // ---- the game library for memory bitmaps ----------------------------------------------
 
-// JPGalleg frees and callocs its Huffman lookup tables (2 MB each, mostly untouched) for every
-// table of every picture. Of a table, the four largest parts (128 KB to 1 MB) get a page or
-// two written. Taken from freed heap memory, calloc clears them whole, and all 7.5 MB of a
-// colour picture's tables stay resident; mapped fresh, only the written pages are, and they go
-// back at the free. So the decoder maps from 128 KB up, everything else from 1 MB up: a fixed
-// value, since setting the kept size below stops glibc from moving it, and where it stood then
-// depended on what had been freed before.
 // The heap keeps this much freed memory at its top for the next picture's passing buffers
 // (the entry, the decoded bitmap, the picture, the mipmap levels). Kept larger (it was 8 MB
 // while the tables lived in the heap), freed memory stays resident through the fight; kept
@@ -88,16 +81,24 @@ int tga_decode(const u8 *data, size_t size, Picture *picture)
 // frame). At 1 MB the bench's fight load pays about 10 ms of page faults for 3 MB less at the
 // fight's peak.
 constexpr int PICTURE_HEAP_KEPT_BYTES = 1 << 20;
+
+// JPGalleg frees and callocs its Huffman lookup tables (2 MB each, mostly untouched) for every
+// table of every picture. Of a table, the four largest parts (128 KB to 1 MB) get a page or
+// two written. Taken from freed heap memory, calloc clears them whole, and all 7.5 MB of a
+// colour picture's tables stay resident; mapped fresh, only the written pages are, and they go
+// back at the free. So the decoder maps from 128 KB up, everything else from 1 MB up: a fixed
+// value, since setting the kept size above stops glibc from moving it, and where it stood then
+// depended on what had been freed before.
 constexpr int PICTURE_MAPPED_FROM = 1 << 20;
 constexpr int JPEG_TABLES_MAPPED_FROM = 128 << 10;
 
 static void picture_heap_keep()
 {
     static bool kept = false;
-    if (!kept) {
-        mallopt(M_TRIM_THRESHOLD, PICTURE_HEAP_KEPT_BYTES);
-        mallopt(M_MMAP_THRESHOLD, PICTURE_MAPPED_FROM);
-    }
+    if (kept)
+        return;
+    mallopt(M_TRIM_THRESHOLD, PICTURE_HEAP_KEPT_BYTES);
+    mallopt(M_MMAP_THRESHOLD, PICTURE_MAPPED_FROM);
     kept = true;
 }
 
