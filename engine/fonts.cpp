@@ -119,11 +119,7 @@ static void print_with_font(int font, float x, float y, float z, const char *for
             glyphs[count++] = glyph;
     }
     // Unit 1 may still hold a lightmap from the last model drawn.
-    if (has_multitexture) {
-        gl_active_texture(GL_TEXTURE1_ARB);
-        glDisable(GL_TEXTURE_2D);
-        gl_active_texture(GL_TEXTURE0_ARB);
-    }
+    texture_unit1_off();
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, *font_textures[font]);
     glMatrixMode(GL_MODELVIEW);
