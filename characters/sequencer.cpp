@@ -44,6 +44,29 @@ const SeqBlock *sequencer_find_block(const CharacterSequence *sequence, int acti
     return nullptr;
 }
 
+static int seq_outer_key_add(const SeqBlock *block, int key, int out[SEQ_OUTER_KEYS], int count)
+{
+    if (key >= block->lo && key <= block->hi)
+        return count;
+    for (int i = 0; i < count; i++)
+        if (out[i] == key)
+            return count;
+    out[count] = key;
+    return count + 1;
+}
+
+int sequencer_outer_keys(const SeqBlock *block, int out[SEQ_OUTER_KEYS])
+{
+    int count = 0;
+    if (block->entry_key)
+        count = seq_outer_key_add(block, block->entry_key, out, count);
+    if (block->end & (END_HOLD | END_TO_KEY))
+        count = seq_outer_key_add(block, block->end_key, out, count);
+    else if (!(block->flags & SEQ_LOOP))
+        count = seq_outer_key_add(block, block->hi + 1, out, count);
+    return count;
+}
+
 // A key time or a speed: a constant, or that constant times one of the fighter's tuning factors.
 static f32 seq_rated(const Fighter *fighter, f32 ticks, int rate)
 {
