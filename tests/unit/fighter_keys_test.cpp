@@ -1,6 +1,7 @@
 // Every key frame a fighter can show, on the built data set: the real sequencer plays every
 // block of the twelve fighters (the Hydra in each bank of heads) and every key it draws must be
-// posed, and no step of one action may jump further than a blend carries the figure.
+// posed, and no step of one action may jump further than a blend carries the figure. Then the
+// Hydra's kicks with each number of heads strike with a head it still shows.
 #include "characters/characters.h"
 #include "support/model_fixtures.h"
 #include "support/test_paths.h"
@@ -239,4 +240,41 @@ TEST_F(FighterKeys, EveryKeyAFighterShowsIsPosedAndNoStepPops)
             }
         }
     }
+}
+
+// A lost head is shrunk away into its neck; the Hydra's kicks must strike with heads it still
+// shows, whatever the bank: some shown bone reaches far from where it stood at idle.
+TEST_F(FighterKeys, HydraKicksStrikeWithAHeadStillShown)
+{
+    load(CHARACTER_HYDRA);
+    ASSERT_FALSE(HasFatalFailure());
+    const f32 height = figure_height(rest_joints(skeleton));
+    for (int action : {ACTION_KICK, ACTION_KICK_FORWARD, ACTION_HARD_SWING_FORWARD})
+        for (int heads : {4, 3, 2, 1}) {
+            SCOPED_TRACE("action " + std::to_string(action) + " heads " + std::to_string(heads));
+            fighter.heads_left = static_cast<i8>(heads);
+            const int bank = sequencer_bank(sequence, &fighter);
+            const SeqBlock *block = sequencer_find_block(sequence, action);
+            ASSERT_NE(block, nullptr);
+            const Joints idle = joints_at(skeleton, bank + 1, bank + 1, 0.0f);
+            f32 reach = 0.0f;
+            for (int key = block->lo + bank; key <= block->hi + bank; key++) {
+                const Joints struck = joints_at(skeleton, key, key, 0.0f);
+                for (int b = 1; b < skeleton->bone_count; b++) {
+                    // Shown: no bone up its chain is shrunk at this key.
+                    bool shown = true;
+                    for (int up = b; up > 0 && shown; up = skeleton->bones[up].parent)
+                        shown = skeleton->bones[up].scale_keys[key][0] > 0.5f;
+                    if (!shown)
+                        continue;
+                    f32 moved[3], body[3];
+                    for (int axis = 0; axis < 3; axis++) {
+                        body[axis] = struck[0][axis] - idle[0][axis];
+                        moved[axis] = struck[b][axis] - idle[b][axis] - body[axis];
+                    }
+                    reach = std::max(reach, std::sqrt(moved[0] * moved[0] + moved[1] * moved[1] + moved[2] * moved[2]));
+                }
+            }
+            EXPECT_GT(reach, 0.15f * height);
+        }
 }

@@ -779,15 +779,20 @@ static void sphinx_adapt(FigurePose &p, PoseKind kind)
 static FigurePart hydra_neck(int head) { return static_cast<FigurePart>(PART_NECK_0 + 2 * head); }
 static FigurePart hydra_head(int head) { return static_cast<FigurePart>(PART_HEAD_0 + 2 * head); }
 
-// Which heads a Hydra attack strikes with, as a bit set.
-static int hydra_strikers(int action)
+// Which heads a Hydra attack strikes with, as a bit set, among the `heads` it still shows (the
+// lost ones are shrunk away): a blow dealt by lost heads passes to the highest heads left.
+static int hydra_strikers(int action, int heads)
 {
+    int strikers;
     switch (action) {
-    case ACTION_HARD_SWING_FORWARD: return 0x3;
-    case ACTION_KICK: return 0xC;
-    case ACTION_KICK_FORWARD: return 0x6;
+    case ACTION_HARD_SWING_FORWARD: strikers = 0x3; break;
+    case ACTION_KICK: strikers = 0xC; break;
+    case ACTION_KICK_FORWARD: strikers = 0x6; break;
     default: return 0xF;
     }
+    while (strikers >> heads)
+        strikers >>= 1;
+    return strikers ? strikers : 0x1;
 }
 
 static FigurePose hydra_pose(const PosedMove &m, int k, int heads)
@@ -853,7 +858,7 @@ static FigurePose hydra_pose(const PosedMove &m, int k, int heads)
         reach = 15;
     f32 sweep = m.action == ACTION_LOW_SWING ? 40 : m.action == ACTION_LOW_SWING_2 ? -40 : 0;
     for (int h = 0; h < 4; h++)
-        if (hydra_strikers(m.action) & (1 << h)) {
+        if (hydra_strikers(m.action, heads) & (1 << h)) {
             lean(p, hydra_neck(h), reach, 0, k <= m.a0 ? sweep : -sweep);
             lean(p, hydra_head(h), reach * 0.5f);
         }
