@@ -230,14 +230,17 @@ static bool seq_block_step(const CharacterSequence *sequence, const SeqBlock *bl
     skeleton->active_window += first ? block->window_first : block->window_later;
     if (block->window_clear_above && skeleton->key_to > block->window_clear_above + keys.bank)
         skeleton->active_window = 0;
-    seq_events(sequence, block, SEQ_ON_STEP, keys.bank, fighter, skeleton);
+    // A loop wraps before its keyed events look at the pair, so the step out of the last key
+    // into the first (a walk's footfall) fires on every cycle, not only on the first.
     if (block->flags & SEQ_LOOP) {
         if (skeleton->key_from > keys.hi)
             skeleton->key_from = static_cast<i16>(keys.lo);
         if (skeleton->key_to > keys.hi)
             skeleton->key_to = static_cast<i16>(keys.lo);
+        seq_events(sequence, block, SEQ_ON_STEP, keys.bank, fighter, skeleton);
         return false;
     }
+    seq_events(sequence, block, SEQ_ON_STEP, keys.bank, fighter, skeleton);
     if (skeleton->key_to > keys.hi)
         return seq_end(sequence, block, keys, fighter, skeleton);
     return false;
