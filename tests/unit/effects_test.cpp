@@ -263,6 +263,36 @@ TEST_F(EffectsTest, ProjectileTrailGrowsEveryThirdStep)
     EXPECT_EQ(projectile_trail_timer[1], 0);
 }
 
+// A throw soon after a throw: the old trail's puffs die with the reset, so none hangs where it
+// was drawn while the new trail grows from its first record.
+TEST_F(EffectsTest, ANewThrowLeavesNoOldTrailRecordAlive)
+{
+    Particle *pool = projectile_trail_particles[0];
+    projectile_in_flight[0] = 1;
+    projectiles[0].kind = PROJECTILE_STRAIGHT;
+    projectiles[0].pos[0] = 7.0f;
+    projectiles[0].size[0] = 10.0f;
+    for (int i = 0; i < 60; i++)
+        fx_projectile_trail(pool, FX_STEP, 0);
+    projectile_in_flight[0] = 0;
+    for (int i = 0; i < 5; i++)
+        fx_projectile_trail(pool, FX_STEP, 0);
+    ASSERT_GE(alive(pool, PROJECTILE_TRAIL_PARTICLES), 15) << "the first throw's puffs still fade";
+
+    fx_projectile_trail_reset(0);
+    EXPECT_EQ(alive(pool, PROJECTILE_TRAIL_PARTICLES), 0);
+    projectile_in_flight[0] = 1;
+    projectiles[0].pos[0] = -20.0f;
+    for (int i = 0; i < 12; i++)
+        fx_projectile_trail(pool, FX_STEP, 0);
+    EXPECT_GT(alive(pool, PROJECTILE_TRAIL_PARTICLES), 0);
+    for (int i = 0; i < PROJECTILE_TRAIL_PARTICLES; i++)
+        if (pool[i].life > 0.0f) {
+            EXPECT_LT(i, projectile_trail_count[0]) << "a live record the step does not move";
+            EXPECT_EQ(pool[i].x, -20.0f) << "record " << i << " is the old throw's";
+        }
+}
+
 TEST_F(EffectsTest, OdysseusTrailHangsLowAndStillThrowsMakeNone)
 {
     fighters[0].character = CHARACTER_ODYSSEUS;
