@@ -16,13 +16,19 @@ constexpr f32 GLOW_QUAD_DEPTH = -50.0f;
 
 static_assert(GLOW_BYTES == static_cast<int>(GLOW_BUFFER_SIZE), "the glow buffers hold one picture");
 
-// The columns and rows of the last captured picture that hold a texel other than black;
-// first > last when every texel is black. Before any capture the whole picture counts.
-struct GlowCover {
-    int column0, column1;
-    int row0, row1;
-};
-static GlowCover glow_cover = {0, GLOW_SIZE - 1, 0, GLOW_SIZE - 1};
+// Each texel row of the last captured picture: its first and last column that is not black,
+// first > last in a black row. Known once a picture is captured.
+static bool glow_rows_known;
+static int glow_row_first[GLOW_SIZE], glow_row_last[GLOW_SIZE];
+// The overlay is blended in bands of the window, each as wide as the texel rows it samples
+// need: a lit patch low on the left and one high on the right leave the rest of their common
+// rectangle unblended. Each band is GLOW_BAND_ROWS texel rows tall.
+constexpr int GLOW_BAND_ROWS = 4;
+constexpr int GLOW_BANDS = GLOW_SIZE / GLOW_BAND_ROWS;
+// A window row of a band samples up to two texel rows beyond it: one for the linear filter,
+// one for the rounding of the band's edges to whole pixels (a texel is a pixel tall at least).
+constexpr int GLOW_BAND_REACH = 2;
+static_assert(GLOW_SIZE % GLOW_BAND_ROWS == 0, "whole bands");
 
 static u8 clamp_byte(int value)
 {
@@ -70,20 +76,21 @@ void glow_blur(const u8 *in, u8 *out)
                 out[(row * GLOW_SIZE + column) * GLOW_CHANNELS + channel] = glow_box_mean(in, row, column, channel);
 }
 
-static GlowCover glow_cover_find(const u8 *pixels)
+// Notes each row's lit columns in glow_row_first and glow_row_last.
+static void glow_cover_find(const u8 *pixels)
 {
-    GlowCover cover = {GLOW_SIZE, -1, GLOW_SIZE, -1};
-    for (int row = 0; row < GLOW_SIZE; row++)
+    for (int row = 0; row < GLOW_SIZE; row++) {
+        glow_row_first[row] = GLOW_SIZE;
+        glow_row_last[row] = -1;
         for (int column = 0; column < GLOW_SIZE; column++) {
             const u8 *texel = pixels + (row * GLOW_SIZE + column) * GLOW_CHANNELS;
             if (!texel[0] && !texel[1] && !texel[2])
                 continue;
-            cover.column0 = column < cover.column0 ? column : cover.column0;
-            cover.column1 = column > cover.column1 ? column : cover.column1;
-            cover.row0 = row < cover.row0 ? row : cover.row0;
-            cover.row1 = row > cover.row1 ? row : cover.row1;
+            glow_row_first[row] = column < glow_row_first[row] ? column : glow_row_first[row];
+            glow_row_last[row] = column;
         }
-    return cover;
+    }
+    glow_rows_known = true;
 }
 
 void glow_capture(int mode, int k)
@@ -99,7 +106,7 @@ void glow_capture(int mode, int k)
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, glow_texture);
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, GLOW_SIZE, GLOW_SIZE, GL_RGB, GL_UNSIGNED_BYTE, glow_blur_buffer);
-    glow_cover = glow_cover_find(glow_blur_buffer);
+    glow_cover_find(glow_blur_buffer);
 }
 
 // The span of texture coordinates whose linear filtering reaches texels first .. last; the
@@ -114,31 +121,87 @@ static void glow_cover_span(int first, int last, double span[2])
     span[1] = (last + 1.5) / GLOW_SIZE;
 }
 
-// Only the window pixels whose sample reaches a texel that is not black can change: black
-// adds nothing under the screen blend. The scissor keeps the rest from being blended at all,
-// with a pixel to spare on each side; the quad drawn is the same. Needs the identity view.
-static void glow_scissor_set()
+// The window column, or row, where the quad's coordinate `at` (0..1 of its width, or height)
+// lands.
+static double glow_window_x(const WindowView *view, double at)
 {
-    glEnable(GL_SCISSOR_TEST);
-    if (glow_cover.column0 > glow_cover.column1) {
-        glScissor(0, 0, 0, 0);
-        return;
+    double x, y;
+    window_view_point(view, GLOW_QUAD_HALF_X * (2.0 * at - 1.0), 0.0, GLOW_QUAD_DEPTH, &x, &y);
+    return x;
+}
+
+static double glow_window_y(const WindowView *view, double at)
+{
+    double x, y;
+    window_view_point(view, 0.0, GLOW_QUAD_HALF_Y * (2.0 * at - 1.0), GLOW_QUAD_DEPTH, &x, &y);
+    return y;
+}
+
+// The lit columns of texel rows first .. last, wrapping round the picture's edges as the
+// repeating texture's filter does; false when they are all black.
+static bool glow_rows_columns(int first, int last, int columns[2])
+{
+    columns[0] = GLOW_SIZE;
+    columns[1] = -1;
+    for (int k = first; k <= last; k++) {
+        int row = (k + GLOW_SIZE) % GLOW_SIZE;
+        columns[0] = glow_row_first[row] < columns[0] ? glow_row_first[row] : columns[0];
+        columns[1] = glow_row_last[row] > columns[1] ? glow_row_last[row] : columns[1];
     }
-    double s[2], t[2], corner[2][2];
-    glow_cover_span(glow_cover.column0, glow_cover.column1, s);
-    glow_cover_span(glow_cover.row0, glow_cover.row1, t);
-    WindowView view;
-    window_view_read(&view);
-    for (int k = 0; k < 2; k++)
-        window_view_point(&view, GLOW_QUAD_HALF_X * (2.0 * s[k] - 1.0), GLOW_QUAD_HALF_Y * (2.0 * t[k] - 1.0),
-                          GLOW_QUAD_DEPTH, &corner[k][0], &corner[k][1]);
-    int x0 = static_cast<int>(std::floor(corner[0][0])) - 1, x1 = static_cast<int>(std::ceil(corner[1][0])) + 1;
-    int y0 = static_cast<int>(std::floor(corner[0][1])) - 1, y1 = static_cast<int>(std::ceil(corner[1][1])) + 1;
+    return columns[0] <= columns[1];
+}
+
+// The scissor over window rows y0 .. y1 - 1 and the window columns whose sample reaches
+// texel columns first .. last, with a pixel to spare on each side.
+static void glow_band_scissor(const WindowView *view, int y0, int y1, const int columns[2])
+{
+    double s[2];
+    glow_cover_span(columns[0], columns[1], s);
+    int x0 = static_cast<int>(std::floor(glow_window_x(view, s[0]))) - 1;
+    int x1 = static_cast<int>(std::ceil(glow_window_x(view, s[1]))) + 1;
     glScissor(x0, y0, x1 > x0 ? x1 - x0 : 0, y1 > y0 ? y1 - y0 : 0);
 }
 
+static void glow_quad_send()
+{
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex3f(-GLOW_QUAD_HALF_X, GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex3f(-GLOW_QUAD_HALF_X, -GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex3f(GLOW_QUAD_HALF_X, -GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex3f(GLOW_QUAD_HALF_X, GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
+    glEnd();
+}
+
+// The quad once per band of window rows that holds a lit texel, scissored to that band and
+// to the columns its texel rows light. The bands share no window row, so no pixel is blended
+// twice, and every pixel left out samples only black, which adds nothing under the screen
+// blend: the picture is the whole quad's. Needs the identity view.
+static void glow_bands_draw(const WindowView *view)
+{
+    // Band b's window rows run from edge[b] to edge[b + 1]; the outer edges a pixel beyond.
+    int edge[GLOW_BANDS + 1];
+    for (int b = 0; b <= GLOW_BANDS; b++)
+        edge[b] = static_cast<int>(std::floor(glow_window_y(view, static_cast<double>(b) / GLOW_BANDS) + 0.5));
+    int outward = edge[GLOW_BANDS] >= edge[0] ? 1 : -1;   // the picture may stand either way up
+    edge[0] -= outward;
+    edge[GLOW_BANDS] += outward;
+    for (int b = 0; b < GLOW_BANDS; b++) {
+        int columns[2];
+        int first = b * GLOW_BAND_ROWS - GLOW_BAND_REACH, last = (b + 1) * GLOW_BAND_ROWS - 1 + GLOW_BAND_REACH;
+        if (!glow_rows_columns(first, last, columns))
+            continue;
+        int y0 = edge[b] < edge[b + 1] ? edge[b] : edge[b + 1], y1 = edge[b] < edge[b + 1] ? edge[b + 1] : edge[b];
+        glow_band_scissor(view, y0, y1, columns);
+        glow_quad_send();
+    }
+}
+
 // Without combine the environment stays as the drawer before left it: the glow is not
-// quadrupled then.
+// quadrupled then. Before any capture the whole quad is blended.
 void glow_draw()
 {
     glDepthFunc(GL_ALWAYS);
@@ -153,17 +216,14 @@ void glow_draw()
     glBindTexture(GL_TEXTURE_2D, glow_texture);
     glLoadIdentity();
     glColor3f(1.0f, 1.0f, 1.0f);
-    glow_scissor_set();
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex3f(-GLOW_QUAD_HALF_X, GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex3f(-GLOW_QUAD_HALF_X, -GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex3f(GLOW_QUAD_HALF_X, -GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex3f(GLOW_QUAD_HALF_X, GLOW_QUAD_HALF_Y, GLOW_QUAD_DEPTH);
-    glEnd();
-    glDisable(GL_SCISSOR_TEST);
+    if (glow_rows_known) {
+        WindowView view;
+        window_view_read(&view);
+        glEnable(GL_SCISSOR_TEST);
+        glow_bands_draw(&view);
+        glDisable(GL_SCISSOR_TEST);
+    } else {
+        glow_quad_send();
+    }
     glDepthFunc(GL_LEQUAL);
 }

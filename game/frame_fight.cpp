@@ -108,10 +108,14 @@ static void fight_summon_draw()
 }
 
 // 2. The scene in small in the 64 x 64 corner: the fighters lit, the arena as a black
-// silhouette that hides what stands behind it, the sky; read back for the glow.
+// silhouette that hides what stands behind it, the sky; read back for the glow. The scissor
+// keeps the clear to the corner too (a clear ignores the viewport): the full view's own clear
+// covers the rest, so clearing the whole window here only cost a second full-window fill.
 static void fight_glow_prepass(const StageScene *scene)
 {
     glViewport(0, 0, GLOW_SIZE, GLOW_SIZE);
+    glScissor(0, 0, GLOW_SIZE, GLOW_SIZE);
+    glEnable(GL_SCISSOR_TEST);
     glEnable(GL_LIGHTING);
     glDepthMask(GL_TRUE);
     view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -132,6 +136,7 @@ static void fight_glow_prepass(const StageScene *scene)
         fight_sky_draw(scene);
     fight_summon_draw();
     draw_projectiles();
+    glDisable(GL_SCISSOR_TEST);
     glow_capture(GLOW_SUBTRACT, FIGHT_GLOW_LEVEL);
     glViewport(0, 0, screen_width, screen_height);
 }

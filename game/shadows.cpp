@@ -186,23 +186,176 @@ bool shadow_receives(const f32 c0[3], const f32 c1[3], const f32 c2[3], const f3
 }
 
 // The arena's opaque triangles near the fighter and facing the light take the picture.
-static void shadow_receivers_draw(const Model *receiver, const f32 target[3], const f32 dir[3], f32 scale)
+static bool shadow_receiving(const Model *receiver, int p, const f32 target[3], const f32 dir[3], f32 scale)
 {
     bool any_height = stage_id == STAGE_HADES;   // Hades' floor lies far below its fighters
-    for (int p = 0; p < receiver->polygon_count; p++) {
-        const Polygon *polygon = &receiver->polygons[p];
-        if (polygon->pass >= 2)
+    const Polygon *polygon = &receiver->polygons[p];
+    if (polygon->pass >= 2)
+        return false;
+    const f32 *c0 = receiver->rest_pos[polygon->corner[0]], *c1 = receiver->rest_pos[polygon->corner[1]],
+              *c2 = receiver->rest_pos[polygon->corner[2]];
+    return shadow_receives(c0, c1, c2, target, dir, scale * 0.5f, any_height);
+}
+
+// ---- the window rectangle a shadow can darken ----------------------------------------------
+// Where the projected picture is white the receivers multiply what is drawn by one and change
+// nothing; the texture clamps to its white border beyond the picture. So only the receivers'
+// parts whose texture coordinates fall on a texel that is not white, or that the linear filter
+// reaches from one, need drawing: a scissor over their window rectangle leaves the picture as
+// drawing the receivers whole.
+
+// The picture's texels that are not white, as texture coordinates the filter reaches them
+// from, a texel to spare: s0, s1, t0, t1. False when every texel is white.
+static bool shadow_dark_span(const u8 *blurred, double span[4])
+{
+    int column0 = SHADOW_SIZE, column1 = -1, row0 = SHADOW_SIZE, row1 = -1;
+    for (int row = 0; row < SHADOW_SIZE; row++)
+        for (int column = 0; column < SHADOW_SIZE; column++) {
+            if (blurred[row * SHADOW_SIZE + column] == SHADOW_WHITE)
+                continue;
+            column0 = column < column0 ? column : column0;
+            column1 = column > column1 ? column : column1;
+            row0 = row < row0 ? row : row0;
+            row1 = row > row1 ? row : row1;
+        }
+    if (column0 > column1)
+        return false;
+    span[0] = (column0 - 1.5) / SHADOW_SIZE;
+    span[1] = (column1 + 2.5) / SHADOW_SIZE;
+    span[2] = (row0 - 1.5) / SHADOW_SIZE;
+    span[3] = (row1 + 2.5) / SHADOW_SIZE;
+    return true;
+}
+
+// A corner of a receiver: its world position and its texture coordinates before the divide.
+struct ShadowCorner {
+    double world[3];
+    double tex[4];   // s, t, r, q
+};
+
+static void matrix_apply(const double m[16], const double v[4], double out[4])
+{
+    for (int row = 0; row < 4; row++)
+        out[row] = m[row] * v[0] + m[4 + row] * v[1] + m[8 + row] * v[2] + m[12 + row] * v[3];
+}
+
+// The polygon's part where the texture coordinate `axis` (0 s, 1 t) over q is at least
+// `limit` (keep_above) or at most it; q is positive at every corner. Returns the corner count.
+static int shadow_clip(const ShadowCorner *in, int count, int axis, double limit, bool keep_above, ShadowCorner *out)
+{
+    int kept = 0;
+    for (int k = 0; k < count; k++) {
+        const ShadowCorner &a = in[k], &b = in[(k + 1) % count];
+        double fa = a.tex[axis] - limit * a.tex[3], fb = b.tex[axis] - limit * b.tex[3];
+        if (!keep_above) {
+            fa = -fa;
+            fb = -fb;
+        }
+        if (fa >= 0.0)
+            out[kept++] = a;
+        if ((fa >= 0.0) == (fb >= 0.0))
             continue;
-        const f32 *c[3];
-        for (int k = 0; k < 3; k++)
-            c[k] = receiver->rest_pos[polygon->corner[k]];
-        if (!shadow_receives(c[0], c[1], c[2], target, dir, scale * 0.5f, any_height))
+        double u = fa / (fa - fb);
+        ShadowCorner &c = out[kept++];
+        for (int i = 0; i < 3; i++)
+            c.world[i] = a.world[i] + u * (b.world[i] - a.world[i]);
+        for (int i = 0; i < 4; i++)
+            c.tex[i] = a.tex[i] + u * (b.tex[i] - a.tex[i]);
+    }
+    return kept;
+}
+
+// The window rectangle a shadow can darken, grown by each receiver's part under the dark
+// texels; unbounded once a part reaches behind the projector or the camera.
+struct ShadowBounds {
+    bool unbounded;
+    double x0, x1, y0, y1;   // window pixels; x0 > x1 while empty
+};
+
+static void shadow_bounds_add(ShadowBounds *bounds, const double eye_to_window[16], const int viewport[4],
+                              const ShadowCorner *corners, int count)
+{
+    for (int k = 0; k < count; k++) {
+        const double v[4] = {corners[k].world[0], corners[k].world[1], corners[k].world[2], 1.0};
+        double clip[4];
+        matrix_apply(eye_to_window, v, clip);
+        if (clip[3] <= 0.0) {
+            bounds->unbounded = true;
+            return;
+        }
+        double x = viewport[0] + viewport[2] * (clip[0] / clip[3] + 1.0) * 0.5;
+        double y = viewport[1] + viewport[3] * (clip[1] / clip[3] + 1.0) * 0.5;
+        bounds->x0 = x < bounds->x0 ? x : bounds->x0;
+        bounds->x1 = x > bounds->x1 ? x : bounds->x1;
+        bounds->y0 = y < bounds->y0 ? y : bounds->y0;
+        bounds->y1 = y > bounds->y1 ? y : bounds->y1;
+    }
+}
+
+// Each receiving triangle cut to the dark span in texture space, its corners taken to the
+// window. Needs the camera's view and the projector's texture matrix loaded.
+static ShadowBounds shadow_bounds_find(const Model *receiver, const f32 target[3], const f32 dir[3], f32 scale,
+                                       const double span[4])
+{
+    ShadowBounds bounds = {false, 1.0, 0.0, 1.0, 0.0};
+    double texture[16], model[16], projection[16], eye_to_window[16];
+    int viewport[4];
+    glGetDoublev(GL_TEXTURE_MATRIX, texture);
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    for (int column = 0; column < 4; column++)
+        matrix_apply(projection, &model[4 * column], &eye_to_window[4 * column]);
+    for (int p = 0; p < receiver->polygon_count && !bounds.unbounded; p++) {
+        if (!shadow_receiving(receiver, p, target, dir, scale))
+            continue;
+        // Each cut can add a corner: three, then at most seven.
+        ShadowCorner corners[2][8];
+        for (int k = 0; k < 3; k++) {
+            const f32 *c = receiver->rest_pos[receiver->polygons[p].corner[k]];
+            const double v[4] = {c[0], c[1], c[2], 1.0};
+            for (int i = 0; i < 3; i++)
+                corners[0][k].world[i] = c[i];
+            matrix_apply(texture, v, corners[0][k].tex);
+            bounds.unbounded = bounds.unbounded || corners[0][k].tex[3] <= 0.0;
+        }
+        if (bounds.unbounded)
+            break;
+        int count = shadow_clip(corners[0], 3, 0, span[0], true, corners[1]);
+        count = shadow_clip(corners[1], count, 0, span[1], false, corners[0]);
+        count = shadow_clip(corners[0], count, 1, span[2], true, corners[1]);
+        count = shadow_clip(corners[1], count, 1, span[3], false, corners[0]);
+        shadow_bounds_add(&bounds, eye_to_window, viewport, corners[0], count);
+    }
+    return bounds;
+}
+
+// The receivers, scissored to the window rectangle their dark texels can reach, with a pixel
+// to spare on each side; none when the picture is all white or no receiver reaches it.
+static void shadow_receivers_draw(const Model *receiver, const u8 *blurred, const f32 target[3], const f32 dir[3],
+                                  f32 scale)
+{
+    double span[4];
+    if (!shadow_dark_span(blurred, span))
+        return;
+    ShadowBounds bounds = shadow_bounds_find(receiver, target, dir, scale, span);
+    if (!bounds.unbounded && bounds.x0 > bounds.x1)
+        return;
+    if (!bounds.unbounded) {
+        int x0 = static_cast<int>(std::floor(bounds.x0)) - 1, x1 = static_cast<int>(std::ceil(bounds.x1)) + 1;
+        int y0 = static_cast<int>(std::floor(bounds.y0)) - 1, y1 = static_cast<int>(std::ceil(bounds.y1)) + 1;
+        glScissor(x0, y0, x1 - x0, y1 - y0);
+        glEnable(GL_SCISSOR_TEST);
+    }
+    for (int p = 0; p < receiver->polygon_count; p++) {
+        if (!shadow_receiving(receiver, p, target, dir, scale))
             continue;
         glBegin(GL_TRIANGLES);
         for (int k = 0; k < 3; k++)
-            glVertex3fv(c[k]);
+            glVertex3fv(receiver->rest_pos[receiver->polygons[p].corner[k]]);
         glEnd();
     }
+    glDisable(GL_SCISSOR_TEST);
 }
 
 void shadow_project(const f32 light_dir[3], const ShadowCaster *caster, const Model *receiver, f32 strength,
@@ -221,7 +374,7 @@ void shadow_project(const f32 light_dir[3], const ShadowCaster *caster, const Mo
         shadow_rasterise(pair, caster, light, target, static_cast<int>(strength * 255.0f));
     shadow_state_begin(pair, light, target);
     if (draw)
-        shadow_receivers_draw(receiver, target, dir, scale);
+        shadow_receivers_draw(receiver, pair->blurred, target, dir, scale);
     shadow_state_end();
 }
 

@@ -10,7 +10,10 @@
 #include "support/model_fixtures.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
+#include <allegro.h>
 #include <cstring>
+#include <vector>
 
 class FrameTest : public GlTest {
 protected:
@@ -185,6 +188,33 @@ TEST_F(FrameTest, TheGlowBrightensTheFightersLightParts)
     EXPECT_NEAR(plain.r, 200, 4);
     EXPECT_GT(glowing.r, plain.r + 10);
     // The wall stays as it was: the pre-pass drew it black.
+    EXPECT_TRUE(rgb_near(wall(), {0, 160, 0}, 6));
+}
+
+// The glow's pre-pass clears only its corner: the full view's clear covers the rest, so a
+// frame drawn over any picture is the same frame.
+TEST_F(FrameTest, AGlowingFrameKeepsNothingOfThePictureBeforeIt)
+{
+    skin_textures[0] = solid_texture(200, 200, 200);
+    glow_effect = 1;
+    std::vector<u8> frames[2];
+    const f32 before[2][3] = {{1.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.2f}};
+    GLfloat clear_colour[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear_colour);
+    for (int k = 0; k < 2; k++) {
+        glClearColor(before[k][0], before[k][1], before[k][2], 1.0f);
+        glClearDepth(k == 0 ? 0.0 : 1.0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        // The frame clears with the game's own colour and depth.
+        glClearColor(clear_colour[0], clear_colour[1], clear_colour[2], clear_colour[3]);
+        glClearDepth(1.0);
+        draw_frame();
+        frames[k] = window_pixels();
+    }
+    size_t differ = 0;
+    for (size_t i = 0; i < frames[0].size(); i += 4)
+        differ += memcmp(&frames[0][i], &frames[1][i], 3) != 0;
+    EXPECT_EQ(differ, 0u);
     EXPECT_TRUE(rgb_near(wall(), {0, 160, 0}, 6));
 }
 
@@ -411,4 +441,111 @@ TEST_F(FrameTest, AFlyingProjectileAndAPetrifiedFighterAreDrawn)
     EXPECT_TRUE(rgb_near(got, {100, 100, 0}, 8)) << got.r << ", " << got.g << ", " << got.b;
     for (u32 &name : projectile_textures)
         name = 0;
+}
+
+// The projector as the shadow sets it, for drawing receivers the way they were drawn before
+// they learnt the window rectangle their shadow reaches: the bound picture multiplying what is
+// drawn, at coordinates taken from the world by the projector's matrix.
+static void whole_receivers_draw(const Model *receiver, const f32 light_dir[3], const f32 target[3], f32 scale)
+{
+    f32 dir[3] = {0.001f - light_dir[0], -light_dir[1], -light_dir[2]};
+    normalize_vector_f(&dir[0], &dir[1], &dir[2]);
+    const f32 light[3] = {target[0] - scale * dir[0], target[1] - scale * dir[1], target[2] - scale * dir[2]};
+    // Texture coordinates (x, y, z, w) of the world, taken in the camera's view.
+    const struct {
+        GLenum coord, gen;
+        GLfloat plane[4];
+    } world_coords[4] = {{GL_S, GL_TEXTURE_GEN_S, {1, 0, 0, 0}}, {GL_T, GL_TEXTURE_GEN_T, {0, 1, 0, 0}},
+                         {GL_R, GL_TEXTURE_GEN_R, {0, 0, 1, 0}}, {GL_Q, GL_TEXTURE_GEN_Q, {0, 0, 0, 1}}};
+    // Clip space to the picture's 0..1 in s and t, and r.
+    const GLfloat bias[16] = {0.5f, 0, 0, 0, 0, 0.5f, 0, 0, 0, 0, 1, 0, 0.5f, 0.5f, 0.5f, 1};
+    glMatrixMode(GL_TEXTURE);
+    glLoadMatrixf(bias);
+    gluPerspective(60.0, 1.0, 0.0, 1.0);
+    gluLookAt(light[0], light[1], light[2], target[0], target[1], target[2], 0.0, 0.0, -1.0);
+    glMatrixMode(GL_MODELVIEW);
+    camera_view_load();
+    for (const auto &w : world_coords) {
+        glTexGeni(w.coord, GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
+        glTexGenfv(w.coord, GL_EYE_PLANE, w.plane);
+        glEnable(w.gen);
+    }
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glEnable(GL_TEXTURE_2D);
+    glDisable(GL_LIGHTING);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glBlendFunc(GL_DST_COLOR, GL_ZERO);
+    glEnable(GL_BLEND);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_CULL_FACE);
+    for (int p = 0; p < receiver->polygon_count; p++) {
+        const Polygon *polygon = &receiver->polygons[p];
+        const f32 *c[3];
+        for (int k = 0; k < 3; k++)
+            c[k] = receiver->rest_pos[polygon->corner[k]];
+        if (polygon->pass >= 2 || !shadow_receives(c[0], c[1], c[2], target, dir, scale * 0.5f, false))
+            continue;
+        glBegin(GL_TRIANGLES);
+        for (int k = 0; k < 3; k++)
+            glVertex3fv(c[k]);
+        glEnd();
+    }
+    for (const auto &w : world_coords)
+        glDisable(w.gen);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glDisable(GL_BLEND);
+    glDepthMask(GL_TRUE);
+}
+
+// A projected shadow draws its receivers only over the window rectangle its dark texels
+// reach: the picture is the one the whole receivers leave, from several lights and views,
+// with the shadow near the view's edge and partly out of it.
+TEST_F(FrameTest, ProjectedShadowsDrawnOverTheirReachMatchTheWholeReceivers)
+{
+    struct Case {
+        const char *name;
+        f32 light[3];
+        f32 eye[3], centre[3];
+    };
+    const Case cases[] = {
+        {"Athens' light", {0.5f, 1.0f, -0.5f}, {0, -60, 60}, {0, 10, 0}},
+        {"from the side, low view", {-0.5f, -0.5f, -1.0f}, {10, -70, 15}, {0, 0, 5}},
+        {"at the view's edge", {0.0f, 0.5f, -1.0f}, {-35, -40, 30}, {-24, 10, 0}},
+        {"straight down, close", {0.0f, 0.0f, -1.0f}, {0, -20, 25}, {0, 0, 0}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int axis = 0; axis < 3; axis++) {
+            camera_eye[axis] = c.eye[axis];
+            camera_centre[axis] = c.centre[axis];
+        }
+        ShadowCaster caster = {figure.model, {0, 0, 0}, {0, 0, 0}};
+        tex_blob_shadow = palette().black;
+        // The bounded way, the whole way, and the floor without a shadow.
+        std::vector<u8> picture[3];
+        GLint shadow_texture = 0;
+        for (int way = 0; way < 3; way++) {
+            draw_frame();   // blob shadows of black: none
+            texture_unit1_off();
+            // The bounded way fills and binds the pair's picture; the whole way draws with it.
+            if (way == 0) {
+                shadow_project(c.light, &caster, arena, 0.25f, 75.0f, 1, 0);
+                glGetIntegerv(GL_TEXTURE_BINDING_2D, &shadow_texture);
+            } else if (way == 1) {
+                glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(shadow_texture));
+                whole_receivers_draw(arena, c.light, caster.pos, 75.0f);
+            }
+            picture[way] = window_pixels();
+        }
+        size_t differ = 0, shaded = 0;
+        for (size_t i = 0; i < picture[0].size(); i += 4) {
+            differ += memcmp(&picture[0][i], &picture[1][i], 3) != 0;
+            shaded += picture[1][i] + 20 < picture[2][i];
+        }
+        EXPECT_EQ(differ, 0u);
+        EXPECT_GT(shaded, 50u) << "the shadow falls in the view";
+    }
 }

@@ -31,9 +31,11 @@ namespace {
 
 constexpr int TICKS_TIMED = 3000;        // fight ticks behind the tick's median and p99
 constexpr int TICKS_WARM_UP = 300;       // fight ticks before any is timed
-constexpr int FRAMES_TIMED = 100;        // frames behind each frame median
+constexpr int FRAMES_TIMED = 100;        // frames behind each frame median, unless --frames says
 constexpr int FRAMES_WARM_UP = 10;
 constexpr int SCREEN_TICKS_LIMIT = 2000; // ticks a screen change may take before the bench gives up
+
+int frames_timed_count = FRAMES_TIMED;
 
 // The size of the window or pbuffer the frames are drawn in; --size sets it.
 int bench_width = GL_TEST_WIDTH, bench_height = GL_TEST_HEIGHT;
@@ -304,21 +306,30 @@ struct FrameCost {
     double frame_ms, empty_ms;
 };
 
-FrameCost frame_cost(const std::function<void()> &tick)
+// The timed frames alone, in a function of their own so that a profiler can be told to count
+// only them (valgrind --tool=callgrind --dump-before=*frames_timed* --dump-after=*frames_timed*),
+// leaving out the warm-up, where the renderer compiles its shaders.
+FrameCost frames_timed(const std::function<void()> &tick)
 {
     std::vector<double> frames, empties;
-    for (int f = 0; f < FRAMES_WARM_UP + FRAMES_TIMED; f++) {
+    for (int f = 0; f < frames_timed_count; f++) {
         tick();
-        double empty = time_ms(empty_frame);
-        double frame = time_ms(game_frame);
-        if (f < FRAMES_WARM_UP)
-            continue;
-        empties.push_back(empty);
-        frames.push_back(frame);
+        empties.push_back(time_ms(empty_frame));
+        frames.push_back(time_ms(game_frame));
     }
     // Other work on the machine only ever adds to a frame's CPU time: its low end is the steady figure.
     double at = cpu_clock ? 0.1 : 0.5;
     return {percentile(frames, at), percentile(empties, at)};
+}
+
+FrameCost frame_cost(const std::function<void()> &tick)
+{
+    for (int f = 0; f < FRAMES_WARM_UP; f++) {
+        tick();
+        empty_frame();
+        game_frame();
+    }
+    return frames_timed(tick);
 }
 
 // The fight tick's timings in µs, and copying both figures' rest poses as many times (the
@@ -375,7 +386,7 @@ struct BenchArgs {
 
 void usage_fail()
 {
-    fail("usage: tavrosk-bench [--window] [--cpu] [--size WxH | --sizes]");
+    fail("usage: tavrosk-bench [--window] [--cpu] [--frames N] [--size WxH | --sizes]");
 }
 
 BenchArgs bench_args(int argc, char **argv)
@@ -390,6 +401,10 @@ BenchArgs bench_args(int argc, char **argv)
             args.every_size = true;
         else if (strcmp(argv[i], "--size-rows") == 0)
             args.size_rows = true;
+        else if (strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
+            if (sscanf(argv[++i], "%d", &frames_timed_count) != 1 || frames_timed_count < 1)
+                usage_fail();
+        }
         else if (strcmp(argv[i], "--size") == 0 && i + 1 < argc) {
             if (sscanf(argv[++i], "%dx%d", &bench_width, &bench_height) != 2 || bench_width < 64 ||
                 bench_height < 64 || bench_width > 4096 || bench_height > 4096)
@@ -413,8 +428,8 @@ int bench_every_size(const char *self, const BenchArgs &args)
         resolution_index = index;
         screen_size_from_resolution();
         char command[1024];
-        snprintf(command, sizeof command, "'%s' --size %dx%d --size-rows%s%s", self, screen_width, screen_height,
-                 args.in_window ? " --window" : "", cpu_clock ? " --cpu" : "");
+        snprintf(command, sizeof command, "'%s' --size %dx%d --size-rows --frames %d%s%s", self, screen_width,
+                 screen_height, frames_timed_count, args.in_window ? " --window" : "", cpu_clock ? " --cpu" : "");
         fflush(stdout);
         FILE *child = popen(command, "r");
         char line[512];
@@ -427,6 +442,37 @@ int bench_every_size(const char *self, const BenchArgs &args)
     }
     fflush(stdout);
     return failures ? 1 : 0;
+}
+
+// The options the shipped settings leave off, each a pass of its own.
+enum OptionFlag { OPTION_GLOW = 1, OPTION_SHADOWS = 2, OPTION_BLOOD = 4 };
+
+struct OptionPass {
+    int flags;
+    const char *row;
+};
+
+const OptionPass option_passes[] = {
+    {OPTION_GLOW, "fight frame, glow alone on"},
+    {OPTION_SHADOWS, "fight frame, projected shadows alone on"},
+    {OPTION_BLOOD, "fight frame, blood alone on"},
+};
+
+// The fight frame's cost with the options in `flags` turned on; the shipped settings after.
+FrameCost fight_options_cost(int flags)
+{
+    u8 shipped_glow = glow_effect, shipped_shadows = shadow_quality, shipped_blood = blood;
+    if (flags & OPTION_GLOW)
+        glow_effect = 1;
+    if (flags & OPTION_SHADOWS)
+        shadow_quality = 1;
+    if (flags & OPTION_BLOOD)
+        blood = 255;
+    FrameCost cost = frame_cost(fight_tick_once);
+    glow_effect = shipped_glow;
+    shadow_quality = shipped_shadows;
+    blood = shipped_blood;
+    return cost;
 }
 
 // The goal of the frame with every option on: 60 frames a second on the largest screens, and
@@ -460,9 +506,14 @@ int main(int argc, char **argv)
     if (in_window ? !window_context_current() : !gl_test_context_current())
         fail(in_window ? "no GL window on the X display" : "no EGL surfaceless GL context");
     engine_start_stand_in(root);
+    // The bare window is the one the empty frame draws in: the renderer makes its buffers for
+    // the window's size (depth, stencil, the back buffer's image) on the first frame drawn, and
+    // any window of that size has them, with or without the game.
+    double unframed_mb = peak_resident_mb();
+    empty_frame();
     double bare_mb = peak_resident_mb();
     const char *empty_name = in_window ? "empty frame (clear + swap)" : "empty frame (clear + finish)";
-    const char *bare_name = in_window ? "bare GL window" : "bare GL context";
+    const char *bare_name = in_window ? "bare GL window, one empty frame" : "bare GL context, one empty frame";
     std::vector<Row> rows;
 
     std::vector<std::string> names = entry_names(root);
@@ -512,19 +563,19 @@ int main(int argc, char **argv)
     // The options the shipped settings leave off add passes of their own: the glow's small
     // pre-pass and its read-back, the shadows thrown on the arena, the blood. Timed after the
     // peak in a fight is read, so that the peak stays the shipped settings'.
-    u8 shipped_glow = glow_effect, shipped_shadows = shadow_quality, shipped_blood = blood;
-    glow_effect = 1;
-    shadow_quality = 1;
-    blood = 255;
-    FrameCost every_pass = frame_cost(fight_tick_once);
-    glow_effect = shipped_glow;
-    shadow_quality = shipped_shadows;
-    blood = shipped_blood;
+    FrameCost every_pass = fight_options_cost(OPTION_GLOW | OPTION_SHADOWS | OPTION_BLOOD);
     Row every_pass_row = {"fight frame, glow, shadows, blood on", every_pass.frame_ms, empty_name,
                           every_pass.empty_ms, "ms", GOAL_NONE, 0, true};
     every_pass_goal(&every_pass_row);
     rows.push_back(every_pass_row);
+    // Where the options' time goes: each one alone over the shipped settings.
+    for (const OptionPass &option : option_passes) {
+        FrameCost alone = fight_options_cost(option.flags);
+        rows.push_back({option.row, alone.frame_ms, empty_name, alone.empty_ms, "ms", GOAL_NONE, 0, true});
+    }
 
+    rows.push_back({"bare window before its first frame", unframed_mb, bare_name, bare_mb, "MB", GOAL_NONE, 0,
+                    true});
     rows.push_back({"peak resident at the title", title_mb, bare_name, bare_mb, "MB", GOAL_NONE, 0});
     rows.push_back({"peak resident after the fight load", load_mb, bare_name, bare_mb, "MB", GOAL_NONE, 0});
     rows.push_back({"peak resident in a fight", fight_mb, bare_name, bare_mb, "MB", GOAL_AT_MOST, 115});
@@ -552,7 +603,7 @@ int main(int argc, char **argv)
     for (const Row &row : rows)
         print_row(row);
     printf("(%zu archive entries; %d fight ticks timed, %d frames per screen after %d)\n", names.size(),
-           TICKS_TIMED, FRAMES_TIMED, FRAMES_WARM_UP);
+           TICKS_TIMED, frames_timed_count, FRAMES_WARM_UP);
     if (cpu_clock)
         printf("(--cpu: the times are the main thread's CPU time, the renderer drawing in it, frames at their "
                "tenth percentile; the goals do not apply)\n");
