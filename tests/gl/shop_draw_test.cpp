@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "support/draw_fixtures.h"
 #include "support/feedback.h"
+#include "support/data_set.h"
 #include "support/marker_pictures.h"
 
 #include <GL/gl.h>
@@ -47,6 +48,8 @@ static PixelRect hover_window_rect(int item)
     MenuRect r = shop_item_rect(item);
     return eye_rect(r.x0, r.y0, r.x1, r.y1, MENU_DEPTH);
 }
+
+constexpr f32 IDLE_LEVEL = 0.5f;   // the grey of a tile not under the cursor
 
 // Window pixels per menu unit, across.
 static f32 menu_unit_pixels()
@@ -286,4 +289,97 @@ TEST_F(ShopDraw, LabelsAndPricesStandByTheirPictures)
                 }
             }
     }
+}
+
+// The mean colour of a part of a picture: s0..s1 across, t0..t1 down, as fractions.
+static void picture_mean(const Picture &picture, f32 s0, f32 t0, f32 s1, f32 t1, f32 mean[3])
+{
+    double sum[3] = {};
+    int count = 0;
+    for (int y = static_cast<int>(t0 * picture.height); y < static_cast<int>(t1 * picture.height); y++)
+        for (int x = static_cast<int>(s0 * picture.width); x < static_cast<int>(s1 * picture.width); x++) {
+            const u8 *p = &picture.pixels[(static_cast<size_t>(y) * picture.width + x) * 4];
+            for (int c = 0; c < 3; c++)
+                sum[c] += p[c];
+            count++;
+        }
+    for (int c = 0; c < 3; c++)
+        mean[c] = count ? static_cast<f32>(sum[c] / count) : 0.0f;
+}
+
+// How far a window box is from a picture drawn over it at a grey level: the mean over the
+// box's inner pixels (two in from each edge) of the channels' differences from the picture's
+// mean over each pixel's footprint; `flipped` reads the picture upside down.
+static f32 box_difference(const std::vector<u8> &pixels, const PixelRect &box, const Picture &picture, f32 level,
+                          bool flipped)
+{
+    constexpr int INSET = 2;
+    const f32 w = box.x1 - box.x0, h = box.y1 - box.y0;
+    double sum = 0.0;
+    int count = 0;
+    for (int y = static_cast<int>(box.y0) + INSET; y < static_cast<int>(box.y1) - INSET; y++)
+        for (int x = static_cast<int>(box.x0) + INSET; x < static_cast<int>(box.x1) - INSET; x++) {
+            f32 s0 = (x - box.x0) / w, s1 = (x + 1 - box.x0) / w;
+            f32 t0 = (box.y1 - (y + 1)) / h, t1 = (box.y1 - y) / h;
+            if (flipped) {
+                f32 t = t0;
+                t0 = 1.0f - t1;
+                t1 = 1.0f - t;
+            }
+            f32 mean[3];
+            picture_mean(picture, s0, t0, s1, t1, mean);
+            const u8 *p = &pixels[(static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4];
+            for (int c = 0; c < 3; c++)
+                sum += std::fabs(p[c] - level * mean[c]);
+            count++;
+        }
+    return count ? static_cast<f32>(sum / count) : 1e9f;
+}
+
+// The data builder's pictures, loaded as the shop loads them: each tile shows its own picture
+// at the idle grey, the right way up: closer to it than to any other tile's picture or to
+// itself upside down.
+TEST_F(ShopDraw, BuiltPicturesShowOnTheirOwnTilesTheRightWayUp)
+{
+    std::vector<MarkerArea> places = frame();
+    ArchiveHandle archive = data_set_archive_open();
+    ASSERT_NE(archive, nullptr) << "run the data builder (make test does)";
+    static const char *const entries[] = {
+        "shop/gallery.jpg",    "shop/jasonpf.jpg",    "shop/odiseopf.jpg", "shop/atalantapf.jpg",
+        "shop/perseopf.jpg",   "shop/hipolitapf.jpg", "shop/polifemopf.jpg", "shop/minotauropf.jpg",
+        "shop/medusapf.jpg",   "shop/esfingepf.jpg",  "shop/hidrapf.jpg",  "shop/arespf.jpg",
+        "shop/atropopf.jpg",
+    };
+    constexpr int TILES = SHOP_TEXTURE_ICONS;
+    static_assert(std::size(entries) == TILES, "the gallery and the twelve portraits");
+    Picture pictures[TILES];
+    for (int tile = 0; tile < TILES; tile++) {
+        pictures[tile] = archive_picture(archive, entries[tile]);
+        ASSERT_NE(pictures[tile].pixels, nullptr) << entries[tile];
+    }
+    asset_archive = archive;
+    for (u32 &slot : screen_textures)
+        slot = 0;
+    ASSERT_EQ(shop_enter(), 0);
+    asset_archive = nullptr;
+    archive_close(archive);
+    shop_state_set(false);
+    shop_cursor = SHOP_ITEM_EXIT;   // every tile at the idle grey
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    shop_draw();
+    std::vector<u8> pixels = window_pixels();
+    for (int tile = 0; tile < TILES; tile++) {
+        SCOPED_TRACE(entries[tile]);
+        const PixelRect &box = places[tile].box;
+        f32 own = box_difference(pixels, box, pictures[tile], IDLE_LEVEL, false);
+        EXPECT_LT(own, box_difference(pixels, box, pictures[tile], IDLE_LEVEL, true)) << "upside down";
+        for (int other = 0; other < TILES; other++) {
+            if (other != tile) {
+                EXPECT_LT(own, box_difference(pixels, box, pictures[other], IDLE_LEVEL, false)) << entries[other];
+            }
+        }
+    }
+    for (Picture &picture : pictures)
+        picture_free(&picture);
+    screen_textures_free();
 }
