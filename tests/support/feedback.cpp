@@ -97,6 +97,15 @@ static bool glyph_of(const FeedbackPolygon &p, int *font, int *glyph)
     return false;
 }
 
+// The character a font prints with a glyph (the first, where several share one).
+static char glyph_char(int font, int glyph)
+{
+    for (int c = -128; c < 128; c++)
+        if (font_glyph_of(font, static_cast<char>(c)) == glyph)
+            return static_cast<char>(c);
+    return '?';
+}
+
 static bool same_colour(const f32 a[4], const f32 b[4])
 {
     for (int i = 0; i < 4; i++)
@@ -155,7 +164,7 @@ std::vector<PrintedText> feedback_texts(const std::vector<FeedbackPolygon> &poly
             std::copy(p.corners[0].rgba, p.corners[0].rgba + 4, texts.back().rgba);
             run = &texts.back();
         }
-        const char c = static_cast<char>(glyph + layout.first_char);
+        const char c = glyph_char(font, glyph);
         if (!blank(c))
             run->text += c;
         run->box = {std::min(run->box.x0, p.box.x0), std::min(run->box.y0, p.box.y0),
