@@ -2,9 +2,9 @@
 #include "frontend/frontend.h"
 #include "frontend/frontend_local.h"
 #include "game/game.h"
+#include "support/data_set.h"
 #include "support/draw_fixtures.h"
 #include "support/feedback.h"
-#include "support/data_set.h"
 #include "support/marker_pictures.h"
 
 #include <GL/gl.h>
@@ -16,6 +16,7 @@
 // one per cell), over a black background, with the printers' ink clear. A picture's pixels are
 // its marker at the idle grey (a half) or the pulse's full level.
 constexpr int ICON_ATLAS_COLUMNS = 4, ICON_ATLAS_ROWS = 3, ICON_CELL_TEXELS = 16;
+constexpr f32 IDLE_LEVEL = 0.5f;   // the grey of a tile not under the cursor
 
 // Markers 0..12: the gallery and the twelve portraits by slot; 13..20: the icon atlas's lower
 // two rows of cells, row by row; the caps and the pointer after.
@@ -48,8 +49,6 @@ static PixelRect hover_window_rect(int item)
     MenuRect r = shop_item_rect(item);
     return eye_rect(r.x0, r.y0, r.x1, r.y1, MENU_DEPTH);
 }
-
-constexpr f32 IDLE_LEVEL = 0.5f;   // the grey of a tile not under the cursor
 
 // Window pixels per menu unit, across.
 static f32 menu_unit_pixels()
@@ -103,6 +102,12 @@ protected:
             texture = 0;
         tex_select_panel = 0;
         inkless_fonts_end();
+        // The progress a fresh start has: nothing bought or offered.
+        shop_state_set(false);
+        for (int id = 0; id < CHARACTER_COUNT; id++)
+            *shop_profile_byte(id) = 0;
+        credits = 0;
+        shop_cursor = 0;
     }
 
     // Nothing bought and every profile offered, or everything bought.
