@@ -35,6 +35,9 @@ static ShadowPair shadow_pairs[2];
 // Draw-only scratch: each vertex of the caster as the projector sees it, in picture pixels.
 constexpr int SHADOW_CASTER_VERTICES = 65536;   // every vertex a model's u16 count can name
 static int shadow_points[SHADOW_CASTER_VERTICES][2];
+// Draw-only scratch: the receiver's polygons that take the current shadow.
+constexpr int SHADOW_RECEIVER_POLYGONS = 65536;   // every polygon a model's u16 count can name
+static u16 shadow_receiver_list[SHADOW_RECEIVER_POLYGONS];
 
 static void shadow_pairs_make()
 {
@@ -292,10 +295,9 @@ static void shadow_bounds_add(ShadowBounds *bounds, const double eye_to_window[1
     }
 }
 
-// Each receiving triangle cut to the dark span in texture space, its corners taken to the
+// Each listed receiving triangle cut to the dark span in texture space, its corners taken to the
 // window. Needs the camera's view and the projector's texture matrix loaded.
-static ShadowBounds shadow_bounds_find(const Model *receiver, const f32 target[3], const f32 dir[3], f32 scale,
-                                       const double span[4])
+static ShadowBounds shadow_bounds_find(const Model *receiver, const u16 *list, int count, const double span[4])
 {
     ShadowBounds bounds = {false, 1.0, 0.0, 1.0, 0.0};
     double texture[16], model[16], projection[16], eye_to_window[16];
@@ -306,9 +308,8 @@ static ShadowBounds shadow_bounds_find(const Model *receiver, const f32 target[3
     glGetIntegerv(GL_VIEWPORT, viewport);
     for (int column = 0; column < 4; column++)
         matrix_apply(projection, &model[4 * column], &eye_to_window[4 * column]);
-    for (int p = 0; p < receiver->polygon_count && !bounds.unbounded; p++) {
-        if (!shadow_receiving(receiver, p, target, dir, scale))
-            continue;
+    for (int i = 0; i < count && !bounds.unbounded; i++) {
+        int p = list[i];
         // Each cut can add a corner: three, then at most seven.
         ShadowCorner corners[2][8];
         for (int k = 0; k < 3; k++) {
@@ -321,11 +322,11 @@ static ShadowBounds shadow_bounds_find(const Model *receiver, const f32 target[3
         }
         if (bounds.unbounded)
             break;
-        int count = shadow_clip(corners[0], 3, 0, span[0], true, corners[1]);
-        count = shadow_clip(corners[1], count, 0, span[1], false, corners[0]);
-        count = shadow_clip(corners[0], count, 1, span[2], true, corners[1]);
-        count = shadow_clip(corners[1], count, 1, span[3], false, corners[0]);
-        shadow_bounds_add(&bounds, eye_to_window, viewport, corners[0], count);
+        int kept = shadow_clip(corners[0], 3, 0, span[0], true, corners[1]);
+        kept = shadow_clip(corners[1], kept, 0, span[1], false, corners[0]);
+        kept = shadow_clip(corners[0], kept, 1, span[2], true, corners[1]);
+        kept = shadow_clip(corners[1], kept, 1, span[3], false, corners[0]);
+        shadow_bounds_add(&bounds, eye_to_window, viewport, corners[0], kept);
     }
     return bounds;
 }
@@ -338,7 +339,11 @@ static void shadow_receivers_draw(const Model *receiver, const u8 *blurred, cons
     double span[4];
     if (!shadow_dark_span(blurred, span))
         return;
-    ShadowBounds bounds = shadow_bounds_find(receiver, target, dir, scale, span);
+    int count = 0;
+    for (int p = 0; p < receiver->polygon_count; p++)
+        if (shadow_receiving(receiver, p, target, dir, scale))
+            shadow_receiver_list[count++] = static_cast<u16>(p);
+    ShadowBounds bounds = shadow_bounds_find(receiver, shadow_receiver_list, count, span);
     if (!bounds.unbounded && bounds.x0 > bounds.x1)
         return;
     if (!bounds.unbounded) {
@@ -347,12 +352,10 @@ static void shadow_receivers_draw(const Model *receiver, const u8 *blurred, cons
         glScissor(x0, y0, x1 - x0, y1 - y0);
         glEnable(GL_SCISSOR_TEST);
     }
-    for (int p = 0; p < receiver->polygon_count; p++) {
-        if (!shadow_receiving(receiver, p, target, dir, scale))
-            continue;
+    for (int i = 0; i < count; i++) {
         glBegin(GL_TRIANGLES);
         for (int k = 0; k < 3; k++)
-            glVertex3fv(receiver->rest_pos[receiver->polygons[p].corner[k]]);
+            glVertex3fv(receiver->rest_pos[receiver->polygons[shadow_receiver_list[i]].corner[k]]);
         glEnd();
     }
     glDisable(GL_SCISSOR_TEST);
