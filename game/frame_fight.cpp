@@ -182,22 +182,50 @@ static const ShadowStage shadow_stages[] = {
 };
 static_assert(std::size(shadow_stages) == STAGE_COUNT, "one row per arena");
 
-static void fighter_shadow(const ShadowStage *row, int side, u8 pair, u8 skip)
+static ShadowCaster fighter_shadow_caster(int side)
 {
     const Fighter *f = &fighters[side];
     ShadowCaster caster = {fighter_models[side], {f->pos_x, f->pos_y, f->pos_z}, {f->rot_x, f->rot_y, f->heading}};
-    shadow_project(row->light, &caster, stage_model, row->strength, row->scale, pair, skip);
+    return caster;
+}
+
+static const ShadowStage *fight_shadow_stage()
+{
+    return stage_id >= 0 && stage_id < STAGE_COUNT ? &shadow_stages[stage_id] : nullptr;
+}
+
+// The side whose shadow is drawn first, into pair 0; the other's goes into pair 1.
+static int fight_shadow_first(const ShadowStage *row)
+{
+    return row->side_one_first ? 0 : 1;
+}
+
+// 0. Both shadows' pictures, before anything is drawn: sending a picture to its texture after
+// draws that read the texture would wait for the renderer to finish them.
+static void fight_shadow_pictures_make()
+{
+    const ShadowStage *row = fight_shadow_stage();
+    if (shadow_quality != 1 || !row)
+        return;
+    int first = fight_shadow_first(row);
+    for (int k = 0; k < 2; k++) {
+        ShadowCaster caster = fighter_shadow_caster(k == 0 ? first : 1 - first);
+        shadow_picture_make(row->light, &caster, row->strength, row->scale, static_cast<u8>(k));
+    }
 }
 
 static void fight_projected_shadows()
 {
-    if (stage_id < 0 || stage_id >= STAGE_COUNT)
+    const ShadowStage *row = fight_shadow_stage();
+    if (!row)
         return;
-    const ShadowStage *row = &shadow_stages[stage_id];
-    fighter_shadow(row, 1, 0, SHADOW_SKIP);   // sets and resets the state only
-    int first = row->side_one_first ? 0 : 1;
-    fighter_shadow(row, first, 1, 0);
-    fighter_shadow(row, 1 - first, 1, 0);
+    ShadowCaster caster = fighter_shadow_caster(1);
+    shadow_project(row->light, &caster, stage_model, row->scale, 0, SHADOW_SKIP);   // sets and resets the state only
+    int first = fight_shadow_first(row);
+    for (int k = 0; k < 2; k++) {
+        caster = fighter_shadow_caster(k == 0 ? first : 1 - first);
+        shadow_project(row->light, &caster, stage_model, row->scale, static_cast<u8>(k), 0);
+    }
 }
 
 // 7. Shadows darken what is already drawn, a little in front of it, without writing depth.
@@ -277,6 +305,7 @@ void fight_scene_draw()
     fight_fog_colour(fog);
     // Both fog users below see this frame's colour.
     glFogfv(GL_FOG_COLOR, fog);
+    fight_shadow_pictures_make();        // 0.
     // 1. Before any drawing, so the pre-pass and the main pass see the same trail.
     fight_trails_sample();
     if (glow_effect)

@@ -699,12 +699,16 @@ struct ShadowCaster {
 };
 constexpr u8 SHADOW_SKIP = 255;   // the call only sets and resets the drawing state
 
-// One projected shadow of caster onto the receiver's opaque triangles near it: light_dir is the
-// arena's light direction, strength the grey of the shadow (0 black .. 1 none), scale the
-// projector's distance (and twice the shadow's reach), pair the buffer pair 0 or 1. The
-// buffers are made on the first call and kept until shadow_buffers_free at shutdown.
-void shadow_project(const f32 light_dir[3], const ShadowCaster *caster, const Model *receiver, f32 strength,
-                    f32 scale, u8 pair, u8 skip);
+// A projected shadow is made in two steps. First the caster's picture, filled in the shadow's
+// grey from the projector, blurred and sent to the pair's texture: light_dir is the arena's
+// light direction, strength the grey of the shadow (0 black .. 1 none), scale the projector's
+// distance (and twice the shadow's reach), pair the buffer pair 0 or 1. Make both pictures
+// before the frame draws anything: a texture changed after draws that use it waits for them.
+// The buffers are made on the first call and kept until shadow_buffers_free at shutdown.
+void shadow_picture_make(const f32 light_dir[3], const ShadowCaster *caster, f32 strength, f32 scale, u8 pair);
+// Then the pair's picture thrown onto the receiver's opaque triangles near the caster.
+void shadow_project(const f32 light_dir[3], const ShadowCaster *caster, const Model *receiver, f32 scale, u8 pair,
+                    u8 skip);
 void shadow_buffers_free();
 // The 3 x 3 mean of a 128 x 128 grey picture, its one-pixel border left white (255).
 void shadow_blur(const u8 *raw, u8 *blurred);

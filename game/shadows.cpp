@@ -361,23 +361,47 @@ static void shadow_receivers_draw(const Model *receiver, const u8 *blurred, cons
     glDisable(GL_SCISSOR_TEST);
 }
 
-void shadow_project(const f32 light_dir[3], const ShadowCaster *caster, const Model *receiver, f32 strength,
-                    f32 scale, u8 pair_index, u8 skip)
+// The projector's direction (from the light towards the fighter, unit length) and position.
+static void shadow_projector(const f32 light_dir[3], const f32 target[3], f32 scale, f32 dir[3], f32 light[3])
+{
+    dir[0] = 0.001f - light_dir[0];
+    dir[1] = -light_dir[1];
+    dir[2] = -light_dir[2];
+    normalize_vector_f(&dir[0], &dir[1], &dir[2]);
+    for (int i = 0; i < 3; i++)
+        light[i] = target[i] - scale * dir[i];
+}
+
+static ShadowPair *shadow_pair(u8 pair_index)
 {
     set_color_depth(8);
     if (!shadow_pairs[0].raw)
         shadow_pairs_make();
     ShadowPair *pair = &shadow_pairs[pair_index & 1];
-    f32 dir[3] = {0.001f - light_dir[0], -light_dir[1], -light_dir[2]};
-    normalize_vector_f(&dir[0], &dir[1], &dir[2]);
-    const f32 *target = caster->pos;
-    const f32 light[3] = {target[0] - scale * dir[0], target[1] - scale * dir[1], target[2] - scale * dir[2]};
-    bool draw = skip != SHADOW_SKIP && pair->picture && pair->raw && caster->model && receiver;
-    if (draw)
-        shadow_rasterise(pair, caster, light, target, static_cast<int>(strength * 255.0f));
-    shadow_state_begin(pair, light, target);
-    if (draw)
-        shadow_receivers_draw(receiver, pair->blurred, target, dir, scale);
+    return pair->picture && pair->raw ? pair : nullptr;
+}
+
+void shadow_picture_make(const f32 light_dir[3], const ShadowCaster *caster, f32 strength, f32 scale, u8 pair_index)
+{
+    ShadowPair *pair = shadow_pair(pair_index);
+    if (!pair || !caster->model)
+        return;
+    f32 dir[3], light[3];
+    shadow_projector(light_dir, caster->pos, scale, dir, light);
+    shadow_rasterise(pair, caster, light, caster->pos, static_cast<int>(strength * 255.0f));
+}
+
+void shadow_project(const f32 light_dir[3], const ShadowCaster *caster, const Model *receiver, f32 scale,
+                    u8 pair_index, u8 skip)
+{
+    ShadowPair *pair = shadow_pair(pair_index);
+    if (!pair)
+        return;
+    f32 dir[3], light[3];
+    shadow_projector(light_dir, caster->pos, scale, dir, light);
+    shadow_state_begin(pair, light, caster->pos);
+    if (skip != SHADOW_SKIP && caster->model && receiver)
+        shadow_receivers_draw(receiver, pair->blurred, caster->pos, dir, scale);
     shadow_state_end();
 }
 

@@ -532,7 +532,8 @@ TEST_F(FrameTest, ProjectedShadowsDrawnOverTheirReachMatchTheWholeReceivers)
             texture_unit1_off();
             // The bounded way fills and binds the pair's picture; the whole way draws with it.
             if (way == 0) {
-                shadow_project(c.light, &caster, arena, 0.25f, 75.0f, 1, 0);
+                shadow_picture_make(c.light, &caster, 0.25f, 75.0f, 1);
+                shadow_project(c.light, &caster, arena, 75.0f, 1, 0);
                 glGetIntegerv(GL_TEXTURE_BINDING_2D, &shadow_texture);
             } else if (way == 1) {
                 glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(shadow_texture));
