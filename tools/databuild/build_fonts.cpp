@@ -34,8 +34,8 @@ struct FontSheet {
 // capital line and the text line under it stand apart.
 static const FontSheet font_sheets[] = {
     // font        entry              width height cap   baseline gap
-    {FONT_TEXT, "misc/letra.tga", 512, 512, 0.44f, 0.78f, 0.18f},   // room below for descenders
-    {FONT_LETTERS, "misc/textb.tga", 512, 512, 0.70f, 0.82f, 0.45f},
+    {FONT_TEXT, "misc/letra.tga", 512, 512, 0.44f, 0.81f, 0.18f},   // room below for descenders
+    {FONT_LETTERS, "misc/textb.tga", 512, 512, 0.70f, 0.79f, 0.45f},
     {FONT_DIGITS, "misc/number.tga", 256, 128, 0.70f, 0.85f, 0.5f},
 };
 
