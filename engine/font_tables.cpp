@@ -9,14 +9,15 @@ const FontLayout font_layouts[] = {
     // glyphs first_char cell_s   cell_t   row_limit quad_w quad_h word gap
     {256, -31, 0.0625f, 0.0625f, 0.9375f, 2.6f, 3.0f, 0.5f},   // FONT_TEXT
     {10, '0', 0.2f, 0.5f, 0.81f, 2.6f, 3.0f, 2.1f},             // FONT_DIGITS
-    {29, 'A', 0.1666f, 0.2f, 0.85f, 3.2f, 4.2f, 1.2f},          // FONT_LETTERS
+    {29, 'A', 0.1666f, 0.2f, 0.85f, 3.2f, 4.2f, 1.0f},          // FONT_LETTERS
 };
 static_assert(std::size(font_layouts) == FONT_COUNT, "one row per font");
 
 // The characters of a font that share an advance. The advances follow the ink of the face the
 // data builder draws with (its width plus the font's even gap between letters), so the builder
-// fits each glyph's ink to its advance and the gaps between letters come out even. The text
-// font is narrow enough that the longest story line fits across the view at depth 70.
+// fits each glyph's ink to its advance and the gaps between letters come out even. Both faces
+// are condensed: the text font so that the longest story line fits across the view at depth 70,
+// the capitals so that the pause box holds "RETURN TO TITLE" with room on both sides.
 struct GlyphAdvances {
     i32 font;
     const char *chars;
@@ -25,20 +26,20 @@ struct GlyphAdvances {
 
 static const GlyphAdvances glyph_advances[] = {
     // font         characters                                          advance
-    {FONT_LETTERS, "[", 1.0f},   // drawn as '!'
-    {FONT_LETTERS, "I", 1.1f},
-    {FONT_LETTERS, "J", 1.6f},
-    {FONT_LETTERS, "]", 1.9f},   // drawn as '?'
-    {FONT_LETTERS, "F", 2.1f},
-    {FONT_LETTERS, "EL", 2.2f},
-    {FONT_LETTERS, "S", 2.4f},
-    {FONT_LETTERS, "BCP", 2.5f},
-    {FONT_LETTERS, "HNRUZ", 2.6f},
-    {FONT_LETTERS, "DT", 2.7f},
-    {FONT_LETTERS, "GK", 2.8f},
-    {FONT_LETTERS, "XY", 2.9f},
-    {FONT_LETTERS, "AOQV", 3.0f},
-    {FONT_LETTERS, "MW", 3.2f},
+    {FONT_LETTERS, "[", 0.9f},   // drawn as '!'
+    {FONT_LETTERS, "I", 1.0f},
+    {FONT_LETTERS, "J", 1.4f},
+    {FONT_LETTERS, "]", 1.8f},   // drawn as '?'
+    {FONT_LETTERS, "F", 1.9f},
+    {FONT_LETTERS, "EL", 2.0f},
+    {FONT_LETTERS, "BPS", 2.2f},
+    {FONT_LETTERS, "CUZ", 2.3f},
+    {FONT_LETTERS, "HNRT", 2.4f},
+    {FONT_LETTERS, "DG", 2.5f},
+    {FONT_LETTERS, "KX", 2.6f},
+    {FONT_LETTERS, "AOQVY", 2.7f},
+    {FONT_LETTERS, "M", 2.9f},
+    {FONT_LETTERS, "W", 3.2f},
     {FONT_TEXT, "'|", 0.35f},
     {FONT_TEXT, "!.:il", 0.4f},
     {FONT_TEXT, "I", 0.45f},

@@ -58,15 +58,15 @@ TEST_F(Fonts, PrintersAdvanceThePenAsTheGlyphTableSays)
     };
     const Case cases[] = {
         {print_digits, "07", 4.2f},
-        {print_letters, "AIM", 3.0f + 1.1f + 3.2f},
+        {print_letters, "AIM", 2.7f + 1.0f + 2.9f},
         {print_text, "ill", 1.2f},
         {print_text, "MO", 1.25f + 1.2f},
         {print_text, "Hi!", 1.05f + 0.4f + 0.4f},
         {print_text, "\xe1\xff", 1.95f},             // Latin-1 letters from the first cells
-        {print_letters, "A\\B", 3.0f + 1.2f + 2.5f},  // the word gap
+        {print_letters, "A\\B", 2.7f + 1.0f + 2.2f},  // the word gap
         // Characters outside the font draw nothing and move the pen by the word gap.
-        {print_letters, "A B", 3.0f + 1.2f + 2.5f},
-        {print_letters, "a9^", 3 * 1.2f},
+        {print_letters, "A B", 2.7f + 1.0f + 2.2f},
+        {print_letters, "a9^", 3 * 1.0f},
         {print_digits, "1x2", 3 * 2.1f},
         {print_text, "\x80\xe0", 2 * 0.5f},
         {print_text, "", 0.0f},

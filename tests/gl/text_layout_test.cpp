@@ -455,8 +455,8 @@ TEST_F(TextLayout, CapitalsLeaveABlankForASpaceAndDrawTheirBangAsABang)
         EXPECT_GT(lit_between(pixels, after0, after1), 40) << "the letter after it";
     }
 
-    // '[' closes the fight's calls: a stroke over a dot, two runs of ink down its middle,
-    // where a bracket would be one run with arms.
+    // '[' closes the fight's calls: down the middle of its ink, a long stroke over a short dot,
+    // where a bracket shows two short arms.
     std::vector<u8> pixels = letters_drawn("FIGHT[");
     float x0, x1;
     letters_span("FIGHT[", 5, &x0, &x1);
@@ -468,15 +468,20 @@ TEST_F(TextLayout, CapitalsLeaveABlankForASpaceAndDrawTheirBangAsABang)
             last = x;
         }
     ASSERT_GE(first, 0) << "the mark shows";
-    EXPECT_LT(last - first, 0.5f * (x1 - x0) * DRAW_SCALE) << "a narrow mark, not a bracket";
-    int middle = (first + last) / 2, runs = 0;
+    int middle = (first + last) / 2;
+    std::vector<int> runs;   // lengths, bottom up
     bool inside = false;
     for (int y = 0; y < GL_TEST_HEIGHT; y++) {
         bool lit = pixels[(static_cast<size_t>(y) * GL_TEST_WIDTH + middle) * 4] > 96;
-        runs += lit && !inside;
+        if (lit && !inside)
+            runs.push_back(0);
+        if (lit)
+            runs.back()++;
         inside = lit;
     }
-    EXPECT_EQ(runs, 2) << "a stroke and a dot";
+    ASSERT_EQ(runs.size(), 2u) << "a stroke and a dot";
+    EXPECT_GT(runs[1], 2 * runs[0]) << "the stroke stands over the dot";
+    EXPECT_GT(runs[1], static_cast<int>(0.4f * font_layouts[FONT_LETTERS].quad_height * DRAW_SCALE)) << "a long stroke";
 }
 
 } // namespace

@@ -35,7 +35,7 @@ struct FontSheet {
 static const FontSheet font_sheets[] = {
     // font        entry              width height cap   baseline gap
     {FONT_TEXT, "misc/letra.tga", 512, 512, 0.44f, 0.81f, 0.18f},   // room below for descenders
-    {FONT_LETTERS, "misc/textb.tga", 512, 512, 0.70f, 0.79f, 0.45f},
+    {FONT_LETTERS, "misc/textb.tga", 512, 512, 0.70f, 0.79f, 0.4f},
     {FONT_DIGITS, "misc/number.tga", 256, 128, 0.70f, 0.85f, 0.5f},
 };
 
