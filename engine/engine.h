@@ -650,7 +650,7 @@ extern u32 font_letters_lists;     // first of 29
 enum FontId : int32_t {
     FONT_TEXT,      // 256 glyphs: printable ASCII from cell 63, Latin-1 225..255 in cells 0..30
     FONT_DIGITS,    // '0'..'9'
-    FONT_LETTERS,   // 'A'..'Z', '[', backslash (the gap between words), ']'
+    FONT_LETTERS,   // 'A'..'Z', '[' drawn as '!', backslash (the gap between words), ']' as '?'
     FONT_COUNT
 };
 
