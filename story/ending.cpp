@@ -636,6 +636,11 @@ static const EndingScript ending_scripts[] = {
 };
 static_assert(std::size(ending_scripts) == CHARACTER_COUNT, "one ending per character");
 
+const char *ending_text(int character)
+{
+    return character >= 0 && character < CHARACTER_COUNT ? ending_scripts[character].text : "";
+}
+
 // Screen lifetime: the picture script of the running ending and where it stands.
 u32 ending_script_modes[ENDING_MAX_PICTURES];
 f32 ending_script_fade_ticks[ENDING_MAX_PICTURES];

@@ -102,6 +102,8 @@ i32 ending_winner();
 int ending_start();
 // STATE_CHARACTER_ENDING's picture and lines.
 void ending_draw();
+// A character's ending as typed ("" for an id out of range).
+const char *ending_text(int character);
 
 // ---- faction endings (faction_ending.cpp) ------------------------------------------------
 // Start Ares' or the heroes' ending: 0, or 1 when its tune fails, 2 when a picture fails (the
@@ -110,6 +112,8 @@ int faction_ending_start_ares();
 int faction_ending_start_heroes();
 // Runs scene story_scene of the running ending: 0, or 2 when a picture fails to load.
 int faction_ending_next_scene();
+// Ares' (STORY_ARES_WON) or the heroes' ending as typed.
+const char *faction_ending_text(u8 kind);
 
 // ---- credits roll (credits_roll.cpp) ----------------------------------------------------
 // Starts the roll (STATE_CREDITS, set even on failure); 1 when its tune cannot start, else 0.
@@ -118,3 +122,14 @@ int credits_roll_start();
 void credits_roll_tick();
 // The page the roll shows, white on black.
 void credits_roll_draw();
+// One line of a page; capital lines use the capital font, whose backslash is its word gap.
+struct CreditLine {
+    u8 page;
+    u8 capital;
+    const char *text;
+    f32 x, y;             // CREDIT_CENTRED: centred on x = 0
+};
+constexpr f32 CREDIT_CENTRED = 1000.0f;
+constexpr f32 CREDIT_CAPITAL_Z = -90.0f, CREDIT_TEXT_Z = -70.0f;
+extern const CreditLine credit_lines[];   // credit_line_count rows, page by page
+extern const int credit_line_count;
