@@ -2,6 +2,7 @@
 // its own for the screen's phases), the portraits of every character in both colour sets,
 // the ring icons, the locked portrait and the hidden icon.
 #include "tools/databuild/character_figures.h"
+#include "tools/databuild/select_portraits.h"
 
 #include "frontend/frontend.h"
 
@@ -122,14 +123,16 @@ int build_select(const char *)
     archive_add("atropo/atroposel.emd", model);
     archive_add("atropo/atroposel.esq", skeleton);
     select_figure_skins();
-    archive_add("iconos/icon_n.tga", select_icon_atlas());
+    if (!select_likenesses_make())
+        return 0;
+    archive_add("iconos/icon_n.tga", select_icon_atlas_tga());
     for (int id = 0; id < CHARACTER_COUNT; id++)
         for (int variant = 0; variant < 2; variant++) {
             char entry[64];
             select_portrait_entry(id, variant, entry, sizeof entry);
-            archive_add(entry, select_portrait_picture(id, variant, entry));
+            archive_add(entry, select_portrait_jpeg(id, variant));
         }
-    archive_add("iconos/not.jpg", select_locked_picture("iconos/not.jpg"));
-    archive_add("iconos/int.tga", select_hidden_icon("iconos/int.tga"));
+    archive_add("iconos/not.jpg", select_locked_jpeg());
+    archive_add("iconos/int.tga", select_hidden_icon_tga());
     return 1;
 }
