@@ -474,7 +474,8 @@ Bytes select_locked_jpeg()
     for (int y = 0; y < c.h; y++)
         for (int x = 0; x < c.w; x++)
             paint_blend(c, x, y, shadow, likenesses.silhouette[(static_cast<size_t>(y) * c.w + x) * 4 + 3] / 255.0f);
-    letter_word(c, "LOCKED", PORTRAIT_SIDE / 6, 0.78f, paint_rgb(235, 205, 120));
+    // High on the card: the ring of icons covers its lower part on the select screen.
+    letter_word(c, "LOCKED", PORTRAIT_SIDE / 6, 0.42f, paint_rgb(235, 205, 120));
     return jpeg_of(c);
 }
 
