@@ -105,15 +105,17 @@ static bool archive_has(const std::string &name)
     return false;
 }
 
-// The figure's skins are the fighter's own entries; only those no earlier step wrote are
-// added here.
-static void select_figure_skins()
+// The figure's skins are the fighter's own entries, which the characters step wrote.
+static bool select_figure_skins_written()
 {
     static const char *const skins[] = {"atropo/atropo_1.jpg", "atropo/atropo_ce2.jpg", "atropo/atropo_ce3.tga",
                                         "atropo/atropo_ce4.tga", "atropo/atropo_ce5.jpg"};
     for (const char *entry : skins)
-        if (!archive_has(entry))
-            archive_add(entry, select_portrait_picture(CHARACTER_ATROPOS, 1, entry));
+        if (!archive_has(entry)) {
+            fprintf(stderr, "databuild: the select figure's skin %s was not written\n", entry);
+            return false;
+        }
+    return true;
 }
 
 int build_select(const char *)
@@ -122,8 +124,7 @@ int build_select(const char *)
     select_figure_entries(&model, &skeleton);
     archive_add("atropo/atroposel.emd", model);
     archive_add("atropo/atroposel.esq", skeleton);
-    select_figure_skins();
-    if (!select_likenesses_make())
+    if (!select_figure_skins_written() || !select_likenesses_make())
         return 0;
     archive_add("iconos/icon_n.tga", select_icon_atlas_tga());
     for (int id = 0; id < CHARACTER_COUNT; id++)
