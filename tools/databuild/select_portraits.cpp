@@ -96,6 +96,14 @@ static void likeness_frame(const FigureModel *figure, int id, f32 below, f32 *to
         figure_render_bounds(figure, lo, hi);
         *top = hi[2] + 0.03f * (hi[2] - lo[2]);
         *bottom = hi[2] - below * (hi[2] - lo[2]);
+        // As wide as the figure looks from the camera's side, so no neck is cut off there.
+        f32 turn = portrait_framing[id].turn * DEGREES, across = 0.0f;
+        for (int corner = 0; corner < 4; corner++) {
+            f32 x = corner % 2 ? hi[0] : lo[0], y = corner / 2 ? hi[1] : lo[1];
+            f32 cx = 0.5f * (lo[0] + hi[0]), cy = 0.5f * (lo[1] + hi[1]);
+            across = std::max(across, 2.0f * std::fabs((x - cx) * std::cos(turn) - (y - cy) * std::sin(turn)));
+        }
+        *bottom = std::min(*bottom, *top - 1.08f * across);
         axis[0] = 0.5f * (lo[0] + hi[0]);
         axis[1] = 0.5f * (lo[1] + hi[1]);
         return;
