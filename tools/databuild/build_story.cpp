@@ -299,24 +299,170 @@ static void zeus_on_throne(VaseScene &s, f32 x)
     vase_figure(s, VaseFigure{x, -0.8f, 1.35f, -1, HEADGEAR_BEARD, true, false, ITEM_BOLT, ITEM_STAFF, 0.1f, 0.0f});
 }
 
-// Picture 1: the winner before Zeus; 2: the wish granted, under the sun; 3: at peace, at home.
+// What an ending's picture shows, chosen to match the lines it stands beside.
+enum EndingScene : u8 {
+    SCENE_BEFORE_ZEUS,     // the winner before Zeus on his throne
+    SCENE_UNDER_SUN,       // the wish granted: the winner under the sun, hills behind
+    SCENE_AT_HOME,         // at peace beside a loved one
+    SCENE_PALACE,          // a king among the columns of his palace, his people cheering
+    SCENE_FOREST,          // among the trees of the wild
+    SCENE_STARS,           // placed among the stars
+    SCENE_FIRES,           // welcomed home with fires
+    SCENE_WITH_ARES,       // face to face with Ares
+    SCENE_BY_THE_SEA,      // on the shore, a nymph rising from the waves
+    SCENE_UNCURSED,        // the curse lifted: long hair where the snakes were
+    SCENE_TEMPLE,          // at a temple's door, Athena there
+    SCENE_RIDDLE,          // asking Zeus riddles under the night sky
+    SCENE_SWAMP,           // asleep in the reeds of a dark swamp
+    SCENE_WAR,             // war on the earth
+    SCENE_CUT_THREAD       // the shears closing on a thread
+};
+
+// Per fighter, the scene of each ending picture in order.
+static const EndingScene ending_scenes[][3] = {
+    {SCENE_BEFORE_ZEUS, SCENE_PALACE, SCENE_AT_HOME},         // Jason: king of Iolcus
+    {SCENE_BEFORE_ZEUS, SCENE_UNDER_SUN, SCENE_AT_HOME},      // Odysseus: Ithaca, Penelope
+    {SCENE_BEFORE_ZEUS, SCENE_FOREST, SCENE_AT_HOME},         // Atalanta: the forests of Arcadia
+    {SCENE_BEFORE_ZEUS, SCENE_AT_HOME, SCENE_STARS},          // Perseus: Andromeda, the stars
+    {SCENE_BEFORE_ZEUS, SCENE_FIRES, SCENE_WITH_ARES},        // Hippolyte: the Amazons, her father
+    {SCENE_BEFORE_ZEUS, SCENE_BY_THE_SEA, SCENE_AT_HOME},     // Polyphemus: Galatea
+    {SCENE_BEFORE_ZEUS, SCENE_UNDER_SUN, SCENE_UNDER_SUN},    // the Minotaur: out into the sun
+    {SCENE_BEFORE_ZEUS, SCENE_UNCURSED, SCENE_TEMPLE},        // Medusa: her beauty back, Athena
+    {SCENE_BEFORE_ZEUS, SCENE_RIDDLE, SCENE_AT_HOME},         // the Sphinx: riddles till night
+    {SCENE_BEFORE_ZEUS, SCENE_SWAMP, SCENE_AT_HOME},          // the Hydra: asleep in Lerna
+    {SCENE_BEFORE_ZEUS, SCENE_WAR, SCENE_AT_HOME},            // Ares: war on the earth
+    {SCENE_WITH_ARES, SCENE_CUT_THREAD, SCENE_AT_HOME},       // Atropos: the gods' threads cut
+};
+static_assert(std::size(ending_scenes) == CHARACTER_COUNT, "one row of scenes per fighter");
+
+static void trees(VaseScene &s, int count, int seed)
+{
+    for (int k = 0; k < count; k++) {
+        f32 x = -1.0f + 2.0f * (k + 0.5f) / count + 0.1f * (paint_hash(k, seed, 1) - 0.5f);
+        f32 h = 0.9f + 0.4f * paint_hash(k, seed, 2);
+        vase_capsule(s, x, -0.86f, x, -0.86f + h, 0.04f, VASE_DARK_CLAY);
+        vase_ellipse(s, x, -0.86f + h, 0.22f, 0.3f, 0, VASE_DARK_CLAY);
+    }
+}
+
+static void waves(VaseScene &s, f32 y, VaseInk ink)
+{
+    for (int k = 0; k < 7; k++)
+        vase_ring(s, -1.05f + 0.35f * k, y, 0.17f, 0.04f, ink);
+}
+
+static void columns(VaseScene &s, f32 x0, f32 x1, int count)
+{
+    for (int k = 0; k < count; k++) {
+        f32 x = x0 + (x1 - x0) * k / (count - 1);
+        vase_capsule(s, x, -0.86f, x, 0.35f, 0.06f, VASE_DARK_CLAY);
+    }
+    vase_quad(s, x0 - 0.15f, 0.35f, x1 + 0.15f, 0.35f, x1 + 0.15f, 0.45f, x0 - 0.15f, 0.45f, VASE_DARK_CLAY);
+    vase_triangle(s, x0 - 0.15f, 0.45f, x1 + 0.15f, 0.45f, 0.5f * (x0 + x1), 0.75f, VASE_DARK_CLAY);
+}
+
+static VaseFigure loved_one(f32 x, f32 facing)
+{
+    return VaseFigure{x, -0.8f, 1.3f, facing, HEADGEAR_HAIR, true, false, ITEM_NONE, ITEM_NONE, 0.3f, -0.6f};
+}
+
 static VaseScene ending_picture(int id, int picture)
 {
     VaseScene s;
-    switch (picture) {
-    case 1:
+    switch (ending_scenes[id][picture - 1]) {
+    case SCENE_BEFORE_ZEUS:
         zeus_on_throne(s, 0.55f);
         vase_figure(s, fighter_figure(id, -0.45f, 1));
         break;
-    case 2:
+    case SCENE_UNDER_SUN:
         vase_sun(s, 0.6f, 0.5f, 0.13f);
         vase_mountain(s, -0.5f, -0.86f, 0.6f, 0.7f, false);
         vase_figure(s, fighter_figure(id, 0.05f, 1));
         break;
+    case SCENE_PALACE:
+        columns(s, -0.8f, 0.8f, 5);
+        for (int k = 0; k < 5; k++)   // the people, cheering below
+            vase_figure(s, VaseFigure{-0.9f + 0.45f * k, -0.8f, 0.55f, k < 2 ? 1.0f : -1.0f, HEADGEAR_HAIR, true, false,
+                                      ITEM_NONE, ITEM_NONE, 0.9f, 0.9f});
+        vase_figure(s, fighter_figure(id, 0.0f, 1));
+        vase_triangle(s, -0.07f, 0.72f, 0.07f, 0.72f, 0.0f, 0.84f, VASE_GOLD);   // the crown
+        break;
+    case SCENE_FOREST:
+        trees(s, 6, id);
+        vase_figure(s, fighter_figure(id, 0.0f, 1));
+        break;
+    case SCENE_STARS:
+        vase_sparks(s, 0.0f, 0.1f, 0.95f, 70, id);
+        vase_figure(s, fighter_figure(id, -0.3f, 1));
+        vase_figure(s, loved_one(0.35f, -1));
+        for (size_t k = 0; k < s.size(); k++)
+            if (s[k].ink == VASE_CLAY)
+                s[k].ink = VASE_GOLD;   // the figures shine as constellations
+        break;
+    case SCENE_FIRES:
+        for (int k = 0; k < 3; k++) {
+            f32 x = -0.75f + 0.75f * k;
+            vase_triangle(s, x - 0.12f, -0.86f, x + 0.12f, -0.86f, x, -0.5f, VASE_GOLD);
+            vase_sparks(s, x, -0.4f, 0.15f, 10, k + 3);
+        }
+        vase_figure(s, VaseFigure{-0.55f, -0.8f, 1.1f, 1, HEADGEAR_HAIR, false, false, ITEM_SPEAR, ITEM_NONE, 0.6f, -0.6f});
+        vase_figure(s, VaseFigure{0.6f, -0.8f, 1.1f, -1, HEADGEAR_HAIR, false, false, ITEM_BOW, ITEM_NONE, 0.6f, -0.6f});
+        vase_figure(s, fighter_figure(id, 0.0f, 1));
+        break;
+    case SCENE_WITH_ARES:
+        vase_figure(s, fighter_figure(id, -0.45f, 1));
+        vase_figure(s, fighter_figure(CHARACTER_ARES, 0.45f, -1));
+        break;
+    case SCENE_BY_THE_SEA:
+        waves(s, -0.72f, VASE_WHITE);
+        vase_figure(s, fighter_figure(id, -0.4f, 1));
+        vase_figure(s, VaseFigure{0.5f, -0.95f, 1.2f, -1, HEADGEAR_HAIR, true, false, ITEM_NONE, ITEM_NONE, 0.4f, -0.6f});
+        waves(s, -0.86f, VASE_WHITE);
+        break;
+    case SCENE_UNCURSED: {
+        vase_sun(s, 0.6f, 0.5f, 0.13f);
+        VaseFigure f = fighter_figure(id, 0.0f, 1);
+        f.head = HEADGEAR_HAIR;
+        f.front_item = f.back_item = ITEM_NONE;
+        vase_figure(s, f);
+        break;
+    }
+    case SCENE_TEMPLE: {
+        columns(s, 0.15f, 0.95f, 3);
+        VaseFigure f = fighter_figure(id, -0.55f, 1);
+        f.head = HEADGEAR_HAIR;
+        f.front_item = f.back_item = ITEM_NONE;
+        vase_figure(s, f);
+        vase_figure(s, VaseFigure{0.3f, -0.8f, 1.45f, -1, HEADGEAR_HELMET, true, false, ITEM_SPEAR, ITEM_SHIELD, 0.3f, 0.0f});
+        break;
+    }
+    case SCENE_RIDDLE:
+        vase_sparks(s, 0.0f, 0.45f, 0.9f, 40, 13);
+        vase_ellipse(s, -0.7f, 0.55f, 0.1f, 0.1f, 0, VASE_WHITE);   // the moon
+        zeus_on_throne(s, 0.55f);
+        vase_figure(s, fighter_figure(id, -0.45f, 1));
+        break;
+    case SCENE_SWAMP:
+        for (int k = 0; k < 14; k++) {
+            f32 x = -1.0f + 2.0f * k / 13.0f;
+            vase_capsule(s, x, -0.86f, x + 0.05f, -0.2f + 0.2f * paint_hash(k, id, 4), 0.015f, VASE_DARK_CLAY);
+        }
+        vase_ellipse(s, 0.0f, -0.7f, 0.7f, 0.18f, 0, VASE_DARK_CLAY);
+        for (int k = 0; k < 4; k++)   // the heads, coiled in sleep
+            vase_ring(s, -0.45f + 0.3f * k, -0.55f, 0.1f, 0.04f, VASE_CLAY);
+        vase_ellipse(s, 0.55f, 0.55f, 0.1f, 0.1f, 0, VASE_WHITE);
+        break;
+    case SCENE_WAR:
+        return clash(true);
+    case SCENE_CUT_THREAD:
+        vase_capsule(s, -0.9f, 0.3f, 0.9f, 0.3f, 0.012f, VASE_GOLD);
+        vase_figure(s, fighter_figure(id, 0.0f, 1));
+        vase_sparks(s, 0.3f, 0.3f, 0.12f, 12, 7);
+        break;
     default:
         vase_clouds(s, 0.55f, 4, id);
         vase_figure(s, fighter_figure(id, -0.35f, 1));
-        vase_figure(s, VaseFigure{0.4f, -0.8f, 1.3f, -1, HEADGEAR_HAIR, true, false, ITEM_NONE, ITEM_NONE, 0.3f, -0.6f});
+        vase_figure(s, loved_one(0.4f, -1));
         break;
     }
     return s;
