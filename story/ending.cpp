@@ -15,7 +15,6 @@
 #include <cstring>
 #include <iterator>
 
-constexpr int ENDING_MAX_PICTURES = 4;
 constexpr u32 ENDING_START_WAIT = 120;       // ticks of black before the ending's first tick
 constexpr f32 SLIDE_DISTANCE = 16.0f;
 constexpr f32 END_FADE = 0.9f;
