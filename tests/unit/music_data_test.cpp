@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -55,26 +54,6 @@ static DecodedTune tune_decode(const char *name)
     music_stop();
     fake_audio_remove();
     return tune;
-}
-
-// Decoded once for every test of the suite: the tunes are long.
-static const std::map<std::string, DecodedTune> &decoded_tunes()
-{
-    static std::map<std::string, DecodedTune> tunes;
-    if (!tunes.empty())
-        return tunes;
-    std::string path = test_build_dir() + "/data/dat00.dat";
-    ArchiveHandle earlier = asset_archive;
-    asset_archive = archive_open(path.c_str());
-    if (!asset_archive) {
-        asset_archive = earlier;
-        return tunes;
-    }
-    for (int t = 0; t < game_tune_count; t++)
-        tunes[game_tunes[t]] = tune_decode(game_tunes[t]);
-    archive_close(asset_archive);
-    asset_archive = earlier;
-    return tunes;
 }
 
 // Loudness over 10 ms frames of the two channels' mix.
@@ -182,13 +161,16 @@ static const TuneCase tune_cases[] = {
 TEST(MusicData, EveryTuneIsALongArrangedLoopAtOneLoudness)
 {
     ASSERT_EQ(std::size(tune_cases), static_cast<size_t>(game_tune_count));
-    const std::map<std::string, DecodedTune> &tunes = decoded_tunes();
-    ASSERT_EQ(tunes.size(), static_cast<size_t>(game_tune_count)) << "build/data/dat00.dat is missing: run build/tavrosk-databuild build/data";
+    std::string path = test_build_dir() + "/data/dat00.dat";
+    archive_close(asset_archive);  // whatever an earlier test left open
+    asset_archive = archive_open(path.c_str());
+    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
     std::set<std::vector<u8>> first_buffers;
     double quietest = 1e9, loudest = 0.0;
+    // One tune decoded at a time: a minute of float stereo is some 15 MB.
     for (const TuneCase &test : tune_cases) {
         SCOPED_TRACE(test.name);
-        const DecodedTune &tune = tunes.at(test.name);
+        const DecodedTune tune = tune_decode(test.name);
         ASSERT_TRUE(tune.played);
         EXPECT_TRUE(tune.looped);
         ASSERT_GT(tune.rate, 0);
@@ -204,6 +186,8 @@ TEST(MusicData, EveryTuneIsALongArrangedLoopAtOneLoudness)
         quietest = std::min(quietest, rms);
         loudest = std::max(loudest, rms);
     }
+    archive_close(asset_archive);
+    asset_archive = nullptr;
     EXPECT_LE(20.0 * std::log10(loudest / quietest), 3.0) << "the tunes' loudness differs";
     EXPECT_EQ(first_buffers.size(), static_cast<size_t>(game_tune_count)) << "two tunes begin alike";
 }
