@@ -242,8 +242,9 @@ static void matrix_apply(const double m[16], const double v[4], double out[4])
         out[row] = m[row] * v[0] + m[4 + row] * v[1] + m[8 + row] * v[2] + m[12 + row] * v[3];
 }
 
-// The polygon's part where the texture coordinate `axis` (0 s, 1 t) over q is at least
-// `limit` (keep_above) or at most it; q is positive at every corner. Returns the corner count.
+// The polygon's part where coordinate `axis` (0 s, 1 t, 3 q) less `limit` times q is at least
+// 0 (keep_above) or at most 0: with q positive at every corner, where s or t over q is at least
+// or at most `limit`. Returns the corner count.
 static int shadow_clip(const ShadowCorner *in, int count, int axis, double limit, bool keep_above, ShadowCorner *out)
 {
     int kept = 0;
@@ -269,7 +270,7 @@ static int shadow_clip(const ShadowCorner *in, int count, int axis, double limit
 }
 
 // The window rectangle a shadow can darken, grown by each receiver's part under the dark
-// texels; unbounded once a part reaches behind the projector or the camera.
+// texels; unbounded once such a part reaches behind the camera.
 struct ShadowBounds {
     bool unbounded;
     double x0, x1, y0, y1;   // window pixels; x0 > x1 while empty
@@ -295,6 +296,25 @@ static void shadow_bounds_add(ShadowBounds *bounds, const double eye_to_window[1
     }
 }
 
+// The part of a triangle in front of the projector (q >= 0), or behind it, cut to the dark span
+// and added to the bounds. Behind the projector the divide by a negative q mirrors the picture
+// onto the floor: that part is cut with its coordinates negated, which keep their ratios.
+static void shadow_part_bounds(ShadowBounds *bounds, const double eye_to_window[16], const int viewport[4],
+                               const ShadowCorner triangle[3], const double span[4], bool in_front)
+{
+    // Each cut can add a corner: three, then at most eight.
+    ShadowCorner corners[2][9];
+    int kept = shadow_clip(triangle, 3, 3, 0.0, in_front, corners[0]);
+    for (int k = 0; k < kept && !in_front; k++)
+        for (double &coordinate : corners[0][k].tex)
+            coordinate = -coordinate;
+    kept = shadow_clip(corners[0], kept, 0, span[0], true, corners[1]);
+    kept = shadow_clip(corners[1], kept, 0, span[1], false, corners[0]);
+    kept = shadow_clip(corners[0], kept, 1, span[2], true, corners[1]);
+    kept = shadow_clip(corners[1], kept, 1, span[3], false, corners[0]);
+    shadow_bounds_add(bounds, eye_to_window, viewport, corners[0], kept);
+}
+
 // Each listed receiving triangle cut to the dark span in texture space, its corners taken to the
 // window. Needs the camera's view and the projector's texture matrix loaded.
 static ShadowBounds shadow_bounds_find(const Model *receiver, const u16 *list, int count, const double span[4])
@@ -311,22 +331,16 @@ static ShadowBounds shadow_bounds_find(const Model *receiver, const u16 *list, i
     for (int i = 0; i < count && !bounds.unbounded; i++) {
         int p = list[i];
         // Each cut can add a corner: three, then at most seven.
-        ShadowCorner corners[2][8];
+        ShadowCorner corners[3];
         for (int k = 0; k < 3; k++) {
             const f32 *c = receiver->rest_pos[receiver->polygons[p].corner[k]];
             const double v[4] = {c[0], c[1], c[2], 1.0};
             for (int i = 0; i < 3; i++)
-                corners[0][k].world[i] = c[i];
-            matrix_apply(texture, v, corners[0][k].tex);
-            bounds.unbounded = bounds.unbounded || corners[0][k].tex[3] <= 0.0;
+                corners[k].world[i] = c[i];
+            matrix_apply(texture, v, corners[k].tex);
         }
-        if (bounds.unbounded)
-            break;
-        int kept = shadow_clip(corners[0], 3, 0, span[0], true, corners[1]);
-        kept = shadow_clip(corners[1], kept, 0, span[1], false, corners[0]);
-        kept = shadow_clip(corners[0], kept, 1, span[2], true, corners[1]);
-        kept = shadow_clip(corners[1], kept, 1, span[3], false, corners[0]);
-        shadow_bounds_add(&bounds, eye_to_window, viewport, corners[0], kept);
+        shadow_part_bounds(&bounds, eye_to_window, viewport, corners, span, true);
+        shadow_part_bounds(&bounds, eye_to_window, viewport, corners, span, false);
     }
     return bounds;
 }

@@ -502,7 +502,8 @@ static void whole_receivers_draw(const Model *receiver, const f32 light_dir[3], 
 
 // A projected shadow draws its receivers only over the window rectangle its dark texels
 // reach: the picture is the one the whole receivers leave, from several lights and views,
-// with the shadow near the view's edge and partly out of it.
+// with the shadow near the view's edge and partly out of it, and with floor behind the
+// projector.
 TEST_F(FrameTest, ProjectedShadowsDrawnOverTheirReachMatchTheWholeReceivers)
 {
     struct Case {
@@ -515,6 +516,8 @@ TEST_F(FrameTest, ProjectedShadowsDrawnOverTheirReachMatchTheWholeReceivers)
         {"from the side, low view", {-0.5f, -0.5f, -1.0f}, {10, -70, 15}, {0, 0, 5}},
         {"at the view's edge", {0.0f, 0.5f, -1.0f}, {-35, -40, 30}, {-24, 10, 0}},
         {"straight down, close", {0.0f, 0.0f, -1.0f}, {0, -20, 25}, {0, 0, 0}},
+        // The floor runs on behind the projector, where the picture falls mirrored.
+        {"low light", {0.6f, 0.1f, -0.2f}, {0, -70, 40}, {0, 0, 0}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
