@@ -39,6 +39,10 @@ TickFlow title_menu_return()
 {
     music_stop();
     title_menu_enter();
+    // The HARD SWING or START that said YES to leave is still held: on the title it would
+    // start a new game at once.
+    latch_hard_swing[0] = latch_hard_swing[1] = 1;
+    latch_start[0] = latch_start[1] = 1;
     if (music_play("musica/titulo.ogg") != 0)
         return load_failed();
     return TICK_ENDS;
