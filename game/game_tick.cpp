@@ -17,6 +17,7 @@ u8 load_error;
 i32 select_chord_played;
 
 constexpr u8 QUIT_FROM_EXIT_SCREEN = 255;
+constexpr u8 INPUT_REARMED = 255;
 constexpr i32 CHALLENGER_FADE_TICK = 60;     // the challenger's banner shows this long
 constexpr i32 CREDITS_EARNED_TICKS = 250;
 constexpr u32 CHARACTER_ENDING_WAIT = 120;   // ticks before the ending's story starts
@@ -58,7 +59,9 @@ static void special_latches_release()
 }
 
 // Step 3: each player's reader by device (any other device value reads nothing); a button
-// that is up frees its latch.
+// that is up frees its latch, and an attack button that is up re-arms whatever the reader
+// decided: outside a fight the fighter's attack byte can be stale (a match's winner keeps
+// its attack live), and a button the reader left unarmed would be dead on the next screen.
 static void input_pass()
 {
     for (int p = 0; p < 2; p++) {
@@ -66,12 +69,18 @@ static void input_pass()
             input_read_keyboard(p);
         else if (input_device[p] == 1)
             input_read_joystick(p);
-        if (!input_hard_swing[p])
+        if (!input_hard_swing[p]) {
             latch_hard_swing[p] = 0;
-        if (!input_low_swing[p])
+            input_hard_swing_ready[p] = INPUT_REARMED;
+        }
+        if (!input_low_swing[p]) {
             latch_low_swing[p] = 0;
-        if (!input_kick[p])
+            input_low_swing_ready[p] = INPUT_REARMED;
+        }
+        if (!input_kick[p]) {
             latch_kick[p] = 0;
+            input_kick_ready[p] = INPUT_REARMED;
+        }
         if (!input_start[p])
             latch_start[p] = 0;
     }

@@ -3,6 +3,7 @@
 // GAME OVER, the versus record and the credits award.
 #include "combat/combat.h"
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 #include "game/game.h"
 #include "story/story.h"
 #include "support/model_fixtures.h"
@@ -438,6 +439,29 @@ TEST_F(RoundEndTest, AHumansHardSwingSkipsTheVictoryCamera)
     harness_run(3, TickScript().button(0, BUTTON_HARD_SWING, 1, 2));
     EXPECT_EQ(victory_done, CAMERA_DONE);
     EXPECT_EQ(fight_load_phase, 1);
+}
+
+// The winner who skipped the victory camera keeps a working HARD SWING after the match: on
+// the next stage select it chooses the stage.
+TEST_F(RoundEndTest, TheWinnersSkippingSwingStillChoosesTheNextStage)
+{
+    match_start(GAME_MODE_VERSUS);
+    knock_out(1);
+    harness_run(DECISION_TICKS);
+    harness_run(3, TickScript().button(0, BUTTON_HARD_SWING, 1, 2));
+    ASSERT_EQ(victory_done, CAMERA_DONE);
+    ASSERT_EQ(vs_record_shown, 1);
+    harness_run(SLIDE_TICKS + 1);
+    harness_run(2, TickScript().button(1, BUTTON_KICK, 1));
+    harness_run(2 * FADE_TICKS + 1);   // out to the title and its fade-in
+    ASSERT_EQ(game_state, STATE_MAIN_MENU);
+    ASSERT_EQ(fade_mode, FADE_NONE);
+
+    game_mode = GAME_MODE_VERSUS;
+    ASSERT_EQ(stage_select_enter(), 0);
+    harness_run(3, TickScript().button(0, BUTTON_HARD_SWING, 1));
+    EXPECT_EQ(fight_load_phase, 1);
+    EXPECT_EQ(paused, 0);
 }
 
 TEST(HudLayout, LifeBarsTimeTextAndComboCounters)
