@@ -225,6 +225,19 @@ TEST_F(IntroTest, TheWinnerAndTheDifficultyDecideWhatFollowsTheEnding)
     EXPECT_EQ(ending_winner(), CHARACTER_JASON);
 }
 
+// One held Start ends the faction ending only: the credits roll that follows keeps running.
+TEST_F(IntroTest, OneHeldStartSkipsTheFactionEndingButNotTheRoll)
+{
+    game_state = STATE_FACTION_ENDING;
+    story_ticks = 200;
+    harness_run(20, TickScript().button(0, BUTTON_START, 1, 19));
+    EXPECT_EQ(game_state, STATE_CREDITS);
+    harness_run(5);
+    EXPECT_EQ(game_state, STATE_CREDITS);
+    harness_run(2, TickScript().button(1, BUTTON_START, 1));
+    EXPECT_EQ(game_state, STATE_CREDITS_EARNED);   // a fresh press still ends it
+}
+
 TEST_F(IntroTest, TheCreditsRollShowsItsPagesInOrderThenTheCreditsEarned)
 {
     credits_roll_start();
