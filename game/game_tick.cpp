@@ -188,6 +188,14 @@ static TickFlow fade_end_from_biography()
     return TICK_ENDS;
 }
 
+// A challenger's fade ends in the character select whatever the round did meanwhile (the
+// clock may have run out): the challenge replaces the rest of the fight.
+static TickFlow fade_end_to_challenge()
+{
+    timer_logic_rate_set(LOGIC_TICK_60HZ);   // a knock-out's slow motion ends with the fight
+    return fade_end_from_menu_or_fight();
+}
+
 // After game over, the credits and the gallery the title fades in from black.
 static TickFlow fade_end_to_title()
 {
@@ -201,6 +209,8 @@ static TickFlow fade_end_to_title()
 // rather than stay on a black screen.
 static TickFlow fade_out_end()
 {
+    if (challenger_pending)
+        return fade_end_to_challenge();
     switch (game_state) {
     case STATE_MATCH_OVER:
         if (game_mode == GAME_MODE_ARCADE_P1 || game_mode == GAME_MODE_ARCADE_P2)
@@ -260,10 +270,12 @@ static void credits_earned_tick()
         fade_out_start();
 }
 
-// The knock-out decision waits for the pause and leaves the screens that have no fight.
+// The knock-out decision waits for the pause and leaves the screens that have no fight. Once
+// a challenger has joined, no decision is taken: a fight decided under the challenger's fade
+// would run the ladder's award and ending, or reset the round and drop the challenger.
 static bool knockout_may_decide(i32 state)
 {
-    if (paused || state == STATE_TIME_OVER || state == STATE_CREDITS_EARNED ||
+    if (paused || challenger_pending || state == STATE_TIME_OVER || state == STATE_CREDITS_EARNED ||
         state == STATE_GAME_OVER || state == STATE_MAIN_MENU || state == STATE_CHARACTER_SELECT)
         return false;
     return fighter_knocked_out();
@@ -319,7 +331,7 @@ static TickFlow chain_before_fades(i32 &state)
 // The decisions after a round, and the fades.
 static TickFlow chain_decisions_and_fades(i32 &state)
 {
-    if (state == STATE_TIME_OVER && !paused) {
+    if (state == STATE_TIME_OVER && !paused && !challenger_pending) {
         time_over_decision();
         state = game_state;                                             // re-read
     }

@@ -464,6 +464,55 @@ TEST_F(RoundEndTest, TheWinnersSkippingSwingStillChoosesTheNextStage)
     EXPECT_EQ(paused, 0);
 }
 
+// A challenger who joins around a deciding knock-out gets one sound outcome: a join made while
+// the fight still stood starts the challenge, a later one is refused and the ladder goes on;
+// the credits award and the ending never follow a fight that did not finish the ladder.
+TEST_F(RoundEndTest, AJoinAndADecidingKnockOutGiveOneOutcome)
+{
+    struct Case {
+        int knock_out_tick, join_tick, loser;
+        i8 rounds;
+    };
+    const Case cases[] = {
+        {0, 1, 1, 1},  {1, 1, 1, 1},  {2, 1, 1, 1},  {40, 1, 1, 1}, {59, 1, 1, 1},
+        {70, 1, 1, 1}, {5, 1, 0, 1},  {5, 1, 1, 2},  {1, 1, 1, 2},
+    };
+    for (const Case &c : cases) {
+        SetUp();
+        rounds_to_win = c.rounds;
+        match_start(GAME_MODE_ARCADE_P1);
+        bool joined = false;
+        for (int t = 0; t < 400; t++) {
+            if (t == c.knock_out_tick)
+                knock_out(c.loser);
+            TickScript script;
+            if (t == c.join_tick)
+                script.button(1, BUTTON_START, 0);
+            harness_run(1, script);
+            if (t == c.join_tick)
+                joined = challenger_pending != 0;
+        }
+        const char *label = joined ? "joined" : "refused";
+        EXPECT_EQ(joined, c.knock_out_tick > c.join_tick) << c.knock_out_tick << " " << label;
+        EXPECT_EQ(credits, 0u) << c.knock_out_tick << " " << label;
+        EXPECT_NE(game_state, STATE_CHARACTER_ENDING) << c.knock_out_tick << " " << label;
+        if (joined) {
+            EXPECT_EQ(game_state, STATE_CHARACTER_SELECT) << c.knock_out_tick;
+            EXPECT_EQ(logic_tick_units, LOGIC_TICK_60HZ) << c.knock_out_tick;
+        } else {
+            EXPECT_NE(game_state, STATE_MAIN_MENU) << c.knock_out_tick;
+        }
+    }
+    // The clock running out under the challenger's fade does not send the game to the title.
+    SetUp();
+    round_clock = 1;
+    harness_run(1, TickScript().button(1, BUTTON_START, 0));
+    ASSERT_NE(challenger_pending, 0);
+    harness_run(400);
+    EXPECT_EQ(game_state, STATE_CHARACTER_SELECT);
+    EXPECT_EQ(credits, 0u);
+}
+
 TEST(HudLayout, LifeBarsTimeTextAndComboCounters)
 {
     // Life 0.4 under a shown 1.0: the white part spans -19.5 .. -8.7 on side one.
