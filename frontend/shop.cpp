@@ -150,6 +150,7 @@ static void shop_buy(int item)
         *shop_character_byte(item) = 1;
     }
     sfx_play_menu(SFX_MENU_CONFIRM);
+    settings_save();   // what was paid for survives a crash or a kill
 }
 
 // Back to the title menu at once, with its tune; the tick ends.
