@@ -208,6 +208,9 @@ TickFlow shop_tick();
 void shop_draw();
 // The profile byte of a character id (0..11): 0 not offered, 1 for sale, 2 bought.
 u8 *shop_profile_byte(int character);
+// Puts a character's profile up for sale (its byte 0 -> 1); returns 1 when it was not offered
+// before, 0 when it already was or was bought, or the id is out of range.
+int shop_profile_offer(int character);
 
 // ---- gallery (gallery.cpp, gallery_draw.cpp) ----------------------------------------------
 constexpr int GALLERY_PICTURES = 23;

@@ -153,6 +153,8 @@ static TickFlow fade_end_from_menu_or_fight()
 static TickFlow fade_end_from_match_over()
 {
     credits_award();
+    ladder_profile_offer();
+    settings_save();   // the award and the offer survive a crash or a kill
     int failed = ending_start();
     fade_mode = FADE_NONE;
     fade_level = 0.0f;
