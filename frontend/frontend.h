@@ -262,6 +262,11 @@ extern i32 biography_character;
 extern f32 biography_distance;          // the orbit camera's distance from the centre
 extern f32 biography_angle;             // radians round the centre
 extern u32 biography_camera_view;       // 0 the text panel, else the camera help
+extern f32 biography_figure_scale;      // the figure's size in the viewer (1 = as in a fight)
+extern f32 biography_figure_lift;       // how far its feet are raised, world units
+// The view from which the figure, drawn at its own size, shows at the viewer's size: the
+// camera's eye and centre brought into the figure's scale.
+void biography_figure_view(f32 eye[3], f32 centre[3]);
 void biography_enter();               // loads the chosen character into fighter slot 0
 TickFlow biography_tick();
 // Five characters every 16 ticks; a full page waits for HARD SWING.

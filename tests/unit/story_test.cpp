@@ -227,8 +227,9 @@ TEST_F(IntroTest, AWonLadderOffersTheWinnersProfile)
         EXPECT_EQ(ladder_profile_offered, c.offered) << winner;
         EXPECT_EQ(shop_item_hidden(SHOP_ITEM_PROFILE_FIRST + winner), false) << winner;
         for (int id = 0; id < CHARACTER_COUNT; id++) {
-            if (id != winner)
+            if (id != winner) {
                 EXPECT_EQ(*shop_profile_byte(id), 0) << id;
+            }
         }
         // The settings file holds the award and the offer before any shutdown.
         u32 awarded = credits;
