@@ -269,6 +269,7 @@ constexpr f32 HEIGHT_STEP = 0.125f;
 constexpr f32 ZOOM_STEP = 0.125f;
 constexpr f32 ZOOM_LIFT = 0.025f;              // the eye and centre rise as the camera closes in
 constexpr f32 MOUSE_TURN = 0.001f, MOUSE_LIFT = 0.01f;
+constexpr int MOUSE_LEFT_ONLY = 1, MOUSE_RIGHT_ONLY = 2;   // the button bits held, exactly
 constexpr u32 BIOGRAPHY_DIVIDER = 16;          // five typing ticks in every 16
 
 static int biography_id()
@@ -442,6 +443,9 @@ static bool biography_player_input(int p)
         biography_camera_view = !biography_camera_view;
         latch_kick[p] = 1;
     }
+    // Once a fade runs the way out is taken: a second ESC would restart it from the start.
+    if (fade_mode != FADE_NONE)
+        return false;
     bool esc = key[KEY_ESC] && !latch_esc;
     if (!(input_start[p] && !latch_start[p]) && !esc)
         return false;
@@ -454,16 +458,17 @@ static bool biography_player_input(int p)
     return true;
 }
 
-// The mouse turns, raises and zooms in both views: left button out, right button in.
+// The mouse turns, raises and zooms in both views: the left button zooms in as LOW SWING
+// does, the right one out as HARD SWING does, as the help lines pair them.
 static void biography_mouse()
 {
     const BiographyCamera *cam = biography_camera();
     biography_angle += mouse_move_x * MOUSE_TURN;
     camera_centre[2] = clamp_to(camera_centre[2] + mouse_move_y * MOUSE_LIFT, cam->min_centre, cam->max_centre);
-    if (mouse_b == 1)
-        biography_zoom(1);
-    else if (mouse_b == 2)
+    if (mouse_b == MOUSE_LEFT_ONLY)
         biography_zoom(-1);
+    else if (mouse_b == MOUSE_RIGHT_ONLY)
+        biography_zoom(1);
 }
 
 TickFlow biography_tick()
