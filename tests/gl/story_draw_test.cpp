@@ -7,8 +7,10 @@
 #include "support/draw_fixtures.h"
 #include "support/fake_audio.h"
 #include "support/test_paths.h"
+#include "support/tick_harness.h"
 
 #include <GL/gl.h>
+#include <allegro.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,6 +40,22 @@ protected:
     }
     void TearDown() override { texture_table_delete(screen_textures, 1); }
 };
+
+// The opening story's pictures are deleted as it ends, not forgotten by the title's entry.
+TEST_F(StoryDraw, TheOpeningStoryDeletesItsPicturesAsItEnds)
+{
+    harness_reset();
+    u32 names[5];
+    for (int slot = 0; slot < 5; slot++)
+        names[slot] = screen_textures[slot] = solid_texture(10, 20, 30);
+    story_scenes_reset(STORY_INTRO);
+    story_text_start(intro_narration);
+    game_state = STATE_INTRO;
+    harness_run(2, TickScript().key(KEY_ESC, 1));
+    EXPECT_EQ(game_state, STATE_MAIN_MENU);
+    for (int slot = 0; slot < 5; slot++)
+        EXPECT_FALSE(glIsTexture(names[slot])) << "slot " << slot;
+}
 
 TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
 {

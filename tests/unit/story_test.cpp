@@ -243,19 +243,6 @@ TEST_F(IntroTest, AWonLadderOffersTheWinnersProfile)
     config_set_defaults();
 }
 
-// The opening story's pictures are released as it ends (both ways out leave through the same
-// door), not at the first screen that happens to clear the slots.
-TEST_F(IntroTest, TheStorysPicturesGoWhenItEnds)
-{
-    start_without_pictures();
-    for (int slot = 0; slot < 5; slot++)
-        screen_textures[slot] = 900 + slot;   // made-up names, as the loads would leave
-    harness_run(2, TickScript().key(KEY_ESC, 1));
-    EXPECT_EQ(game_state, STATE_MAIN_MENU);
-    for (int slot = 0; slot < SCREEN_TEXTURES; slot++)
-        EXPECT_EQ(screen_textures[slot], 0u) << "slot " << slot;
-}
-
 // What follows a character ending, by difficulty and winner: the roll's tune or the faction
 // endings' (neither can start without the archive, so the tune named is what tells).
 TEST_F(IntroTest, TheWinnerAndTheDifficultyDecideWhatFollowsTheEnding)
