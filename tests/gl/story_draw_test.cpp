@@ -71,6 +71,46 @@ TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
     EXPECT_TRUE(rgb_near(left_of_centre, {0, 0, 0}));
 }
 
+// A win that put the winner's profile up for sale says so on a line of its own above the
+// pictures; another win shows nothing there.
+TEST_F(StoryDraw, TheEndingTellsOfTheProfileOffered)
+{
+    std::string path = test_build_dir() + "/data/dat00.dat";
+    ArchiveHandle previous = asset_archive;
+    asset_archive = archive_open(path.c_str());
+    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
+    font_text_texture = texture_load(asset_archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    ASSERT_EQ(fonts_build(), 1);
+    fake_audio_install();
+    game_mode = GAME_MODE_ARCADE_P1;
+    p1_character = CHARACTER_JASON;
+    quit_request = 0;
+    ASSERT_EQ(ending_start(), 0);
+    for (int tick = 0; tick < 400; tick++)
+        ending_tick();
+    // The top band of the view, above the story's lines.
+    const int row_low = GL_TEST_HEIGHT - GL_TEST_HEIGHT / 8, row_high = GL_TEST_HEIGHT;
+    int ink[2] = {0, 0};
+    for (int offered = 0; offered < 2; offered++) {
+        ladder_profile_offered = static_cast<u8>(offered);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        ending_draw();
+        for (int y = row_low; y < row_high; y++)
+            for (int x = 0; x < GL_TEST_WIDTH; x++) {
+                Rgb p = pixel_at(x, y);
+                ink[offered] += p.r > 200 && p.g > 200 && p.b > 200;
+            }
+    }
+    EXPECT_EQ(ink[0], 0);
+    EXPECT_GT(ink[1], 200);
+    ladder_profile_offered = 0;
+    texture_table_delete(screen_textures, SCREEN_TEXTURES);
+    texture_table_delete(&font_text_texture, 1);
+    fonts_free();
+    archive_close(asset_archive);
+    asset_archive = previous;
+}
+
 // Every winner's ending plays from the built data set to the screen that follows it, and the
 // faction endings on to the credits roll, each once.
 TEST_F(StoryDraw, EveryEndingPlaysThroughToTheCreditsFromTheBuiltDataSet)
