@@ -269,6 +269,8 @@ extern f32 biography_figure_lift;       // how far its feet are raised, world un
 void biography_figure_view(f32 eye[3], f32 centre[3]);
 void biography_enter();               // loads the chosen character into fighter slot 0
 TickFlow biography_tick();
+// A character's biography as typed into the panel ("" for an id out of range).
+const char *biography_text(int character);
 // Five characters every 16 ticks; a full page waits for HARD SWING.
 void biography_typewriter_tick();
 // True while a full page waits for HARD SWING and text remains.
