@@ -81,13 +81,18 @@ static void figure_draw()
     model_draw(&placement, select_model, &skin, stage_light);
 }
 
-// The figure alone in the 64 x 64 corner, read back for the glow.
+// The figure alone in the 64 x 64 corner, read back for the glow. The scissor keeps the clear
+// to the corner (a clear ignores the viewport): the screen's own clear follows and covers the
+// rest, so a whole-window clear here would be a second full-window fill for nothing.
 static void glow_prepass()
 {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     glViewport(0, 0, GLOW_SIZE, GLOW_SIZE);
+    glScissor(0, 0, GLOW_SIZE, GLOW_SIZE);
+    glEnable(GL_SCISSOR_TEST);
     view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
     glEnable(GL_LIGHTING);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_CULL_FACE);
