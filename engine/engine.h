@@ -536,9 +536,11 @@ constexpr size_t GLOW_BUFFER_SIZE = 64 * 64 * 3;
 // Brings the engine up in its fixed order (settings, buffers, gamma, game library, launcher,
 // log, window, GL probing, timers, sound, joysticks); returns 1, or 0 after its report.
 int engine_start();
-// Puts back the swap interval and the desktop gamma, frees the engine's buffers and writes
-// data/qx.cfg; safe after a start-up that stopped anywhere.
+// Writes data/qx.cfg first, then puts back the swap interval and the desktop gamma and frees
+// the engine's buffers; safe after a start-up that stopped anywhere.
 void engine_shutdown();
+// config_save on base_dir's data/qx.cfg; makes no X call. Returns as config_save.
+int settings_save();
 // Starts the game library with its timer, keyboard and mouse; returns 1, or 0 when it cannot
 // start (no display).
 int allegro_start();

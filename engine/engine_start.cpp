@@ -270,8 +270,20 @@ int engine_start()
     return 1;
 }
 
+int settings_save()
+{
+    char settings_path[BASE_DIR_SIZE + 32];
+    if (!base_path(settings_path, sizeof settings_path, "data/qx.cfg"))
+        return 0;
+    return config_save(settings_path);
+}
+
 void engine_shutdown()
 {
+    // The settings first: every later step talks to the X server, and a server that has gone
+    // away ends the process in the middle of them.
+    settings_save();
+    log_printf("archivo config guardado\n");
     if (swap_interval_saved)
         swap_interval_set(saved_swap_interval);
     log_printf("vsync off\n");
@@ -287,8 +299,4 @@ void engine_shutdown()
     free(glow_blur_buffer);
     glow_read_buffer = glow_blur_buffer = nullptr;
     log_printf("glow buffers off\n");
-    char settings_path[BASE_DIR_SIZE + 32];
-    base_path(settings_path, sizeof settings_path, "data/qx.cfg");
-    config_save(settings_path);
-    log_printf("archivo config guardado\n");
 }

@@ -153,9 +153,9 @@ TEST_F(Loader, TheBuiltDataSetStartsTheGameAtTheTitleMenu)
     EXPECT_EQ(stage_skeleton, nullptr);
     EXPECT_EQ(font_text_lists, 0u);
     log = data_set_read(root, "data/initlog.txt");
-    EXPECT_TRUE(texts_in_order(log, {"sndfx off\n", "shadow buffers off\n", "vsync off\n", "gamma off\n",
-                                     "fonts off\n", "poligonos con mascara off\n", "glow buffers off\n",
-                                     "archivo config guardado\n", "liberar engine\n", "allegro cerrado\n",
+    EXPECT_TRUE(texts_in_order(log, {"sndfx off\n", "shadow buffers off\n", "archivo config guardado\n",
+                                     "vsync off\n", "gamma off\n", "fonts off\n",
+                                     "poligonos con mascara off\n", "glow buffers off\n", "liberar engine\n", "allegro cerrado\n",
                                      "recorders off\n", "modelos off\n", "escenarios off\n", "selmodel off\n",
                                      "personajes/escenario off\n", "esqueletos off\n", "skelly escenario off\n",
                                      "sel skelly off\n", "zip off\n", "liberar memoria\n", "JGL off!\n",

@@ -16,8 +16,8 @@ static const std::string stars(51, '*');
 
 // Every line the ordered shutdown writes, in its order, then the log's closing lines.
 static const std::vector<std::string> shutdown_lines = {
-    "sndfx off\n", "shadow buffers off\n", "vsync off\n", "gamma off\n", "fonts off\n",
-    "poligonos con mascara off\n", "glow buffers off\n", "archivo config guardado\n", "liberar engine\n",
+    "sndfx off\n", "shadow buffers off\n", "archivo config guardado\n", "vsync off\n", "gamma off\n",
+    "fonts off\n", "poligonos con mascara off\n", "glow buffers off\n", "liberar engine\n",
     "allegro cerrado\n", "recorders off\n", "modelos off\n", "escenarios off\n", "selmodel off\n",
     "personajes/escenario off\n", "esqueletos off\n", "skelly escenario off\n", "sel skelly off\n",
     "zip off\n", "liberar memoria\n", "JGL off!\n",
