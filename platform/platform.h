@@ -27,8 +27,9 @@ void desktop_close();
 // ---- program file and quit signals (process.cpp) -------------------------------------------
 // The running program's full path; returns 1, or 0 (out empty) when it cannot be read.
 int executable_path(char *out, size_t size);
-// SIGTERM and SIGINT play the desktop's quit message: their handler only raises a flag that the
-// main loop reads. Install after the game library, which sets handlers of its own for both.
+// SIGTERM, SIGINT and SIGHUP (a closed terminal, a logout) play the desktop's quit message:
+// their handler only raises a flag that the main loop reads. Install after the game library,
+// which sets handlers of its own for some of them.
 void quit_signals_install();
 int quit_signalled();
 

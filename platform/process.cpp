@@ -30,6 +30,8 @@ void quit_signals_install()
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    // A closed terminal or a logout: the session is saved as on any other quit.
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 int quit_signalled()
