@@ -563,6 +563,8 @@ void main_loop_run();
 void shutdown_ordered();
 // The release when the start-up failed; its lines land after the log's closing lines.
 void shutdown_after_failed_start();
+// What a lost X display leaves time for: the settings saved, with no X call.
+void session_save_without_display();
 
 // ---- start-up loader (loader.cpp) ----------------------------------------------------------
 // Program lifetime: built by load_game_data, released by free_game_data.

@@ -10,13 +10,15 @@ int main(int argc, char **argv)
     // From the first moment; the game library replaces these handlers and allegro_start sets
     // them again.
     quit_signals_install();
+    // Before any X connection: a lost display must not end the game through exit().
+    display_lost_handler_install(session_save_without_display);
+    base_dir_set(argv[0]);
     // Cleared before the settings are read, so a stored BLOOD option holds unless "-blood" is given.
     blood = 0;
     nomask = 0;
     desktop_size_query();
     quit_request = 0;
     load_error = 0;
-    base_dir_set(argv[0]);
     if (!load_game_data()) {
         shutdown_after_failed_start();
         return 0;

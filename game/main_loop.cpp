@@ -148,6 +148,16 @@ void main_loop_run()
     }
 }
 
+void session_save_without_display()
+{
+    // Before the save, as in the ordered shutdown.
+    input_devices_restore_for_saving();
+    if (settings_save())
+        log_printf("\n -Lost the X display: settings saved, closing at once\n");
+    else
+        log_printf("\n -Lost the X display: the settings could not be saved, closing at once\n");
+}
+
 // The data-error box comes after the window has gone, so a full-screen desktop has its own
 // mode back when the player reads it.
 static void window_close()

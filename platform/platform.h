@@ -33,6 +33,13 @@ int executable_path(char *out, size_t size);
 void quit_signals_install();
 int quit_signalled();
 
+// A lost X server (killed, or gone with a logout) ends the game within moments: `save` runs
+// once, in whatever thread noticed, and must make no X call; then the process ends at once
+// with DISPLAY_LOST_EXIT_STATUS, without the libraries' exit handlers. Install before any
+// X connection is opened.
+constexpr int DISPLAY_LOST_EXIT_STATUS = 1;
+void display_lost_handler_install(void (*save)());
+
 // ---- message boxes (message_box.cpp) -------------------------------------------------------
 // Prints "title: text" on stderr and, when the game library runs on an X display, shows the
 // text in a box that waits for OK. Returns 1 when a box was shown, 0 when only printed.

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include <X11/Xlib.h>
+#include <atomic>
 #include <csignal>
 #include <unistd.h>
 
@@ -37,4 +39,29 @@ void quit_signals_install()
 int quit_signalled()
 {
     return quit_signal_flag != 0;
+}
+
+// ---- a lost X server ----------------------------------------------------------------------
+
+static void (*display_lost_save)();
+static std::atomic<int> display_lost_seen;
+
+// Called by Xlib in whichever thread first meets the dead connection (the main thread in a
+// swap, the game library's input thread in its poll, often both). Xlib's own handler calls
+// exit(), whose exit handlers then run in two threads at once and deadlock or crash; so the
+// first thread here saves and ends the process with _exit, and any other waits for it.
+static int display_lost_handler(Display *)
+{
+    if (display_lost_seen.exchange(1) != 0)
+        for (;;)
+            pause();
+    if (display_lost_save)
+        display_lost_save();
+    _exit(DISPLAY_LOST_EXIT_STATUS);
+}
+
+void display_lost_handler_install(void (*save)())
+{
+    display_lost_save = save;
+    XSetIOErrorHandler(display_lost_handler);
 }

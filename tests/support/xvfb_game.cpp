@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fstream>
 #include <iterator>
@@ -322,13 +323,80 @@ static std::string seconds_text(int ms)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult game_stop(GameRun *run, double seconds)
+
+::testing::AssertionResult game_signal_stop(GameRun *run, int signal, double seconds)
 {
     if (!game_running(run))
         return ::testing::AssertionFailure() << "the game had already ended (status " << run->exit_status << ")"
                                              << run_report(run);
-    kill(run->pid, SIGTERM);
+    kill(run->pid, signal);
     return game_wait_exit(run, seconds);
+}
+
+::testing::AssertionResult game_stop(GameRun *run, double seconds)
+{
+    return game_signal_stop(run, SIGTERM, seconds);
+}
+
+OwnDisplay::~OwnDisplay()
+{
+    own_display_kill(this);
+}
+
+::testing::AssertionResult own_display_start(OwnDisplay *display)
+{
+    // The server writes its display number down the pipe once it takes connections.
+    int ready[2];
+    if (pipe(ready) != 0)
+        return ::testing::AssertionFailure() << "no pipe";
+    pid_t pid = fork();
+    if (pid == 0) {
+        close(ready[0]);
+        int null = open("/dev/null", O_WRONLY);
+        dup2(null, 1);
+        dup2(null, 2);
+        std::string fd = std::to_string(ready[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+               static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(ready[1]);
+    if (pid < 0) {
+        close(ready[0]);
+        return ::testing::AssertionFailure() << "cannot start Xvfb";
+    }
+    display->pid = pid;
+    char number[16] = {};
+    ssize_t got = 0;
+    for (ssize_t n; got < static_cast<ssize_t>(sizeof number) - 1 &&
+                    (n = read(ready[0], number + got, sizeof number - 1 - got)) > 0;) {
+        got += n;
+        if (number[got - 1] == '\n')
+            break;
+    }
+    close(ready[0]);
+    if (got <= 1) {
+        own_display_kill(display);
+        return ::testing::AssertionFailure() << "Xvfb gave no display number";
+    }
+    const char *now = getenv("DISPLAY");
+    display->saved_display = now ? now : "";
+    setenv("DISPLAY", (":" + std::string(number, strcspn(number, "\n"))).c_str(), 1);
+    return ::testing::AssertionSuccess();
+}
+
+void own_display_kill(OwnDisplay *display)
+{
+    if (display->pid <= 0)
+        return;
+    kill(display->pid, SIGKILL);
+    int code;
+    wait_for(display->pid, TOOL_TIMEOUT_SECONDS, &code);
+    display->pid = -1;
+    if (display->saved_display.empty())
+        unsetenv("DISPLAY");
+    else
+        setenv("DISPLAY", display->saved_display.c_str(), 1);
 }
 
 std::vector<std::string> game_screenshots(const GameRun *run)

@@ -72,6 +72,23 @@ Bytes game_settings(const GameRun *run);                                  // dat
 // Sends SIGTERM (the desktop's quit message) and waits for the ordered shutdown to end.
 ::testing::AssertionResult game_stop(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
 
+// Sends a signal (SIGHUP, SIGTERM...) and waits for the game to end.
+::testing::AssertionResult game_signal_stop(GameRun *run, int signal, double seconds = GAME_TIMEOUT_SECONDS);
+
+// An X server of the test's own (Xvfb at 1280 x 1024 x 24), for tests that take the display
+// away from under the game: while it lives, DISPLAY names it, for the game and for xdotool.
+struct OwnDisplay {
+    pid_t pid = -1;
+    std::string saved_display;   // DISPLAY before, put back by the destructor
+    OwnDisplay() = default;
+    OwnDisplay(const OwnDisplay &) = delete;
+    OwnDisplay &operator=(const OwnDisplay &) = delete;
+    ~OwnDisplay();
+};
+::testing::AssertionResult own_display_start(OwnDisplay *display);
+// Kills the server at once (SIGKILL, as a crash or a lost session would) and reaps it.
+void own_display_kill(OwnDisplay *display);
+
 // The screenshots the game saved beside itself, oldest number first (full paths).
 std::vector<std::string> game_screenshots(const GameRun *run);
 // Waits until the game has saved at least `count` screenshots.
