@@ -4,7 +4,7 @@
 #include "story/story.h"
 
 // Program entry: starts the game, runs the main loop, shuts down in order. Returns 0 on every
-// path, a failed start-up included.
+// path, a failed start-up included, and 1 when the game already runs from its folder.
 int main(int argc, char **argv)
 {
     // From the first moment; the game library replaces these handlers and allegro_start sets
@@ -13,6 +13,10 @@ int main(int argc, char **argv)
     // Before any X connection: a lost display must not end the game through exit().
     display_lost_handler_install(session_save_without_display);
     base_dir_set(argv[0]);
+    // Before the log or the settings are touched: a second copy would empty the first's log
+    // and, quitting last, write back the progress it read at its start.
+    if (!game_folder_lock_take())
+        return 1;
     // Cleared before the settings are read, so a stored BLOOD option holds unless "-blood" is given.
     blood = 0;
     nomask = 0;

@@ -148,6 +148,14 @@ void main_loop_run()
     }
 }
 
+int game_folder_lock_take()
+{
+    if (folder_lock_take(base_dir) != FOLDER_LOCK_HELD)
+        return 1;
+    message_box_show("Tavrosk", "Tavrosk is already running from this folder.");
+    return 0;
+}
+
 void session_save_without_display()
 {
     // Before the save, as in the ordered shutdown.

@@ -33,6 +33,15 @@ int executable_path(char *out, size_t size);
 void quit_signals_install();
 int quit_signalled();
 
+// An advisory lock on the game's folder, held until the process ends (the kernel lets it go
+// if the game dies). Taken before anything in the folder is read or written.
+enum FolderLock : u8 {
+    FOLDER_LOCK_TAKEN,
+    FOLDER_LOCK_HELD,          // another process holds it: the game already runs there
+    FOLDER_LOCK_UNAVAILABLE    // the folder cannot be opened or locked: go on without
+};
+FolderLock folder_lock_take(const char *dir);
+
 // A lost X server (killed, or gone with a logout) ends the game within moments: `save` runs
 // once, in whatever thread noticed, and must make no X call; then the process ends at once
 // with DISPLAY_LOST_EXIT_STATUS, without the libraries' exit handlers. Install before any

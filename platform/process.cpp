@@ -2,7 +2,10 @@
 
 #include <X11/Xlib.h>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 static volatile sig_atomic_t quit_signal_flag;
@@ -39,6 +42,29 @@ void quit_signals_install()
 int quit_signalled()
 {
     return quit_signal_flag != 0;
+}
+
+// ---- one copy per folder -------------------------------------------------------------------
+
+// Open for the whole run; closed by the kernel with the process, which lets the lock go even
+// when the game dies.
+static int folder_lock_fd = -1;
+
+FolderLock folder_lock_take(const char *dir)
+{
+    if (folder_lock_fd >= 0)
+        return FOLDER_LOCK_TAKEN;
+    // Close-on-exec: a message box's helper program must not carry the lock on past the game.
+    int fd = open(dir[0] ? dir : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return FOLDER_LOCK_UNAVAILABLE;
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        int error = errno;
+        close(fd);
+        return error == EWOULDBLOCK ? FOLDER_LOCK_HELD : FOLDER_LOCK_UNAVAILABLE;
+    }
+    folder_lock_fd = fd;
+    return FOLDER_LOCK_TAKEN;
 }
 
 // ---- a lost X server ----------------------------------------------------------------------

@@ -1,4 +1,5 @@
-// The session survives the ways a game is ended from outside: the X server lost under it.
+// The session survives the ways a game is ended from outside: the X server lost under it, a
+// hang-up, a second copy started on the same folder.
 #include "support/xvfb_game.h"
 
 #include <chrono>
@@ -82,4 +83,32 @@ TEST(Session, ALostXServerEndsTheGameAtOnceWithTheSessionSaved)
         std::string err = game_read_text(&run, "stderr.txt");
         EXPECT_EQ(err.find("AddressSanitizer"), std::string::npos) << err;
     }
+}
+
+// A closed terminal: the ordered shutdown, as SIGTERM gets. And a second copy on the same
+// folder ends at once, before it touches the first one's log or settings.
+TEST(Session, ASecondCopyEndsAtOnceAndAHangUpSavesTheFirstOnesSession)
+{
+    GameRun first;
+    ASSERT_TRUE(game_prepare(&first, "hang-up"));
+    ASSERT_TRUE(game_start_playing(&first, {"-midastouch"}));
+    std::string log_before = game_read_text(&first, "data/initlog.txt");
+
+    GameRun second;
+    second.dir = first.dir;
+    ASSERT_TRUE(game_start(&second));
+    ASSERT_TRUE(game_wait_exit(&second, 5.0));
+    EXPECT_EQ(second.exit_status, 1);
+    // Both copies write stderr.txt of the same folder: the second's is the file now.
+    EXPECT_NE(game_read_text(&second, "stderr.txt").find("already running"), std::string::npos);
+    EXPECT_EQ(game_read_text(&first, "data/initlog.txt").compare(0, log_before.size(), log_before), 0)
+        << "the first copy's log is kept";
+
+    ASSERT_TRUE(game_signal_stop(&first, SIGHUP));
+    EXPECT_EQ(first.exit_status, 0);
+    EXPECT_EQ(saved_credits(&first), MIDAS_CREDITS);
+    std::string log = game_read_text(&first, "data/initlog.txt");
+    EXPECT_TRUE(texts_in_order(log, {"\n -QORN successfully initialized!", "archivo config guardado\n",
+                                     "\n -QORN successfully closed!"}));
+    EXPECT_EQ(log.find("TAVROSK V."), log.rfind("TAVROSK V.")) << "one banner: one start wrote this log";
 }
