@@ -530,6 +530,8 @@ extern u8 has_swap_control;               // 255: GLX_EXT_ or GLX_MESA_swap_cont
 extern i32 saved_swap_interval;           // the interval found at start, put back at shutdown
 extern u8 sound_available;                // 255: digital sound started
 extern u8 joystick_available;             // 255: at least one joystick found
+extern u8 launcher_closed;                // 1: the player closed the launcher (or a quit signal
+                                          // did), the one start-up that ends without a fault
 
 constexpr size_t GLOW_BUFFER_SIZE = 64 * 64 * 3;
 

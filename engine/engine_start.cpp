@@ -26,6 +26,7 @@ u8 has_swap_control;
 i32 saved_swap_interval;
 u8 sound_available;
 u8 joystick_available;
+u8 launcher_closed;
 
 // Only what was read at start is written back at shutdown: a start-up that stopped early must
 // not leave the desktop with a zero gamma ramp or a made-up swap interval.
@@ -232,6 +233,7 @@ int engine_start()
         return 0;
     }
     int launcher = launcher_dialog();
+    launcher_closed = launcher == LAUNCHER_CLOSED;
     if (launcher == LAUNCHER_FAILED)
         log_printf("\n -Couldn't open the launcher: %s", allegro_error);
     if (launcher != LAUNCHER_START)

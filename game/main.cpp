@@ -3,8 +3,9 @@
 #include "platform/platform.h"
 #include "story/story.h"
 
-// Program entry: starts the game, runs the main loop, shuts down in order. Returns 0 on every
-// path, a failed start-up included, and 1 when the game already runs from its folder.
+// Program entry: starts the game, runs the main loop, shuts down in order. Returns 0 after a
+// played session or a closed launcher, 1 after a start-up that failed or found the game
+// already running in its folder.
 int main(int argc, char **argv)
 {
     // From the first moment; the game library replaces these handlers and allegro_start sets
@@ -25,7 +26,7 @@ int main(int argc, char **argv)
     load_error = 0;
     if (!load_game_data()) {
         shutdown_after_failed_start();
-        return 0;
+        return launcher_closed ? 0 : 1;
     }
     logic_ticks_pending = 1;
     switches_apply(switches_read(argc, argv));

@@ -86,7 +86,7 @@ TEST(Startup, FullScreenThatTheServerRefusesFailsTheStartUpAndStillSavesTheSetti
     ASSERT_TRUE(game_keys(&run, {"Return"}));
     ASSERT_TRUE(game_answer_message_box(&run));
     ASSERT_TRUE(game_wait_exit(&run));
-    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_EQ(run.exit_status, 1) << "a failed start is no success";
 
     std::string log = game_read_text(&run, "data/initlog.txt");
     EXPECT_TRUE(texts_in_order(log, {"\n -Trying to set 640 x 480 x 16...",
