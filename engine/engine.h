@@ -13,8 +13,11 @@ ArchiveHandle archive_open(const char *path);
 void archive_close(ArchiveHandle archive);
 // Reads one whole entry (name matched without regard to case) into a new buffer that the
 // caller frees with free(). Returns 1, or 0 with *data = 0 when the entry is missing, short,
-// fails its CRC or cannot be allocated.
+// fails its CRC or cannot be allocated; every failure but a missing entry logs the entry and
+// the reason.
 int archive_read_entry(ArchiveHandle archive, const char *name, u8 **data, u32 *size);
+// 1 when the archive holds an entry of that name (matched as archive_read_entry does).
+int archive_has_entry(ArchiveHandle archive, const char *name);
 
 // ---- paths and log (log.cpp) -----------------------------------------------------------
 // Program lifetime: set by main before anything reads a file.

@@ -297,6 +297,18 @@ static std::string seconds_text(int ms)
     }
 }
 
+::testing::AssertionResult game_wait_message_box(GameRun *run, double seconds)
+{
+    // Not tied to the game running: a box left behind outlives it.
+    auto start = std::chrono::steady_clock::now();
+    while (seconds_since(start) < seconds) {
+        if (run_tool({"xdotool", "search", "--onlyvisible", "--class", "Xmessage"}) == 0)
+            return ::testing::AssertionSuccess();
+        sleep_ms(100);
+    }
+    return ::testing::AssertionFailure() << "no message box after " << seconds << " s" << run_report(run);
+}
+
 ::testing::AssertionResult game_answer_message_box(GameRun *run, double seconds)
 {
     ::testing::AssertionResult focused = xdotool_retry(

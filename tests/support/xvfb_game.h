@@ -65,6 +65,8 @@ Bytes game_settings(const GameRun *run);                                  // dat
 // Waits until data/initlog.txt contains text.
 ::testing::AssertionResult game_wait_log(GameRun *run, const std::string &text,
                                          double seconds = GAME_TIMEOUT_SECONDS);
+// Waits until the game's message box (an xmessage window) shows on the display.
+::testing::AssertionResult game_wait_message_box(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
 // Answers the game's message box (an xmessage window) with its OK button.
 ::testing::AssertionResult game_answer_message_box(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
 // Waits for the game to end by itself.

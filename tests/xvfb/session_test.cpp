@@ -1,5 +1,7 @@
 // The session survives the ways a game is ended from outside: the X server lost under it, a
-// hang-up, a second copy started on the same folder.
+// hang-up, a second copy started on the same folder; and a damaged start-up picture ends the
+// start-up with the data-error box instead of a silent exit.
+#include "support/data_set.h"
 #include "support/xvfb_game.h"
 
 #include <chrono>
@@ -111,4 +113,31 @@ TEST(Session, ASecondCopyEndsAtOnceAndAHangUpSavesTheFirstOnesSession)
     EXPECT_TRUE(texts_in_order(log, {"\n -QORN successfully initialized!", "archivo config guardado\n",
                                      "\n -QORN successfully closed!"}));
     EXPECT_EQ(log.find("TAVROSK V."), log.rfind("TAVROSK V.")) << "one banner: one start wrote this log";
+}
+
+// A changed byte inside a start-up picture: the data-error box, the entry in the log, and a
+// failed start reported as one. The box is answered, or the game told to quit while it shows:
+// then it goes with the game instead of staying on the screen.
+TEST(Session, ADamagedStartUpPictureEndsInTheDataErrorBox)
+{
+    for (bool answered : {true, false}) {
+        SCOPED_TRACE(answered ? "box answered" : "quit while the box shows");
+        GameRun run;
+        ASSERT_TRUE(game_prepare(&run, "damaged-picture"));
+        ASSERT_TRUE(data_set_damage_entry(run.dir, "misc/sombra.jpg"));
+        ASSERT_TRUE(game_start(&run));
+        ASSERT_TRUE(game_keys(&run, {"Return"}));
+        if (answered) {
+            ASSERT_TRUE(game_answer_message_box(&run));
+            ASSERT_TRUE(game_wait_exit(&run));
+        } else {
+            ASSERT_TRUE(game_wait_message_box(&run));
+            ASSERT_TRUE(game_stop(&run));
+            EXPECT_FALSE(game_wait_message_box(&run, 1.0)) << "the box was left on the screen";
+        }
+        EXPECT_EQ(run.exit_status, 1);
+        EXPECT_NE(game_read_text(&run, "stderr.txt").find("Corrupt or missing datafiles!"), std::string::npos);
+        std::string log = game_read_text(&run, "data/initlog.txt");
+        EXPECT_TRUE(texts_in_order(log, {"\n       -misc/sombra.jpg: ", "\n     -misc/sombra.jpg failed!"}));
+    }
 }
