@@ -260,12 +260,13 @@ int engine_start()
         return 0;
     }
     window_first_show();
-    log_printf("\n -Trying to setup timers... ");
-    if (!timers_install()) {
+    // One line: its result ends it.
+    int timers = timers_install();
+    log_printf("\n -Trying to setup timers... %s", timers ? "Success!" : "");
+    if (!timers) {
         log_printf("\n    -Failed!");
         return 0;
     }
-    log_printf("Success!");
     sound_start();
     joysticks_start();
     set_display_switch_mode(SWITCH_BACKGROUND);
