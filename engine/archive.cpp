@@ -96,6 +96,11 @@ void archive_close(ArchiveHandle archive)
     }
 }
 
+int archive_is_open(ArchiveHandle archive)
+{
+    return archive && name_indexes.count(archive) != 0;
+}
+
 int archive_has_entry(ArchiveHandle archive, const char *name)
 {
     return archive && name && locate_entry(archive, name);

@@ -11,6 +11,8 @@ extern ArchiveHandle asset_archive;          // data/dat00.dat, 0 while closed
 
 ArchiveHandle archive_open(const char *path);
 void archive_close(ArchiveHandle archive);
+// 1 while the handle is open (archive_open gave it and archive_close has not taken it back).
+int archive_is_open(ArchiveHandle archive);
 // Reads one whole entry (name matched without regard to case) into a new buffer that the
 // caller frees with free(). Returns 1, or 0 with *data = 0 when the entry is missing, short,
 // fails its CRC or cannot be allocated; every failure but a missing entry logs the entry and

@@ -22,6 +22,7 @@
 
 constexpr int POLL_MS = 20;
 constexpr double TOOL_TIMEOUT_SECONDS = 15.0;   // one xdotool or data builder call
+constexpr double DATA_BUILD_SECONDS = 150.0;    // one whole data set
 constexpr size_t REPORT_TAIL = 1500;            // characters of a file quoted in a failure
 
 static void sleep_ms(int ms)
@@ -152,8 +153,9 @@ Bytes game_settings(const GameRun *run)
     std::string copy = game_path(run, "tavrosk");
     if (!file_write(copy.c_str(), Bytes(program.begin(), program.end())) || chmod(copy.c_str(), 0755) != 0)
         return ::testing::AssertionFailure() << "cannot copy the program to " << copy;
-    // The whole data set is painted anew for each run: give it longer than one xdotool call.
-    int code = run_tool({test_build_dir() + "/tavrosk-databuild", game_path(run, "data")}, 30.0);
+    // The whole data set is painted anew for each run: give it longer than one xdotool call,
+    // and room for a sanitizer build on a machine that other builds share.
+    int code = run_tool({test_build_dir() + "/tavrosk-databuild", game_path(run, "data")}, DATA_BUILD_SECONDS);
     if (code != 0)
         return ::testing::AssertionFailure() << "tavrosk-databuild failed with " << code;
     return ::testing::AssertionSuccess();
