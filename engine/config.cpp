@@ -371,8 +371,11 @@ int config_save(const char *path)
     // The old file is replaced only by a complete new one.
     if (!config_write_file(temp_path, bytes, sizeof bytes, exists ? &status : nullptr) ||
         rename(temp_path, target) != 0) {
-        remove(temp_path);
+        // The reason stays in errno for the caller, past the clean-up and the log line.
+        int error = errno;
+        unlink(temp_path);
         log_printf("\n -Couldn't write %s", path);
+        errno = error;
         return 0;
     }
     return 1;

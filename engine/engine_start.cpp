@@ -284,9 +284,13 @@ int settings_save()
 void engine_shutdown()
 {
     // The settings first: every later step talks to the X server, and a server that has gone
-    // away ends the process in the middle of them.
-    settings_save();
-    log_printf("archivo config guardado\n");
+    // away ends the process in the middle of them. A session whose settings were not written
+    // must not read as saved in the log.
+    errno = 0;
+    if (settings_save())
+        log_printf("archivo config guardado\n");
+    else
+        log_printf("archivo config NO guardado: %s\n", errno ? strerror(errno) : "the file was left as it was");
     if (swap_interval_saved)
         swap_interval_set(saved_swap_interval);
     log_printf("vsync off\n");
