@@ -1,4 +1,10 @@
 # The two commands of the README: `make run` and `make test`.
+# `make test SANITIZE=1` runs the same suite on a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, in its own folder.
+ifeq ($(SANITIZE),1)
+BUILD       ?= build-asan
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVROSK_SANITIZE=ON
+endif
 BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)

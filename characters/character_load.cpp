@@ -151,11 +151,11 @@ static int load_character_tail(const CharacterModule *module, int id, int slot)
     load_fighter_constants(module, id, fighter);
     if (!load_hit_zones(module, fighter_models[slot]))
         return 1;
-    // The tuning file's result does not count: a missing file keeps the defaults.
+    // The tuning file's result does not stop the load: a missing or incomplete file keeps the
+    // defaults. It only decides whether the file is logged as good.
     char path[TUNING_PATH_SIZE];
-    if (base_path(path, sizeof path, module->tuning_file))
-        read_damage_file(path, fighter);
-    if (module->tuning_log)
+    int tuned = base_path(path, sizeof path, module->tuning_file) && read_damage_file(path, fighter);
+    if (tuned && module->tuning_log)
         log_printf("%s", module->tuning_log);
     return 0;
 }

@@ -124,8 +124,14 @@ static char *tuning_load_text(const char *path, long *size)
     FILE *file = fopen(path, "rb");
     if (!file)
         return nullptr;
-    char *text = static_cast<char *>(malloc(TUNING_FILE_LIMIT));
-    *size = text ? static_cast<long>(fread(text, 1, TUNING_FILE_LIMIT, file)) : 0;
+    // Sized by the file (the files are a few hundred bytes), never past the limit; one spare
+    // byte so an empty file still gets a buffer.
+    long length = fseek(file, 0, SEEK_END) == 0 ? ftell(file) : -1;
+    if (length < 0 || length > TUNING_FILE_LIMIT)
+        length = TUNING_FILE_LIMIT;
+    rewind(file);
+    char *text = static_cast<char *>(malloc(static_cast<size_t>(length) + 1));
+    *size = text ? static_cast<long>(fread(text, 1, static_cast<size_t>(length), file)) : 0;
     fclose(file);
     return text;
 }

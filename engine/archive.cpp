@@ -96,6 +96,24 @@ void archive_close(ArchiveHandle archive)
     }
 }
 
+int archive_is_open(ArchiveHandle archive)
+{
+    return archive && name_indexes.count(archive) != 0;
+}
+
+int archive_has_entry(ArchiveHandle archive, const char *name)
+{
+    return archive && name && locate_entry(archive, name);
+}
+
+// Why a read of an entry that is there failed, in the log: a damaged archive is otherwise
+// indistinguishable from a missing picture.
+static int archive_read_refused(const char *name, const char *why, int code)
+{
+    log_printf("\n       -%s: %s (zip error %d)", name, why, code);
+    return 0;
+}
+
 // The one entry read behind music, textures, models and skeletons. A read shorter than the
 // entry, or a CRC error reported at close, fails: a damaged archive must not hand back
 // half a picture.
@@ -109,17 +127,19 @@ int archive_read_entry(ArchiveHandle archive, const char *name, u8 **data, u32 *
         return 0;
     unz_file_info info;
     char found_name[256];
-    if (unzGetCurrentFileInfo(archive, &info, found_name, sizeof found_name, nullptr, 0, nullptr, 0) != UNZ_OK)
-        return 0;
+    int code = unzGetCurrentFileInfo(archive, &info, found_name, sizeof found_name, nullptr, 0, nullptr, 0);
+    if (code != UNZ_OK)
+        return archive_read_refused(name, "unreadable directory record", code);
     if (!archive_entry_size_plausible(info, name))
         return 0;
     // One spare byte so that an empty entry still gets a distinct buffer.
     u8 *buffer = static_cast<u8 *>(malloc(static_cast<size_t>(info.uncompressed_size) + 1));
     if (!buffer)
-        return 0;
-    if (unzOpenCurrentFile(archive) != UNZ_OK) {
+        return archive_read_refused(name, "no memory for it", UNZ_INTERNALERROR);
+    code = unzOpenCurrentFile(archive);
+    if (code != UNZ_OK) {
         free(buffer);
-        return 0;
+        return archive_read_refused(name, "cannot be opened", code);
     }
     int got = 0;
     if (info.uncompressed_size > 0)
@@ -127,7 +147,11 @@ int archive_read_entry(ArchiveHandle archive, const char *name, u8 **data, u32 *
     int closed = unzCloseCurrentFile(archive);
     if (got < 0 || static_cast<uLong>(got) != info.uncompressed_size || closed != UNZ_OK) {
         free(buffer);
-        return 0;
+        if (got < 0)
+            return archive_read_refused(name, "damaged data", got);
+        if (static_cast<uLong>(got) != info.uncompressed_size)
+            return archive_read_refused(name, "shorter than its directory says", got);
+        return archive_read_refused(name, closed == UNZ_CRCERROR ? "CRC error" : "damaged data", closed);
     }
     *data = buffer;
     *size = static_cast<u32>(info.uncompressed_size);

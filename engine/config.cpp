@@ -1,10 +1,14 @@
 #include "engine/engine.h"
 
 #include <cerrno>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 u8 resolution_index, colour_depth, texture_detail, texture_sharpness, texture_colour_depth;
 u8 screen_mode, vsync_option, glow_effect;
@@ -286,27 +290,92 @@ int config_load(const char *path)
     return 1;
 }
 
+// The file a save replaces: a symbolic link is followed to its target (a few links deep), so
+// the link stays a link and the temporary file is made beside the file it names. Returns 1
+// with the target in out, or 0 for a link that cannot be read or a loop.
+static int config_save_target(const char *path, char *out, size_t size)
+{
+    constexpr int LINKS_FOLLOWED_MAX = 8;
+    if (snprintf(out, size, "%s", path) >= static_cast<int>(size))
+        return 0;
+    for (int depth = 0; depth < LINKS_FOLLOWED_MAX; depth++) {
+        struct stat status;
+        if (lstat(out, &status) != 0 || !S_ISLNK(status.st_mode))
+            return 1;
+        char link[PATH_MAX];
+        ssize_t n = readlink(out, link, sizeof link - 1);
+        if (n <= 0)
+            return 0;
+        link[n] = '\0';
+        char next[PATH_MAX];
+        const char *slash = strrchr(out, '/');
+        int length = 0;
+        if (link[0] == '/' || !slash)
+            length = snprintf(next, sizeof next, "%s", link);
+        else
+            length = snprintf(next, sizeof next, "%.*s%s", static_cast<int>(slash - out + 1), out, link);
+        if (length < 0 || static_cast<size_t>(length) >= size)
+            return 0;
+        memcpy(out, next, static_cast<size_t>(length) + 1);
+    }
+    return 0;
+}
+
+// Writes the whole file and flushes it to the disk before the caller renames it into place.
+static int config_write_file(const char *temp_path, const u8 *bytes, size_t size, const struct stat *kept)
+{
+    int fd = open(temp_path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return 0;
+    // The new file keeps the old one's permissions.
+    bool ok = !kept || fchmod(fd, kept->st_mode & 07777) == 0;
+    size_t done = 0;
+    while (ok && done < size) {
+        ssize_t n = write(fd, bytes + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += static_cast<size_t>(n);
+    }
+    ok = ok && fsync(fd) == 0;
+    return (close(fd) == 0) && ok;
+}
+
+// A file marked read-only is the player's wish to keep it as it is; the mode bits count as
+// well as access(), since a superuser may write anything.
+static bool config_file_read_only(const struct stat *status, const char *path)
+{
+    return (status->st_mode & 0222) == 0 || access(path, W_OK) != 0;
+}
+
 int config_save(const char *path)
 {
     if (strcmp(path, config_blocked_path) == 0)
         return 0;
-    u8 bytes[CONFIG_FILE_SIZE];
-    config_encode(bytes);
-    char temp_path[BASE_DIR_SIZE + 64];
-    int n = snprintf(temp_path, sizeof temp_path, "%s.tmp", path);
-    if (n < 0 || static_cast<size_t>(n) >= sizeof temp_path)
-        return 0;
-    FILE *file = fopen(temp_path, "wb");
-    if (!file) {
-        log_printf("\n -Couldn't write %s", path);
+    char target[PATH_MAX];
+    if (!config_save_target(path, target, sizeof target)) {
+        log_printf("\n -Couldn't write %s: a link that leads nowhere", path);
         return 0;
     }
-    bool ok = fwrite(bytes, 1, sizeof bytes, file) == sizeof bytes;
-    ok = (fclose(file) == 0) && ok;
+    struct stat status;
+    bool exists = stat(target, &status) == 0;
+    if (exists && config_file_read_only(&status, target)) {
+        log_printf("\n -Couldn't write %s: the file is read-only", path);
+        return 0;
+    }
+    u8 bytes[CONFIG_FILE_SIZE];
+    config_encode(bytes);
+    char temp_path[PATH_MAX + 8];
+    snprintf(temp_path, sizeof temp_path, "%s.tmp", target);
     // The old file is replaced only by a complete new one.
-    if (!ok || rename(temp_path, path) != 0) {
-        remove(temp_path);
+    if (!config_write_file(temp_path, bytes, sizeof bytes, exists ? &status : nullptr) ||
+        rename(temp_path, target) != 0) {
+        // The reason stays in errno for the caller, past the clean-up and the log line.
+        int error = errno;
+        unlink(temp_path);
         log_printf("\n -Couldn't write %s", path);
+        errno = error;
         return 0;
     }
     return 1;

@@ -11,10 +11,15 @@ extern ArchiveHandle asset_archive;          // data/dat00.dat, 0 while closed
 
 ArchiveHandle archive_open(const char *path);
 void archive_close(ArchiveHandle archive);
+// 1 while the handle is open (archive_open gave it and archive_close has not taken it back).
+int archive_is_open(ArchiveHandle archive);
 // Reads one whole entry (name matched without regard to case) into a new buffer that the
 // caller frees with free(). Returns 1, or 0 with *data = 0 when the entry is missing, short,
-// fails its CRC or cannot be allocated.
+// fails its CRC or cannot be allocated; every failure but a missing entry logs the entry and
+// the reason.
 int archive_read_entry(ArchiveHandle archive, const char *name, u8 **data, u32 *size);
+// 1 when the archive holds an entry of that name (matched as archive_read_entry does).
+int archive_has_entry(ArchiveHandle archive, const char *name);
 
 // ---- paths and log (log.cpp) -----------------------------------------------------------
 // Program lifetime: set by main before anything reads a file.
@@ -530,14 +535,16 @@ extern u8 has_swap_control;               // 255: GLX_EXT_ or GLX_MESA_swap_cont
 extern i32 saved_swap_interval;           // the interval found at start, put back at shutdown
 extern u8 sound_available;                // 255: digital sound started
 extern u8 joystick_available;             // 255: at least one joystick found
+extern u8 launcher_closed;                // 1: the player closed the launcher (or a quit signal
+                                          // did), the one start-up that ends without a fault
 
 constexpr size_t GLOW_BUFFER_SIZE = 64 * 64 * 3;
 
 // Brings the engine up in its fixed order (settings, buffers, gamma, game library, launcher,
 // log, window, GL probing, timers, sound, joysticks); returns 1, or 0 after its report.
 int engine_start();
-// Puts back the swap interval and the desktop gamma, frees the engine's buffers and writes
-// data/qx.cfg; safe after a start-up that stopped anywhere.
+// Writes data/qx.cfg first, then puts back the swap interval and the desktop gamma and frees
+// the engine's buffers; safe after a start-up that stopped anywhere.
 void engine_shutdown();
 // config_save on base_dir's data/qx.cfg; makes no X call. Returns as config_save.
 int settings_save();

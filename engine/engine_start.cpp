@@ -26,6 +26,7 @@ u8 has_swap_control;
 i32 saved_swap_interval;
 u8 sound_available;
 u8 joystick_available;
+u8 launcher_closed;
 
 // Only what was read at start is written back at shutdown: a start-up that stopped early must
 // not leave the desktop with a zero gamma ramp or a made-up swap interval.
@@ -232,6 +233,7 @@ int engine_start()
         return 0;
     }
     int launcher = launcher_dialog();
+    launcher_closed = launcher == LAUNCHER_CLOSED;
     if (launcher == LAUNCHER_FAILED)
         log_printf("\n -Couldn't open the launcher: %s", allegro_error);
     if (launcher != LAUNCHER_START)
@@ -258,12 +260,13 @@ int engine_start()
         return 0;
     }
     window_first_show();
-    log_printf("\n -Trying to setup timers... ");
-    if (!timers_install()) {
+    // One line: its result ends it.
+    int timers = timers_install();
+    log_printf("\n -Trying to setup timers... %s", timers ? "Success!" : "");
+    if (!timers) {
         log_printf("\n    -Failed!");
         return 0;
     }
-    log_printf("Success!");
     sound_start();
     joysticks_start();
     set_display_switch_mode(SWITCH_BACKGROUND);
@@ -280,6 +283,14 @@ int settings_save()
 
 void engine_shutdown()
 {
+    // The settings first: every later step talks to the X server, and a server that has gone
+    // away ends the process in the middle of them. A session whose settings were not written
+    // must not read as saved in the log.
+    errno = 0;
+    if (settings_save())
+        log_printf("archivo config guardado\n");
+    else
+        log_printf("archivo config NO guardado: %s\n", errno ? strerror(errno) : "the file was left as it was");
     if (swap_interval_saved)
         swap_interval_set(saved_swap_interval);
     log_printf("vsync off\n");
@@ -295,10 +306,4 @@ void engine_shutdown()
     free(glow_blur_buffer);
     glow_read_buffer = glow_blur_buffer = nullptr;
     log_printf("glow buffers off\n");
-    // A session whose settings were not written must not read as saved in the log.
-    errno = 0;
-    if (settings_save())
-        log_printf("archivo config guardado\n");
-    else
-        log_printf("archivo config NO guardado: %s\n", errno ? strerror(errno) : "the file was left as it was");
 }

@@ -24,7 +24,8 @@ static FILE *log_open_append()
     char path[BASE_DIR_SIZE + 32];
     if (!base_path(path, sizeof path, "data/initlog.txt"))
         return nullptr;
-    return fopen(path, "at");
+    // Read as well: a line checks how the one before it ended.
+    return fopen(path, "a+");
 }
 
 void log_printf(const char *format, ...)
@@ -39,6 +40,16 @@ void log_printf(const char *format, ...)
     FILE *file = log_open_append();
     if (!file)
         return;
+    // The game's lines begin with a newline, the shutdown's end with one: a line of neither
+    // kind, or one after a line that did not end, starts on a line of its own.
+    if (line[0] != '\0' && line[0] != '\n' && fseek(file, -1, SEEK_END) == 0) {
+        int last = fgetc(file);
+        if (last != EOF && last != '\n') {
+            fseek(file, 0, SEEK_END);
+            fputc('\n', file);
+        }
+    }
+    fseek(file, 0, SEEK_END);
     fputs(line, file);
     fclose(file);
 }

@@ -51,6 +51,11 @@ static int esq_check(const u8 *data, u32 size, int *bone_count, const char *entr
     ByteReader in = {data, size, ESQ_COUNT_OFFSET};
     int count = read_i16(&in);
     *bone_count = count < 1 ? 0 : count;
+    // Loaded as a skeleton without bones, as before; but no writer makes a negative count,
+    // and a fighter standing stiff in its rest pose needs a line saying why.
+    if (count < 0)
+        log_printf("\n       -skeleton_load: %s has a bone count of %d, loaded with no bones",
+                   entry_name ? entry_name : "(null)", count);
     if (count < 1)
         return 1;
     if (count > SKELETON_MAX_BONES)

@@ -567,6 +567,11 @@ void main_loop_run();
 void shutdown_ordered();
 // The release when the start-up failed; its lines land after the log's closing lines.
 void shutdown_after_failed_start();
+// One copy of the game per folder: returns 1 when this one may run, 0 (after saying so)
+// when another copy already runs from base_dir.
+int game_folder_lock_take();
+// What a lost X display leaves time for: the settings saved, with no X call.
+void session_save_without_display();
 
 // ---- start-up loader (loader.cpp) ----------------------------------------------------------
 // Program lifetime: built by load_game_data, released by free_game_data.

@@ -123,7 +123,8 @@ static int game_records_alloc()
     return 1;
 }
 
-// Step 7: returns 1, or 0 after the failing picture's line, if it has one.
+// Step 7: returns 1, or 0 after the failing picture's line, if it has one, and a line naming
+// the entry (the reading layers have logged why it was refused, unless it is missing).
 static int shared_textures_load()
 {
     for (const SharedTexture &texture : shared_textures) {
@@ -132,6 +133,10 @@ static int shared_textures_load()
             continue;
         if (texture.failure_line)
             log_printf("%s", texture.failure_line);
+        if (archive_has_entry(asset_archive, texture.entry))
+            log_printf("\n     -%s failed!", texture.entry);
+        else
+            log_printf("\n     -%s failed: not in the archive", texture.entry);
         return 0;
     }
     return 1;
@@ -160,6 +165,7 @@ int load_game_assets()
     base_path(path, sizeof path, "data/dat01.dat");
     if (!sfx_bank_load(path)) {
         log_printf("\n     -sfx Failed!");
+        load_error = 255;
         return 0;
     }
     if (!game_records_alloc()) {
@@ -170,8 +176,11 @@ int load_game_assets()
         log_printf("\n -Couldn't load fonts!");
         return 0;
     }
-    if (!shared_textures_load())
+    // Damaged data, as a missing archive is: the shutdown shows the data-error box.
+    if (!shared_textures_load()) {
+        load_error = 255;
         return 0;
+    }
     overlay_pictures_load();   // the exit screen does without its picture
     if (!joystick_available)
         input_devices_keyboard_fallback();

@@ -3,23 +3,30 @@
 #include "platform/platform.h"
 #include "story/story.h"
 
-// Program entry: starts the game, runs the main loop, shuts down in order. Returns 0 on every
-// path, a failed start-up included.
+// Program entry: starts the game, runs the main loop, shuts down in order. Returns 0 after a
+// played session or a closed launcher, 1 after a start-up that failed or found the game
+// already running in its folder.
 int main(int argc, char **argv)
 {
     // From the first moment; the game library replaces these handlers and allegro_start sets
     // them again.
     quit_signals_install();
+    // Before any X connection: a lost display must not end the game through exit().
+    display_lost_handler_install(session_save_without_display);
+    base_dir_set(argv[0]);
+    // Before the log or the settings are touched: a second copy would empty the first's log
+    // and, quitting last, write back the progress it read at its start.
+    if (!game_folder_lock_take())
+        return 1;
     // Cleared before the settings are read, so a stored BLOOD option holds unless "-blood" is given.
     blood = 0;
     nomask = 0;
     desktop_size_query();
     quit_request = 0;
     load_error = 0;
-    base_dir_set(argv[0]);
     if (!load_game_data()) {
         shutdown_after_failed_start();
-        return 0;
+        return launcher_closed ? 0 : 1;
     }
     logic_ticks_pending = 1;
     switches_apply(switches_read(argc, argv));

@@ -148,6 +148,24 @@ void main_loop_run()
     }
 }
 
+int game_folder_lock_take()
+{
+    if (folder_lock_take(base_dir) != FOLDER_LOCK_HELD)
+        return 1;
+    message_box_show("Tavrosk", "Tavrosk is already running from this folder.");
+    return 0;
+}
+
+void session_save_without_display()
+{
+    // Before the save, as in the ordered shutdown.
+    input_devices_restore_for_saving();
+    if (settings_save())
+        log_printf("\n -Lost the X display: settings saved, closing at once\n");
+    else
+        log_printf("\n -Lost the X display: the settings could not be saved, closing at once\n");
+}
+
 // The data-error box comes after the window has gone, so a full-screen desktop has its own
 // mode back when the player reads it.
 static void window_close()

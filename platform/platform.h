@@ -27,10 +27,27 @@ void desktop_close();
 // ---- program file and quit signals (process.cpp) -------------------------------------------
 // The running program's full path; returns 1, or 0 (out empty) when it cannot be read.
 int executable_path(char *out, size_t size);
-// SIGTERM and SIGINT play the desktop's quit message: their handler only raises a flag that the
-// main loop reads. Install after the game library, which sets handlers of its own for both.
+// SIGTERM, SIGINT and SIGHUP (a closed terminal, a logout) play the desktop's quit message:
+// their handler only raises a flag that the main loop reads. Install after the game library,
+// which sets handlers of its own for some of them.
 void quit_signals_install();
 int quit_signalled();
+
+// An advisory lock on the game's folder, held until the process ends (the kernel lets it go
+// if the game dies). Taken before anything in the folder is read or written.
+enum FolderLock : u8 {
+    FOLDER_LOCK_TAKEN,
+    FOLDER_LOCK_HELD,          // another process holds it: the game already runs there
+    FOLDER_LOCK_UNAVAILABLE    // the folder cannot be opened or locked: go on without
+};
+FolderLock folder_lock_take(const char *dir);
+
+// A lost X server (killed, or gone with a logout) ends the game within moments: `save` runs
+// once, in whatever thread noticed, and must make no X call; then the process ends at once
+// with DISPLAY_LOST_EXIT_STATUS, without the libraries' exit handlers. Install before any
+// X connection is opened.
+constexpr int DISPLAY_LOST_EXIT_STATUS = 1;
+void display_lost_handler_install(void (*save)());
 
 // ---- message boxes (message_box.cpp) -------------------------------------------------------
 // Prints "title: text" on stderr and, when the game library runs on an X display, shows the

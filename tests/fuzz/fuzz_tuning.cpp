@@ -2,6 +2,7 @@
 // leave a non-finite value or an out-of-range fraction or flag in the fighter.
 #include "combat/combat.h"
 #include "engine/engine.h"
+#include "support/test_paths.h"
 
 #include <cmath>
 #include <cstdio>
@@ -12,13 +13,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static std::string path = "/tmp/tavrosk-fuzz-tuning-" + std::to_string(getpid()) + ".txt";
     base_dir[0] = '\0';   // the log goes nowhere unless ./data/ exists
-    FILE *file = fopen(path.c_str(), "wb");
-    if (!file)
+    std::string path = test_fuzz_file("tuning", data, size);
+    if (path.empty())
         return 0;
-    fwrite(data, 1, size, file);
-    fclose(file);
     Fighter fighter;
     memset(&fighter, 0, sizeof fighter);
     read_damage_file(path.c_str(), &fighter);

@@ -88,7 +88,7 @@ TEST_F(Loader, AMissingSharedPictureStopsTheStartUpAfterTheOnesBeforeIt)
         EXPECT_EQ(data_set_load(root), 0);
         for (int k = 0; k < static_cast<int>(std::size(shared_textures)); k++)
             EXPECT_EQ(*shared_textures[k] != 0, k < test.loaded_before) << "picture " << k;
-        EXPECT_EQ(load_error, 0);
+        EXPECT_EQ(load_error, 255) << "the shutdown shows the data-error box";
         free_game_data();
         sfx_bank_unload();
         fonts_free();
@@ -100,8 +100,49 @@ TEST_F(Loader, AMissingSharedPictureStopsTheStartUpAfterTheOnesBeforeIt)
         } else {
             EXPECT_EQ(log.find("ailed!"), std::string::npos) << log;
         }
+        EXPECT_NE(log.find("\n     -" + std::string(test.entry) + " failed: not in the archive"), std::string::npos)
+            << log;
         EXPECT_EQ(log.find("QORN successfully initialized"), std::string::npos) << log;
         EXPECT_TRUE(texts_in_order(log, {"\n -Allocating memory for characters...", "recorders off\n", "zip off\n"}));
+    }
+}
+
+// A picture that is there but damaged (a changed byte on the disk, or bytes that are no
+// picture) stops the start-up as a missing one does, with the entry and the reason logged.
+struct DamagedPicture {
+    const char *entry;
+    bool garbage;         // the entry holds bytes that are no picture; else one byte changed
+    const char *reason;   // what the reading layer logs after the entry's name
+};
+
+static const DamagedPicture damaged_pictures[] = {
+    {"misc/sombra.jpg", false, ": "},
+    {"misc/fondo_vs.jpg", false, ": "},
+    {"misc/letra.tga", true, " is not a readable TGA picture"},
+};
+
+TEST_F(Loader, ADamagedSharedPictureEndsInTheDataErrorWithItsEntryLogged)
+{
+    for (const DamagedPicture &test : damaged_pictures) {
+        SCOPED_TRACE(test.entry);
+        std::string root = data_set_copy("loader-damaged-picture");
+        ASSERT_FALSE(root.empty());
+        if (test.garbage) {
+            ASSERT_TRUE(data_set_replace_entry(root, test.entry, Bytes(300, 0x5A)));
+        } else {
+            ASSERT_TRUE(data_set_damage_entry(root, test.entry));
+        }
+        shared_textures_clear();
+        EXPECT_EQ(data_set_load(root), 0);
+        EXPECT_EQ(load_error, 255);
+        free_game_data();
+        sfx_bank_unload();
+        fonts_free();
+
+        std::string log = data_set_read(root, "data/initlog.txt");
+        std::string entry = test.entry;
+        EXPECT_TRUE(texts_in_order(log, {"\n       -" + entry + test.reason, "\n     -" + entry + " failed!"}));
+        EXPECT_EQ(log.find("QORN successfully initialized"), std::string::npos) << log;
     }
 }
 
@@ -153,9 +194,9 @@ TEST_F(Loader, TheBuiltDataSetStartsTheGameAtTheTitleMenu)
     EXPECT_EQ(stage_skeleton, nullptr);
     EXPECT_EQ(font_text_lists, 0u);
     log = data_set_read(root, "data/initlog.txt");
-    EXPECT_TRUE(texts_in_order(log, {"sndfx off\n", "shadow buffers off\n", "vsync off\n", "gamma off\n",
-                                     "fonts off\n", "poligonos con mascara off\n", "glow buffers off\n",
-                                     "archivo config guardado\n", "liberar engine\n", "allegro cerrado\n",
+    EXPECT_TRUE(texts_in_order(log, {"sndfx off\n", "shadow buffers off\n", "archivo config guardado\n",
+                                     "vsync off\n", "gamma off\n", "fonts off\n",
+                                     "poligonos con mascara off\n", "glow buffers off\n", "liberar engine\n", "allegro cerrado\n",
                                      "recorders off\n", "modelos off\n", "escenarios off\n", "selmodel off\n",
                                      "personajes/escenario off\n", "esqueletos off\n", "skelly escenario off\n",
                                      "sel skelly off\n", "zip off\n", "liberar memoria\n", "JGL off!\n",

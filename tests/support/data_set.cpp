@@ -71,7 +71,8 @@ static std::vector<std::string> archive_names(const std::string &path)
     return names;
 }
 
-::testing::AssertionResult data_set_remove_entry(const std::string &root, const char *entry)
+// Rewrites root/data/dat00.dat with the named entry left out, or holding other bytes.
+static ::testing::AssertionResult archive_rewrite(const std::string &root, const char *entry, const Bytes *replacement)
 {
     std::string path = root + "/data/dat00.dat";
     std::vector<std::string> names = archive_names(path);
@@ -83,6 +84,8 @@ static std::vector<std::string> archive_names(const std::string &path)
     for (const std::string &name : names) {
         if (name == entry) {
             found = true;
+            if (replacement)
+                kept.push_back(ZipEntry{name, *replacement});
             continue;
         }
         u8 *data = nullptr;
@@ -97,6 +100,39 @@ static std::vector<std::string> archive_names(const std::string &path)
     if (!zip_write(path.c_str(), kept))
         return ::testing::AssertionFailure() << "cannot rewrite " << path;
     return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult data_set_remove_entry(const std::string &root, const char *entry)
+{
+    return archive_rewrite(root, entry, nullptr);
+}
+
+::testing::AssertionResult data_set_replace_entry(const std::string &root, const char *entry, const Bytes &bytes)
+{
+    return archive_rewrite(root, entry, &bytes);
+}
+
+::testing::AssertionResult data_set_damage_entry(const std::string &root, const char *entry)
+{
+    std::string path = root + "/data/dat00.dat";
+    unzFile archive = unzOpen(path.c_str());
+    if (!archive)
+        return ::testing::AssertionFailure() << "cannot open " << path;
+    unz_file_info info = {};
+    ZPOS64_T start = 0;
+    bool found = unzLocateFile(archive, entry, 0) == UNZ_OK &&
+                 unzGetCurrentFileInfo(archive, &info, nullptr, 0, nullptr, 0, nullptr, 0) == UNZ_OK &&
+                 unzOpenCurrentFile(archive) == UNZ_OK;
+    if (found) {
+        start = unzGetCurrentFileZStreamPos64(archive);
+        unzCloseCurrentFile(archive);
+    }
+    unzClose(archive);
+    if (!found || info.compressed_size < 2)
+        return ::testing::AssertionFailure() << "no packed data for " << entry << " in " << path;
+    std::string bytes = data_set_read(root, "data/dat00.dat");
+    bytes[start + info.compressed_size / 2] ^= 0x20;
+    return data_set_write(root, "data/dat00.dat", Bytes(bytes.begin(), bytes.end()));
 }
 
 int data_set_load(const std::string &root)

@@ -19,6 +19,11 @@ std::string data_set_read(const std::string &root, const char *relative);
 ::testing::AssertionResult data_set_remove(const std::string &root, const char *relative);
 // Rewrites root/data/dat00.dat without the named entry.
 ::testing::AssertionResult data_set_remove_entry(const std::string &root, const char *entry);
+// Rewrites it with the named entry holding these bytes instead.
+::testing::AssertionResult data_set_replace_entry(const std::string &root, const char *entry, const Bytes &bytes);
+// Changes one byte in the middle of the entry's packed data, in place: a damaged disk, which
+// the archive notices only when the entry is read (a CRC or inflate error).
+::testing::AssertionResult data_set_damage_entry(const std::string &root, const char *entry);
 
 // The built data set's archive (build/data/dat00.dat), opened for a test suite; 0 when the
 // data builder has not run.

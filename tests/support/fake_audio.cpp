@@ -47,8 +47,10 @@ static void fake_volume(AUDIOSTREAM *, int volume)
 
 static const AudioSink fake_audio_sink = {fake_open, fake_buffer, fake_release, fake_close, fake_volume};
 
+// The music stops before the sink changes: a stream must be closed by the sink that opened it.
 void fake_audio_install()
 {
+    music_stop();
     fake_audio = FakeAudio{};
     fake_audio.volume = -1;
     audio_sink = &fake_audio_sink;
@@ -56,6 +58,7 @@ void fake_audio_install()
 
 void fake_audio_remove()
 {
+    music_stop();
     audio_sink = &allegro_audio_sink;
 }
 
@@ -78,22 +81,22 @@ const char *const game_tunes[] = {
 };
 const int game_tune_count = static_cast<int>(std::size(game_tunes));
 
+// Opened once and lent to asset_archive. A test may close it through the game's shutdown, or
+// put another archive in its place and forget it: whichever, it is found still open or not.
 static ArchiveHandle tune_archive = nullptr;
 
-// Closes the tune archive at exit, so leak checks stay quiet, unless the game already closed
-// it (its shutdown closes asset_archive and clears it).
 static void fake_audio_tunes_close()
 {
     music_stop();
-    if (!asset_archive || asset_archive != tune_archive)
-        return;
-    archive_close(asset_archive);
-    asset_archive = tune_archive = nullptr;
+    if (archive_is_open(tune_archive))
+        archive_close(tune_archive);
+    if (asset_archive == tune_archive)
+        asset_archive = nullptr;
+    tune_archive = nullptr;
 }
 
 void fake_audio_tunes_open()
 {
-    music_stop();
     fake_audio_install();
     if (asset_archive)
         return;
@@ -107,5 +110,7 @@ void fake_audio_tunes_open()
         path = test_scratch_dir("tunes") + "/dat00.dat";
         zip_write(path.c_str(), entries);
     }
-    tune_archive = asset_archive = archive_open(path.c_str());
+    if (!archive_is_open(tune_archive))
+        tune_archive = archive_open(path.c_str());
+    asset_archive = tune_archive;
 }

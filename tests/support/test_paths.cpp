@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 
 std::string test_scratch_dir(const char *tag)
 {
@@ -38,4 +39,18 @@ std::string test_read_file(const std::string &path)
         text.append(buffer, got);
     fclose(file);
     return text;
+}
+
+std::string test_fuzz_file(const char *tag, const unsigned char *data, size_t size)
+{
+    // In memory where the system has it: every input is written, and the settings reader's
+    // save syncs it, which a disk makes slow enough to starve the short runs.
+    static const char *folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    std::string path = std::string(folder) + "/tavrosk-fuzz-" + tag + "-" + std::to_string(getpid());
+    FILE *file = fopen(path.c_str(), "wb");
+    if (!file)
+        return std::string();
+    bool ok = fwrite(data, 1, size, file) == size;
+    ok = fclose(file) == 0 && ok;
+    return ok ? path : std::string();
 }

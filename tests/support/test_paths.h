@@ -16,3 +16,7 @@ std::string test_read_text(const std::string &path);
 
 // A whole file's bytes; "" when it is missing.
 std::string test_read_file(const std::string &path);
+
+// A fuzz input as a file, as the readers that take a path need it: written over the one file
+// of this process named by tag. Returns its path, or "" when it cannot be written.
+std::string test_fuzz_file(const char *tag, const unsigned char *data, size_t size);

@@ -182,10 +182,8 @@ static u32 harness_screen_texture(const char *entry, int)
 // The tick writes the settings at once after a purchase, an award or a binding change: with
 // no folder of its own yet, this program's saves go to a scratch folder, never beside the
 // test's working directory.
-static void harness_settings_folder()
+void harness_settings_folder_new()
 {
-    if (base_dir[0])
-        return;
     std::string dir = test_scratch_dir("harness-settings");
     if (dir.empty() || mkdir((dir + "/data").c_str(), 0755) != 0)
         return;
@@ -194,7 +192,8 @@ static void harness_settings_folder()
 
 void harness_reset(unsigned seed)
 {
-    harness_settings_folder();
+    if (!base_dir[0])
+        harness_settings_folder_new();
     harness_select_result = 0;
     select_assets_loader = harness_select_assets;
     harness_screen_texture_loads = 0;

@@ -52,6 +52,9 @@ struct TickScript {
 // seeded, then the title menu entered. Player 1: arrows, Z
 // (HARD SWING), X (LOW SWING), C (KICK), ENTER (START). Player 2: W S A D, J, K, L, SPACE.
 void harness_reset(unsigned seed = 1);
+// base_dir := a new scratch folder with data/ in it, for a test that reads back what the tick
+// saved: an earlier test may have left base_dir where nothing can be written.
+void harness_settings_folder_new();
 
 // What the character select's entry returns under the harness (0 by default): its figure and
 // pictures are not loaded, the figure's skeleton block is cleared instead.

@@ -65,12 +65,31 @@ Bytes game_settings(const GameRun *run);                                  // dat
 // Waits until data/initlog.txt contains text.
 ::testing::AssertionResult game_wait_log(GameRun *run, const std::string &text,
                                          double seconds = GAME_TIMEOUT_SECONDS);
+// Waits until the game's message box (an xmessage window) shows on the display.
+::testing::AssertionResult game_wait_message_box(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
 // Answers the game's message box (an xmessage window) with its OK button.
 ::testing::AssertionResult game_answer_message_box(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
 // Waits for the game to end by itself.
 ::testing::AssertionResult game_wait_exit(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
 // Sends SIGTERM (the desktop's quit message) and waits for the ordered shutdown to end.
 ::testing::AssertionResult game_stop(GameRun *run, double seconds = GAME_TIMEOUT_SECONDS);
+
+// Sends a signal (SIGHUP, SIGTERM...) and waits for the game to end.
+::testing::AssertionResult game_signal_stop(GameRun *run, int signal, double seconds = GAME_TIMEOUT_SECONDS);
+
+// An X server of the test's own (Xvfb at 1280 x 1024 x 24), for tests that take the display
+// away from under the game: while it lives, DISPLAY names it, for the game and for xdotool.
+struct OwnDisplay {
+    pid_t pid = -1;
+    std::string saved_display;   // DISPLAY before, put back by the destructor
+    OwnDisplay() = default;
+    OwnDisplay(const OwnDisplay &) = delete;
+    OwnDisplay &operator=(const OwnDisplay &) = delete;
+    ~OwnDisplay();
+};
+::testing::AssertionResult own_display_start(OwnDisplay *display);
+// Kills the server at once (SIGKILL, as a crash or a lost session would) and reaps it.
+void own_display_kill(OwnDisplay *display);
 
 // The screenshots the game saved beside itself, oldest number first (full paths).
 std::vector<std::string> game_screenshots(const GameRun *run);

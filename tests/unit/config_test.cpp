@@ -7,6 +7,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 static Bytes read_file(const std::string &path)
 {
@@ -194,4 +195,67 @@ TEST_F(ConfigFileTest, TheShortFileNoteReachesTheLog)
     remove(log_path.c_str());
     config_log_note();
     EXPECT_TRUE(read_file(log_path).empty()) << "the note is written once";
+}
+
+// A settings file the player cannot write, or marked read-only for everyone (the test runs as
+// the superuser, whom the mode does not stop), is left as it is: same bytes, same mode.
+TEST_F(ConfigFileTest, AReadOnlyFileIsNotReplaced)
+{
+    ASSERT_EQ(config_load(path.c_str()), 0);   // a first run writes the defaults
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    Bytes before = read_file(path);
+    credits = 777;
+    std::string log_path = dir + "/data/initlog.txt";
+    remove(log_path.c_str());
+    EXPECT_EQ(config_save(path.c_str()), 0);
+    EXPECT_EQ(read_file(path), before);
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0) << "no temporary file is left";
+    Bytes log = read_file(log_path);
+    EXPECT_NE(std::string(log.begin(), log.end()).find("\n -Couldn't write " + path + ": the file is read-only"),
+              std::string::npos);
+    chmod(path.c_str(), 0644);
+}
+
+// A save replaces the file with a new one that keeps its mode, and a symbolic link stays a
+// link: its target gets the settings, written through a temporary file beside the target.
+TEST_F(ConfigFileTest, TheSaveKeepsTheModeAndFollowsSymbolicLinks)
+{
+    std::string other = test_scratch_dir("config-link-target");
+    std::string target = other + "/kept.cfg";
+    struct Case {
+        const char *what;
+        std::string link;   // what path links to, "" for a plain file
+        mode_t mode;
+    } cases[] = {
+        {"plain file", "", 0600},
+        {"absolute link", target, 0640},
+        {"relative link", "../" + other.substr(other.rfind('/') + 1) + "/kept.cfg", 0644},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        remove(path.c_str());
+        remove(target.c_str());
+        std::string written = c.link.empty() ? path : target;
+        ASSERT_TRUE(file_write(written.c_str(), Bytes(CONFIG_FILE_SIZE, 0)));
+        ASSERT_EQ(chmod(written.c_str(), c.mode), 0);
+        if (!c.link.empty()) {
+            ASSERT_EQ(symlink(c.link.c_str(), path.c_str()), 0);
+        }
+        credits = 4242;
+        ASSERT_EQ(config_save(path.c_str()), 1);
+        Bytes saved = read_file(written);
+        ASSERT_EQ(saved.size(), CONFIG_FILE_SIZE);
+        EXPECT_EQ(le32(saved, 146), 4242u);
+        struct stat info;
+        ASSERT_EQ(lstat(path.c_str(), &info), 0);
+        EXPECT_EQ(S_ISLNK(info.st_mode), !c.link.empty());
+        ASSERT_EQ(stat(written.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, c.mode);
+        EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+        EXPECT_NE(access((target + ".tmp").c_str(), F_OK), 0);
+    }
+    remove(path.c_str());
 }

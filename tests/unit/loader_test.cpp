@@ -64,9 +64,9 @@ struct EarlyFailure {
 static const EarlyFailure early_failures[] = {
     {"no archive", "data/dat00.dat", DAMAGE_REMOVE, nullptr, 255, false},
     {"archive cut short", "data/dat00.dat", DAMAGE_CUT, nullptr, 255, false},
-    {"no sound bank", "data/dat01.dat", DAMAGE_REMOVE, "\n     -sfx Failed!", 0, false},
-    {"sound bank cut short", "data/dat01.dat", DAMAGE_CUT, "\n     -sfx Failed!", 0, false},
-    {"sound bank of other bytes", "data/dat01.dat", DAMAGE_REPLACE, "\n     -sfx Failed!", 0, false},
+    {"no sound bank", "data/dat01.dat", DAMAGE_REMOVE, "\n     -sfx Failed!", 255, false},
+    {"sound bank cut short", "data/dat01.dat", DAMAGE_CUT, "\n     -sfx Failed!", 255, false},
+    {"sound bank of other bytes", "data/dat01.dat", DAMAGE_REPLACE, "\n     -sfx Failed!", 255, false},
     {"no GL for the fonts", "", DAMAGE_NONE, "\n -Couldn't load fonts!", 0, true},
 };
 

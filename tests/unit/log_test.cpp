@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 static std::string read_text(const std::string &path)
 {
@@ -32,12 +33,42 @@ TEST(Log, AppendsLinesCutsLongOnesAndClosesWithTheEndLines)
     log_printf(nullptr);
     log_printf("%s", std::string(400, 'x').c_str());
     std::string text = read_text(path);
-    EXPECT_EQ(text, "\n -Trying to set 640 x 480 x 16..." + std::string(255, 'x'));
+    EXPECT_EQ(text, "\n -Trying to set 640 x 480 x 16...\n" + std::string(255, 'x'));
 
     log_close();
     text = read_text(path);
     EXPECT_NE(text.find("\n\n -Closing system\n -QORN successfully closed!\n -Log ended at "), std::string::npos);
     EXPECT_EQ(text.back(), '\n');
+}
+
+// The game's lines begin with a newline and the shutdown's end with one; whatever follows a
+// line that did not end still starts a line of its own, and nothing else changes.
+TEST(Log, EveryLineStandsOnALineOfItsOwn)
+{
+    std::string dir = test_scratch_dir("log_lines");
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    mkdir((dir + "/data").c_str(), 0755);
+    std::string path = dir + "/data/initlog.txt";
+    struct Case {
+        std::vector<const char *> lines;
+        const char *log;
+    } cases[] = {
+        {{"\n -jason.txt incomplete: missing values kept", "damage file ok!\n"},
+         "\n -jason.txt incomplete: missing values kept\ndamage file ok!\n"},
+        {{"\n -shorter than its header", "sndfx off\n", "shadow buffers off\n"},
+         "\n -shorter than its header\nsndfx off\nshadow buffers off\n"},
+        {{"sndfx off\n", "\n -Couldn't write qx.cfg", "archivo config guardado\n"},
+         "sndfx off\n\n -Couldn't write qx.cfg\narchivo config guardado\n"},
+        {{"modelos ok!\n", "blur ok!\n"}, "modelos ok!\nblur ok!\n"},
+        {{"\n -Trying to setup timers... Success!", "\n -Trying to initialize sound..."},
+         "\n -Trying to setup timers... Success!\n -Trying to initialize sound..."},
+    };
+    for (const Case &c : cases) {
+        remove(path.c_str());
+        for (const char *line : c.lines)
+            log_printf("%s", line);
+        EXPECT_EQ(read_text(path), c.log);
+    }
 }
 
 TEST(Log, BasePathRefusesWhatDoesNotFit)
@@ -72,6 +103,7 @@ TEST(Log, LoaderRefusalsStartTheirOwnLines)
     mkdir((dir + "/data").c_str(), 0755);
     std::string path = dir + "/data/initlog.txt";
     const u8 junk[3] = {1, 2, 3};
+    const u8 negative_count[7] = {0, 0, 0, 0, 0, 0xFB, 0xFF};
     Skeleton skeleton = {};
     struct Case {
         const char *what;
@@ -81,6 +113,9 @@ TEST(Log, LoaderRefusalsStartTheirOwnLines)
         {"model_load: fig.emd refused", [&] { model_parse(junk, sizeof junk, "fig.emd"); }},
         {"skeleton_load: cannot read", [&] { skeleton_load(&skeleton, nullptr, "fig.esq"); }},
         {"skeleton_load: fig.esq refused", [&] { skeleton_parse(&skeleton, junk, sizeof junk, "fig.esq"); }},
+        // Loaded, with no bones, but not silently.
+        {"skeleton_load: fig.esq has a bone count of -5",
+         [&] { skeleton_parse(&skeleton, negative_count, sizeof negative_count, "fig.esq"); }},
     };
     for (const Case &c : cases) {
         remove(path.c_str());

@@ -178,6 +178,7 @@ TEST_F(Screens, ShopPurchaseRule)
         EXPECT_EQ(sfx_last_request.number, c.sound);
     }
     // What a purchase sets.
+    harness_settings_folder_new();   // the purchases are read back from it below
     harness_reset();
     credits = 99999;
     profiles_offer(1);

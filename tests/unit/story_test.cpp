@@ -208,6 +208,7 @@ TEST_F(IntroTest, AWonLadderOffersTheWinnersProfile)
         {GAME_MODE_ARCADE_P1, CHARACTER_ARES, CHARACTER_JASON, 1, 1, 0},
         {GAME_MODE_ARCADE_P1, CHARACTER_HYDRA, CHARACTER_JASON, 2, 2, 0},
     };
+    harness_settings_folder_new();
     char settings_path[BASE_DIR_SIZE + 32];
     ASSERT_TRUE(base_path(settings_path, sizeof settings_path, "data/qx.cfg"));
     for (const Case &c : cases) {

@@ -1,0 +1,143 @@
+// The session survives the ways a game is ended from outside: the X server lost under it, a
+// hang-up, a second copy started on the same folder; and a damaged start-up picture ends the
+// start-up with the data-error box instead of a silent exit.
+#include "support/data_set.h"
+#include "support/xvfb_game.h"
+
+#include <chrono>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <string>
+#include <thread>
+#include <vector>
+
+constexpr size_t SETTINGS_CREDITS = 146;
+constexpr u32 MIDAS_CREDITS = 99999;
+constexpr double DISPLAY_LOST_SECONDS = 1.0;   // a lost display ends the game within this
+constexpr int FADE_WAIT_MS = 2500;
+constexpr int PICK_WAIT_MS = 3000;
+
+static u32 saved_credits(const GameRun *run)
+{
+    Bytes settings = game_settings(run);
+    if (settings.size() != 169u)
+        return 0;
+    return settings[SETTINGS_CREDITS] | settings[SETTINGS_CREDITS + 1] << 8 | settings[SETTINGS_CREDITS + 2] << 16 |
+           static_cast<u32>(settings[SETTINGS_CREDITS + 3]) << 24;
+}
+
+static void sleep_ms(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// From the title into a fight: START, the Minotaur picked, his load logged, the intro cut.
+static ::testing::AssertionResult enter_fight(GameRun *run)
+{
+    ::testing::AssertionResult step = game_key_hold(run, "Return", 300);
+    if (step) {
+        sleep_ms(FADE_WAIT_MS);
+        step = game_key_hold(run, "z", 300);
+    }
+    if (step)
+        step = game_wait_log(run, "blur ok!\n");
+    if (step) {
+        sleep_ms(PICK_WAIT_MS);
+        step = game_key_hold(run, "z", 300);
+    }
+    return step;
+}
+
+struct DisplayLoss {
+    const char *name;
+    bool in_fight;   // else at the title
+    bool sigterm;    // the game told to quit as its server goes, as a logout does
+};
+
+static const DisplayLoss display_losses[] = {
+    {"at the title", false, false},
+    {"in a fight", true, false},
+    {"with a quit signal at the same moment", false, true},
+};
+
+TEST(Session, ALostXServerEndsTheGameAtOnceWithTheSessionSaved)
+{
+    for (const DisplayLoss &test : display_losses) {
+        SCOPED_TRACE(test.name);
+        OwnDisplay display;
+        ASSERT_TRUE(own_display_start(&display));
+        GameRun run;
+        ASSERT_TRUE(game_prepare(&run, "display-lost"));
+        ASSERT_TRUE(game_start_playing(&run, {"-midastouch"}));
+        if (test.in_fight) {
+            ASSERT_TRUE(enter_fight(&run));
+        }
+        if (test.sigterm)
+            kill(run.pid, SIGTERM);
+        own_display_kill(&display);
+        auto start = std::chrono::steady_clock::now();
+        ASSERT_TRUE(game_wait_exit(&run, GAME_TIMEOUT_SECONDS));
+        double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_LE(seconds, DISPLAY_LOST_SECONDS);
+        // No hang, and no crash: an exit status, never a signal.
+        EXPECT_TRUE(run.exit_status == 0 || run.exit_status == 1) << run.exit_status;
+        EXPECT_EQ(saved_credits(&run), MIDAS_CREDITS) << "the session's credits are on disk";
+        std::string err = game_read_text(&run, "stderr.txt");
+        EXPECT_EQ(err.find("AddressSanitizer"), std::string::npos) << err;
+    }
+}
+
+// A closed terminal: the ordered shutdown, as SIGTERM gets. And a second copy on the same
+// folder ends at once, before it touches the first one's log or settings.
+TEST(Session, ASecondCopyEndsAtOnceAndAHangUpSavesTheFirstOnesSession)
+{
+    GameRun first;
+    ASSERT_TRUE(game_prepare(&first, "hang-up"));
+    ASSERT_TRUE(game_start_playing(&first, {"-midastouch"}));
+    std::string log_before = game_read_text(&first, "data/initlog.txt");
+
+    GameRun second;
+    second.dir = first.dir;
+    ASSERT_TRUE(game_start(&second));
+    ASSERT_TRUE(game_wait_exit(&second, 5.0));
+    EXPECT_EQ(second.exit_status, 1);
+    // Both copies write stderr.txt of the same folder: the second's is the file now.
+    EXPECT_NE(game_read_text(&second, "stderr.txt").find("already running"), std::string::npos);
+    EXPECT_EQ(game_read_text(&first, "data/initlog.txt").compare(0, log_before.size(), log_before), 0)
+        << "the first copy's log is kept";
+
+    ASSERT_TRUE(game_signal_stop(&first, SIGHUP));
+    EXPECT_EQ(first.exit_status, 0);
+    EXPECT_EQ(saved_credits(&first), MIDAS_CREDITS);
+    std::string log = game_read_text(&first, "data/initlog.txt");
+    EXPECT_TRUE(texts_in_order(log, {"\n -QORN successfully initialized!", "archivo config guardado\n",
+                                     "\n -QORN successfully closed!"}));
+    EXPECT_EQ(log.find("TAVROSK V."), log.rfind("TAVROSK V.")) << "one banner: one start wrote this log";
+}
+
+// A changed byte inside a start-up picture: the data-error box, the entry in the log, and a
+// failed start reported as one. The box is answered, or the game told to quit while it shows:
+// then it goes with the game instead of staying on the screen.
+TEST(Session, ADamagedStartUpPictureEndsInTheDataErrorBox)
+{
+    for (bool answered : {true, false}) {
+        SCOPED_TRACE(answered ? "box answered" : "quit while the box shows");
+        GameRun run;
+        ASSERT_TRUE(game_prepare(&run, "damaged-picture"));
+        ASSERT_TRUE(data_set_damage_entry(run.dir, "misc/sombra.jpg"));
+        ASSERT_TRUE(game_start(&run));
+        ASSERT_TRUE(game_keys(&run, {"Return"}));
+        if (answered) {
+            ASSERT_TRUE(game_answer_message_box(&run));
+            ASSERT_TRUE(game_wait_exit(&run));
+        } else {
+            ASSERT_TRUE(game_wait_message_box(&run));
+            ASSERT_TRUE(game_stop(&run));
+            EXPECT_FALSE(game_wait_message_box(&run, 1.0)) << "the box was left on the screen";
+        }
+        EXPECT_EQ(run.exit_status, 1);
+        EXPECT_NE(game_read_text(&run, "stderr.txt").find("Corrupt or missing datafiles!"), std::string::npos);
+        std::string log = game_read_text(&run, "data/initlog.txt");
+        EXPECT_TRUE(texts_in_order(log, {"\n       -misc/sombra.jpg: ", "\n     -misc/sombra.jpg failed!"}));
+    }
+}
