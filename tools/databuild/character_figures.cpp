@@ -1,6 +1,7 @@
 // The fighters' procedural figures: a rig of bones per character and a mesh of simple shapes
 // on it, with each hit-zone point on the vertex the character's loader names.
 #include "tools/databuild/character_figures.h"
+#include "tools/databuild/figure_look.h"
 
 #include "combat/combat.h"
 
@@ -697,16 +698,63 @@ static int skin_count(int id)
     return count > 0 ? count : 1;
 }
 
+// Every figure's mesh keeps under the game's budget, with room for the hit-zone points.
+constexpr int FIGURE_TRIANGLE_BUDGET = 5600;
+
+// The skin slot a material is drawn from. Every slot holds the whole painted atlas, so any
+// slot shows any material; the slots keep the old division (armour, flesh, weapon, legs,
+// head) so that a slot tinted alone still picks out its part. A material that changes with
+// the colour set goes to a slot that has an alternate picture.
+static u16 material_slot(int id, FigureMaterial material)
+{
+    static const FigureSkin slot_of[MAT_COUNT] = {
+        SKIN_FLESH, SKIN_FLESH, SKIN_HEAD, SKIN_ARMOUR, SKIN_ARMOUR, SKIN_LEGS, SKIN_ARMOUR, SKIN_WEAPON,
+        SKIN_WEAPON, SKIN_WEAPON, SKIN_ARMOUR, SKIN_HEAD, SKIN_FLESH, SKIN_EXTRA, SKIN_HEAD,
+    };
+    const CharacterModule *module = character_modules[id];
+    int skins = skin_count(id);
+    int slot = slot_of[material] % skins;
+    bool outfit = material == MAT_CLOTH || material == MAT_TRIM || material == MAT_FEATHER || material == MAT_FUR;
+    if (!outfit)
+        return static_cast<u16>(slot);
+    int fallback = -1;
+    for (int i = 0; i < module->load_step_count; i++) {
+        const LoadStep &step = module->load_steps[i];
+        if (step.kind != LOAD_SKIN || !step.alt_entry)
+            continue;
+        if (step.index == slot)
+            return static_cast<u16>(slot);
+        if (fallback < 0)
+            fallback = step.index;
+    }
+    return static_cast<u16>(fallback >= 0 ? fallback : slot);
+}
+
+static EmdModel sculpted_mesh(int id, const FigureRig &rig, bool unmasked)
+{
+    SculptedFigure sculpted;
+    figure_sculpt(*figure_looks[id], figure_styles[id], rig, unmasked, FIGURE_TRIANGLE_BUDGET, &sculpted);
+    for (size_t i = 0; i < sculpted.model.polygons.size(); i++)
+        sculpted.model.polygons[i].surface.texture_index = material_slot(id, sculpted.material[i]);
+    return sculpted.model;
+}
+
 EmdModel figure_model(int id, const FigureRig &rig, bool unmasked)
 {
     const HitZoneRow *zones = character_modules[id]->hit_zones;
+    MeshBuilder b = {nullptr, &rig, &figure_styles[id], skin_count(id), 6, unmasked};
+    EmdModel mesh;
+    if (figure_looks[id]) {
+        mesh = sculpted_mesh(id, rig, unmasked);
+        mesh.name = character_modules[id]->directory;
+        return place_zones(b, mesh, zones);
+    }
     int top = 0;
     for (int i = 0; i < MODEL_HIT_ZONES; i++)
         top = std::max<int>(top, zones[i].vertex);
     // The coarsest detail whose mesh reaches past the highest hit-zone vertex: the points
     // then sit among the mesh's own vertices with no padding.
-    EmdModel mesh;
-    MeshBuilder b = {&mesh, &rig, &figure_styles[id], skin_count(id), 6, unmasked};
+    b.model = &mesh;
     for (; b.sides <= 48; b.sides += 2) {
         mesh = EmdModel();
         figure_mesh(b);

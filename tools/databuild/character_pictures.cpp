@@ -2,6 +2,7 @@
 // effect pictures and blade-blur strips; gradients and shapes with the picture's name written
 // on them in the game library's own font. The projectile frames are projectile_pictures.cpp's.
 #include "tools/databuild/character_figures.h"
+#include "tools/databuild/figure_look.h"
 
 #include <algorithm>
 #include <allegro.h>
@@ -210,6 +211,10 @@ Bytes character_picture(int id, const LoadStep *step, const char *entry, int alt
 {
     switch (step->kind) {
     case LOAD_SKIN:
+        if (figure_looks[id]) {
+            Canvas c = {SKIN_ATLAS, SKIN_ATLAS, figure_paint(*figure_looks[id], alternate)};
+            return encode(c, entry);
+        }
         return encode(skin(id, step->index, alternate), entry);
     case LOAD_PROJECTILE_TEXTURE:
         return projectile_picture(entry);
