@@ -714,7 +714,8 @@ static u16 material_slot(int id, FigureMaterial material)
     const CharacterModule *module = character_modules[id];
     int skins = skin_count(id);
     int slot = slot_of[material] % skins;
-    bool outfit = material == MAT_CLOTH || material == MAT_TRIM || material == MAT_FEATHER || material == MAT_FUR;
+    bool outfit = material == MAT_CLOTH || material == MAT_TRIM || material == MAT_FEATHER || material == MAT_FUR ||
+                  material == MAT_SCALES;
     if (!outfit)
         return static_cast<u16>(slot);
     int fallback = -1;

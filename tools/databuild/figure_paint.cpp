@@ -175,7 +175,7 @@ static PaintColour material_colour(const FigureLook &look, int outfit, FigureMat
     case MAT_WOOD: return paint_wood(paint_rgb(120, 80, 45), s, t, seed);
     case MAT_FUR: return paint_strands(colour_of(c.fur), s, t, 24, seed);
     case MAT_HORN: return paint_horn(paint_rgb(225, 210, 175), s, t, seed);
-    case MAT_SCALES: return paint_scales(colour_of(c.skin), s, t, seed);
+    case MAT_SCALES: return paint_scales(colour_of(c.cloth[outfit]), s, t, seed);
     case MAT_FEATHER: return paint_feather(colour_of(c.trim[outfit]), s, t, seed);
     case MAT_EYE: return paint_eye(colour_of(c.eyes), s, t);
     default: return colour_of(c.skin);

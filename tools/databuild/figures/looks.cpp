@@ -4,7 +4,7 @@
 #include <iterator>
 
 const FigureLook *const figure_looks[] = {
-    &look_jason, nullptr, nullptr, nullptr, nullptr, nullptr,
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    &look_jason,    &look_odysseus, &look_atalanta, &look_perseus, &look_hippolyte, &look_polyphemus,
+    &look_minotaur, &look_medusa,   &look_sphinx,   &look_hydra,   &look_ares,      &look_atropos,
 };
 static_assert(std::size(figure_looks) == CHARACTER_COUNT, "one look per character");
