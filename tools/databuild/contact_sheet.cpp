@@ -1,10 +1,15 @@
 // The figures' contact sheets, written beside the data set (figure-sheets/): per fighter,
-// front, side and back in the rest pose and in three action poses, and one sheet of every
-// figure from the front in both colour sets; drawn from the built archive with the game's
-// own loaders and model drawing, so that anyone can look at every figure at once.
+// front, side and back in the rest pose and in three action poses; the select's Atropos; and
+// one sheet of every fighter from the front in both colour sets. Drawn from the archive's
+// entries with the game's own readers and model drawing, so that anyone can look at every
+// figure at once.
 #include "tools/databuild/databuild.h"
 #include "tools/databuild/figure_render.h"
 
+#include "characters/characters.h"
+
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <sys/stat.h>
@@ -12,14 +17,63 @@
 constexpr int SHEET_CELL_W = 200, SHEET_CELL_H = 250;
 constexpr int SHEET_COLUMNS = 6, SHEET_ROWS = 2;
 constexpr int OVERVIEW_CELL_W = 100, OVERVIEW_CELL_H = 200;
-constexpr int SHEET_WIDTH = 1400, SHEET_HEIGHT = 600;   // the offscreen window, room for either sheet
 constexpr int SHEET_QUALITY = 90;
+constexpr f32 SHEET_FOV = 30.0f;         // degrees, vertical
+constexpr f32 SHEET_MARGIN = 1.3f;       // room round the rest pose for the actions' reach
 static const u8 sheet_background[3] = {70, 90, 110};
 
-// The action poses shown: the middle key of the first block of each action the fighter has.
+// The action poses shown: the middle key of the first block of the first three of these
+// actions that the fighter has.
 static const ActionId sheet_actions[] = {ACTION_HARD_SWING, ACTION_KICK, ACTION_JUMP, ACTION_LOW_SWING,
                                          ACTION_CROUCH};
 constexpr int SHEET_POSES = 4;   // the rest pose and three actions
+
+struct Sheet {
+    int width, height;
+    std::vector<u8> rgb;
+};
+
+static Sheet sheet_new(int width, int height)
+{
+    Sheet s = {width, height, {}};
+    for (int i = 0; i < width * height; i++)
+        s.rgb.insert(s.rgb.end(), {sheet_background[0], sheet_background[1], sheet_background[2]});
+    return s;
+}
+
+// Lays a drawn cell on the sheet over its ground, by the cell's alpha.
+static void sheet_put(Sheet *s, int x0, int y0, int w, int h, const std::vector<u8> &rgba)
+{
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) {
+            const u8 *p = &rgba[(static_cast<size_t>(y) * w + x) * 4];
+            u8 *q = &s->rgb[(static_cast<size_t>(y0 + y) * s->width + x0 + x) * 3];
+            for (int k = 0; k < 3; k++)
+                q[k] = static_cast<u8>((p[k] * p[3] + q[k] * (255 - p[3])) / 255);
+        }
+}
+
+static bool sheet_write(const Sheet &s, const std::string &path)
+{
+    std::vector<u8> rgba;
+    for (size_t i = 0; i < s.rgb.size(); i += 3)
+        rgba.insert(rgba.end(), {s.rgb[i], s.rgb[i + 1], s.rgb[i + 2], 255});
+    Bytes jpeg;
+    return jpeg_write(jpeg, s.width, s.height, rgba.data(), SHEET_QUALITY) && file_write(path.c_str(), jpeg);
+}
+
+// A shot framing the figure's rest bounds, seen from the front (0), its left side (1) or its
+// back (2).
+static FigureShot sheet_shot(const f32 lo[3], const f32 hi[3], int view, int w, int h)
+{
+    f32 centre[3] = {(lo[0] + hi[0]) * 0.5f, (lo[1] + hi[1]) * 0.5f, (lo[2] + hi[2]) * 0.5f};
+    f32 frame = std::max(hi[2] - lo[2], std::max(hi[0] - lo[0], hi[1] - lo[1])) * SHEET_MARGIN;
+    f32 d = frame * 0.5f / std::tan(SHEET_FOV * 0.5f * 3.14159265f / 180.0f);
+    static const f32 directions[3][2] = {{0, -1}, {1, 0}, {0, 1}};
+    FigureShot shot = {w, h, {centre[0] + directions[view][0] * d, centre[1] + directions[view][1] * d, centre[2]},
+                       {centre[0], centre[1], centre[2]}, SHEET_FOV, {-0.4f, -1.0f, 0.8f}, 0.45f, 0.75f};
+    return shot;
+}
 
 static int sheet_action_key(const CharacterModule *module, ActionId action)
 {
@@ -34,89 +88,82 @@ static int sheet_action_key(const CharacterModule *module, ActionId action)
 static void sheet_poses(const CharacterModule *module, int keys[SHEET_POSES])
 {
     int count = 0;
-    keys[count++] = -1;
+    keys[count++] = 0;
     for (ActionId action : sheet_actions) {
         int key = sheet_action_key(module, action);
         if (key > 0 && count < SHEET_POSES)
             keys[count++] = key;
     }
     while (count < SHEET_POSES)
-        keys[count++] = -1;
+        keys[count++] = 0;
 }
 
-static bool sheet_write(const std::string &path, int width, int height)
+// One figure's sheet: each pose a run of front, side and back, two poses a line.
+static bool figure_sheet(const FigureSource *source, const CharacterModule *module, const std::string &path)
 {
-    // The window is larger than a sheet: the cells lie at its bottom left, so keep those.
-    std::vector<u8> window = figure_render_read(SHEET_WIDTH, SHEET_HEIGHT);
-    std::vector<u8> rgba;
-    for (int row = SHEET_HEIGHT - height; row < SHEET_HEIGHT; row++)
-        rgba.insert(rgba.end(), window.begin() + static_cast<size_t>(row) * SHEET_WIDTH * 4,
-                    window.begin() + static_cast<size_t>(row) * SHEET_WIDTH * 4 + width * 4);
-    Bytes jpeg;
-    return jpeg_write(jpeg, width, height, rgba.data(), SHEET_QUALITY) && file_write(path.c_str(), jpeg);
-}
-
-// One fighter's sheet: each pose a row of front, side and back, two poses a line.
-static bool fighter_sheet(ArchiveHandle archive, const std::string &folder, const CharacterModule *module,
-                          const char *model_entry, const char *skeleton_entry, const char *name)
-{
-    RenderFigure figure;
-    if (!figure_render_load(archive, model_entry, skeleton_entry, module->load_steps, module->load_step_count, 0,
-                            &figure))
+    FigureModel figure;
+    if (!figure_render_load(&figure, source, archive_entries))
         return false;
+    f32 lo[3], hi[3];
+    figure_render_pose(&figure, 0);
+    figure_render_bounds(&figure, lo, hi);
     int keys[SHEET_POSES];
     sheet_poses(module, keys);
-    static const f32 headings[3] = {0.0f, 90.0f, 180.0f};
+    Sheet sheet = sheet_new(SHEET_COLUMNS * SHEET_CELL_W, SHEET_ROWS * SHEET_CELL_H);
+    std::vector<u8> cell;
     for (int pose = 0; pose < SHEET_POSES; pose++) {
         figure_render_pose(&figure, keys[pose]);
         for (int view = 0; view < 3; view++) {
-            int cell = pose * 3 + view;
-            int x = (cell % SHEET_COLUMNS) * SHEET_CELL_W;
-            int y = (SHEET_ROWS - 1 - cell / SHEET_COLUMNS) * SHEET_CELL_H;
-            figure_render_draw(&figure, headings[view], sheet_background, x, y, SHEET_CELL_W, SHEET_CELL_H);
+            int at = pose * 3 + view;
+            FigureShot shot = sheet_shot(lo, hi, view, SHEET_CELL_W, SHEET_CELL_H);
+            figure_render_draw(&figure, &shot, &cell);
+            sheet_put(&sheet, (at % SHEET_COLUMNS) * SHEET_CELL_W, (at / SHEET_COLUMNS) * SHEET_CELL_H, SHEET_CELL_W,
+                      SHEET_CELL_H, cell);
         }
     }
     figure_render_free(&figure);
-    return sheet_write(folder + "/" + name + ".jpg", SHEET_COLUMNS * SHEET_CELL_W, SHEET_ROWS * SHEET_CELL_H);
-}
-
-static const LoadStep *step_of(const CharacterModule *module, LoadStepKind kind)
-{
-    for (int i = 0; i < module->load_step_count; i++)
-        if (module->load_steps[i].kind == kind)
-            return &module->load_steps[i];
-    return nullptr;
+    return sheet_write(sheet, path);
 }
 
 // Every fighter from the front in the rest pose, the first colour set above the second.
-static bool overview_sheet(ArchiveHandle archive, const std::string &folder)
+static bool overview_sheet(const std::string &path)
 {
+    Sheet sheet = sheet_new(CHARACTER_COUNT * OVERVIEW_CELL_W, 2 * OVERVIEW_CELL_H);
+    std::vector<u8> cell;
     for (int outfit = 0; outfit < 2; outfit++)
         for (int id = 0; id < CHARACTER_COUNT; id++) {
-            const CharacterModule *module = character_modules[id];
-            RenderFigure figure;
-            if (!figure_render_load(archive, step_of(module, LOAD_MODEL)->entry, step_of(module, LOAD_SKELETON)->entry,
-                                    module->load_steps, module->load_step_count, outfit, &figure))
+            FigureSource source;
+            figure_source_of(id, outfit, &source);
+            FigureModel figure;
+            if (!figure_render_load(&figure, &source, archive_entries))
                 return false;
-            figure_render_pose(&figure, -1);
-            figure_render_draw(&figure, 0.0f, sheet_background, id * OVERVIEW_CELL_W,
-                               (1 - outfit) * OVERVIEW_CELL_H, OVERVIEW_CELL_W, OVERVIEW_CELL_H);
+            f32 lo[3], hi[3];
+            figure_render_pose(&figure, 0);
+            figure_render_bounds(&figure, lo, hi);
+            FigureShot shot = sheet_shot(lo, hi, 0, OVERVIEW_CELL_W, OVERVIEW_CELL_H);
+            figure_render_draw(&figure, &shot, &cell);
+            sheet_put(&sheet, id * OVERVIEW_CELL_W, outfit * OVERVIEW_CELL_H, OVERVIEW_CELL_W, OVERVIEW_CELL_H, cell);
             figure_render_free(&figure);
         }
-    return sheet_write(folder + "/all.jpg", CHARACTER_COUNT * OVERVIEW_CELL_W, 2 * OVERVIEW_CELL_H);
+    return sheet_write(sheet, path);
 }
 
-static bool sheets_draw(ArchiveHandle archive, const std::string &folder)
+static bool sheets_draw(const std::string &folder)
 {
     for (int id = 0; id < CHARACTER_COUNT; id++) {
+        FigureSource source;
+        figure_source_of(id, 0, &source);
         const CharacterModule *module = character_modules[id];
-        if (!fighter_sheet(archive, folder, module, step_of(module, LOAD_MODEL)->entry,
-                           step_of(module, LOAD_SKELETON)->entry, module->directory))
+        if (!figure_sheet(&source, module, folder + "/" + module->directory + ".jpg"))
             return false;
     }
-    if (!fighter_sheet(archive, folder, &atropos_module, "atropo/atroposel.emd", "atropo/atroposel.esq", "select"))
+    FigureSource select;
+    figure_source_of(CHARACTER_ATROPOS, 0, &select);
+    select.model = "atropo/atroposel.emd";
+    select.skeleton = "atropo/atroposel.esq";
+    if (!figure_sheet(&select, &atropos_module, folder + "/select.jpg"))
         return false;
-    return overview_sheet(archive, folder);
+    return overview_sheet(folder + "/all.jpg");
 }
 
 int build_contact_sheets(const char *data_dir)
@@ -124,17 +171,13 @@ int build_contact_sheets(const char *data_dir)
     std::string folder = std::string(data_dir) + "/../figure-sheets";
     mkdir(folder.c_str(), 0755);
     // The sheets are for people to look at; a machine without an offscreen GL gets none.
-    if (!figure_render_start(SHEET_WIDTH, SHEET_HEIGHT)) {
+    if (!figure_render_start()) {
         printf("databuild: no offscreen GL here, no contact sheets\n");
-        figure_render_stop();
         return 1;
     }
-    ArchiveHandle archive = archive_open((std::string(data_dir) + "/dat00.dat").c_str());
-    bool ok = archive && sheets_draw(archive, folder);
-    if (archive)
-        archive_close(archive);
-    figure_render_stop();
-    if (!ok)
+    if (!sheets_draw(folder)) {
         fprintf(stderr, "databuild: cannot draw the contact sheets\n");
-    return ok ? 1 : 0;
+        return 0;
+    }
+    return 1;
 }

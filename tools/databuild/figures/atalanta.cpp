@@ -7,7 +7,7 @@
 static const FigureShape atalanta_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.3f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.15f, 1.3f, 1.22f},  0,     MAT_HAIR,    0},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, 1.3f, 2.2f},        PART_HEAD,      {0, 1.7f, -0.6f},     {0.45f, 0.2f, 0},      0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, 1.2f, 2.2f},        PART_HEAD,      {0, 1.2f, 0.4f},      {0.5f, 0.3f, 0},      0,     MAT_HAIR,    0},
     {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, 0.2f, 2.55f},       PART_HEAD,      {0, 0.2f, 2.75f},     {1.2f, 0, 1.12f},      0.3f,  MAT_TRIM,    0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0.25f, 0, 2.5f},       PART_CHEST,     {0, 0, 0},            {2.0f, 1.35f, 2.05f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.6f, 1.15f, 1.5f},   0,     MAT_CLOTH,   0},
@@ -18,10 +18,10 @@ static const FigureShape atalanta_shapes[] = {
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.72f},     PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.34f},  0.5f,  MAT_LEATHER, SHAPE_MIRROR},
     {PART_FOREARM_R, SHAPE_CONE, PART_HAND_R,    {0, 0, 1.3f},           PART_HAND_R,    {0, 0, 0.1f},         {0.5f, 0.4f, 0},       0,     MAT_LEATHER, SHAPE_MIRROR},
     // The quiver across her back with the arrows' fletching above her shoulder.
-    {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {1.0f, 1.75f, -0.2f},   PART_CHEST,     {-0.9f, 1.85f, 5.0f}, {0.55f, 0.65f, 0},     0,     MAT_LEATHER, 0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.7f, 1.8f, 5.0f},    PART_CHEST,     {-1.1f, 1.9f, 6.0f},  {0.16f, 0.1f, 2.5f},   0,     MAT_FEATHER, 0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-1.1f, 1.9f, 4.9f},    PART_CHEST,     {-1.5f, 2.0f, 5.9f},  {0.16f, 0.1f, 2.5f},   0,     MAT_FEATHER, 0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.4f, 1.7f, 4.9f},    PART_CHEST,     {-0.6f, 1.75f, 6.0f}, {0.16f, 0.1f, 2.5f},   0,     MAT_FEATHER, 0},
+    {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {1.0f, 1.75f, -0.2f},   PART_CHEST,     {-1.3f, 1.85f, 4.6f}, {0.55f, 0.65f, 0},     0,     MAT_LEATHER, 0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-1.2f, 1.85f, 4.6f},   PART_CHEST,     {-1.7f, 1.95f, 5.5f}, {0.18f, 0.1f, 2.5f},   0,     MAT_FEATHER, 0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-1.5f, 1.9f, 4.5f},    PART_CHEST,     {-2.1f, 2.0f, 5.3f},  {0.18f, 0.1f, 2.5f},   0,     MAT_FEATHER, 0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.9f, 1.8f, 4.5f},    PART_CHEST,     {-1.3f, 1.85f, 5.5f}, {0.18f, 0.1f, 2.5f},   0,     MAT_FEATHER, 0},
     // The bow: a stave bent toward her front, horn tips, and its string.
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 1.0f},           AT_WEAPON_BASE, {0, -0.9f, -1.6f},    {0.2f, 0.2f, 0},       0,     MAT_WOOD,    0},
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, -0.9f, -1.6f},      AT_WEAPON_BASE, {0, -1.5f, -4.0f},    {0.2f, 0.17f, 0},      0,     MAT_WOOD,    0},

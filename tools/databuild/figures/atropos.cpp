@@ -12,6 +12,7 @@ static const FigureShape atropos_shapes[] = {
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, 0.5f, 3.1f},        PART_HEAD,      {0, 1.6f, 3.4f},      {0.5f, 0.15f, 0},      0,     MAT_CLOTH,   0},
     {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, -0.75f, 1.9f},      PART_HEAD,      {0, -0.95f, 1.9f},    {1.5f, 0, 1.1f},       0.4f,  MAT_TRIM,    0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.2f, 1.45f, 2.15f},  0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 1.4f},      {1.4f, 2.4f, 0.7f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.9f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},

@@ -15,7 +15,7 @@ static const FigureShape medusa_shapes[] = {
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.8f, 0.9f, 2.0f},    PART_HEAD,      {-2.0f, 1.6f, 2.2f},  {0.26f, 0.2f, 0},      0,     MAT_SCALES,  SHAPE_MIRROR},
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-2.2f, 1.7f, 2.4f},    PART_HEAD,      {0, 0, 0},            {0.28f, 0.4f, 0.24f},  0,     MAT_SCALES,  SHAPE_MIRROR},
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.3f, 1.0f, 1.2f},    PART_HEAD,      {-1.0f, 2.0f, 0.0f},  {0.26f, 0.2f, 0},      0,     MAT_SCALES,  SHAPE_MIRROR},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-1.1f, 2.2f, -0.1f},   PART_HEAD,      {0, 0, 0},            {0.28f, 0.4f, 0.24f},  0,     MAT_SCALES,  SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-1.1f, 2.2f, 0.9f},    PART_HEAD,      {0, 0, 0},            {0.28f, 0.4f, 0.24f},  0,     MAT_SCALES,  SHAPE_MIRROR},
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, 0.2f, 3.0f},        PART_HEAD,      {0, -0.4f, 4.3f},     {0.26f, 0.2f, 0},      0,     MAT_SCALES,  0},
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.75f, 4.4f},      PART_HEAD,      {0, 0, 0},            {0.28f, 0.4f, 0.24f},  0,     MAT_SCALES,  0},
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-1.5f, -1.55f, 4.1f},  PART_HEAD,      {0, 0, 0},            {0.1f, 0.1f, 0.1f},    0,     MAT_EYE,     SHAPE_MIRROR},
@@ -30,7 +30,8 @@ static const FigureShape medusa_shapes[] = {
     {PART_HAND_R,    SHAPE_BOX,  AT_WEAPON_BASE, {0, 0, 0},              AT_WEAPON_BASE, {0, 0, 0},            {0.6f, 0.18f, 0.12f},  0.5f,  MAT_GOLD,    0},
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, -0.1f},          AT_WEAPON_TIP,  {0, 0, 0},            {0.26f, 0.04f, 0.2f},  0,     MAT_STEEL,   0},
     // The bow in her left hand.
-    {PART_HAND_L,    SHAPE_LIMB, AT_SECOND_BASE, {0, 0, 1.0f},           AT_SECOND_BASE, {0, -0.8f, -1.4f},    {0.18f, 0.18f, 0},     0,     MAT_WOOD,    0},
+    {PART_HAND_L,    SHAPE_LIMB, AT_SECOND_BASE, {0, 0, 1.2f},           AT_SECOND_BASE, {0, 0, 0},            {0.2f, 0.2f, 0},       0,     MAT_LEATHER, 0},
+    {PART_HAND_L,    SHAPE_LIMB, AT_SECOND_BASE, {0, 0, 0},              AT_SECOND_BASE, {0, -0.8f, -1.4f},    {0.18f, 0.18f, 0},     0,     MAT_WOOD,    0},
     {PART_HAND_L,    SHAPE_LIMB, AT_SECOND_BASE, {0, -0.8f, -1.4f},      AT_SECOND_TIP,  {0, -0.8f, 1.4f},     {0.18f, 0.16f, 0},     0,     MAT_WOOD,    0},
     {PART_HAND_L,    SHAPE_LIMB, AT_SECOND_TIP,  {0, -0.8f, 1.4f},       AT_SECOND_TIP,  {0, 0, 0},            {0.16f, 0.08f, 0},     0,     MAT_WOOD,    0},
     {PART_HAND_L,    SHAPE_THIN, AT_SECOND_BASE, {0, 0, 1.0f},           AT_SECOND_TIP,  {0, 0, 0},            {0.04f, 0, 0},         0,     MAT_HORN,    0},

@@ -27,9 +27,9 @@ static const FigureShape odysseus_shapes[] = {
     {PART_HAND_R,    SHAPE_BOX,  AT_WEAPON_BASE, {0, 0, 0},              AT_WEAPON_BASE, {0, 0, 0},            {0.7f, 0.2f, 0.14f},   0.5f,  MAT_BRONZE,  0},
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, -0.1f},          AT_WEAPON_TIP,  {0, 0, 0},            {0.3f, 0.05f, 0.2f},   0,     MAT_STEEL,   0},
     // The round shield, its face to the figure's side, a boss at its middle.
-    {PART_FOREARM_L, SHAPE_DISC, PART_FOREARM_L, {0.75f, 0, -1.5f},      PART_FOREARM_L, {1.25f, 0, -1.5f},    {2.8f, 0, 0},          0.35f, MAT_BRONZE,  0},
-    {PART_FOREARM_L, SHAPE_DISC, PART_FOREARM_L, {1.2f, 0, -1.5f},       PART_FOREARM_L, {1.32f, 0, -1.5f},    {2.2f, 0, 0},          0.3f,  MAT_TRIM,    0},
-    {PART_FOREARM_L, SHAPE_BALL, PART_FOREARM_L, {1.35f, 0, -1.5f},      PART_FOREARM_L, {0, 0, 0},            {0.35f, 0.6f, 0.6f},   0,     MAT_BRONZE,  0},
+    {PART_FOREARM_L, SHAPE_DISC, PART_FOREARM_L, {0.45f, 0, -1.5f},      PART_FOREARM_L, {0.95f, 0, -1.5f},    {2.8f, 0, 0},          0.35f, MAT_BRONZE,  0},
+    {PART_FOREARM_L, SHAPE_DISC, PART_FOREARM_L, {0.9f, 0, -1.5f},       PART_FOREARM_L, {1.02f, 0, -1.5f},    {2.2f, 0, 0},          0.3f,  MAT_TRIM,    0},
+    {PART_FOREARM_L, SHAPE_BALL, PART_FOREARM_L, {1.05f, 0, -1.5f},      PART_FOREARM_L, {0, 0, 0},            {0.35f, 0.6f, 0.6f},   0,     MAT_BRONZE,  0},
 };
 
 const FigureLook look_odysseus = {

@@ -26,15 +26,15 @@ static const FigureShape perseus_shapes[] = {
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, -0.1f},          AT_WEAPON_TIP,  {0, 0, 0},            {0.28f, 0.05f, 0.2f},  0,     MAT_STEEL,   0},
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_TIP,  {0, 0, 2.4f},           AT_WEAPON_TIP,  {0, -0.9f, 1.4f},     {0.18f, 0.05f, 0.2f},  0,     MAT_STEEL,   0},
     // The mirror shield: polished all over, a gold rim.
-    {PART_FOREARM_L, SHAPE_DISC, PART_FOREARM_L, {0.75f, 0, -1.5f},      PART_FOREARM_L, {1.2f, 0, -1.5f},     {2.7f, 0, 0},          0.3f,  MAT_GOLD,    0},
-    {PART_FOREARM_L, SHAPE_DISC, PART_FOREARM_L, {1.15f, 0, -1.5f},      PART_FOREARM_L, {1.3f, 0, -1.5f},     {2.45f, 0, 0},         0.2f,  MAT_STEEL,   0},
+    {PART_FOREARM_L, SHAPE_DISC, PART_FOREARM_L, {0.45f, 0, -1.5f},      PART_FOREARM_L, {0.9f, 0, -1.5f},     {2.7f, 0, 0},          0.3f,  MAT_GOLD,    0},
+    {PART_FOREARM_L, SHAPE_DISC, PART_FOREARM_L, {0.85f, 0, -1.5f},      PART_FOREARM_L, {1.0f, 0, -1.5f},     {2.45f, 0, 0},         0.2f,  MAT_STEEL,   0},
 };
 
 const FigureLook look_perseus = {
     look_body_man, look_body_man_count, look_head_human, look_head_human_count,
     perseus_shapes, static_cast<int>(std::size(perseus_shapes)),
     // skin            hair          cloth (two outfits)             trim (two outfits)
-    {{225, 180, 140}, {40, 30, 20}, {{60, 80, 170}, {190, 120, 40}}, {{225, 220, 205}, {225, 220, 205}},
+    {{225, 180, 140}, {40, 30, 20}, {{60, 80, 170}, {190, 120, 40}}, {{225, 220, 205}, {200, 180, 130}},
      // leather      metal            fur            eyes
      {120, 85, 50}, {235, 238, 245}, {90, 70, 50}, {60, 80, 120}},
     FACE_HUMAN,
