@@ -9,7 +9,6 @@ static const FigureShape ares_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.1f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.25f, 1.42f, 1.4f},  0,     MAT_BRONZE,  0},
     {PART_HEAD,      SHAPE_BOX,  PART_HEAD,      {-0.8f, -0.7f, 1.05f},  PART_HEAD,      {0, 0, 0},            {0.2f, 0.55f, 0.75f},  0.5f,  MAT_BRONZE,  SHAPE_MIRROR},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.25f, 2.3f},      PART_HEAD,      {0, -1.45f, 1.5f},    {0.14f, 0.12f, 0},     0,     MAT_BRONZE,  0},
     {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, 0.3f, 0.55f},       PART_HEAD,      {0, 0.3f, 0.9f},      {1.15f, 0, 1.1f},      0.3f,  MAT_BRONZE,  0},
     {PART_HEAD,      SHAPE_BOX,  PART_HEAD,      {0, 0.3f, 3.3f},        PART_HEAD,      {0, 0, 0},            {0.12f, 0.5f, 0.3f},   0.5f,  MAT_BRONZE,  0},
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.0f, 3.8f},       PART_HEAD,      {0, 1.5f, 3.9f},      {0.45f, 0.5f, 0.45f},  0,     MAT_TRIM,    0},

@@ -29,6 +29,6 @@ const FigureLook look_polyphemus = {
     // skin            hair          cloth (two outfits)             trim (two outfits)
     {{190, 150, 120}, {60, 45, 30}, {{110, 90, 60}, {70, 100, 110}}, {{80, 60, 40}, {50, 70, 80}},
      // leather      metal          fur (the sheepskin)  eyes
-     {100, 70, 45}, {120, 90, 60}, {215, 205, 180},     {150, 60, 30}},
+     {100, 70, 45}, {120, 90, 60}, {215, 205, 180},     {70, 130, 190}},
     FACE_CYCLOPS,
 };
