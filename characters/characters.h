@@ -250,6 +250,11 @@ void sequencer_step(const CharacterSequence *sequence, Fighter *fighter, Skeleto
 int sequencer_bank(const CharacterSequence *sequence, const Fighter *fighter);
 // The block that plays an action, or null.
 const SeqBlock *sequencer_find_block(const CharacterSequence *sequence, int action);
+// The keys outside a block's lo..hi that it can leave on show: its entry key, its end's key and
+// the key its last step reaches past hi when the end leaves the pair alone. In the block's own
+// numbering (add the bank); returns how many were written to out.
+constexpr int SEQ_OUTER_KEYS = 3;
+int sequencer_outer_keys(const SeqBlock *block, int out[SEQ_OUTER_KEYS]);
 
 // The key-frame step of the fighter's own character (Fighter::character); an unknown id
 // steps nothing.

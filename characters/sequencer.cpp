@@ -44,6 +44,29 @@ const SeqBlock *sequencer_find_block(const CharacterSequence *sequence, int acti
     return nullptr;
 }
 
+static int seq_outer_key_add(const SeqBlock *block, int key, int out[SEQ_OUTER_KEYS], int count)
+{
+    if (key >= block->lo && key <= block->hi)
+        return count;
+    for (int i = 0; i < count; i++)
+        if (out[i] == key)
+            return count;
+    out[count] = key;
+    return count + 1;
+}
+
+int sequencer_outer_keys(const SeqBlock *block, int out[SEQ_OUTER_KEYS])
+{
+    int count = 0;
+    if (block->entry_key)
+        count = seq_outer_key_add(block, block->entry_key, out, count);
+    if (block->end & (END_HOLD | END_TO_KEY))
+        count = seq_outer_key_add(block, block->end_key, out, count);
+    else if (!(block->flags & SEQ_LOOP))
+        count = seq_outer_key_add(block, block->hi + 1, out, count);
+    return count;
+}
+
 // A key time or a speed: a constant, or that constant times one of the fighter's tuning factors.
 static f32 seq_rated(const Fighter *fighter, f32 ticks, int rate)
 {
@@ -207,14 +230,17 @@ static bool seq_block_step(const CharacterSequence *sequence, const SeqBlock *bl
     skeleton->active_window += first ? block->window_first : block->window_later;
     if (block->window_clear_above && skeleton->key_to > block->window_clear_above + keys.bank)
         skeleton->active_window = 0;
-    seq_events(sequence, block, SEQ_ON_STEP, keys.bank, fighter, skeleton);
+    // A loop wraps before its keyed events look at the pair, so the step out of the last key
+    // into the first (a walk's footfall) fires on every cycle, not only on the first.
     if (block->flags & SEQ_LOOP) {
         if (skeleton->key_from > keys.hi)
             skeleton->key_from = static_cast<i16>(keys.lo);
         if (skeleton->key_to > keys.hi)
             skeleton->key_to = static_cast<i16>(keys.lo);
+        seq_events(sequence, block, SEQ_ON_STEP, keys.bank, fighter, skeleton);
         return false;
     }
+    seq_events(sequence, block, SEQ_ON_STEP, keys.bank, fighter, skeleton);
     if (skeleton->key_to > keys.hi)
         return seq_end(sequence, block, keys, fighter, skeleton);
     return false;

@@ -70,10 +70,14 @@ void fx_projectile_trail(Particle *pool, int mode, int side)
         projectile_trail_timer[side] = 0;
 }
 
+// A new throw starts its trail from nothing: the old throw's records die with the counters, or
+// the step (which moves only the first `count`) would leave them hanging where they were drawn.
 void fx_projectile_trail_reset(int p)
 {
     if (p < 0 || p > 1)
         return;
+    for (Particle &record : projectile_trail_particles[p])
+        record.life = 0.0f;
     projectile_trail_count[p] = 0;
     projectile_trail_timer[p] = 0;
 }

@@ -235,13 +235,17 @@ static void aura_records_step(Particle *pool, int side)
         f->aura = AURA_NONE;
 }
 
-// The aura grows by one record a tick from nothing after its start.
+// The aura grows by one record a tick from nothing after its start. The start kills the last
+// aura's records: the step moves only the records the warm-up has reached, and the drawer shows
+// every live one, so an old flame beyond them would hang frozen in the air.
 void fx_fighter_aura(Particle *pool, int mode, int side)
 {
     if (side < 0 || side > 1)
         return;
     if (mode == FX_INIT) {
         aura_warmup[side] = 0;
+        for (int i = 0; i < AURA_PARTICLES; i++)
+            pool[i].life = 0.0f;
         return;
     }
     if (mode != FX_STEP)

@@ -677,8 +677,8 @@ void font_glyph_cell(int font, int glyph, float *s, float *t);
 int fonts_build();
 void fonts_free();
 // Print a printf-formatted text (cut at 255 characters) with the pen starting at (x, y, z)
-// in eye space: the model-view matrix is loaded with that translation and left advanced past
-// the text. Characters the font has no glyph for are skipped. A null format prints nothing.
+// in eye space, whatever the model-view matrix holds, and leaves that matrix as it found it.
+// Characters the font has no glyph for are skipped. A null format prints nothing.
 void print_text(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
 void print_digits(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
 void print_letters(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));

@@ -84,24 +84,19 @@ void fonts_free()
 }
 
 // The glyphs as one draw instead of a draw per glyph list (a software renderer pays for each
-// draw): each quad is moved along by the advances before it, then the model-view matrix is
-// moved past the text by the same translations the lists make, one per glyph.
+// draw): each quad is moved along by the advances before it.
 static void glyphs_send(int font, const int *glyphs, int count)
 {
     const FontLayout *layout = &font_layouts[font];
-    float advances[256];
     float pen = 0.0f;
     glBegin(GL_QUADS);
     for (int i = 0; i < count; i++) {
         float s, t;
         font_glyph_cell(font, glyphs[i], &s, &t);
         glyph_quad_send(layout, pen, s, t);
-        advances[i] = font_glyph_advance(font, glyphs[i]);
-        pen += advances[i];
+        pen += font_glyph_advance(font, glyphs[i]);
     }
     glEnd();
-    for (int i = 0; i < count; i++)
-        glTranslatef(advances[i], 0.0f, 0.0f);
 }
 
 static void print_with_font(int font, float x, float y, float z, const char *format, va_list args)
@@ -122,7 +117,10 @@ static void print_with_font(int font, float x, float y, float z, const char *for
     texture_unit1_off();
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, *font_textures[font]);
+    // The pen's matrix lives only as long as the text: screens print between the quads they
+    // place in their own view, and a quad drawn after a text must land where it would without.
     glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
     glLoadIdentity();
     glTranslatef(x, y, z);
     // List base + signed character = the character's glyph list, for a caller that calls them.
@@ -130,6 +128,7 @@ static void print_with_font(int font, float x, float y, float z, const char *for
     // Before fonts_build there are no glyphs to print, as there are no lists to call.
     if (*font_lists[font])
         glyphs_send(font, glyphs, count);
+    glPopMatrix();
 }
 
 void print_text(float x, float y, float z, const char *format, ...)

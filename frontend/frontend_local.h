@@ -144,6 +144,8 @@ constexpr int SHOP_TEXTURE_COUNT = 14;
 bool shop_item_is_profile(int item);
 // A profile whose character is not offered.
 bool shop_item_hidden(int item);
+// The item's hover rectangle in menu units (a profile's whether it is offered or not).
+MenuRect shop_item_rect(int item);
 // The unlock byte of a character item (13..17); null for other items.
 u8 *shop_character_byte(int item);
 

@@ -165,7 +165,7 @@ static TickFlow shop_leave()
 }
 
 // Hover rectangles, in the order they are tested; k is a profile tile's column.
-static MenuRect shop_item_rect(int item)
+MenuRect shop_item_rect(int item)
 {
     static const MenuRect fixed[] = {
         {-18.0f, -12.6f, -9.4f, -4.6f},   // Medusa

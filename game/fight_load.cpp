@@ -101,8 +101,8 @@ static i32 stage_select_stage()
     return STAGE_ATHENS;
 }
 
-// The arena, then its flames: the labyrinth's start, the theatre's and the temple's take one
-// step so that the first frame shows them burning.
+// The arena, then its flames, started afresh at their torches: the pool is the character
+// select's too, and a step alone would leave most of its flame row burning where it stood.
 static TickFlow arena_load(i32 stage, bool log_athens)
 {
     if (fight_arena_loader(static_cast<StageId>(stage)) != 0) {
@@ -113,9 +113,9 @@ static TickFlow arena_load(i32 stage, bool log_athens)
     if (stage == STAGE_LABYRINTH)
         fx_labyrinth_flames(stage_flame_particles, FX_INIT);
     if (stage == STAGE_THEATRE)
-        fx_theatre_flames(stage_flame_particles, FX_STEP);
+        fx_theatre_flames(stage_flame_particles, FX_INIT);
     if (stage == STAGE_TEMPLE)
-        fx_temple_flames(stage_flame_particles, FX_STEP);
+        fx_temple_flames(stage_flame_particles, FX_INIT);
     return TICK_CONTINUES;
 }
 

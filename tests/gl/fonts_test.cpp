@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 #include "support/draw_fixtures.h"
+#include "support/feedback.h"
 #include "support/gl_context.h"
 #include "support/test_paths.h"
 #include "tools/writers/writers.h"
@@ -49,6 +50,18 @@ TEST_F(Fonts, ListBlocksAreSeparate)
     EXPECT_FALSE(glIsList(font_digits_lists + 9));
 }
 
+// The glyph quads a printer sends for a text at (1, 2, -3), caught by GL feedback.
+static std::vector<FeedbackPolygon> printed(void (*print)(float, float, float, const char *, ...), const char *text)
+{
+    static void (*printer)(float, float, float, const char *, ...);
+    static const char *printed_text;
+    printer = print;
+    printed_text = text;
+    return feedback_polygons([] { printer(1.0f, 2.0f, -3.0f, "%s", printed_text); });
+}
+
+// A marker glyph printed after the text stands where the pen was left: at the advances of
+// the text's glyphs. The printer leaves the model-view matrix as it found it.
 TEST_F(Fonts, PrintersAdvanceThePenAsTheGlyphTableSays)
 {
     struct Case {
@@ -71,22 +84,31 @@ TEST_F(Fonts, PrintersAdvanceThePenAsTheGlyphTableSays)
         {print_text, "\x80\xe0", 0.0f},
         {print_text, "", 0.0f},
     };
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(7.0f, 0.0f, 0.0f);
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
-        c.print(1.0f, 2.0f, -3.0f, "%s", c.text);
+        const char *marker = c.print == print_digits ? "8" : "A";
+        std::vector<FeedbackPolygon> glyphs = printed(c.print, (std::string(c.text) + marker).c_str());
+        std::vector<PrintedText> texts = feedback_texts(glyphs);
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts.back().text.back(), marker[0]);
+        EXPECT_NEAR(glyphs.back().box.x0 / PIXELS_PER_UNIT, 1.0f + c.advance, 1e-3);
+        EXPECT_NEAR(glyphs.back().box.y0 / PIXELS_PER_UNIT, 2.0f, 1e-3);
         float m[16];
         modelview(m);
-        EXPECT_NEAR(m[12], 1.0f + c.advance, 1e-4);
-        EXPECT_NEAR(m[13], 2.0f, 1e-6);
-        EXPECT_NEAR(m[14], -3.0f, 1e-6);
-        EXPECT_FLOAT_EQ(m[0], 1.0f);   // identity loaded underneath
+        EXPECT_FLOAT_EQ(m[12], 7.0f);
+        EXPECT_FLOAT_EQ(m[14], 0.0f);
     }
-    // A long text is cut, not overrun: 300 digits print as 255.
+    // A long text is cut, not overrun: 300 digits print as 255 (in a view wide enough for them).
     std::string digits(300, '1');
-    print_digits(0, 0, 0, "%s", digits.c_str());
-    float m[16];
-    modelview(m);
-    EXPECT_NEAR(m[12], 255 * 2.1f, 1e-2);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, GL_TEST_WIDTH, 0, GL_TEST_HEIGHT, -20, 20);
+    std::vector<PrintedText> texts = feedback_texts(printed(print_digits, digits.c_str()));
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text.size(), 255u);
 }
 
 TEST_F(Fonts, NullFormatChangesNothingAndEmptyTextSetsTheBase)
@@ -243,16 +265,18 @@ static void print_by_lists(int font, u32 texture, u32 lists, float x, float y, f
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
     glLoadIdentity();
     glTranslatef(x, y, z);
     glListBase(lists - static_cast<u32>(font_layouts[font].first_char));
     glCallLists(static_cast<GLsizei>(strlen(text)), GL_BYTE, text);
+    glPopMatrix();
 }
 
 // Texts of the menus, the select and the fight's calls where the game prints them, in its
 // projection and blend with the built sheets: one run of quads shows the pixels the glyph
 // lists show, one draw each, but for the rounding of the quads' corners (a level at most on a
-// few pixels), and leaves the pen exactly where the lists leave it.
+// few pixels), and leaves the model-view matrix as it found it.
 TEST_F(Fonts, TextsShowAsTheirGlyphListsShowThem)
 {
     ASSERT_TRUE(built_sheets_load()) << "run the data builder (make test does)";
@@ -282,6 +306,8 @@ TEST_F(Fonts, TextsShowAsTheirGlyphListsShowThem)
         std::vector<u8> pictures[2];
         for (int printed = 0; printed < 2; printed++) {
             glClear(GL_COLOR_BUFFER_BIT);
+            glLoadIdentity();
+            glTranslatef(3.0f, 0.0f, 0.0f);
             if (printed)
                 c.print(c.x, c.y, c.z, "%s", c.text);
             else

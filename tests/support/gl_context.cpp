@@ -7,6 +7,13 @@
 static EGLDisplay egl_display = EGL_NO_DISPLAY;
 static EGLContext egl_context = EGL_NO_CONTEXT;
 static EGLSurface egl_surface = EGL_NO_SURFACE;
+static int egl_surface_width = GL_TEST_WIDTH, egl_surface_height = GL_TEST_HEIGHT;
+
+void gl_test_context_size(int width, int height)
+{
+    egl_surface_width = width;
+    egl_surface_height = height;
+}
 
 static bool gl_test_context_create()
 {
@@ -28,7 +35,7 @@ static bool gl_test_context_create()
     if (!eglBindAPI(EGL_OPENGL_API))
         return false;
     egl_context = eglCreateContext(egl_display, config, EGL_NO_CONTEXT, nullptr);
-    const EGLint surface_attributes[] = {EGL_WIDTH, GL_TEST_WIDTH, EGL_HEIGHT, GL_TEST_HEIGHT, EGL_NONE};
+    const EGLint surface_attributes[] = {EGL_WIDTH, egl_surface_width, EGL_HEIGHT, egl_surface_height, EGL_NONE};
     egl_surface = eglCreatePbufferSurface(egl_display, config, surface_attributes);
     return egl_context != EGL_NO_CONTEXT && egl_surface != EGL_NO_SURFACE;
 }
@@ -40,7 +47,7 @@ bool gl_test_context_current()
         return false;
     if (!eglMakeCurrent(egl_display, egl_surface, egl_surface, egl_context))
         return false;
-    glViewport(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT);
+    glViewport(0, 0, egl_surface_width, egl_surface_height);
     return true;
 }
 

@@ -7,6 +7,10 @@
 constexpr int GL_TEST_WIDTH = 640;
 constexpr int GL_TEST_HEIGHT = 480;
 
+// Sets the pbuffer's size for a context not yet made (the benchmark measures the launcher's
+// resolutions); the tests keep GL_TEST_WIDTH x GL_TEST_HEIGHT.
+void gl_test_context_size(int width, int height);
+
 // Creates the context on first use and makes it current; returns false when EGL cannot give
 // one (the test then fails: the gl level is never skipped).
 bool gl_test_context_current();

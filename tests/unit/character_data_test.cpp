@@ -185,16 +185,20 @@ TEST_F(CharacterData, SummonModelsAndPicturesLoad)
         EXPECT_EQ(decode_only_texture(archive, name.c_str(), TEXTURE_MIPMAP_RGB), 1u) << name;
 }
 
-// Keys that no move uses hold the identity, so that nothing blends into a collapsed bone.
+// Keys that no move shows hold the identity, so that nothing blends into a collapsed bone.
 TEST_F(CharacterData, KeysNoMoveUsesAreIdentityAndNoScaleIsZero)
 {
     Skeleton *skeleton = load_skeleton("jason/jason.esq");
     ASSERT_NE(skeleton, nullptr);
     std::set<int> used;
     const CharacterSequence &seq = jason_module.sequence;
-    for (int i = 0; i < seq.block_count; i++)
+    for (int i = 0; i < seq.block_count; i++) {
         for (int k = seq.blocks[i].lo; k <= seq.blocks[i].hi; k++)
             used.insert(k);
+        int outer[SEQ_OUTER_KEYS];
+        for (int n = sequencer_outer_keys(&seq.blocks[i], outer); n-- > 0;)
+            used.insert(outer[n]);
+    }
     for (int key = 1; key < SKELETON_KEYS; key++) {
         for (int b = 0; b < skeleton->bone_count; b++) {
             const Bone &bone = skeleton->bones[b];

@@ -263,6 +263,36 @@ TEST_F(EffectsTest, ProjectileTrailGrowsEveryThirdStep)
     EXPECT_EQ(projectile_trail_timer[1], 0);
 }
 
+// A throw soon after a throw: the old trail's puffs die with the reset, so none hangs where it
+// was drawn while the new trail grows from its first record.
+TEST_F(EffectsTest, ANewThrowLeavesNoOldTrailRecordAlive)
+{
+    Particle *pool = projectile_trail_particles[0];
+    projectile_in_flight[0] = 1;
+    projectiles[0].kind = PROJECTILE_STRAIGHT;
+    projectiles[0].pos[0] = 7.0f;
+    projectiles[0].size[0] = 10.0f;
+    for (int i = 0; i < 60; i++)
+        fx_projectile_trail(pool, FX_STEP, 0);
+    projectile_in_flight[0] = 0;
+    for (int i = 0; i < 5; i++)
+        fx_projectile_trail(pool, FX_STEP, 0);
+    ASSERT_GE(alive(pool, PROJECTILE_TRAIL_PARTICLES), 15) << "the first throw's puffs still fade";
+
+    fx_projectile_trail_reset(0);
+    EXPECT_EQ(alive(pool, PROJECTILE_TRAIL_PARTICLES), 0);
+    projectile_in_flight[0] = 1;
+    projectiles[0].pos[0] = -20.0f;
+    for (int i = 0; i < 12; i++)
+        fx_projectile_trail(pool, FX_STEP, 0);
+    EXPECT_GT(alive(pool, PROJECTILE_TRAIL_PARTICLES), 0);
+    for (int i = 0; i < PROJECTILE_TRAIL_PARTICLES; i++)
+        if (pool[i].life > 0.0f) {
+            EXPECT_LT(i, projectile_trail_count[0]) << "a live record the step does not move";
+            EXPECT_EQ(pool[i].x, -20.0f) << "record " << i << " is the old throw's";
+        }
+}
+
 TEST_F(EffectsTest, OdysseusTrailHangsLowAndStillThrowsMakeNone)
 {
     fighters[0].character = CHARACTER_ODYSSEUS;
@@ -347,6 +377,20 @@ protected:
             for (int i = 0; i < MODEL_HIT_ZONES; i++)
                 zone(p, i, fighters[p].pos_x + i, 20.0f + i);
     }
+
+    // The side's aura started (emitting) and stepped `emitting` times, then fading for
+    // `fading` steps.
+    static void aura_run(int side, int emitting, int fading)
+    {
+        Particle *pool = side ? aura_particles_side2 : aura_particles;
+        fighters[side].aura = AURA_EMITTING;
+        fx_fighter_aura(pool, FX_INIT, side);
+        for (int i = 0; i < emitting; i++)
+            fx_fighter_aura(pool, FX_STEP, side);
+        fighters[side].aura = AURA_FADING;
+        for (int i = 0; i < fading; i++)
+            fx_fighter_aura(pool, FX_STEP, side);
+    }
 };
 
 TEST_F(AuraTest, GrowsOneRecordATickAfterItsStart)
@@ -367,11 +411,7 @@ TEST_F(AuraTest, GrowsOneRecordATickAfterItsStart)
 // every record is dead.
 TEST_F(AuraTest, FadingAuraReturnsToNone)
 {
-    fighters[1].aura = AURA_EMITTING;
-    fx_fighter_aura(aura_particles_side2, FX_INIT, 1);
-    for (int i = 0; i < 10; i++)
-        fx_fighter_aura(aura_particles_side2, FX_STEP, 1);
-    fighters[1].aura = AURA_FADING;
+    aura_run(1, 10, 0);
     int steps = 0;
     while (fighters[1].aura == AURA_FADING && steps < 200) {
         fx_fighter_aura(aura_particles_side2, FX_STEP, 1);
@@ -380,6 +420,22 @@ TEST_F(AuraTest, FadingAuraReturnsToNone)
     EXPECT_EQ(fighters[1].aura, AURA_NONE);
     EXPECT_GE(steps, 40) << "not before the pool has grown to 50";
     EXPECT_EQ(alive(aura_particles_side2, AURA_PARTICLES), 0);
+}
+
+// A special started soon after the last one ended: the new aura grows from nothing, and no
+// flame of the old one is left alive beyond the records the step moves.
+TEST_F(AuraTest, ANewAuraLeavesNoFrozenFlame)
+{
+    aura_run(0, 60, 3);
+    ASSERT_GE(alive(aura_particles, AURA_PARTICLES), 40);
+
+    fighters[0].aura = AURA_EMITTING;
+    fx_fighter_aura(aura_particles, FX_INIT, 0);
+    for (int step = 0; step < 10; step++) {
+        fx_fighter_aura(aura_particles, FX_STEP, 0);
+        for (int i = aura_warmup[0]; i < AURA_PARTICLES; i++)
+            ASSERT_LE(aura_particles[i].life, 0.0f) << "record " << i << " after step " << step;
+    }
 }
 
 // The emitters stand where the hit detection places zones 7 and 8, both facings; a

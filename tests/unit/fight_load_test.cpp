@@ -133,6 +133,34 @@ TEST_F(FightLoadTest, StageSelectTilesAndTheVersusTune)
     }
 }
 
+// The select's flame row shares the arena flames' pool: a fight in the theatre or the temple
+// starts every one of its flames afresh at its torches, none where the row burned.
+TEST_F(FightLoadTest, ArenaFlamesStartAtTheirTorchesAfterTheSelect)
+{
+    const struct {
+        int stage;
+        f32 height;
+    } cases[] = {{STAGE_THEATRE, 16.0f}, {STAGE_TEMPLE, 30.0f}, {STAGE_LABYRINTH, 44.0f}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE("arena " + std::to_string(c.stage));
+        fight_fixture_reset(3, 2);
+        fx_flame_row(stage_flame_particles, FX_INIT);
+        for (int i = 0; i < 20; i++)
+            fx_flame_row(stage_flame_particles, FX_STEP);
+        ladder_index = 3;
+        ladder_stages[3] = c.stage;
+        request(STATE_CHARACTER_SELECT, GAME_MODE_ARCADE_P1);
+        harness_run(FADE_TICKS + 1);
+        ASSERT_EQ(fight_load_calls.front(), "A" + std::to_string(c.stage));
+        for (int i = 0; i < 80; i++) {
+            const Particle &p = stage_flame_particles[i];
+            ASSERT_GT(p.life, 0.0f) << "flame " << i;
+            ASSERT_GE(p.z, c.height - 0.5f) << "flame " << i << " burns at the row's height";
+            ASSERT_NE(p.y, 30.0f) << "flame " << i << " burns at the row's depth";
+        }
+    }
+}
+
 // Indexes outside the tables load Athens with a log line rather than read past them.
 TEST_F(FightLoadTest, OutOfRangeArenasLoadAthens)
 {

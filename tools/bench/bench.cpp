@@ -35,6 +35,9 @@ constexpr int FRAMES_TIMED = 100;        // frames behind each frame median
 constexpr int FRAMES_WARM_UP = 10;
 constexpr int SCREEN_TICKS_LIMIT = 2000; // ticks a screen change may take before the bench gives up
 
+// The size of the window or pbuffer the frames are drawn in; --size sets it.
+int bench_width = GL_TEST_WIDTH, bench_height = GL_TEST_HEIGHT;
+
 // Ends the run, saying why; the game's shutdown is not run.
 void fail(const char *what)
 {
@@ -123,18 +126,19 @@ double peak_resident_mb()
 enum GoalKind { GOAL_NONE, GOAL_AT_MOST, GOAL_RATIO_AT_MOST };
 
 struct Row {
-    const char *what;
+    std::string what;
     double value;
     const char *baseline;
     double base_value;
     const char *unit;          // "ms", "us" or "MB", for both figures
     GoalKind goal_kind;
     double goal;
+    bool per_size = false;     // one of the rows --sizes prints for every resolution
 };
 
 void print_header()
 {
-    printf("%-40s %12s   %-32s %12s %7s   %-13s %s\n", "measured", "figure", "baseline (same run)", "figure",
+    printf("%-46s %12s   %-32s %12s %7s   %-13s %s\n", "measured", "figure", "baseline (same run)", "figure",
            "ratio", "goal", "");
 }
 
@@ -153,7 +157,7 @@ void print_row(const Row &row)
     char base[64] = "";
     if (row.base_value > 0)
         snprintf(base, sizeof base, "%9.2f %-2s %6.1fx", row.base_value, row.unit, ratio);
-    printf("%-40s %9.2f %-2s   %-32s %-20s   %-13s %s\n", row.what, row.value, row.unit, row.baseline, base, goal,
+    printf("%-46s %9.2f %-2s   %-32s %-20s   %-13s %s\n", row.what.c_str(), row.value, row.unit, row.baseline, base, goal,
            verdict);
 }
 
@@ -195,8 +199,8 @@ std::vector<std::string> entry_names(const std::string &root)
 void engine_start_stand_in(const std::string &root)
 {
     config_load((root + "/data/qx.cfg").c_str());
-    screen_width = GL_TEST_WIDTH;
-    screen_height = GL_TEST_HEIGHT;
+    screen_width = bench_width;
+    screen_height = bench_height;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &gl_max_texture_size);
     picture_library_start();
     fake_audio_install();
@@ -352,7 +356,7 @@ bool window_context_current()
     if (!allegro_start())
         return false;
     set_color_depth(32);
-    if (!gl_window_create("tavrosk-bench", GL_TEST_WIDTH, GL_TEST_HEIGHT, 32, 24, 8, 0))
+    if (!gl_window_create("tavrosk-bench", bench_width, bench_height, 32, 24, 8, 0))
         return false;
     for (SwapControlKind kind : {SWAP_CONTROL_EXT, SWAP_CONTROL_MESA})
         if (swap_control_init(kind)) {
@@ -362,25 +366,97 @@ bool window_context_current()
     return true;
 }
 
+// What the command line asks for.
+struct BenchArgs {
+    bool in_window = false;
+    bool every_size = false;   // --sizes: the per-size rows for each of the launcher's resolutions
+    bool size_rows = false;    // --size-rows: this run prints only its per-size rows (for --sizes)
+};
+
+void usage_fail()
+{
+    fail("usage: tavrosk-bench [--window] [--cpu] [--size WxH | --sizes]");
+}
+
+BenchArgs bench_args(int argc, char **argv)
+{
+    BenchArgs args;
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "--window") == 0)
+            args.in_window = true;
+        else if (strcmp(argv[i], "--cpu") == 0)
+            cpu_clock = true;
+        else if (strcmp(argv[i], "--sizes") == 0)
+            args.every_size = true;
+        else if (strcmp(argv[i], "--size-rows") == 0)
+            args.size_rows = true;
+        else if (strcmp(argv[i], "--size") == 0 && i + 1 < argc) {
+            if (sscanf(argv[++i], "%dx%d", &bench_width, &bench_height) != 2 || bench_width < 64 ||
+                bench_height < 64 || bench_width > 4096 || bench_height > 4096)
+                usage_fail();
+        } else
+            usage_fail();
+    }
+    return args;
+}
+
+// --sizes: each of the launcher's resolutions is measured by a run of its own, so that every
+// memory peak starts from its own bare window; the rows come back through a pipe.
+int bench_every_size(const char *self, const BenchArgs &args)
+{
+    printf("tavrosk-bench --sizes (%s; medians; each figure beside the empty frame or bare %s of the same "
+           "size)\n", args.in_window ? "the game's window" : "EGL surfaceless, no swap",
+           args.in_window ? "window" : "context");
+    print_header();
+    int failures = 0;
+    for (u8 index = 0; index < video_list_sizes[VIDEO_LIST_RESOLUTION]; index++) {
+        resolution_index = index;
+        screen_size_from_resolution();
+        char command[1024];
+        snprintf(command, sizeof command, "'%s' --size %dx%d --size-rows%s%s", self, screen_width, screen_height,
+                 args.in_window ? " --window" : "", cpu_clock ? " --cpu" : "");
+        fflush(stdout);
+        FILE *child = popen(command, "r");
+        char line[512];
+        while (child && fgets(line, sizeof line, child))
+            fputs(line, stdout);
+        if (!child || pclose(child) != 0) {
+            printf("%dx%d: the run failed\n", screen_width, screen_height);
+            failures++;
+        }
+    }
+    fflush(stdout);
+    return failures ? 1 : 0;
+}
+
+// The goal of the frame with every option on: 60 frames a second on the largest screens, and
+// a ratio at the smallest, where the empty frame is cheap enough for the ratio to mean much.
+void every_pass_goal(Row *row)
+{
+    if (bench_width <= 640) {
+        row->goal_kind = GOAL_RATIO_AT_MOST;
+        row->goal = 6;
+    } else {
+        row->goal_kind = GOAL_AT_MOST;
+        row->goal = 16.7;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    bool in_window = false;
-    for (int i = 1; i < argc; i++) {
-        if (strcmp(argv[i], "--window") == 0)
-            in_window = true;
-        else if (strcmp(argv[i], "--cpu") == 0)
-            cpu_clock = true;
-        else
-            fail("usage: tavrosk-bench [--window] [--cpu]");
-    }
+    BenchArgs args = bench_args(argc, argv);
+    if (args.every_size)
+        return bench_every_size(argv[0], args);
     // llvmpipe's rasteriser threads would do the drawing out of the timed thread's sight.
     if (cpu_clock)
         setenv("LP_NUM_THREADS", "0", 1);
     std::string root = data_set_copy("bench");
     if (root.empty())
         fail("no data set");
+    gl_test_context_size(bench_width, bench_height);
+    bool in_window = args.in_window;
     if (in_window ? !window_context_current() : !gl_test_context_current())
         fail(in_window ? "no GL window on the X display" : "no EGL surfaceless GL context");
     engine_start_stand_in(root);
@@ -404,12 +480,12 @@ int main(int argc, char **argv)
 
     FrameCost title = frame_cost(game_tick);
     rows.push_back({"title frame", title.frame_ms, empty_name, title.empty_ms, "ms",
-                    GOAL_RATIO_AT_MOST, 3});
+                    GOAL_RATIO_AT_MOST, 3, true});
     if (!enter_character_select())
         fail("the title did not lead to the character select");
     FrameCost select = frame_cost(game_tick);
     rows.push_back({"character select frame", select.frame_ms, empty_name, select.empty_ms,
-                    "ms", GOAL_RATIO_AT_MOST, 3});
+                    "ms", GOAL_RATIO_AT_MOST, 4, true});
 
     Span load = fight_load_tick();
     rows.push_back({"fight load (Jason, Jason, Athens)", load.wall_ms, open_base, open_ms, "ms", GOAL_AT_MOST, 80});
@@ -431,7 +507,7 @@ int main(int argc, char **argv)
 
     FrameCost fight = frame_cost(fight_tick_once);
     rows.push_back({"fight frame", fight.frame_ms, empty_name, fight.empty_ms, "ms",
-                    GOAL_RATIO_AT_MOST, 4});
+                    GOAL_RATIO_AT_MOST, 4.5, true});
     double fight_mb = peak_resident_mb();
     // The options the shipped settings leave off add passes of their own: the glow's small
     // pre-pass and its read-back, the shadows thrown on the arena, the blood. Timed after the
@@ -444,17 +520,31 @@ int main(int argc, char **argv)
     glow_effect = shipped_glow;
     shadow_quality = shipped_shadows;
     blood = shipped_blood;
-    rows.push_back({"fight frame, glow, shadows, blood on", every_pass.frame_ms, empty_name, every_pass.empty_ms,
-                    "ms", GOAL_NONE, 0});
+    Row every_pass_row = {"fight frame, glow, shadows, blood on", every_pass.frame_ms, empty_name,
+                          every_pass.empty_ms, "ms", GOAL_NONE, 0, true};
+    every_pass_goal(&every_pass_row);
+    rows.push_back(every_pass_row);
 
     rows.push_back({"peak resident at the title", title_mb, bare_name, bare_mb, "MB", GOAL_NONE, 0});
     rows.push_back({"peak resident after the fight load", load_mb, bare_name, bare_mb, "MB", GOAL_NONE, 0});
     rows.push_back({"peak resident in a fight", fight_mb, bare_name, bare_mb, "MB", GOAL_AT_MOST, 115});
     // The goal's own split: a bare window of 89 MB leaves the game 26 MB of the 115.
-    rows.push_back({"  the same, above the bare one", fight_mb - bare_mb, "", 0, "MB", GOAL_AT_MOST, 26});
+    rows.push_back({"peak in a fight above the bare one", fight_mb - bare_mb, "", 0, "MB", GOAL_AT_MOST, 26,
+                    true});
 
-    printf("tavrosk-bench (software GL where Mesa gives llvmpipe, %d x %d, %s; medians)\n", GL_TEST_WIDTH,
-           GL_TEST_HEIGHT, in_window ? "the game's window" : "EGL surfaceless, no swap");
+    if (args.size_rows) {
+        for (Row &row : rows)
+            if (row.per_size) {
+                char size[32];
+                snprintf(size, sizeof size, "%dx%d ", bench_width, bench_height);
+                row.what = size + row.what;
+                print_row(row);
+            }
+        fflush(stdout);
+        _exit(0);
+    }
+    printf("tavrosk-bench (software GL where Mesa gives llvmpipe, %d x %d, %s; medians)\n", bench_width,
+           bench_height, in_window ? "the game's window" : "EGL surfaceless, no swap");
     printf("renderer: %s; shipped settings: %s shadows, glow %s, blood %s\n",
            reinterpret_cast<const char *>(glGetString(GL_RENDERER)), shadow_quality ? "projected" : "blob",
            glow_effect ? "on" : "off", blood ? "on" : "off");

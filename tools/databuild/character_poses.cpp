@@ -1,8 +1,9 @@
 // The fighters' key frames: a pose per key of every move, made from the same key-frame tables
 // the sequencer runs, so that swings swing through the keys where the attack window is open, kicks kick, falls
-// fall. Keys no move uses stay the identity.
+// fall. Every key a move can show is posed; keys no move shows stay the identity.
 #include "tools/databuild/character_figures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -688,6 +689,9 @@ struct PosedMove {
     int lo, hi;
     int a0, a1;           // keys whose step opens the attack window, a0 > a1 for none
     bool fixed;           // the same keys in every bank
+    int outer[SEQ_OUTER_KEYS];   // keys past lo..hi the move can leave on show
+    int outer_count;
+    bool ends_past_in_full;      // its end shows the key past hi at phase 1
 };
 
 // The keys of a block whose step raises active_window, as the sequencer's window columns
@@ -725,7 +729,9 @@ static std::vector<PosedMove> character_moves(int id)
     std::vector<PosedMove> moves;
     for (int i = 0; i < seq.block_count; i++) {
         const SeqBlock &b = seq.blocks[i];
-        PosedMove move = {b.action, b.lo, b.hi, 1, 0, (b.flags & SEQ_FIXED_KEYS) != 0};
+        PosedMove move = {b.action, b.lo, b.hi, 1, 0, (b.flags & SEQ_FIXED_KEYS) != 0, {}, 0, false};
+        move.outer_count = sequencer_outer_keys(&b, move.outer);
+        move.ends_past_in_full = !(b.flags & SEQ_LOOP) && (b.end & END_PHASE_ONE) && !(b.end & (END_HOLD | END_TO_KEY));
         block_window(b, &move.a0, &move.a1);
         if (move.a0 > move.a1)
             guessed_window(b.lo, b.hi, &move.a0, &move.a1);
@@ -773,15 +779,20 @@ static void sphinx_adapt(FigurePose &p, PoseKind kind)
 static FigurePart hydra_neck(int head) { return static_cast<FigurePart>(PART_NECK_0 + 2 * head); }
 static FigurePart hydra_head(int head) { return static_cast<FigurePart>(PART_HEAD_0 + 2 * head); }
 
-// Which heads a Hydra attack strikes with, as a bit set.
-static int hydra_strikers(int action)
+// Which heads a Hydra attack strikes with, as a bit set, among the `heads` it still shows (the
+// lost ones are shrunk away): a blow dealt by lost heads passes to the highest heads left.
+static int hydra_strikers(int action, int heads)
 {
+    int strikers;
     switch (action) {
-    case ACTION_HARD_SWING_FORWARD: return 0x3;
-    case ACTION_KICK: return 0xC;
-    case ACTION_KICK_FORWARD: return 0x6;
+    case ACTION_HARD_SWING_FORWARD: strikers = 0x3; break;
+    case ACTION_KICK: strikers = 0xC; break;
+    case ACTION_KICK_FORWARD: strikers = 0x6; break;
     default: return 0xF;
     }
+    while (strikers >> heads)
+        strikers >>= 1;
+    return strikers ? strikers : 0x1;
 }
 
 static FigurePose hydra_pose(const PosedMove &m, int k, int heads)
@@ -847,7 +858,7 @@ static FigurePose hydra_pose(const PosedMove &m, int k, int heads)
         reach = 15;
     f32 sweep = m.action == ACTION_LOW_SWING ? 40 : m.action == ACTION_LOW_SWING_2 ? -40 : 0;
     for (int h = 0; h < 4; h++)
-        if (hydra_strikers(m.action) & (1 << h)) {
+        if (hydra_strikers(m.action, heads) & (1 << h)) {
             lean(p, hydra_neck(h), reach, 0, k <= m.a0 ? sweep : -sweep);
             lean(p, hydra_head(h), reach * 0.5f);
         }
@@ -891,33 +902,49 @@ static int hydra_heads_shown(const PosedMove &m, int bank_heads)
 // The Hydra's banks by heads left: the first key of each.
 static const int hydra_banks[4][2] = {{4, 0}, {3, 63}, {2, 127}, {1, 191}};
 
+// Writes key `key` of a move as the move stands at its own key k, unless a move before it
+// wrote that key already.
+static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool> &posed, const PosedMove &m,
+                     int key, int k, int heads)
+{
+    if (key < 0 || key >= ESQ_KEYS || posed[key])
+        return;
+    posed[key] = true;
+    bool hydra = style.body == BODY_HYDRA;
+    FigurePose p = hydra ? hydra_pose(m, k, hydra_heads_shown(m, heads)) : human_pose(m, k);
+    if (!hydra)
+        p.hidden_heads = 4;
+    if (style.body == BODY_SPHINX)
+        sphinx_adapt(p, pose_kind(m.action));
+    write_pose(rig, key, p, style.height / 20.0f);
+}
+
 void figure_pose_keys(int id, FigureRig *rig)
 {
     const FigureStyle &style = figure_styles[id];
-    f32 unit = style.height / 20.0f;
     std::vector<bool> posed(ESQ_KEYS, false);
     posed[0] = true;   // the captured pose
     std::vector<PosedMove> moves = character_moves(id);
-    bool hydra = style.body == BODY_HYDRA;
-    for (const auto &bank : hydra_banks) {
-        int heads = bank[0], offset = bank[1];
-        for (const PosedMove &m : moves) {
-            if (m.fixed && offset != 0)
-                continue;
-            for (int k = m.lo; k <= m.hi; k++) {
-                int key = m.fixed ? k : k + offset;
-                if (key < 0 || key >= ESQ_KEYS || posed[key])
+    int banks = style.body == BODY_HYDRA ? 4 : 1;
+    // A move that ends with the key past its last shown in full hands that key its own last
+    // pose, even where the next move starts on it: the next starts from a still figure, this
+    // one would pop. Then every move's own keys; then the keys a move shows past them (a
+    // landing's held key, the pair a special ends on) take the pose of the move's nearest key,
+    // where no move owns them, so that no move ever snaps into the rest pose.
+    for (int pass = 0; pass < 3; pass++)
+        for (int b = 0; b < banks; b++) {
+            int heads = hydra_banks[b][0], offset = hydra_banks[b][1];
+            for (const PosedMove &m : moves) {
+                if (m.fixed && offset != 0)
                     continue;
-                posed[key] = true;
-                FigurePose p = hydra ? hydra_pose(m, k, hydra_heads_shown(m, heads)) : human_pose(m, k);
-                if (!hydra)
-                    p.hidden_heads = 4;
-                if (style.body == BODY_SPHINX)
-                    sphinx_adapt(p, pose_kind(m.action));
-                write_pose(rig, key, p, unit);
+                int bank = m.fixed ? 0 : offset;
+                if (pass == 0 && m.ends_past_in_full)
+                    pose_key(rig, style, posed, m, m.hi + 1 + bank, m.hi, heads);
+                if (pass == 1)
+                    for (int k = m.lo; k <= m.hi; k++)
+                        pose_key(rig, style, posed, m, k + bank, k, heads);
+                for (int i = 0; pass == 2 && i < m.outer_count; i++)
+                    pose_key(rig, style, posed, m, m.outer[i] + bank, std::clamp(m.outer[i], m.lo, m.hi), heads);
             }
         }
-        if (!hydra)
-            break;
-    }
 }
