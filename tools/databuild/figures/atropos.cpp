@@ -36,7 +36,7 @@ const FigureLook look_atropos = {
     look_body_woman, look_body_woman_count, look_head_human, look_head_human_count,
     atropos_shapes, static_cast<int>(std::size(atropos_shapes)),
     // skin            hair          cloth (two outfits)           trim (two outfits)
-    {{225, 210, 200}, {20, 20, 20}, {{45, 45, 55}, {200, 200, 210}}, {{150, 130, 80}, {70, 70, 90}},
+    {{225, 210, 200}, {20, 20, 20}, {{45, 45, 55}, {75, 50, 95}}, {{150, 130, 80}, {190, 190, 205}},
      // leather      metal            fur            eyes
      {60, 50, 45}, {200, 200, 210}, {40, 40, 40}, {90, 90, 110}},
     FACE_HUMAN,
