@@ -3,6 +3,7 @@
 // their own on a black ground; round each joint, background that the two parts meeting there
 // enclose between them (other parts let the ground through) is a crack.
 #include "characters/characters.h"
+#include "support/data_set.h"
 #include "support/draw_fixtures.h"
 #include "support/gl_context.h"
 #include "support/model_fixtures.h"
@@ -80,16 +81,16 @@ class FigureHoles : public DrawTest {
 protected:
     ArchiveHandle archive = nullptr;
     StageLight light;
-    u32 bone_colours[HOLE_BONES];
+    u32 bone_colours[HOLE_BONES];   // solid_texture's, kept for the whole program
     ModelSkin skin = {};
 
     void SetUp() override
     {
         DrawTest::SetUp();
         test_maths_setup();
-        ASSERT_EQ(masked_polys_alloc(), 1);
-        archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
+        archive = data_set_archive_open();
         ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        ASSERT_EQ(masked_polys_alloc(), 1);
         for (int b = 0; b < HOLE_BONES; b++)
             bone_colours[b] = solid_texture(static_cast<u8>(HOLE_RED_BASE + b * HOLE_RED_STEP), 0, 0);
         skin = {bone_colours, HOLE_BONES, 0, 0, 0};
@@ -97,7 +98,6 @@ protected:
 
     void TearDown() override
     {
-        glDeleteTextures(HOLE_BONES, bone_colours);
         archive_close(archive);
         masked_polys_free();
     }

@@ -29,7 +29,7 @@ protected:
     {
         test_maths_setup();
         picture_library_start();
-        archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
+        archive = data_set_archive_open();
     }
 
     static void TearDownTestSuite()
@@ -39,21 +39,6 @@ protected:
     }
 
     void SetUp() override { ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)"; }
-
-    static std::vector<std::string> entries_of(int id, LoadStepKind kind, bool both = true)
-    {
-        std::set<std::string> names;
-        const CharacterModule *m = character_modules[id];
-        for (int i = 0; i < m->load_step_count; i++) {
-            const LoadStep &s = m->load_steps[i];
-            if (s.kind != kind)
-                continue;
-            names.insert(s.entry);
-            if (both && s.alt_entry)
-                names.insert(s.alt_entry);
-        }
-        return std::vector<std::string>(names.begin(), names.end());
-    }
 };
 ArchiveHandle FigureLook::archive = nullptr;
 
@@ -62,7 +47,7 @@ TEST_F(FigureLook, EveryFigureKeepsItsTriangleAndCornerBudget)
     std::vector<std::string> models = {"atropo/atroposel.emd"};
     for (int id = 0; id < CHARACTER_COUNT; id++)
         for (LoadStepKind kind : {LOAD_MODEL, LOAD_SUMMON_MODEL})
-            for (const std::string &name : entries_of(id, kind))
+            for (const std::string &name : character_entries(id, kind))
                 models.push_back(name);
     for (const std::string &name : models) {
         Model *model = model_load(archive, name.c_str());
@@ -103,8 +88,8 @@ TEST_F(FigureLook, HitPointsLieOnTheirPartsAndTrailBonesOnTheWeapon)
         SCOPED_TRACE("character " + std::to_string(id));
         const HitZoneRow *zones = character_modules[id]->hit_zones;
         Skeleton *skeleton = skeleton_blocks_new(1);
-        ASSERT_TRUE(skeleton_load(skeleton, archive, entries_of(id, LOAD_SKELETON)[0].c_str()));
-        for (const std::string &name : entries_of(id, LOAD_MODEL)) {
+        ASSERT_TRUE(skeleton_load(skeleton, archive, character_entries(id, LOAD_SKELETON).begin()->c_str()));
+        for (const std::string &name : character_entries(id, LOAD_MODEL)) {
             Model *model = model_load(archive, name.c_str());
             ASSERT_NE(model, nullptr);
             for (int z = 0; z < MODEL_HIT_ZONES; z++) {
@@ -248,7 +233,7 @@ TEST_F(FigureLook, TheLabelFinderFindsAWrittenName)
 TEST_F(FigureLook, NoSkinCarriesItsFightersName)
 {
     for (int id = 0; id < CHARACTER_COUNT; id++)
-        for (const std::string &name : entries_of(id, LOAD_SKIN)) {
+        for (const std::string &name : character_entries(id, LOAD_SKIN)) {
             Picture picture = archive_picture(archive, name.c_str());
             ASSERT_NE(picture.pixels, nullptr) << name;
             EXPECT_FALSE(picture_has_text(picture_luma(picture), fighter_names[id])) << name;
