@@ -20,6 +20,7 @@ constexpr int OVERVIEW_CELL_W = 100, OVERVIEW_CELL_H = 200;
 constexpr int SHEET_QUALITY = 90;
 constexpr f32 SHEET_FOV = 30.0f;         // degrees, vertical
 constexpr f32 SHEET_MARGIN = 1.3f;       // room round the rest pose for the actions' reach
+constexpr f32 SHEET_AMBIENT = 0.35f, SHEET_DIFFUSE = 0.6f;   // together about an arena's light
 static const u8 sheet_background[3] = {70, 90, 110};
 
 // The action poses shown: the middle key of the first block of the first three of these
@@ -71,7 +72,7 @@ static FigureShot sheet_shot(const f32 lo[3], const f32 hi[3], int view, int w, 
     f32 d = frame * 0.5f / std::tan(SHEET_FOV * 0.5f * 3.14159265f / 180.0f);
     static const f32 directions[3][2] = {{0, -1}, {1, 0}, {0, 1}};
     FigureShot shot = {w, h, {centre[0] + directions[view][0] * d, centre[1] + directions[view][1] * d, centre[2]},
-                       {centre[0], centre[1], centre[2]}, SHEET_FOV, {-0.4f, -1.0f, 0.8f}, 0.45f, 0.75f};
+                       {centre[0], centre[1], centre[2]}, SHEET_FOV, {-0.4f, -1.0f, 0.8f}, SHEET_AMBIENT, SHEET_DIFFUSE};
     return shot;
 }
 
