@@ -650,12 +650,14 @@ extern u32 font_letters_lists;     // first of 29
 enum FontId : int32_t {
     FONT_TEXT,      // 256 glyphs: printable ASCII from cell 63, Latin-1 225..255 in cells 0..30
     FONT_DIGITS,    // '0'..'9'
-    FONT_LETTERS,   // 'A'..'Z', '[', backslash (the gap between words), ']'
+    FONT_LETTERS,   // 'A'..'Z', '[' drawn as '!', backslash (the gap between words), ']' as '?'
     FONT_COUNT
 };
 
-// Each glyph's list draws a quad_width x quad_height quad from the pen, textured with its atlas
-// cell, then moves the pen right by the glyph's advance. Units are the caller's.
+// Each glyph's list draws a quad as wide as the glyph's advance (at most quad_width) and
+// quad_height high from the pen, textured with the matching left part of its atlas cell, then
+// moves the pen right by the advance: quads of a text abut and never overlap. Units are the
+// caller's.
 struct FontLayout {
     int glyph_count;
     int first_char;      // the (signed) character of glyph 0
@@ -664,13 +666,19 @@ struct FontLayout {
     float row_limit;     // a cell starting beyond this s starts the next row
     float quad_width;
     float quad_height;
-    float advance;       // for glyphs without one of their own
+    float advance;       // the word gap: glyphs without an advance of their own, characters
+                         // without a glyph, the letters font's backslash
 };
 extern const FontLayout font_layouts[];   // FONT_COUNT rows
 
 // The glyph a character draws in a font, or -1 when the font has none for it.
 int font_glyph_of(int font, char c);
 float font_glyph_advance(int font, int glyph);
+// How far a character moves the pen: its glyph's advance, or the word gap for a character the
+// font has no glyph for (a space given to the capital letters).
+float font_char_advance(int font, char c);
+// The pen's travel over a whole text.
+float font_text_width(int font, const char *text);
 // The atlas cell (top-left corner, t = 0 the picture's top row) that a glyph is cut from.
 void font_glyph_cell(int font, int glyph, float *s, float *t);
 // Builds every glyph's display list; returns 1, or 0 when GL gave no lists.
@@ -678,7 +686,8 @@ int fonts_build();
 void fonts_free();
 // Print a printf-formatted text (cut at 255 characters) with the pen starting at (x, y, z)
 // in eye space, whatever the model-view matrix holds, and leaves that matrix as it found it.
-// Characters the font has no glyph for are skipped. A null format prints nothing.
+// Characters the font has no glyph for draw nothing and move the pen by the word gap.
+// A null format prints nothing.
 void print_text(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
 void print_digits(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));
 void print_letters(float x, float y, float z, const char *format, ...) __attribute__((format(printf, 4, 5)));

@@ -20,12 +20,13 @@ static u32 *const font_lists[] = {&font_text_lists, &font_digits_lists, &font_le
 static_assert(std::size(font_textures) == FONT_COUNT && std::size(font_lists) == FONT_COUNT,
               "one texture and one list block per font");
 
-// The quad of one glyph with its left edge at pen. The picture's top row is t = 0, so the
-// quad's bottom edge takes the cell's larger t.
-static void glyph_quad_send(const FontLayout *layout, float pen, float s, float t)
+// The quad of one glyph with its left edge at pen, as wide as its advance and cut from the
+// same share of its cell, so the cell's texels keep their size on screen whatever the advance.
+// The picture's top row is t = 0, so the quad's bottom edge takes the cell's larger t.
+static void glyph_quad_send(const FontLayout *layout, float advance, float pen, float s, float t)
 {
-    float ds = layout->cell_s, dt = layout->cell_t;
-    float w = layout->quad_width, h = layout->quad_height;
+    float w = advance < layout->quad_width ? advance : layout->quad_width, h = layout->quad_height;
+    float ds = layout->cell_s * w / layout->quad_width, dt = layout->cell_t;
     glTexCoord2f(s, t + dt);
     glVertex2f(pen, 0.0f);
     glTexCoord2f(s + ds, t + dt);
@@ -39,7 +40,7 @@ static void glyph_quad_send(const FontLayout *layout, float pen, float s, float 
 static void font_compile_glyph(const FontLayout *layout, float advance, float s, float t)
 {
     glBegin(GL_QUADS);
-    glyph_quad_send(layout, 0.0f, s, t);
+    glyph_quad_send(layout, advance, 0.0f, s, t);
     glEnd();
     glTranslatef(advance, 0.0f, 0.0f);
 }
@@ -84,17 +85,21 @@ void fonts_free()
 }
 
 // The glyphs as one draw instead of a draw per glyph list (a software renderer pays for each
-// draw): each quad is moved along by the advances before it.
+// draw): each quad is moved along by the advances before it. A character without a glyph (-1)
+// only moves the pen, by the word gap.
 static void glyphs_send(int font, const int *glyphs, int count)
 {
     const FontLayout *layout = &font_layouts[font];
     float pen = 0.0f;
     glBegin(GL_QUADS);
     for (int i = 0; i < count; i++) {
-        float s, t;
-        font_glyph_cell(font, glyphs[i], &s, &t);
-        glyph_quad_send(layout, pen, s, t);
-        pen += font_glyph_advance(font, glyphs[i]);
+        float advance = glyphs[i] >= 0 ? font_glyph_advance(font, glyphs[i]) : layout->advance;
+        if (glyphs[i] >= 0) {
+            float s, t;
+            font_glyph_cell(font, glyphs[i], &s, &t);
+            glyph_quad_send(layout, advance, pen, s, t);
+        }
+        pen += advance;
     }
     glEnd();
 }
@@ -105,14 +110,11 @@ static void print_with_font(int font, float x, float y, float z, const char *for
         return;
     char text[256];
     vsnprintf(text, sizeof text, format, args);
-    // Characters the font has no glyph for are left out.
+    // A character the font has no glyph for (-1) keeps its place as a gap between words.
     int glyphs[sizeof text];
     int count = 0;
-    for (const char *c = text; *c; c++) {
-        const int glyph = font_glyph_of(font, *c);
-        if (glyph >= 0)
-            glyphs[count++] = glyph;
-    }
+    for (const char *c = text; *c; c++)
+        glyphs[count++] = font_glyph_of(font, *c);
     // Unit 1 may still hold a lightmap from the last model drawn.
     texture_unit1_off();
     glEnable(GL_TEXTURE_2D);

@@ -262,6 +262,11 @@ static const char *const biography_texts[] = {
 };
 static_assert(std::size(biography_texts) == CHARACTER_COUNT, "one biography per character");
 
+const char *biography_text(int character)
+{
+    return character >= 0 && character < CHARACTER_COUNT ? biography_texts[character] : "";
+}
+
 constexpr f32 ORBIT_STEP = 0.03125f;           // radians per tick
 constexpr f32 HEIGHT_STEP = 0.125f;
 constexpr f32 ZOOM_STEP = 0.125f;

@@ -261,6 +261,8 @@ extern f32 biography_angle;             // radians round the centre
 extern u32 biography_camera_view;       // 0 the text panel, else the camera help
 void biography_enter();               // loads the chosen character into fighter slot 0
 TickFlow biography_tick();
+// A character's biography as typed into the panel ("" for an id out of range).
+const char *biography_text(int character);
 // Five characters every 16 ticks; a full page waits for HARD SWING.
 void biography_typewriter_tick();
 // True while a full page waits for HARD SWING and text remains.

@@ -169,6 +169,8 @@ static const RecordRow record_rows[] = {
 static_assert(std::size(record_rows) == CHARACTER_COUNT, "one record row per character");
 // x of side one's wins, losses, draws, then side two's, before the slide.
 static const f32 record_count_x[] = {-4.0f, 2.0f, 8.0f, 20.0f, 26.0f, 32.0f};
+// The table's depths: the names, the column heads and "PLAYER", the counts, the sides' digits.
+constexpr f32 RECORD_NAME_Z = -130.0f, RECORD_HEAD_Z = -120.0f, RECORD_COUNT_Z = -110.0f, RECORD_SIDE_Z = -92.0f;
 
 // A locked character has no row.
 static bool record_row_shown(int character)
@@ -192,12 +194,37 @@ static bool record_row_shown(int character)
 static void record_row(int character, f32 s)
 {
     const RecordRow &row = record_rows[character];
-    print_letters(-40.0f - TABLE_SLIDE_X * s, row.name_y, -130.0f, "%s", row.name);
+    print_letters(-40.0f - TABLE_SLIDE_X * s, row.name_y, RECORD_NAME_Z, "%s", row.name);
     const u8 *counts[3] = {vs_wins, vs_losses, vs_draws};
     for (int i = 0; i < 6; i++) {
         int side = i / 3;
         u8 count = counts[i % 3][side * CHARACTER_COUNT + character];
-        print_digits(TABLE_SLIDE_X * s + record_count_x[i], row.count_y, -110.0f, "%02d", count);
+        print_digits(TABLE_SLIDE_X * s + record_count_x[i], row.count_y, RECORD_COUNT_Z, "%02d", count);
+    }
+}
+
+// Column i's middle, carried from the counts' depth to depth z, where it lies on the same line
+// of sight.
+static f32 record_column_middle(int i, f32 z)
+{
+    return (record_count_x[i] + 0.5f * font_text_width(FONT_DIGITS, "00")) * z / RECORD_COUNT_Z;
+}
+
+// Each column's W, L or D over the middle of its counts, and each side's "PLAYER" with its
+// digit centred over the side's middle column, whatever the letters' widths.
+static void record_heads(f32 slide)
+{
+    static const char *const heads[] = {"W", "L", "D"};
+    for (int i = 0; i < 6; i++) {
+        f32 x = record_column_middle(i, RECORD_HEAD_Z) - 0.5f * font_text_width(FONT_LETTERS, heads[i % 3]);
+        print_letters(slide + x, 26.0f, RECORD_HEAD_Z, "%s", heads[i % 3]);
+    }
+    const f32 word = font_text_width(FONT_LETTERS, "PLAYER"), gap = font_text_width(FONT_LETTERS, " ");
+    const f32 digit = font_text_width(FONT_DIGITS, "1") * RECORD_HEAD_Z / RECORD_SIDE_Z;
+    for (int side = 0; side < 2; side++) {
+        f32 x = record_column_middle(side * 3 + 1, RECORD_HEAD_Z) - 0.5f * (word + gap + digit);
+        print_letters(slide + x, 30.0f, RECORD_HEAD_Z, "PLAYER");
+        print_digits(slide + (x + word + gap) * RECORD_SIDE_Z / RECORD_HEAD_Z, 23.5f, RECORD_SIDE_Z, "%d", side + 1);
     }
 }
 
@@ -217,10 +244,7 @@ static void record_table()
     overlay_panel(tex_vs_back, 1.0f - s, PANEL_HALF_X, overlay_slide_span(16.5f, s), PANEL_Z);
     colour_white();
     f32 slide = TABLE_SLIDE_X * s;
-    print_letters(slide - 3.0f, 30.0f, -120.0f, "PLAYER          PLAYER ");
-    print_digits(slide + 9.0f, 23.5f, -92.0f, "1");
-    print_digits(slide + 29.0f, 23.5f, -92.0f, "2");
-    print_letters(slide - 4.0f, 26.0f, -120.0f, "W    L    D       W    L    D");
+    record_heads(slide);
     for (int character = 0; character < CHARACTER_COUNT; character++)
         if (record_row_shown(character))
             record_row(character, s);

@@ -9,22 +9,13 @@
 
 #include <iterator>
 
-constexpr f32 CAPITAL_Z = -90.0f, TEXT_Z = -70.0f;
-constexpr f32 CENTRED = 1000.0f;              // x of a line centred on x = 0
+constexpr f32 CENTRED = CREDIT_CENTRED;
 constexpr u32 CREDITS_PAGES = 13;
 constexpr u32 PAGE_TICKS = 270;               // 4.5 s a page: long enough to read a name twice
 constexpr u32 PAGE_FADE_TICKS = 40;           // each page fades in and out
 constexpr u32 MUSIC_RISE_TICKS = 180;         // the tune comes up from silence over 3 s
 
-// One line of a page; capital lines use the capital font, whose backslash is its word gap.
-struct CreditLine {
-    u8 page;
-    u8 capital;
-    const char *text;
-    f32 x, y;
-};
-
-static const CreditLine credit_lines[] = {
+const CreditLine credit_lines[] = {
     {0, 1, "BRISVALE", CENTRED, -2},
     {0, 0, "PRESENTED", -6, -5},
     {1, 0, "A", -2, 2},
@@ -58,6 +49,7 @@ static const CreditLine credit_lines[] = {
     {11, 1, "FOR\\PLAYING\\THIS\\GAME", -26, -4},
     {12, 1, "SEE\\YOU\\NEXT\\TIME[", -22, -1},
 };
+const int credit_line_count = static_cast<int>(std::size(credit_lines));
 
 int credits_roll_start()
 {
@@ -97,18 +89,6 @@ void credits_roll_tick()
     }
 }
 
-// The width of a line in the capital font, for centring it.
-static f32 capital_width(const char *text)
-{
-    f32 width = 0.0f;
-    for (const char *c = text; *c; c++) {
-        int glyph = font_glyph_of(FONT_LETTERS, *c);
-        if (glyph >= 0)
-            width += font_glyph_advance(FONT_LETTERS, glyph);
-    }
-    return width;
-}
-
 // A page fades in over its first ticks and out over its last.
 static f32 page_alpha()
 {
@@ -132,10 +112,10 @@ void credits_roll_draw()
         if (line.page != story_picture_index)
             continue;
         if (!line.capital) {
-            print_text(line.x, line.y, TEXT_Z, "%s", line.text);
+            print_text(line.x, line.y, CREDIT_TEXT_Z, "%s", line.text);
             continue;
         }
-        f32 x = line.x == CENTRED ? -0.5f * capital_width(line.text) : line.x;
-        print_letters(x, line.y, CAPITAL_Z, "%s", line.text);
+        f32 x = line.x == CENTRED ? -0.5f * font_text_width(FONT_LETTERS, line.text) : line.x;
+        print_letters(x, line.y, CREDIT_CAPITAL_Z, "%s", line.text);
     }
 }

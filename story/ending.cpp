@@ -15,7 +15,6 @@
 #include <cstring>
 #include <iterator>
 
-constexpr int ENDING_MAX_PICTURES = 4;
 constexpr u32 ENDING_START_WAIT = 120;       // ticks of black before the ending's first tick
 constexpr f32 SLIDE_DISTANCE = 16.0f;
 constexpr f32 END_FADE = 0.9f;
@@ -635,6 +634,11 @@ static const EndingScript ending_scripts[] = {
      {{"finales/atropof1.jpg", 3, 0, 480, -8.5f, 8.5f, 7.5f, -7}, {"finales/atropof2.jpg", 2, 7, 480, -9, 9, 7, -6.5f}}},
 };
 static_assert(std::size(ending_scripts) == CHARACTER_COUNT, "one ending per character");
+
+const char *ending_text(int character)
+{
+    return character >= 0 && character < CHARACTER_COUNT ? ending_scripts[character].text : "";
+}
 
 // Screen lifetime: the picture script of the running ending and where it stands.
 u32 ending_script_modes[ENDING_MAX_PICTURES];

@@ -112,6 +112,11 @@ static const char faction_text_heroes[] =
     "\n";
 
 // The first pictures of each ending, in slot order.
+const char *faction_ending_text(u8 kind)
+{
+    return kind == STORY_ARES_WON ? faction_text_ares : faction_text_heroes;
+}
+
 static const char *const ares_pictures[] = {"finales/fina_01.tga", "finales/fina_02.tga"};
 static const char *const heroes_pictures[] = {"finales/finz_01.tga", "finales/finz_02.tga", "finales/finz_03.tga"};
 

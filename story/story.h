@@ -45,6 +45,9 @@ extern u32 story_scene;                      // 0 before the first cue
 extern i32 story_last_cue_page;              // -1 after a start
 extern i32 story_cue_pages[STORY_CUES];      // page of the next scene or picture, STORY_CUE_NONE
 extern StoryQuad story_quads[STORY_QUADS];
+// The entry each picture slot of screen_textures was last loaded from by a story screen; null
+// for a slot it released (SCREEN_TEXTURES entries). Read by the tests of the pictures' shapes.
+extern const char *story_slot_entries[];
 extern u32 story_quad_count;                 // quads 0..count-1 are stepped and drawn
 extern u8 story_kind;                        // StoryKind
 // Ticks since the credits roll or an ending started; the logic tick adds 1 before each of
@@ -95,6 +98,12 @@ void faction_ending_tick();
 // Screen lifetime: the page of the credits roll, or the picture of a character ending.
 extern u32 story_picture_index;
 extern f32 story_picture_fade;               // the current ending picture's progress, 0..1
+// Screen lifetime: the running ending's picture rectangles by picture (story units about the
+// view's middle) and the slots of the picture shown and of the one fading out.
+constexpr int ENDING_MAX_PICTURES = 4;
+extern f32 ending_quad_left[ENDING_MAX_PICTURES], ending_quad_right[ENDING_MAX_PICTURES];
+extern f32 ending_quad_top[ENDING_MAX_PICTURES], ending_quad_bottom[ENDING_MAX_PICTURES];
+extern u32 ending_texture, ending_prev_texture;
 // The ladder's winner by the game mode: side one's or side two's character, Jason otherwise.
 i32 ending_winner();
 // Starts the winner's ending: 0, or 1 when its tune or its loader fails (quit_request set on
@@ -102,6 +111,8 @@ i32 ending_winner();
 int ending_start();
 // STATE_CHARACTER_ENDING's picture and lines.
 void ending_draw();
+// A character's ending as typed ("" for an id out of range).
+const char *ending_text(int character);
 
 // ---- faction endings (faction_ending.cpp) ------------------------------------------------
 // Start Ares' or the heroes' ending: 0, or 1 when its tune fails, 2 when a picture fails (the
@@ -110,6 +121,8 @@ int faction_ending_start_ares();
 int faction_ending_start_heroes();
 // Runs scene story_scene of the running ending: 0, or 2 when a picture fails to load.
 int faction_ending_next_scene();
+// Ares' (STORY_ARES_WON) or the heroes' ending as typed.
+const char *faction_ending_text(u8 kind);
 
 // ---- credits roll (credits_roll.cpp) ----------------------------------------------------
 // Starts the roll (STATE_CREDITS, set even on failure); 1 when its tune cannot start, else 0.
@@ -118,3 +131,14 @@ int credits_roll_start();
 void credits_roll_tick();
 // The page the roll shows, white on black.
 void credits_roll_draw();
+// One line of a page; capital lines use the capital font, whose backslash is its word gap.
+struct CreditLine {
+    u8 page;
+    u8 capital;
+    const char *text;
+    f32 x, y;             // CREDIT_CENTRED: centred on x = 0
+};
+constexpr f32 CREDIT_CENTRED = 1000.0f;
+constexpr f32 CREDIT_CAPITAL_Z = -90.0f, CREDIT_TEXT_Z = -70.0f;
+extern const CreditLine credit_lines[];   // credit_line_count rows, page by page
+extern const int credit_line_count;

@@ -24,6 +24,7 @@ i32 story_last_cue_page = -1;
 i32 story_cue_pages[STORY_CUES];
 StoryQuad story_quads[STORY_QUADS];
 u32 story_quad_count;
+const char *story_slot_entries[SCREEN_TEXTURES];
 u8 story_kind;
 u32 story_ticks;
 u32 story_end_stamp;
@@ -200,13 +201,17 @@ int story_slot_load(int slot, const char *entry, int mode)
         return 0;
     story_slot_release(slot);
     screen_textures[slot] = texture_load(asset_archive, entry, mode);
+    if (screen_textures[slot])
+        story_slot_entries[slot] = entry;
     return screen_textures[slot] != 0;
 }
 
 void story_slot_release(int slot)
 {
-    if (slot >= 0 && slot < SCREEN_TEXTURES)
-        texture_table_delete(&screen_textures[slot], 1);
+    if (slot < 0 || slot >= SCREEN_TEXTURES)
+        return;
+    texture_table_delete(&screen_textures[slot], 1);
+    story_slot_entries[slot] = nullptr;
 }
 
 void story_picture_draw(u32 slot, const f32 corners[4][3], const f32 position[3], f32 alpha)

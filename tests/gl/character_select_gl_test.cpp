@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "game/game.h"
+#include "support/data_set.h"
 #include "support/draw_fixtures.h"
 #include "support/test_paths.h"
 #include "tools/writers/writers.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -302,4 +304,96 @@ TEST_F(CharacterSelectGl, TheFigureStandsWholeInTheMiddleColumn)
     EXPECT_GT(lowest, 4) << "the feet on screen";
     EXPECT_LT(highest, GL_TEST_HEIGHT - 5) << "the head on screen";
     EXPECT_GT(highest - lowest, GL_TEST_HEIGHT / 3) << "a figure, not a speck";
+}
+
+// The chosen fighter's built portrait, as drawn: side one's rectangle (x -38 .. -14, y 4 .. 28
+// at depth 100) shows the portrait entry's own pixels, upright, in both colour sets. Only its
+// upper part is probed: the ring's icons lie over the lower part.
+TEST_F(CharacterSelectGl, TheChosenFightersPortraitIsDrawnUpright)
+{
+    game_mode = GAME_MODE_ARCADE_P1;
+    ASSERT_EQ(character_select_enter(), 0);
+    glow_effect = 0;
+    for (Particle &flame : stage_flame_particles)
+        flame.life = 0.0f;
+    Model *figure = select_model;
+    select_model = nullptr;   // nothing in front of what is probed
+    for (int variant = 0; variant < 2; variant++) {
+        SCOPED_TRACE(variant);
+        p1_character = CHARACTER_PERSEUS;
+        p1_alt_color = static_cast<u8>(variant);
+        char entry[64];
+        select_portrait_entry(CHARACTER_PERSEUS, variant, entry, sizeof entry);
+        Picture picture = archive_picture(asset_archive, entry);
+        ASSERT_NE(picture.pixels, nullptr);
+        screen_draw();
+        // Drawn against the entry as it stands and upside down.
+        double upright = 0, flipped = 0;
+        int samples = 0;
+        for (f32 y = 16.0f; y <= 26.5f; y += 1.5f)
+            for (f32 x = -36.5f; x <= -15.5f; x += 1.5f, samples++) {
+                Rgb drawn = eye_pixel(x, y, -100.0f);
+                int px = static_cast<int>((x + 38.0f) / 24.0f * picture.width);
+                int py = static_cast<int>((28.0f - y) / 24.0f * picture.height);
+                const u8 *a = &picture.pixels[(static_cast<size_t>(py) * picture.width + px) * 4];
+                const u8 *b = &picture.pixels[(static_cast<size_t>(picture.height - 1 - py) * picture.width + px) * 4];
+                upright += std::abs(drawn.r - a[0]) + std::abs(drawn.g - a[1]) + std::abs(drawn.b - a[2]);
+                flipped += std::abs(drawn.r - b[0]) + std::abs(drawn.g - b[1]) + std::abs(drawn.b - b[2]);
+            }
+        picture_free(&picture);
+        EXPECT_LT(upright / (3 * samples), 12.0);
+        EXPECT_GT(flipped / (3 * samples), 2 * upright / (3 * samples));
+    }
+    select_model = figure;
+}
+
+// With every fighter open, the ring shows twelve icons, each unlike the others: the middle of
+// each drawn icon differs from every other's.
+TEST_F(CharacterSelectGl, TheRingShowsTwelveDifferentIcons)
+{
+    game_mode = GAME_MODE_ARCADE_P1;
+    u8 *const unlock_flags[] = {&unlocked_medusa, &unlocked_sphinx, &unlocked_hydra, &unlocked_ares, &unlocked_atropos};
+    u8 saved_flags[std::size(unlock_flags)];
+    for (size_t i = 0; i < std::size(unlock_flags); i++) {
+        saved_flags[i] = *unlock_flags[i];
+        *unlock_flags[i] = 1;
+    }
+    ASSERT_EQ(character_select_enter(), 0);
+    p1_character = CHARACTER_JASON;
+    select_ring_angle[0] = 6.28f;   // id 0 at the ring's bottom, drawn large
+    menu_pulse_angle = 3.14f;       // icons at full size
+    glow_effect = 0;
+    for (Particle &flame : stage_flame_particles)
+        flame.life = 0.0f;
+    const u32 saved_portrait = select_portraits[CHARACTER_JASON][0];
+    select_portraits[CHARACTER_JASON][0] = solid_texture(0, 0, 0);   // nothing behind the ring's top
+    Model *figure = select_model;
+    select_model = nullptr;
+    screen_draw();
+    select_model = figure;
+    select_portraits[CHARACTER_JASON][0] = saved_portrait;
+    for (size_t i = 0; i < std::size(unlock_flags); i++)
+        *unlock_flags[i] = saved_flags[i];
+    // Each icon's middle on side one's ring (centre -13, -1, radius 5, depth 50), as a patch
+    // of 21 x 21 pixels (an icon is about 45 pixels wide here).
+    std::vector<std::vector<int>> patches;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        const f32 theta = static_cast<f32>(id) * 0.5233f + 6.28f + 3.14f;
+        int cx, cy;
+        eye_to_pixel(-13.0f + 5.0f * sinf(theta), -1.0f + 5.0f * cosf(theta) + 0.25f, -50.0f, &cx, &cy);
+        std::vector<int> patch;
+        for (int dy = -10; dy <= 10; dy++)
+            for (int dx = -10; dx <= 10; dx++) {
+                Rgb p = pixel_at(cx + dx, cy + dy);
+                patch.insert(patch.end(), {p.r, p.g, p.b});
+            }
+        patches.push_back(patch);
+    }
+    for (int a = 0; a < CHARACTER_COUNT; a++)
+        for (int b = a + 1; b < CHARACTER_COUNT; b++) {
+            double difference = 0;
+            for (size_t k = 0; k < patches[a].size(); k++)
+                difference += std::abs(patches[a][k] - patches[b][k]);
+            EXPECT_GT(difference / patches[a].size(), 10.0) << a << " against " << b;
+        }
 }

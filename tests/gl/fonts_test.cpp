@@ -71,17 +71,17 @@ TEST_F(Fonts, PrintersAdvanceThePenAsTheGlyphTableSays)
     };
     const Case cases[] = {
         {print_digits, "07", 4.2f},
-        {print_letters, "AIM", 2.2f + 1.6f + 3.2f},
-        {print_text, "ill", 3.0f},
-        {print_text, "MO", 3.0f},
-        {print_text, "Hi!", 1.4f + 1.0f + 1.2f},
-        {print_text, "\xe1\xff", 2.4f},            // Latin-1 letters from the first cells
-        {print_letters, "A\\B", 2.2f + 2.7f + 2.7f},  // the word gap is a full glyph
-        // Characters outside the font draw and advance nothing.
-        {print_letters, "A B", 2.2f + 2.7f},
-        {print_letters, "a9^", 0.0f},
-        {print_digits, "1x2", 4.2f},
-        {print_text, "\x80\xe0", 0.0f},
+        {print_letters, "AIM", 2.7f + 1.0f + 2.9f},
+        {print_text, "ill", 1.2f},
+        {print_text, "MO", 1.25f + 1.2f},
+        {print_text, "Hi!", 1.05f + 0.4f + 0.4f},
+        {print_text, "\xe1\xff", 1.95f},             // Latin-1 letters from the first cells
+        {print_letters, "A\\B", 2.7f + 1.0f + 2.2f},  // the word gap
+        // Characters outside the font draw nothing and move the pen by the word gap.
+        {print_letters, "A B", 2.7f + 1.0f + 2.2f},
+        {print_letters, "a9^", 3 * 1.0f},
+        {print_digits, "1x2", 3 * 2.1f},
+        {print_text, "\x80\xe0", 2 * 0.5f},
         {print_text, "", 0.0f},
     };
     glMatrixMode(GL_MODELVIEW);
@@ -163,7 +163,7 @@ TEST_F(Fonts, GlyphsShowTheirOwnCellTheRightWayUp)
     ASSERT_NE(font_digits_texture, 0u);
 
     print_digits(1.0f, 1.0f, 0.0f, "%d", 7);
-    // Quad 1 covers x 1..3.6, quad 2 from x 3.1 (2.1 on); both y 1..4.
+    // Quad 1 covers x 1..3.1, quad 2 x 3.1..5.2 (each as wide as its advance); both y 1..4.
     print_digits(1.0f, 10.0f, 0.0f, "0%d", 5);
     struct Probe {
         float x, y;
@@ -233,8 +233,8 @@ TEST_F(Fonts, BuiltSheetsPrintVisibleText)
         float x0, y0, x1, y1;   // in units of the 32 x 24 view
     };
     const Band bands[] = {
-        {"letters", 1.0f, 1.0f, 1.0f + 2.2f + 2.7f * 2 + 3.2f, 1.0f + 4.2f},
-        {"text", 1.0f, 8.0f, 1.0f + 1.4f + 1.2f * 4 + 1.0f, 11.0f},
+        {"letters", 1.0f, 1.0f, 1.0f + font_text_width(FONT_LETTERS, "ZEUS"), 1.0f + 4.2f},
+        {"text", 1.0f, 8.0f, 1.0f + font_text_width(FONT_TEXT, "Hello"), 11.0f},
         {"digits", 1.0f, 14.0f, 1.0f + 4 * 2.1f + 0.5f, 17.0f},
     };
     std::vector<unsigned char> pixels(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);

@@ -4,12 +4,18 @@
 #include "frontend/frontend.h"
 #include "game/game.h"
 #include "story/story.h"
+#include "support/data_set.h"
 #include "support/draw_fixtures.h"
 #include "support/fake_audio.h"
 #include "support/test_paths.h"
 
 #include <GL/gl.h>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
 
 namespace {
 
@@ -37,6 +43,27 @@ protected:
         story_text_start("");
     }
     void TearDown() override { texture_table_delete(screen_textures, 1); }
+
+    // The built data set as the game's archive, with silent audio, for a ladder won on side one.
+    ::testing::AssertionResult built_data_set_in()
+    {
+        std::string path = test_build_dir() + "/data/dat00.dat";
+        previous_archive = asset_archive;
+        asset_archive = archive_open(path.c_str());
+        if (!asset_archive)
+            return ::testing::AssertionFailure() << path << " is missing: run build/tavrosk-databuild build/data";
+        fake_audio_install();
+        difficulty = 2;
+        game_mode = GAME_MODE_ARCADE_P1;
+        return ::testing::AssertionSuccess();
+    }
+    void built_data_set_out()
+    {
+        fake_audio_remove();
+        archive_close(asset_archive);
+        asset_archive = previous_archive;
+    }
+    ArchiveHandle previous_archive = nullptr;
 };
 
 TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
@@ -57,13 +84,7 @@ TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
 // faction endings on to the credits roll, each once.
 TEST_F(StoryDraw, EveryEndingPlaysThroughToTheCreditsFromTheBuiltDataSet)
 {
-    std::string path = test_build_dir() + "/data/dat00.dat";
-    ArchiveHandle previous = asset_archive;
-    asset_archive = archive_open(path.c_str());
-    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
-    fake_audio_install();
-    difficulty = 2;
-    game_mode = GAME_MODE_ARCADE_P1;
+    ASSERT_TRUE(built_data_set_in());
     for (int id = 0; id < CHARACTER_COUNT; id++) {
         quit_request = 0;
         p1_character = id;
@@ -86,9 +107,89 @@ TEST_F(StoryDraw, EveryEndingPlaysThroughToTheCreditsFromTheBuiltDataSet)
         EXPECT_EQ(game_state, STATE_CREDITS) << id;
         EXPECT_EQ(quit_request, 0) << id;
     }
-    fake_audio_remove();
-    archive_close(asset_archive);
-    asset_archive = previous;
+    built_data_set_out();
+}
+
+// Every shown picture quad's shape against its picture's: a picture painted square for a tall
+// quad is stretched (and its heads cut off when cropped); noted once per slot, size and quad.
+class QuadShapes {
+public:
+    // The picture quads of the opening story and the faction endings.
+    void check(const char *where)
+    {
+        for (u32 i = 0; i < story_quad_count && i < STORY_QUADS; i++) {
+            const StoryQuad &q = story_quads[i];
+            if (q.alpha > 0.0f)
+                compare(where, q.texture, q.corners[3][0] - q.corners[0][0], q.corners[0][1] - q.corners[1][1]);
+        }
+    }
+    // A character ending's picture in its rectangle.
+    void check_ending(const char *where)
+    {
+        u32 k = story_picture_index < ENDING_MAX_PICTURES ? story_picture_index : ENDING_MAX_PICTURES - 1;
+        compare(where, ending_texture, ending_quad_right[k] - ending_quad_left[k],
+                ending_quad_top[k] - ending_quad_bottom[k]);
+    }
+    // The picture's own size, read from its entry: the texture itself may have been rescaled
+    // to powers of two on upload.
+    void compare(const char *where, u32 slot, f32 quad_w, f32 quad_h)
+    {
+        if (slot >= SCREEN_TEXTURES || !screen_textures[slot] || !story_slot_entries[slot] || quad_h <= 0.0f)
+            return;
+        const char *entry = story_slot_entries[slot];
+        if (!sizes.count(entry)) {
+            Picture picture = archive_picture(asset_archive, entry);
+            sizes[entry] = {picture.width, picture.height};
+            picture_free(&picture);
+        }
+        int width = sizes[entry].first, height = sizes[entry].second;
+        if (width <= 0 || height <= 0) {
+            wrong.insert(std::string(entry) + " does not decode");
+            return;
+        }
+        f32 ratio = (static_cast<f32>(width) / height) / (quad_w / quad_h);
+        if (std::fabs(ratio - 1.0f) <= 0.05f)
+            return;
+        std::ostringstream line;
+        line << where << ": " << entry << " " << width << " x " << height << " on a quad " << quad_w << " x " << quad_h;
+        wrong.insert(line.str());
+    }
+    std::set<std::string> wrong;
+    std::map<std::string, std::pair<int, int>> sizes;   // by entry
+};
+
+// The opening story, every winner's ending and both faction endings, played from the built
+// data set: each picture is painted for the shape of the quad that shows it.
+TEST_F(StoryDraw, EveryStoryPictureFitsTheShapeOfItsQuad)
+{
+    ASSERT_TRUE(built_data_set_in());
+    QuadShapes shapes;
+    ASSERT_EQ(intro_start(), 0);
+    for (int ticks = 0; ticks < 30000 && game_state == STATE_INTRO; ticks++) {
+        shapes.check("opening");
+        story_ticks++;
+        intro_tick();
+    }
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        p1_character = id;
+        ASSERT_EQ(ending_start(), 0) << id;
+        std::string where = "ending " + std::to_string(id);
+        for (int ticks = 0; ticks < 30000 && game_state == STATE_CHARACTER_ENDING; ticks++) {
+            shapes.check_ending(where.c_str());
+            if (++story_ticks > 120)
+                ending_tick();
+        }
+        for (int ticks = 0; ticks < 30000 && game_state == STATE_FACTION_ENDING; ticks++) {
+            shapes.check(story_kind == STORY_ARES_WON ? "Ares' side won" : "the heroes won");
+            story_ticks++;
+            faction_ending_tick();
+        }
+    }
+    built_data_set_out();
+    std::string all;
+    for (const std::string &line : shapes.wrong)
+        all += line + "\n";
+    EXPECT_TRUE(shapes.wrong.empty()) << all;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "tools/writers/writers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <allegro.h>
 #include <cstdio>
 #include <cstdlib>
@@ -195,4 +196,43 @@ TEST_F(SoundBank, TheBuiltBankHoldsASoundForEveryNumber)
         EXPECT_GT(peak, 3000) << "audible";
     }
     EXPECT_EQ(sfx_datafile[SFX_BANK_SIZE].type, DAT_END);
+}
+
+// The announcer's six names on the character select and the match's YOU WIN / YOU LOSE are
+// spoken words: each the length of a word or two, and no two alike.
+TEST_F(SoundBank, TheAnnouncersNamesAndCallsAreSpokenWords)
+{
+    static const int spoken[] = {SFX_NAME_HIPPOLYTE, SFX_NAME_JASON, SFX_NAME_MINOTAUR, SFX_NAME_ODYSSEUS,
+                                 SFX_NAME_PERSEUS, SFX_NAME_POLYPHEMUS, SFX_YOU_WIN, SFX_YOU_LOSE};
+    std::string root = data_set_built();
+    ASSERT_FALSE(root.empty());
+    ASSERT_EQ(sfx_bank_load((root + "/data/dat01.dat").c_str()), 1) << log_text();
+    std::vector<std::vector<float>> words;
+    for (int number : spoken) {
+        SCOPED_TRACE(number);
+        ASSERT_EQ(sfx_datafile[number].type, DAT_SAMPLE);
+        const SAMPLE *sample = static_cast<const SAMPLE *>(sfx_datafile[number].dat);
+        double seconds = static_cast<double>(sample->len) / sample->freq;
+        EXPECT_GE(seconds, 0.3);
+        EXPECT_LE(seconds, 1.5);
+        const u16 *data = static_cast<const u16 *>(sample->data);
+        std::vector<float> word;
+        for (size_t i = 0; i < sample->len; i++)
+            word.push_back((static_cast<int>(data[i]) - 0x8000) / 32768.0f);
+        words.push_back(word);
+    }
+    // Two words are alike when their waveforms, laid one on the other, correlate closely.
+    for (size_t a = 0; a < words.size(); a++) {
+        for (size_t b = a + 1; b < words.size(); b++) {
+            size_t n = std::min(words[a].size(), words[b].size());
+            double ab = 0.0, aa = 0.0, bb = 0.0;
+            for (size_t i = 0; i < n; i++) {
+                ab += words[a][i] * words[b][i];
+                aa += words[a][i] * words[a][i];
+                bb += words[b][i] * words[b][i];
+            }
+            double likeness = aa > 0.0 && bb > 0.0 ? std::fabs(ab) / std::sqrt(aa * bb) : 1.0;
+            EXPECT_LT(likeness, 0.5) << spoken[a] << " and " << spoken[b] << " sound alike";
+        }
+    }
 }

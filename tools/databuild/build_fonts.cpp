@@ -1,14 +1,19 @@
 // The three font atlases, rasterised from a free font (DejaVu, Debian's fonts-dejavu-core) with
-// FreeType. Each glyph goes into the cell the game's font builder cuts for it, inside its
-// advance, drawn so that it keeps its shape once the cell is stretched onto the glyph's quad.
+// FreeType. Each glyph's ink fills the room its advance leaves once the font's gap between
+// letters is taken off, starting half a gap into its cell: the printer draws the left part of
+// the cell, as wide as the advance, from the pen, so ink, quad and advance agree and the gap
+// between any two letters is the same.
 #include "tools/databuild/databuild.h"
 
 #include "engine/engine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
+#include FT_BBOX_H
 #include <vector>
 
 static const char *const FONT_FILE = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
@@ -20,13 +25,18 @@ struct FontSheet {
     int height;
     float cap_height;      // of a capital, as a share of the cell's height
     float baseline;        // from the cell's top, as a share of its height
+    float gap;             // blank between two glyphs' ink, in quad units
 };
 
+// The advances of the engine's font tables were measured from this face with these sizes and
+// gaps. The pictures' sides are powers of two, so the mipmap builder uploads them texel for
+// texel and the ink's edges stay where they are drawn. The text font's capitals are a little smaller than before so that a credits page's
+// capital line and the text line under it stand apart.
 static const FontSheet font_sheets[] = {
-    // font        entry              width height cap   baseline
-    {FONT_TEXT, "misc/letra.tga", 512, 512, 0.52f, 0.76f},   // room below for descenders
-    {FONT_LETTERS, "misc/textb.tga", 384, 320, 0.70f, 0.85f},
-    {FONT_DIGITS, "misc/number.tga", 320, 128, 0.70f, 0.85f},
+    // font        entry              width height cap   baseline gap
+    {FONT_TEXT, "misc/letra.tga", 512, 512, 0.44f, 0.81f, 0.18f},   // room below for descenders
+    {FONT_LETTERS, "misc/textb.tga", 512, 512, 0.70f, 0.79f, 0.4f},
+    {FONT_DIGITS, "misc/number.tga", 256, 128, 0.70f, 0.85f, 0.5f},
 };
 
 constexpr float DEJAVU_CAP_PER_EM = 0.729f;   // the face's capital height per em
@@ -38,9 +48,12 @@ static int sheet_glyph_char(int font, int glyph)
     int c = static_cast<u8>(glyph + font_layouts[font].first_char);
     if (font == FONT_LETTERS && c == '\\')
         return 0;
-    // The letters font's ']' hides a locked character's name: it reads as a question mark.
+    // The letters font's ']' hides a locked character's name: it reads as a question mark. Its
+    // '[' ends the calls of a fight ("FIGHT["): an exclamation mark.
     if (font == FONT_LETTERS && c == ']')
         return '?';
+    if (font == FONT_LETTERS && c == '[')
+        return '!';
     if (c < 32 || (c >= 127 && c < 225))
         return 0;
     return c;
@@ -49,36 +62,65 @@ static int sheet_glyph_char(int font, int glyph)
 struct SheetCell {
     int x, y;              // top-left pixel
     int w, h;              // cell size in pixels
-    int room;              // pixels the glyph's advance leaves for ink
-    int left;              // where the ink's room starts
+    int left;              // first pixel of the ink
+    float shift;           // where in that pixel the ink starts, 0..1
+    float room;            // pixels of ink across
 };
 
+// The ink's place: half a gap in from where the quad's left edge samples the cell, up to half
+// a gap short of where its right edge does, to the fraction of a texel: the cells of six
+// columns start between texels.
 static SheetCell sheet_cell(const FontSheet &info, int glyph)
 {
     const FontLayout *layout = &font_layouts[info.font];
     float s, t;
     font_glyph_cell(info.font, glyph, &s, &t);
+    float x0 = s * info.width, pixels_per_unit = layout->cell_s * info.width / layout->quad_width;
+    float advance = std::min(font_glyph_advance(info.font, glyph), layout->quad_width);
+    float margin = info.gap / 2 * pixels_per_unit;
     SheetCell cell;
-    cell.x = static_cast<int>(s * info.width + 0.5f);
-    cell.y = static_cast<int>(t * info.height + 0.5f);
-    cell.w = static_cast<int>(layout->cell_s * info.width + 0.5f);
-    cell.h = static_cast<int>(layout->cell_t * info.height + 0.5f);
-    int advance = static_cast<int>(font_glyph_advance(info.font, glyph) / layout->quad_width * cell.w);
-    cell.room = std::min(advance, cell.w) - 2;   // a pixel clear on each side between glyphs
-    // The ink's room in the middle of the cell: the quad is wider than the advance, and ink near
-    // a cell's edge shows at the edge of the neighbouring glyph's quad once mipmaps blur it.
-    cell.left = cell.x + (cell.w - cell.room) / 2;
+    cell.x = static_cast<int>(std::lround(x0));
+    cell.y = static_cast<int>(std::lround(t * info.height));
+    cell.w = static_cast<int>(std::lround(x0 + layout->cell_s * info.width)) - cell.x;
+    cell.h = static_cast<int>(std::lround((t + layout->cell_t) * info.height)) - cell.y;
+    float left = x0 + margin;
+    cell.left = static_cast<int>(std::floor(left));
+    cell.shift = left - cell.left;
+    cell.room = advance * pixels_per_unit - 2 * margin;
     return cell;
 }
 
-// Renders c with a horizontal stretch; 0 when the face has no such glyph.
-static int glyph_render(FT_Face face, int c, float stretch)
+// Loads c's outline at a horizontal scale; 0 when the face has no such glyph.
+static int glyph_load(FT_Face face, int c, float scale)
 {
-    FT_Matrix matrix = {static_cast<FT_Fixed>(stretch * 65536.0f), 0, 0, 0x10000};
+    FT_Matrix matrix = {static_cast<FT_Fixed>(scale * 65536.0f), 0, 0, 0x10000};
     FT_Set_Transform(face, &matrix, nullptr);
     FT_UInt index = FT_Get_Char_Index(face, static_cast<FT_ULong>(c));
-    if (index == 0 || FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0)
+    if (index == 0 || FT_Load_Glyph(face, index, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0)
         return 0;
+    return face->glyph->format == FT_GLYPH_FORMAT_OUTLINE;
+}
+
+// The outline's ink across, in 1/64 pixels.
+static FT_Pos glyph_ink_width(FT_Face face)
+{
+    FT_BBox box;
+    FT_Outline_Get_BBox(&face->glyph->outline, &box);
+    return box.xMax - box.xMin;
+}
+
+// Renders c scaled across so that its ink is exactly room pixels wide and starts shift pixels
+// into the bitmap's first column; 0 for a glyph the face lacks or one without ink.
+static int glyph_render_fitted(FT_Face face, int c, float room, float shift)
+{
+    if (room <= 0 || !glyph_load(face, c, 1.0f))
+        return 0;
+    FT_Pos natural = glyph_ink_width(face);
+    if (natural <= 0 || !glyph_load(face, c, room * 64.0f / natural))
+        return 0;
+    FT_BBox box;
+    FT_Outline_Get_BBox(&face->glyph->outline, &box);
+    FT_Outline_Translate(&face->glyph->outline, -box.xMin + static_cast<FT_Pos>(std::lround(shift * 64.0f)), 0);
     return FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0;
 }
 
@@ -98,33 +140,25 @@ static void glyph_copy(std::vector<u8> &rgba, const FontSheet &info, const Sheet
         }
 }
 
-// One glyph: drawn wide enough that the quad's stretch gives it its natural proportions,
-// narrowed only where its advance has no room for it.
+// One glyph, its ink fitted across its room and standing on the font's baseline.
 static void sheet_draw_glyph(std::vector<u8> &rgba, FT_Face face, const FontSheet &info, int glyph)
 {
     int c = sheet_glyph_char(info.font, glyph);
     if (!c)
         return;
-    const FontLayout *layout = &font_layouts[info.font];
     SheetCell cell = sheet_cell(info, glyph);
-    // Quad units per pixel, down over across: how much wider a sheet pixel shows than high.
-    float stretch = (layout->quad_height / cell.h) / (layout->quad_width / cell.w);
-    if (!glyph_render(face, c, stretch))
-        return;
-    int ink = static_cast<int>(face->glyph->bitmap.width);
-    if (ink > cell.room && !glyph_render(face, c, stretch * cell.room / ink))
+    if (!glyph_render_fitted(face, c, cell.room, cell.shift))
         return;
     const FT_GlyphSlot slot = face->glyph;
-    int left = cell.left + (cell.room - static_cast<int>(slot->bitmap.width)) / 2;
     int top = cell.y + static_cast<int>(info.baseline * cell.h) - slot->bitmap_top;
-    glyph_copy(rgba, info, cell, slot->bitmap, left, top);
+    glyph_copy(rgba, info, cell, slot->bitmap, cell.left + slot->bitmap_left, top);
 }
 
 static Bytes sheet_build(FT_Face face, const FontSheet &info)
 {
     std::vector<u8> rgba(static_cast<size_t>(info.width) * info.height * 4, 0);
     const FontLayout *layout = &font_layouts[info.font];
-    int cell_h = static_cast<int>(layout->cell_t * info.height + 0.5f);
+    float cell_h = layout->cell_t * info.height;
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(info.cap_height * cell_h / DEJAVU_CAP_PER_EM + 0.5f));
     for (int glyph = 0; glyph < layout->glyph_count; glyph++)
         sheet_draw_glyph(rgba, face, info, glyph);

@@ -3,6 +3,7 @@
 // painted busts of the heroes, monsters and gods.
 #include "tools/databuild/character_figures.h"
 #include "tools/databuild/databuild.h"
+#include "tools/databuild/select_portraits.h"
 
 #include <cmath>
 #include <cstdio>
@@ -381,7 +382,7 @@ static int build_shop_pictures()
     if (!add_picture("shop/gallery.jpg", bust_paint(zeus, 128, 128)))
         return 0;
     for (int id = 0; id < CHARACTER_COUNT; id++)
-        archive_add(shop_portraits[id], select_portrait_picture(id, 0, shop_portraits[id]));
+        archive_add(shop_portraits[id], select_portrait_jpeg(id, 0));
     return 1;
 }
 

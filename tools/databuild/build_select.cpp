@@ -2,6 +2,7 @@
 // its own for the screen's phases), the portraits of every character in both colour sets,
 // the ring icons, the locked portrait and the hidden icon.
 #include "tools/databuild/character_figures.h"
+#include "tools/databuild/select_portraits.h"
 
 #include "frontend/frontend.h"
 
@@ -104,15 +105,17 @@ static bool archive_has(const std::string &name)
     return false;
 }
 
-// The figure's skins are the fighter's own entries; only those no earlier step wrote are
-// added here.
-static void select_figure_skins()
+// The figure's skins are the fighter's own entries, which the characters step wrote.
+static bool select_figure_skins_written()
 {
     static const char *const skins[] = {"atropo/atropo_1.jpg", "atropo/atropo_ce2.jpg", "atropo/atropo_ce3.tga",
                                         "atropo/atropo_ce4.tga", "atropo/atropo_ce5.jpg"};
     for (const char *entry : skins)
-        if (!archive_has(entry))
-            archive_add(entry, select_portrait_picture(CHARACTER_ATROPOS, 1, entry));
+        if (!archive_has(entry)) {
+            fprintf(stderr, "databuild: the select figure's skin %s was not written\n", entry);
+            return false;
+        }
+    return true;
 }
 
 int build_select(const char *)
@@ -121,15 +124,16 @@ int build_select(const char *)
     select_figure_entries(&model, &skeleton);
     archive_add("atropo/atroposel.emd", model);
     archive_add("atropo/atroposel.esq", skeleton);
-    select_figure_skins();
-    archive_add("iconos/icon_n.tga", select_icon_atlas());
+    if (!select_figure_skins_written() || !select_likenesses_make())
+        return 0;
+    archive_add("iconos/icon_n.tga", select_icon_atlas_tga());
     for (int id = 0; id < CHARACTER_COUNT; id++)
         for (int variant = 0; variant < 2; variant++) {
             char entry[64];
             select_portrait_entry(id, variant, entry, sizeof entry);
-            archive_add(entry, select_portrait_picture(id, variant, entry));
+            archive_add(entry, select_portrait_jpeg(id, variant));
         }
-    archive_add("iconos/not.jpg", select_locked_picture("iconos/not.jpg"));
-    archive_add("iconos/int.tga", select_hidden_icon("iconos/int.tga"));
+    archive_add("iconos/not.jpg", select_locked_jpeg());
+    archive_add("iconos/int.tga", select_hidden_icon_tga());
     return 1;
 }

@@ -112,12 +112,6 @@ bool summon_picture_paint(const char *entry, std::vector<u8> *rgba, int *size, b
 // ---- projectile pictures (projectile_pictures.cpp) ------------------------------------
 // A projectile frame or the stone skin, by its entry name ("proyectiles/odiseo12.jpg").
 Bytes projectile_picture(const char *entry);
-// The character select's pictures (build_select.cpp): a portrait in a colour set, the ring
-// icons' 4 x 3 atlas, the locked portrait and the hidden icon.
-Bytes select_portrait_picture(int id, int alternate, const char *entry);
-Bytes select_icon_atlas();
-Bytes select_locked_picture(const char *entry);
-Bytes select_hidden_icon(const char *entry);
 
 // ---- summoned gods (summon_figures.cpp) --------------------------------------------------
 Bytes summon_model_entry(const char *entry);

@@ -11,7 +11,6 @@
 #include <iterator>
 #include <string>
 
-constexpr int PORTRAIT_SIZE = 128;
 constexpr int EFFECT_SIZE = 64;
 constexpr int BLUR_WIDTH = 128;
 constexpr int BLUR_HEIGHT = 16;
@@ -206,77 +205,4 @@ Bytes summon_picture(const char *entry)
         return encode(c, entry);
     }
     return encode(glow_picture(entry, EFFECT_SIZE * 2), entry);
-}
-
-// ---- the character select's pictures -----------------------------------------------------
-constexpr int ICON_CELL = 64;
-
-// A portrait of the select: the character's armour colour of that set behind its name.
-Bytes select_portrait_picture(int id, int alternate, const char *entry)
-{
-    Canvas c = canvas(PORTRAIT_SIZE, PORTRAIT_SIZE);
-    const CharacterColours &cc = character_colours[id];
-    Colour armour = alternate ? cc.armour_alt : cc.armour;
-    for (int y = 0; y < c.height; y++)
-        for (int x = 0; x < c.width; x++) {
-            f32 dx = (x - c.width / 2.0f) / c.width, dy = (y - c.height * 0.4f) / c.height;
-            bool head = dx * dx + dy * dy < 0.05f;
-            bool shoulders = y > c.height * 0.6f && std::fabs(dx) < 0.4f;
-            Colour p = head ? cc.flesh : shoulders ? armour : shade(armour, 0.35f + 0.4f * y / c.height);
-            put(c, x, y, p.r, p.g, p.b);
-        }
-    write_text(c, character_names[id], c.width / 2, c.height - 10, 1, {255, 255, 255});
-    return encode(c, entry);
-}
-
-// The ring icons: 4 x 3 cells by character id, a disc of the character's colour with its
-// initial, transparent around it.
-// One ring icon: a shaded disc with a letter, on the black, clear ground around it.
-static void icon_disc(Canvas &c, int x0, int y0, Colour colour, const std::string &letter)
-{
-    for (int y = 0; y < ICON_CELL; y++)
-        for (int x = 0; x < ICON_CELL; x++) {
-            f32 dx = (x - ICON_CELL / 2.0f) / ICON_CELL, dy = (y - ICON_CELL / 2.0f) / ICON_CELL;
-            f32 d = std::sqrt(dx * dx + dy * dy) * 2.0f;
-            if (d < 0.9f)
-                put(c, x0 + x, y0 + y, colour.r * (1.2f - d * 0.5f), colour.g * (1.2f - d * 0.5f),
-                    colour.b * (1.2f - d * 0.5f));
-        }
-    write_text(c, letter, x0 + ICON_CELL / 2, y0 + ICON_CELL / 2, 3, {255, 255, 255});
-}
-
-Bytes select_icon_atlas()
-{
-    // Black and clear around the discs: the ring's first pass adds the icons' colour.
-    Canvas c = canvas(4 * ICON_CELL, 4 * ICON_CELL);
-    std::fill(c.rgba.begin(), c.rgba.end(), 0);
-    for (int id = 0; id < CHARACTER_COUNT; id++)
-        icon_disc(c, (id % 4) * ICON_CELL, (id / 4) * (4 * ICON_CELL / 3), character_colours[id].armour,
-                  std::string(1, character_names[id][0]));
-    return encode(c, "icon.tga");
-}
-
-// A plain picture with a word on it: the locked portrait and the hidden icon.
-static Bytes select_sign_picture(const char *word, int size, Colour background, const char *entry)
-{
-    Canvas c = canvas(size, size);
-    for (int y = 0; y < size; y++)
-        for (int x = 0; x < size; x++)
-            put(c, x, y, background.r, background.g, background.b);
-    write_text(c, word, size / 2, size / 2, size >= 128 ? 2 : 1, {255, 255, 255});
-    return encode(c, entry);
-}
-
-Bytes select_locked_picture(const char *entry)
-{
-    return select_sign_picture("LOCKED", PORTRAIT_SIZE, {40, 40, 48}, entry);
-}
-
-// Drawn in a ring icon's place, so it is an icon's disc too.
-Bytes select_hidden_icon(const char *entry)
-{
-    Canvas c = canvas(ICON_CELL, ICON_CELL);
-    std::fill(c.rgba.begin(), c.rgba.end(), 0);
-    icon_disc(c, 0, 0, {70, 20, 20}, "?");
-    return encode(c, entry);
 }

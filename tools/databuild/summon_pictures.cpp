@@ -1,12 +1,14 @@
-// The summoned gods' pictures: each god's portrait (a glowing bust beside the god's own sign,
-// on black, since it is added over the darkened scene) and the pictures of the effects: soldiers
+// The summoned gods' pictures: each god's portrait (the god in the story's red-figure style, on
+// black, since it is added over the darkened scene) and the pictures of the effects: soldiers
 // with their spears, arrows, the Furies with their wings, sun beams and rings, rock, lightning,
 // clouds, water and spray, the hurricane and its smoke, the girdle, the ghosts, the masks of
 // fear and the golden thread.
 #include "tools/databuild/character_figures.h"
 
 #include "tools/databuild/databuild.h"
+#include "tools/databuild/vase_painting.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <iterator>
@@ -49,92 +51,148 @@ PaintCanvas black_canvas()
     return paint_canvas(PAINT_SIZE, PAINT_SIZE, paint_rgb(0, 0, 0));
 }
 
-// A head and shoulders, bright in the middle and fading to the edges.
-void bust_draw(PaintCanvas &c, PaintColour colour)
+// ---- the gods, as the story paints them ------------------------------------------------
+// Each god's figure seen from the waist up, large in the picture: headgear, build and the
+// attribute in each hand tell the gods apart. The story's red-figure style, on black, since
+// the picture is added over the darkened fight: the clay figure lights up, the glaze details
+// show the fight through.
+constexpr f32 GOD_HEIGHT = 2.7f;      // a figure this tall, feet below the picture, shows from the hips
+constexpr f32 GOD_FOOT = -2.05f;
+
+struct GodLook {
+    const char *entry;
+    VaseHeadgear head;
+    bool robe;
+    VaseItem front, back;
+    f32 front_raise, back_raise;
+    u8 extra;   // GodExtra
+};
+
+enum GodExtra : u8 {
+    GOD_PLAIN,
+    GOD_WHEAT,      // ears of wheat round the head
+    GOD_SUN,        // the sun behind the head
+    GOD_WAVES,      // the sea below
+    GOD_WINGS,      // great wings behind the shoulders
+    GOD_TWO,        // a twin figure beside the first (Phobos and Deimos)
+    GOD_THREE,      // three sisters (the Moirae)
+    GOD_STARS,      // a ring of sparks, for love
+    GOD_DARK,       // smoke at the feet, for the underworld
+    GOD_PEACOCK     // a peacock's tail spread behind her
+};
+
+const GodLook god_looks[] = {
+    // entry                    head              robe   front        back               raise  extra
+    {"divine/demeter.jpg",      HEADGEAR_HAIR,    true,  ITEM_STAFF,  ITEM_NONE,         0.2f, -0.6f, GOD_WHEAT},
+    {"divine/atenea.jpg",       HEADGEAR_HELMET,  true,  ITEM_SPEAR,  ITEM_SHIELD,       0.5f, 0.0f,  GOD_PLAIN},
+    {"divine/artemisa.jpg",     HEADGEAR_HAIR,    false, ITEM_BOW,    ITEM_NONE,         0.5f, 0.3f,  GOD_PLAIN},
+    {"divine/zeus.jpg",         HEADGEAR_BEARD,   true,  ITEM_STAFF,  ITEM_BOLT,         0.1f, 0.9f,  GOD_PLAIN},
+    {"divine/apolo.jpg",        HEADGEAR_HAIR,    true,  ITEM_LYRE,   ITEM_NONE,         0.2f, -0.6f, GOD_SUN},
+    {"divine/poseidon.jpg",     HEADGEAR_BEARD,   false, ITEM_BIDENT, ITEM_NONE,         0.7f, -0.3f, GOD_WAVES},
+    {"divine/erinias.jpg",      HEADGEAR_SNAKES,  true,  ITEM_NONE,   ITEM_NONE,         0.6f, 0.6f,  GOD_WINGS},
+    {"divine/hera.jpg",         HEADGEAR_CROWN,   true,  ITEM_STAFF,  ITEM_NONE,         0.2f, -0.6f, GOD_PEACOCK},
+    {"divine/afrodita.jpg",     HEADGEAR_HAIR,    true,  ITEM_MIRROR_SHIELD, ITEM_NONE,  0.4f, -0.6f, GOD_STARS},
+    {"divine/hades.jpg",        HEADGEAR_BEARD,   true,  ITEM_BIDENT, ITEM_NONE,         0.3f, -0.6f, GOD_DARK},
+    {"divine/fobos_deimos.jpg", HEADGEAR_HELMET,  false, ITEM_SWORD,  ITEM_NONE,         0.6f, -0.4f, GOD_TWO},
+    {"divine/moiras.jpg",       HEADGEAR_HOOD,    true,  ITEM_THREAD, ITEM_SHEARS,       0.3f, 0.3f,  GOD_THREE},
+};
+
+VaseFigure god_figure(const GodLook &look, f32 x, f32 height, f32 facing)
 {
-    paint_disc(c, 0.32f * c.w, 0.33f * c.h, 0.13f * c.w, 2.0f, colour, 1.0f);
-    for (int y = static_cast<int>(0.5f * c.h); y < static_cast<int>(0.78f * c.h); y++) {
-        const f32 v = (y - 0.5f * c.h) / (0.28f * c.h);
-        const f32 half = (0.1f + 0.16f * std::sqrt(v)) * c.w;
-        for (int x = 0; x < c.w; x++) {
-            const f32 d = std::fabs(x + 0.5f - 0.32f * c.w);
-            if (d < half)
-                paint_blend(c, x, y, paint_shade(colour, 1.0f - 0.4f * d / half), 1.0f);
-        }
-    }
-    paint_disc(c, 0.32f * c.w, 0.47f * c.h, 0.06f * c.w, 2.0f, colour, 1.0f);   // the neck
+    return VaseFigure{x, GOD_FOOT, height, facing, look.head, look.robe, false, look.front, look.back,
+                      look.front_raise, look.back_raise};
 }
 
-// ---- the gods' signs -----------------------------------------------------------------------
-// Each sign is drawn in the box x 0.55..0.95, y 0.12..0.52 of the portrait.
-const Stroke SIGN_WHEAT[] = {{0.5f, 0.05f, 0.5f, 1.0f, 0.06f}, {0.5f, 0.2f, 0.3f, 0.05f, 0.08f},
-                             {0.5f, 0.2f, 0.7f, 0.05f, 0.08f}, {0.5f, 0.4f, 0.3f, 0.25f, 0.08f},
-                             {0.5f, 0.4f, 0.7f, 0.25f, 0.08f}, {0.5f, 0.6f, 0.3f, 0.45f, 0.08f},
-                             {0.5f, 0.6f, 0.7f, 0.45f, 0.08f}};
-const Stroke SIGN_SPEAR_SHIELD[] = {{0.8f, 0.0f, 0.8f, 1.0f, 0.06f}, {0.72f, 0.1f, 0.8f, 0.0f, 0.06f},
-                                    {0.88f, 0.1f, 0.8f, 0.0f, 0.06f}, {0.15f, 0.35f, 0.6f, 0.35f, 0.3f},
-                                    {0.2f, 0.7f, 0.55f, 0.7f, 0.3f}};
-const Stroke SIGN_BOW[] = {{0.3f, 0.0f, 0.6f, 0.25f, 0.07f}, {0.6f, 0.25f, 0.65f, 0.5f, 0.07f},
-                           {0.65f, 0.5f, 0.6f, 0.75f, 0.07f}, {0.6f, 0.75f, 0.3f, 1.0f, 0.07f},
-                           {0.3f, 0.0f, 0.3f, 1.0f, 0.02f}, {0.05f, 0.5f, 0.95f, 0.5f, 0.03f},
-                           {0.95f, 0.5f, 0.82f, 0.42f, 0.05f}, {0.95f, 0.5f, 0.82f, 0.58f, 0.05f}};
-const Stroke SIGN_BOLT[] = {{0.7f, 0.0f, 0.35f, 0.45f, 0.1f}, {0.35f, 0.45f, 0.65f, 0.5f, 0.1f},
-                            {0.65f, 0.5f, 0.3f, 1.0f, 0.1f}};
-const Stroke SIGN_SUN[] = {{0.5f, 0.0f, 0.5f, 1.0f, 0.05f},  {0.0f, 0.5f, 1.0f, 0.5f, 0.05f},
-                           {0.15f, 0.15f, 0.85f, 0.85f, 0.05f}, {0.85f, 0.15f, 0.15f, 0.85f, 0.05f},
-                           {0.35f, 0.5f, 0.65f, 0.5f, 0.35f}};
-const Stroke SIGN_TRIDENT[] = {{0.5f, 0.15f, 0.5f, 1.0f, 0.07f}, {0.2f, 0.35f, 0.8f, 0.35f, 0.07f},
-                               {0.2f, 0.0f, 0.2f, 0.35f, 0.07f}, {0.8f, 0.0f, 0.8f, 0.35f, 0.07f},
-                               {0.5f, 0.0f, 0.5f, 0.2f, 0.07f}};
-const Stroke SIGN_WINGS[] = {{0.5f, 0.5f, 0.0f, 0.1f, 0.08f}, {0.5f, 0.5f, 0.05f, 0.35f, 0.08f},
-                             {0.5f, 0.5f, 0.1f, 0.6f, 0.08f}, {0.5f, 0.5f, 1.0f, 0.1f, 0.08f},
-                             {0.5f, 0.5f, 0.95f, 0.35f, 0.08f}, {0.5f, 0.5f, 0.9f, 0.6f, 0.08f},
-                             {0.5f, 0.4f, 0.5f, 1.0f, 0.1f}};
-const Stroke SIGN_CROWN[] = {{0.1f, 0.8f, 0.9f, 0.8f, 0.12f}, {0.1f, 0.8f, 0.1f, 0.3f, 0.07f},
-                             {0.9f, 0.8f, 0.9f, 0.3f, 0.07f}, {0.1f, 0.3f, 0.3f, 0.6f, 0.07f},
-                             {0.3f, 0.6f, 0.5f, 0.2f, 0.07f}, {0.5f, 0.2f, 0.7f, 0.6f, 0.07f},
-                             {0.7f, 0.6f, 0.9f, 0.3f, 0.07f}};
-const Stroke SIGN_HEART[] = {{0.5f, 0.95f, 0.1f, 0.45f, 0.14f}, {0.5f, 0.95f, 0.9f, 0.45f, 0.14f},
-                             {0.1f, 0.45f, 0.3f, 0.15f, 0.14f}, {0.9f, 0.45f, 0.7f, 0.15f, 0.14f},
-                             {0.3f, 0.15f, 0.5f, 0.35f, 0.12f}, {0.7f, 0.15f, 0.5f, 0.35f, 0.12f},
-                             {0.5f, 0.4f, 0.5f, 0.8f, 0.3f}};
-const Stroke SIGN_HELM[] = {{0.2f, 0.2f, 0.8f, 0.2f, 0.15f}, {0.2f, 0.2f, 0.2f, 0.9f, 0.12f},
-                            {0.8f, 0.2f, 0.8f, 0.9f, 0.12f}, {0.5f, 0.3f, 0.5f, 0.8f, 0.1f},
-                            {0.5f, 0.0f, 0.5f, 0.15f, 0.12f}};
-const Stroke SIGN_MASKS[] = {{0.25f, 0.15f, 0.25f, 0.75f, 0.3f}, {0.75f, 0.25f, 0.75f, 0.85f, 0.3f},
-                             {0.1f, 0.05f, 0.15f, 0.25f, 0.05f}, {0.4f, 0.05f, 0.35f, 0.25f, 0.05f},
-                             {0.6f, 0.15f, 0.65f, 0.35f, 0.05f}, {0.9f, 0.15f, 0.85f, 0.35f, 0.05f}};
-const Stroke SIGN_SPINDLE[] = {{0.5f, 0.0f, 0.5f, 1.0f, 0.05f}, {0.3f, 0.45f, 0.7f, 0.45f, 0.25f},
-                               {0.35f, 0.6f, 0.65f, 0.6f, 0.2f}, {0.5f, 0.52f, 0.95f, 0.95f, 0.02f}};
-
-struct GodPortrait {
-    const char *entry;
-    PaintColour colour;
-    const Stroke *sign;
-    int sign_strokes;
-};
-
-const GodPortrait god_portraits[] = {
-    {"divine/demeter.jpg", {0.55f, 0.85f, 0.25f, 1}, SIGN_WHEAT, static_cast<int>(std::size(SIGN_WHEAT))},
-    {"divine/atenea.jpg", {0.7f, 0.75f, 0.95f, 1}, SIGN_SPEAR_SHIELD, static_cast<int>(std::size(SIGN_SPEAR_SHIELD))},
-    {"divine/artemisa.jpg", {0.85f, 0.9f, 1.0f, 1}, SIGN_BOW, static_cast<int>(std::size(SIGN_BOW))},
-    {"divine/zeus.jpg", {1.0f, 0.9f, 0.35f, 1}, SIGN_BOLT, static_cast<int>(std::size(SIGN_BOLT))},
-    {"divine/apolo.jpg", {1.0f, 0.75f, 0.2f, 1}, SIGN_SUN, static_cast<int>(std::size(SIGN_SUN))},
-    {"divine/poseidon.jpg", {0.25f, 0.6f, 1.0f, 1}, SIGN_TRIDENT, static_cast<int>(std::size(SIGN_TRIDENT))},
-    {"divine/erinias.jpg", {1.0f, 0.25f, 0.2f, 1}, SIGN_WINGS, static_cast<int>(std::size(SIGN_WINGS))},
-    {"divine/hera.jpg", {0.75f, 0.45f, 1.0f, 1}, SIGN_CROWN, static_cast<int>(std::size(SIGN_CROWN))},
-    {"divine/afrodita.jpg", {1.0f, 0.5f, 0.75f, 1}, SIGN_HEART, static_cast<int>(std::size(SIGN_HEART))},
-    {"divine/hades.jpg", {0.55f, 0.4f, 0.85f, 1}, SIGN_HELM, static_cast<int>(std::size(SIGN_HELM))},
-    {"divine/fobos_deimos.jpg", {0.9f, 0.15f, 0.1f, 1}, SIGN_MASKS, static_cast<int>(std::size(SIGN_MASKS))},
-    {"divine/moiras.jpg", {0.95f, 0.95f, 0.85f, 1}, SIGN_SPINDLE, static_cast<int>(std::size(SIGN_SPINDLE))},
-};
-
-PaintCanvas portrait_paint(const GodPortrait &god)
+// What stands behind or beside the god.
+void god_extra_behind(VaseScene &s, const GodLook &look)
 {
-    PaintCanvas c = black_canvas();
-    paint_disc(c, 0.5f * c.w, 0.42f * c.h, 0.45f * c.w, 0.3f * c.w, paint_shade(god.colour, 0.25f), 1.0f);
-    bust_draw(c, paint_shade(god.colour, 0.8f));
-    strokes_draw(c, god.sign, god.sign_strokes, god.colour, 0.55f, 0.12f, 0.4f);
+    const f32 head_y = GOD_FOOT + GOD_HEIGHT * 0.86f;
+    switch (look.extra) {
+    case GOD_WHEAT:
+        for (int k = 0; k < 7; k++) {
+            f32 a = 0.5f + k * 0.35f;
+            vase_ellipse(s, std::cos(a) * 0.42f, head_y + std::sin(a) * 0.3f, 0.05f, 0.11f, a - 1.57f, VASE_GOLD);
+        }
+        break;
+    case GOD_SUN: vase_sun(s, -0.05f, head_y + 0.05f, 0.28f); break;
+    case GOD_WINGS:
+        for (int side = -1; side <= 1; side += 2)
+            for (int k = 0; k < 4; k++)
+                vase_ellipse(s, side * (0.35f + 0.13f * k), head_y - 0.2f + 0.12f * k, 0.1f, 0.42f - 0.06f * k,
+                             side * (0.5f + 0.2f * k), VASE_DARK_CLAY);
+        break;
+    case GOD_STARS: vase_sparks(s, 0.0f, head_y - 0.2f, 0.75f, 40, 12); break;
+    case GOD_PEACOCK:
+        for (int k = 0; k < 9; k++) {
+            f32 a = 0.25f + k * 0.33f, x = std::cos(a) * 0.72f, y = head_y - 0.45f + std::sin(a) * 0.62f;
+            vase_capsule(s, 0.0f, head_y - 0.5f, x, y, 0.02f, VASE_DARK_CLAY);
+            vase_ellipse(s, x, y, 0.11f, 0.08f, a, VASE_GOLD);
+            vase_ellipse(s, x, y, 0.045f, 0.035f, a, VASE_GLAZE);
+        }
+        break;
+    default: break;
+    }
+}
+
+void god_extra_front(VaseScene &s, const GodLook &look)
+{
+    switch (look.extra) {
+    case GOD_WAVES:
+        for (int k = 0; k < 6; k++)
+            vase_ring(s, -1.0f + 0.4f * k, -0.5f, 0.2f, 0.05f, VASE_DARK_CLAY);
+        break;
+    case GOD_DARK: {
+        // The smoke of the underworld, dark, so the name stays readable over it.
+        size_t first = s.size();
+        vase_clouds(s, -0.5f, 5, 27);
+        for (size_t k = first; k < s.size(); k++)
+            s[k].ink = VASE_DARK_CLAY;
+        break;
+    }
+    default: break;
+    }
+}
+
+VaseScene god_scene(const GodLook &look)
+{
+    VaseScene s;
+    god_extra_behind(s, look);
+    if (look.extra == GOD_TWO) {
+        VaseFigure fear = god_figure(look, -0.35f, GOD_HEIGHT * 0.9f, 1);
+        VaseFigure dread = god_figure(look, 0.42f, GOD_HEIGHT * 0.9f, -1);
+        dread.head = HEADGEAR_BEARD;
+        vase_figure(s, fear);
+        vase_figure(s, dread);
+    } else if (look.extra == GOD_THREE) {
+        static const VaseItem fronts[] = {ITEM_THREAD, ITEM_STAFF, ITEM_SHEARS};
+        for (int k = 0; k < 3; k++) {
+            VaseFigure sister = god_figure(look, -0.55f + 0.55f * k, GOD_HEIGHT * (k == 1 ? 0.85f : 0.8f), k < 2 ? 1 : -1);
+            sister.front_item = fronts[k];
+            sister.back_item = ITEM_NONE;
+            vase_figure(s, sister);
+        }
+    } else {
+        vase_figure(s, god_figure(look, -0.05f, GOD_HEIGHT, 1));
+    }
+    god_extra_front(s, look);
+    return s;
+}
+
+// The painted scene with its glaze ground and bands turned black: nothing but the figure adds
+// to the fight.
+PaintCanvas god_paint(const GodLook &look)
+{
+    PaintCanvas c = vase_paint(god_scene(look), PAINT_SIZE, PAINT_SIZE);
+    const PaintCanvas ground = vase_paint(VaseScene(), 1, 1);
+    const PaintColour glaze = ground.px[0];
+    for (int y = 0; y < c.h; y++)
+        for (int x = 0; x < c.w; x++) {
+            PaintColour &p = c.px[static_cast<size_t>(y) * c.w + x];
+            f32 band = std::fabs(1.0f - (y + 0.5f) / c.h * 2.0f) > 0.86f ? 0.0f : 1.0f;
+            f32 lift = paint_clamp((std::max({p.r - glaze.r, p.g - glaze.g, p.b - glaze.b}) - 0.02f) * 4.0f);
+            p = paint_shade(p, band * lift);
+            p.a = 1.0f;
+        }
     return c;
 }
 
@@ -329,9 +387,9 @@ bool summon_picture_paint(const char *entry, std::vector<u8> *rgba, int *size, b
 {
     *portrait = false;
     PaintCanvas c;
-    for (const GodPortrait &god : god_portraits)
-        if (strcmp(god.entry, entry) == 0) {
-            c = portrait_paint(god);
+    for (const GodLook &look : god_looks)
+        if (strcmp(look.entry, entry) == 0) {
+            c = god_paint(look);
             *portrait = true;
         }
     if (!*portrait)

@@ -139,6 +139,45 @@ static VaseBox shape_box(const VaseShape &shape)
     }
 }
 
+// Moves a shape's points by (x, y) -> ((x - cx) * k, (y - base) * k + to), its sizes by k.
+static void shape_move(VaseShape &shape, f32 cx, f32 base, f32 k, f32 to)
+{
+    f32 *a = shape.a;
+    auto point = [&](int i) {
+        a[i] = (a[i] - cx) * k;
+        a[i + 1] = (a[i + 1] - base) * k + to;
+    };
+    point(0);
+    switch (shape.kind) {
+    case VASE_CAPSULE: point(2); a[4] *= k; break;
+    case VASE_ELLIPSE: a[2] *= k; a[3] *= k; break;
+    case VASE_TRIANGLE: point(2); point(4); break;
+    case VASE_RING: a[2] *= k; a[3] *= k; break;
+    }
+}
+
+void vase_fit(VaseScene &scene, f32 aspect)
+{
+    if (scene.empty())
+        return;
+    f32 lo[2] = {1e9f, 1e9f}, hi[2] = {-1e9f, -1e9f};
+    for (const VaseShape &shape : scene) {
+        VaseBox b = shape_box(shape);
+        lo[0] = std::min(lo[0], b.v[0]), lo[1] = std::min(lo[1], b.v[1]);
+        hi[0] = std::max(hi[0], b.v[2]), hi[1] = std::max(hi[1], b.v[3]);
+    }
+    // Inside the bands, with a margin at the sides; never enlarged.
+    constexpr f32 BAND = 0.86f, SIDE_ROOM = 0.94f;
+    f32 k = std::min({1.0f, 2.0f * aspect * SIDE_ROOM / std::max(hi[0] - lo[0], 1e-3f),
+                      (2.0f * BAND - 0.02f) / std::max(hi[1] - lo[1], 1e-3f)});
+    // The ground stays where it was: what stood on it still does.
+    f32 base = std::max(lo[1], -BAND);
+    f32 to = std::min(base, BAND - 0.01f - (hi[1] - lo[1]) * k);
+    f32 cx = 0.5f * (lo[0] + hi[0]);
+    for (VaseShape &shape : scene)
+        shape_move(shape, cx, lo[1], k, to);
+}
+
 PaintCanvas vase_paint(const VaseScene &scene, int width, int height)
 {
     constexpr int SAMPLES = 3;

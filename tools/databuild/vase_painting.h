@@ -83,6 +83,11 @@ void vase_clouds(VaseScene &s, f32 y, int count, int seed);
 void vase_sparks(VaseScene &s, f32 x, f32 y, f32 radius, int count, int seed);
 void vase_sun(VaseScene &s, f32 x, f32 y, f32 r);
 
+// Shrinks and centres a scene made for a square picture so that all of it shows, unstretched,
+// on a picture of this aspect (width / height), inside the bands; what stood on the ground
+// still does.
+void vase_fit(VaseScene &scene, f32 aspect);
+
 // Paints the scene over the glaze ground and the two meander bands, 3 x 3 samples a pixel.
 PaintCanvas vase_paint(const VaseScene &scene, int width, int height);
 constexpr int VASE_JPEG_QUALITY = 90;
