@@ -539,6 +539,8 @@ int engine_start();
 // Puts back the swap interval and the desktop gamma, frees the engine's buffers and writes
 // data/qx.cfg; safe after a start-up that stopped anywhere.
 void engine_shutdown();
+// config_save on base_dir's data/qx.cfg; makes no X call. Returns as config_save.
+int settings_save();
 // Starts the game library with its timer, keyboard and mouse; returns 1, or 0 when it cannot
 // start (no display).
 int allegro_start();

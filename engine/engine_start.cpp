@@ -270,6 +270,14 @@ int engine_start()
     return 1;
 }
 
+int settings_save()
+{
+    char settings_path[BASE_DIR_SIZE + 32];
+    if (!base_path(settings_path, sizeof settings_path, "data/qx.cfg"))
+        return 0;
+    return config_save(settings_path);
+}
+
 void engine_shutdown()
 {
     if (swap_interval_saved)
@@ -287,8 +295,10 @@ void engine_shutdown()
     free(glow_blur_buffer);
     glow_read_buffer = glow_blur_buffer = nullptr;
     log_printf("glow buffers off\n");
-    char settings_path[BASE_DIR_SIZE + 32];
-    base_path(settings_path, sizeof settings_path, "data/qx.cfg");
-    config_save(settings_path);
-    log_printf("archivo config guardado\n");
+    // A session whose settings were not written must not read as saved in the log.
+    errno = 0;
+    if (settings_save())
+        log_printf("archivo config guardado\n");
+    else
+        log_printf("archivo config NO guardado: %s\n", errno ? strerror(errno) : "the file was left as it was");
 }

@@ -22,6 +22,8 @@ i32 biography_character;
 f32 biography_distance;
 f32 biography_angle;          // radians
 u32 biography_camera_view;    // 0 the text panel, else the camera help
+f32 biography_figure_scale = 1.0f;
+f32 biography_figure_lift;
 
 // The camera's start and limits by character.
 struct BiographyCamera {
@@ -272,6 +274,7 @@ constexpr f32 HEIGHT_STEP = 0.125f;
 constexpr f32 ZOOM_STEP = 0.125f;
 constexpr f32 ZOOM_LIFT = 0.025f;              // the eye and centre rise as the camera closes in
 constexpr f32 MOUSE_TURN = 0.001f, MOUSE_LIFT = 0.01f;
+constexpr int MOUSE_LEFT_ONLY = 1, MOUSE_RIGHT_ONLY = 2;   // the button bits held, exactly
 constexpr u32 BIOGRAPHY_DIVIDER = 16;          // five typing ticks in every 16
 
 static int biography_id()
@@ -318,10 +321,63 @@ static void biography_camera_start()
     camera_up_z = 1.0f;
     camera_centre[0] = camera_centre[1] = 0.0f;
     camera_centre[2] = camera_eye[2] = cam->height;
-    // The Hydra's start lies below its nearest distance: the camera starts at that limit.
-    biography_distance = clamp_to(cam->start_distance, cam->min_distance, cam->max_distance);
+    // KEEP: the Hydra starts nearer than its nearest distance; zooming in does nothing until it
+    // has been zoomed out past it.
+    biography_distance = cam->start_distance;
     biography_angle = cam->start_angle;
     biography_eye_place();
+}
+
+// The start view's height at the orbit's centre is 2 x distance x FIELD_HALF_TAN (the view's
+// 35-degree field); the text panel covers it from PANEL_TOP_BELOW (a fraction of the half
+// height below the eye's level) down. The figure stands from FIT_BELOW under the eye's level
+// to FIT_ABOVE over it: whole, and clear of the panel.
+constexpr f32 FIELD_HALF_TAN = 0.31529879f;   // tan(17.5 degrees)
+constexpr f32 FIT_BELOW = 0.22f, FIT_ABOVE = 0.85f;
+static_assert(FIT_BELOW < 5.0f / 50.0f / FIELD_HALF_TAN, "the feet stand above the panel's top");
+
+// The figure's lowest and highest posed points; false when there is no posed figure.
+static bool biography_figure_span(f32 *low, f32 *high)
+{
+    const Model *model = fighter_models[0];
+    if (!model || !model->pos || model->vertex_count == 0)
+        return false;
+    *low = *high = model->pos[0][2];
+    for (u16 v = 1; v < model->vertex_count; v++) {
+        *low = model->pos[v][2] < *low ? model->pos[v][2] : *low;
+        *high = model->pos[v][2] > *high ? model->pos[v][2] : *high;
+    }
+    return *high > *low;
+}
+
+// Sizes and raises the figure so that the whole of it stands in the start view above the
+// panel, whatever its height: the camera rows were made for figures a quarter of a fighter's
+// size. Poses the figure once to measure it.
+static void biography_figure_fit()
+{
+    biography_figure_scale = 1.0f;
+    biography_figure_lift = 0.0f;
+    if (!fighter_models[0] || !fighter_skeletons[0])
+        return;
+    character_animate(&fighters[0], fighter_skeletons[0], blur_skeletons[0]);
+    model_skin(fighter_models[0], fighter_skeletons[0]);
+    f32 low = 0.0f, high = 0.0f;
+    if (!biography_figure_span(&low, &high))
+        return;
+    const BiographyCamera *cam = biography_camera();
+    f32 half = cam->start_distance * FIELD_HALF_TAN;
+    biography_figure_scale = (FIT_BELOW + FIT_ABOVE) * half / (high - low);
+    biography_figure_lift = cam->height - FIT_BELOW * half - biography_figure_scale * low;
+}
+
+void biography_figure_view(f32 eye[3], f32 centre[3])
+{
+    f32 s = biography_figure_scale > 0.0f ? biography_figure_scale : 1.0f;
+    for (int axis = 0; axis < 3; axis++) {
+        f32 lift = axis == 2 ? biography_figure_lift : 0.0f;
+        eye[axis] = (camera_eye[axis] - lift) / s;
+        centre[axis] = (camera_centre[axis] - lift) / s;
+    }
 }
 
 void biography_enter()
@@ -343,6 +399,7 @@ void biography_enter()
     f->action = ACTION_PROFILE_POSE;
     if (fighter_skeletons[0])
         fighter_skeletons[0]->action = ACTION_PROFILE_POSE;
+    biography_figure_fit();
     logic_ticks_pending = 0;
     title_textures_free();
     title_textures[0] = texture_load(asset_archive, "titulo/back1.jpg", TEXTURE_MIPMAP_RGB);
@@ -391,6 +448,9 @@ static bool biography_player_input(int p)
         biography_camera_view = !biography_camera_view;
         latch_kick[p] = 1;
     }
+    // Once a fade runs the way out is taken: a second ESC would restart it from the start.
+    if (fade_mode != FADE_NONE)
+        return false;
     bool esc = key[KEY_ESC] && !latch_esc;
     if (!(input_start[p] && !latch_start[p]) && !esc)
         return false;
@@ -403,16 +463,17 @@ static bool biography_player_input(int p)
     return true;
 }
 
-// The mouse turns, raises and zooms in both views: left button out, right button in.
+// The mouse turns, raises and zooms in both views: the left button zooms in as LOW SWING
+// does, the right one out as HARD SWING does, as the help lines pair them.
 static void biography_mouse()
 {
     const BiographyCamera *cam = biography_camera();
     biography_angle += mouse_move_x * MOUSE_TURN;
     camera_centre[2] = clamp_to(camera_centre[2] + mouse_move_y * MOUSE_LIFT, cam->min_centre, cam->max_centre);
-    if (mouse_b == 1)
-        biography_zoom(1);
-    else if (mouse_b == 2)
+    if (mouse_b == MOUSE_LEFT_ONLY)
         biography_zoom(-1);
+    else if (mouse_b == MOUSE_RIGHT_ONLY)
+        biography_zoom(1);
 }
 
 TickFlow biography_tick()

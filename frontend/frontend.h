@@ -208,6 +208,9 @@ TickFlow shop_tick();
 void shop_draw();
 // The profile byte of a character id (0..11): 0 not offered, 1 for sale, 2 bought.
 u8 *shop_profile_byte(int character);
+// Puts a character's profile up for sale (its byte 0 -> 1); returns 1 when it was not offered
+// before, 0 when it already was or was bought, or the id is out of range.
+int shop_profile_offer(int character);
 
 // ---- gallery (gallery.cpp, gallery_draw.cpp) ----------------------------------------------
 constexpr int GALLERY_PICTURES = 23;
@@ -259,6 +262,11 @@ extern i32 biography_character;
 extern f32 biography_distance;          // the orbit camera's distance from the centre
 extern f32 biography_angle;             // radians round the centre
 extern u32 biography_camera_view;       // 0 the text panel, else the camera help
+extern f32 biography_figure_scale;      // the figure's size in the viewer (1 = as in a fight)
+extern f32 biography_figure_lift;       // how far its feet are raised, world units
+// The view from which the figure, drawn at its own size, shows at the viewer's size: the
+// camera's eye and centre brought into the figure's scale.
+void biography_figure_view(f32 eye[3], f32 centre[3]);
 void biography_enter();               // loads the chosen character into fighter slot 0
 TickFlow biography_tick();
 // A character's biography as typed into the panel ("" for an id out of range).

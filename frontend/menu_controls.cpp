@@ -72,6 +72,7 @@ static void device_toggle(int p)
         bind_joy_index[o] = bind_joy_index[p] == 0 ? 1 : 0;
         bind_joy_stick[o] = 0;
     }
+    settings_save();   // a changed control survives a crash or a kill
 }
 
 static void binding_page_open(int p)
@@ -206,8 +207,10 @@ static void key_capture_step()
         return;
     }
     row->binding[p] = capture_key_binding();
-    if (row->binding[p] > 0)
+    if (row->binding[p] > 0) {
         capture_active = CAPTURE_NONE;
+        settings_save();   // a new binding survives a crash or a kill
+    }
     // The key just bound does not move the cursor while it is still held.
     if (row->capture == CAPTURE_UP)
         input_dir_latch[p] = DIR_UP;
@@ -337,8 +340,10 @@ static void joystick_capture_step()
     }
     if (capture_active == CAPTURE_STICK) {
         stick_capture_result[p] = capture_joystick_binding(STICK_MODE);
-        if (stick_capture_result[p] > 0)
+        if (stick_capture_result[p] > 0) {
             capture_active = CAPTURE_NONE;
+            settings_save();
+        }
         input_dir_latch[p] = DIR_DOWN;
         return;
     }
@@ -349,6 +354,7 @@ static void joystick_capture_step()
     if (row->binding[p] > 0) {
         row->binding[p] -= 1;
         capture_active = CAPTURE_NONE;
+        settings_save();
     }
 }
 

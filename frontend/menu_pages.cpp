@@ -143,11 +143,6 @@ static void settings_back()
     video_apply_pending = 0;
 }
 
-static void back_label_draw()
-{
-    menu_letters_draw(&BACK_LABEL, 1, false);
-}
-
 // ---- PAGE_VIDEO_MODE: drawn only; its last item comes and goes -------------------------------
 constexpr i32 VIDEO_MODE_LAST = 7;   // APPLY, offered while a change waits
 
@@ -591,8 +586,19 @@ static const MenuItem network_items[] = {
     BACK_ITEM,
 };
 static_assert(std::size(network_items) == NETWORK_ITEM_COUNT, "one row per network item");
+// The two items' labels sit on their rows as the extras page's do, faded as NETWORK is on the
+// page before: neither leads to a game.
+static const MenuLabel network_labels[] = {{"HOST", -4.8f, -5.5f}, {"JOIN", -4.3f, -10.5f}};
 
-// Nothing is printed on this page; its BACK returns to the page before, on its BACK.
+static void network_page_draw()
+{
+    menu_letters_draw(&BACK_LABEL, 1, false);
+    glColor4f(1.0f, 1.0f, 1.0f, NETWORK_ALPHA);
+    for (const MenuLabel &label : network_labels)
+        print_letters(label.x, label.y, MENU_LABEL_DEPTH, "%s", label.text);
+}
+
+// Its BACK returns to the page before, on its BACK.
 static void network_page_act(int item)
 {
     if (item == NETWORK_BACK)
@@ -601,8 +607,18 @@ static void network_page_act(int item)
         menu_page_open(item == NETWORK_FIRST ? PAGE_SELECT_DIRECT_1 : PAGE_SELECT_DIRECT_2, 0);
 }
 
-// The empty pages' only item is BACK, to the item of page 11 that opened them.
+// The end pages' only item is BACK, to the item of page 11 that opened them; a line says why
+// there is nothing else.
 static const MenuItem network_end_items[] = {BACK_ITEM};
+constexpr const char *NETWORK_END_LINE = "NETWORK PLAY IS NOT AVAILABLE HERE";
+constexpr f32 NETWORK_END_LINE_X = -17.0f, NETWORK_END_LINE_Y = -2.0f;
+
+static void network_end_draw()
+{
+    menu_letters_draw(&BACK_LABEL, 1, false);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    print_text(NETWORK_END_LINE_X, NETWORK_END_LINE_Y, MENU_LABEL_DEPTH, "%s", NETWORK_END_LINE);
+}
 
 static void network_end_back()
 {
@@ -661,13 +677,13 @@ const MenuPageInfo menu_pages[] = {
     {local_items, LOCAL_ITEM_COUNT, 0, 2, 0, nullptr, nullptr, local_page_act, local_page_draw,
      nullptr, nullptr, nullptr},
     // network
-    {network_items, NETWORK_ITEM_COUNT, 0, 2, 0, nullptr, nullptr, network_page_act, nullptr,
+    {network_items, NETWORK_ITEM_COUNT, 0, 2, 0, nullptr, nullptr, network_page_act, network_page_draw,
      nullptr, nullptr, nullptr},
     // network end 1
-    {network_end_items, 1, 0, 0, 0, network_end_escape, nullptr, network_end_act, back_label_draw,
+    {network_end_items, 1, 0, 0, 0, network_end_escape, nullptr, network_end_act, network_end_draw,
      nullptr, nullptr, nullptr},
     // network end 2
-    {network_end_items, 1, 0, 0, 0, network_end_escape, nullptr, network_end_act, back_label_draw,
+    {network_end_items, 1, 0, 0, 0, network_end_escape, nullptr, network_end_act, network_end_draw,
      nullptr, nullptr, nullptr},
 };
 static_assert(std::size(menu_pages) == MENU_PAGE_ROWS, "one row per menu page");

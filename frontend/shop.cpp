@@ -77,6 +77,15 @@ u8 *shop_profile_byte(int character)
     return character >= 0 && character < CHARACTER_COUNT ? bytes[character] : nullptr;
 }
 
+int shop_profile_offer(int character)
+{
+    u8 *profile = shop_profile_byte(character);
+    if (!profile || *profile != 0)
+        return 0;   // already for sale, or bought: a second win changes nothing
+    *profile = 1;
+    return 1;
+}
+
 u8 *shop_character_byte(int item)
 {
     int k = item - SHOP_ITEM_CHARACTER_FIRST;
@@ -150,6 +159,7 @@ static void shop_buy(int item)
         *shop_character_byte(item) = 1;
     }
     sfx_play_menu(SFX_MENU_CONFIRM);
+    settings_save();   // what was paid for survives a crash or a kill
 }
 
 // Back to the title menu at once, with its tune; the tick ends.

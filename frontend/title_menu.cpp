@@ -145,8 +145,9 @@ static void menu_player_directions(int p)
     if (d != input_dir_latch[p])
         input_dir_latch[p] = -1;
     const MenuPageInfo *info = menu_page_info(menu_page);
-    // Pages without a range (the network pages' empty ends) take no direction.
-    if (!info || info->cursor_last < info->cursor_first)
+    // A page with one place or none (the network pages' ends) takes no direction: nothing
+    // would move, so no move sound either.
+    if (!info || info->cursor_last <= info->cursor_first)
         return;
     if (d == DIR_DOWN && input_dir_latch[p] != DIR_DOWN) {
         input_dir_latch[p] = DIR_DOWN;

@@ -89,16 +89,23 @@ static void character_select_scene()
     character_select_draw();
 }
 
+static void biography_figure_draw()
+{
+    masked_count = 0;
+    fighter_draw(0);
+    texture_unit1_off();
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_LIGHTING);
+    if (masked_count)
+        masked_polys_draw(stage_light);
+}
+
 // The biography's pre-pass: the figure alone in the 64 x 64 corner, read back for the glow.
 static void biography_glow_prepass()
 {
     glViewport(0, 0, GLOW_SIZE, GLOW_SIZE);
     clear_colour_and_depth();
-    masked_count = 0;
-    fighter_draw(0);
-    glEnable(GL_LIGHTING);
-    if (masked_count)
-        masked_polys_draw(stage_light);
+    biography_figure_draw();
     // The figure shown is slot 0's, whoever picked it.
     glow_capture(GLOW_SUBTRACT, biography_glow_level(fighters[0].character));
     glViewport(0, 0, screen_width, screen_height);
@@ -107,6 +114,11 @@ static void biography_glow_prepass()
 // The viewed character stands in fighter record 0 with fighter model 0.
 static void biography_scene()
 {
+    // The figure keeps its fight size; the view is brought to it instead, so that the viewer's
+    // camera shows it at the viewer's size.
+    f32 eye[3], centre[3];
+    biography_figure_view(eye, centre);
+    draw_view_set(eye, centre, camera_up_z);
     frame_3d_begin();
     glEnable(GL_LIGHTING);
     glDepthMask(GL_TRUE);
@@ -114,13 +126,7 @@ static void biography_scene()
         biography_glow_prepass();
     clear_colour_and_depth();
     glDisable(GL_BLEND);
-    masked_count = 0;
-    fighter_draw(0);
-    texture_unit1_off();
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_LIGHTING);
-    if (masked_count)
-        masked_polys_draw(stage_light);
+    biography_figure_draw();
     glEnable(GL_BLEND);
     glDisable(GL_LIGHTING);
     if (glow_effect)

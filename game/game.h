@@ -396,6 +396,7 @@ extern i32 ending_picture_p1, ending_picture_p2;   // 1 + 2 x character + altern
 // Program lifetime: the versus record, index side x 12 + character; each count stops at 255.
 extern u8 vs_wins[VS_RECORD_SIZE], vs_losses[VS_RECORD_SIZE], vs_draws[VS_RECORD_SIZE];
 extern u32 credits_earned;        // the last award
+extern u8 ladder_profile_offered;  // 1 when the last won ladder offered its winner's profile
 
 // Fills ladder_opponents and ladder_stages for the human's `character` in the one-player
 // modes (the other modes leave them alone): the six heroes other than the human's, then the
@@ -416,6 +417,9 @@ void game_over_tick();
 // At the end of the completed one-player run: the award from the difficulty and the run's
 // time, added to credits (capped at CREDITS_CAP).
 void credits_award();
+// A won ladder puts the winner's profile up for sale in the shop; ladder_profile_offered says
+// whether this win made the offer (the ending says so). Call after credits_award.
+void ladder_profile_offer();
 
 // ---- fighter record (fighter.cpp) ---------------------------------------------------
 // One fighter in a fight: who it is, where it stands, what it does, how hurt it is, what its

@@ -17,6 +17,7 @@ u8 load_error;
 i32 select_chord_played;
 
 constexpr u8 QUIT_FROM_EXIT_SCREEN = 255;
+constexpr u8 INPUT_REARMED = 255;
 constexpr i32 CHALLENGER_FADE_TICK = 60;     // the challenger's banner shows this long
 constexpr i32 CREDITS_EARNED_TICKS = 250;
 constexpr u32 CHARACTER_ENDING_WAIT = 120;   // ticks before the ending's story starts
@@ -39,6 +40,10 @@ TickFlow title_menu_return()
 {
     music_stop();
     title_menu_enter();
+    // The HARD SWING or START that said YES to leave is still held: on the title it would
+    // start a new game at once.
+    latch_hard_swing[0] = latch_hard_swing[1] = 1;
+    latch_start[0] = latch_start[1] = 1;
     if (music_play("musica/titulo.ogg") != 0)
         return load_failed();
     return TICK_ENDS;
@@ -54,7 +59,9 @@ static void special_latches_release()
 }
 
 // Step 3: each player's reader by device (any other device value reads nothing); a button
-// that is up frees its latch.
+// that is up frees its latch, and an attack button that is up re-arms whatever the reader
+// decided: outside a fight the fighter's attack byte can be stale (a match's winner keeps
+// its attack live), and a button the reader left unarmed would be dead on the next screen.
 static void input_pass()
 {
     for (int p = 0; p < 2; p++) {
@@ -62,12 +69,18 @@ static void input_pass()
             input_read_keyboard(p);
         else if (input_device[p] == 1)
             input_read_joystick(p);
-        if (!input_hard_swing[p])
+        if (!input_hard_swing[p]) {
             latch_hard_swing[p] = 0;
-        if (!input_low_swing[p])
+            input_hard_swing_ready[p] = INPUT_REARMED;
+        }
+        if (!input_low_swing[p]) {
             latch_low_swing[p] = 0;
-        if (!input_kick[p])
+            input_low_swing_ready[p] = INPUT_REARMED;
+        }
+        if (!input_kick[p]) {
             latch_kick[p] = 0;
+            input_kick_ready[p] = INPUT_REARMED;
+        }
         if (!input_start[p])
             latch_start[p] = 0;
     }
@@ -140,6 +153,8 @@ static TickFlow fade_end_from_menu_or_fight()
 static TickFlow fade_end_from_match_over()
 {
     credits_award();
+    ladder_profile_offer();
+    settings_save();   // the award and the offer survive a crash or a kill
     int failed = ending_start();
     fade_mode = FADE_NONE;
     fade_level = 0.0f;
@@ -175,6 +190,14 @@ static TickFlow fade_end_from_biography()
     return TICK_ENDS;
 }
 
+// A challenger's fade ends in the character select whatever the round did meanwhile (the
+// clock may have run out): the challenge replaces the rest of the fight.
+static TickFlow fade_end_to_challenge()
+{
+    timer_logic_rate_set(LOGIC_TICK_60HZ);   // a knock-out's slow motion ends with the fight
+    return fade_end_from_menu_or_fight();
+}
+
 // After game over, the credits and the gallery the title fades in from black.
 static TickFlow fade_end_to_title()
 {
@@ -188,6 +211,8 @@ static TickFlow fade_end_to_title()
 // rather than stay on a black screen.
 static TickFlow fade_out_end()
 {
+    if (challenger_pending)
+        return fade_end_to_challenge();
     switch (game_state) {
     case STATE_MATCH_OVER:
         if (game_mode == GAME_MODE_ARCADE_P1 || game_mode == GAME_MODE_ARCADE_P2)
@@ -247,10 +272,12 @@ static void credits_earned_tick()
         fade_out_start();
 }
 
-// The knock-out decision waits for the pause and leaves the screens that have no fight.
+// The knock-out decision waits for the pause and leaves the screens that have no fight. Once
+// a challenger has joined, no decision is taken: a fight decided under the challenger's fade
+// would run the ladder's award and ending, or reset the round and drop the challenger.
 static bool knockout_may_decide(i32 state)
 {
-    if (paused || state == STATE_TIME_OVER || state == STATE_CREDITS_EARNED ||
+    if (paused || challenger_pending || state == STATE_TIME_OVER || state == STATE_CREDITS_EARNED ||
         state == STATE_GAME_OVER || state == STATE_MAIN_MENU || state == STATE_CHARACTER_SELECT)
         return false;
     return fighter_knocked_out();
@@ -306,7 +333,7 @@ static TickFlow chain_before_fades(i32 &state)
 // The decisions after a round, and the fades.
 static TickFlow chain_decisions_and_fades(i32 &state)
 {
-    if (state == STATE_TIME_OVER && !paused) {
+    if (state == STATE_TIME_OVER && !paused && !challenger_pending) {
         time_over_decision();
         state = game_state;                                             // re-read
     }

@@ -98,11 +98,10 @@ static bool stored_key_down(i32 stored)
     return library > 0 && library < KEY_MAX && key[library];
 }
 
-// A button that went up re-arms: START always; an attack button only while no attack of the
-// fighter is live, so a swing cannot be queued during the one already running, and not on the
-// character select, so the press that picks a fighter does not swing when the fight starts.
-// The pause menu over the select is the exception: it confirms with a ready HARD SWING, and
-// without it RETURN TO TITLE's box could not be answered from the keyboard.
+// A button that went up re-arms in the reader: START always; an attack button only while no
+// attack of the fighter is live and not on the character select (the pause menu over the
+// select excepted). The tick's input pass then re-arms every attack button that is up, so
+// these conditions hold only for a caller of the reader alone.
 static bool attack_button_rearms(int p)
 {
     if (game_state == STATE_CHARACTER_SELECT && !paused)

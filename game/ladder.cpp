@@ -4,6 +4,7 @@
 
 #include "combat/combat.h"
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 
 #include <cmath>
 #include <iterator>
@@ -398,6 +399,8 @@ static u32 award_time_bonus()
     }
 }
 
+u8 ladder_profile_offered;
+
 void credits_award()
 {
     u32 base = difficulty >= DIFFICULTY_HARD ? AWARD_HARD
@@ -409,4 +412,10 @@ void credits_award()
     // The screens that follow show the human's character.
     if (game_mode == GAME_MODE_ARCADE_P2)
         p1_character = p2_character;
+}
+
+void ladder_profile_offer()
+{
+    // credits_award has put the winner into p1_character in either one-player mode.
+    ladder_profile_offered = static_cast<u8>(shop_profile_offer(p1_character));
 }

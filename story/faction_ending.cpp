@@ -259,6 +259,7 @@ int faction_ending_start_heroes()
 
 static void faction_ending_leave()
 {
+    latch_start[0] = latch_start[1] = 1;   // the Start that ended this does not end the roll
     if (credits_roll_start() != 0) {
         quit_request = 1;
         load_error = 1;

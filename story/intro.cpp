@@ -335,6 +335,9 @@ int intro_start()
 static void intro_leave(bool skipped)
 {
     music_stop();
+    // The story's pictures go with it: no later screen counts them as its own.
+    for (int slot = 0; slot < SCREEN_TEXTURES; slot++)
+        story_slot_release(slot);
     title_menu_enter();
     fade_colour = 0.0f;
     fade_level = 1.0f;

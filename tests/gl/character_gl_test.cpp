@@ -2,6 +2,8 @@
 // either side, in both colour sets, with live textures in its slot of the tables; and Jason,
 // drawn by the model drawer, shows his blade somewhere else in the middle of his hard swing.
 #include "characters/characters.h"
+#include "frontend/frontend.h"
+#include "game/game.h"
 #include "support/draw_fixtures.h"
 #include "support/gl_context.h"
 #include "support/model_fixtures.h"
@@ -11,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 class CharacterGl : public GlTest {
 protected:
@@ -78,6 +81,56 @@ TEST_F(CharacterGl, EveryCharacterLoadsOnEitherSideWithLiveTextures)
             delete_textures();
         }
     }
+}
+
+// The biography's start view, drawn as the frame draws it, shows every figure whole: its head
+// under the top of the view and its feet above the text panel's top edge. The camera help is
+// shown instead of the panel, so nothing hides the figure; its lines stand to the right of
+// the columns looked at.
+TEST_F(CharacterGl, TheBiographysStartViewShowsTheWholeFigure)
+{
+    draw_caps_set(true, 2, true);
+    draw_gl_reset();
+    screen_width = GL_TEST_WIDTH;
+    screen_height = GL_TEST_HEIGHT;
+    ASSERT_EQ(masked_polys_alloc(), 1);
+    glow_effect = 0;
+    const int help_left = 380;                                    // the help lines start right of it
+    const int panel_top = static_cast<int>((1.0f - 5.0f / 50.0f / 0.31529879f) * GL_TEST_HEIGHT / 2);
+    std::vector<u8> pixels(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        SCOPED_TRACE("character " + std::to_string(id));
+        game_mode = GAME_MODE_PROFILE_P1;
+        p1_character = id;
+        p1_alt_color = 0;
+        quit_request = load_error = 0;
+        biography_enter();
+        ASSERT_EQ(quit_request, 0);
+        biography_camera_view = 1;
+        game_state = STATE_BIOGRAPHY;
+        glClearColor(0, 0, 0, 1);
+        draw_frame();
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        int lowest = GL_TEST_HEIGHT, highest = -1;
+        for (int y = 0; y < GL_TEST_HEIGHT; y++)
+            for (int x = 0; x < help_left; x++) {
+                const u8 *p = &pixels[(y * GL_TEST_WIDTH + x) * 4];
+                if (p[0] + p[1] + p[2] > 30) {
+                    lowest = y < lowest ? y : lowest;
+                    highest = y > highest ? y : highest;
+                }
+            }
+        EXPECT_GT(lowest, panel_top) << "feet hidden by the panel";
+        EXPECT_LT(highest, GL_TEST_HEIGHT - 2) << "head cut at the top";
+        EXPECT_GT(highest - lowest, GL_TEST_HEIGHT / 3) << "a figure too small to see";
+        delete_textures();
+    }
+    biography_figure_scale = 1.0f;
+    biography_figure_lift = 0.0f;
+    game_state = STATE_EXIT_SCREEN;
+    title_textures_free();
+    masked_polys_free();
 }
 
 class JasonDraw : public DrawTest {

@@ -8,8 +8,10 @@
 #include "support/draw_fixtures.h"
 #include "support/fake_audio.h"
 #include "support/test_paths.h"
+#include "support/tick_harness.h"
 
 #include <GL/gl.h>
+#include <allegro.h>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
@@ -66,6 +68,22 @@ protected:
     ArchiveHandle previous_archive = nullptr;
 };
 
+// The opening story's pictures are deleted as it ends, not forgotten by the title's entry.
+TEST_F(StoryDraw, TheOpeningStoryDeletesItsPicturesAsItEnds)
+{
+    harness_reset();
+    u32 names[5];
+    for (int slot = 0; slot < 5; slot++)
+        names[slot] = screen_textures[slot] = solid_texture(10, 20, 30);
+    story_scenes_reset(STORY_INTRO);
+    story_text_start(intro_narration);
+    game_state = STATE_INTRO;
+    harness_run(2, TickScript().key(KEY_ESC, 1));
+    EXPECT_EQ(game_state, STATE_MAIN_MENU);
+    for (int slot = 0; slot < 5; slot++)
+        EXPECT_FALSE(glIsTexture(names[slot])) << "slot " << slot;
+}
+
 TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
 {
     story_scenes_reset(STORY_HEROES_WON);
@@ -78,6 +96,46 @@ TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
     EXPECT_TRUE(rgb_near(top, {255, 0, 0})) << top.r << "," << top.g << "," << top.b;
     EXPECT_TRUE(rgb_near(bottom, {0, 0, 255})) << bottom.r << "," << bottom.g << "," << bottom.b;
     EXPECT_TRUE(rgb_near(left_of_centre, {0, 0, 0}));
+}
+
+// A win that put the winner's profile up for sale says so on a line of its own above the
+// pictures; another win shows nothing there.
+TEST_F(StoryDraw, TheEndingTellsOfTheProfileOffered)
+{
+    std::string path = test_build_dir() + "/data/dat00.dat";
+    ArchiveHandle previous = asset_archive;
+    asset_archive = archive_open(path.c_str());
+    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
+    font_text_texture = texture_load(asset_archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    ASSERT_EQ(fonts_build(), 1);
+    fake_audio_install();
+    game_mode = GAME_MODE_ARCADE_P1;
+    p1_character = CHARACTER_JASON;
+    quit_request = 0;
+    ASSERT_EQ(ending_start(), 0);
+    for (int tick = 0; tick < 400; tick++)
+        ending_tick();
+    // The top band of the view, above the story's lines.
+    const int row_low = GL_TEST_HEIGHT - GL_TEST_HEIGHT / 8, row_high = GL_TEST_HEIGHT;
+    int ink[2] = {0, 0};
+    for (int offered = 0; offered < 2; offered++) {
+        ladder_profile_offered = static_cast<u8>(offered);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        ending_draw();
+        for (int y = row_low; y < row_high; y++)
+            for (int x = 0; x < GL_TEST_WIDTH; x++) {
+                Rgb p = pixel_at(x, y);
+                ink[offered] += p.r > 200 && p.g > 200 && p.b > 200;
+            }
+    }
+    EXPECT_EQ(ink[0], 0);
+    EXPECT_GT(ink[1], 200);
+    ladder_profile_offered = 0;
+    texture_table_delete(screen_textures, SCREEN_TEXTURES);
+    texture_table_delete(&font_text_texture, 1);
+    fonts_free();
+    archive_close(asset_archive);
+    asset_archive = previous;
 }
 
 // Every winner's ending plays from the built data set to the screen that follows it, and the

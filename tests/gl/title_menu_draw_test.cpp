@@ -43,6 +43,7 @@ protected:
         ArchiveHandle archive = archive_open(path.c_str());
         ASSERT_NE(archive, nullptr) << path << " missing: run the data builder (make test does)";
         font_letters_texture = texture_load(archive, "misc/textb.tga", TEXTURE_MIPMAP_RGBA_FULL);
+        font_text_texture = texture_load(archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
         archive_close(archive);
         ASSERT_NE(font_letters_texture, 0u);
         ASSERT_EQ(fonts_build(), 1);
@@ -63,6 +64,7 @@ protected:
         title_textures_free();
         tex_logo = tex_select_panel = 0;
         texture_delete(&font_letters_texture);
+        texture_delete(&font_text_texture);
         fonts_free();
     }
 
@@ -94,16 +96,22 @@ struct PixelBox {
     int x0, y0, x1, y1;
 };
 
-// The screen box of a label printed with the letters font at (x, y), depth 90.
-static PixelBox letters_box(const char *text, f32 x, f32 y)
+// The screen box of a text printed in a font at (x, y), depth 90.
+static PixelBox font_box(int font, const char *text, f32 x, f32 y)
 {
     f32 width = 0.0f;
     for (const char *c = text; *c; c++)
-        width += font_glyph_advance(FONT_LETTERS, font_glyph_of(FONT_LETTERS, *c));
+        width += font_glyph_advance(font, font_glyph_of(font, *c));
     PixelBox box;
     project(x, y, 90.0f, &box.x0, &box.y0);
-    project(x + width, y + font_layouts[FONT_LETTERS].quad_height, 90.0f, &box.x1, &box.y1);
+    project(x + width, y + font_layouts[font].quad_height, 90.0f, &box.x1, &box.y1);
     return box;
+}
+
+// The screen box of a label printed with the letters font at (x, y), depth 90.
+static PixelBox letters_box(const char *text, f32 x, f32 y)
+{
+    return font_box(FONT_LETTERS, text, x, y);
 }
 
 // How many pixels of the box look like the colour (within 40 per channel).
@@ -145,6 +153,45 @@ TEST_F(TitleMenuDraw, MainPageLabelsShowInTheirColours)
     PixelBox empty = {10, 200, 150, 260};
     EXPECT_EQ(count_colour(pixels, empty, 255, 255, 255), 0);
     EXPECT_EQ(count_colour(pixels, empty, 255, 255, 80), 0);
+}
+
+// How many pixels of the box differ from the dark blue background.
+static int count_ink(const std::vector<u8> &pixels, const PixelBox &box)
+{
+    int area = (box.x1 - box.x0) * (box.y1 - box.y0);
+    return area - count_colour(pixels, box, 0, 0, 80);
+}
+
+// The network page names its two items and BACK; the pages they open say that there is no
+// network play here, with their BACK.
+TEST_F(TitleMenuDraw, NetworkPagesShowWhereThePlayerIsAndTheWayBack)
+{
+    struct Label {
+        i32 page;
+        int font;
+        const char *text;
+        f32 x, y;
+    };
+    const Label labels[] = {
+        {PAGE_NETWORK, FONT_LETTERS, "HOST", -4.8f, -5.5f},
+        {PAGE_NETWORK, FONT_LETTERS, "JOIN", -4.3f, -10.5f},
+        {PAGE_NETWORK, FONT_LETTERS, "BACK", -30, -25},
+        {PAGE_SELECT_DIRECT_1, FONT_TEXT, "NETWORK PLAY IS NOT AVAILABLE HERE", -17, -2},
+        {PAGE_SELECT_DIRECT_1, FONT_LETTERS, "BACK", -30, -25},
+        {PAGE_SELECT_DIRECT_2, FONT_TEXT, "NETWORK PLAY IS NOT AVAILABLE HERE", -17, -2},
+    };
+    for (const Label &label : labels) {
+        SCOPED_TRACE(label.text);
+        menu_page = label.page;
+        menu_cursor = 2;   // BACK on the network page, so no cap stands over the labels
+        if (label.page != PAGE_NETWORK)
+            menu_cursor = 0;
+        std::vector<u8> pixels = frame();
+        PixelBox box = font_box(label.font, label.text, label.x, label.y);
+        int area = (box.x1 - box.x0) * (box.y1 - box.y0);
+        EXPECT_GT(count_ink(pixels, box), area / 10);
+        EXPECT_GT(count_colour(pixels, box, 0, 0, 80), area / 10);
+    }
 }
 
 // The caps stand at both ends of the selected row in the pulse's grey, which changes as the

@@ -6,10 +6,14 @@
 #include "story/story.h"
 #include "support/fake_audio.h"
 #include "support/model_fixtures.h"
+#include "support/test_paths.h"
 
 #include <allegro.h>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <sys/stat.h>
 
 TickScript &TickScript::key(int scancode, int first, int count)
 {
@@ -175,8 +179,22 @@ static u32 harness_screen_texture(const char *entry, int)
     return ++harness_screen_texture_loads;
 }
 
+// The tick writes the settings at once after a purchase, an award or a binding change: with
+// no folder of its own yet, this program's saves go to a scratch folder, never beside the
+// test's working directory.
+static void harness_settings_folder()
+{
+    if (base_dir[0])
+        return;
+    std::string dir = test_scratch_dir("harness-settings");
+    if (dir.empty() || mkdir((dir + "/data").c_str(), 0755) != 0)
+        return;
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+}
+
 void harness_reset(unsigned seed)
 {
+    harness_settings_folder();
     harness_select_result = 0;
     select_assets_loader = harness_select_assets;
     harness_screen_texture_loads = 0;

@@ -30,7 +30,9 @@ protected:
     }
 };
 
-TEST_F(BiographyTest, EachCharacterStartsAtItsCameraAndTheHydraAtItsNearestLimit)
+// The Hydra starts nearer than its nearest distance: zooming in does nothing there until it
+// has been zoomed out past that limit.
+TEST_F(BiographyTest, EachCharacterStartsAtItsCameraTheHydraBelowItsNearestLimit)
 {
     struct Case {
         int character;
@@ -40,7 +42,7 @@ TEST_F(BiographyTest, EachCharacterStartsAtItsCameraAndTheHydraAtItsNearestLimit
         {CHARACTER_JASON, 15, 13, 3.1415f},
         {CHARACTER_POLYPHEMUS, 25, 23, 3.1415f},
         {CHARACTER_SPHINX, 15, 17, 3.1415f},
-        {CHARACTER_HYDRA, 50, 13, 3.6f},   // 45 is below its range of 50 to 80
+        {CHARACTER_HYDRA, 45, 13, 3.6f},   // below its range of 50 to 80
     };
     for (const Case &c : cases) {
         show(c.character, "");
@@ -49,6 +51,33 @@ TEST_F(BiographyTest, EachCharacterStartsAtItsCameraAndTheHydraAtItsNearestLimit
         EXPECT_FLOAT_EQ(camera_centre[2], c.height) << c.character;
         EXPECT_FLOAT_EQ(biography_angle, c.angle) << c.character;
     }
+    biography_camera_view = 1;
+    harness_run(20, TickScript().button(0, BUTTON_LOW_SWING, 0, 20));
+    EXPECT_FLOAT_EQ(biography_distance, 45.0f);
+    harness_run(41, TickScript().button(0, BUTTON_HARD_SWING, 0, 41));
+    EXPECT_FLOAT_EQ(biography_distance, 50.125f);
+    harness_run(20, TickScript().button(0, BUTTON_LOW_SWING, 0, 20));
+    EXPECT_FLOAT_EQ(biography_distance, 50.0f);
+}
+
+// The mouse zooms as the help lines pair the buttons: the left one in, as LOW SWING does, and
+// the right one out, as HARD SWING does; in either view.
+TEST_F(BiographyTest, MouseButtonsZoomAsTheSwingButtonsDo)
+{
+    struct Case {
+        int buttons;
+        f32 distance;
+    };
+    const Case cases[] = {{1, 14.0f}, {2, 16.0f}, {3, 15.0f}};
+    for (const Case &c : cases) {
+        show(CHARACTER_JASON, "");
+        harness_run(8, TickScript().mouse(c.buttons, 0.0f, 0.0f, 0, 8));
+        EXPECT_FLOAT_EQ(biography_distance, c.distance) << c.buttons;
+    }
+    show(CHARACTER_JASON, "");
+    biography_camera_view = 1;
+    harness_run(8, TickScript().button(0, BUTTON_LOW_SWING, 0, 8));
+    EXPECT_FLOAT_EQ(biography_distance, 14.0f);
 }
 
 TEST_F(BiographyTest, FiveCharactersAreTypedInEverySixteenTicks)
@@ -104,6 +133,20 @@ TEST_F(BiographyTest, StartLeavesThroughTheFadeToTheCharacterSelect)
     EXPECT_EQ(latch_esc, 1);
     harness_run_until(200, [] { return game_state == STATE_CHARACTER_SELECT; });
     EXPECT_EQ(game_state, STATE_CHARACTER_SELECT);
+}
+
+// A second ESC while the way out fades does not start the fade again from full brightness.
+TEST_F(BiographyTest, ASecondEscDuringTheFadeLeavesItRunning)
+{
+    show(CHARACTER_MEDUSA, "Gorgon\n");
+    harness_run(2, TickScript().key(KEY_ESC, 1));
+    ASSERT_EQ(fade_mode, FADE_OUT);
+    harness_run(20);
+    f32 level = fade_level;
+    ASSERT_GT(level, 0.2f);
+    harness_run(3, TickScript().key(KEY_ESC, 1));
+    EXPECT_GT(fade_level, level);
+    EXPECT_EQ(fade_mode, FADE_OUT);
 }
 
 }  // namespace

@@ -136,24 +136,34 @@ TEST_F(InputTest, OtherPlayersJoystickTakenReadsNothing)
     EXPECT_EQ(input_hard_swing[0], 0);
 }
 
-// On the character select only START re-arms; elsewhere every released button does.
-TEST_F(InputTest, CharacterSelectReArmsOnlyStart)
+// On the character select the reader alone re-arms only START; the tick's input pass then
+// re-arms every released button, there and on every other screen, whatever the fighters'
+// attack bytes were left at.
+TEST_F(InputTest, ReleasedButtonsReArmOnEveryScreen)
 {
     game_state = STATE_CHARACTER_SELECT;
-    harness_run(1);
+    input_read_keyboard(0);
     EXPECT_EQ(input_start_ready[0], 255);
     EXPECT_EQ(input_hard_swing_ready[0], 0);
     EXPECT_EQ(input_low_swing_ready[0], 0);
     EXPECT_EQ(input_kick_ready[0], 0);
-    paused = 1;   // the pause menu over the select confirms with a ready HARD SWING
-    harness_run(1);
-    EXPECT_EQ(input_hard_swing_ready[0], 255);
+
+    struct Case {
+        int state;
+        u8 paused;
+    };
+    const Case cases[] = {{STATE_CHARACTER_SELECT, 0}, {STATE_CHARACTER_SELECT, 1},
+                          {STATE_STAGE_SELECT, 0}, {STATE_EXIT_SCREEN, 0}};
+    for (const Case &c : cases) {
+        game_state = c.state;
+        paused = c.paused;
+        input_hard_swing_ready[0] = input_low_swing_ready[1] = input_kick_ready[1] = 0;
+        harness_run(1);
+        EXPECT_EQ(input_hard_swing_ready[0], 255) << c.state << "/" << int(c.paused);
+        EXPECT_EQ(input_low_swing_ready[1], 255) << c.state << "/" << int(c.paused);
+        EXPECT_EQ(input_kick_ready[1], 255) << c.state << "/" << int(c.paused);
+    }
     paused = 0;
-    game_state = STATE_EXIT_SCREEN;
-    harness_run(1);
-    EXPECT_EQ(input_hard_swing_ready[0], 255);
-    EXPECT_EQ(input_low_swing_ready[1], 255);
-    EXPECT_EQ(input_kick_ready[1], 255);
 }
 
 // Modifier keys are stored in the older numbering and still work in play.

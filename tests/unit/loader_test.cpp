@@ -7,6 +7,7 @@
 #include "support/xvfb_game.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,22 @@ TEST_F(LoaderEarly, AMissingArchiveIsReportedAtShutdown)
     lines.push_back("archivo config guardado\n");
     lines.push_back("\n -Corrupt or missing datafiles!");
     EXPECT_TRUE(texts_in_order(data_set_read(root, "data/initlog.txt"), lines));
+}
+
+// A settings file that cannot be written is logged as not saved, with the reason, and never
+// as saved.
+TEST_F(LoaderEarly, ASettingsSaveThatFailsIsLoggedAsAFailure)
+{
+    std::string root = data_set_copy("loader-settings-unwritable");
+    ASSERT_FALSE(root.empty());
+    ASSERT_TRUE(data_set_remove(root, "data/dat00.dat"));
+    ASSERT_EQ(data_set_load(root), 0);
+    // A folder where the save's temporary file goes: the write cannot start.
+    ASSERT_EQ(mkdir((root + "/data/qx.cfg.tmp").c_str(), 0755), 0);
+    shutdown_after_failed_start();
+    std::string log = data_set_read(root, "data/initlog.txt");
+    EXPECT_EQ(log.find("archivo config guardado"), std::string::npos) << log;
+    EXPECT_NE(log.find("archivo config NO guardado: Is a directory\n"), std::string::npos) << log;
 }
 
 TEST(InputRecorders, AllocatedZeroedAndFreed)

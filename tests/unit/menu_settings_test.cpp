@@ -192,6 +192,13 @@ TEST_F(MenuSettings, KeyCaptureMovesAKeyAndEscRestores)
     EXPECT_EQ(bind_key_left[0], stored(KEY_D));
     EXPECT_EQ(bind_key_right[1], 0);
     EXPECT_STREQ(key_names[bind_key_right[1]], "(none)");
+    // The new binding is on disk at once, not only at shutdown.
+    char settings_path[BASE_DIR_SIZE + 32];
+    ASSERT_TRUE(base_path(settings_path, sizeof settings_path, "data/qx.cfg"));
+    bind_key_left[0] = bind_key_right[1] = -1;
+    ASSERT_EQ(config_load(settings_path), 1);
+    EXPECT_EQ(bind_key_left[0], stored(KEY_D));
+    EXPECT_EQ(bind_key_right[1], 0);
     // A second capture aborted by ESC puts the key back.
     harness_run(2);
     confirm();

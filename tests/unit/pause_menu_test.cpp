@@ -101,6 +101,39 @@ TEST_F(PauseMenuTest, ReturnToTitleAsksFirst)
     EXPECT_EQ(logic_tick_units, LOGIC_TICK_60HZ);
 }
 
+// YES leaves for the title and stays there while the confirming press is still held: neither
+// a HARD SWING nor a click that said YES starts a new game on the title.
+TEST_F(PauseMenuTest, YesEndsOnTheTitleWhileThePressIsHeld)
+{
+    struct Case {
+        int state, mode;
+        bool mouse;
+    };
+    const Case cases[] = {
+        {STATE_FIGHT, GAME_MODE_ARCADE_P1, false},
+        {STATE_CHARACTER_SELECT, GAME_MODE_ARCADE_P1, false},
+        {STATE_CHARACTER_SELECT, GAME_MODE_PROFILE_P1, false},
+        {STATE_FIGHT, GAME_MODE_ARCADE_P1, true},
+        {STATE_CHARACTER_SELECT, GAME_MODE_PROFILE_P1, true},
+    };
+    for (const Case &c : cases) {
+        pause_in(c.state, c.mode);
+        pause_confirm = -1;
+        pause_confirm_cursor = 0;   // YES
+        pointer_x = -5.0f;          // over YES
+        pointer_y = 0.0f;
+        TickScript held;
+        if (c.mouse)
+            held.mouse(1, 0.0f, 0.0f, 1, 40);
+        else
+            held.button(0, BUTTON_HARD_SWING, 1, 40);
+        harness_run(45, held);
+        EXPECT_EQ(game_state, STATE_MAIN_MENU) << c.state << "/" << c.mode << "/" << c.mouse;
+        EXPECT_EQ(fade_mode, FADE_NONE) << c.state << "/" << c.mode << "/" << c.mouse;
+        EXPECT_EQ(menu_page, PAGE_MAIN) << c.state << "/" << c.mode << "/" << c.mouse;
+    }
+}
+
 // A held HARD SWING confirms once: its ready byte is spent until it is released.
 TEST_F(PauseMenuTest, HeldButtonActsOncePerPress)
 {

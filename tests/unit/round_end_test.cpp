@@ -3,6 +3,7 @@
 // GAME OVER, the versus record and the credits award.
 #include "combat/combat.h"
 #include "engine/engine.h"
+#include "frontend/frontend.h"
 #include "game/game.h"
 #include "story/story.h"
 #include "support/model_fixtures.h"
@@ -438,6 +439,78 @@ TEST_F(RoundEndTest, AHumansHardSwingSkipsTheVictoryCamera)
     harness_run(3, TickScript().button(0, BUTTON_HARD_SWING, 1, 2));
     EXPECT_EQ(victory_done, CAMERA_DONE);
     EXPECT_EQ(fight_load_phase, 1);
+}
+
+// The winner who skipped the victory camera keeps a working HARD SWING after the match: on
+// the next stage select it chooses the stage.
+TEST_F(RoundEndTest, TheWinnersSkippingSwingStillChoosesTheNextStage)
+{
+    match_start(GAME_MODE_VERSUS);
+    knock_out(1);
+    harness_run(DECISION_TICKS);
+    harness_run(3, TickScript().button(0, BUTTON_HARD_SWING, 1, 2));
+    ASSERT_EQ(victory_done, CAMERA_DONE);
+    ASSERT_EQ(vs_record_shown, 1);
+    harness_run(SLIDE_TICKS + 1);
+    harness_run(2, TickScript().button(1, BUTTON_KICK, 1));
+    harness_run(2 * FADE_TICKS + 1);   // out to the title and its fade-in
+    ASSERT_EQ(game_state, STATE_MAIN_MENU);
+    ASSERT_EQ(fade_mode, FADE_NONE);
+
+    game_mode = GAME_MODE_VERSUS;
+    ASSERT_EQ(stage_select_enter(), 0);
+    harness_run(3, TickScript().button(0, BUTTON_HARD_SWING, 1));
+    EXPECT_EQ(fight_load_phase, 1);
+    EXPECT_EQ(paused, 0);
+}
+
+// A challenger who joins around a deciding knock-out gets one sound outcome: a join made while
+// the fight still stood starts the challenge, a later one is refused and the ladder goes on;
+// the credits award and the ending never follow a fight that did not finish the ladder.
+TEST_F(RoundEndTest, AJoinAndADecidingKnockOutGiveOneOutcome)
+{
+    struct Case {
+        int knock_out_tick, join_tick, loser;
+        i8 rounds;
+    };
+    const Case cases[] = {
+        {0, 1, 1, 1},  {1, 1, 1, 1},  {2, 1, 1, 1},  {40, 1, 1, 1}, {59, 1, 1, 1},
+        {70, 1, 1, 1}, {5, 1, 0, 1},  {5, 1, 1, 2},  {1, 1, 1, 2},
+    };
+    for (const Case &c : cases) {
+        SetUp();
+        rounds_to_win = c.rounds;
+        match_start(GAME_MODE_ARCADE_P1);
+        bool joined = false;
+        for (int t = 0; t < 400; t++) {
+            if (t == c.knock_out_tick)
+                knock_out(c.loser);
+            TickScript script;
+            if (t == c.join_tick)
+                script.button(1, BUTTON_START, 0);
+            harness_run(1, script);
+            if (t == c.join_tick)
+                joined = challenger_pending != 0;
+        }
+        const char *label = joined ? "joined" : "refused";
+        EXPECT_EQ(joined, c.knock_out_tick > c.join_tick) << c.knock_out_tick << " " << label;
+        EXPECT_EQ(credits, 0u) << c.knock_out_tick << " " << label;
+        EXPECT_NE(game_state, STATE_CHARACTER_ENDING) << c.knock_out_tick << " " << label;
+        if (joined) {
+            EXPECT_EQ(game_state, STATE_CHARACTER_SELECT) << c.knock_out_tick;
+            EXPECT_EQ(logic_tick_units, LOGIC_TICK_60HZ) << c.knock_out_tick;
+        } else {
+            EXPECT_NE(game_state, STATE_MAIN_MENU) << c.knock_out_tick;
+        }
+    }
+    // The clock running out under the challenger's fade does not send the game to the title.
+    SetUp();
+    round_clock = 1;
+    harness_run(1, TickScript().button(1, BUTTON_START, 0));
+    ASSERT_NE(challenger_pending, 0);
+    harness_run(400);
+    EXPECT_EQ(game_state, STATE_CHARACTER_SELECT);
+    EXPECT_EQ(credits, 0u);
 }
 
 TEST(HudLayout, LifeBarsTimeTextAndComboCounters)

@@ -193,6 +193,18 @@ TEST_F(Screens, ShopPurchaseRule)
     EXPECT_EQ(unlocked_medusa + unlocked_sphinx + unlocked_hydra + unlocked_ares + unlocked_atropos, 5);
     EXPECT_EQ(credits, 99999u - 750 - 350 - 3000 - 3000);
     EXPECT_FALSE(select_character_locked(0, CHARACTER_MEDUSA));
+
+    // Each purchase is on disk at once, not only at shutdown.
+    char settings_path[BASE_DIR_SIZE + 32];
+    ASSERT_TRUE(base_path(settings_path, sizeof settings_path, "data/qx.cfg"));
+    u32 credits_left = credits;
+    config_set_defaults();
+    credits = 0;
+    ASSERT_EQ(config_load(settings_path), 1);
+    EXPECT_EQ(gallery_bought, 1);
+    EXPECT_EQ(profile_hippolyte, 2);
+    EXPECT_EQ(unlocked_atropos, 1);
+    EXPECT_EQ(credits, credits_left);
 }
 
 // The movement table, with every profile offered, and with none.

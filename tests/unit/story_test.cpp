@@ -2,6 +2,7 @@
 // ways out.
 #include "engine/engine.h"
 #include "frontend/frontend.h"
+#include "frontend/frontend_local.h"
 #include "game/game.h"
 #include "story/story.h"
 #include "support/tick_harness.h"
@@ -193,6 +194,55 @@ TEST_F(IntroTest, AWonLadderGoesFromTheAwardToTheWinnersEnding)
     EXPECT_GT(credits, credits_before);
 }
 
+// A won ladder puts the winner's profile up for sale, on disk at once with the award, and the
+// ending says so; a profile already offered or bought stays as it was, with no such line.
+TEST_F(IntroTest, AWonLadderOffersTheWinnersProfile)
+{
+    struct Case {
+        int mode, p1, p2;
+        u8 before, after, offered;
+    };
+    const Case cases[] = {
+        {GAME_MODE_ARCADE_P1, CHARACTER_MEDUSA, CHARACTER_JASON, 0, 1, 1},
+        {GAME_MODE_ARCADE_P2, CHARACTER_JASON, CHARACTER_PERSEUS, 0, 1, 1},
+        {GAME_MODE_ARCADE_P1, CHARACTER_ARES, CHARACTER_JASON, 1, 1, 0},
+        {GAME_MODE_ARCADE_P1, CHARACTER_HYDRA, CHARACTER_JASON, 2, 2, 0},
+    };
+    char settings_path[BASE_DIR_SIZE + 32];
+    ASSERT_TRUE(base_path(settings_path, sizeof settings_path, "data/qx.cfg"));
+    for (const Case &c : cases) {
+        harness_reset();
+        for (int id = 0; id < CHARACTER_COUNT; id++)
+            *shop_profile_byte(id) = 0;
+        int winner = c.mode == GAME_MODE_ARCADE_P1 ? c.p1 : c.p2;
+        *shop_profile_byte(winner) = c.before;
+        credits = 0;
+        game_state = STATE_MATCH_OVER;
+        game_mode = c.mode;
+        p1_character = c.p1;
+        p2_character = c.p2;
+        fade_out_start();
+        harness_run(200);
+        EXPECT_EQ(*shop_profile_byte(winner), c.after) << winner;
+        EXPECT_EQ(ladder_profile_offered, c.offered) << winner;
+        EXPECT_EQ(shop_item_hidden(SHOP_ITEM_PROFILE_FIRST + winner), false) << winner;
+        for (int id = 0; id < CHARACTER_COUNT; id++) {
+            if (id != winner) {
+                EXPECT_EQ(*shop_profile_byte(id), 0) << id;
+            }
+        }
+        // The settings file holds the award and the offer before any shutdown.
+        u32 awarded = credits;
+        EXPECT_GT(awarded, 0u);
+        *shop_profile_byte(winner) = 0;
+        credits = 0;
+        ASSERT_EQ(config_load(settings_path), 1);
+        EXPECT_EQ(*shop_profile_byte(winner), c.after) << winner;
+        EXPECT_EQ(credits, awarded);
+    }
+    config_set_defaults();
+}
+
 // What follows a character ending, by difficulty and winner: the roll's tune or the faction
 // endings' (neither can start without the archive, so the tune named is what tells).
 TEST_F(IntroTest, TheWinnerAndTheDifficultyDecideWhatFollowsTheEnding)
@@ -223,6 +273,19 @@ TEST_F(IntroTest, TheWinnerAndTheDifficultyDecideWhatFollowsTheEnding)
     }
     game_mode = GAME_MODE_VERSUS;
     EXPECT_EQ(ending_winner(), CHARACTER_JASON);
+}
+
+// One held Start ends the faction ending only: the credits roll that follows keeps running.
+TEST_F(IntroTest, OneHeldStartSkipsTheFactionEndingButNotTheRoll)
+{
+    game_state = STATE_FACTION_ENDING;
+    story_ticks = 200;
+    harness_run(20, TickScript().button(0, BUTTON_START, 1, 19));
+    EXPECT_EQ(game_state, STATE_CREDITS);
+    harness_run(5);
+    EXPECT_EQ(game_state, STATE_CREDITS);
+    harness_run(2, TickScript().button(1, BUTTON_START, 1));
+    EXPECT_EQ(game_state, STATE_CREDITS_EARNED);   // a fresh press still ends it
 }
 
 TEST_F(IntroTest, TheCreditsRollShowsItsPagesInOrderThenTheCreditsEarned)

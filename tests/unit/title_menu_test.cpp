@@ -163,6 +163,14 @@ TEST_F(TitleMenu, NetworkEndPagesLeadBack)
         EXPECT_EQ(menu_cursor, c.cursor);
         EXPECT_EQ(game_state, STATE_MAIN_MENU);
     }
+    // Up and down move nothing there, so they make no sound either.
+    harness_reset();
+    menu_page = PAGE_SELECT_DIRECT_1;
+    harness_run(1);
+    sfx_request_count = 0;
+    harness_run(6, TickScript().direction(0, DIR_DOWN, 0).direction(1, DIR_UP, 2).direction(0, DIR_UP, 4));
+    EXPECT_EQ(sfx_request_count, 0);
+    EXPECT_EQ(menu_cursor, 0);
 }
 
 // Right and left step the brightness and the volumes, silently, and only on their rows.

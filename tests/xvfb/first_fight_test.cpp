@@ -211,3 +211,40 @@ TEST(FirstFight, FromTheTitleToAKnockOutAndTheNextRound)
     EXPECT_EQ(log.find("could not be uploaded"), std::string::npos) << log;
     EXPECT_NE(log.find("\n -QORN successfully closed!"), std::string::npos) << log;
 }
+
+// A keyboard player leaves a fight for the title through the pause menu: ESC, down to RETURN
+// TO TITLE, HARD SWING, left to YES and a HARD SWING held a while. The title stays: the held
+// press that said YES does not start a new game there.
+TEST(FirstFight, ThePauseMenuLeavesAFightForTheTitle)
+{
+    GameRun run;
+    ASSERT_TRUE(game_prepare(&run, "pause-to-title"));
+    ASSERT_TRUE(game_start_playing(&run));
+    ASSERT_TRUE(game_key_hold(&run, "Return", KEY_HOLD_MS));
+    std::this_thread::sleep_for(std::chrono::milliseconds(FADE_WAIT_MS));
+    ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2 * PICK_WAIT_MS));
+    ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));   // the intro cameras cut short
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
+    ASSERT_TRUE(game_wait_screenshots(&run, 1));
+
+    ASSERT_TRUE(game_keys(&run, {"Escape", "Down", "Down", "z", "Left"}, KEY_HOLD_MS / 3, 300));
+    ASSERT_TRUE(game_key_hold(&run, "z", 700));
+    std::this_thread::sleep_for(std::chrono::milliseconds(FADE_WAIT_MS));
+    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
+    ASSERT_TRUE(game_wait_screenshots(&run, 2));
+    ASSERT_TRUE(game_stop(&run));
+    EXPECT_EQ(run.exit_status, 0);
+
+    std::vector<std::string> shots = game_screenshots(&run);
+    ASSERT_GE(shots.size(), 2u);
+    Shot fight, title;
+    ASSERT_TRUE(screenshot_decode(shots[0], &fight.picture));
+    ASSERT_TRUE(screenshot_decode(shots[1], &title.picture));
+    EXPECT_TRUE(life_bar_full(fight.picture, 0) && life_bar_full(fight.picture, 1));
+    double portrait_middle[3];
+    ASSERT_TRUE(portrait_middle_of(run, portrait_middle));
+    EXPECT_FALSE(shows_select(title.picture, portrait_middle));
+    EXPECT_FALSE(life_bar_full(title.picture, 0) && life_bar_full(title.picture, 1));
+}
