@@ -161,3 +161,18 @@ ArchiveHandle data_set_archive_open()
     const std::string path = test_build_dir() + "/data/dat00.dat";
     return archive_open(path.c_str());
 }
+
+std::set<std::string> character_entries(int id, LoadStepKind kind)
+{
+    std::set<std::string> names;
+    const CharacterModule *m = character_modules[id];
+    for (int i = 0; i < m->load_step_count; i++) {
+        const LoadStep &s = m->load_steps[i];
+        if (s.kind != kind)
+            continue;
+        names.insert(s.entry);
+        if (s.alt_entry)
+            names.insert(s.alt_entry);
+    }
+    return names;
+}

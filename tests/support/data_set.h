@@ -2,10 +2,12 @@
 // and the start-up loader run against one; used by the loader and data-builder tests.
 #pragma once
 
+#include "characters/characters.h"
 #include "engine/engine.h"
 #include "tools/writers/writers.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 
 // The folder (holding data/) that build/tavrosk-databuild wrote for this test program, made
@@ -31,6 +33,9 @@ ArchiveHandle data_set_archive_open();
 
 // base_dir := root + "/", then the loader's steps after the engine start; its result.
 int data_set_load(const std::string &root);
+
+// Every entry of one kind that a character's load list names, in both colour sets.
+std::set<std::string> character_entries(int id, LoadStepKind kind);
 
 // An archive entry decoded as texture_load decodes it (".jpg" names as JPEG, others as TGA);
 // an empty picture when it is missing or does not decode. The caller frees it.

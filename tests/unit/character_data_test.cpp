@@ -2,6 +2,7 @@
 // every character loads on either side in both colour sets, the figures have their hit-zone
 // vertices and blade-trail bones, the skeletons their exact size, and the poses move.
 #include "characters/characters.h"
+#include "support/data_set.h"
 #include "support/model_fixtures.h"
 #include "support/test_paths.h"
 
@@ -52,22 +53,6 @@ protected:
     }
 
     void SetUp() override { ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)"; }
-
-    // Every entry a character's load list names, in both colour sets and both masks.
-    static std::set<std::string> entries_of(int id, LoadStepKind kind)
-    {
-        std::set<std::string> names;
-        const CharacterModule *m = character_modules[id];
-        for (int i = 0; i < m->load_step_count; i++) {
-            const LoadStep &s = m->load_steps[i];
-            if (s.kind != kind)
-                continue;
-            names.insert(s.entry);
-            if (s.alt_entry)
-                names.insert(s.alt_entry);
-        }
-        return names;
-    }
 
     static Skeleton *load_skeleton(const std::string &name)
     {
@@ -120,15 +105,15 @@ TEST_F(CharacterData, FigureModelsHaveTheirHitVerticesAndSkeletonsTheirTrailBone
         int top = 0;
         for (int z = 0; z < MODEL_HIT_ZONES; z++)
             top = std::max<int>(top, character_modules[id]->hit_zones[z].vertex);
-        for (const std::string &name : entries_of(id, LOAD_MODEL)) {
+        for (const std::string &name : character_entries(id, LOAD_MODEL)) {
             Model *model = model_load(archive, name.c_str());
             ASSERT_NE(model, nullptr) << name;
             EXPECT_GT(model->vertex_count, top) << name;
             EXPECT_GT(model->polygon_count, 0) << name;
             model_free(model);
         }
-        Skeleton *skeleton = load_skeleton(*entries_of(id, LOAD_SKELETON).begin());
-        Skeleton *blur = load_skeleton(*entries_of(id, LOAD_BLUR_SKELETON).begin());
+        Skeleton *skeleton = load_skeleton(*character_entries(id, LOAD_SKELETON).begin());
+        Skeleton *blur = load_skeleton(*character_entries(id, LOAD_BLUR_SKELETON).begin());
         ASSERT_TRUE(skeleton && blur);
         EXPECT_GT(skeleton->bone_count, top_edge_bone[id]);
         EXPECT_EQ(blur->bone_count, skeleton->bone_count);
@@ -143,7 +128,7 @@ TEST_F(CharacterData, EverySkeletonEntryHasItsExactSize)
     std::set<std::string> names;
     for (int id = 0; id < CHARACTER_COUNT; id++)
         for (LoadStepKind kind : {LOAD_SKELETON, LOAD_BLUR_SKELETON, LOAD_SUMMON_SKELETON})
-            for (const std::string &name : entries_of(id, kind))
+            for (const std::string &name : character_entries(id, kind))
                 names.insert(name);
     ASSERT_FALSE(names.empty());
     for (const std::string &name : names) {
@@ -164,10 +149,10 @@ TEST_F(CharacterData, SummonModelsAndPicturesLoad)
 {
     std::set<std::string> models, pictures;
     for (int id = 0; id < CHARACTER_COUNT; id++) {
-        for (const std::string &name : entries_of(id, LOAD_SUMMON_MODEL))
+        for (const std::string &name : character_entries(id, LOAD_SUMMON_MODEL))
             models.insert(name);
         for (LoadStepKind kind : {LOAD_DIVINE_TEXTURE, LOAD_PROJECTILE_TEXTURE, LOAD_SKIN, LOAD_BLADE_BLUR})
-            for (const std::string &name : entries_of(id, kind))
+            for (const std::string &name : character_entries(id, kind))
                 pictures.insert(name);
     }
     EXPECT_EQ(models.size(), 8u);

@@ -1,6 +1,7 @@
-// The fighters' procedural figures: a rig of bones per character and a mesh of simple shapes
-// on it, with each hit-zone point on the vertex the character's loader names.
+// The fighters' figures: a rig of bones per character, the sculpted mesh of its look
+// (figure_look.h) on it, and each hit-zone point on the vertex the character's loader names.
 #include "tools/databuild/character_figures.h"
+#include "tools/databuild/figure_look.h"
 
 #include "combat/combat.h"
 
@@ -12,33 +13,21 @@
 // The blade-trail bones come from the combat code's blade_trail_edges (it samples the blur
 // skeleton at them); the figure puts a weapon's base and tip at exactly those bones.
 const FigureStyle figure_styles[] = {
-    // body       height girth weapon         second          length head
-    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_SWORD,   6.0f, HEAD_PLAIN},       // Jason
-    {BODY_HUMAN,  19.5f, 1.00f, WEAPON_SWORD,  WEAPON_SHIELD,  6.0f, HEAD_HELMET},      // Odysseus
-    {BODY_HUMAN,  19.0f, 0.80f, WEAPON_BOW,    WEAPON_NONE,    8.0f, HEAD_PLAIN},       // Atalanta
-    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_MIRROR_SHIELD, 6.5f, HEAD_HELMET},// Perseus
-    {BODY_HUMAN,  19.5f, 0.95f, WEAPON_SPEAR,  WEAPON_NONE,    8.5f, HEAD_PLAIN},       // Hippolyte
-    {BODY_HUMAN,  24.0f, 1.45f, WEAPON_CLUB,   WEAPON_NONE,    7.0f, HEAD_ONE_EYE},     // Polyphemus
-    {BODY_HUMAN,  21.5f, 1.35f, WEAPON_AXE,    WEAPON_NONE,    7.0f, HEAD_HORNS},       // Minotaur
-    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_BOW,     6.0f, HEAD_SNAKES},      // Medusa
-    {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f, HEAD_PLAIN},       // Sphinx
-    {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f, HEAD_PLAIN},       // Hydra
-    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    6.0f, HEAD_HELMET},      // Ares
-    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_THREAD,  4.5f, HEAD_HOOD},        // Atropos
+    // body       height girth weapon         second          length
+    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_SWORD,   6.0f},       // Jason
+    {BODY_HUMAN,  19.5f, 1.00f, WEAPON_SWORD,  WEAPON_SHIELD,  6.0f},      // Odysseus
+    {BODY_HUMAN,  19.0f, 0.80f, WEAPON_BOW,    WEAPON_NONE,    8.0f},       // Atalanta
+    {BODY_HUMAN,  20.0f, 1.00f, WEAPON_SWORD,  WEAPON_MIRROR_SHIELD, 6.5f},// Perseus
+    {BODY_HUMAN,  19.5f, 0.95f, WEAPON_SPEAR,  WEAPON_NONE,    8.5f},       // Hippolyte
+    {BODY_HUMAN,  24.0f, 1.45f, WEAPON_CLUB,   WEAPON_NONE,    7.0f},     // Polyphemus
+    {BODY_HUMAN,  21.5f, 1.35f, WEAPON_AXE,    WEAPON_NONE,    7.0f},       // Minotaur
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SWORD,  WEAPON_BOW,     6.0f},      // Medusa
+    {BODY_SPHINX, 14.0f, 1.20f, WEAPON_CLAWS,  WEAPON_CLAWS,   2.5f},       // Sphinx
+    {BODY_HYDRA,  22.0f, 1.30f, WEAPON_NONE,   WEAPON_NONE,    0.0f},       // Hydra
+    {BODY_HUMAN,  21.0f, 1.15f, WEAPON_SPEAR,  WEAPON_NONE,    6.0f},      // Ares
+    {BODY_HUMAN,  19.5f, 0.90f, WEAPON_SHEARS, WEAPON_THREAD,  4.5f},        // Atropos
 };
 static_assert(std::size(figure_styles) == CHARACTER_COUNT, "one figure per character");
-
-// What a figure wears beyond its weapons and head: Atalanta's quiver, Hippolyte's belt.
-enum FigureGear : u8 {
-    GEAR_NONE,
-    GEAR_QUIVER,
-    GEAR_BELT
-};
-static const FigureGear figure_gear[] = {
-    GEAR_NONE, GEAR_NONE, GEAR_QUIVER, GEAR_NONE, GEAR_BELT, GEAR_NONE,
-    GEAR_NONE, GEAR_NONE, GEAR_NONE, GEAR_NONE, GEAR_NONE, GEAR_NONE,
-};
-static_assert(std::size(figure_gear) == CHARACTER_COUNT, "one row per character");
 
 // The order in which a figure's parts take bone indices (parents before children); the
 // blade-trail edges take the indices their table names and the parts flow round them.
@@ -271,8 +260,8 @@ void figure_rig(int id, FigureRig *rig)
     }
 }
 
-// ---- the mesh --------------------------------------------------------------------------
-// Surfaces by skin slot; a character with fewer skins wraps round.
+// ---- skin slots --------------------------------------------------------------------------
+// The fighters' skin slots; a character with fewer skins wraps round.
 enum FigureSkin : u16 {
     SKIN_ARMOUR,
     SKIN_FLESH,
@@ -282,21 +271,11 @@ enum FigureSkin : u16 {
     SKIN_EXTRA
 };
 
+// What the hit-zone points are laid out from: the figure's rig and build.
 struct MeshBuilder {
-    EmdModel *model;
     const FigureRig *rig;
     const FigureStyle *style;
-    int skins;            // the character's skin count
-    int sides;            // detail: vertices round a limb
-    bool unmasked;        // the Sphinx without her headdress
 };
-
-static EmdSurface skin_surface(const MeshBuilder &b, FigureSkin skin)
-{
-    EmdSurface surface = EMD_PLAIN;
-    surface.texture_index = static_cast<u16>(skin % b.skins);
-    return surface;
-}
 
 static int bone(const MeshBuilder &b, FigurePart part)
 {
@@ -311,280 +290,6 @@ static MeshPoint joint(const MeshBuilder &b, FigurePart part)
 static f32 unit(const MeshBuilder &b)
 {
     return b.style->height / 20.0f;
-}
-
-static void add_limb(MeshBuilder &b, FigurePart part, FigureSkin skin, MeshPoint from, MeshPoint to,
-                     f32 r_from, f32 r_to)
-{
-    f32 g = b.style->girth * unit(b);
-    emd_add_limb(*b.model, bone(b, part), skin_surface(b, skin), from, to, r_from * g, r_to * g, b.sides);
-}
-
-static void add_ball(MeshBuilder &b, FigurePart part, FigureSkin skin, MeshPoint centre, MeshPoint radii)
-{
-    emd_add_ball(*b.model, bone(b, part), skin_surface(b, skin), centre, radii, b.sides / 2 + 1, b.sides);
-}
-
-// A bow along the weapon line: the stave bends toward the figure's front, the string runs
-// straight between its ends.
-static void add_bow(MeshBuilder &b, FigurePart hand, MeshPoint base, MeshPoint tip)
-{
-    constexpr int SEGMENTS = 6;
-    f32 u = unit(b);
-    MeshPoint prev = base;
-    for (int i = 1; i <= SEGMENTS; i++) {
-        f32 t = static_cast<f32>(i) / SEGMENTS;
-        MeshPoint at = point_add(point_lerp(base, tip, t), {0, -1.6f * u * std::sin(t * 3.1415927f), 0});
-        f32 r = 0.3f - 0.16f * std::fabs(2 * t - 1);
-        emd_add_limb(*b.model, bone(b, hand), skin_surface(b, SKIN_HEAD), prev, at, r * u, r * u, b.sides);
-        prev = at;
-    }
-    emd_add_limb(*b.model, bone(b, hand), skin_surface(b, SKIN_FLESH), base, tip, 0.05f * u, 0.05f * u, 4);
-}
-
-// A round shield strapped to the outside of a forearm, its face toward the figure's side
-// (the camera's side in a fight) and showing on both sides of the rim; a mirror shield is
-// polished metal all over.
-static void add_shield(MeshBuilder &b, FigurePart fore, bool mirror)
-{
-    f32 u = unit(b);
-    MeshPoint wrist = joint(b, fore == PART_FOREARM_L ? PART_HAND_L : PART_HAND_R);
-    MeshPoint elbow = joint(b, fore);
-    f32 out = wrist.x > 0 ? 1.0f : -1.0f;
-    MeshPoint centre = point_add(point_lerp(elbow, wrist, 0.5f), {out * 0.9f * u, 0, 0});
-    add_ball(b, fore, mirror ? SKIN_ARMOUR : SKIN_WEAPON, centre, {0.2f * u, 2.7f * u, 2.7f * u});
-    add_ball(b, fore, mirror ? SKIN_WEAPON : SKIN_ARMOUR, centre, {0.32f * u, 2.4f * u, 2.4f * u});
-    add_ball(b, fore, mirror ? SKIN_FLESH : SKIN_WEAPON, centre, {0.5f * u, 0.6f * u, 0.6f * u});
-}
-
-static void add_weapon(MeshBuilder &b, FigurePart hand, FigureWeapon weapon, MeshPoint base, MeshPoint tip)
-{
-    f32 u = unit(b);
-    MeshPoint mid = point_lerp(base, tip, 0.5f);
-    switch (weapon) {
-    case WEAPON_NONE:
-        return;
-    case WEAPON_SWORD:
-        emd_add_box(*b.model, bone(b, hand), skin_surface(b, SKIN_ARMOUR), base,
-                    {0.9f * u, 0.3f * u, 0.2f * u});
-        add_limb(b, hand, SKIN_WEAPON, base, tip, 0.35f, 0.06f);
-        return;
-    case WEAPON_SPEAR:
-        add_limb(b, hand, SKIN_ARMOUR, point_add(base, {0, 0, 3.5f * u}), point_lerp(base, tip, 0.85f), 0.2f,
-                 0.2f);
-        add_limb(b, hand, SKIN_WEAPON, point_lerp(base, tip, 0.85f), tip, 0.45f, 0.05f);
-        return;
-    case WEAPON_AXE:
-        add_limb(b, hand, SKIN_ARMOUR, point_add(base, {0, 0, 1.0f * u}), tip, 0.25f, 0.25f);
-        emd_add_box(*b.model, bone(b, hand), skin_surface(b, SKIN_WEAPON),
-                    point_add(point_lerp(base, tip, 0.85f), {0, -0.9f * u, 0}),
-                    {0.15f * u, 1.1f * u, 1.3f * u});
-        return;
-    case WEAPON_CLUB:
-        add_limb(b, hand, SKIN_WEAPON, point_add(base, {0, 0, 1.0f * u}), tip, 0.5f, 1.3f);
-        add_ball(b, hand, SKIN_WEAPON, tip, {1.4f * u, 1.4f * u, 1.0f * u});
-        return;
-    case WEAPON_SHEARS:
-        add_limb(b, hand, SKIN_WEAPON, base, tip, 0.3f, 0.04f);
-        add_limb(b, hand, SKIN_WEAPON, point_add(base, {0, -0.3f * u, 0}), point_add(mid, {0, -0.9f * u, 0}),
-                 0.25f, 0.04f);
-        return;
-    case WEAPON_THREAD:
-        add_ball(b, hand, SKIN_WEAPON, base, {0.45f * u, 0.45f * u, 0.7f * u});
-        add_limb(b, hand, SKIN_EXTRA, base, tip, 0.08f, 0.06f);
-        return;
-    case WEAPON_CLAWS:
-        for (int k = -1; k <= 1; k++)
-            add_limb(b, hand, SKIN_WEAPON, point_add(base, {0.35f * k * u, 0, 0}),
-                     point_add(tip, {0.5f * k * u, 0, -0.4f * u}), 0.2f, 0.03f);
-        return;
-    case WEAPON_BOW:
-        add_bow(b, hand, base, tip);
-        return;
-    case WEAPON_SHIELD:
-    case WEAPON_MIRROR_SHIELD:
-        add_shield(b, hand == PART_HAND_L ? PART_FOREARM_L : PART_FOREARM_R,
-                   weapon == WEAPON_MIRROR_SHIELD);
-        return;
-    }
-}
-
-static void add_head_extras(MeshBuilder &b)
-{
-    f32 u = unit(b);
-    MeshPoint head = point_add(joint(b, PART_HEAD), {0, 0, 1.6f * u});
-    switch (b.style->head) {
-    case HEAD_PLAIN:
-        add_ball(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0.3f * u, 0.5f * u}),
-                 {1.2f * u, 1.2f * u, 0.8f * u});
-        return;
-    case HEAD_HELMET:
-        add_ball(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0, 0.4f * u}),
-                 {1.35f * u, 1.45f * u, 1.1f * u});
-        emd_add_box(*b.model, bone(b, PART_HEAD), skin_surface(b, SKIN_HEAD),
-                    point_add(head, {0, 0.4f * u, 1.6f * u}), {0.2f * u, 1.4f * u, 0.6f * u});
-        return;
-    case HEAD_HORNS:
-        emd_add_box(*b.model, bone(b, PART_HEAD), skin_surface(b, SKIN_FLESH),
-                    point_add(head, {0, -1.3f * u, -0.5f * u}), {0.7f * u, 0.8f * u, 0.6f * u});
-        for (int side = -1; side <= 1; side += 2)
-            add_limb(b, PART_HEAD, SKIN_HEAD, point_add(head, {0.9f * side * u, 0, 0.6f * u}),
-                     point_add(head, {2.6f * side * u, -0.6f * u, 2.2f * u}), 0.45f, 0.08f);
-        return;
-    case HEAD_SNAKES:
-        for (int k = 0; k < 8; k++) {
-            f32 a = 6.2831853f * k / 8;
-            MeshPoint root =
-                point_add(head, {0.9f * std::cos(a) * u, 0.9f * std::sin(a) * u + 0.3f * u, 0.6f * u});
-            // Each snake rears up from the scalp, then bends out with its head raised.
-            MeshPoint bend =
-                point_add(head, {1.5f * std::cos(a) * u, 1.5f * std::sin(a) * u + 0.4f * u, 1.3f * u});
-            MeshPoint end =
-                point_add(head, {2.7f * std::cos(a) * u, 2.7f * std::sin(a) * u + 0.6f * u, 1.0f * u});
-            add_limb(b, PART_HEAD, SKIN_HEAD, root, bend, 0.24f, 0.18f);
-            add_limb(b, PART_HEAD, SKIN_HEAD, bend, end, 0.18f, 0.12f);
-            add_ball(b, PART_HEAD, SKIN_HEAD, end, {0.3f * u, 0.4f * u, 0.26f * u});
-        }
-        return;
-    case HEAD_ONE_EYE:
-        add_ball(b, PART_HEAD, SKIN_WEAPON, point_add(head, {0, -1.2f * u, 0.2f * u}),
-                 {0.55f * u, 0.3f * u, 0.5f * u});
-        return;
-    case HEAD_HOOD:
-        add_limb(b, PART_HEAD, SKIN_HEAD, point_add(head, {0, 0.2f * u, -1.6f * u}),
-                 point_add(head, {0, 0.6f * u, 1.8f * u}), 1.7f, 0.3f);
-        return;
-    }
-}
-
-static void add_gear(MeshBuilder &b)
-{
-    f32 u = unit(b), g = b.style->girth;
-    switch (figure_gear[b.style - figure_styles]) {
-    case GEAR_NONE:
-        return;
-    case GEAR_QUIVER: {
-        MeshPoint low = human_point(*b.style, 1.0f, 1.9f, 11.0f);
-        MeshPoint high = human_point(*b.style, -1.0f, 2.0f, 16.5f);
-        add_limb(b, PART_CHEST, SKIN_LEGS, low, high, 0.6f, 0.7f);
-        for (int k = -1; k <= 1; k++)
-            add_limb(b, PART_CHEST, SKIN_HEAD, point_add(high, {0.3f * k * u, 0, -0.5f * u}),
-                     point_add(high, {(0.3f * k - 0.4f) * u, 0.1f * u, 1.4f * u}), 0.12f, 0.12f);
-        return;
-    }
-    case GEAR_BELT:
-        // The war-god's girdle: a gold band round the hips with a clasp at the front.
-        add_ball(b, PART_PELVIS, SKIN_WEAPON, human_point(*b.style, 0, 0, 10.3f),
-                 {2.45f * u * g, 1.75f * u * g, 0.5f * u});
-        emd_add_box(*b.model, bone(b, PART_PELVIS), skin_surface(b, SKIN_WEAPON),
-                    human_point(*b.style, 0, -1.75f, 10.3f), {0.6f * u, 0.2f * u, 0.55f * u});
-        return;
-    }
-}
-
-static void add_arm(MeshBuilder &b, FigurePart upper, FigurePart fore, FigurePart hand)
-{
-    f32 u = unit(b);
-    add_ball(b, upper, SKIN_ARMOUR, joint(b, upper), {0.95f * u * b.style->girth, 0.9f * u, 0.8f * u});
-    add_limb(b, upper, SKIN_FLESH, joint(b, upper), joint(b, fore), 0.75f, 0.6f);
-    add_limb(b, fore, SKIN_FLESH, joint(b, fore), joint(b, hand), 0.6f, 0.5f);
-    add_ball(b, hand, SKIN_FLESH, point_add(joint(b, hand), {0, 0, -0.5f * u}),
-             {0.55f * u, 0.55f * u, 0.6f * u});
-}
-
-static void add_leg(MeshBuilder &b, FigurePart thigh, FigurePart shin, FigurePart foot)
-{
-    f32 u = unit(b);
-    add_limb(b, thigh, SKIN_LEGS, joint(b, thigh), joint(b, shin), 1.0f, 0.8f);
-    add_limb(b, shin, SKIN_LEGS, joint(b, shin), joint(b, foot), 0.75f, 0.5f);
-    MeshPoint ankle = joint(b, foot);
-    emd_add_box(*b.model, bone(b, foot), skin_surface(b, SKIN_LEGS),
-                {ankle.x, ankle.y - 0.5f * u, ankle.z * 0.5f},
-                {0.5f * u * b.style->girth, 1.1f * u, ankle.z * 0.5f});
-}
-
-static void human_mesh(MeshBuilder &b)
-{
-    f32 u = unit(b), g = b.style->girth;
-    add_ball(b, PART_PELVIS, SKIN_ARMOUR, point_add(joint(b, PART_PELVIS), {0, 0, 0.6f * u}),
-             {2.2f * u * g, 1.5f * u * g, 1.5f * u});
-    add_ball(b, PART_CHEST, SKIN_ARMOUR, human_point(*b.style, 0, 0, 14.0f),
-             {2.7f * u * g, 1.7f * u * g, 2.7f * u});
-    add_limb(b, PART_HEAD, SKIN_FLESH, human_point(*b.style, 0, 0, 16.3f), human_point(*b.style, 0, 0, 17.6f),
-             0.6f, 0.6f);
-    add_ball(b, PART_HEAD, SKIN_FLESH, human_point(*b.style, 0, 0, 18.6f), {1.15f * u, 1.25f * u, 1.4f * u});
-    add_head_extras(b);
-    add_gear(b);
-    add_arm(b, PART_UPPER_ARM_R, PART_FOREARM_R, PART_HAND_R);
-    add_arm(b, PART_UPPER_ARM_L, PART_FOREARM_L, PART_HAND_L);
-    add_leg(b, PART_THIGH_R, PART_SHIN_R, PART_FOOT_R);
-    add_leg(b, PART_THIGH_L, PART_SHIN_L, PART_FOOT_L);
-    add_weapon(b, PART_HAND_R, b.style->weapon, b.rig->weapon_base, b.rig->weapon_tip);
-    add_weapon(b, PART_HAND_L, b.style->second_weapon, b.rig->second_base, b.rig->second_tip);
-}
-
-static void sphinx_mesh(MeshBuilder &b)
-{
-    const FigureStyle &s = *b.style;
-    f32 u = s.height / 14.0f;
-    add_ball(b, PART_PELVIS, SKIN_ARMOUR, sphinx_point(s, 0, 2.5f, 6.8f),
-             {2.2f * u * s.girth, 3.5f * u, 2.0f * u});
-    add_ball(b, PART_CHEST, SKIN_ARMOUR, sphinx_point(s, 0, -1.5f, 7.2f),
-             {2.4f * u * s.girth, 2.6f * u, 2.4f * u});
-    add_limb(b, PART_HEAD, SKIN_FLESH, sphinx_point(s, 0, -3.0f, 8.0f), sphinx_point(s, 0, -4.0f, 9.8f), 0.9f,
-             0.7f);
-    add_ball(b, PART_HEAD, SKIN_FLESH, sphinx_point(s, 0, -4.3f, 10.8f), {1.1f * u, 1.2f * u, 1.3f * u});
-    if (!b.unmasked)
-        add_ball(b, PART_HEAD, SKIN_HEAD, sphinx_point(s, 0, -4.0f, 11.4f), {1.6f * u, 1.3f * u, 1.2f * u});
-    add_arm(b, PART_UPPER_ARM_R, PART_FOREARM_R, PART_HAND_R);
-    add_arm(b, PART_UPPER_ARM_L, PART_FOREARM_L, PART_HAND_L);
-    add_leg(b, PART_THIGH_R, PART_SHIN_R, PART_FOOT_R);
-    add_leg(b, PART_THIGH_L, PART_SHIN_L, PART_FOOT_L);
-    add_limb(b, PART_TAIL, SKIN_LEGS, joint(b, PART_TAIL), sphinx_point(s, 0, 9.0f, 9.0f), 0.35f, 0.15f);
-    // Each wing a fan of three long feathers raised up and back, so her outline reads as winged
-    // from the side view of the fight.
-    const MeshPoint feathers[] = {{1.6f, 1.0f, 4.2f}, {2.6f, 2.6f, 3.4f}, {3.2f, 4.0f, 2.0f}};
-    for (int side = -1; side <= 1; side += 2) {
-        FigurePart wing = side < 0 ? PART_WING_R : PART_WING_L;
-        MeshPoint root = joint(b, wing);
-        for (const MeshPoint &f : feathers)
-            add_limb(b, wing, SKIN_EXTRA, root, point_add(root, {f.x * side * u, f.y * u, f.z * u}), 0.45f, 0.12f);
-    }
-    add_weapon(b, PART_HAND_R, s.weapon, b.rig->weapon_base, b.rig->weapon_tip);
-    add_weapon(b, PART_HAND_L, s.second_weapon, b.rig->second_base, b.rig->second_tip);
-}
-
-static void hydra_mesh(MeshBuilder &b)
-{
-    const FigureStyle &s = *b.style;
-    f32 u = s.height / 22.0f;
-    add_ball(b, PART_PELVIS, SKIN_ARMOUR, hydra_point(s, 0, 0.5f, 7.0f),
-             {4.2f * u * s.girth, 5.0f * u, 3.5f * u});
-    for (int k = 0; k < 4; k++) {
-        FigurePart neck = static_cast<FigurePart>(PART_NECK_0 + 2 * k);
-        FigurePart head = static_cast<FigurePart>(PART_HEAD_0 + 2 * k);
-        add_limb(b, neck, SKIN_FLESH, joint(b, neck), joint(b, head), 0.9f, 0.6f);
-        add_ball(b, head, SKIN_HEAD, joint(b, head), {0.8f * u, 1.3f * u, 0.8f * u});
-        add_limb(b, head, SKIN_HEAD, point_add(joint(b, head), {0, -0.8f * u, -0.2f * u}),
-                 point_add(joint(b, head), {0, -2.2f * u, -0.5f * u}), 0.5f, 0.2f);
-    }
-    const FigurePart legs[] = {PART_UPPER_ARM_R, PART_UPPER_ARM_L, PART_THIGH_R, PART_THIGH_L};
-    for (FigurePart leg : legs) {
-        MeshPoint top = joint(b, leg);
-        add_limb(b, leg, SKIN_LEGS, top, {top.x, top.y - 0.5f * u, 0.6f * u}, 1.2f, 0.8f);
-        emd_add_box(*b.model, bone(b, leg), skin_surface(b, SKIN_LEGS), {top.x, top.y - 1.0f * u, 0.4f * u},
-                    {0.9f * u, 1.3f * u, 0.4f * u});
-    }
-    add_limb(b, PART_TAIL, SKIN_LEGS, joint(b, PART_TAIL), hydra_point(s, 0, 11.0f, 1.5f), 1.4f, 0.2f);
-}
-
-static void figure_mesh(MeshBuilder &b)
-{
-    switch (b.style->body) {
-    case BODY_HUMAN: human_mesh(b); break;
-    case BODY_SPHINX: sphinx_mesh(b); break;
-    case BODY_HYDRA: hydra_mesh(b); break;
-    }
 }
 
 // ---- hit-zone points ---------------------------------------------------------------------
@@ -697,22 +402,52 @@ static int skin_count(int id)
     return count > 0 ? count : 1;
 }
 
+// Every figure's mesh keeps under the game's budget, with room for the hit-zone points.
+constexpr int FIGURE_TRIANGLE_BUDGET = 5600;
+
+// The skin slot a material is drawn from. Every slot holds the whole painted atlas, so any
+// slot shows any material; the slots keep the old division (armour, flesh, weapon, legs,
+// head) so that a slot tinted alone still picks out its part. A material that changes with
+// the colour set goes to a slot that has an alternate picture.
+static u16 material_slot(int id, FigureMaterial material)
+{
+    static const FigureSkin slot_of[MAT_COUNT] = {
+        SKIN_FLESH, SKIN_FLESH, SKIN_HEAD, SKIN_ARMOUR, SKIN_ARMOUR, SKIN_LEGS, SKIN_ARMOUR, SKIN_WEAPON,
+        SKIN_WEAPON, SKIN_WEAPON, SKIN_ARMOUR, SKIN_HEAD, SKIN_FLESH, SKIN_EXTRA, SKIN_HEAD,
+    };
+    const CharacterModule *module = character_modules[id];
+    int skins = skin_count(id);
+    int slot = slot_of[material] % skins;
+    bool outfit = material == MAT_CLOTH || material == MAT_TRIM || material == MAT_FEATHER || material == MAT_FUR ||
+                  material == MAT_SCALES;
+    if (!outfit)
+        return static_cast<u16>(slot);
+    int fallback = -1;
+    for (int i = 0; i < module->load_step_count; i++) {
+        const LoadStep &step = module->load_steps[i];
+        if (step.kind != LOAD_SKIN || !step.alt_entry)
+            continue;
+        if (step.index == slot)
+            return static_cast<u16>(slot);
+        if (fallback < 0)
+            fallback = step.index;
+    }
+    return static_cast<u16>(fallback >= 0 ? fallback : slot);
+}
+
+static EmdModel sculpted_mesh(int id, const FigureRig &rig, bool unmasked)
+{
+    SculptedFigure sculpted;
+    figure_sculpt(*figure_looks[id], figure_styles[id], rig, unmasked, FIGURE_TRIANGLE_BUDGET, &sculpted);
+    for (size_t i = 0; i < sculpted.model.polygons.size(); i++)
+        sculpted.model.polygons[i].surface.texture_index = material_slot(id, sculpted.material[i]);
+    return sculpted.model;
+}
+
 EmdModel figure_model(int id, const FigureRig &rig, bool unmasked)
 {
-    const HitZoneRow *zones = character_modules[id]->hit_zones;
-    int top = 0;
-    for (int i = 0; i < MODEL_HIT_ZONES; i++)
-        top = std::max<int>(top, zones[i].vertex);
-    // The coarsest detail whose mesh reaches past the highest hit-zone vertex: the points
-    // then sit among the mesh's own vertices with no padding.
-    EmdModel mesh;
-    MeshBuilder b = {&mesh, &rig, &figure_styles[id], skin_count(id), 6, unmasked};
-    for (; b.sides <= 48; b.sides += 2) {
-        mesh = EmdModel();
-        figure_mesh(b);
-        if (static_cast<int>(mesh.vertices.size()) + MODEL_HIT_ZONES > top + 1)
-            break;
-    }
+    MeshBuilder b = {&rig, &figure_styles[id]};
+    EmdModel mesh = sculpted_mesh(id, rig, unmasked);
     mesh.name = character_modules[id]->directory;
-    return place_zones(b, mesh, zones);
+    return place_zones(b, mesh, character_modules[id]->hit_zones);
 }

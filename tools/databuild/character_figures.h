@@ -59,16 +59,8 @@ enum FigureWeapon : u8 {
     WEAPON_THREAD         // a spindle and the thread of a life hanging from it
 };
 
-enum FigureHead : u8 {
-    HEAD_PLAIN,
-    HEAD_HELMET,          // a crested helmet
-    HEAD_HORNS,           // a bull's head with horns
-    HEAD_SNAKES,          // snakes for hair
-    HEAD_ONE_EYE,         // one great eye
-    HEAD_HOOD
-};
-
-// How one character's figure is built.
+// How one character's figure is rigged: its build and what its hands hold (where the
+// blade trails run); what it looks like is its look (figure_look.h).
 struct FigureStyle {
     FigureBody body;
     f32 height;           // world units, feet on z = 0
@@ -76,7 +68,6 @@ struct FigureStyle {
     FigureWeapon weapon;          // in the right hand
     FigureWeapon second_weapon;   // in the left hand
     f32 weapon_length;
-    FigureHead head;
 };
 extern const FigureStyle figure_styles[];   // CHARACTER_COUNT rows
 

@@ -1,7 +1,8 @@
-// The characters' pictures: skins in both colour sets, the summoned gods' portraits and
-// effect pictures and blade-blur strips; gradients and shapes with the picture's name written
-// on them in the game library's own font. The projectile frames are projectile_pictures.cpp's.
+// The characters' pictures: skins in both colour sets (the looks' painted atlases), the
+// summoned gods' portraits and effect pictures and blade-blur strips. The projectile frames
+// are projectile_pictures.cpp's.
 #include "tools/databuild/character_figures.h"
+#include "tools/databuild/figure_look.h"
 
 #include <algorithm>
 #include <allegro.h>
@@ -10,7 +11,6 @@
 #include <iterator>
 #include <string>
 
-constexpr int SKIN_SIZE = 128;
 constexpr int EFFECT_SIZE = 64;
 constexpr int BLUR_WIDTH = 128;
 constexpr int BLUR_HEIGHT = 16;
@@ -139,36 +139,6 @@ static Colour name_colour(const std::string &name)
             static_cast<u8>(90 + (h >> 16) % 166)};
 }
 
-// The colour of each skin slot: armour, flesh, weapon, legs, head, extra.
-static Colour skin_colour(int id, int index, int alternate)
-{
-    const CharacterColours &cc = character_colours[id];
-    Colour armour = alternate ? cc.armour_alt : cc.armour;
-    switch (index) {
-    case 0: return armour;
-    case 1: return alternate ? shade(cc.flesh, 0.9f) : cc.flesh;
-    case 2: return cc.metal;
-    case 3: return shade(armour, 0.6f);
-    case 4: return alternate ? shade(cc.hair, 1.3f) : cc.hair;
-    default: return shade(armour, 1.3f);
-    }
-}
-
-static Canvas skin(int id, int index, int alternate)
-{
-    Canvas c = canvas(SKIN_SIZE, SKIN_SIZE);
-    Colour base = skin_colour(id, index, alternate);
-    for (int y = 0; y < c.height; y++)
-        for (int x = 0; x < c.width; x++) {
-            f32 f = 1.15f - 0.4f * y / c.height;
-            f32 band = ((y / 8 + index) % 4 == 0) ? 0.85f : 1.0f;   // a trim band
-            put(c, x, y, base.r * f * band, base.g * f * band, base.b * f * band);
-        }
-    std::string label = std::string(character_names[id]) + " " + std::to_string(index + 1);
-    write_text(c, label, c.width / 2, c.height / 2, 1, shade(base, 0.5f));
-    return c;
-}
-
 // A soft glowing blob: the summons' effects.
 static Canvas glow_picture(const char *entry, int size)
 {
@@ -184,8 +154,6 @@ static Canvas glow_picture(const char *entry, int size)
             put(c, x, y, colour.r * f * ripple + 255 * f * f, colour.g * f * ripple + 255 * f * f,
                 colour.b * f * ripple + 255 * f * f, 255 * f);
         }
-    write_text(c, title.substr(title.size() > 2 ? title.size() - 2 : 0), size / 2, size / 2, 1,
-               {255, 255, 255});
     return c;
 }
 
@@ -209,7 +177,11 @@ Bytes character_picture(int id, const LoadStep *step, const char *entry, int alt
 {
     switch (step->kind) {
     case LOAD_SKIN:
-        return encode(skin(id, step->index, alternate), entry);
+    {
+        // Every slot holds the look's whole painted atlas in the colour set.
+        Canvas c = {SKIN_ATLAS, SKIN_ATLAS, figure_paint(*figure_looks[id], alternate)};
+        return encode(c, entry);
+    }
     case LOAD_PROJECTILE_TEXTURE:
         return projectile_picture(entry);
     case LOAD_BLADE_BLUR:

@@ -22,6 +22,8 @@ int build_shared_pictures(const char *data_dir);   // the start-up loader's HUD,
 int build_arenas(const char *data_dir);
 int build_story(const char *data_dir);       // the opening story's and the endings' pictures
 int build_screens(const char *data_dir);     // the stage select's, the shop's and the gallery's pictures
+// The figures' contact sheets beside the data set (figure-sheets/), drawn from the entries.
+int build_contact_sheets(const char *data_dir);
 
 // ---- procedural painting (paint.cpp) ---------------------------------------------------
 // Pictures are painted in float RGBA (0..1), top row first, and handed to the TGA and JPEG

@@ -33,6 +33,7 @@ static const BuildStep build_steps[] = {
     {"arenas", build_arenas},
     {"screens", build_screens},
     {"story", build_story},
+    {"contact sheets", build_contact_sheets},   // after every figure's entries
 };
 
 static double seconds_since(std::chrono::steady_clock::time_point start)

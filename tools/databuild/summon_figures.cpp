@@ -18,16 +18,29 @@ static EmdSurface summon_surface(u16 texture_index)
     return surface;
 }
 
-// Pillars of rock round a mound, each on its own bone so that they rise in turn.
+// Pillars of rock round a mound, each on its own bone so that they rise in turn: each pillar a
+// stack of rough boulders, narrowing to a jagged point.
 static EmdModel gaia_model()
 {
     EmdModel model;
     emd_add_ball(model, 0, summon_surface(0), {0, 0, 1.0f}, {8.0f, 8.0f, 2.5f}, 6, SUMMON_SIDES);
+    // Per pillar: a lean outward and each boulder's squash, so that no two look alike.
+    static const f32 lean[6] = {0.10f, 0.16f, 0.08f, 0.14f, 0.12f, 0.18f};
+    static const f32 squash[3] = {0.8f, 1.15f, 0.9f};
     for (int k = 0; k < 6; k++) {
         f32 a = SUMMON_TWO_PI * k / 6;
+        f32 height = 9.0f + k;
+        int bone = 1 + k % 3;
         MeshPoint foot = {6.0f * std::cos(a), 6.0f * std::sin(a), 0};
-        emd_add_limb(model, 1 + k % 3, summon_surface(1), foot, {foot.x * 1.1f, foot.y * 1.1f, 9.0f + k},
-                     1.6f, 0.4f, 6);
+        MeshPoint top = {foot.x * (1.0f + lean[k]), foot.y * (1.0f + lean[k]), height};
+        for (int b = 0; b < 3; b++) {
+            f32 t = (b + 0.5f) / 3.5f;
+            f32 r = 1.7f - 0.4f * b;
+            MeshPoint at = {foot.x + (top.x - foot.x) * t, foot.y + (top.y - foot.y) * t, height * t};
+            emd_add_ball(model, bone, summon_surface(1), at, {r * squash[b], r / squash[b], height / 6.0f}, 5, 7);
+        }
+        MeshPoint spire = {foot.x + (top.x - foot.x) * 0.75f, foot.y + (top.y - foot.y) * 0.75f, height * 0.75f};
+        emd_add_limb(model, bone, summon_surface(1), spire, top, 0.9f, 0.1f, 6);
     }
     return model;
 }
@@ -90,19 +103,28 @@ static EmdModel ghost_cone_model()
     return model;
 }
 
-// Phobos and Deimos: two horned masks floating side by side.
+// Phobos and Deimos: two horned masks floating side by side, each a face with a heavy brow, a
+// hooked nose, hollow cheeks and a jutting chin, and horns that curl up and out.
+static void fear_mask(EmdModel &model, int bone, f32 x)
+{
+    const EmdSurface face = summon_surface(0), horn = summon_surface(1);
+    emd_add_ball(model, bone, face, {x, 0, 16.0f}, {2.2f, 1.3f, 3.0f}, 8, SUMMON_SIDES);
+    emd_add_ball(model, bone, horn, {x, -1.0f, 17.2f}, {2.0f, 0.55f, 0.5f}, 5, SUMMON_SIDES);
+    emd_add_limb(model, bone, face, {x, -1.3f, 16.8f}, {x, -2.0f, 15.3f}, 0.3f, 0.55f, 8);
+    for (int side = -1; side <= 1; side += 2) {
+        emd_add_ball(model, bone, face, {x + 1.1f * side, -0.8f, 16.1f}, {0.7f, 0.5f, 0.5f}, 5, 8);
+        emd_add_limb(model, bone, horn, {x + 1.6f * side, 0, 18.2f}, {x + 3.0f * side, -0.3f, 20.0f}, 0.6f, 0.35f, 8);
+        emd_add_limb(model, bone, horn, {x + 3.0f * side, -0.3f, 20.0f}, {x + 2.6f * side, -0.9f, 22.4f}, 0.35f,
+                     0.05f, 8);
+    }
+    emd_add_ball(model, bone, face, {x, -0.9f, 13.4f}, {0.9f, 0.7f, 0.8f}, 5, 8);
+}
+
 static EmdModel fear_model()
 {
     EmdModel model;
-    for (int side = -1; side <= 1; side += 2) {
-        int bone = side < 0 ? 1 : 2;
-        emd_add_ball(model, bone, summon_surface(0), {4.0f * side, 0, 16.0f}, {2.5f, 1.5f, 3.5f}, 6,
-                     SUMMON_SIDES);
-        emd_add_limb(model, bone, summon_surface(1), {4.0f * side + 1.5f, 0, 18.5f},
-                     {4.0f * side + 3.5f, 0, 22.0f}, 0.6f, 0.1f, 6);
-        emd_add_limb(model, bone, summon_surface(1), {4.0f * side - 1.5f, 0, 18.5f},
-                     {4.0f * side - 3.5f, 0, 22.0f}, 0.6f, 0.1f, 6);
-    }
+    fear_mask(model, 1, -4.0f);
+    fear_mask(model, 2, 4.0f);
     return model;
 }
 

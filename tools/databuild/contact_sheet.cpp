@@ -1,0 +1,184 @@
+// The figures' contact sheets, written beside the data set (figure-sheets/): per fighter,
+// front, side and back in the rest pose and in three action poses; the select's Atropos; and
+// one sheet of every fighter from the front in both colour sets. Drawn from the archive's
+// entries with the game's own readers and model drawing, so that anyone can look at every
+// figure at once.
+#include "tools/databuild/databuild.h"
+#include "tools/databuild/figure_render.h"
+
+#include "characters/characters.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <sys/stat.h>
+
+constexpr int SHEET_CELL_W = 200, SHEET_CELL_H = 250;
+constexpr int SHEET_COLUMNS = 6, SHEET_ROWS = 2;
+constexpr int OVERVIEW_CELL_W = 100, OVERVIEW_CELL_H = 200;
+constexpr int SHEET_QUALITY = 90;
+constexpr f32 SHEET_FOV = 30.0f;         // degrees, vertical
+constexpr f32 SHEET_MARGIN = 1.3f;       // room round the rest pose for the actions' reach
+constexpr f32 SHEET_AMBIENT = 0.35f, SHEET_DIFFUSE = 0.6f;   // together about an arena's light
+static const u8 sheet_background[3] = {70, 90, 110};
+
+// The action poses shown: the middle key of the first block of the first three of these
+// actions that the fighter has.
+static const ActionId sheet_actions[] = {ACTION_HARD_SWING, ACTION_KICK, ACTION_JUMP, ACTION_LOW_SWING,
+                                         ACTION_CROUCH};
+constexpr int SHEET_POSES = 4;   // the rest pose and three actions
+
+struct Sheet {
+    int width, height;
+    std::vector<u8> rgb;
+};
+
+static Sheet sheet_new(int width, int height)
+{
+    Sheet s = {width, height, {}};
+    for (int i = 0; i < width * height; i++)
+        s.rgb.insert(s.rgb.end(), {sheet_background[0], sheet_background[1], sheet_background[2]});
+    return s;
+}
+
+// Lays a drawn cell on the sheet over its ground, by the cell's alpha.
+static void sheet_put(Sheet *s, int x0, int y0, int w, int h, const std::vector<u8> &rgba)
+{
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) {
+            const u8 *p = &rgba[(static_cast<size_t>(y) * w + x) * 4];
+            u8 *q = &s->rgb[(static_cast<size_t>(y0 + y) * s->width + x0 + x) * 3];
+            for (int k = 0; k < 3; k++)
+                q[k] = static_cast<u8>((p[k] * p[3] + q[k] * (255 - p[3])) / 255);
+        }
+}
+
+static bool sheet_write(const Sheet &s, const std::string &path)
+{
+    std::vector<u8> rgba;
+    for (size_t i = 0; i < s.rgb.size(); i += 3)
+        rgba.insert(rgba.end(), {s.rgb[i], s.rgb[i + 1], s.rgb[i + 2], 255});
+    Bytes jpeg;
+    return jpeg_write(jpeg, s.width, s.height, rgba.data(), SHEET_QUALITY) && file_write(path.c_str(), jpeg);
+}
+
+// A shot framing the figure's rest bounds, seen from the front (0), its left side (1) or its
+// back (2).
+static FigureShot sheet_shot(const f32 lo[3], const f32 hi[3], int view, int w, int h)
+{
+    f32 centre[3] = {(lo[0] + hi[0]) * 0.5f, (lo[1] + hi[1]) * 0.5f, (lo[2] + hi[2]) * 0.5f};
+    f32 frame = std::max(hi[2] - lo[2], std::max(hi[0] - lo[0], hi[1] - lo[1])) * SHEET_MARGIN;
+    f32 d = frame * 0.5f / std::tan(SHEET_FOV * 0.5f * 3.14159265f / 180.0f);
+    static const f32 directions[3][2] = {{0, -1}, {1, 0}, {0, 1}};
+    FigureShot shot = {w, h, {centre[0] + directions[view][0] * d, centre[1] + directions[view][1] * d, centre[2]},
+                       {centre[0], centre[1], centre[2]}, SHEET_FOV, {-0.4f, -1.0f, 0.8f}, SHEET_AMBIENT, SHEET_DIFFUSE};
+    return shot;
+}
+
+static int sheet_action_key(const CharacterModule *module, ActionId action)
+{
+    for (int i = 0; i < module->sequence.block_count; i++) {
+        const SeqBlock &block = module->sequence.blocks[i];
+        if (block.action == action)
+            return (block.lo + block.hi) / 2;
+    }
+    return 0;
+}
+
+static void sheet_poses(const CharacterModule *module, int keys[SHEET_POSES])
+{
+    int count = 0;
+    keys[count++] = 0;
+    for (ActionId action : sheet_actions) {
+        int key = sheet_action_key(module, action);
+        if (key > 0 && count < SHEET_POSES)
+            keys[count++] = key;
+    }
+    while (count < SHEET_POSES)
+        keys[count++] = 0;
+}
+
+// One figure's sheet: each pose a run of front, side and back, two poses a line.
+static bool figure_sheet(const FigureSource *source, const CharacterModule *module, const std::string &path)
+{
+    FigureModel figure;
+    if (!figure_render_load(&figure, source, archive_entries))
+        return false;
+    f32 lo[3], hi[3];
+    figure_render_pose(&figure, 0);
+    figure_render_bounds(&figure, lo, hi);
+    int keys[SHEET_POSES];
+    sheet_poses(module, keys);
+    Sheet sheet = sheet_new(SHEET_COLUMNS * SHEET_CELL_W, SHEET_ROWS * SHEET_CELL_H);
+    std::vector<u8> cell;
+    for (int pose = 0; pose < SHEET_POSES; pose++) {
+        figure_render_pose(&figure, keys[pose]);
+        for (int view = 0; view < 3; view++) {
+            int at = pose * 3 + view;
+            FigureShot shot = sheet_shot(lo, hi, view, SHEET_CELL_W, SHEET_CELL_H);
+            figure_render_draw(&figure, &shot, &cell);
+            sheet_put(&sheet, (at % SHEET_COLUMNS) * SHEET_CELL_W, (at / SHEET_COLUMNS) * SHEET_CELL_H, SHEET_CELL_W,
+                      SHEET_CELL_H, cell);
+        }
+    }
+    figure_render_free(&figure);
+    return sheet_write(sheet, path);
+}
+
+// Every fighter from the front in the rest pose, the first colour set above the second.
+static bool overview_sheet(const std::string &path)
+{
+    Sheet sheet = sheet_new(CHARACTER_COUNT * OVERVIEW_CELL_W, 2 * OVERVIEW_CELL_H);
+    std::vector<u8> cell;
+    for (int outfit = 0; outfit < 2; outfit++)
+        for (int id = 0; id < CHARACTER_COUNT; id++) {
+            FigureSource source;
+            figure_source_of(id, outfit, &source);
+            FigureModel figure;
+            if (!figure_render_load(&figure, &source, archive_entries))
+                return false;
+            f32 lo[3], hi[3];
+            figure_render_pose(&figure, 0);
+            figure_render_bounds(&figure, lo, hi);
+            FigureShot shot = sheet_shot(lo, hi, 0, OVERVIEW_CELL_W, OVERVIEW_CELL_H);
+            figure_render_draw(&figure, &shot, &cell);
+            sheet_put(&sheet, id * OVERVIEW_CELL_W, outfit * OVERVIEW_CELL_H, OVERVIEW_CELL_W, OVERVIEW_CELL_H, cell);
+            figure_render_free(&figure);
+        }
+    return sheet_write(sheet, path);
+}
+
+static bool sheets_draw(const std::string &folder)
+{
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        FigureSource source;
+        figure_source_of(id, 0, &source);
+        const CharacterModule *module = character_modules[id];
+        if (!figure_sheet(&source, module, folder + "/" + module->directory + ".jpg"))
+            return false;
+    }
+    FigureSource select;
+    figure_source_of(CHARACTER_ATROPOS, 0, &select);
+    select.model = "atropo/atroposel.emd";
+    select.skeleton = "atropo/atroposel.esq";
+    if (!figure_sheet(&select, &atropos_module, folder + "/select.jpg"))
+        return false;
+    return overview_sheet(folder + "/all.jpg");
+}
+
+int build_contact_sheets(const char *data_dir)
+{
+    std::string folder = std::string(data_dir) + "/../figure-sheets";
+    mkdir(folder.c_str(), 0755);
+    // The sheets are for people to look at; a machine without an offscreen GL gets none.
+    if (!figure_render_start()) {
+        printf("databuild: no offscreen GL here, no contact sheets\n");
+        return 1;
+    }
+    if (!sheets_draw(folder)) {
+        fprintf(stderr, "databuild: cannot draw the contact sheets\n");
+        return 0;
+    }
+    return 1;
+}
