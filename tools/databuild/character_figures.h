@@ -106,9 +106,9 @@ void figure_pose_keys(int id, FigureRig *rig);
 Bytes character_picture(int id, const LoadStep *step, const char *entry, int alternate);
 Bytes summon_picture(const char *entry);
 // The painted picture of a summon entry (a god's portrait, or an effect's picture) as 8-bit
-// RGBA rows of size x size; false for an entry it has no painter for. `portrait` tells the
-// caller to write the god's name on it.
-bool summon_picture_paint(const char *entry, std::vector<u8> *rgba, int *size, bool *portrait);
+// RGBA rows of size x size; false for an entry it has no painter for. A god is told apart by
+// figure and attribute alone: no picture carries a name.
+bool summon_picture_paint(const char *entry, std::vector<u8> *rgba, int *size);
 // ---- projectile pictures (projectile_pictures.cpp) ------------------------------------
 // A projectile frame or the stone skin, by its entry name ("proyectiles/odiseo12.jpg").
 Bytes projectile_picture(const char *entry);

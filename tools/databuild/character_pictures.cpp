@@ -77,27 +77,6 @@ static Colour shade(Colour c, f32 f)
     return {channel(c.r * f), channel(c.g * f), channel(c.b * f)};
 }
 
-// Writes text across the canvas in the library's 8 x 8 font, `zoom` pixels per font pixel,
-// centred at (cx, cy), in the given colour.
-static void write_text(Canvas &c, const std::string &text, int cx, int cy, int zoom, Colour colour)
-{
-    int w = text_length(font, text.c_str()), h = text_height(font);
-    BITMAP *bmp = create_bitmap_ex(32, w > 0 ? w : 1, h);
-    if (!bmp)
-        return;
-    clear_to_color(bmp, makecol32(0, 0, 0));
-    textout_ex(bmp, font, text.c_str(), 0, 0, makecol32(255, 255, 255), -1);
-    for (int y = 0; y < h * zoom; y++)
-        for (int x = 0; x < w * zoom; x++) {
-            int px = cx - w * zoom / 2 + x, py = cy - h * zoom / 2 + y;
-            if (px < 0 || py < 0 || px >= c.width || py >= c.height)
-                continue;
-            if (getr32(_getpixel32(bmp, x / zoom, y / zoom)) > 128)
-                put(c, px, py, colour.r, colour.g, colour.b);
-        }
-    destroy_bitmap(bmp);
-}
-
 static bool entry_is_jpeg(const char *entry)
 {
     size_t n = strlen(entry);
@@ -197,11 +176,8 @@ Bytes summon_picture(const char *entry)
 {
     std::vector<u8> painted;
     int size = 0;
-    bool is_portrait = false;
-    if (summon_picture_paint(entry, &painted, &size, &is_portrait)) {
+    if (summon_picture_paint(entry, &painted, &size)) {
         Canvas c = {size, size, painted};
-        if (is_portrait)
-            write_text(c, entry_title(entry), size / 2, size * 7 / 8, 1, {255, 255, 255});
         return encode(c, entry);
     }
     return encode(glow_picture(entry, EFFECT_SIZE * 2), entry);

@@ -383,16 +383,16 @@ std::string entry_stem(const char *entry)
 
 }  // namespace
 
-bool summon_picture_paint(const char *entry, std::vector<u8> *rgba, int *size, bool *portrait)
+bool summon_picture_paint(const char *entry, std::vector<u8> *rgba, int *size)
 {
-    *portrait = false;
     PaintCanvas c;
+    bool god = false;
     for (const GodLook &look : god_looks)
         if (strcmp(look.entry, entry) == 0) {
             c = god_paint(look);
-            *portrait = true;
+            god = true;
         }
-    if (!*portrait)
+    if (!god)
         c = effect_paint(entry_stem(entry).c_str());
     if (c.w == 0)
         return false;
