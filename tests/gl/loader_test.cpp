@@ -45,6 +45,7 @@ protected:
         load_error = quit_request = 0;
         fake_audio_install();
         shared_textures_clear();
+        asset_archive = nullptr;   // the harness's tunes are not the loader's to close
     }
     void TearDown() override
     {

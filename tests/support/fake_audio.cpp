@@ -81,14 +81,21 @@ const char *const game_tunes[] = {
 };
 const int game_tune_count = static_cast<int>(std::size(game_tunes));
 
-// Opened once and lent to asset_archive. A test may close it through the game's shutdown, or
-// put another archive in its place and forget it: whichever, it is found still open or not.
+// Opened once and lent to asset_archive. A test may close it (through the game's shutdown,
+// or closing whatever asset_archive held), and a closed handle's address comes back from the
+// next archive_open: the handle is ours only while it is open and holds our marker entry.
 static ArchiveHandle tune_archive = nullptr;
+static const char TUNES_MARKER[] = "harness/tunes";
+
+static bool tune_archive_is_ours()
+{
+    return archive_is_open(tune_archive) && archive_has_entry(tune_archive, TUNES_MARKER);
+}
 
 static void fake_audio_tunes_close()
 {
     music_stop();
-    if (archive_is_open(tune_archive))
+    if (tune_archive_is_ours())
         archive_close(tune_archive);
     if (asset_archive == tune_archive)
         asset_archive = nullptr;
@@ -107,10 +114,11 @@ void fake_audio_tunes_open()
         std::vector<ZipEntry> entries;
         for (const char *name : game_tunes)
             entries.push_back(ZipEntry{name, tone});
+        entries.push_back(ZipEntry{TUNES_MARKER, Bytes{}});
         path = test_scratch_dir("tunes") + "/dat00.dat";
         zip_write(path.c_str(), entries);
     }
-    if (!archive_is_open(tune_archive))
+    if (!tune_archive_is_ours())
         tune_archive = archive_open(path.c_str());
     asset_archive = tune_archive;
 }

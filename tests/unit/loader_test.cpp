@@ -28,11 +28,14 @@ protected:
     {
         picture_library_start();
         load_error = quit_request = 0;
-        // As at program start: blocks and a light record that earlier tests laid out in their
-        // own storage are not the start-up loader's, and its release must not free them.
+        // As at program start: blocks, a light record and an archive (the harness's tunes) that
+        // earlier tests laid out are not the start-up loader's, and its release must not free
+        // them. A closed tunes archive would leave the harness a dangling handle that a later
+        // archive can reuse.
         for (Skeleton **block : all_skeleton_blocks)
             *block = nullptr;
         stage_light = nullptr;
+        asset_archive = nullptr;
     }
     void TearDown() override
     {

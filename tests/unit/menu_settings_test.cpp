@@ -178,6 +178,7 @@ static int stored(int library_scancode)
 // restores the old key.
 TEST_F(MenuSettings, KeyCaptureMovesAKeyAndEscRestores)
 {
+    harness_settings_folder_new();   // the binding is read back from it below
     binding_player = 0;
     page_open(PAGE_KEYBOARD_KEYS, 2);   // LEFT
     i32 old_left = bind_key_left[0];
