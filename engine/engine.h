@@ -286,6 +286,9 @@ void alogg_exit();
 AloggStream *alogg_start_streaming_memory(const u8 *data, u32 size, int block_size);
 AloggStream *alogg_start_streaming(const char *path, int block_size);
 AloggStream *alogg_start_streaming_packfile(PACKFILE *file, int block_size);
+// Looping on: at the end of the file the decoder goes back to its start within the same
+// buffer, so the stream only ends on a file that decodes nothing or a decoding error.
+void alogg_stream_loop(AloggStream *stream, int loop);
 // Refills the audio stream when it has a free buffer. Returns 1 while the stream lives, 0 once
 // a refill decoded nothing (end of the file or a decoding error): the owner then stops it.
 int alogg_update_streaming(AloggStream *stream);

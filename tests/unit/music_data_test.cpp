@@ -29,6 +29,8 @@ static DecodedTune tune_decode(const char *name)
     tune.played = music_play(name) == 0;
     if (!tune.played)
         return tune;
+    // Once through: the stream then ends, and the player's restart marks the tune's length.
+    alogg_stream_loop(music_stream, 0);
     tune.rate = fake_audio.rate;
     tune.channels = fake_audio.stereo ? 2 : 1;
     std::vector<u8> pending;   // the last buffer waits: the one that ends the stream is padding

@@ -162,6 +162,33 @@ TEST_F(OggStream, DecodesMonoAndStereoIntoWholeBuffersPaddedWithTheLastWord)
     }
 }
 
+// Looping, the last frame runs straight into the first within one buffer, for as long as the
+// stream is refilled; without it, the same data ends after its padded buffer.
+TEST_F(OggStream, ALoopedStreamRunsItsEndIntoItsStart)
+{
+    const u32 frames = 3000;   // 6,000 bytes: not a whole number of 4,096-byte buffers
+    Bytes ogg = tone_ogg(1, 22050, frames);
+    AloggStream *once = alogg_start_streaming_memory(ogg.data(), static_cast<u32>(ogg.size()), 4096);
+    ASSERT_NE(once, nullptr);
+    std::vector<u8> tune;
+    for (const auto &b : drain(once, 100))
+        tune.insert(tune.end(), b.begin(), b.end());
+    alogg_stop_streaming(once);
+    tune.resize(frames * 2);
+
+    AloggStream *looped = alogg_start_streaming_memory(ogg.data(), static_cast<u32>(ogg.size()), 4096);
+    ASSERT_NE(looped, nullptr);
+    alogg_stream_loop(looped, 1);
+    std::vector<u8> played;
+    for (int i = 0; i < 7; i++) {
+        ASSERT_EQ(alogg_update_streaming(looped), 1) << "refill " << i;
+        played.insert(played.end(), fake_audio.buffer.begin(), fake_audio.buffer.end());
+    }
+    for (size_t at = 0; at < played.size(); at++)
+        ASSERT_EQ(played[at], tune[at % tune.size()]) << "byte " << at << ", pass " << at / tune.size();
+    alogg_stop_streaming(looped);
+}
+
 TEST_F(OggStream, WaitsWhileNoBufferIsFree)
 {
     Bytes ogg = tone_ogg(1, 22050, 1000);
