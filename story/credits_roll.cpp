@@ -15,14 +15,16 @@ constexpr u32 PAGE_TICKS = 270;               // 4.5 s a page: long enough to re
 constexpr u32 PAGE_FADE_TICKS = 40;           // each page fades in and out
 constexpr u32 MUSIC_RISE_TICKS = 180;         // the tune comes up from silence over 3 s
 
+// Every line but the roles' left column is centred by its measured width: a fixed start
+// centres a line only in the font it was measured in.
 const CreditLine credit_lines[] = {
     {0, 1, "BRISVALE", CENTRED, -2},
-    {0, 0, "PRESENTED", -6, -5},
-    {1, 0, "A", -2, 2},
+    {0, 0, "PRESENTED", CENTRED, -5},
+    {1, 0, "A", CENTRED, 2},
     {1, 1, "TOLVENIX", CENTRED, -3},
-    {1, 0, "GAME", -4, -5},
+    {1, 0, "GAME", CENTRED, -5},
     {2, 1, "TAVROSK", CENTRED, -2},
-    {3, 0, "PRODUCED BY", -8, 4},
+    {3, 0, "PRODUCED BY", CENTRED, 4},
     {3, 1, "LUMMERDALE", CENTRED, -2},
     {4, 0, "2D ARTWORK", -18, -6},
     {4, 0, "TEXTURES", -18, -8},
@@ -32,22 +34,22 @@ const CreditLine credit_lines[] = {
     {5, 0, "3D CHARACTER MODELS", -18, -8},
     {5, 0, "STORY", -18, -10},
     {5, 1, "DRAVEMONT", CENTRED, -2},
-    {6, 0, "MUSIC BY", -6, 5},
+    {6, 0, "MUSIC BY", CENTRED, 5},
     {6, 1, "QUENRIDGE", CENTRED, -2},
     {6, 1, "DRAVEMONT", CENTRED, -8},
-    {7, 0, "VOICES AND SOUND FX BY", -14.5f, 4},
+    {7, 0, "VOICES AND SOUND FX BY", CENTRED, 4},
     {7, 1, "FARROWICK", CENTRED, -3},
     {7, 1, "LUMMERDALE", CENTRED, -8},
-    {8, 0, "SPECIAL THANKS", -10, 10},
+    {8, 0, "SPECIAL THANKS", CENTRED, 10},
     {8, 1, "WENDROSK", CENTRED, 5.5f},
-    {8, 1, "ALL\\THE\\ALLEGRO\\CREW", -25, 1},
+    {8, 1, "ALL\\THE\\ALLEGRO\\CREW", CENTRED, 1},
     {9, 1, "CORVALINE", CENTRED, 1},
-    {9, 0, "FOR ALOGG", -7, -1},
+    {9, 0, "FOR ALOGG", CENTRED, -1},
     {10, 1, "HESTRIVAL", CENTRED, 1},
-    {10, 0, "FOR JPGALLEG", -8, -1},
-    {11, 1, "AND\\YOU", -10, 1},
-    {11, 1, "FOR\\PLAYING\\THIS\\GAME", -26, -4},
-    {12, 1, "SEE\\YOU\\NEXT\\TIME[", -22, -1},
+    {10, 0, "FOR JPGALLEG", CENTRED, -1},
+    {11, 1, "AND\\YOU", CENTRED, 1},
+    {11, 1, "FOR\\PLAYING\\THIS\\GAME", CENTRED, -4},
+    {12, 1, "SEE\\YOU\\NEXT\\TIME[", CENTRED, -1},
 };
 const int credit_line_count = static_cast<int>(std::size(credit_lines));
 

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
+#include <vector>
 #include <set>
 #include <sstream>
 #include <string>
@@ -113,6 +114,53 @@ TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
     EXPECT_TRUE(rgb_near(top, {255, 0, 0})) << top.r << "," << top.g << "," << top.b;
     EXPECT_TRUE(rgb_near(bottom, {0, 0, 255})) << bottom.r << "," << bottom.g << "," << bottom.b;
     EXPECT_TRUE(rgb_near(left_of_centre, {0, 0, 0}));
+}
+
+// Each credits page stands in the middle of the view, its ink as far from the left edge as
+// from the right; the two pages with the roles' left-hand column are measured on their name
+// line only.
+TEST_F(StoryDraw, TheCreditsPagesStandCentred)
+{
+    std::string path = test_build_dir() + "/data/dat00.dat";
+    ArchiveHandle previous = asset_archive;
+    asset_archive = archive_open(path.c_str());
+    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
+    font_text_texture = texture_load(asset_archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    font_letters_texture = texture_load(asset_archive, "misc/textb.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    ASSERT_EQ(fonts_build(), 1);
+    const u32 page_ticks = 270;   // the roll's page length; the middle of a page is fully faded in
+    for (u32 page = 0; page < 13; page++) {
+        SCOPED_TRACE(page);
+        story_ticks = page * page_ticks + page_ticks / 2;
+        story_picture_index = page;
+        credits_roll_draw();
+        std::vector<u8> rgba(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        // The roles' first line starts 4 below the name's: rows below their middle are left out.
+        int lowest_row = 0;
+        if (page == 4 || page == 5) {
+            int x = 0;
+            eye_to_pixel(0, -4, CREDIT_CAPITAL_Z, &x, &lowest_row);
+        }
+        int left = GL_TEST_WIDTH, right = -1;
+        for (int y = lowest_row; y < GL_TEST_HEIGHT; y++) {
+            for (int x = 0; x < GL_TEST_WIDTH; x++) {
+                const u8 *p = &rgba[(y * GL_TEST_WIDTH + x) * 4];
+                if (p[0] > 128 && p[1] > 128 && p[2] > 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        ASSERT_GE(right, 0) << "an empty page";
+        EXPECT_NEAR(left, GL_TEST_WIDTH - 1 - right, 6) << "ink from " << left << " to " << right;
+    }
+    texture_table_delete(&font_text_texture, 1);
+    texture_table_delete(&font_letters_texture, 1);
+    fonts_free();
+    archive_close(asset_archive);
+    asset_archive = previous;
 }
 
 // A win that put the winner's profile up for sale says so on a line of its own above the
