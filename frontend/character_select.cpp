@@ -117,22 +117,54 @@ void select_portrait_entry(int id, int variant, char *out, size_t size)
     snprintf(out, size, "iconos/%s_%c.jpg", portrait_names[id], variant ? 'i' : 'n');
 }
 
+static u32 select_portrait_load(int id, int variant)
+{
+    char entry[64];
+    select_portrait_entry(id, variant, entry, sizeof entry);
+    return texture_load(asset_archive, entry, TEXTURE_CLAMP_RGB);
+}
+
 static int select_pictures_load()
 {
+    // A loading panel may have kept or loaded a portrait or two since the last release.
+    texture_table_delete(&select_portraits[0][0], 2 * CHARACTER_COUNT);
     if (!(tex_select_icons = texture_load(asset_archive, "iconos/icon_n.tga", TEXTURE_MIPMAP_RGBA_FULL)))
         return 2;
     for (int id = 0; id < CHARACTER_COUNT; id++)
-        for (int variant = 0; variant < 2; variant++) {
-            char entry[64];
-            select_portrait_entry(id, variant, entry, sizeof entry);
-            if (!(select_portraits[id][variant] = texture_load(asset_archive, entry, TEXTURE_CLAMP_RGB)))
+        for (int variant = 0; variant < 2; variant++)
+            if (!(select_portraits[id][variant] = select_portrait_load(id, variant)))
                 return 2;
-        }
     if (!(tex_locked_portrait = texture_load(asset_archive, "iconos/not.jpg", TEXTURE_CLAMP_RGB)))
         return 2;
     if (!(tex_hidden_icon = texture_load(asset_archive, "iconos/int.tga", TEXTURE_CLAMP_RGBA)))
         return 2;
     return 0;
+}
+
+// The fight's textures load into the memory the others leave: only the loading panel's two
+// portraits stay on screen.
+void select_pictures_release(i32 shown_p1, i32 shown_p2)
+{
+    for (int id = 0; id < CHARACTER_COUNT; id++)
+        for (int variant = 0; variant < 2; variant++) {
+            const i32 picture = 2 * id + variant + 1;
+            if (picture != shown_p1 && picture != shown_p2)
+                texture_table_delete(&select_portraits[id][variant], 1);
+        }
+    texture_table_delete(&tex_select_icons, 1);
+    texture_table_delete(&tex_locked_portrait, 1);
+    texture_table_delete(&tex_hidden_icon, 1);
+    select_icons_loaded = 0;
+}
+
+void select_portrait_ensure(i32 picture)
+{
+    const i32 index = picture - 1;
+    if (index < 0 || index >= 2 * CHARACTER_COUNT)
+        return;
+    u32 &name = select_portraits[index / 2][index % 2];
+    if (!name)
+        name = select_portrait_load(index / 2, index % 2);
 }
 
 // The figure, then the pictures once; the log gets a line when the figure fails.

@@ -97,6 +97,13 @@ void character_select_draw();
 bool select_character_locked(int side, int character);
 // The archive entry of a character's portrait in a colour set (0 plain, 1 alternate).
 void select_portrait_entry(int id, int variant, char *out, size_t size);
+// Leaving the select for a fight, its pictures go but the two portraits the loading panel
+// shows (pictures numbered 1 + 2 x character + alternate colour); the next select entry loads
+// them all again.
+void select_pictures_release(i32 shown_p1, i32 shown_p2);
+// Loads portrait number `picture` for a loading panel when the release left it out; a number
+// outside the portraits, or one already loaded, is left alone.
+void select_portrait_ensure(i32 picture);
 // The seam through which the entry loads its figure and pictures (the real loads by default);
 // tests put a stand-in here, since texture loads need a GL context. 0, 1 or 2 as the entry.
 extern int (*select_assets_loader)();

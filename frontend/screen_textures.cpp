@@ -15,13 +15,12 @@ static u32 screen_texture_from_archive(const char *entry, int mode)
 }
 u32 (*screen_texture_loader)(const char *entry, int mode) = screen_texture_from_archive;
 
+// The whole table, not the count's part: the story screens load their pictures into slots of
+// their own and leave the count alone, and every name the table holds is a live texture (each
+// deletion zeroes its slot), so a name past the count would otherwise be forgotten undeleted.
 void screen_textures_free()
 {
-    int count = screen_texture_count < SCREEN_TEXTURES ? screen_texture_count : SCREEN_TEXTURES;
-    if (count)
-        texture_table_delete(screen_textures, count);
-    for (u32 &name : screen_textures)
-        name = 0;
+    texture_table_delete(screen_textures, SCREEN_TEXTURES);
     screen_texture_count = 0;
     screen_texture_set = SCREEN_SET_NONE;
 }

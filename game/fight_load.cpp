@@ -65,6 +65,7 @@ static void select_figure_leave()
 {
     texture_table_delete(skin_textures, SELECT_FIGURE_SKINS);
     select_figure_free();
+    select_pictures_release(ending_picture_p1, ending_picture_p2);
 }
 
 // The hit light gives no ambient light of its own.

@@ -215,6 +215,9 @@ static void ladder_advance()
     }
     ending_picture_p1 = p1_alt_color + 2 * p1_character + 1;
     ending_picture_p2 = p2_alt_color + 2 * p2_character + 1;
+    // The next fight's loading panel shows them; the select's pictures went with the last load.
+    select_portrait_ensure(ending_picture_p1);
+    select_portrait_ensure(ending_picture_p2);
 }
 
 // The human sides: player 1 in mode 0, player 2 in mode 1, both in versus and challenge.

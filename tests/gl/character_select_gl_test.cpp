@@ -108,6 +108,54 @@ TEST_F(CharacterSelectGl, EveryEntryOfTheScreenLoads)
         }
 }
 
+// Leaving for a fight, the select's pictures go but the loading panel's two portraits; a
+// ladder's next panel loads its own again, the same picture, and the next entry loads them all.
+TEST_F(CharacterSelectGl, LeavingForAFightKeepsOnlyThePanelsPortraits)
+{
+    game_mode = GAME_MODE_ARCADE_P1;
+    ASSERT_EQ(character_select_enter(), 0);
+    const i32 shown[2] = {2 * CHARACTER_JASON + 1, 2 * CHARACTER_MEDUSA + 1 + 1};
+    u32 before[CHARACTER_COUNT][2];
+    std::copy(&select_portraits[0][0], &select_portraits[0][0] + 2 * CHARACTER_COUNT, &before[0][0]);
+    const u32 others[3] = {tex_select_icons, tex_locked_portrait, tex_hidden_icon};
+    const Picture hydra = texture_read(select_portraits[CHARACTER_HYDRA][1]);
+
+    select_pictures_release(shown[0], shown[1]);
+    for (int id = 0; id < CHARACTER_COUNT; id++)
+        for (int variant = 0; variant < 2; variant++) {
+            const i32 picture = 2 * id + variant + 1;
+            const bool kept = picture == shown[0] || picture == shown[1];
+            EXPECT_EQ(select_portraits[id][variant], kept ? before[id][variant] : 0u) << id << " " << variant;
+            EXPECT_EQ(glIsTexture(before[id][variant]), kept ? GL_TRUE : GL_FALSE) << id << " " << variant;
+        }
+    for (u32 name : others)
+        EXPECT_FALSE(glIsTexture(name)) << name;
+    EXPECT_EQ(tex_select_icons, 0u);
+    EXPECT_EQ(select_icons_loaded, 0);
+
+    select_portrait_ensure(0);
+    select_portrait_ensure(2 * CHARACTER_COUNT + 1);   // numbers outside the portraits: nothing
+    select_portrait_ensure(2 * CHARACTER_HYDRA + 1 + 1);
+    const Picture again = texture_read(select_portraits[CHARACTER_HYDRA][1]);
+    ASSERT_GT(hydra.width, 0);
+    ASSERT_EQ(again.width, hydra.width);
+    ASSERT_EQ(again.height, hydra.height);
+    EXPECT_TRUE(std::equal(hydra.pixels, hydra.pixels + 4 * hydra.width * hydra.height, again.pixels));
+    Picture pictures[2] = {hydra, again};
+    for (Picture &picture : pictures)
+        picture_free(&picture);
+    const u32 kept_jason = select_portraits[CHARACTER_JASON][0];
+    select_portrait_ensure(shown[0]);
+    EXPECT_EQ(select_portraits[CHARACTER_JASON][0], kept_jason);
+
+    ASSERT_EQ(character_select_enter(), 0);
+    EXPECT_EQ(select_icons_loaded, 1);
+    EXPECT_NE(tex_select_icons, 0u);
+    for (int id = 0; id < CHARACTER_COUNT; id++)
+        for (int variant = 0; variant < 2; variant++)
+            EXPECT_TRUE(glIsTexture(select_portraits[id][variant])) << id << " " << variant;
+}
+
 // A skin that fails leaves the ones before it counted, so the next screen deletes them.
 TEST_F(CharacterSelectGl, FailedSkinLeavesTheLoadedOnesCounted)
 {

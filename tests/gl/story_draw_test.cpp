@@ -85,6 +85,23 @@ TEST_F(StoryDraw, TheOpeningStoryDeletesItsPicturesAsItEnds)
         EXPECT_FALSE(glIsTexture(names[slot])) << "slot " << slot;
 }
 
+// The story screens load into slots of the screens' table without counting them; freeing the
+// table deletes those pictures too, and the counted ones, instead of forgetting their names.
+TEST_F(StoryDraw, FreeingTheScreensPicturesDeletesTheStorySlotsTheCountLeavesOut)
+{
+    screen_texture_count = 1;   // slot 0 from the fixture, as a screen's own set
+    const int story_slots[] = {2, SCREEN_TEXTURES - 1};
+    u32 names[3] = {screen_textures[0]};
+    for (int i = 0; i < 2; i++)
+        names[i + 1] = screen_textures[story_slots[i]] = solid_texture(10, 20, 30);
+    screen_textures_free();
+    for (u32 name : names)
+        EXPECT_FALSE(glIsTexture(name)) << "texture " << name;
+    for (int slot = 0; slot < SCREEN_TEXTURES; slot++)
+        EXPECT_EQ(screen_textures[slot], 0u) << "slot " << slot;
+    EXPECT_EQ(screen_texture_count, 0);
+}
+
 TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
 {
     story_scenes_reset(STORY_HEROES_WON);
