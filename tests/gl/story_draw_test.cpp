@@ -67,6 +67,22 @@ protected:
         asset_archive = previous_archive;
     }
     ArchiveHandle previous_archive = nullptr;
+
+    // The two fonts the story screens print with, from the built data set (in first).
+    ::testing::AssertionResult fonts_in()
+    {
+        font_text_texture = texture_load(asset_archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
+        font_letters_texture = texture_load(asset_archive, "misc/textb.tga", TEXTURE_MIPMAP_RGBA_FULL);
+        if (!fonts_build())
+            return ::testing::AssertionFailure() << "no font lists";
+        return ::testing::AssertionSuccess();
+    }
+    void fonts_out()
+    {
+        texture_table_delete(&font_text_texture, 1);
+        texture_table_delete(&font_letters_texture, 1);
+        fonts_free();
+    }
 };
 
 // The opening story's pictures are deleted as it ends, not forgotten by the title's entry.
@@ -121,13 +137,8 @@ TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
 // line only.
 TEST_F(StoryDraw, TheCreditsPagesStandCentred)
 {
-    std::string path = test_build_dir() + "/data/dat00.dat";
-    ArchiveHandle previous = asset_archive;
-    asset_archive = archive_open(path.c_str());
-    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
-    font_text_texture = texture_load(asset_archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
-    font_letters_texture = texture_load(asset_archive, "misc/textb.tga", TEXTURE_MIPMAP_RGBA_FULL);
-    ASSERT_EQ(fonts_build(), 1);
+    ASSERT_TRUE(built_data_set_in());
+    ASSERT_TRUE(fonts_in());
     const u32 page_ticks = 270;   // the roll's page length; the middle of a page is fully faded in
     for (u32 page = 0; page < 13; page++) {
         SCOPED_TRACE(page);
@@ -156,25 +167,16 @@ TEST_F(StoryDraw, TheCreditsPagesStandCentred)
         ASSERT_GE(right, 0) << "an empty page";
         EXPECT_NEAR(left, GL_TEST_WIDTH - 1 - right, 6) << "ink from " << left << " to " << right;
     }
-    texture_table_delete(&font_text_texture, 1);
-    texture_table_delete(&font_letters_texture, 1);
-    fonts_free();
-    archive_close(asset_archive);
-    asset_archive = previous;
+    fonts_out();
+    built_data_set_out();
 }
 
 // A win that put the winner's profile up for sale says so on a line of its own above the
 // pictures; another win shows nothing there.
 TEST_F(StoryDraw, TheEndingTellsOfTheProfileOffered)
 {
-    std::string path = test_build_dir() + "/data/dat00.dat";
-    ArchiveHandle previous = asset_archive;
-    asset_archive = archive_open(path.c_str());
-    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
-    font_text_texture = texture_load(asset_archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
-    ASSERT_EQ(fonts_build(), 1);
-    fake_audio_install();
-    game_mode = GAME_MODE_ARCADE_P1;
+    ASSERT_TRUE(built_data_set_in());
+    ASSERT_TRUE(fonts_in());
     p1_character = CHARACTER_JASON;
     quit_request = 0;
     ASSERT_EQ(ending_start(), 0);
@@ -197,10 +199,8 @@ TEST_F(StoryDraw, TheEndingTellsOfTheProfileOffered)
     EXPECT_GT(ink[1], 200);
     ladder_profile_offered = 0;
     texture_table_delete(screen_textures, SCREEN_TEXTURES);
-    texture_table_delete(&font_text_texture, 1);
-    fonts_free();
-    archive_close(asset_archive);
-    asset_archive = previous;
+    fonts_out();
+    built_data_set_out();
 }
 
 // Every winner's ending plays from the built data set to the screen that follows it, and the
