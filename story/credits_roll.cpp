@@ -113,11 +113,11 @@ void credits_roll_draw()
     for (const CreditLine &line : credit_lines) {
         if (line.page != story_picture_index)
             continue;
-        if (!line.capital) {
-            print_text(line.x, line.y, CREDIT_TEXT_Z, "%s", line.text);
-            continue;
-        }
-        f32 x = line.x == CENTRED ? -0.5f * font_text_width(FONT_LETTERS, line.text) : line.x;
-        print_letters(x, line.y, CREDIT_CAPITAL_Z, "%s", line.text);
+        const int font = line.capital ? FONT_LETTERS : FONT_TEXT;
+        f32 x = line.x == CENTRED ? -0.5f * font_text_width(font, line.text) : line.x;
+        if (line.capital)
+            print_letters(x, line.y, CREDIT_CAPITAL_Z, "%s", line.text);
+        else
+            print_text(x, line.y, CREDIT_TEXT_Z, "%s", line.text);
     }
 }

@@ -155,15 +155,27 @@ TEST_F(StoryDraw, TheCreditsPagesStandCentred)
             eye_to_pixel(0, -4, CREDIT_CAPITAL_Z, &x, &lowest_row);
         }
         int left = GL_TEST_WIDTH, right = -1;
-        for (int y = lowest_row; y < GL_TEST_HEIGHT; y++) {
+        int bands = 0;   // runs of rows with ink: one per line of the page
+        bool inked_above = false;
+        for (int y = 0; y < GL_TEST_HEIGHT; y++) {
+            bool inked = false;
             for (int x = 0; x < GL_TEST_WIDTH; x++) {
                 const u8 *p = &rgba[(y * GL_TEST_WIDTH + x) * 4];
                 if (p[0] > 128 && p[1] > 128 && p[2] > 128) {
+                    inked = true;
+                    if (y < lowest_row)
+                        continue;
                     left = std::min(left, x);
                     right = std::max(right, x);
                 }
             }
+            bands += inked && !inked_above;
+            inked_above = inked;
         }
+        int lines = 0;
+        for (int i = 0; i < credit_line_count; i++)
+            lines += credit_lines[i].page == page;
+        EXPECT_EQ(bands, lines) << "every line of the page shows";
         ASSERT_GE(right, 0) << "an empty page";
         EXPECT_NEAR(left, GL_TEST_WIDTH - 1 - right, 6) << "ink from " << left << " to " << right;
     }
