@@ -1,17 +1,44 @@
 #include "test_paths.h"
 
 #include <cstdio>
-#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
+#include <vector>
+
+// Every run of the suite makes gigabytes of scratch folders (whole data sets, game copies):
+// left behind, a few runs fill the disk. A program whose tests all passed removes its folders
+// as it ends; a failing one keeps them for a look and names them. Tests cache folders in
+// statics and leave base_dir pointing into them, so nothing goes before the program's end.
+static std::vector<std::string> scratch_folders;
+
+class ScratchSweeper : public ::testing::EmptyTestEventListener {
+    void OnTestProgramEnd(const ::testing::UnitTest &unit) override
+    {
+        if (!unit.Passed() || getenv("TAVROSK_KEEP_SCRATCH")) {
+            for (const std::string &folder : scratch_folders)
+                fprintf(stderr, "scratch folder kept: %s\n", folder.c_str());
+            return;
+        }
+        for (const std::string &folder : scratch_folders) {
+            std::error_code error;
+            std::filesystem::remove_all(folder, error);
+        }
+        scratch_folders.clear();
+    }
+};
 
 std::string test_scratch_dir(const char *tag)
 {
+    static bool sweeping = (::testing::UnitTest::GetInstance()->listeners().Append(new ScratchSweeper), true);
+    (void)sweeping;
     const char *tmp = getenv("TMPDIR");
     std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/tavrosk-" + tag + "-XXXXXX";
     if (!mkdtemp(pattern.data()))
         return std::string();
+    scratch_folders.push_back(pattern);
     return pattern;
 }
 
@@ -47,6 +74,10 @@ std::string test_fuzz_file(const char *tag, const unsigned char *data, size_t si
     // save syncs it, which a disk makes slow enough to starve the short runs.
     static const char *folder = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
     std::string path = std::string(folder) + "/tavrosk-fuzz-" + tag + "-" + std::to_string(getpid());
+    static std::string last_path;
+    if (last_path.empty())
+        atexit([] { unlink(last_path.c_str()); });
+    last_path = path;
     FILE *file = fopen(path.c_str(), "wb");
     if (!file)
         return std::string();

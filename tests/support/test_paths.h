@@ -7,8 +7,9 @@
 inline std::string test_build_dir() { return TAVROSK_BUILD_DIR; }
 inline std::string test_source_dir() { return TAVROSK_SOURCE_DIR; }
 
-// A new empty folder under the system's temporary directory, removed by nobody: the tests
-// leave their artefacts for a look after a failure.
+// A new empty folder under the system's temporary directory. Removed when the test program
+// ends with every test passed; kept (and named on stderr) after a failure, or always with
+// TAVROSK_KEEP_SCRATCH set, for a look at the artefacts.
 std::string test_scratch_dir(const char *tag);
 
 // A whole file as text; "" when it is missing.

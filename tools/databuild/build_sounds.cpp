@@ -7,6 +7,7 @@
 #include "game/game.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -517,7 +518,7 @@ int build_sounds(const char *data_dir)
     Bytes bank = datafile_encode_samples(samples);
     std::string path = std::string(data_dir) + "/dat01.dat";
     if (bank.empty() || !file_write(path.c_str(), bank)) {
-        fprintf(stderr, "databuild: cannot write %s\n", path.c_str());
+        fprintf(stderr, "databuild: cannot write %s: %s\n", path.c_str(), strerror(errno));
         return 0;
     }
     return 1;

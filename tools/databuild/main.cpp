@@ -2,8 +2,10 @@
 //   tavrosk-databuild DATA_DIR
 #include "tools/databuild/databuild.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 
@@ -62,7 +64,7 @@ int main(int argc, char **argv)
     archive_add("readme.txt", Bytes(note, note + sizeof note - 1));
     std::string archive_path = std::string(data_dir) + "/dat00.dat";
     if (!zip_write(archive_path.c_str(), archive_entries)) {
-        fprintf(stderr, "databuild: cannot write %s\n", archive_path.c_str());
+        fprintf(stderr, "databuild: cannot write %s: %s\n", archive_path.c_str(), strerror(errno));
         return 1;
     }
     printf("databuild: %zu archive entries written to %s in %.2f s\n", archive_entries.size(), data_dir,
