@@ -147,7 +147,7 @@ void select_pictures_release(i32 shown_p1, i32 shown_p2)
 {
     for (int id = 0; id < CHARACTER_COUNT; id++)
         for (int variant = 0; variant < 2; variant++) {
-            const i32 picture = 2 * id + variant + 1;
+            const i32 picture = portrait_picture(id, variant);
             if (picture != shown_p1 && picture != shown_p2)
                 texture_table_delete(&select_portraits[id][variant], 1);
         }
@@ -157,14 +157,21 @@ void select_pictures_release(i32 shown_p1, i32 shown_p2)
     select_icons_loaded = 0;
 }
 
+u32 *select_portrait_slot(i32 picture)
+{
+    for (int id = 0; id < CHARACTER_COUNT; id++)
+        for (int variant = 0; variant < 2; variant++)
+            if (portrait_picture(id, variant) == picture)
+                return &select_portraits[id][variant];
+    return nullptr;
+}
+
 void select_portrait_ensure(i32 picture)
 {
-    const i32 index = picture - 1;
-    if (index < 0 || index >= 2 * CHARACTER_COUNT)
-        return;
-    u32 &name = select_portraits[index / 2][index % 2];
-    if (!name)
-        name = select_portrait_load(index / 2, index % 2);
+    for (int id = 0; id < CHARACTER_COUNT; id++)
+        for (int variant = 0; variant < 2; variant++)
+            if (portrait_picture(id, variant) == picture && !select_portraits[id][variant])
+                select_portraits[id][variant] = select_portrait_load(id, variant);
 }
 
 // The figure, then the pictures once; the log gets a line when the figure fails.
@@ -564,8 +571,8 @@ void character_select_frame()
         else if (game_mode == GAME_MODE_ARCADE_P2)
             p1_alt_color = !p2_alt_color;
     }
-    ending_picture_p1 = 2 * p1_character + p1_alt_color + 1;
-    ending_picture_p2 = 2 * p2_character + p2_alt_color + 1;
+    ending_picture_p1 = portrait_picture(p1_character, p1_alt_color);
+    ending_picture_p2 = portrait_picture(p2_character, p2_alt_color);
     if (select_chord_played != 0)
         return;
     // The ticks owed while the screen loaded are dropped.

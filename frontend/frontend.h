@@ -98,9 +98,10 @@ bool select_character_locked(int side, int character);
 // The archive entry of a character's portrait in a colour set (0 plain, 1 alternate).
 void select_portrait_entry(int id, int variant, char *out, size_t size);
 // Leaving the select for a fight, its pictures go but the two portraits the loading panel
-// shows (pictures numbered 1 + 2 x character + alternate colour); the next select entry loads
-// them all again.
+// shows (their portrait_picture numbers); the next select entry loads them all again.
 void select_pictures_release(i32 shown_p1, i32 shown_p2);
+// The texture slot of portrait number `picture`; nullptr for a number outside the portraits.
+u32 *select_portrait_slot(i32 picture);
 // Loads portrait number `picture` for a loading panel when the release left it out; a number
 // outside the portraits, or one already loaded, is left alone.
 void select_portrait_ensure(i32 picture);

@@ -392,7 +392,9 @@ extern i32 continue_countdown;    // 10 down to 0
 extern i32 continue_ticks;        // 0..59 within the current count
 extern i32 vs_record_shown;       // 1 while the versus record table is shown
 extern f32 vs_record_alpha;       // the table's slide: 1.0 off to the side, 0 in place
-extern i32 ending_picture_p1, ending_picture_p2;   // 1 + 2 x character + alternate colour
+extern i32 ending_picture_p1, ending_picture_p2;   // portrait_picture of each side's pick
+// The loading panel's and the endings' picture number of a character in a colour set; 0 is none.
+inline i32 portrait_picture(i32 character, i32 alt_color) { return 1 + 2 * character + (alt_color ? 1 : 0); }
 // Program lifetime: the versus record, index side x 12 + character; each count stops at 255.
 extern u8 vs_wins[VS_RECORD_SIZE], vs_losses[VS_RECORD_SIZE], vs_draws[VS_RECORD_SIZE];
 extern u32 credits_earned;        // the last award

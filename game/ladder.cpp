@@ -213,8 +213,8 @@ static void ladder_advance()
             ladder_complete();
         }
     }
-    ending_picture_p1 = p1_alt_color + 2 * p1_character + 1;
-    ending_picture_p2 = p2_alt_color + 2 * p2_character + 1;
+    ending_picture_p1 = portrait_picture(p1_character, p1_alt_color);
+    ending_picture_p2 = portrait_picture(p2_character, p2_alt_color);
     // The next fight's loading panel shows them; the select's pictures went with the last load.
     select_portrait_ensure(ending_picture_p1);
     select_portrait_ensure(ending_picture_p2);

@@ -118,13 +118,11 @@ static bool loading_panel_state()
     }
 }
 
-// Picture n = 1 + 2 x character + alternate colour is that portrait of the select; a number
-// outside the portraits binds nothing.
+// A number outside the portraits binds nothing.
 static void select_picture_bind(i32 picture)
 {
-    const i32 index = picture - 1;
-    u32 texture = index >= 0 && index < 2 * CHARACTER_COUNT ? select_portraits[index / 2][index % 2] : 0;
-    glBindTexture(GL_TEXTURE_2D, texture);
+    const u32 *slot = select_portrait_slot(picture);
+    glBindTexture(GL_TEXTURE_2D, slot ? *slot : 0);
 }
 
 // 4. It slides in while the music fades out, and away as it returns in the round intro.
