@@ -11,8 +11,13 @@ static const FigureShape jason_shapes[] = {
     {PART_HEAD,     SHAPE_BALL, PART_HEAD,      {-0.95f, 0.5f, 1.5f},   PART_HEAD,      {0, 0, 0},            {0.35f, 0.6f, 0.6f},   0,     MAT_HAIR,    SHAPE_MIRROR},
     {PART_CHEST,    SHAPE_BALL, PART_CHEST,     {0, 0, 2.6f},           PART_CHEST,     {0, 0, 0},            {2.35f, 1.5f, 2.2f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,    SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.85f, 1.3f, 1.55f},  0,     MAT_CLOTH,   0},
-    {PART_CHEST,    SHAPE_BOX,  PART_CHEST,     {0, 1.35f, 2.4f},       PART_CHEST,     {0, 0, 0},            {2.1f, 0.4f, 2.2f},    0.6f,  MAT_FUR,     0},
-    {PART_CHEST,    SHAPE_LIMB, PART_CHEST,     {-1.3f, 0.2f, 4.1f},    PART_CHEST,     {1.3f, 0.2f, 4.1f},   {0.55f, 0.55f, 0},     0,     MAT_FUR,     0},
+    // The fleece: a rounded mass of wool over the back that narrows as it hangs, rolled over
+    // the shoulders, its forelegs knotted on the chest.
+    {PART_CHEST,    SHAPE_BALL, PART_CHEST,     {0, 1.2f, 2.7f},        PART_CHEST,     {0, 0, 0},            {2.2f, 0.7f, 1.9f},    0,     MAT_FUR,     0},
+    {PART_CHEST,    SHAPE_BALL, PART_CHEST,     {0, 1.05f, 1.0f},       PART_CHEST,     {0, 0, 0},            {1.6f, 0.6f, 1.2f},    0,     MAT_FUR,     0},
+    {PART_CHEST,    SHAPE_LIMB, PART_CHEST,     {-1.3f, 0.2f, 4.1f},    PART_CHEST,     {1.3f, 0.2f, 4.1f},   {0.6f, 0.6f, 0},       0,     MAT_FUR,     0},
+    {PART_CHEST,    SHAPE_LIMB, PART_CHEST,     {-1.25f, -0.6f, 4.2f},  PART_CHEST,     {-0.3f, -1.55f, 3.2f}, {0.3f, 0.2f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
+    {PART_CHEST,    SHAPE_BALL, PART_CHEST,     {0, -1.6f, 3.15f},      PART_CHEST,     {0, 0, 0},            {0.36f, 0.3f, 0.3f},   0,     MAT_FUR,     0},
     {PART_PELVIS,   SHAPE_CONE, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.0f},        {1.95f, 2.55f, 0.72f}, 0,     MAT_CLOTH,   0},
     {PART_PELVIS,   SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.7f},         {2.0f, 0, 0.72f},      0.2f,  MAT_LEATHER, 0},
     {PART_FOOT_R,   SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
