@@ -457,6 +457,23 @@ std::vector<std::string> game_screenshots(const GameRun *run)
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult game_screenshot(GameRun *run, size_t count, int settle_ms)
+{
+    sleep_ms(settle_ms);
+    ::testing::AssertionResult held = game_key_hold(run, "F1", KEY_HOLD_MS);
+    if (!held)
+        return held;
+    return game_wait_screenshots(run, count);
+}
+
+u32 settings_u32(const Bytes &settings, size_t offset)
+{
+    if (offset + 4 > settings.size())
+        return 0;
+    return settings[offset] | settings[offset + 1] << 8 | settings[offset + 2] << 16 |
+           static_cast<u32>(settings[offset + 3]) << 24;
+}
+
 ::testing::AssertionResult screenshot_decode(const std::string &path, Picture *picture)
 {
     std::ifstream in(path, std::ios::binary);

@@ -21,6 +21,26 @@
 // machine that other builds share.
 constexpr double GAME_TIMEOUT_SECONDS = 30.0;
 
+// Keys are held over several frames: a loaded machine may draw few of them.
+constexpr int KEY_HOLD_MS = 300;
+// What a key starts, with room for a loaded machine: a fade-out (67 ticks at 60 a second); the
+// select figure's 90-tick closing action after a pick; a fade-out and the next screen's load.
+constexpr int FADE_WAIT_MS = 2500;
+constexpr int PICK_WAIT_MS = 3000;
+constexpr int SCREEN_WAIT_MS = 4000;
+
+// Offsets in data/qx.cfg (169 bytes) that the tests read.
+constexpr size_t SETTINGS_RESOLUTION = 0;
+constexpr size_t SETTINGS_COLOUR_DEPTH = 1;
+constexpr size_t SETTINGS_SCREEN_MODE = 5;
+constexpr size_t SETTINGS_BRIGHTNESS = 8;     // a float
+constexpr size_t SETTINGS_CREDITS = 146;      // four bytes
+constexpr size_t SETTINGS_MEDUSA = 150;
+constexpr size_t SETTINGS_PROFILES = 156;     // twelve bytes
+constexpr size_t SETTINGS_BLOOD = 168;
+// Four bytes of the settings, little-endian as the game stores numbers; 0 past the end.
+u32 settings_u32(const Bytes &settings, size_t offset);
+
 // One run of the game in a scratch folder of its own; the program's folder is its data root,
 // so the run never touches build/data.
 struct GameRun {
@@ -96,6 +116,9 @@ std::vector<std::string> game_screenshots(const GameRun *run);
 // Waits until the game has saved at least `count` screenshots.
 ::testing::AssertionResult game_wait_screenshots(const GameRun *run, size_t count,
                                                  double seconds = GAME_TIMEOUT_SECONDS);
+// Lets the screen settle for settle_ms, holds F1 for KEY_HOLD_MS and waits until the game has
+// saved its `count`th screenshot.
+::testing::AssertionResult game_screenshot(GameRun *run, size_t count, int settle_ms = 0);
 
 // Decodes a screenshot JPEG as the game decodes pictures (the caller frees it with
 // picture_free); fails for a missing or undecodable file.

@@ -12,10 +12,6 @@
 #include <thread>
 #include <vector>
 
-constexpr int FADE_WAIT_MS = 2500;       // 67 ticks of fade, with room for a loaded machine
-constexpr int KEY_HOLD_MS = 300;         // keys held over several frames
-constexpr int PICK_WAIT_MS = 3000;       // the figure's 90-tick closing action
-
 struct Shot {
     Picture picture = {};
     ~Shot() { picture_free(&picture); }
@@ -162,14 +158,11 @@ TEST(FirstFight, FromTheTitleToAKnockOutAndTheNextRound)
     ASSERT_TRUE(fighter_hits_hard(&run, "data/minotaur.txt"));
     ASSERT_TRUE(fighter_hits_hard(&run, "data/jason.txt"));
     ASSERT_TRUE(game_start_playing(&run));
-    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
-    ASSERT_TRUE(game_wait_screenshots(&run, 1));
+    ASSERT_TRUE(game_screenshot(&run, 1));
 
     // START on the title, then the select with the chord.
     ASSERT_TRUE(game_key_hold(&run, "Return", KEY_HOLD_MS));
-    std::this_thread::sleep_for(std::chrono::milliseconds(FADE_WAIT_MS));
-    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
-    ASSERT_TRUE(game_wait_screenshots(&run, 2));
+    ASSERT_TRUE(game_screenshot(&run, 2, FADE_WAIT_MS));
 
     // The ring one step to the right and back, then HARD SWING picks the Minotaur.
     ASSERT_TRUE(game_keys(&run, {"Right"}, KEY_HOLD_MS / 3, 400));
@@ -180,9 +173,7 @@ TEST(FirstFight, FromTheTitleToAKnockOutAndTheNextRound)
     // The fight loads; HARD SWING cuts the intro cameras short; then the round to a knock-out.
     std::this_thread::sleep_for(std::chrono::milliseconds(PICK_WAIT_MS));
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
-    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
-    ASSERT_TRUE(game_wait_screenshots(&run, 3));
+    ASSERT_TRUE(game_screenshot(&run, 3, 1000));
     std::string fight_shot = game_screenshots(&run).back();
     ASSERT_TRUE(fight_to_knockout(&run));
     EXPECT_TRUE(next_round_starts(&run));
@@ -225,15 +216,11 @@ TEST(FirstFight, ThePauseMenuLeavesAFightForTheTitle)
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
     std::this_thread::sleep_for(std::chrono::milliseconds(2 * PICK_WAIT_MS));
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));   // the intro cameras cut short
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
-    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
-    ASSERT_TRUE(game_wait_screenshots(&run, 1));
+    ASSERT_TRUE(game_screenshot(&run, 1, 1000));
 
     ASSERT_TRUE(game_keys(&run, {"Escape", "Down", "Down", "z", "Left"}, KEY_HOLD_MS / 3, 300));
     ASSERT_TRUE(game_key_hold(&run, "z", 700));
-    std::this_thread::sleep_for(std::chrono::milliseconds(FADE_WAIT_MS));
-    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
-    ASSERT_TRUE(game_wait_screenshots(&run, 2));
+    ASSERT_TRUE(game_screenshot(&run, 2, FADE_WAIT_MS));
     ASSERT_TRUE(game_stop(&run));
     EXPECT_EQ(run.exit_status, 0);
 

@@ -11,19 +11,13 @@
 #include <thread>
 #include <vector>
 
-constexpr size_t SETTINGS_CREDITS = 146;
 constexpr u32 MIDAS_CREDITS = 99999;
 constexpr double DISPLAY_LOST_SECONDS = 1.0;   // a lost display ends the game within this
-constexpr int FADE_WAIT_MS = 2500;
-constexpr int PICK_WAIT_MS = 3000;
 
 static u32 saved_credits(const GameRun *run)
 {
     Bytes settings = game_settings(run);
-    if (settings.size() != 169u)
-        return 0;
-    return settings[SETTINGS_CREDITS] | settings[SETTINGS_CREDITS + 1] << 8 | settings[SETTINGS_CREDITS + 2] << 16 |
-           static_cast<u32>(settings[SETTINGS_CREDITS + 3]) << 24;
+    return settings.size() == 169u ? settings_u32(settings, SETTINGS_CREDITS) : 0;
 }
 
 static void sleep_ms(int ms)

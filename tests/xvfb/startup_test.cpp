@@ -4,14 +4,6 @@
 #include <string>
 #include <vector>
 
-// Offsets in data/qx.cfg.
-constexpr size_t SETTINGS_RESOLUTION = 0;
-constexpr size_t SETTINGS_COLOUR_DEPTH = 1;
-constexpr size_t SETTINGS_SCREEN_MODE = 5;
-constexpr size_t SETTINGS_CREDITS = 146;
-constexpr size_t SETTINGS_PROFILES = 156;   // twelve bytes
-constexpr size_t SETTINGS_BLOOD = 168;
-
 static const std::string stars(51, '*');
 
 // Every line the ordered shutdown writes, in its order, then the log's closing lines.
@@ -23,11 +15,6 @@ static const std::vector<std::string> shutdown_lines = {
     "zip off\n", "liberar memoria\n", "JGL off!\n",
     "\n\n -Closing system\n -QORN successfully closed!\n -Log ended at ",
 };
-
-static u32 le32(const Bytes &bytes, size_t at)
-{
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<u32>(bytes[at + 3]) << 24;
-}
 
 TEST(Startup, FirstRunStartsInAWindowAndShutsDownInOrderOnSigterm)
 {
@@ -164,7 +151,7 @@ TEST(Startup, SwitchesChangeTheSavedProgress)
     ASSERT_TRUE(game_stop(&run));
     Bytes settings = game_settings(&run);
     ASSERT_EQ(settings.size(), 169u);
-    EXPECT_EQ(le32(settings, SETTINGS_CREDITS), 99999u);
+    EXPECT_EQ(settings_u32(settings, SETTINGS_CREDITS), 99999u);
     for (size_t i = 0; i < 12; i++)
         EXPECT_EQ(settings[SETTINGS_PROFILES + i], i == 1 ? 2 : 1) << "biography byte " << i;
     EXPECT_EQ(settings[SETTINGS_BLOOD], 255);

@@ -9,10 +9,6 @@
 #include <thread>
 #include <vector>
 
-// A fade-out (67 ticks) and the screen load after it, with room for a loaded machine.
-constexpr int SCREEN_WAIT_MS = 4000;
-constexpr int KEY_HOLD_MS = 300;
-
 // Mean red and blue (0..255) over the whole picture.
 static void picture_red_blue(const Picture &picture, double *red, double *blue)
 {
@@ -38,15 +34,11 @@ TEST(VersusWindow, TitleToAFightOnTheChosenArena)
     // Player 1 picks with Z, player 2 with J; the select fades out to the stage select.
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
     ASSERT_TRUE(game_key_hold(&run, "j", KEY_HOLD_MS));
-    std::this_thread::sleep_for(std::chrono::milliseconds(2 * SCREEN_WAIT_MS));
-    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
-    ASSERT_TRUE(game_wait_screenshots(&run, 1));
+    ASSERT_TRUE(game_screenshot(&run, 1, 2 * SCREEN_WAIT_MS));
     // Left from the first tile wraps to the last, Hades; Z chooses it.
     ASSERT_TRUE(game_key_hold(&run, "Left", KEY_HOLD_MS));
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
-    std::this_thread::sleep_for(std::chrono::milliseconds(2 * SCREEN_WAIT_MS));
-    ASSERT_TRUE(game_key_hold(&run, "F1", KEY_HOLD_MS));
-    ASSERT_TRUE(game_wait_screenshots(&run, 2));
+    ASSERT_TRUE(game_screenshot(&run, 2, 2 * SCREEN_WAIT_MS));
     ASSERT_TRUE(game_stop(&run));
     EXPECT_EQ(run.exit_status, 0);
 
