@@ -157,21 +157,27 @@ void select_pictures_release(i32 shown_p1, i32 shown_p2)
     select_icons_loaded = 0;
 }
 
+// The character and colour set of portrait number `picture`; false for a number outside them.
+static bool select_portrait_find(i32 picture, int *id, int *variant)
+{
+    for (*id = 0; *id < CHARACTER_COUNT; ++*id)
+        for (*variant = 0; *variant < 2; ++*variant)
+            if (portrait_picture(*id, *variant) == picture)
+                return true;
+    return false;
+}
+
 u32 *select_portrait_slot(i32 picture)
 {
-    for (int id = 0; id < CHARACTER_COUNT; id++)
-        for (int variant = 0; variant < 2; variant++)
-            if (portrait_picture(id, variant) == picture)
-                return &select_portraits[id][variant];
-    return nullptr;
+    int id, variant;
+    return select_portrait_find(picture, &id, &variant) ? &select_portraits[id][variant] : nullptr;
 }
 
 void select_portrait_ensure(i32 picture)
 {
-    for (int id = 0; id < CHARACTER_COUNT; id++)
-        for (int variant = 0; variant < 2; variant++)
-            if (portrait_picture(id, variant) == picture && !select_portraits[id][variant])
-                select_portraits[id][variant] = select_portrait_load(id, variant);
+    int id, variant;
+    if (select_portrait_find(picture, &id, &variant) && !select_portraits[id][variant])
+        select_portraits[id][variant] = select_portrait_load(id, variant);
 }
 
 // The figure, then the pictures once; the log gets a line when the figure fails.

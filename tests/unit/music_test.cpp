@@ -71,8 +71,6 @@ TEST_F(Music, VoiceVolumeFollowsTheOptionScale)
     }
 }
 
-// At the end of the tune the next poll starts it over from its first byte, at the option's
-// volume even after a fade changed the voice.
 // The tune's last frame runs into its first with nothing between: no padding, no silent
 // buffer, no second stream (which would cut the buffer still playing).
 TEST_F(Music, LoopsWithoutAGapOnOneStream)

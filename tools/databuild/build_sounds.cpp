@@ -517,7 +517,11 @@ int build_sounds(const char *data_dir)
     speech_stop();
     Bytes bank = datafile_encode_samples(samples);
     std::string path = std::string(data_dir) + "/dat01.dat";
-    if (bank.empty() || !file_write(path.c_str(), bank)) {
+    if (bank.empty()) {
+        fprintf(stderr, "databuild: cannot encode the sound bank\n");
+        return 0;
+    }
+    if (!file_write(path.c_str(), bank)) {
         fprintf(stderr, "databuild: cannot write %s: %s\n", path.c_str(), strerror(errno));
         return 0;
     }
