@@ -18,11 +18,13 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run: data
 	cd $(BUILD) && ./tavrosk
 
-# Unit and GL tests run with no display at all; the window tests under their own Xvfb.
+# One ctest run for the unit, GL and window levels: the data set is built once, by its fixture,
+# into $(BUILD)/data-set, which the tests only read or copy; each window test starts an X server
+# of its own. Then the data set goes to the player's $(BUILD)/data (settings there are kept),
+# and the fuzz targets run from seeds cut from it.
 test: build fuzz-build
-	$(BUILD)/tavrosk-databuild $(BUILD)/data
-	cd $(BUILD) && env -u DISPLAY $(TEST_ENV) ctest -L 'unit|gl' -LE fuzz -j$(JOBS) --output-on-failure
-	cd $(BUILD) && env $(TEST_ENV) xvfb-run -a -s "-screen 0 1280x1024x24" ctest -L xvfb --output-on-failure
+	cd $(BUILD) && env -u DISPLAY $(TEST_ENV) ctest -L 'unit|gl|xvfb' -LE fuzz -j$(JOBS) --output-on-failure
+	scripts/install-data $(BUILD)/data-set $(BUILD)
 	cd $(FUZZ_BUILD) && env -u DISPLAY ctest -L fuzz -j$(JOBS) --output-on-failure
 
 deps:
@@ -32,10 +34,11 @@ build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j$(JOBS)
 
-# The data set is made once; `make test` always makes it anew.
+# The player's data set is made when missing; `make test` puts its freshly built one there.
 data: build
 	test -f $(BUILD)/data/dat00.dat || $(BUILD)/tavrosk-databuild $(BUILD)/data
 
 fuzz-build: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVROSK_FUZZ=ON
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVROSK_FUZZ=ON \
+	  -DTAVROSK_SEED_DATA_SET=$(abspath $(BUILD))/data-set
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets

@@ -22,8 +22,8 @@ protected:
         DrawTest::SetUp();
         stage_light = &light;
         stage_skeleton = scenery.get();
-        asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
-        ASSERT_NE(asset_archive, nullptr) << "no build/data/dat00.dat: run tavrosk-databuild build/data";
+        asset_archive = archive_open(test_data_archive_path().c_str());
+        ASSERT_NE(asset_archive, nullptr) << TEST_NO_DATA_SET;
     }
     void TearDown() override
     {

@@ -26,8 +26,8 @@ protected:
         test_maths_setup();
         picture_library_start();
         saved_archive = asset_archive;
-        asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
-        ASSERT_NE(asset_archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        asset_archive = archive_open(test_data_archive_path().c_str());
+        ASSERT_NE(asset_archive, nullptr) << TEST_NO_DATA_SET;
         blocks = skeleton_blocks_new(6);
         for (int s = 0; s < FIGHTER_SLOTS; s++) {
             fighter_skeletons[s] = &blocks[s];
@@ -150,8 +150,8 @@ protected:
         DrawTest::SetUp();
         test_maths_setup();
         ASSERT_EQ(masked_polys_alloc(), 1);
-        archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
-        ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        archive = archive_open(test_data_archive_path().c_str());
+        ASSERT_NE(archive, nullptr) << TEST_NO_DATA_SET;
         model = model_load(archive, "jason/jason.emd");
         skeleton = skeleton_blocks_new(1);
         ASSERT_TRUE(model && skeleton_load(skeleton, archive, "jason/jason.esq"));

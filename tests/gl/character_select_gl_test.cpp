@@ -23,7 +23,7 @@ protected:
     void SetUp() override
     {
         DrawTest::SetUp();
-        std::string path = test_build_dir() + "/data/dat00.dat";
+        std::string path = test_data_archive_path();
         asset_archive = archive_open(path.c_str());
         ASSERT_NE(asset_archive, nullptr) << path << " missing: run the data builder (make test does)";
         select_icons_loaded = 0;

@@ -89,7 +89,7 @@ protected:
         DrawTest::SetUp();
         test_maths_setup();
         archive = data_set_archive_open();
-        ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        ASSERT_NE(archive, nullptr) << TEST_NO_DATA_SET;
         ASSERT_EQ(masked_polys_alloc(), 1);
         for (int b = 0; b < HOLE_BONES; b++)
             bone_colours[b] = solid_texture(static_cast<u8>(HOLE_RED_BASE + b * HOLE_RED_STEP), 0, 0);

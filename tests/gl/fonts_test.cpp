@@ -193,7 +193,7 @@ TEST_F(Fonts, GlyphsShowTheirOwnCellTheRightWayUp)
 // The data builder's three sheets in the fonts' textures; false when one is missing.
 static bool built_sheets_load()
 {
-    std::string path = test_build_dir() + "/data/dat00.dat";
+    std::string path = test_data_archive_path();
     ArchiveHandle archive = archive_open(path.c_str());
     if (!archive)
         return false;

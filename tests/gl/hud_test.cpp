@@ -130,10 +130,10 @@ TEST_F(HudTest, ContinuePanelRisesIntoView)
 // The data builder's exit picture loads with the game's own texture loader.
 TEST_F(HudTest, TheExitPictureLoadsFromTheDataSet)
 {
-    std::string path = test_build_dir() + "/data/dat00.dat";
+    std::string path = test_data_archive_path();
     ArchiveHandle previous = asset_archive;
     asset_archive = archive_open(path.c_str());
-    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
+    ASSERT_NE(asset_archive, nullptr) << path << " is missing: " << TEST_NO_DATA_SET;
     EXPECT_EQ(overlay_pictures_load(), 1);
     EXPECT_NE(tex_exit_picture, 0u);
     game_state = STATE_EXIT_SCREEN;
@@ -175,7 +175,7 @@ TEST_F(HudTest, LoadingPanelShowsBothPortraits)
 TEST_F(HudTest, TheRoundClockShowsItsDigits)
 {
     font_digits_texture = built_texture("misc/number.tga", TEXTURE_MIPMAP_RGBA_FULL);
-    ASSERT_NE(font_digits_texture, 0u) << "make the data set first (tavrosk-databuild)";
+    ASSERT_NE(font_digits_texture, 0u) << TEST_NO_DATA_SET;
     ASSERT_EQ(fonts_build(), 1);
     game_state = STATE_FIGHT;
     round_clock = 88;

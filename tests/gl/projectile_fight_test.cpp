@@ -30,8 +30,8 @@ protected:
         test_maths_setup();
         picture_library_start();
         saved_archive = asset_archive;
-        asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
-        ASSERT_NE(asset_archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        asset_archive = archive_open(test_data_archive_path().c_str());
+        ASSERT_NE(asset_archive, nullptr) << TEST_NO_DATA_SET;
     }
 
     void TearDown() override

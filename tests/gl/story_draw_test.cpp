@@ -50,11 +50,11 @@ protected:
     // The built data set as the game's archive, with silent audio, for a ladder won on side one.
     ::testing::AssertionResult built_data_set_in()
     {
-        std::string path = test_build_dir() + "/data/dat00.dat";
+        std::string path = test_data_archive_path();
         previous_archive = asset_archive;
         asset_archive = archive_open(path.c_str());
         if (!asset_archive)
-            return ::testing::AssertionFailure() << path << " is missing: run build/tavrosk-databuild build/data";
+            return ::testing::AssertionFailure() << path << " is missing: " << TEST_NO_DATA_SET;
         fake_audio_install();
         difficulty = 2;
         game_mode = GAME_MODE_ARCADE_P1;

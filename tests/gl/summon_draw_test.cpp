@@ -7,6 +7,7 @@
 #include "support/draw_fixtures.h"
 #include "support/data_set.h"
 #include "support/model_fixtures.h"
+#include "support/test_paths.h"
 
 #include <GL/gl.h>
 #include <cstring>
@@ -34,7 +35,7 @@ protected:
     void SetUp() override
     {
         DrawTest::SetUp();
-        ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        ASSERT_NE(archive, nullptr) << TEST_NO_DATA_SET;
         memset(fighters, 0, sizeof fighters);
         for (int p = 0; p < 2; p++) {
             fighters[p].side = p;

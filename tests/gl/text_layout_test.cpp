@@ -303,7 +303,7 @@ protected:
         // The game's driver keeps the sheets at their size, as the start-up reads it.
         saved_max = gl_max_texture_size;
         glGetIntegerv(GL_MAX_TEXTURE_SIZE, &gl_max_texture_size);
-        std::string path = test_build_dir() + "/data/dat00.dat";
+        std::string path = test_data_archive_path();
         ArchiveHandle archive = archive_open(path.c_str());
         ASSERT_TRUE(archive) << "run the data builder (make test does)";
         font_text_texture = texture_load(archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);

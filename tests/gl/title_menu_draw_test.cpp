@@ -39,7 +39,7 @@ protected:
     void SetUp() override
     {
         DrawTest::SetUp();
-        std::string path = test_build_dir() + "/data/dat00.dat";
+        std::string path = test_data_archive_path();
         ArchiveHandle archive = archive_open(path.c_str());
         ASSERT_NE(archive, nullptr) << path << " missing: run the data builder (make test does)";
         font_letters_texture = texture_load(archive, "misc/textb.tga", TEXTURE_MIPMAP_RGBA_FULL);
@@ -311,7 +311,7 @@ TEST_F(TitleMenuDraw, PartialLoadRecordsWhatLoaded)
 TEST_F(TitleMenuDraw, BuiltTitlePicturesLoad)
 {
     title_textures_free();
-    std::string path = test_build_dir() + "/data/dat00.dat";
+    std::string path = test_data_archive_path();
     asset_archive = archive_open(path.c_str());
     ASSERT_NE(asset_archive, nullptr);
     title_menu_enter();

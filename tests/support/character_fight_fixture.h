@@ -4,6 +4,7 @@
 #pragma once
 
 #include "characters/characters.h"
+#include "support/data_set.h"
 #include "support/fight_fixture.h"
 #include "support/model_fixtures.h"
 #include "support/test_paths.h"
@@ -114,10 +115,11 @@ protected:
             summon_skeletons[p] = &blocks[2 + p];
         }
         saved_archive = asset_archive;
-        asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
-        ASSERT_NE(asset_archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        asset_archive = archive_open(test_data_archive_path().c_str());
+        ASSERT_NE(asset_archive, nullptr) << TEST_NO_DATA_SET;
         memcpy(saved_base_dir, base_dir, sizeof base_dir);
-        snprintf(base_dir, sizeof base_dir, "%s/", test_build_dir().c_str());
+        // The tuning files are read, and the log written, under base_dir: this program's own copy.
+        snprintf(base_dir, sizeof base_dir, "%s/", data_set_built().c_str());
         character_readers.texture = no_texture_upload;
     }
 

@@ -10,29 +10,39 @@
 #include <minizip/unzip.h>
 #include <vector>
 
+// Copies the suite's data set (data/ alone: the contact sheets are not the game's) into a new
+// scratch folder; "" when it is missing or cannot be copied.
+static std::string data_set_copy_into(const char *tag)
+{
+    const std::string source = test_data_set_dir() + "/data";
+    if (!std::filesystem::exists(source + "/dat00.dat")) {
+        ADD_FAILURE() << "no data set at " << source << ": run the suite through ctest (its DataSetBuild "
+                      << "fixture builds it) or `make test`";
+        return std::string();
+    }
+    std::string copy = test_scratch_dir(tag);
+    if (copy.empty())
+        return copy;
+    std::error_code error;
+    std::filesystem::copy(source, copy + "/data", std::filesystem::copy_options::recursive, error);
+    if (error) {
+        ADD_FAILURE() << "cannot copy " << source << " to " << copy << ": " << error.message();
+        return std::string();
+    }
+    return copy;
+}
+
 std::string data_set_built()
 {
     static std::string root;
-    if (!root.empty())
-        return root;
-    std::string dir = test_scratch_dir("data-set");
-    if (dir.empty())
-        return root;
-    std::string command = "'" + test_build_dir() + "/tavrosk-databuild' '" + dir + "/data' > /dev/null";
-    if (std::system(command.c_str()) == 0)
-        root = dir;
+    if (root.empty())
+        root = data_set_copy_into("data-set");
     return root;
 }
 
 std::string data_set_copy(const char *tag)
 {
-    std::string source = data_set_built();
-    std::string copy = test_scratch_dir(tag);
-    if (source.empty() || copy.empty())
-        return std::string();
-    std::error_code error;
-    std::filesystem::copy(source, copy, std::filesystem::copy_options::recursive, error);
-    return error ? std::string() : copy;
+    return data_set_copy_into(tag);
 }
 
 std::string data_set_read(const std::string &root, const char *relative)
@@ -158,8 +168,7 @@ Picture archive_picture(ArchiveHandle archive, const char *entry)
 
 ArchiveHandle data_set_archive_open()
 {
-    const std::string path = test_build_dir() + "/data/dat00.dat";
-    return archive_open(path.c_str());
+    return archive_open(test_data_archive_path().c_str());
 }
 
 std::set<std::string> character_entries(int id, LoadStepKind kind)

@@ -10,10 +10,11 @@
 #include <set>
 #include <string>
 
-// The folder (holding data/) that build/tavrosk-databuild wrote for this test program, made
-// on first use; "" when the builder failed.
+// This test program's own copy of the suite's data set (a folder holding data/), made on first
+// use: a test may point base_dir at it and let the game write its log and settings there.
+// "" when the data set was not built.
 std::string data_set_built();
-// A fresh copy of that folder for one test to damage; "" on failure.
+// A fresh copy of the suite's data set for one test to damage; "" on failure.
 std::string data_set_copy(const char *tag);
 // root/relative's bytes ("" when missing), and writing or removing such a file.
 std::string data_set_read(const std::string &root, const char *relative);
@@ -27,8 +28,7 @@ std::string data_set_read(const std::string &root, const char *relative);
 // the archive notices only when the entry is read (a CRC or inflate error).
 ::testing::AssertionResult data_set_damage_entry(const std::string &root, const char *entry);
 
-// The built data set's archive (build/data/dat00.dat), opened for a test suite; 0 when the
-// data builder has not run.
+// The suite's data set's archive, opened read-only for a test suite; 0 when it was not built.
 ArchiveHandle data_set_archive_open();
 
 // base_dir := root + "/", then the loader's steps after the engine start; its result.

@@ -285,7 +285,7 @@ void draw_blend_background()
 
 u32 built_texture(const char *entry, int mode)
 {
-    ArchiveHandle archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
+    ArchiveHandle archive = archive_open(test_data_archive_path().c_str());
     if (!archive)
         return 0;
     u32 name = texture_load(archive, entry, mode);

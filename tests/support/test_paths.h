@@ -3,9 +3,18 @@
 
 #include <string>
 
-// The build tree (holds tavrosk, tavrosk-databuild and data/).
+// The build tree (holds tavrosk, tavrosk-databuild and the player's data/, which no test touches).
 inline std::string test_build_dir() { return TAVROSK_BUILD_DIR; }
 inline std::string test_source_dir() { return TAVROSK_SOURCE_DIR; }
+
+// The data set the builder wrote once for this run of the suite (the DataSetBuild fixture):
+// a folder holding data/ and figure-sheets/. Tests only read it; one that writes takes a copy
+// (data_set_built, data_set_copy).
+inline std::string test_data_set_dir() { return std::string(TAVROSK_BUILD_DIR) + "/data-set"; }
+// What a test that finds no data set says.
+constexpr const char *TEST_NO_DATA_SET = "no data set: run the tests through ctest, whose DataSetBuild fixture builds it";
+// Its archive, data/dat00.dat, for tests that read entries.
+inline std::string test_data_archive_path() { return test_data_set_dir() + "/data/dat00.dat"; }
 
 // A new empty folder under the system's temporary directory. Removed when the test program
 // ends with every test passed; kept (and named on stderr) after a failure, or always with

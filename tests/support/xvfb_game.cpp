@@ -7,22 +7,34 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 constexpr int POLL_MS = 20;
-constexpr double TOOL_TIMEOUT_SECONDS = 15.0;   // one xdotool or data builder call
-constexpr double DATA_BUILD_SECONDS = 150.0;    // one whole data set
+// A screen has settled (a fade or a load is over) when the window's mean brightness over
+// SETTLED_SAMPLES grabs SETTLED_SAMPLE_MS apart stays within SETTLED_CHANGE of its highest
+// (give or take one level), and it is not black. A fade changes it by a fifth between two grabs;
+// the flames, figures and sparkles of a settled screen move it by far less.
+constexpr size_t SETTLED_SAMPLES = 4;
+constexpr int SETTLED_SAMPLE_MS = 200;
+constexpr double SETTLED_CHANGE = 0.04;
+constexpr double SETTLED_LIGHT = 10.0;
+constexpr double TOOL_TIMEOUT_SECONDS = 30.0;   // one xdotool call, or the X server's start
 constexpr size_t REPORT_TAIL = 1500;            // characters of a file quoted in a failure
 
 static void sleep_ms(int ms)
@@ -142,8 +154,29 @@ Bytes game_settings(const GameRun *run)
     return Bytes(text.begin(), text.end());
 }
 
+// The X server of this test program: each window test runs in a process of its own, with a
+// display of its own, so that ctest may run several at once and no test finds another's window.
+static OwnDisplay program_display;
+
+// Servers a test started for itself (OwnDisplay) that still run: while one does, DISPLAY names
+// it, and the game runs there.
+static int own_displays_running;
+
+::testing::AssertionResult test_display_start()
+{
+    if (program_display.pid > 0 || own_displays_running > 0)
+        return ::testing::AssertionSuccess();
+    ::testing::AssertionResult started = own_display_start(&program_display);
+    if (started)
+        own_displays_running--;   // the program's own does not count as a test's
+    return started;
+}
+
 ::testing::AssertionResult game_prepare(GameRun *run, const char *tag)
 {
+    ::testing::AssertionResult display = test_display_start();
+    if (!display)
+        return display;
     run->dir = test_scratch_dir(tag);
     if (run->dir.empty())
         return ::testing::AssertionFailure() << "no scratch folder for " << tag;
@@ -153,11 +186,15 @@ Bytes game_settings(const GameRun *run)
     std::string copy = game_path(run, "tavrosk");
     if (!file_write(copy.c_str(), Bytes(program.begin(), program.end())) || chmod(copy.c_str(), 0755) != 0)
         return ::testing::AssertionFailure() << "cannot copy the program to " << copy;
-    // The whole data set is painted anew for each run: give it longer than one xdotool call,
-    // and room for a sanitizer build on a machine that other builds share.
-    int code = run_tool({test_build_dir() + "/tavrosk-databuild", game_path(run, "data")}, DATA_BUILD_SECONDS);
-    if (code != 0)
-        return ::testing::AssertionFailure() << "tavrosk-databuild failed with " << code;
+    // The suite's data set, first-run settings and all: the game writes its log and settings
+    // into the copy.
+    const std::string data = test_data_set_dir() + "/data";
+    if (!std::filesystem::exists(data + "/dat00.dat"))
+        return ::testing::AssertionFailure() << TEST_NO_DATA_SET;
+    std::error_code error;
+    std::filesystem::copy(data, game_path(run, "data"), std::filesystem::copy_options::recursive, error);
+    if (error)
+        return ::testing::AssertionFailure() << "cannot copy " << data << ": " << error.message();
     return ::testing::AssertionSuccess();
 }
 
@@ -174,8 +211,9 @@ Bytes game_settings(const GameRun *run)
 
 ::testing::AssertionResult game_start(GameRun *run, const std::vector<std::string> &args)
 {
-    if (!getenv("DISPLAY"))
-        return ::testing::AssertionFailure() << "no DISPLAY: run the xvfb tests under xvfb-run (make test does)";
+    ::testing::AssertionResult display = test_display_start();
+    if (!display)
+        return display;
     std::vector<std::string> command = {game_path(run, "tavrosk")};
     command.insert(command.end(), args.begin(), args.end());
     // In a sanitizer build, LeakSanitizer's scan at exit takes minutes in a process that holds
@@ -205,8 +243,9 @@ Bytes game_settings(const GameRun *run)
 {
     // Held long enough for the story's first ticks to see it, however busy the machine is.
     ::testing::AssertionResult step = game_key_hold(run, "Escape", 1000);
-    // The title fades in from black, and takes no keys until it has.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1400));
+    // The story fades out and the title in from black; it takes no keys until it is up.
+    if (step)
+        step = game_wait_settled(run, FADE_WAIT_MS);
     return step;
 }
 
@@ -366,6 +405,8 @@ OwnDisplay::~OwnDisplay()
         return ::testing::AssertionFailure() << "no pipe";
     pid_t pid = fork();
     if (pid == 0) {
+        // A test program that dies takes its server with it.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         close(ready[0]);
         int null = open("/dev/null", O_WRONLY);
         dup2(null, 1);
@@ -394,6 +435,7 @@ OwnDisplay::~OwnDisplay()
         own_display_kill(display);
         return ::testing::AssertionFailure() << "Xvfb gave no display number";
     }
+    own_displays_running++;
     const char *now = getenv("DISPLAY");
     display->saved_display = now ? now : "";
     setenv("DISPLAY", (":" + std::string(number, strcspn(number, "\n"))).c_str(), 1);
@@ -408,6 +450,8 @@ void own_display_kill(OwnDisplay *display)
     int code;
     wait_for(display->pid, TOOL_TIMEOUT_SECONDS, &code);
     display->pid = -1;
+    if (display != &program_display)
+        own_displays_running--;
     if (display->saved_display.empty())
         unsetenv("DISPLAY");
     else
@@ -445,10 +489,22 @@ std::vector<std::string> game_screenshots(const GameRun *run)
     return ::testing::AssertionSuccess();
 }
 
+// Whether the newest screenshot is written to its end: the game may still be writing it when
+// the file shows up, and a JPEG ends with its end-of-image marker.
+static bool screenshot_complete(const std::string &path)
+{
+    std::string bytes = test_read_file(path);
+    return bytes.size() > 2 && static_cast<u8>(bytes[bytes.size() - 2]) == 0xFF &&
+           static_cast<u8>(bytes[bytes.size() - 1]) == 0xD9;
+}
+
 ::testing::AssertionResult game_wait_screenshots(const GameRun *run, size_t count, double seconds)
 {
     auto start = std::chrono::steady_clock::now();
-    while (game_screenshots(run).size() < count) {
+    for (;;) {
+        std::vector<std::string> shots = game_screenshots(run);
+        if (shots.size() >= count && screenshot_complete(shots.back()))
+            break;
         if (seconds_since(start) > seconds)
             return ::testing::AssertionFailure() << "only " << game_screenshots(run).size() << " of " << count
                                                  << " screenshots after " << seconds << " s";
@@ -457,9 +513,87 @@ std::vector<std::string> game_screenshots(const GameRun *run)
     return ::testing::AssertionSuccess();
 }
 
+// ---- what the window shows --------------------------------------------------------------
+// The game's window by its title on this program's display; 0 when there is none.
+static Window game_window(Display *display)
+{
+    Window root = DefaultRootWindow(display), parent, *children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count))
+        return 0;
+    for (unsigned i = 0; i < count && !found; i++) {
+        char *name = nullptr;
+        XWindowAttributes attributes;
+        if (XFetchName(display, children[i], &name) && name && !strcmp(name, "Tavrosk") &&
+            XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable)
+            found = children[i];
+        if (name)
+            XFree(name);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+// Mean brightness (0..255) of the game's window; -1 when there is no window to read.
+static double screen_light()
+{
+    Display *display = XOpenDisplay(nullptr);
+    if (!display)
+        return -1.0;
+    Window window = game_window(display);
+    XWindowAttributes attributes;
+    XImage *image = nullptr;
+    if (window && XGetWindowAttributes(display, window, &attributes) && attributes.width > 0)
+        image = XGetImage(display, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap);
+    double light = -1.0;
+    if (image) {
+        // Every other pixel of every other row is plenty for a mean.
+        double sum = 0;
+        long count = 0;
+        for (int y = 0; y < image->height; y += 2)
+            for (int x = 0; x < image->width; x += 2, count++) {
+                unsigned long p = XGetPixel(image, x, y);
+                sum += ((p >> 16 & 0xFF) + (p >> 8 & 0xFF) + (p & 0xFF)) / 3.0;
+            }
+        light = count ? sum / count : -1.0;
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return light;
+}
+
+::testing::AssertionResult game_wait_settled(GameRun *run, int at_least_ms, double seconds)
+{
+    sleep_ms(at_least_ms);
+    auto start = std::chrono::steady_clock::now();
+    std::vector<double> recent;
+    double last_mean = 0, last_change = 0;
+    while (seconds_since(start) < seconds) {
+        if (!game_running(run))
+            return ::testing::AssertionFailure() << "the game ended (status " << run->exit_status
+                                                 << ") before its screen settled" << run_report(run);
+        last_mean = screen_light();
+        recent.push_back(last_mean);
+        if (recent.size() > SETTLED_SAMPLES)
+            recent.erase(recent.begin());
+        auto [low, high] = std::minmax_element(recent.begin(), recent.end());
+        last_change = *high - *low;
+        bool steady = recent.size() == SETTLED_SAMPLES && last_change <= SETTLED_CHANGE * *high + 1.0;
+        if (steady && last_mean >= SETTLED_LIGHT)
+            return ::testing::AssertionSuccess();
+        sleep_ms(SETTLED_SAMPLE_MS);
+    }
+    return ::testing::AssertionFailure() << "the screen did not settle in " << seconds << " s (brightness "
+                                         << last_mean << ", last change " << last_change << ")" << run_report(run);
+}
+
 ::testing::AssertionResult game_screenshot(GameRun *run, size_t count, int settle_ms)
 {
-    sleep_ms(settle_ms);
+    ::testing::AssertionResult settled = game_wait_settled(run, settle_ms);
+    if (!settled)
+        return settled;
     ::testing::AssertionResult held = game_key_hold(run, "F1", KEY_HOLD_MS);
     if (!held)
         return held;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-// The arenas the data builder wrote (build/data/dat00.dat, made by `make test` before the
+// The arenas the data builder wrote (the suite's data set, built by its fixture before the
 // tests run), read back with the game's own readers and held to what the loaders, the
 // drawers and the fight expect of them.
 
@@ -21,7 +21,7 @@ protected:
     static void SetUpTestSuite()
     {
         picture_library_start();
-        archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
+        archive = archive_open(test_data_archive_path().c_str());
     }
     static void TearDownTestSuite()
     {
@@ -30,7 +30,7 @@ protected:
     }
     void SetUp() override
     {
-        ASSERT_NE(archive, nullptr) << "no build/data/dat00.dat: run tavrosk-databuild build/data";
+        ASSERT_NE(archive, nullptr) << TEST_NO_DATA_SET;
     }
 };
 ArchiveHandle ArenaData::archive = nullptr;

@@ -42,7 +42,7 @@ protected:
     {
         test_maths_setup();
         picture_library_start();
-        std::string path = test_build_dir() + "/data/dat00.dat";
+        std::string path = test_data_archive_path();
         archive = archive_open(path.c_str());
     }
 
@@ -52,7 +52,7 @@ protected:
         archive = nullptr;
     }
 
-    void SetUp() override { ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)"; }
+    void SetUp() override { ASSERT_NE(archive, nullptr) << TEST_NO_DATA_SET; }
 
     static Skeleton *load_skeleton(const std::string &name)
     {

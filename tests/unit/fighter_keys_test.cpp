@@ -95,7 +95,7 @@ protected:
     static void SetUpTestSuite()
     {
         test_maths_setup();
-        archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
+        archive = archive_open(test_data_archive_path().c_str());
     }
 
     static void TearDownTestSuite()
@@ -106,7 +106,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        ASSERT_NE(archive, nullptr) << TEST_NO_DATA_SET;
         camera_shake = 0;
         summon_phase = 0;
         projectile_in_flight[0] = projectile_in_flight[1] = 0;

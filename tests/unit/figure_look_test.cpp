@@ -38,7 +38,7 @@ protected:
         archive = nullptr;
     }
 
-    void SetUp() override { ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)"; }
+    void SetUp() override { ASSERT_NE(archive, nullptr) << TEST_NO_DATA_SET; }
 };
 ArchiveHandle FigureLook::archive = nullptr;
 

@@ -362,7 +362,7 @@ protected:
     static void SetUpTestSuite()
     {
         test_maths_setup();
-        std::string path = test_build_dir() + "/data/dat00.dat";
+        std::string path = test_data_archive_path();
         archive = archive_open(path.c_str());
     }
     static void TearDownTestSuite() { archive_close(archive); }

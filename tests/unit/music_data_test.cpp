@@ -163,12 +163,12 @@ static const TuneCase tune_cases[] = {
 TEST(MusicData, EveryTuneIsALongArrangedLoopAtOneLoudness)
 {
     ASSERT_EQ(std::size(tune_cases), static_cast<size_t>(game_tune_count));
-    std::string path = test_build_dir() + "/data/dat00.dat";
+    std::string path = test_data_archive_path();
     // Lent to the game's player for this test; what an earlier test left there (the harness's
     // tunes) is put back, not closed, since its owner still holds the handle.
     ArchiveHandle saved_archive = asset_archive;
     asset_archive = archive_open(path.c_str());
-    ASSERT_NE(asset_archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
+    ASSERT_NE(asset_archive, nullptr) << path << " is missing: " << TEST_NO_DATA_SET;
     std::set<std::vector<u8>> first_buffers;
     double quietest = 1e9, loudest = 0.0;
     // One tune decoded at a time: a minute of float stereo is some 15 MB.

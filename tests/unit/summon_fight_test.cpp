@@ -42,11 +42,11 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        ASSERT_NE(archive, nullptr) << TEST_NO_DATA_SET;
         harness_reset();
         harness_archive = asset_archive;
         asset_archive = archive;
-        std::string root = test_build_dir() + "/";
+        std::string root = data_set_built() + "/";
         snprintf(base_dir, sizeof base_dir, "%s", root.c_str());
         character_readers.texture = no_upload_texture;
         summon_skeletons[0] = &god_blocks[0];

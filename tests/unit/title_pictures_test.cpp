@@ -11,7 +11,7 @@ class TitlePictures : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string path = test_build_dir() + "/data/dat00.dat";
+        std::string path = test_data_archive_path();
         archive = archive_open(path.c_str());
         ASSERT_NE(archive, nullptr) << path << " missing: run the data builder (make test does)";
     }

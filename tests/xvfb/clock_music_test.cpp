@@ -12,6 +12,7 @@
 // The game library with its timer thread, as the engine start-up leaves it; needs the display.
 static void library_start()
 {
+    ASSERT_TRUE(test_display_start());
     ASSERT_EQ(install_allegro(SYSTEM_AUTODETECT, &errno, atexit), 0) << allegro_error;
     ASSERT_EQ(install_timer(), 0);
 }
@@ -29,7 +30,7 @@ static double logic_rate()
 
 TEST(Clock, LogicTickRunsSixtyTimesASecondAndThirtyInTheSlowMotion)
 {
-    library_start();
+    ASSERT_NO_FATAL_FAILURE(library_start());
     ASSERT_EQ(timers_install(), 1);
     int seconds_before = seconds_counter;
     double normal = logic_rate();
@@ -51,14 +52,14 @@ TEST(Clock, LogicTickRunsSixtyTimesASecondAndThirtyInTheSlowMotion)
 // has no sound device), fed once per tick for a few seconds.
 TEST(MusicPlayer, BuiltTunePlaysAndStaysFedForSeconds)
 {
-    library_start();
+    ASSERT_NO_FATAL_FAILURE(library_start());
     reserve_voices(8, 0);
     install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);  // may fail: the music still plays
     std::string dir = test_scratch_dir("music-xvfb");
     snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
     mkdir((dir + "/data").c_str(), 0755);
-    asset_archive = archive_open((test_build_dir() + "/data/dat00.dat").c_str());
-    ASSERT_NE(asset_archive, nullptr) << "run build/tavrosk-databuild build/data first";
+    asset_archive = archive_open(test_data_archive_path().c_str());
+    ASSERT_NE(asset_archive, nullptr) << TEST_NO_DATA_SET;
     music_volume = 64;
     ASSERT_EQ(music_play("musica/titulo.ogg"), 0);
     for (int tick = 0; tick < 4 * TICKS_PER_SECOND; tick++) {

@@ -168,10 +168,10 @@ TEST(FirstFight, FromTheTitleToAKnockOutAndTheNextRound)
     ASSERT_TRUE(game_keys(&run, {"Right"}, KEY_HOLD_MS / 3, 400));
     ASSERT_TRUE(game_keys(&run, {"Left"}, KEY_HOLD_MS / 3, 400));
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
-    std::this_thread::sleep_for(std::chrono::milliseconds(PICK_WAIT_MS));
+    ASSERT_TRUE(game_wait_log(&run, "blur ok!\n"));
 
     // The fight loads; HARD SWING cuts the intro cameras short; then the round to a knock-out.
-    std::this_thread::sleep_for(std::chrono::milliseconds(PICK_WAIT_MS));
+    ASSERT_TRUE(game_wait_settled(&run, PICK_WAIT_MS));
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
     ASSERT_TRUE(game_screenshot(&run, 3, 1000));
     std::string fight_shot = game_screenshots(&run).back();
@@ -212,9 +212,10 @@ TEST(FirstFight, ThePauseMenuLeavesAFightForTheTitle)
     ASSERT_TRUE(game_prepare(&run, "pause-to-title"));
     ASSERT_TRUE(game_start_playing(&run));
     ASSERT_TRUE(game_key_hold(&run, "Return", KEY_HOLD_MS));
-    std::this_thread::sleep_for(std::chrono::milliseconds(FADE_WAIT_MS));
+    ASSERT_TRUE(game_wait_settled(&run, FADE_WAIT_MS));
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
-    std::this_thread::sleep_for(std::chrono::milliseconds(2 * PICK_WAIT_MS));
+    ASSERT_TRUE(game_wait_log(&run, "blur ok!\n"));
+    ASSERT_TRUE(game_wait_settled(&run, PICK_WAIT_MS));
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));   // the intro cameras cut short
     ASSERT_TRUE(game_screenshot(&run, 1, 1000));
 

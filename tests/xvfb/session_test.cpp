@@ -20,25 +20,20 @@ static u32 saved_credits(const GameRun *run)
     return settings.size() == 169u ? settings_u32(settings, SETTINGS_CREDITS) : 0;
 }
 
-static void sleep_ms(int ms)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 // From the title into a fight: START, the Minotaur picked, his load logged, the intro cut.
 static ::testing::AssertionResult enter_fight(GameRun *run)
 {
     ::testing::AssertionResult step = game_key_hold(run, "Return", 300);
-    if (step) {
-        sleep_ms(FADE_WAIT_MS);
+    if (step)
+        step = game_wait_settled(run, FADE_WAIT_MS);
+    if (step)
         step = game_key_hold(run, "z", 300);
-    }
     if (step)
         step = game_wait_log(run, "blur ok!\n");
-    if (step) {
-        sleep_ms(PICK_WAIT_MS);
+    if (step)
+        step = game_wait_settled(run, PICK_WAIT_MS);
+    if (step)
         step = game_key_hold(run, "z", 300);
-    }
     return step;
 }
 

@@ -74,7 +74,7 @@ TEST(ShopWindow, BuyingMedusaLastsThroughARestart)
     ASSERT_TRUE(game_prepare(&run, "shop"));
     ASSERT_TRUE(game_start_playing(&run, {"-midastouch"}));
     ASSERT_TRUE(keys_held(&run, {"Down", "Down", "Return", "Return"}));
-    std::this_thread::sleep_for(std::chrono::milliseconds(SCREEN_WAIT_MS));
+    ASSERT_TRUE(game_wait_settled(&run, SCREEN_WAIT_MS));
     // The shop as the window shows it: the gallery's picture on the gallery tile.
     ASSERT_TRUE(game_screenshot(&run, 1));
     Picture shot = {}, gallery = {};

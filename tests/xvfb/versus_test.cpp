@@ -30,7 +30,7 @@ TEST(VersusWindow, TitleToAFightOnTheChosenArena)
     // Title: down to VERSUS, confirm; LOCAL GAME is the first item of its page.
     for (const char *key : {"Down", "Return", "Return"})
         ASSERT_TRUE(game_key_hold(&run, key, KEY_HOLD_MS));
-    std::this_thread::sleep_for(std::chrono::milliseconds(SCREEN_WAIT_MS));
+    ASSERT_TRUE(game_wait_settled(&run, SCREEN_WAIT_MS));
     // Player 1 picks with Z, player 2 with J; the select fades out to the stage select.
     ASSERT_TRUE(game_key_hold(&run, "z", KEY_HOLD_MS));
     ASSERT_TRUE(game_key_hold(&run, "j", KEY_HOLD_MS));

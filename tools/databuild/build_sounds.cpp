@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <espeak-ng/speak_lib.h>
@@ -314,6 +315,9 @@ static std::vector<f32> speech_say(const SoundRecipe &r)
     espeak_SetParameter(espeakRATE, v.words_per_minute, 0);
     espeak_SetParameter(espeakPITCH, v.pitch, 0);
     espeak_SetParameter(espeakRANGE, v.range, 0);
+    // The engine's breath noise comes from the C library's rand(): seeded from the recipe, so that
+    // a voice does not depend on what else drew from rand() before it (other stages, other threads).
+    srand(static_cast<unsigned>(r.number) + 1u);
     espeak_Synth(r.text, strlen(r.text) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
     espeak_Synchronize();
     speech_sink = nullptr;

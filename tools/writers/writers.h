@@ -66,8 +66,8 @@ struct EmdPolygon {
 
 struct EmdModel {
     std::string name;          // kept in the first name field, cut at 255 bytes
-    int name_fields;           // 1..256 fields of 256 bytes (0 is taken as 1)
-    int skipped_records;       // 20-byte records the game skips, 0..65535
+    int name_fields = 1;       // 1..256 fields of 256 bytes (0 is taken as 1)
+    int skipped_records = 0;   // 20-byte records the game skips, 0..65535
     std::vector<EmdVertex> vertices;
     std::vector<EmdPolygon> polygons;
 };
