@@ -11,6 +11,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 constexpr u32 MIDAS_CREDITS = 99999;
@@ -162,8 +163,21 @@ TEST(Session, ADamagedFighterModelAtAFightLoadEndsWithStatusOne)
         << log;
 }
 
+// Waits until the run's stderr holds text.
+static bool stderr_shows(const GameRun *run, const std::string &text)
+{
+    for (double waited = 0; waited < GAME_TIMEOUT_SECONDS; waited += 0.1) {
+        if (game_read_text(run, "stderr.txt").find(text) != std::string::npos)
+            return true;
+        sleep_ms(100);
+    }
+    return false;
+}
+
 // A FIFO where the log belongs (a trap in a shared folder) would hang the start beyond the
-// reach of any signal: the game plays without a log instead, and a quit ends it as ever.
+// reach of any signal: the game plays without a log instead, and a quit ends it as ever. The
+// FIFO goes once the game has passed it, since a failure report reads the log; no log comes
+// back in its place.
 TEST(Session, AFifoForTheLogLeavesTheGamePlayableWithoutALog)
 {
     GameRun run;
@@ -173,15 +187,14 @@ TEST(Session, AFifoForTheLogLeavesTheGamePlayableWithoutALog)
     ASSERT_EQ(mkfifo(log_path.c_str(), 0644), 0);
     ASSERT_TRUE(game_start(&run));
     ASSERT_TRUE(game_keys(&run, {"Return"}));
+    bool passed = stderr_shows(&run, "data/initlog.txt is not a plain file, playing without a log");
+    remove(log_path.c_str());
+    ASSERT_TRUE(passed) << game_read_text(&run, "stderr.txt");
     sleep_ms(SCREEN_WAIT_MS);
     ASSERT_TRUE(game_focus(&run));
     EXPECT_FALSE(game_wait_exit(&run, 1.0)) << "the game stopped without its log";
     ASSERT_TRUE(game_stop(&run));
     EXPECT_EQ(run.exit_status, 0);
-    EXPECT_NE(game_read_text(&run, "stderr.txt").find("data/initlog.txt is not a plain file, playing without a log"),
-              std::string::npos);
-    struct stat status;
-    ASSERT_EQ(lstat(log_path.c_str(), &status), 0);
-    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_NE(access(log_path.c_str(), F_OK), 0) << "a log was made after all";
     EXPECT_EQ(game_settings(&run).size(), 169u);
 }
