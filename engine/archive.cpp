@@ -1,7 +1,10 @@
 #include "engine/engine.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <minizip/unzip.h>
+#include <sys/stat.h>
 #include <string>
 #include <unordered_map>
 
@@ -80,11 +83,37 @@ static int archive_entry_size_plausible(const unz_file_info &info, const char *n
     return 0;
 }
 
+// The smallest zip: its end-of-directory record alone.
+constexpr off_t ARCHIVE_END_RECORD_BYTES = 22;
+
+// Why an archive would not open, in the log: a player told only that the data is corrupt
+// cannot tell a missing file from a cut download. A FIFO or a device is never opened, since
+// minizip's reads would wait on it for ever.
+static int archive_file_usable(const char *path)
+{
+    struct stat status;
+    if (stat(path, &status) != 0)
+        log_printf("\n -Couldn't open %s: %s", path, strerror(errno));
+    else if (!S_ISREG(status.st_mode))
+        log_printf("\n -Couldn't open %s: not a regular file", path);
+    else if (status.st_size < ARCHIVE_END_RECORD_BYTES)
+        log_printf("\n -Couldn't open %s: %s (%lld bytes)", path, status.st_size == 0 ? "empty" : "too short for an archive",
+                   static_cast<long long>(status.st_size));
+    else
+        return 1;
+    return 0;
+}
+
 ArchiveHandle archive_open(const char *path)
 {
+    if (!path || !archive_file_usable(path))
+        return nullptr;
     unzFile zip = unzOpen(path);
-    if (zip)
-        name_indexes[zip] = index_names(zip);
+    if (!zip) {
+        log_printf("\n -Couldn't open %s: damaged, no archive directory found", path);
+        return nullptr;
+    }
+    name_indexes[zip] = index_names(zip);
     return zip;
 }
 

@@ -240,10 +240,10 @@ void config_log_note()
     config_note[0] = '\0';
 }
 
-static void config_note_unreadable(const char *path)
+static void config_note_unreadable(const char *path, const char *why)
 {
     snprintf(config_blocked_path, sizeof config_blocked_path, "%s", path);
-    snprintf(config_note, sizeof config_note, "\n -Couldn't read %s, using the default settings", path);
+    snprintf(config_note, sizeof config_note, "\n -Couldn't read %s (%s), using the default settings", path, why);
 }
 
 // Values no setting can hold would break the gamma ramp or the window set-up.
@@ -255,36 +255,70 @@ static void config_sanitise()
         colour_depth = 16;
 }
 
+// The whole file, read without blocking: a FIFO or a device in its place must neither hang the
+// start nor be taken for settings. Returns the bytes read, or -1 with *why set.
+static ssize_t config_read_file(const char *path, u8 *bytes, size_t size, const char **why)
+{
+    struct stat status;
+    if (stat(path, &status) == 0 && !S_ISREG(status.st_mode)) {
+        errno = 0;
+        *why = "not a regular file";
+        return -1;
+    }
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *why = strerror(errno);
+        return -1;
+    }
+    // Checked again on what was opened: the name may have changed since the stat.
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        errno = 0;
+        *why = "not a regular file";
+        return -1;
+    }
+    size_t done = 0;
+    while (done < size) {
+        ssize_t n = read(fd, bytes + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            *why = strerror(errno);
+            close(fd);
+            return -1;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    close(fd);
+    return static_cast<ssize_t>(done);
+}
+
 int config_load(const char *path)
 {
-    FILE *file = fopen(path, "rb");
-    if (!file) {
+    u8 bytes[CONFIG_FILE_SIZE];
+    const char *why = "";
+    errno = 0;
+    ssize_t got = config_read_file(path, bytes, sizeof bytes, &why);
+    if (got < 0) {
         // Without the bindings a player who deleted the file could not move.
         config_set_first_run();
         if (errno == ENOENT)
             config_save(path);
         else
-            config_note_unreadable(path);
-        return 0;
-    }
-    u8 bytes[CONFIG_FILE_SIZE];
-    size_t got = fread(bytes, 1, sizeof bytes, file);
-    bool failed = ferror(file);
-    fclose(file);
-    if (failed) {
-        config_set_first_run();
-        config_note_unreadable(path);
+            config_note_unreadable(path, why);
         return 0;
     }
     // A short file would otherwise keep zeros past its end (no rounds to win, no keys), and
     // the shutdown would save them as a complete file.
-    if (got < CONFIG_FILE_SIZE) {
+    if (static_cast<size_t>(got) < CONFIG_FILE_SIZE) {
         config_set_first_run();
         snprintf(config_note, sizeof config_note,
-                 "\n -%s holds %zu of %zu bytes, using the default settings past its end", path, got,
+                 "\n -%s holds %zd of %zu bytes, using the default settings past its end", path, got,
                  CONFIG_FILE_SIZE);
     }
-    config_decode(bytes, got);
+    config_decode(bytes, static_cast<size_t>(got));
     config_sanitise();
     config_blocked_path[0] = '\0';
     return 1;
@@ -321,10 +355,27 @@ static int config_save_target(const char *path, char *out, size_t size)
     return 0;
 }
 
+// A temporary file left by a save that died is removed, but only a plain file of this user's:
+// a link or someone else's file in its place is a trap, and the save stops there (errno says
+// what stood in the way).
+static int config_clear_stale_temp(const char *temp_path)
+{
+    struct stat status;
+    if (lstat(temp_path, &status) != 0)
+        return errno == ENOENT;
+    if (!S_ISREG(status.st_mode) || status.st_uid != geteuid()) {
+        errno = S_ISDIR(status.st_mode) ? EISDIR : EEXIST;
+        return 0;
+    }
+    return unlink(temp_path) == 0;
+}
+
 // Writes the whole file and flushes it to the disk before the caller renames it into place.
+// Created anew and never through a link, so nothing planted at the name is written into; a
+// file it made and could not finish is removed.
 static int config_write_file(const char *temp_path, const u8 *bytes, size_t size, const struct stat *kept)
 {
-    int fd = open(temp_path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    int fd = open(temp_path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return 0;
     // The new file keeps the old one's permissions.
@@ -339,7 +390,13 @@ static int config_write_file(const char *temp_path, const u8 *bytes, size_t size
             done += static_cast<size_t>(n);
     }
     ok = ok && fsync(fd) == 0;
-    return (close(fd) == 0) && ok;
+    ok = (close(fd) == 0) && ok;
+    if (!ok) {
+        int error = errno;
+        unlink(temp_path);
+        errno = error;
+    }
+    return ok;
 }
 
 // A file marked read-only is the player's wish to keep it as it is; the mode bits count as
@@ -349,34 +406,45 @@ static bool config_file_read_only(const struct stat *status, const char *path)
     return (status->st_mode & 0222) == 0 || access(path, W_OK) != 0;
 }
 
+// Logs why a save wrote nothing; errno is left as the failure set it, for the caller.
+static int config_save_refused(const char *path, const char *why)
+{
+    int error = errno;
+    log_printf("\n -Couldn't write %s: %s", path, why);
+    errno = error;
+    return 0;
+}
+
 int config_save(const char *path)
 {
     if (strcmp(path, config_blocked_path) == 0)
         return 0;
     char target[PATH_MAX];
-    if (!config_save_target(path, target, sizeof target)) {
-        log_printf("\n -Couldn't write %s: a link that leads nowhere", path);
-        return 0;
-    }
+    if (!config_save_target(path, target, sizeof target))
+        return config_save_refused(path, "a link that leads nowhere");
     struct stat status;
     bool exists = stat(target, &status) == 0;
-    if (exists && config_file_read_only(&status, target)) {
-        log_printf("\n -Couldn't write %s: the file is read-only", path);
-        return 0;
+    // A rename would put a plain file where a device, a FIFO or a folder was.
+    if (exists && !S_ISREG(status.st_mode)) {
+        errno = 0;
+        return config_save_refused(path, "not a regular file");
     }
+    if (exists && config_file_read_only(&status, target))
+        return config_save_refused(path, "the file is read-only");
     u8 bytes[CONFIG_FILE_SIZE];
     config_encode(bytes);
     char temp_path[PATH_MAX + 8];
     snprintf(temp_path, sizeof temp_path, "%s.tmp", target);
+    if (!config_clear_stale_temp(temp_path))
+        return config_save_refused(path, "its temporary file is in the way and not ours to remove");
     // The old file is replaced only by a complete new one.
-    if (!config_write_file(temp_path, bytes, sizeof bytes, exists ? &status : nullptr) ||
-        rename(temp_path, target) != 0) {
-        // The reason stays in errno for the caller, past the clean-up and the log line.
+    if (!config_write_file(temp_path, bytes, sizeof bytes, exists ? &status : nullptr))
+        return config_save_refused(path, strerror(errno));
+    if (rename(temp_path, target) != 0) {
         int error = errno;
         unlink(temp_path);
-        log_printf("\n -Couldn't write %s", path);
         errno = error;
-        return 0;
+        return config_save_refused(path, strerror(error));
     }
     return 1;
 }

@@ -94,16 +94,20 @@ int allegro_start()
     return 1;
 }
 
-// Creates (empties) data/initlog.txt; every line after this is appended by log_printf.
-static int log_create()
+// The log, or none when its name is taken by something that is not a plain file: the game
+// plays on. Returns 0 when the folder cannot hold it, after the box naming folder and reason.
+static int log_start()
 {
-    char path[BASE_DIR_SIZE + 32];
-    if (!base_path(path, sizeof path, "data/initlog.txt"))
-        return 0;
-    FILE *file = fopen(path, "wt");
-    if (!file)
-        return 0;
-    return fclose(file) == 0;
+    char why[BASE_DIR_SIZE + 128];
+    LogStart started = log_create(why, sizeof why);
+    if (started == LOG_UNSAFE)
+        fprintf(stderr, "Tavrosk: %s, playing without a log\n", why);
+    if (started != LOG_FAILED)
+        return 1;
+    char text[sizeof why + 64];
+    snprintf(text, sizeof text, "Couldn't start log! Aborting...\n%s", why);
+    message_box("Tavrosk", text);
+    return 0;
 }
 
 static void log_banner(time_t start_time)
@@ -190,6 +194,7 @@ static void sound_start()
 {
     log_printf("\n -Trying to initialize sound...");
     reserve_voices(SOUND_VOICES, 0);
+    sound_card_quiet_when_absent();   // the log below says "No sound available" for it
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0) {
         log_printf("\n    -Sound successfully installed");
         sound_available = 255;
@@ -238,10 +243,8 @@ int engine_start()
         log_printf("\n -Couldn't open the launcher: %s", allegro_error);
     if (launcher != LAUNCHER_START)
         return 0;
-    if (!log_create()) {
-        message_box("Tavrosk", "Couldn't start log! Aborting...");
+    if (!log_start())
         return 0;
-    }
     log_banner(start_time);
     config_log_note();
     log_printf("\n -Initializing...");

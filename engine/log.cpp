@@ -1,8 +1,13 @@
 #include "engine/engine.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 char base_dir[BASE_DIR_SIZE];
 
@@ -19,13 +24,73 @@ int base_path(char *out, size_t size, const char *relative)
     return 1;
 }
 
+// Set when data/initlog.txt is something other than a plain file: the run plays without a log
+// rather than write into whatever was put there.
+static bool log_off;
+
+// The log's descriptor, opened read-write without following a link and without waiting on a
+// FIFO, and kept only when it is a regular file. A link planted in a shared folder would
+// otherwise have its target overwritten, and a FIFO would hang the start where no signal
+// reaches it. Returns -1 with errno set (ELOOP, or EINVAL for a file of another kind).
+static int log_open_fd(const char *path)
+{
+    struct stat status;
+    if (lstat(path, &status) == 0 && !S_ISREG(status.st_mode)) {
+        errno = S_ISLNK(status.st_mode) ? ELOOP : EINVAL;
+        return -1;
+    }
+    int fd = open(path, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return -1;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
 static FILE *log_open_append()
 {
     char path[BASE_DIR_SIZE + 32];
-    if (!base_path(path, sizeof path, "data/initlog.txt"))
+    if (log_off || !base_path(path, sizeof path, "data/initlog.txt"))
+        return nullptr;
+    int fd = log_open_fd(path);
+    if (fd < 0)
         return nullptr;
     // Read as well: a line checks how the one before it ended.
-    return fopen(path, "a+");
+    FILE *file = fdopen(fd, "a+");
+    if (!file)
+        close(fd);
+    return file;
+}
+
+LogStart log_create(char *why, size_t size)
+{
+    log_off = false;
+    char path[BASE_DIR_SIZE + 32];
+    if (!base_path(path, sizeof path, "data/initlog.txt")) {
+        snprintf(why, size, "%sdata/: the path is too long", base_dir);
+        return LOG_FAILED;
+    }
+    int fd = log_open_fd(path);
+    if (fd < 0 && (errno == ELOOP || errno == EINVAL || errno == EISDIR)) {
+        log_off = true;
+        snprintf(why, size, "%s is not a plain file", path);
+        return LOG_UNSAFE;
+    }
+    if (fd < 0) {
+        snprintf(why, size, "%sdata/: %s", base_dir, strerror(errno));
+        return LOG_FAILED;
+    }
+    int error = ftruncate(fd, 0) == 0 ? 0 : errno;
+    if (close(fd) != 0 && !error)
+        error = errno;
+    if (error) {
+        snprintf(why, size, "%s: %s", path, strerror(error));
+        return LOG_FAILED;
+    }
+    return LOG_STARTED;
 }
 
 void log_printf(const char *format, ...)

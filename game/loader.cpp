@@ -157,7 +157,7 @@ int load_game_assets()
     char path[BASE_DIR_SIZE + 32];
     base_path(path, sizeof path, "data/dat00.dat");
     asset_archive = archive_open(path);
-    // No line of its own: the shutdown shows "Corrupt or missing datafiles!".
+    // The archive's line says why; the shutdown shows "Corrupt or missing datafiles!".
     if (!asset_archive) {
         load_error = 255;
         return 0;

@@ -4,8 +4,8 @@
 #include "story/story.h"
 
 // Program entry: starts the game, runs the main loop, shuts down in order. Returns 0 after a
-// played session or a closed launcher, 1 after a start-up that failed or found the game
-// already running in its folder.
+// played session or a closed launcher, 1 after a start-up that failed, damaged data met at
+// any load (after the data-error box), or the game already running in its folder.
 int main(int argc, char **argv)
 {
     // From the first moment; the game library replaces these handlers and allegro_start sets
@@ -38,5 +38,5 @@ int main(int argc, char **argv)
     if (!quit_request)
         main_loop_run();
     shutdown_ordered();
-    return 0;
+    return load_error ? 1 : 0;
 }

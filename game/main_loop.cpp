@@ -199,12 +199,13 @@ void shutdown_ordered()
     log_close();
 }
 
+// The closing lines go last, as in the ordered shutdown: every step's line stands before them.
 void shutdown_after_failed_start()
 {
-    log_close();
     sound_shutdown();
     sfx_bank_unload();   // the bank may have loaded before the step that failed
     free_game_data();
     engine_shutdown();
     window_close();
+    log_close();
 }

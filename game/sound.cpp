@@ -4,8 +4,11 @@
 #include "engine/engine.h"
 
 #include <allegro.h>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
 
 DATAFILE *sfx_datafile;
 SfxRequest sfx_last_request;
@@ -246,25 +249,37 @@ int sfx_bank_check(const u8 *data, size_t size, const char **reason)
 
 // ---- loading -----------------------------------------------------------------------------
 
-// The whole file in a new buffer (freed by the caller); 0 when it cannot be read or is larger
-// than any bank.
-static u8 *bank_file_read(const char *path, size_t *size)
+// The whole file in a new buffer (freed by the caller); 0 with *reason when it cannot be read,
+// is not a regular file (a FIFO would hang the start) or is larger than any bank.
+static u8 *bank_file_read(const char *path, size_t *size, const char **reason)
 {
-    FILE *file = fopen(path, "rb");
-    if (!file)
+    *size = 0;
+    struct stat status;
+    if (stat(path, &status) != 0) {
+        *reason = strerror(errno);
         return nullptr;
-    u8 *data = nullptr;
-    long length = -1;
-    if (fseek(file, 0, SEEK_END) == 0)
-        length = ftell(file);
-    if (length >= 0 && length <= SFX_BANK_MAX_BYTES && fseek(file, 0, SEEK_SET) == 0)
-        data = static_cast<u8 *>(malloc(length > 0 ? static_cast<size_t>(length) : 1));
-    if (data && fread(data, 1, static_cast<size_t>(length), file) != static_cast<size_t>(length)) {
+    }
+    if (!S_ISREG(status.st_mode) || status.st_size > SFX_BANK_MAX_BYTES) {
+        *reason = S_ISREG(status.st_mode) ? "larger than any sound bank" : "not a regular file";
+        return nullptr;
+    }
+    FILE *file = fopen(path, "rb");
+    if (!file) {
+        *reason = strerror(errno);
+        return nullptr;
+    }
+    size_t length = static_cast<size_t>(status.st_size);
+    u8 *data = static_cast<u8 *>(malloc(length > 0 ? length : 1));
+    if (data && fread(data, 1, length, file) != length) {
         free(data);
         data = nullptr;
     }
     fclose(file);
-    *size = data ? static_cast<size_t>(length) : 0;
+    if (!data) {
+        *reason = "cannot be read to its end";
+        return nullptr;
+    }
+    *size = length;
     return data;
 }
 
@@ -272,21 +287,21 @@ int sfx_bank_load(const char *path)
 {
     sfx_bank_unload();
     size_t size = 0;
-    u8 *data = bank_file_read(path, &size);
+    const char *reason = "";
+    u8 *data = bank_file_read(path, &size, &reason);
     if (!data) {
-        log_printf("\n     -sound bank: cannot read %s", path);
+        log_printf("\n     -sound bank %s: %s", path, reason);
         return 0;
     }
-    const char *reason = "";
     int count = sfx_bank_check(data, size, &reason);
     free(data);
     if (count < 0) {
-        log_printf("\n     -sound bank: %s", reason);
+        log_printf("\n     -sound bank %s: %s", path, reason);
         return 0;
     }
     sfx_datafile = load_datafile(path);
     if (!sfx_datafile) {
-        log_printf("\n     -sound bank: the game library could not load it");
+        log_printf("\n     -sound bank %s: the game library could not load it", path);
         return 0;
     }
     for (bool &logged : sfx_missing_logged)

@@ -49,6 +49,12 @@ FolderLock folder_lock_take(const char *dir);
 constexpr int DISPLAY_LOST_EXIT_STATUS = 1;
 void display_lost_handler_install(void (*save)());
 
+// ---- sound card (sound_device.cpp) --------------------------------------------------------
+// On a machine with no sound card the game library's probe makes the sound library print a
+// run of "ALSA lib ..." lines on the terminal, which a player takes for the game's errors:
+// call before the sound starts. Returns 1 when no card was found and the library was quieted.
+int sound_card_quiet_when_absent();
+
 // ---- message boxes (message_box.cpp) -------------------------------------------------------
 // Prints "title: text" on stderr and, when the game library runs on an X display, shows the
 // text in a box that waits for OK. Returns 1 when a box was shown, 0 when only printed.

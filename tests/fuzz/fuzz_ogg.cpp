@@ -9,14 +9,19 @@
 #include <cstring>
 
 constexpr int FUZZ_BLOCK = 4096;
-constexpr int FUZZ_MAX_REFILLS = 256;
+// Enough refills for any input near the seeds' few kilobytes; decoding more is time taken
+// from mutating.
+constexpr int FUZZ_MAX_REFILLS = 64;
+// The good tunes the damage is done to: a few packets past the headers, so that most of the
+// damage falls on the framing and the packets rather than on decoding long stretches of sound.
+constexpr u32 FUZZ_TUNE_FRAMES = 4096;
 
 static Bytes fuzz_tune(const uint8_t *data, size_t size)
 {
     if (size < 5 || !(data[0] & 1))
         return Bytes(data, data + size);
-    static const Bytes mono = tone_ogg(1, 22050, 20000);
-    static const Bytes stereo = tone_ogg(2, 44100, 20000);
+    static const Bytes mono = tone_ogg(1, 22050, FUZZ_TUNE_FRAMES);
+    static const Bytes stereo = tone_ogg(2, 44100, FUZZ_TUNE_FRAMES);
     const Bytes &good = data[0] & 2 ? stereo : mono;
     Bytes tune = good;
     size_t cut = (data[1] | data[2] << 8) % (good.size() + 1);

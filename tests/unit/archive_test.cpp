@@ -145,3 +145,48 @@ TEST(ArchiveRead, RefusesAnEntryClaimingMoreThanItsPackedBytesCanHold)
         remove(log_path.c_str());
     }
 }
+
+// An archive that will not open says which file and why: a player told only that the data is
+// corrupt cannot tell a missing file from a cut download. A FIFO is refused without a read.
+TEST(ArchiveRead, AnArchiveThatWillNotOpenIsNamedWithItsReason)
+{
+    std::string dir = test_scratch_dir("archive_open");
+    std::string path = dir + "/dat00.dat";
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    mkdir((dir + "/data").c_str(), 0755);
+    std::string log_path = dir + "/data/initlog.txt";
+    ASSERT_TRUE(zip_write(path.c_str(), {{"misc/blood.jpg", Bytes(3000, 7)}, {"misc/golpe.jpg", Bytes(900, 1)}}));
+    std::string good = test_read_text(path);
+    Bytes garbage(good.begin(), good.begin() + 64);
+    for (int i = 0; i < 4000; i++)
+        garbage.push_back(static_cast<u8>(i * 37));
+    struct Case {
+        const char *what;
+        Bytes bytes;            // the file's bytes; empty with fifo for a FIFO
+        bool fifo;
+        const char *reason;
+    } cases[] = {
+        {"missing", {}, false, "No such file or directory"},
+        {"empty", {}, false, "empty (0 bytes)"},
+        {"cut to its first bytes", Bytes(good.begin(), good.begin() + 10), false, "too short for an archive (10 bytes)"},
+        {"cut before its directory", Bytes(good.begin(), good.begin() + good.size() / 2), false,
+         "damaged, no archive directory found"},
+        {"garbage after a good header", garbage, false,
+         "damaged, no archive directory found"},
+        {"a FIFO", {}, true, "not a regular file"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        remove(path.c_str());
+        remove(log_path.c_str());
+        if (c.fifo) {
+            ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+        } else if (strcmp(c.what, "missing") != 0) {
+            ASSERT_TRUE(file_write(path.c_str(), c.bytes));
+        }
+        EXPECT_EQ(archive_open(path.c_str()), nullptr);
+        EXPECT_NE(test_read_text(log_path).find("\n -Couldn't open " + path + ": " + c.reason), std::string::npos)
+            << test_read_text(log_path);
+    }
+    remove(path.c_str());
+}

@@ -2,11 +2,13 @@
 #include "support/test_paths.h"
 #include "tools/writers/writers.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 static Bytes read_file(const std::string &path)
@@ -258,4 +260,135 @@ TEST_F(ConfigFileTest, TheSaveKeepsTheModeAndFollowsSymbolicLinks)
         EXPECT_NE(access((target + ".tmp").c_str(), F_OK), 0);
     }
     remove(path.c_str());
+}
+
+// What a shared data folder may hold where the save or the read expects a plain file. Each
+// case plants something, and the save must leave it, and any file it leads to, as it was.
+struct PlantedCase {
+    const char *what;
+    const char *planted;    // relative to the scratch folder
+    const char *kind;       // "fifo", "device", "link-to-victim", "victim-file"
+    const char *link;       // 0, or qx.cfg made a link to this (relative to the folder)
+    const char *reason;     // in the log line of the refused save
+};
+static const PlantedCase planted_cases[] = {
+    {"temporary file linked to another file", "qx.cfg.tmp", "link-to-victim", nullptr,
+     "its temporary file is in the way and not ours to remove"},
+    {"settings linked to a FIFO", "pipe", "fifo", "pipe", "not a regular file"},
+    {"settings linked to a device", "null", "device", "null", "not a regular file"},
+    {"settings that are a FIFO", "qx.cfg", "fifo", nullptr, "not a regular file"},
+};
+
+class PlantedFileTest : public ConfigFileTest {
+protected:
+    std::string victim = dir + "/victim.txt";
+    const Bytes victim_bytes = Bytes{'k', 'e', 'e', 'p'};
+
+    // Plants one case; false (with the test skipped) where the system does not allow it.
+    bool plant(const PlantedCase &c)
+    {
+        std::string at = dir + "/" + c.planted;
+        if (strcmp(c.kind, "fifo") == 0)
+            return mkfifo(at.c_str(), 0644) == 0;
+        if (strcmp(c.kind, "device") == 0)
+            return mknod(at.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+        return file_write(victim.c_str(), victim_bytes) && symlink(victim.c_str(), at.c_str()) == 0;
+    }
+    // A clean folder, then the case planted and qx.cfg linked as it says; false where the
+    // system does not allow it (only the superuser may make a device node).
+    bool plant_case(const PlantedCase &c)
+    {
+        clear();
+        if (!plant(c)) {
+            EXPECT_EQ(errno, EPERM) << "cannot plant " << c.planted << ": " << strerror(errno);
+            return false;
+        }
+        bool linked = !c.link || symlink(c.link, path.c_str()) == 0;
+        EXPECT_TRUE(linked) << strerror(errno);
+        return linked;
+    }
+    void remove_planted()
+    {
+        for (const char *name : {"qx.cfg", "qx.cfg.tmp", "pipe", "null", "pipe.tmp", "null.tmp"})
+            remove((dir + "/" + name).c_str());
+    }
+    void clear()
+    {
+        remove_planted();
+        // A good read: a refused one earlier in the run blocks saves to this path.
+        file_write(path.c_str(), Bytes(CONFIG_FILE_SIZE, 0));
+        config_load(path.c_str());
+        remove_planted();
+        remove(victim.c_str());
+        remove((dir + "/data/initlog.txt").c_str());
+    }
+    std::string log_text()
+    {
+        Bytes log = read_file(dir + "/data/initlog.txt");
+        return std::string(log.begin(), log.end());
+    }
+};
+
+TEST_F(PlantedFileTest, ASaveWritesNothingThroughWhatWasPlanted)
+{
+    for (const PlantedCase &c : planted_cases) {
+        SCOPED_TRACE(c.what);
+        if (!plant_case(c))
+            continue;
+        struct stat planted_before;
+        ASSERT_EQ(lstat((dir + "/" + c.planted).c_str(), &planted_before), 0);
+        credits = 31337;
+        EXPECT_EQ(config_save(path.c_str()), 0);
+        struct stat planted_after;
+        ASSERT_EQ(lstat((dir + "/" + c.planted).c_str(), &planted_after), 0);
+        EXPECT_EQ(planted_after.st_mode & S_IFMT, planted_before.st_mode & S_IFMT) << "the planted node was replaced";
+        EXPECT_EQ(planted_after.st_ino, planted_before.st_ino);
+        if (strcmp(c.kind, "link-to-victim") == 0) {
+            EXPECT_EQ(read_file(victim), victim_bytes);
+            EXPECT_NE(access(path.c_str(), F_OK), 0) << "no settings file was made from the victim";
+        }
+        EXPECT_NE(log_text().find("\n -Couldn't write " + path + ": " + c.reason), std::string::npos) << log_text();
+    }
+    clear();
+}
+
+// A temporary file that a save which died left behind is ours and plain: it goes, and the
+// save goes through.
+TEST_F(PlantedFileTest, AStaleTemporaryFileOfOursIsReplaced)
+{
+    clear();
+    ASSERT_TRUE(file_write((path + ".tmp").c_str(), Bytes(7, 0xEE)));
+    credits = 99;
+    ASSERT_EQ(config_save(path.c_str()), 1);
+    Bytes saved = read_file(path);
+    ASSERT_EQ(saved.size(), CONFIG_FILE_SIZE);
+    EXPECT_EQ(le32(saved, 146), 99u);
+    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+    clear();
+}
+
+// A FIFO or a device where the settings belong is no settings file: the read neither waits on
+// it nor takes its bytes, the run plays on the defaults, and its shutdown writes nothing there.
+TEST_F(PlantedFileTest, AReadRefusesAnythingButARegularFile)
+{
+    for (const PlantedCase &c : planted_cases) {
+        if (strcmp(c.kind, "link-to-victim") == 0)
+            continue;
+        SCOPED_TRACE(c.what);
+        if (!plant_case(c))
+            continue;
+        rounds_to_win = 9;
+        EXPECT_EQ(config_load(path.c_str()), 0);
+        EXPECT_EQ(rounds_to_win, 2u);
+        EXPECT_EQ(bind_key_up[0], 84) << "the default keys";
+        config_log_note();
+        EXPECT_NE(log_text().find("\n -Couldn't read " + path + " (not a regular file), using the default settings"),
+                  std::string::npos)
+            << log_text();
+        EXPECT_EQ(config_save(path.c_str()), 0);
+        struct stat after;
+        ASSERT_EQ(stat(path.c_str(), &after), 0);
+        EXPECT_FALSE(S_ISREG(after.st_mode));
+    }
+    clear();
 }

@@ -137,11 +137,15 @@ TEST_F(LoaderEarly, AMissingArchiveIsReportedAtShutdown)
     ASSERT_TRUE(data_set_remove(root, "data/dat00.dat"));
     ASSERT_EQ(data_set_load(root), 0);
     shutdown_after_failed_start();
-    std::vector<std::string> lines = {"\n -QORN successfully closed!"};
+    // The archive named with its reason, every release line, and the closing lines last.
+    std::vector<std::string> lines = {"\n -Couldn't open " + root + "/data/dat00.dat: No such file or directory"};
     lines.insert(lines.end(), release_lines.begin(), release_lines.end());
     lines.push_back("archivo config guardado\n");
     lines.push_back("\n -Corrupt or missing datafiles!");
-    EXPECT_TRUE(texts_in_order(data_set_read(root, "data/initlog.txt"), lines));
+    lines.push_back("\n -QORN successfully closed!");
+    std::string log = data_set_read(root, "data/initlog.txt");
+    EXPECT_TRUE(texts_in_order(log, lines));
+    EXPECT_EQ(log.substr(log.rfind("\n -Log ended at ")).find("off\n"), std::string::npos) << log;
 }
 
 // A settings file that cannot be written is logged as not saved, with the reason, and never

@@ -2,11 +2,13 @@
 #include "engine/engine_local.h"
 #include "support/test_paths.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 static std::string read_text(const std::string &path)
@@ -124,4 +126,73 @@ TEST(Log, LoaderRefusalsStartTheirOwnLines)
         std::string text = read_text(path);
         EXPECT_NE(text.find("\n       -" + std::string(c.what)), std::string::npos) << text;
     }
+}
+
+// Something planted where the log belongs: a link to another user's file, a FIFO (whose
+// open would wait for a reader for ever), a folder. A line appended to it writes nothing into
+// what was planted and does not block; the start then goes on without a log.
+TEST(Log, ALogThatIsNotAPlainFileIsReplacedByNoLog)
+{
+    std::string dir = test_scratch_dir("log_planted");
+    std::string path = dir + "/data/initlog.txt";
+    std::string victim = dir + "/victim.txt";
+    struct Case {
+        const char *what;
+        std::function<int()> plant;
+    } cases[] = {
+        {"link to a file", [&] { return symlink(victim.c_str(), path.c_str()); }},
+        {"dangling link", [&] { return symlink((dir + "/nowhere").c_str(), path.c_str()); }},
+        {"FIFO", [&] { return mkfifo(path.c_str(), 0644); }},
+        {"folder", [&] { return mkdir(path.c_str(), 0755); }},
+    };
+    mkdir((dir + "/data").c_str(), 0755);
+    mkdir((dir + "/clean").c_str(), 0755);
+    mkdir((dir + "/clean/data").c_str(), 0755);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        char why[BASE_DIR_SIZE + 128] = "";
+        // A good start elsewhere first, so the lines below try the planted file themselves.
+        snprintf(base_dir, sizeof base_dir, "%s/clean/", dir.c_str());
+        ASSERT_EQ(log_create(why, sizeof why), LOG_STARTED) << why;
+        snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+        remove(path.c_str());
+        rmdir(path.c_str());
+        FILE *file = fopen(victim.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        fputs("keep", file);
+        fclose(file);
+        ASSERT_EQ(c.plant(), 0);
+        log_printf("\n -Initializing...");
+        EXPECT_EQ(log_create(why, sizeof why), LOG_UNSAFE);
+        EXPECT_EQ(std::string(why), path + " is not a plain file");
+        log_printf("\n -Initializing...");
+        log_close();
+        EXPECT_EQ(read_text(victim), "keep");
+        EXPECT_NE(access((dir + "/nowhere").c_str(), F_OK), 0) << "the link made no file";
+    }
+    remove(path.c_str());
+    rmdir(path.c_str());
+}
+
+// A folder that cannot hold the log stops the start with a reason naming the folder; an old
+// log is emptied by a good start.
+TEST(Log, TheStartNamesTheFolderThatCannotHoldTheLog)
+{
+    std::string dir = test_scratch_dir("log_folder");
+    char why[BASE_DIR_SIZE + 128] = "";
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    rmdir((dir + "/data").c_str());
+    EXPECT_EQ(log_create(why, sizeof why), LOG_FAILED);
+    EXPECT_EQ(std::string(why), dir + "/data/: No such file or directory");
+
+    mkdir((dir + "/data").c_str(), 0755);
+    std::string path = dir + "/data/initlog.txt";
+    FILE *file = fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    fputs("the last run's lines", file);
+    fclose(file);
+    EXPECT_EQ(log_create(why, sizeof why), LOG_STARTED);
+    EXPECT_EQ(read_text(path), "");
+    log_printf("\n -Initializing...");
+    EXPECT_EQ(read_text(path), "\n -Initializing...");
 }

@@ -138,7 +138,8 @@ TEST_F(SoundBank, DamagedBanksAreRefusedWithAReasonAndLeaveNoBank)
         ASSERT_TRUE(file_write(bank_path().c_str(), bytes));
         EXPECT_EQ(sfx_bank_load(bank_path().c_str()), 0);
         EXPECT_EQ(sfx_datafile, nullptr);
-        EXPECT_NE(log_text().find(std::string("\n     -sound bank: ") + (reason ? reason : "?")), std::string::npos);
+        EXPECT_NE(log_text().find("\n     -sound bank " + bank_path() + ": " + (reason ? reason : "?")),
+                  std::string::npos);
     }
 }
 
@@ -151,8 +152,14 @@ TEST_F(SoundBank, EveryCutOfABankAndAnyTrailingByteIsRefused)
     Bytes longer = good;
     longer.push_back(0);
     EXPECT_EQ(sfx_bank_check(longer.data(), longer.size(), &reason), -1);
+    // A missing bank, and one a FIFO stands in for (reading it would wait for a writer).
     EXPECT_EQ(sfx_bank_load((dir + "/data/missing.dat").c_str()), 0);
-    EXPECT_NE(log_text().find("\n     -sound bank: cannot read "), std::string::npos);
+    EXPECT_NE(log_text().find("\n     -sound bank " + dir + "/data/missing.dat: No such file or directory"),
+              std::string::npos);
+    std::string fifo = dir + "/data/fifo.dat";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_EQ(sfx_bank_load(fifo.c_str()), 0);
+    EXPECT_NE(log_text().find("\n     -sound bank " + fifo + ": not a regular file"), std::string::npos);
 }
 
 TEST_F(SoundBank, ANumberTheBankLacksPlaysNothingAndIsLoggedOnce)

@@ -6,9 +6,12 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 constexpr u32 MIDAS_CREDITS = 99999;
@@ -129,4 +132,64 @@ TEST(Session, ADamagedStartUpPictureEndsInTheDataErrorBox)
         std::string log = game_read_text(&run, "data/initlog.txt");
         EXPECT_TRUE(texts_in_order(log, {"\n       -misc/sombra.jpg: ", "\n     -misc/sombra.jpg failed!"}));
     }
+}
+
+// The Minotaur's first opponent's model is damaged (every other hero's, whichever the ladder
+// draws): the fight load fails, the data-error box shows, and the run ends with status 1 as a
+// failed start does, the entry named in the log and every shutdown line before its end.
+TEST(Session, ADamagedFighterModelAtAFightLoadEndsWithStatusOne)
+{
+    GameRun run;
+    ASSERT_TRUE(game_prepare(&run, "damaged-model"));
+    for (const char *entry : {"jason/jason.emd", "odiseo/odiseo.emd", "atalanta/atalanta.emd", "perseo/perseo.emd",
+                              "hipolita/hipolita.emd", "polifemo/polifemo.emd"})
+        ASSERT_TRUE(data_set_damage_entry(run.dir, entry));
+    ASSERT_TRUE(game_start_playing(&run));
+    ASSERT_TRUE(game_key_hold(&run, "Return", 300));
+    sleep_ms(FADE_WAIT_MS);
+    ASSERT_TRUE(game_key_hold(&run, "z", 300));
+    ASSERT_TRUE(game_answer_message_box(&run));
+    ASSERT_TRUE(game_wait_exit(&run));
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_NE(game_read_text(&run, "stderr.txt").find("Corrupt or missing datafiles!"), std::string::npos);
+    std::string log = game_read_text(&run, "data/initlog.txt");
+    EXPECT_TRUE(texts_in_order(log, {".emd: ", "\n       -model_load: cannot read ", "JGL off!\n",
+                                     "\n -QORN successfully closed!\n -Log ended at "}))
+        << log;
+}
+
+// Waits until the run's stderr holds text.
+static bool stderr_shows(const GameRun *run, const std::string &text)
+{
+    for (double waited = 0; waited < GAME_TIMEOUT_SECONDS; waited += 0.1) {
+        if (game_read_text(run, "stderr.txt").find(text) != std::string::npos)
+            return true;
+        sleep_ms(100);
+    }
+    return false;
+}
+
+// A FIFO where the log belongs (a trap in a shared folder) would hang the start beyond the
+// reach of any signal: the game plays without a log instead, and a quit ends it as ever. The
+// FIFO goes once the game has passed it, since a failure report reads the log; no log comes
+// back in its place.
+TEST(Session, AFifoForTheLogLeavesTheGamePlayableWithoutALog)
+{
+    GameRun run;
+    ASSERT_TRUE(game_prepare(&run, "fifo-log"));
+    std::string log_path = game_path(&run, "data/initlog.txt");
+    remove(log_path.c_str());
+    ASSERT_EQ(mkfifo(log_path.c_str(), 0644), 0);
+    ASSERT_TRUE(game_start(&run));
+    ASSERT_TRUE(game_keys(&run, {"Return"}));
+    bool passed = stderr_shows(&run, "data/initlog.txt is not a plain file, playing without a log");
+    remove(log_path.c_str());
+    ASSERT_TRUE(passed) << game_read_text(&run, "stderr.txt");
+    sleep_ms(SCREEN_WAIT_MS);
+    ASSERT_TRUE(game_focus(&run));
+    EXPECT_FALSE(game_wait_exit(&run, 1.0)) << "the game stopped without its log";
+    ASSERT_TRUE(game_stop(&run));
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_NE(access(log_path.c_str(), F_OK), 0) << "a log was made after all";
+    EXPECT_EQ(game_settings(&run).size(), 169u);
 }
