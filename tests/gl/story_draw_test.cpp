@@ -133,8 +133,7 @@ TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
 }
 
 // Each credits page stands in the middle of the view, its ink as far from the left edge as
-// from the right; the two pages with the roles' left-hand column are measured on their name
-// line only.
+// from the right, the roles' column under a name as well as the name.
 TEST_F(StoryDraw, TheCreditsPagesStandCentred)
 {
     ASSERT_TRUE(built_data_set_in());
@@ -148,13 +147,14 @@ TEST_F(StoryDraw, TheCreditsPagesStandCentred)
         std::vector<u8> rgba(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        // The roles' first line starts 4 below the name's: rows below their middle are left out.
-        int lowest_row = 0;
+        // The roles' first line starts 4 below the name's: the rows below their middle hold the
+        // column alone.
+        int column_top = 0;
         if (page == 4 || page == 5) {
             int x = 0;
-            eye_to_pixel(0, -4, CREDIT_CAPITAL_Z, &x, &lowest_row);
+            eye_to_pixel(0, -4, CREDIT_CAPITAL_Z, &x, &column_top);
         }
-        int left = GL_TEST_WIDTH, right = -1;
+        int left = GL_TEST_WIDTH, right = -1, column_left = GL_TEST_WIDTH, column_right = -1;
         int bands = 0;   // runs of rows with ink: one per line of the page
         bool inked_above = false;
         for (int y = 0; y < GL_TEST_HEIGHT; y++) {
@@ -163,10 +163,12 @@ TEST_F(StoryDraw, TheCreditsPagesStandCentred)
                 const u8 *p = &rgba[(y * GL_TEST_WIDTH + x) * 4];
                 if (p[0] > 128 && p[1] > 128 && p[2] > 128) {
                     inked = true;
-                    if (y < lowest_row)
-                        continue;
                     left = std::min(left, x);
                     right = std::max(right, x);
+                    if (y < column_top) {
+                        column_left = std::min(column_left, x);
+                        column_right = std::max(column_right, x);
+                    }
                 }
             }
             bands += inked && !inked_above;
@@ -178,6 +180,10 @@ TEST_F(StoryDraw, TheCreditsPagesStandCentred)
         EXPECT_EQ(bands, lines) << "every line of the page shows";
         ASSERT_GE(right, 0) << "an empty page";
         EXPECT_NEAR(left, GL_TEST_WIDTH - 1 - right, 6) << "ink from " << left << " to " << right;
+        if (column_top > 0) {
+            EXPECT_NEAR(column_left, GL_TEST_WIDTH - 1 - column_right, 6)
+                << "the roles from " << column_left << " to " << column_right;
+        }
     }
     fonts_out();
     built_data_set_out();
