@@ -14,6 +14,7 @@ constexpr f32 TEXT_DEPTH = -100.0f;
 constexpr f32 IDLE_GREY = 0.5f;
 constexpr f32 SHADOW_ALPHA = 0.3f;
 constexpr f32 ICON_SHADOW_ALPHA = 0.5f;
+constexpr f32 SILHOUETTE_ALPHA = 0.85f;   // a locked god's figure, dark but for the cursor's pulse
 constexpr f32 SHADOW_OFFSET = 0.6f;
 constexpr f32 CAP_SIZE = 3.0f;
 constexpr f32 POINTER_SIZE = 4.0f;
@@ -135,18 +136,29 @@ static void shop_profiles_draw()
     }
 }
 
+// A locked Ares or Atropos: the figure's silhouette in black where its icon stands, its
+// alpha the pulse grey under the cursor.
+static void shop_silhouette_draw(const ShopCharacterView &v, int item)
+{
+    f32 alpha = shop_cursor == static_cast<u32>(item) ? menu_pulse_level() : SILHOUETTE_ALPHA;
+    glBindTexture(GL_TEXTURE_2D, screen_textures[SHOP_TEXTURE_SILHOUETTES]);
+    glColor4f(0.0f, 0.0f, 0.0f, alpha);
+    screen_rect_draw(v.left, v.top, v.right, v.bottom, MENU_DEPTH, v.u0, v.v0, v.u1, v.v1);
+    glBindTexture(GL_TEXTURE_2D, screen_textures[SHOP_TEXTURE_ICONS]);
+}
+
 static void shop_character_draw(int k)
 {
     const ShopCharacterView &v = shop_character_views[k];
     int item = SHOP_ITEM_CHARACTER_FIRST + k;
     bool locked = *shop_character_byte(item) == 0;
-    bool silhouette = locked && k >= ARES_VIEW;
-    f32 shadow_alpha = silhouette && shop_cursor == static_cast<u32>(item) ? menu_pulse_level() : ICON_SHADOW_ALPHA;
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(0.0f, 0.0f, 0.0f, shadow_alpha);
-    screen_rect_draw(v.left + SHADOW_OFFSET, v.top - SHADOW_OFFSET, v.right + SHADOW_OFFSET, v.bottom - SHADOW_OFFSET,
-                     MENU_DEPTH, v.u0, v.v0, v.u1, v.v1);
-    if (!silhouette) {
+    if (locked && k >= ARES_VIEW) {
+        shop_silhouette_draw(v, item);
+    } else {
+        glColor4f(0.0f, 0.0f, 0.0f, ICON_SHADOW_ALPHA);
+        screen_rect_draw(v.left + SHADOW_OFFSET, v.top - SHADOW_OFFSET, v.right + SHADOW_OFFSET,
+                         v.bottom - SHADOW_OFFSET, MENU_DEPTH, v.u0, v.v0, v.u1, v.v1);
         f32 grey = item_grey(item);
         glColor4f(grey, grey, grey, 1.0f);
         screen_rect_draw(v.left, v.top, v.right, v.bottom, MENU_DEPTH, v.u0, v.v0, v.u1, v.v1);

@@ -90,6 +90,7 @@ protected:
             screen_textures[slot] = marker_texture(slot);
         icons = icon_atlas_make();
         screen_textures[SHOP_TEXTURE_ICONS] = icons;
+        screen_textures[SHOP_TEXTURE_SILHOUETTES] = icons;   // drawn black: only its cover shows
         menu_pulse_angle = 3.1415f;
         shop_state_set(false);
     }
