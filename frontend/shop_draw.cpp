@@ -163,7 +163,10 @@ static void shop_character_draw(int k)
         glColor4f(grey, grey, grey, 1.0f);
         screen_rect_draw(v.left, v.top, v.right, v.bottom, MENU_DEPTH, v.u0, v.v0, v.u1, v.v1);
     }
-    shop_cursor_frame(item, v.left, v.top, v.right, v.bottom);
+    // The icon's ring fills the middle of its taller quad: the frame goes round the ring, clear
+    // of the price under it.
+    f32 middle_y = 0.5f * (v.top + v.bottom), half = 0.5f * (v.right - v.left);
+    shop_cursor_frame(item, v.left, middle_y + half, v.right, middle_y - half);
     blend_on();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     f32 middle = 0.5f * (v.left + v.right);

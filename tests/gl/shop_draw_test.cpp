@@ -461,15 +461,18 @@ TEST_F(ShopDraw, CaptionsStandCentredOnTheirTiles)
     font_text_texture = inkless;
 }
 
-// The mean brightness of the band just outside a tile, where the cursor's frame stands.
-static f32 band_around(const std::vector<u8> &pixels, const PixelRect &tile, f32 reach)
+// The mean brightness of the band just outside a tile, where the cursor's frame stands; with
+// `sides_only` the strips left and right of it alone (an icon's quad runs on above and below
+// the square of its ring).
+static f32 band_around(const std::vector<u8> &pixels, const PixelRect &tile, f32 reach, bool sides_only)
 {
     double sum = 0.0;
     int count = 0;
     for (int y = static_cast<int>(tile.y0 - reach); y < static_cast<int>(tile.y1 + reach); y++)
         for (int x = static_cast<int>(tile.x0 - reach); x < static_cast<int>(tile.x1 + reach); x++) {
             bool inside = x >= tile.x0 - 1 && x < tile.x1 + 1 && y >= tile.y0 - 1 && y < tile.y1 + 1;
-            if (inside || x < 0 || y < 0 || x >= GL_TEST_WIDTH || y >= GL_TEST_HEIGHT)
+            bool above_or_below = y < tile.y0 || y >= tile.y1;
+            if (inside || (sides_only && above_or_below) || x < 0 || y < 0 || x >= GL_TEST_WIDTH || y >= GL_TEST_HEIGHT)
                 continue;
             const u8 *p = &pixels[(static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4];
             sum += (p[0] + p[1] + p[2]) / 3.0;
@@ -479,8 +482,8 @@ static f32 band_around(const std::vector<u8> &pixels, const PixelRect &tile, f32
 }
 
 // A player on the keyboard sees at a glance where the cursor is: round the selected tile a
-// bright frame stands out against the dark round an unselected one, at the pulse's dimmest
-// as at its brightest, on a portrait, on the gallery and on a character's icon.
+// bright frame stands out against the dark round the same tile unselected, at the pulse's
+// dimmest as at its brightest, on a portrait, on the gallery and on a character's icon.
 TEST_F(ShopDraw, TheCursorFramesItsTile)
 {
     shop_state_set(false);
@@ -488,24 +491,32 @@ TEST_F(ShopDraw, TheCursorFramesItsTile)
     std::vector<MarkerArea> places = frame();
     const f32 reach = 1.0f * menu_unit_pixels();
     struct Case {
-        int item, marker, other_marker;
+        int item, marker;
+        bool ring;   // an icon: the frame goes round the square of its ring, mid-quad
     };
     const Case cases[] = {
-        {SHOP_ITEM_PROFILE_FIRST + 2, SHOP_TEXTURE_FIRST_PORTRAIT + 2, SHOP_TEXTURE_FIRST_PORTRAIT + 3},
-        {SHOP_ITEM_GALLERY, 0, SHOP_TEXTURE_FIRST_PORTRAIT + 8},
-        {SHOP_ITEM_CHARACTER_FIRST + 2, icon_marker(2), icon_marker(1)},
+        {SHOP_ITEM_PROFILE_FIRST + 2, SHOP_TEXTURE_FIRST_PORTRAIT + 2, false},
+        {SHOP_ITEM_GALLERY, 0, false},
+        {SHOP_ITEM_CHARACTER_FIRST + 2, icon_marker(2), true},
     };
     for (f32 angle : {2.0f, 3.1415f}) {
         menu_pulse_angle = angle;
         for (const Case &c : cases) {
             SCOPED_TRACE(testing::Message() << "item " << c.item << " at pulse " << angle);
-            shop_cursor = static_cast<u32>(c.item);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            shop_draw();
-            std::vector<u8> pixels = window_pixels();
-            f32 selected = band_around(pixels, places[c.marker].box, reach);
-            f32 other = band_around(pixels, places[c.other_marker].box, reach);
-            EXPECT_GT(selected - other, 40.0f) << selected << " against " << other;
+            PixelRect tile = places[c.marker].box;
+            if (c.ring) {
+                f32 middle = 0.5f * (tile.y0 + tile.y1), half = 0.5f * (tile.x1 - tile.x0);
+                tile.y0 = middle - half;
+                tile.y1 = middle + half;
+            }
+            f32 band[2];
+            for (int selected = 0; selected < 2; selected++) {
+                shop_cursor = static_cast<u32>(selected ? c.item : SHOP_ITEM_EXIT);
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                shop_draw();
+                band[selected] = band_around(window_pixels(), tile, reach, c.ring);
+            }
+            EXPECT_GT(band[1] - band[0], 40.0f) << band[1] << " against " << band[0];
         }
     }
 }
