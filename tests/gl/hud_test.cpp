@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "game/game.h"
+#include "support/data_set.h"
 #include "support/draw_fixtures.h"
 #include "support/test_paths.h"
 
@@ -313,4 +314,38 @@ TEST_F(HudTest, NamePlatesStayInsideTheView)
     }
     GLuint name = tex_names;
     glDeleteTextures(1, &name);
+}
+
+static int picture_brightness(const Picture &p, int x, int y)
+{
+    const u8 *c = &p.pixels[(static_cast<size_t>(y) * p.width + x) * 4];
+    return c[0] + c[1] + c[2];
+}
+
+// The farewell's words stand in the open sky of the exit picture, clear of the temple: the
+// lowest row of their light ink lies above the pediment's peak, where the column through the
+// peak first turns darker than the sky at the far edge.
+TEST(ExitPicture, TheWordsStandClearOfTheTemple)
+{
+    picture_library_start();
+    ArchiveHandle archive = data_set_archive_open();
+    ASSERT_NE(archive, nullptr) << "run the data builder (make test does)";
+    Picture picture = archive_picture(archive, "misc/exit.jpg");
+    archive_close(archive);
+    ASSERT_NE(picture.pixels, nullptr);
+    int lowest_word = -1, peak = -1;
+    const int peak_x = picture.width * 62 / 256, sky_x = picture.width - 8;
+    for (int y = 0; y < picture.height; y++) {
+        for (int x = 0; x < picture.width; x++) {
+            const u8 *c = &picture.pixels[(static_cast<size_t>(y) * picture.width + x) * 4];
+            if (c[0] > 200 && c[1] > 180)
+                lowest_word = y;
+        }
+        if (peak < 0 && picture_brightness(picture, peak_x, y) < picture_brightness(picture, sky_x, y) - 90)
+            peak = y;
+    }
+    picture_free(&picture);
+    ASSERT_GE(lowest_word, 0) << "no words";
+    ASSERT_GE(peak, 0) << "no temple";
+    EXPECT_LT(lowest_word + 4, peak) << "words down to row " << lowest_word << ", the roof from row " << peak;
 }
