@@ -576,6 +576,9 @@ extern u32 glow_texture;                  // the glow pass's 64 x 64 RGB8 textur
 
 // Opens the game window in the configured mode ("ERROR: Can't set ..." box on failure);
 // returns 0 on success, 1 on failure.
+// Half the view's width at `depth` units in front of the eye, in eye-space units: where the
+// one projection's left and right edges lie at that depth.
+f32 view_half_width(f32 depth);
 int video_mode_set();
 // The engine's fixed GL state, set once after the window opens.
 void gl_init_state();

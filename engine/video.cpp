@@ -22,6 +22,11 @@ constexpr double VIEW_NEAR = 2.0;
 constexpr double VIEW_FAR = 1000.0;
 constexpr float GAMMA_STEP = 0.003921569f;   // 1 / 255 as the ramp has always used it
 
+f32 view_half_width(f32 depth)
+{
+    return static_cast<f32>(depth * std::tan(VIEW_FIELD_DEGREES * 0.5 * 3.14159265358979 / 180.0) * VIEW_ASPECT);
+}
+
 int video_mode_set()
 {
     int fullscreen = screen_mode != 1;

@@ -140,7 +140,8 @@ void screen_title_background_draw();
 constexpr int SHOP_TEXTURE_GALLERY = 0;
 constexpr int SHOP_TEXTURE_FIRST_PORTRAIT = 1;
 constexpr int SHOP_TEXTURE_ICONS = 13;
-constexpr int SHOP_TEXTURE_COUNT = 14;
+constexpr int SHOP_TEXTURE_SILHOUETTES = 14;   // the icon atlas's layout: each figure black on clear
+constexpr int SHOP_TEXTURE_COUNT = 15;
 bool shop_item_is_profile(int item);
 // A profile whose character is not offered.
 bool shop_item_hidden(int item);

@@ -30,8 +30,10 @@ static const ScreenPicture shop_pictures[] = {
     {"shop/medusapf.jpg", TEXTURE_CLAMP_RGB},     {"shop/esfingepf.jpg", TEXTURE_CLAMP_RGB},
     {"shop/hidrapf.jpg", TEXTURE_CLAMP_RGB},      {"shop/arespf.jpg", TEXTURE_CLAMP_RGB},
     {"shop/atropopf.jpg", TEXTURE_CLAMP_RGB},     {"iconos/icon_n.tga", TEXTURE_MIPMAP_RGBA_FULL},
+    {"shop/siluetas.tga", TEXTURE_MIPMAP_RGBA_FULL},
 };
-static_assert(std::size(shop_pictures) == SHOP_TEXTURE_COUNT, "gallery, twelve portraits, the icon atlas");
+static_assert(std::size(shop_pictures) == SHOP_TEXTURE_COUNT,
+              "gallery, twelve portraits, the icon atlas, the silhouettes");
 
 // The five characters for sale, in item order: their unlock byte and price.
 static u8 *const shop_character_bytes[] = {&unlocked_medusa, &unlocked_sphinx, &unlocked_hydra, &unlocked_ares,

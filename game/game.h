@@ -668,6 +668,16 @@ HudSpan hud_life_span(int side, f32 value);
 // shows (not in STATE_MATCH_OVER, not with free_camera, in the round intro once both cameras
 // are done).
 void hud_draw();
+// The name-plate atlas by character: cell column s0 and row t0 (cells NAME_PLATE_CELL_S x
+// NAME_PLATE_CELL_T), side one's x range; side two draws the same cell at -x1 .. -x0. Quads
+// at HUD_DEPTH in front of the eye; the data builder paints each name where both show it.
+struct NamePlate {
+    f32 s0, t0;
+    f32 x0, x1;
+};
+extern const NamePlate name_plates[];   // CHARACTER_COUNT rows
+constexpr f32 NAME_PLATE_CELL_S = 0.5f, NAME_PLATE_CELL_T = 0.1f;
+constexpr f32 HUD_DEPTH = 50.0f;
 void draw_hud_bars();
 void draw_name_plates();
 // The round calls and fight texts over the scene, each under its own state test.

@@ -13,7 +13,7 @@
 
 f32 hud_power_pulse;
 
-constexpr f32 HUD_Z = -50.0f;
+constexpr f32 HUD_Z = -HUD_DEPTH;
 // Bars and gauges sample one flat corner of tex_misc.
 constexpr f32 FLAT_S1 = 0.0039f;
 constexpr f32 FLAT_T1 = 0.125f;
@@ -49,12 +49,7 @@ static const HydraBarColours hydra_bar_colours[] = {
 };
 static_assert(std::size(hydra_bar_colours) == FIGHTER_HEAD_COUNT, "one row per head count");
 
-// The name-plate atlas by character: column s0, row t0 (0.5 x 0.1 cells), side one's x range.
-struct NamePlate {
-    f32 s0, t0;
-    f32 x0, x1;
-};
-static const NamePlate name_plates[] = {
+const NamePlate name_plates[] = {
     {0.0f, 0.2f, -21.0f, -14.0f},   // Jason
     {0.5f, 0.2f, -20.0f, -13.0f},   // Odysseus
     {0.0f, 0.3f, -20.0f, -13.0f},   // Atalanta
@@ -69,7 +64,6 @@ static const NamePlate name_plates[] = {
     {0.0f, 0.5f, -21.0f, -14.0f},   // Atropos
 };
 static_assert(std::size(name_plates) == CHARACTER_COUNT, "one name plate per character");
-constexpr f32 NAME_CELL_S = 0.5f, NAME_CELL_T = 0.1f;
 constexpr f32 PLATE_Y0 = 10.5f, PLATE_Y1 = 13.5f;
 
 // Round markers: side one's x ranges of the first, second and third win (side two mirrored).
@@ -315,8 +309,8 @@ void draw_name_plates()
         const NamePlate &plate = name_plates[character];
         f32 x0 = side == 0 ? plate.x0 : -plate.x1;
         f32 x1 = side == 0 ? plate.x1 : -plate.x0;
-        hud_quad_vertices(x0, x1, PLATE_Y0, PLATE_Y1, HUD_Z, plate.s0, plate.s0 + NAME_CELL_S, plate.t0,
-                          plate.t0 + NAME_CELL_T);
+        hud_quad_vertices(x0, x1, PLATE_Y0, PLATE_Y1, HUD_Z, plate.s0, plate.s0 + NAME_PLATE_CELL_S, plate.t0,
+                          plate.t0 + NAME_PLATE_CELL_T);
     }
     glEnd();
 }

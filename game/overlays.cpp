@@ -353,20 +353,29 @@ void overlays_draw()
     pause_confirm_box();
 }
 
+// x that centres a text of a font on the view's middle, by its measured width.
+static f32 centred_x(int font, const char *text)
+{
+    return -0.5f * font_text_width(font, text);
+}
+
+// Every line centred by its measured width, at the heights and depths it always had.
 void credits_earned_draw()
 {
     view_clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     overlay_begin();
     glEnable(GL_BLEND);
     colour_white();
-    print_letters(-18.5f, 4.0f, -70.0f, "YOU//HAVE//EARNED");
-    print_letters(-9.5f, -7.0f, -70.0f, "CREDITS");
+    print_letters(centred_x(FONT_LETTERS, "YOU//HAVE//EARNED"), 4.0f, -70.0f, "YOU//HAVE//EARNED");
+    print_letters(centred_x(FONT_LETTERS, "CREDITS"), -7.0f, -70.0f, "CREDITS");
     char time_text[32];
     credits_time_format(ladder_time, time_text, sizeof time_text);
-    print_text(-13.0f, 14.0f, -70.0f, "%s", time_text);
+    print_text(centred_x(FONT_TEXT, time_text), 14.0f, -70.0f, "%s", time_text);
     f32 c = -cosf(menu_pulse_angle);
     glColor4f(c, c, c, 1.0f);
-    print_digits(-4.0f, -1.0f, -40.0f, "%03u", credits_earned);
+    char earned[16];
+    snprintf(earned, sizeof earned, "%03u", credits_earned);
+    print_digits(centred_x(FONT_DIGITS, earned), -1.0f, -40.0f, "%s", earned);
     colour_white();
-    print_text(-11.0f, -18.0f, -80.0f, "Congratulations!");
+    print_text(centred_x(FONT_TEXT, "Congratulations!"), -18.0f, -80.0f, "Congratulations!");
 }

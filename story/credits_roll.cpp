@@ -7,16 +7,19 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <iterator>
 
 constexpr f32 CENTRED = CREDIT_CENTRED;
+constexpr f32 COLUMN = CREDIT_COLUMN;
 constexpr u32 CREDITS_PAGES = 13;
 constexpr u32 PAGE_TICKS = 270;               // 4.5 s a page: long enough to read a name twice
 constexpr u32 PAGE_FADE_TICKS = 40;           // each page fades in and out
 constexpr u32 MUSIC_RISE_TICKS = 180;         // the tune comes up from silence over 3 s
 
-// Every line but the roles' left column is centred by its measured width: a fixed start
-// centres a line only in the font it was measured in.
+// Every line is centred by its measured width (a fixed start centres a line only in the font
+// it was measured in); the roles under a name keep their left edges in line as a column, and
+// the column is centred as a whole.
 const CreditLine credit_lines[] = {
     {0, 1, "BRISVALE", CENTRED, -2},
     {0, 0, "PRESENTED", CENTRED, -5},
@@ -26,13 +29,13 @@ const CreditLine credit_lines[] = {
     {2, 1, "TAVROSK", CENTRED, -2},
     {3, 0, "PRODUCED BY", CENTRED, 4},
     {3, 1, "LUMMERDALE", CENTRED, -2},
-    {4, 0, "2D ARTWORK", -18, -6},
-    {4, 0, "TEXTURES", -18, -8},
-    {4, 0, "3D BACKGROUNDS", -18, -10},
+    {4, 0, "2D ARTWORK", COLUMN, -6},
+    {4, 0, "TEXTURES", COLUMN, -8},
+    {4, 0, "3D BACKGROUNDS", COLUMN, -10},
     {4, 1, "OSTELBRAND", CENTRED, -2},
-    {5, 0, "PROGRAMMING", -18, -6},
-    {5, 0, "3D CHARACTER MODELS", -18, -8},
-    {5, 0, "STORY", -18, -10},
+    {5, 0, "PROGRAMMING", COLUMN, -6},
+    {5, 0, "3D CHARACTER MODELS", COLUMN, -8},
+    {5, 0, "STORY", COLUMN, -10},
     {5, 1, "DRAVEMONT", CENTRED, -2},
     {6, 0, "MUSIC BY", CENTRED, 5},
     {6, 1, "QUENRIDGE", CENTRED, -2},
@@ -91,6 +94,25 @@ void credits_roll_tick()
     }
 }
 
+static int credit_font(const CreditLine &line)
+{
+    return line.capital ? FONT_LETTERS : FONT_TEXT;
+}
+
+f32 credit_line_x(int i)
+{
+    const CreditLine &line = credit_lines[i];
+    if (line.x == CENTRED)
+        return -0.5f * font_text_width(credit_font(line), line.text);
+    if (line.x != COLUMN)
+        return line.x;
+    f32 widest = 0.0f;
+    for (const CreditLine &other : credit_lines)
+        if (other.page == line.page && other.x == COLUMN)
+            widest = std::max(widest, font_text_width(credit_font(other), other.text));
+    return -0.5f * widest;
+}
+
 // A page fades in over its first ticks and out over its last.
 static f32 page_alpha()
 {
@@ -110,11 +132,11 @@ void credits_roll_draw()
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, page_alpha());
-    for (const CreditLine &line : credit_lines) {
+    for (int i = 0; i < credit_line_count; i++) {
+        const CreditLine &line = credit_lines[i];
         if (line.page != story_picture_index)
             continue;
-        const int font = line.capital ? FONT_LETTERS : FONT_TEXT;
-        f32 x = line.x == CENTRED ? -0.5f * font_text_width(font, line.text) : line.x;
+        f32 x = credit_line_x(i);
         if (line.capital)
             print_letters(x, line.y, CREDIT_CAPITAL_Z, "%s", line.text);
         else

@@ -800,9 +800,10 @@ void ending_tick()
         ending_picture_change();
 }
 
-// The line of its own that tells of the profile this win put up for sale, above the pictures.
+// The line of its own that tells of the profile this win put up for sale, above the pictures,
+// centred by its measured width.
 constexpr const char *OFFER_LINE = "PROFILE NOW ON SALE IN THE SHOP";
-constexpr f32 OFFER_LINE_X = -20.0f, OFFER_LINE_Y = 18.0f, OFFER_LINE_Z = -70.0f;
+constexpr f32 OFFER_LINE_Y = 18.0f, OFFER_LINE_Z = -70.0f;
 
 // A picture's rectangle as four corners about the origin, for the shared picture drawer.
 static void ending_rect(f32 corners[4][3], f32 left, f32 right, f32 top, f32 bottom, f32 dx, f32 dy)
@@ -831,5 +832,5 @@ void ending_draw()
     glEnable(GL_BLEND);
     story_lines_draw();
     if (ladder_profile_offered)
-        print_text(OFFER_LINE_X, OFFER_LINE_Y, OFFER_LINE_Z, "%s", OFFER_LINE);
+        print_text(-0.5f * font_text_width(FONT_TEXT, OFFER_LINE), OFFER_LINE_Y, OFFER_LINE_Z, "%s", OFFER_LINE);
 }

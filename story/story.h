@@ -136,9 +136,14 @@ struct CreditLine {
     u8 page;
     u8 capital;
     const char *text;
-    f32 x, y;             // CREDIT_CENTRED: centred on x = 0
+    f32 x, y;             // CREDIT_CENTRED: centred on x = 0; CREDIT_COLUMN: see below
 };
 constexpr f32 CREDIT_CENTRED = 1000.0f;
+// A line of a page's left-aligned column, the column centred on x = 0 as one block (its
+// widest line sets where all of them start).
+constexpr f32 CREDIT_COLUMN = 2000.0f;
 constexpr f32 CREDIT_CAPITAL_Z = -90.0f, CREDIT_TEXT_Z = -70.0f;
 extern const CreditLine credit_lines[];   // credit_line_count rows, page by page
 extern const int credit_line_count;
+// Where credit line i starts, in its font's units at its depth.
+f32 credit_line_x(int i);

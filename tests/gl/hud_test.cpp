@@ -4,6 +4,7 @@
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "game/game.h"
+#include "support/data_set.h"
 #include "support/draw_fixtures.h"
 #include "support/test_paths.h"
 
@@ -249,4 +250,102 @@ TEST_F(HudTest, FramesBlendedOverTheirFilledRowsMatchTheWholeQuads)
     }
     EXPECT_EQ(differ, 0u);
     EXPECT_GT(framed, 2000u) << "the frames show";
+}
+
+// Where a HUD picture's ink lies across the window in one band of rows, over a grey that any
+// dark outline or gold letter differs from: the first and last ink columns left and right of
+// the middle (-1 for none).
+struct InkSpan {
+    int left_first, left_last, right_first, right_last;
+};
+static InkSpan ink_columns(const std::vector<u8> &pixels, int row0, int row1, int grey)
+{
+    InkSpan span = {-1, -1, -1, -1};
+    for (int x = 0; x < GL_TEST_WIDTH; x++)
+        for (int y = row0; y < row1; y++) {
+            const u8 *p = &pixels[(static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4];
+            if (std::abs(p[0] - grey) <= 20 && std::abs(p[1] - grey) <= 20 && std::abs(p[2] - grey) <= 20)
+                continue;
+            int &first = x < GL_TEST_WIDTH / 2 ? span.left_first : span.right_first;
+            int &last = x < GL_TEST_WIDTH / 2 ? span.left_last : span.right_last;
+            first = first < 0 ? x : first;
+            last = x;
+            break;
+        }
+    return span;
+}
+
+// Every fighter's name, on side one's plate and on side two's, stands whole inside the view:
+// its ink at least half a unit (8 pixels at 640 x 480) in from the window's edge, and still
+// a name's width across.
+TEST_F(HudTest, NamePlatesStayInsideTheView)
+{
+    tex_names = built_texture("misc/names.tga", TEXTURE_CLAMP_RGBA);
+    ASSERT_NE(tex_names, 0u) << "make the data set first (tavrosk-databuild)";
+    int row0, row1, x;
+    eye_to_pixel(0.0f, 10.5f, -50.0f, &x, &row0);
+    eye_to_pixel(0.0f, 13.5f, -50.0f, &x, &row1);
+    int two_units = 0, origin = 0;
+    eye_to_pixel(0.0f, 0.0f, -50.0f, &origin, &x);
+    eye_to_pixel(2.0f, 0.0f, -50.0f, &two_units, &x);
+    two_units -= origin;
+    const int grey = 128, margin = 8;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        SCOPED_TRACE(id);
+        fighters[0].character = fighters[1].character = id;
+        glClearColor(grey / 255.0f, grey / 255.0f, grey / 255.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glDisable(GL_DEPTH_TEST);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glEnable(GL_TEXTURE_2D);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+        glColor4f(1, 1, 1, 1);
+        draw_name_plates();
+        InkSpan span = ink_columns(window_pixels(), row0, row1, grey);
+        glEnable(GL_DEPTH_TEST);
+        ASSERT_GE(span.left_first, 0) << "no name on side one";
+        ASSERT_GE(span.right_first, 0) << "no name on side two";
+        EXPECT_GE(span.left_first, margin);
+        EXPECT_LE(span.right_last, GL_TEST_WIDTH - 1 - margin);
+        EXPECT_GE(span.left_last - span.left_first, two_units);
+        EXPECT_GE(span.right_last - span.right_first, two_units);
+    }
+    GLuint name = tex_names;
+    glDeleteTextures(1, &name);
+}
+
+static int picture_brightness(const Picture &p, int x, int y)
+{
+    const u8 *c = &p.pixels[(static_cast<size_t>(y) * p.width + x) * 4];
+    return c[0] + c[1] + c[2];
+}
+
+// The farewell's words stand in the open sky of the exit picture, clear of the temple: the
+// lowest row of their light ink lies above the pediment's peak, where the column through the
+// peak first turns darker than the sky at the far edge.
+TEST(ExitPicture, TheWordsStandClearOfTheTemple)
+{
+    picture_library_start();
+    ArchiveHandle archive = data_set_archive_open();
+    ASSERT_NE(archive, nullptr) << "run the data builder (make test does)";
+    Picture picture = archive_picture(archive, "misc/exit.jpg");
+    archive_close(archive);
+    ASSERT_NE(picture.pixels, nullptr);
+    int lowest_word = -1, peak = -1;
+    const int peak_x = picture.width * 62 / 256, sky_x = picture.width - 8;
+    for (int y = 0; y < picture.height; y++) {
+        for (int x = 0; x < picture.width; x++) {
+            const u8 *c = &picture.pixels[(static_cast<size_t>(y) * picture.width + x) * 4];
+            if (c[0] > 200 && c[1] > 180)
+                lowest_word = y;
+        }
+        if (peak < 0 && picture_brightness(picture, peak_x, y) < picture_brightness(picture, sky_x, y) - 90)
+            peak = y;
+    }
+    picture_free(&picture);
+    ASSERT_GE(lowest_word, 0) << "no words";
+    ASSERT_GE(peak, 0) << "no temple";
+    EXPECT_LT(lowest_word + 4, peak) << "words down to row " << lowest_word << ", the roof from row " << peak;
 }

@@ -17,6 +17,7 @@
 // its marker at the idle grey (a half) or the pulse's full level.
 constexpr int ICON_ATLAS_COLUMNS = 4, ICON_ATLAS_ROWS = 3, ICON_CELL_TEXELS = 16;
 constexpr f32 IDLE_LEVEL = 0.5f;   // the grey of a tile not under the cursor
+constexpr int PROFILE_GRID_COLUMNS = 6;
 
 // Markers 0..12: the gallery and the twelve portraits by slot; 13..20: the icon atlas's lower
 // two rows of cells, row by row; the caps and the pointer after.
@@ -89,6 +90,7 @@ protected:
             screen_textures[slot] = marker_texture(slot);
         icons = icon_atlas_make();
         screen_textures[SHOP_TEXTURE_ICONS] = icons;
+        screen_textures[SHOP_TEXTURE_SILHOUETTES] = icons;   // drawn black: only its cover shows
         menu_pulse_angle = 3.1415f;
         shop_state_set(false);
     }
@@ -387,4 +389,134 @@ TEST_F(ShopDraw, BuiltPicturesShowOnTheirOwnTilesTheRightWayUp)
     for (Picture &picture : pictures)
         picture_free(&picture);
     screen_textures_free();
+}
+
+// Where the white ink of one printed caption lies across the window: the middle between its
+// first and last inked columns inside the caption's box; -1 without ink.
+static f32 caption_ink_middle(const std::vector<u8> &pixels, const PixelRect &box)
+{
+    int first = -1, last = -1;
+    for (int x = std::max(0, static_cast<int>(box.x0) - 2); x < std::min(GL_TEST_WIDTH, static_cast<int>(box.x1) + 2); x++)
+        for (int y = std::max(0, static_cast<int>(box.y0)); y < std::min(GL_TEST_HEIGHT, static_cast<int>(box.y1)); y++) {
+            const u8 *p = &pixels[(static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4];
+            if (p[0] > 160 && p[1] > 160 && p[2] > 160) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+        }
+    return first < 0 ? -1.0f : 0.5f * (first + last + 1);
+}
+
+// Each price and "SOLD" stands centred under or on its own tile, and the profiles' heading
+// and "NONE AVAILABLE" over the profiles' grid, measured on the built font's ink: within 2
+// pixels at 640 x 480, whatever the font's letters measure.
+TEST_F(ShopDraw, CaptionsStandCentredOnTheirTiles)
+{
+    shop_state_set(true);
+    std::vector<MarkerArea> places = frame();
+    f32 grid_middle = 0.5f * (places[SHOP_TEXTURE_FIRST_PORTRAIT].box.x0 +
+                              places[SHOP_TEXTURE_FIRST_PORTRAIT + PROFILE_GRID_COLUMNS - 1].box.x1);
+    u32 inkless = font_text_texture;
+    font_text_texture = built_texture("misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    ASSERT_NE(font_text_texture, 0u) << "run the data builder (make test does)";
+    for (u32 &slot : screen_textures)
+        slot = colour.black;   // white ink over black tiles
+    // 0 nothing bought, 1 everything, 2 nothing and no profile offered
+    for (int state = 0; state < 3; state++) {
+        SCOPED_TRACE(state);
+        shop_state_set(state == 1);
+        if (state == 2)
+            for (int id = 0; id < CHARACTER_COUNT; id++)
+                *shop_profile_byte(id) = 0;
+        shop_cursor = SHOP_ITEM_EXIT;
+        std::vector<PrintedText> texts = feedback_texts(feedback_polygons(shop_draw));
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        shop_draw();
+        std::vector<u8> pixels = window_pixels();
+        // Each caption with the middle it belongs on.
+        std::vector<std::pair<const PrintedText *, f32>> captions;
+        std::vector<PixelRect> tiles = {places[0].box};
+        for (int k = 0; k < 5; k++)
+            tiles.push_back(places[icon_marker(k)].box);
+        for (int id = 0; id < CHARACTER_COUNT && state == 1; id++)
+            tiles.push_back(places[SHOP_TEXTURE_FIRST_PORTRAIT + id].box);
+        for (const PixelRect &tile : tiles)
+            for (const PrintedText &t : texts)
+                if ((t.text == "SOLD" || t.text.find("Cr") != std::string::npos) && t.text != "350CrEACH" &&
+                    label_belongs(t, tile))
+                    captions.push_back({&t, 0.5f * (tile.x0 + tile.x1)});
+        EXPECT_EQ(static_cast<int>(captions.size()), static_cast<int>(tiles.size()));
+        for (const char *heading : {"PROFILES", "350CrEACH", "NONEAVAILABLE"})
+            if (const PrintedText *t = printed_find(texts, heading))
+                captions.push_back({t, grid_middle});
+        EXPECT_EQ(printed_find(texts, "NONEAVAILABLE") != nullptr, state == 2);
+        for (const auto &[caption, middle] : captions) {
+            SCOPED_TRACE(caption->text);
+            EXPECT_NEAR(caption_ink_middle(pixels, caption->box), middle, 2.0f);
+        }
+    }
+    GLuint name = font_text_texture;
+    glDeleteTextures(1, &name);
+    font_text_texture = inkless;
+}
+
+// The mean brightness of the band just outside a tile, where the cursor's frame stands; with
+// `sides_only` the strips left and right of it alone (an icon's quad runs on above and below
+// the square of its ring).
+static f32 band_around(const std::vector<u8> &pixels, const PixelRect &tile, f32 reach, bool sides_only)
+{
+    double sum = 0.0;
+    int count = 0;
+    for (int y = static_cast<int>(tile.y0 - reach); y < static_cast<int>(tile.y1 + reach); y++)
+        for (int x = static_cast<int>(tile.x0 - reach); x < static_cast<int>(tile.x1 + reach); x++) {
+            bool inside = x >= tile.x0 - 1 && x < tile.x1 + 1 && y >= tile.y0 - 1 && y < tile.y1 + 1;
+            bool above_or_below = y < tile.y0 || y >= tile.y1;
+            if (inside || (sides_only && above_or_below) || x < 0 || y < 0 || x >= GL_TEST_WIDTH || y >= GL_TEST_HEIGHT)
+                continue;
+            const u8 *p = &pixels[(static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4];
+            sum += (p[0] + p[1] + p[2]) / 3.0;
+            count++;
+        }
+    return count ? static_cast<f32>(sum / count) : 0.0f;
+}
+
+// A player on the keyboard sees at a glance where the cursor is: round the selected tile a
+// bright frame stands out against the dark round the same tile unselected, at the pulse's
+// dimmest as at its brightest, on a portrait, on the gallery and on a character's icon.
+TEST_F(ShopDraw, TheCursorFramesItsTile)
+{
+    shop_state_set(false);
+    shop_cursor = SHOP_ITEM_EXIT;
+    std::vector<MarkerArea> places = frame();
+    const f32 reach = 1.0f * menu_unit_pixels();
+    struct Case {
+        int item, marker;
+        bool ring;   // an icon: the frame goes round the square of its ring, mid-quad
+    };
+    const Case cases[] = {
+        {SHOP_ITEM_PROFILE_FIRST + 2, SHOP_TEXTURE_FIRST_PORTRAIT + 2, false},
+        {SHOP_ITEM_GALLERY, 0, false},
+        {SHOP_ITEM_CHARACTER_FIRST + 2, icon_marker(2), true},
+    };
+    for (f32 angle : {2.0f, 3.1415f}) {
+        menu_pulse_angle = angle;
+        for (const Case &c : cases) {
+            SCOPED_TRACE(testing::Message() << "item " << c.item << " at pulse " << angle);
+            PixelRect tile = places[c.marker].box;
+            if (c.ring) {
+                f32 middle = 0.5f * (tile.y0 + tile.y1), half = 0.5f * (tile.x1 - tile.x0);
+                tile.y0 = middle - half;
+                tile.y1 = middle + half;
+            }
+            f32 band[2];
+            for (int selected = 0; selected < 2; selected++) {
+                shop_cursor = static_cast<u32>(selected ? c.item : SHOP_ITEM_EXIT);
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+                shop_draw();
+                band[selected] = band_around(window_pixels(), tile, reach, c.ring);
+            }
+            EXPECT_GT(band[1] - band[0], 40.0f) << band[1] << " against " << band[0];
+        }
+    }
 }

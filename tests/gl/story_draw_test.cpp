@@ -133,8 +133,7 @@ TEST_F(StoryDraw, APictureQuadShowsItsPictureUprightAtItsPlace)
 }
 
 // Each credits page stands in the middle of the view, its ink as far from the left edge as
-// from the right; the two pages with the roles' left-hand column are measured on their name
-// line only.
+// from the right, the roles' column under a name as well as the name.
 TEST_F(StoryDraw, TheCreditsPagesStandCentred)
 {
     ASSERT_TRUE(built_data_set_in());
@@ -148,13 +147,14 @@ TEST_F(StoryDraw, TheCreditsPagesStandCentred)
         std::vector<u8> rgba(GL_TEST_WIDTH * GL_TEST_HEIGHT * 4);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-        // The roles' first line starts 4 below the name's: rows below their middle are left out.
-        int lowest_row = 0;
+        // The roles' first line starts 4 below the name's: the rows below their middle hold the
+        // column alone.
+        int column_top = 0;
         if (page == 4 || page == 5) {
             int x = 0;
-            eye_to_pixel(0, -4, CREDIT_CAPITAL_Z, &x, &lowest_row);
+            eye_to_pixel(0, -4, CREDIT_CAPITAL_Z, &x, &column_top);
         }
-        int left = GL_TEST_WIDTH, right = -1;
+        int left = GL_TEST_WIDTH, right = -1, column_left = GL_TEST_WIDTH, column_right = -1;
         int bands = 0;   // runs of rows with ink: one per line of the page
         bool inked_above = false;
         for (int y = 0; y < GL_TEST_HEIGHT; y++) {
@@ -163,10 +163,12 @@ TEST_F(StoryDraw, TheCreditsPagesStandCentred)
                 const u8 *p = &rgba[(y * GL_TEST_WIDTH + x) * 4];
                 if (p[0] > 128 && p[1] > 128 && p[2] > 128) {
                     inked = true;
-                    if (y < lowest_row)
-                        continue;
                     left = std::min(left, x);
                     right = std::max(right, x);
+                    if (y < column_top) {
+                        column_left = std::min(column_left, x);
+                        column_right = std::max(column_right, x);
+                    }
                 }
             }
             bands += inked && !inked_above;
@@ -178,6 +180,10 @@ TEST_F(StoryDraw, TheCreditsPagesStandCentred)
         EXPECT_EQ(bands, lines) << "every line of the page shows";
         ASSERT_GE(right, 0) << "an empty page";
         EXPECT_NEAR(left, GL_TEST_WIDTH - 1 - right, 6) << "ink from " << left << " to " << right;
+        if (column_top > 0) {
+            EXPECT_NEAR(column_left, GL_TEST_WIDTH - 1 - column_right, 6)
+                << "the roles from " << column_left << " to " << column_right;
+        }
     }
     fonts_out();
     built_data_set_out();
@@ -197,10 +203,12 @@ TEST_F(StoryDraw, TheEndingTellsOfTheProfileOffered)
     // The top band of the view, above the story's lines.
     const int row_low = GL_TEST_HEIGHT - GL_TEST_HEIGHT / 8, row_high = GL_TEST_HEIGHT;
     int ink[2] = {0, 0};
+    std::vector<u8> shown[2];
     for (int offered = 0; offered < 2; offered++) {
         ladder_profile_offered = static_cast<u8>(offered);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         ending_draw();
+        shown[offered] = window_pixels();
         for (int y = row_low; y < row_high; y++)
             for (int x = 0; x < GL_TEST_WIDTH; x++) {
                 Rgb p = pixel_at(x, y);
@@ -209,8 +217,61 @@ TEST_F(StoryDraw, TheEndingTellsOfTheProfileOffered)
     }
     EXPECT_EQ(ink[0], 0);
     EXPECT_GT(ink[1], 200);
+    // The line stands in the middle: where the two frames differ, as far from either edge.
+    int left = GL_TEST_WIDTH, right = -1;
+    for (int y = row_low; y < row_high; y++)
+        for (int x = 0; x < GL_TEST_WIDTH; x++) {
+            size_t i = (static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4;
+            if (std::abs(shown[0][i] - shown[1][i]) > 60) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    EXPECT_NEAR(left, GL_TEST_WIDTH - 1 - right, 6) << "the line from " << left << " to " << right;
     ladder_profile_offered = 0;
     texture_table_delete(screen_textures, SCREEN_TEXTURES);
+    fonts_out();
+    built_data_set_out();
+}
+
+// After a won ladder every line of the credits-earned screen, the pulsing count too, stands in
+// the middle of the view by its ink.
+TEST_F(StoryDraw, TheCreditsEarnedLinesStandCentred)
+{
+    ASSERT_TRUE(built_data_set_in());
+    ASSERT_TRUE(fonts_in());
+    font_digits_texture = texture_load(asset_archive, "misc/number.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    ASSERT_NE(font_digits_texture, 0u);
+    ladder_time = 60 * (60 * 12 + 34);
+    credits_earned = 250;
+    menu_pulse_angle = 3.1415f;   // the count at its brightest
+    credits_earned_draw();
+    std::vector<u8> rgba = window_pixels();
+    int bands = 0;
+    bool inked_above = false;
+    int left = GL_TEST_WIDTH, right = -1;
+    for (int y = 0; y <= GL_TEST_HEIGHT; y++) {
+        int first = -1, last = -1;
+        for (int x = 0; x < GL_TEST_WIDTH && y < GL_TEST_HEIGHT; x++) {
+            const u8 *p = &rgba[(static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4];
+            if (p[0] > 128 && p[1] > 128 && p[2] > 128)
+                last = x, first = first < 0 ? x : first;
+        }
+        bool inked = first >= 0;
+        if (inked) {
+            left = std::min(left, first);
+            right = std::max(right, last);
+        }
+        if (!inked && inked_above) {   // a line's band ends: its ink's middle
+            SCOPED_TRACE(testing::Message() << "the line ending at row " << y);
+            EXPECT_NEAR(left, GL_TEST_WIDTH - 1 - right, 6) << "ink from " << left << " to " << right;
+            bands++;
+            left = GL_TEST_WIDTH, right = -1;
+        }
+        inked_above = inked;
+    }
+    EXPECT_EQ(bands, 5) << "the time, the two words, the count and the congratulations";
+    texture_table_delete(&font_digits_texture, 1);
     fonts_out();
     built_data_set_out();
 }

@@ -169,8 +169,7 @@ std::vector<Printed> game_texts()
     for (int i = 0; i < credit_line_count; i++) {
         const CreditLine &line = credit_lines[i];
         int font = line.capital ? FONT_LETTERS : FONT_TEXT;
-        float x = line.x == CREDIT_CENTRED ? -0.5f * font_text_width(font, line.text) : line.x;
-        texts.push_back({font, x, line.y, line.capital ? CREDIT_CAPITAL_Z : CREDIT_TEXT_Z, line.text});
+        texts.push_back({font, credit_line_x(i), line.y, line.capital ? CREDIT_CAPITAL_Z : CREDIT_TEXT_Z, line.text});
     }
     lines_add(&texts, FONT_TEXT, -27, -13, 3, -70, faction_ending_text(STORY_ARES_WON));
     lines_add(&texts, FONT_TEXT, -27, -13, 3, -70, faction_ending_text(STORY_HEROES_WON));
@@ -243,7 +242,9 @@ std::vector<Quad> printed_quads(const Printed &p)
 struct Atlas {
     int width = 0, height = 0;
     std::vector<u8> rgba;
-    u8 alpha(int x, int y) const { return rgba[(static_cast<size_t>(y) * width + x) * 4 + 3]; }
+    // The light ink alone: the colour carries it (premultiplied), the alpha carries the dark
+    // rim around it as well.
+    u8 ink(int x, int y) const { return rgba[(static_cast<size_t>(y) * width + x) * 4]; }
 };
 
 Atlas atlas_read(u32 texture)
@@ -258,7 +259,7 @@ Atlas atlas_read(u32 texture)
     return atlas;
 }
 
-constexpr int INK_ALPHA = 48;   // a texel at least this opaque shows as ink
+constexpr int INK_ALPHA = 48;   // a texel at least this bright shows as ink
 
 // The ink's columns inside a quad's part of the atlas, as texel offsets from where the quad
 // starts sampling, and its rows as shares of the quad's height from the top; false for a quad
@@ -271,7 +272,7 @@ bool quad_ink(const Atlas &atlas, const Quad &q, float *left, float *right, floa
     int first = -1, last = -1, row_first = r1, row_last = -1;
     for (int c = c0; c < c1 && c < atlas.width; c++)
         for (int r = r0; r < r1 && r < atlas.height; r++)
-            if (atlas.alpha(c, r) >= INK_ALPHA) {
+            if (atlas.ink(c, r) >= INK_ALPHA) {
                 if (first < 0)
                     first = c;
                 last = c;
@@ -284,7 +285,7 @@ bool quad_ink(const Atlas &atlas, const Quad &q, float *left, float *right, floa
     auto column_peak = [&](int c) {
         int peak = 0;
         for (int r = r0; r < r1 && r < atlas.height; r++)
-            peak = std::max(peak, static_cast<int>(atlas.alpha(c, r)));
+            peak = std::max(peak, static_cast<int>(atlas.ink(c, r)));
         return peak / 255.0f;
     };
     *left = first + 1.0f - column_peak(first) - start;
@@ -485,3 +486,81 @@ TEST_F(TextLayout, CapitalsLeaveABlankForASpaceAndDrawTheirBangAsABang)
 }
 
 } // namespace
+
+// The game's view cleared to one grey, a text printed in it as the HUD and the story print
+// theirs (premultiplied white), read back.
+static std::vector<u8> text_over(float grey, int font, float x, float y, float z, const char *text)
+{
+    draw_gl_reset();
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(1, 1, 1, 1);
+    glClearColor(grey, grey, grey, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    if (font == FONT_DIGITS)
+        print_digits(x, y, z, "%s", text);
+    else
+        print_text(x, y, z, "%s", text);
+    return window_pixels();
+}
+
+constexpr int DARK_EDGE = 128;   // at least half-way from the white behind to black
+
+// Along each row (or column) that the ink crosses over black: whether a dark pixel lies a
+// few pixels out from both ends of the ink over white. Counts the lines and the edged ones.
+static void edged_lines(const std::vector<u8> &on_black, const std::vector<u8> &on_white, bool columns, int *lines,
+                        int *edged)
+{
+    const int reach = 4, across = columns ? GL_TEST_WIDTH : GL_TEST_HEIGHT, along = columns ? GL_TEST_HEIGHT : GL_TEST_WIDTH;
+    auto red = [&](const std::vector<u8> &p, int line, int k) {
+        int x = columns ? line : k, y = columns ? k : line;
+        return p[(static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4];
+    };
+    *lines = *edged = 0;
+    for (int line = 0; line < across; line++) {
+        int first = -1, last = -1;
+        for (int k = 0; k < along; k++)
+            if (red(on_black, line, k) > 200)
+                last = k, first = first < 0 ? k : first;
+        if (first < 0)
+            continue;
+        bool before = false, after = false;
+        for (int d = 0; d <= reach; d++) {
+            before |= first - d >= 0 && red(on_white, line, first - d) < DARK_EDGE;
+            after |= last + d < along && red(on_white, line, last + d) < DARK_EDGE;
+        }
+        ++*lines;
+        *edged += before && after;
+    }
+}
+
+// The clock, the combo counts and the narration are light ink over whatever the arena or the
+// picture shows: over white, a dark edge still runs round every glyph, to its left and right
+// and above and below it, where its ink shows over black.
+TEST_F(TextLayout, LightTextKeepsADarkEdgeOverWhite)
+{
+    struct Case {
+        int font;
+        float x, y, z;
+        const char *text;
+    };
+    const Case cases[] = {
+        {FONT_DIGITS, -2.5f, 17.3f, -70.0f, "0123456789"},   // the round clock's size
+        {FONT_DIGITS, -12.0f, 3.0f, -30.0f, "47"},           // a combo count
+        {FONT_TEXT, -23.0f, 4.0f, -60.0f, "Hits!"},
+        {FONT_TEXT, -27.0f, -13.0f, -70.0f, "Medusa waits"},   // a line of narration
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        std::vector<u8> on_black = text_over(0.0f, c.font, c.x, c.y, c.z, c.text);
+        std::vector<u8> on_white = text_over(1.0f, c.font, c.x, c.y, c.z, c.text);
+        for (int columns = 0; columns < 2; columns++) {
+            int lines = 0, edged = 0;
+            edged_lines(on_black, on_white, columns, &lines, &edged);
+            ASSERT_GT(lines, 0) << "no ink";
+            // A glyph's outermost texels may fall at its quad's edge: nearly every line, not all.
+            EXPECT_GE(edged, lines * 9 / 10) << edged << " of " << lines << (columns ? " columns" : " rows");
+        }
+    }
+}

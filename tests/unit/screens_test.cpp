@@ -316,10 +316,10 @@ TEST_F(Screens, ShopPointerHoversAndBuys)
 TEST_F(Screens, ShopPicturesSurviveGalleryRoundTrips)
 {
     ASSERT_EQ(shop_enter(), 0);
-    EXPECT_EQ(harness_screen_texture_loads, 14u);
+    EXPECT_EQ(harness_screen_texture_loads, static_cast<u32>(SHOP_TEXTURE_COUNT));
     title_menu_enter();
     ASSERT_EQ(shop_enter(), 0);
-    EXPECT_EQ(harness_screen_texture_loads, 14u) << "its own set is kept";
+    EXPECT_EQ(harness_screen_texture_loads, static_cast<u32>(SHOP_TEXTURE_COUNT)) << "its own set is kept";
     for (int trip = 0; trip < 10; trip++) {
         title_menu_enter();
         ASSERT_EQ(gallery_enter(), 0);
@@ -330,7 +330,7 @@ TEST_F(Screens, ShopPicturesSurviveGalleryRoundTrips)
         EXPECT_EQ(screen_texture_set, SCREEN_SET_SHOP);
         EXPECT_EQ(screen_texture_count, SHOP_TEXTURE_COUNT);
     }
-    EXPECT_EQ(harness_screen_texture_loads, 14u + 10 * (23 + 14));
+    EXPECT_EQ(harness_screen_texture_loads, SHOP_TEXTURE_COUNT + 10u * (23 + SHOP_TEXTURE_COUNT));
 }
 
 // ---- gallery -----------------------------------------------------------------------------------

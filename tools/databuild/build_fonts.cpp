@@ -26,17 +26,22 @@ struct FontSheet {
     float cap_height;      // of a capital, as a share of the cell's height
     float baseline;        // from the cell's top, as a share of its height
     float gap;             // blank between two glyphs' ink, in quad units
+    float rim;             // the dark outline's reach around the ink, in sheet pixels
+    float shadow;          // how far down and right the baked shadow falls, in sheet pixels
 };
 
 // The advances of the engine's font tables were measured from this face with these sizes and
 // gaps. The pictures' sides are powers of two, so the mipmap builder uploads them texel for
 // texel and the ink's edges stay where they are drawn. The text font's capitals are a little smaller than before so that a credits page's
 // capital line and the text line under it stand apart.
+// The text font and the digits are light on whatever lies behind them (a white wall, clouds),
+// so their ink carries a dark rim and a shadow; the rims of two neighbours meet in the gap
+// between them. The capitals sit on their own dark boxes and banners and keep plain ink.
 static const FontSheet font_sheets[] = {
-    // font        entry              width height cap   baseline gap
-    {FONT_TEXT, "misc/letra.tga", 512, 512, 0.44f, 0.81f, 0.18f},   // room below for descenders
-    {FONT_LETTERS, "misc/textb.tga", 512, 512, 0.70f, 0.79f, 0.4f},
-    {FONT_DIGITS, "misc/number.tga", 256, 128, 0.70f, 0.85f, 0.5f},
+    // font        entry              width height cap   baseline gap  rim   shadow
+    {FONT_TEXT, "misc/letra.tga", 512, 512, 0.44f, 0.81f, 0.3f, 1.5f, 1.0f},   // room below for descenders
+    {FONT_LETTERS, "misc/textb.tga", 512, 512, 0.70f, 0.79f, 0.4f, 0.0f, 0.0f},
+    {FONT_DIGITS, "misc/number.tga", 256, 128, 0.70f, 0.85f, 0.5f, 3.5f, 2.5f},
 };
 
 constexpr float DEJAVU_CAP_PER_EM = 0.729f;   // the face's capital height per em
@@ -124,9 +129,8 @@ static int glyph_render_fitted(FT_Face face, int c, float room, float shift)
     return FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0;
 }
 
-// Coverage into the sheet's alpha; the colour carries it too (black around the ink), so
-// the blends that add the colour as it is show only the ink.
-static void glyph_copy(std::vector<u8> &rgba, const FontSheet &info, const SheetCell &cell, const FT_Bitmap &bitmap,
+// Coverage into the sheet's ink; glyph_rim_paint turns it into colour and alpha.
+static void glyph_copy(std::vector<u8> &ink_sheet, const FontSheet &info, const SheetCell &cell, const FT_Bitmap &bitmap,
                        int left, int top)
 {
     for (unsigned row = 0; row < bitmap.rows; row++)
@@ -135,13 +139,57 @@ static void glyph_copy(std::vector<u8> &rgba, const FontSheet &info, const Sheet
             if (x < cell.x || x >= cell.x + cell.w || y < cell.y || y >= cell.y + cell.h)
                 continue;
             u8 ink = bitmap.buffer[row * bitmap.pitch + col];
+            u8 &out = ink_sheet[static_cast<size_t>(y) * info.width + x];
+            out = std::max(out, ink);
+        }
+}
+
+// How dark the rim is at (x, y): the nearest ink within reach of the point itself (the
+// outline) or of the point the shadow falls from, fading over the last pixel of the reach.
+// Half-covered edge pixels count as ink, so the rim stands as far out from a soft edge as
+// from a hard one.
+static float rim_cover(const std::vector<u8> &ink_sheet, const FontSheet &info, const SheetCell &cell, int x, int y)
+{
+    int reach = static_cast<int>(std::ceil(info.rim + info.shadow));
+    float cover = 0.0f;
+    for (int dy = -reach; dy <= reach; dy++)
+        for (int dx = -reach; dx <= reach; dx++) {
+            int sx = x + dx, sy = y + dy;
+            if (sx < cell.x || sx >= cell.x + cell.w || sy < cell.y || sy >= cell.y + cell.h)
+                continue;
+            float ink = std::min(1.0f, 2.0f * ink_sheet[static_cast<size_t>(sy) * info.width + sx] / 255.0f);
+            if (ink <= 0.0f)
+                continue;
+            float outline = info.rim + 0.5f - std::hypot(static_cast<float>(dx), static_cast<float>(dy));
+            float shadow = info.rim + 0.5f - std::hypot(dx + info.shadow, dy + info.shadow);
+            cover = std::max(cover, ink * std::clamp(std::max(outline, shadow), 0.0f, 1.0f));
+        }
+    return cover;
+}
+
+// The cell's ink as white over its dark rim, premultiplied: the colour carries the ink alone
+// (black on the rim), the alpha the ink laid over the rim. The rim stays inside the part of
+// the cell the glyph's quad samples, so no neighbour's quad picks it up.
+static void glyph_rim_paint(std::vector<u8> &rgba, const std::vector<u8> &ink_sheet, const FontSheet &info, int glyph)
+{
+    SheetCell cell = sheet_cell(info, glyph);
+    const FontLayout *layout = &font_layouts[info.font];
+    float pixels_per_unit = layout->cell_s * info.width / layout->quad_width;
+    float advance = std::min(font_glyph_advance(info.font, glyph), layout->quad_width);
+    int sampled = std::min(cell.w, static_cast<int>(std::floor(advance * pixels_per_unit)));
+    for (int y = cell.y; y < cell.y + cell.h; y++)
+        for (int x = cell.x; x < cell.x + sampled; x++) {
+            float ink = ink_sheet[static_cast<size_t>(y) * info.width + x] / 255.0f;
+            float rim = info.rim > 0.0f ? rim_cover(ink_sheet, info, cell, x, y) : 0.0f;
+            float alpha = ink + rim * (1.0f - ink);
             u8 *out = &rgba[(static_cast<size_t>(y) * info.width + x) * 4];
-            out[0] = out[1] = out[2] = out[3] = std::max(out[3], ink);
+            out[0] = out[1] = out[2] = static_cast<u8>(std::lround(ink * 255.0f));
+            out[3] = static_cast<u8>(std::lround(alpha * 255.0f));
         }
 }
 
 // One glyph, its ink fitted across its room and standing on the font's baseline.
-static void sheet_draw_glyph(std::vector<u8> &rgba, FT_Face face, const FontSheet &info, int glyph)
+static void sheet_draw_glyph(std::vector<u8> &ink_sheet, FT_Face face, const FontSheet &info, int glyph)
 {
     int c = sheet_glyph_char(info.font, glyph);
     if (!c)
@@ -151,17 +199,20 @@ static void sheet_draw_glyph(std::vector<u8> &rgba, FT_Face face, const FontShee
         return;
     const FT_GlyphSlot slot = face->glyph;
     int top = cell.y + static_cast<int>(info.baseline * cell.h) - slot->bitmap_top;
-    glyph_copy(rgba, info, cell, slot->bitmap, cell.left + slot->bitmap_left, top);
+    glyph_copy(ink_sheet, info, cell, slot->bitmap, cell.left + slot->bitmap_left, top);
 }
 
 static Bytes sheet_build(FT_Face face, const FontSheet &info)
 {
+    std::vector<u8> ink_sheet(static_cast<size_t>(info.width) * info.height, 0);
     std::vector<u8> rgba(static_cast<size_t>(info.width) * info.height * 4, 0);
     const FontLayout *layout = &font_layouts[info.font];
     float cell_h = layout->cell_t * info.height;
     FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(info.cap_height * cell_h / DEJAVU_CAP_PER_EM + 0.5f));
     for (int glyph = 0; glyph < layout->glyph_count; glyph++)
-        sheet_draw_glyph(rgba, face, info, glyph);
+        sheet_draw_glyph(ink_sheet, face, info, glyph);
+    for (int glyph = 0; glyph < layout->glyph_count; glyph++)
+        glyph_rim_paint(rgba, ink_sheet, info, glyph);
     return tga_write(info.width, info.height, 32, rgba.data());
 }
 

@@ -80,8 +80,9 @@ int build_overlays(const char *)
         for (int x = 0; x < EXIT_WIDTH; x++)
             putpixel(picture, x, y, exit_background(x, y));
     exit_temple(picture);
-    exit_title(picture, "TAVROSK", 50, 4, makecol32(240, 200, 90));
-    exit_title(picture, "FAREWELL, HERO", 95, 2, makecol32(250, 240, 220));
+    // The words stand in the open sky, above the pediment (its peak 86 above the horizon).
+    exit_title(picture, "TAVROSK", 36, 4, makecol32(240, 200, 90));
+    exit_title(picture, "FAREWELL, HERO", 66, 2, makecol32(250, 240, 220));
     Bytes rgba = exit_picture_rgba(picture);
     destroy_bitmap(picture);
     Bytes jpeg;

@@ -383,6 +383,7 @@ static int build_shop_pictures()
         return 0;
     for (int id = 0; id < CHARACTER_COUNT; id++)
         archive_add(shop_portraits[id], select_portrait_jpeg(id, 0));
+    archive_add("shop/siluetas.tga", shop_silhouette_atlas_tga());   // after the select's likenesses
     return 1;
 }
 

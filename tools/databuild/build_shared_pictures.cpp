@@ -6,10 +6,13 @@
 #include "tools/databuild/databuild.h"
 
 #include "engine/engine.h"
+#include "game/game.h"
 
 #include <allegro.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 constexpr int GLYPH_SIZE = 8;           // the game library's built-in font cell
@@ -216,23 +219,41 @@ static void draw_marker(Canvas &c)
     fill_star(c, 32, 32, 5, 16, 5, WHITE);
 }
 
-struct NamePlate {
-    int column;           // 0: s 0..0.5, 1: s 0.5..1
-    int row;              // t 0.1 x row .. 0.1 x (row + 1)
-    const char *label;
+// The names in character order, painted in capitals of the game library's font.
+static const char *const name_plate_labels[] = {
+    "JASON", "ODYSSEUS", "ATALANTA", "PERSEUS", "HIPPOLYTE", "POLYPHEMUS",
+    "MINOTAUR", "MEDUSA", "SPHINX", "HYDRA", "ARES", "ATROPOS",
 };
-static const NamePlate name_plates[] = {
-    {0, 0, "ARES"},   {0, 1, "HIPPOLYTE"}, {0, 2, "JASON"},    {0, 3, "ATALANTA"}, {0, 4, "MEDUSA"},  {0, 5, "ATROPOS"},
-    {1, 0, "POLYPHEMUS"}, {1, 1, "SPHINX"}, {1, 2, "ODYSSEUS"}, {1, 3, "HYDRA"},    {1, 4, "PERSEUS"}, {1, 5, "MINOTAUR"},
-};
+static_assert(std::size(name_plate_labels) == CHARACTER_COUNT, "one name per character");
+
+// Ink this far inside the view's edge (in HUD units at the plates' depth) stays clear of it:
+// more than the half unit the plates need, for the outline and the texture's filtering.
+constexpr f32 NAME_VIEW_MARGIN = 0.6f;
+constexpr int NAME_CELL_PAD = 4;   // pixels kept blank at a cell's sides
+constexpr f32 NAME_GLYPH_HEIGHT = 2.5f;   // picture pixels down per pixel of the library font
+
+// The part of a plate's cell, as shares of its width, that both sides' quads show inside the
+// view: side one's quad loses its left end past the view's left edge, side two's (the same
+// cell at -x1 .. -x0) its right end past the right edge.
+static void name_plate_window(const NamePlate &plate, f32 *low, f32 *high)
+{
+    f32 edge = view_half_width(HUD_DEPTH) - NAME_VIEW_MARGIN, width = plate.x1 - plate.x0;
+    *low = std::max(0.0f, (-edge - plate.x0) / width);
+    *high = std::min(1.0f, (edge + plate.x1) / width);
+}
 
 static void draw_names(Canvas &c)
 {
-    f32 cell_w = c.width / 2.0f, cell_h = c.height / 10.0f;
-    for (const NamePlate &plate : name_plates) {
-        f32 cx = (plate.column + 0.5f) * cell_w, cy = (plate.row + 0.5f) * cell_h;
-        f32 glyph_w = (cell_w - 8) / (std::string(plate.label).size() * GLYPH_SIZE);
-        draw_text(c, plate.label, cx, cy, glyph_w, 2.5f, GOLD, 1);
+    f32 cell_w = c.width * NAME_PLATE_CELL_S;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        const NamePlate &plate = name_plates[id];
+        f32 low, high;
+        name_plate_window(plate, &low, &high);
+        f32 x0 = plate.s0 * c.width + std::max(low * cell_w, static_cast<f32>(NAME_CELL_PAD));
+        f32 x1 = plate.s0 * c.width + std::min(high * cell_w, cell_w - NAME_CELL_PAD);
+        f32 cy = (plate.t0 + 0.5f * NAME_PLATE_CELL_T) * c.height;
+        f32 glyph_w = (x1 - x0 - 2) / (std::string(name_plate_labels[id]).size() * GLYPH_SIZE);
+        draw_text(c, name_plate_labels[id], 0.5f * (x0 + x1), cy, glyph_w, NAME_GLYPH_HEIGHT, GOLD, 1);
     }
 }
 

@@ -60,6 +60,7 @@ struct Likenesses {
     std::vector<u8> portrait[CHARACTER_COUNT][2];   // PORTRAIT_SIDE square, opaque
     std::vector<u8> icon[CHARACTER_COUNT];          // ICON_WIDTH x ICON_HEIGHT, black and clear around
     std::vector<u8> silhouette;                     // the locked card's figure, alpha only
+    std::vector<u8> icon_shape[CHARACTER_COUNT];    // ICON_WIDTH x ICON_HEIGHT, the icon's figure's cover
 };
 static Likenesses likenesses;
 
@@ -366,12 +367,31 @@ static PaintCanvas icon_canvas(const std::vector<u8> &render, PaintColour ground
     return c;
 }
 
+// The figure's cover as the icon shows it (the render standing on the cell's middle, inside
+// the ring), for the shop's silhouette of a fighter still locked.
+static void icon_shape_keep(const std::vector<u8> &render, int id)
+{
+    std::vector<u8> &shape = likenesses.icon_shape[id];
+    shape.assign(static_cast<size_t>(ICON_WIDTH) * ICON_HEIGHT, 0);
+    f32 cx = ICON_WIDTH * 0.5f, cy = ICON_HEIGHT * 0.5f, radius = ICON_WIDTH * 0.47f - 4.0f;
+    for (int y = 0; y < ICON_HEIGHT; y++)
+        for (int x = 0; x < ICON_WIDTH; x++) {
+            int ry = y - (ICON_HEIGHT - ICON_WIDTH) / 2;
+            if (ry < 0 || ry >= ICON_WIDTH)
+                continue;
+            f32 inside = 1.0f - paint_smooth(radius - 1.0f, radius, std::hypot(x + 0.5f - cx, y + 0.5f - cy));
+            f32 cover = render[(static_cast<size_t>(ry) * ICON_WIDTH + x) * 4 + 3] / 255.0f;
+            shape[static_cast<size_t>(y) * ICON_WIDTH + x] = static_cast<u8>(std::lround(255.0f * cover * inside));
+        }
+}
+
 static void icon_make(const FigureModel *figure, int id, PaintColour ground)
 {
     FigureShot shot = likeness_shot(figure, id, portrait_framing[id].icon_below, ICON_WIDTH, ICON_WIDTH);
     std::vector<u8> render;
     figure_render_draw(figure, &shot, &render);
     likenesses.icon[id] = paint_bytes(icon_canvas(figure_in_ground(render, ICON_WIDTH, ICON_WIDTH, ground), ground));
+    icon_shape_keep(render, id);
 }
 
 // The colour turned round the hue circle by `turn` (0..1 of a full turn), its lightness and
@@ -469,6 +489,21 @@ Bytes select_icon_atlas_tga()
         for (int y = 0; y < ICON_HEIGHT; y++)
             for (int x = 0; x < ICON_WIDTH; x++)
                 paint_pixel(atlas, x0 + x, y0 + y) = icon.px[static_cast<size_t>(y) * ICON_WIDTH + x];
+    }
+    std::vector<u8> bytes = paint_bytes(atlas);
+    return tga_write(atlas.w, atlas.h, 32, bytes.data());
+}
+
+Bytes shop_silhouette_atlas_tga()
+{
+    // The icon atlas's cells, each the fighter's figure in black on clear.
+    PaintCanvas atlas = paint_canvas(ICON_ATLAS_SIDE, ICON_ATLAS_SIDE, {0, 0, 0, 0});
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        int x0 = (id % 4) * ICON_ATLAS_SIDE / 4, y0 = (id / 4) * ICON_ATLAS_SIDE / 3;
+        const std::vector<u8> &shape = likenesses.icon_shape[id];
+        for (int y = 0; y < ICON_HEIGHT && !shape.empty(); y++)
+            for (int x = 0; x < ICON_WIDTH; x++)
+                paint_pixel(atlas, x0 + x, y0 + y) = {0, 0, 0, shape[static_cast<size_t>(y) * ICON_WIDTH + x] / 255.0f};
     }
     std::vector<u8> bytes = paint_bytes(atlas);
     return tga_write(atlas.w, atlas.h, 32, bytes.data());

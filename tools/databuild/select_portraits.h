@@ -19,4 +19,5 @@ bool select_likenesses_make();
 Bytes select_portrait_jpeg(int id, int variant);   // variant 1: the alternate colour set
 Bytes select_icon_atlas_tga();                     // 32-bit, black and clear round each icon
 Bytes select_locked_jpeg();
+Bytes shop_silhouette_atlas_tga();                 // the icon atlas's layout, each figure black on clear
 Bytes select_hidden_icon_tga();                    // one icon cell, ICON_WIDTH x ICON_HEIGHT
