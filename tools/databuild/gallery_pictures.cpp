@@ -45,12 +45,12 @@ struct FighterShot {
 // change from row to row so that no two pictures share a layout.
 static const FighterShot fighter_shots[] = {
     // entry                 character            stage           action                  key   head  yaw   rise   dist  side   lift   fov  light
-    {"galeria/atalanta.jpg", CHARACTER_ATALANTA,  STAGE_ARCADIA,   ACTION_ATALANTA_SPECIAL1, 0.5f, -30,  -20,  0.05f, 2.1f, 0.25f, 0.05f, 32, {-0.6f, -1.0f, 0.7f}},
+    {"galeria/atalanta.jpg", CHARACTER_ATALANTA,  STAGE_ARCADIA,   ACTION_HARD_SWING,       0.5f, -30,  -20,  0.05f, 2.1f, 0.25f, 0.05f, 32, {-0.6f, -1.0f, 0.7f}},
     {"galeria/hipolita.jpg", CHARACTER_HIPPOLYTE, STAGE_THEATRE,   ACTION_HARD_SWING,       0.6f, 25,   35,   -0.25f, 1.9f, -0.1f, 0.05f, 36, {0.7f, -0.8f, 0.6f}},
-    {"galeria/jason.jpg",    CHARACTER_JASON,     STAGE_ATHENS,    ACTION_JASON_SPECIAL1,   0.5f, 0,    10,   0.3f, 2.6f, 0.0f, -0.1f, 30, {-0.4f, -1.0f, 0.9f}},
+    {"galeria/jason.jpg",    CHARACTER_JASON,     STAGE_ATHENS,    ACTION_JASON_SPECIAL1,   0.5f, 0,    10,   0.3f, 2.2f, 0.0f, -0.1f, 30, {-0.4f, -1.0f, 0.9f}},
     {"galeria/odiseo.jpg",   CHARACTER_ODYSSEUS,  STAGE_CRETE,     ACTION_KICK,             0.5f, 60,   50,   0.0f, 2.0f, 0.3f, 0.15f, 34, {0.2f, -1.0f, 0.5f}},
     {"galeria/perseo.jpg",   CHARACTER_PERSEUS,   STAGE_ATHENS2,   ACTION_PERSEUS_SPECIAL1, 0.5f, -50,  -45,  -0.1f, 1.6f, -0.15f, 0.1f, 38, {-1.0f, -0.5f, 0.6f}},
-    {"galeria/polifemo.jpg", CHARACTER_POLYPHEMUS, STAGE_ARCADIA,  ACTION_HARD_SWING,       0.7f, 15,   -10,  -0.2f, 1.7f, 0.0f, 0.1f, 40, {0.3f, -1.0f, 0.4f}},
+    {"galeria/polifemo.jpg", CHARACTER_POLYPHEMUS, STAGE_ARCADIA,  ACTION_POLYPHEMUS_SPECIAL1, 0.5f, 15,   -10,  -0.2f, 1.7f, 0.0f, 0.1f, 40, {0.3f, -1.0f, 0.4f}},
     {"galeria/esfinge.jpg",  CHARACTER_SPHINX,    STAGE_THEBES,    ACTION_SPHINX_SPECIAL1,  0.5f, -80,  -70,  0.25f, 2.9f, 0.2f, -0.1f, 30, {-0.5f, -0.6f, 1.0f}},
     {"galeria/hidra.jpg",    CHARACTER_HYDRA,     STAGE_HADES,     ACTION_HYDRA_SPECIAL1,   0.5f, 20,   25,   0.15f, 2.5f, -0.3f, 0.05f, 36, {0.8f, -0.7f, 0.8f}},
     {"galeria/medusa.jpg",   CHARACTER_MEDUSA,    STAGE_TEMPLE,    ACTION_LOW_SWING,        0.5f, -15,  -30,  0.2f, 1.2f, 0.1f, 0.3f, 38, {-0.8f, -1.0f, 0.3f}},
@@ -60,7 +60,7 @@ static const FighterShot fighter_shots[] = {
 };
 static_assert(std::size(fighter_shots) == CHARACTER_COUNT, "one picture per fighter");
 
-constexpr f32 GALLERY_AMBIENT = 0.4f, GALLERY_DIFFUSE = 0.65f;
+constexpr f32 GALLERY_AMBIENT = 0.35f, GALLERY_DIFFUSE = 0.6f;   // about an arena's light
 
 // The key of the fighter's first block of `action` at `at` of the way through it; the rest
 // pose when the fighter has no such block.
@@ -310,15 +310,15 @@ static VaseScene poseidon_scene()
 static VaseScene zeus_scene()
 {
     VaseScene s;
-    vase_triangle(s, -1.0f, -0.8f, 0.6f, -0.8f, -0.2f, 0.05f, VASE_DARK_CLAY);
-    vase_figure(s, god(-0.25f, 0.0f, 0.75f, 1, HEADGEAR_BEARD, true, ITEM_BOLT, ITEM_STAFF, 0.9f, 0.0f));
+    vase_triangle(s, -1.0f, -0.8f, 0.6f, -0.8f, -0.2f, -0.1f, VASE_DARK_CLAY);
+    vase_figure(s, god(-0.2f, -0.15f, 0.95f, 1, HEADGEAR_BEARD, true, ITEM_BOLT, ITEM_STAFF, 0.9f, 0.0f));
     // The bolt's path down to the right.
-    const f32 path[][2] = {{0.15f, 0.55f}, {0.45f, 0.2f}, {0.35f, 0.1f}, {0.7f, -0.35f}, {0.6f, -0.42f}, {0.85f, -0.78f}};
+    const f32 path[][2] = {{0.3f, 0.6f}, {0.5f, 0.25f}, {0.4f, 0.15f}, {0.7f, -0.35f}, {0.6f, -0.42f}, {0.85f, -0.78f}};
     for (int k = 0; k + 1 < static_cast<int>(std::size(path)); k++)
         vase_capsule(s, path[k][0], path[k][1], path[k + 1][0], path[k + 1][1], 0.03f, VASE_GOLD);
-    vase_ellipse(s, 0.55f, 0.6f, 0.1f, 0.05f, 0, VASE_CLAY);   // the eagle
-    vase_triangle(s, 0.5f, 0.62f, 0.25f, 0.75f, 0.45f, 0.58f, VASE_CLAY);
-    vase_triangle(s, 0.6f, 0.62f, 0.85f, 0.75f, 0.65f, 0.58f, VASE_CLAY);
+    vase_ellipse(s, 0.7f, 0.62f, 0.1f, 0.05f, 0, VASE_CLAY);   // the eagle
+    vase_triangle(s, 0.65f, 0.64f, 0.45f, 0.77f, 0.6f, 0.6f, VASE_CLAY);
+    vase_triangle(s, 0.75f, 0.64f, 0.95f, 0.77f, 0.8f, 0.6f, VASE_CLAY);
     vase_clouds(s, -0.55f, 3, 9);
     return s;
 }
