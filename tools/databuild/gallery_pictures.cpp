@@ -45,10 +45,10 @@ struct FighterShot {
 // change from row to row so that no two pictures share a layout.
 static const FighterShot fighter_shots[] = {
     // entry                 character            stage           action                  key   head  yaw   rise   dist  side   lift   fov  light
-    {"galeria/atalanta.jpg", CHARACTER_ATALANTA,  STAGE_ARCADIA,   ACTION_HARD_SWING,       0.5f, -30,  -20,  0.05f, 2.1f, 0.25f, 0.05f, 32, {-0.6f, -1.0f, 0.7f}},
+    {"galeria/atalanta.jpg", CHARACTER_ATALANTA,  STAGE_ARCADIA,   ACTION_KICK,             0.5f, 0,    75,   0.05f, 2.1f, 0.05f, 0.05f, 32, {-0.6f, -1.0f, 0.7f}},
     {"galeria/hipolita.jpg", CHARACTER_HIPPOLYTE, STAGE_THEATRE,   ACTION_HARD_SWING,       0.6f, 25,   35,   -0.25f, 1.9f, -0.1f, 0.05f, 36, {0.7f, -0.8f, 0.6f}},
     {"galeria/jason.jpg",    CHARACTER_JASON,     STAGE_ATHENS,    ACTION_JASON_SPECIAL1,   0.5f, 0,    10,   0.3f, 2.2f, 0.0f, -0.1f, 30, {-0.4f, -1.0f, 0.9f}},
-    {"galeria/odiseo.jpg",   CHARACTER_ODYSSEUS,  STAGE_CRETE,     ACTION_KICK,             0.5f, 60,   50,   0.0f, 2.0f, 0.3f, 0.15f, 34, {0.2f, -1.0f, 0.5f}},
+    {"galeria/odiseo.jpg",   CHARACTER_ODYSSEUS,  STAGE_CRETE,     ACTION_HARD_SWING,       0.5f, 10,   65,   0.0f, 2.0f, 0.25f, 0.1f, 34, {0.2f, -1.0f, 0.5f}},
     {"galeria/perseo.jpg",   CHARACTER_PERSEUS,   STAGE_ATHENS2,   ACTION_PERSEUS_SPECIAL1, 0.5f, -50,  -45,  -0.1f, 1.6f, -0.15f, 0.1f, 38, {-1.0f, -0.5f, 0.6f}},
     {"galeria/polifemo.jpg", CHARACTER_POLYPHEMUS, STAGE_ARCADIA,  ACTION_POLYPHEMUS_SPECIAL1, 0.5f, 15,   -10,  -0.2f, 1.7f, 0.0f, 0.1f, 40, {0.3f, -1.0f, 0.4f}},
     {"galeria/esfinge.jpg",  CHARACTER_SPHINX,    STAGE_THEBES,    ACTION_SPHINX_SPECIAL1,  0.5f, -80,  -70,  0.25f, 2.9f, 0.2f, -0.1f, 30, {-0.5f, -0.6f, 1.0f}},
