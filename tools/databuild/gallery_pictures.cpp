@@ -145,6 +145,25 @@ static void waves_paint(VaseScene &s, f32 y, f32 x0, f32 x1, int count, VaseInk 
     }
 }
 
+// A bird in flight seen from the side, `size` across, its head toward `facing`: the far wing
+// (in shadow on a clay bird), the body, head and golden beak, the fanned tail, the near wing,
+// both wings raised in a V.
+static void bird_paint(VaseScene &s, f32 x, f32 y, f32 size, f32 facing, VaseInk ink)
+{
+    f32 u = size * 0.5f;
+    VaseInk far = ink == VASE_CLAY ? VASE_DARK_CLAY : ink;
+    vase_triangle(s, x - u * 0.05f, y + u * 0.05f, x + facing * u * 0.4f, y + u * 0.05f, x + facing * u * 0.35f,
+                  y + u * 0.95f, far);
+    vase_ellipse(s, x, y, u * 0.7f, u * 0.22f, 0, ink);
+    vase_ellipse(s, x + facing * u * 0.75f, y + u * 0.1f, u * 0.2f, u * 0.17f, 0, ink);
+    vase_triangle(s, x + facing * u * 0.9f, y + u * 0.15f, x + facing * u * 1.15f, y + u * 0.02f,
+                  x + facing * u * 0.9f, y, VASE_GOLD);
+    vase_triangle(s, x - facing * u * 0.6f, y, x - facing * u * 1.1f, y + u * 0.25f, x - facing * u * 1.1f,
+                  y - u * 0.2f, ink);
+    vase_triangle(s, x - u * 0.15f, y + u * 0.1f, x + facing * u * 0.3f, y + u * 0.1f, x - facing * u * 0.5f,
+                  y + u * 1.1f, ink);
+}
+
 // Apollo at the left with his lyre under a great sun; laurel at his feet.
 static VaseScene apollo_scene()
 {
@@ -236,11 +255,8 @@ static VaseScene aphrodite_scene()
         vase_capsule(s, 0.0f, -0.62f, std::cos(a) * 0.5f, -0.62f + std::sin(a) * 0.32f, 0.05f, VASE_WHITE);
     }
     vase_figure(s, god(0.0f, -0.58f, 1.2f, 1, HEADGEAR_HAIR, true, ITEM_NONE, ITEM_NONE, 0.7f, 0.7f));
-    for (int side : {-1, 1}) {
-        f32 x = side * 0.55f;
-        vase_ellipse(s, x, 0.45f, 0.09f, 0.05f, 0, VASE_WHITE);
-        vase_triangle(s, x - 0.05f, 0.47f, x + 0.05f, 0.47f, x - side * 0.02f, 0.6f, VASE_WHITE);
-    }
+    for (int side : {-1, 1})
+        bird_paint(s, side * 0.6f, 0.42f, 0.3f, -static_cast<f32>(side), VASE_WHITE);
     waves_paint(s, -0.72f, -1.0f, 1.0f, 8, VASE_CLAY);
     return s;
 }
@@ -316,9 +332,7 @@ static VaseScene zeus_scene()
     const f32 path[][2] = {{0.3f, 0.6f}, {0.5f, 0.25f}, {0.4f, 0.15f}, {0.7f, -0.35f}, {0.6f, -0.42f}, {0.85f, -0.78f}};
     for (int k = 0; k + 1 < static_cast<int>(std::size(path)); k++)
         vase_capsule(s, path[k][0], path[k][1], path[k + 1][0], path[k + 1][1], 0.03f, VASE_GOLD);
-    vase_ellipse(s, 0.7f, 0.62f, 0.1f, 0.05f, 0, VASE_CLAY);   // the eagle
-    vase_triangle(s, 0.65f, 0.64f, 0.45f, 0.77f, 0.6f, 0.6f, VASE_CLAY);
-    vase_triangle(s, 0.75f, 0.64f, 0.95f, 0.77f, 0.8f, 0.6f, VASE_CLAY);
+    bird_paint(s, 0.6f, 0.55f, 0.45f, -1, VASE_CLAY);   // the eagle
     vase_clouds(s, -0.55f, 3, 9);
     return s;
 }
