@@ -8,6 +8,7 @@
 #include "tools/databuild/vase_painting.h"
 
 #include "characters/characters.h"
+#include "frontend/frontend.h"
 
 #include <algorithm>
 #include <cmath>
@@ -380,7 +381,7 @@ static const PaintedPicture painted_pictures[] = {
     {"galeria/poseidon.jpg", poseidon_scene, GALLERY_SIDE},
     {"galeria/zeus.jpg", zeus_scene, GALLERY_SIDE},
 };
-static_assert(std::size(painted_pictures) + CHARACTER_COUNT == 23, "the gallery's twenty-three pictures");
+static_assert(std::size(painted_pictures) + CHARACTER_COUNT == GALLERY_PICTURES, "every gallery picture, once");
 
 static PaintCanvas painted_picture(const PaintedPicture &row)
 {
@@ -430,6 +431,7 @@ static bool gallery_sheet_write(const std::vector<GalleryMade> &made, const char
         "atalanta", "hipolita", "jason", "odiseo", "perseo", "polifemo", "esfinge", "hidra",
         "medusa", "minotaur", "ares", "poli2", "apolo", "artemisa", "atenea", "demeter",
         "fobos", "aphrodite", "hades", "hera", "poseidon", "zeus", "atropo"};
+    static_assert(std::size(order) == GALLERY_PICTURES, "every gallery picture, once");
     constexpr int CELL_W = GALLERY_WIDE + 6, CELL_H = GALLERY_SIDE + 6;
     int rows = (static_cast<int>(std::size(order)) + GALLERY_SHEET_COLUMNS - 1) / GALLERY_SHEET_COLUMNS;
     PaintCanvas sheet = paint_canvas(GALLERY_SHEET_COLUMNS * CELL_W, rows * CELL_H, paint_rgb(40, 40, 50));
