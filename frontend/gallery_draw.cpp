@@ -12,7 +12,9 @@ constexpr f32 PICTURE_HALF = 12.0f;
 constexpr f32 PICTURE_WIDE_HALF = 14.0f;   // the panorama of Polyphemus
 constexpr u32 PICTURE_WIDE = 11;
 constexpr f32 PICTURE_SLIDE = 5.0f;        // units above its place at the start of the fade
-constexpr f32 TITLE_X = -7, TITLE_Y = 11;
+// The title's ink stands on the band over the picture, between the picture's frame (its top
+// edge at 12) and the top of the view, and centred over the picture.
+constexpr f32 TITLE_X = -8, TITLE_Y = 11.5f;
 constexpr f32 HELP_X = -34, HELP_Y = -27, EXIT_HELP_Y = -29, HELP_DEPTH = -100;
 constexpr f32 COUNTER_X = 21, COUNTER_Y = -20, COUNTER_DEPTH = -70;
 

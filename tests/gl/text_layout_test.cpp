@@ -77,7 +77,7 @@ const Printed fixed_texts[] = {
     {FONT_TEXT, -10, -18, -90, "Alternate Color!"},
     {FONT_LETTERS, 10, -24, -90, "]]]]"},
     {FONT_LETTERS, -14, 15, -70, "STAGE SELECT"},
-    {FONT_LETTERS, -7, 11, -100, "GALLERY"},
+    {FONT_LETTERS, -8, 11.5f, -50, "GALLERY"},
     {FONT_TEXT, -34, -27, -100, "HARD SWING next image    LOW SWING previous image"},
     {FONT_TEXT, -34, -29, -100, "START to exit"},
     {FONT_TEXT, 21, -20, -70, "23/23"},

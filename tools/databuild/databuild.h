@@ -96,3 +96,9 @@ PaintCanvas paint_faces(PaintColour ground, PaintColour face, PaintColour dark, 
 PaintCanvas paint_bars(PaintColour iron, PaintColour behind, int seed);
 PaintCanvas paint_chain(PaintColour iron);
 PaintCanvas paint_mosaic(PaintColour inner, PaintColour middle, PaintColour outer, int seed);
+
+// ---- the gallery (gallery_pictures.cpp) --------------------------------------------------
+// The gallery's pictures for the screens step, and their contact sheet
+// beside the data set (figure-sheets/gallery.jpg); after the characters and the arenas.
+int gallery_pictures_build(const char *data_dir);
+PaintCanvas gallery_shop_tile(int side);   // the shop's gallery tile: Zeus's picture, side x side

@@ -2,6 +2,7 @@
 // runs in a surfaceless EGL context and the picture is read back from its pbuffer.
 #include "tools/databuild/figure_render.h"
 
+#include "arenas/arenas.h"
 #include "characters/characters.h"
 
 #include <EGL/egl.h>
@@ -95,16 +96,14 @@ static const ZipEntry *entry_named(const std::vector<ZipEntry> &entries, const c
     return nullptr;
 }
 
-// The game reads figures from an archive, so the source's entries go into a scratch archive
-// of their own, which the game's readers then open.
-static ArchiveHandle scratch_archive(const FigureSource *source, const std::vector<ZipEntry> &entries,
+// The game reads figures and arenas from an archive, so the named entries go into a scratch
+// archive of their own, which the game's readers then open. Null names are skipped.
+static ArchiveHandle scratch_archive(const char *const *names, int count, const std::vector<ZipEntry> &entries,
                                      std::string *path)
 {
     std::vector<ZipEntry> picked;
-    const char *names[2 + FIGURE_RENDER_SKINS] = {source->model, source->skeleton};
-    memcpy(names + 2, source->skins, sizeof source->skins);
-    for (const char *name : names) {
-        const ZipEntry *entry = name ? entry_named(entries, name) : nullptr;
+    for (int i = 0; i < count; i++) {
+        const ZipEntry *entry = names[i] ? entry_named(entries, names[i]) : nullptr;
         if (entry)
             picked.push_back(*entry);
     }
@@ -123,7 +122,9 @@ bool figure_render_load(FigureModel *figure, const FigureSource *source, const s
 {
     *figure = {};
     std::string path;
-    ArchiveHandle archive = scratch_archive(source, entries, &path);
+    const char *names[2 + FIGURE_RENDER_SKINS] = {source->model, source->skeleton};
+    memcpy(names + 2, source->skins, sizeof source->skins);
+    ArchiveHandle archive = scratch_archive(names, 2 + FIGURE_RENDER_SKINS, entries, &path);
     if (archive) {
         figure->model = source->model ? model_load(archive, source->model) : nullptr;
         if (figure->model && source->skeleton && !skeleton_load(&figure->skeleton, archive, source->skeleton))
@@ -242,21 +243,56 @@ static void shot_average(const std::vector<u8> &big, int width, int height, std:
         }
 }
 
-void figure_render_draw(const FigureModel *figure, const FigureShot *shot, std::vector<u8> *rgba)
+// The read-back of the drawn picture, averaged down into rgba.
+static void shot_read(const FigureShot *shot, std::vector<u8> *rgba)
 {
     int width = shot->width * RENDER_SUPERSAMPLE, height = shot->height * RENDER_SUPERSAMPLE;
-    shot_begin(shot, width, height);
-    StageLight light;
-    shot_light(shot, &light);
-    const ModelPlacement placement = {0, 0, 0, 0, 0, 0};
-    const ModelSkin skin = {figure->skins, FIGURE_RENDER_SKINS, 0, 0, 0};
-    masked_count = 0;
-    model_draw(&placement, figure->model, &skin, &light);
-    masked_polys_draw(&light);
     std::vector<u8> big(static_cast<size_t>(width) * height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, big.data());
     shot_average(big, shot->width, shot->height, rgba);
+}
+
+static void shot_figure_draw(const FigureModel *figure, const ModelPlacement *placement, StageLight *light)
+{
+    const ModelSkin skin = {figure->skins, FIGURE_RENDER_SKINS, 0, 0, 0};
+    masked_count = 0;
+    model_draw(placement, figure->model, &skin, light);
+}
+
+void figure_render_draw(const FigureModel *figure, const FigureShot *shot, std::vector<u8> *rgba)
+{
+    shot_begin(shot, shot->width * RENDER_SUPERSAMPLE, shot->height * RENDER_SUPERSAMPLE);
+    StageLight light;
+    shot_light(shot, &light);
+    const ModelPlacement placement = {0, 0, 0, 0, 0, 0};
+    shot_figure_draw(figure, &placement, &light);
+    masked_polys_draw(&light);
+    shot_read(shot, rgba);
+}
+
+// The fight's order: the figure lit (it fills the held-back queue), the arena unlit, the sky
+// behind both where the arena has one, then what was held back blends over them.
+void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement *placement, const FigureShot *shot,
+                                 const FigureArena *arena, std::vector<u8> *rgba)
+{
+    shot_begin(shot, shot->width * RENDER_SUPERSAMPLE, shot->height * RENDER_SUPERSAMPLE);
+    StageLight light;
+    shot_light(shot, &light);
+    shot_figure_draw(figure, placement, &light);
+    const StageScene scene = {arena->textures, arena->stage, 0, 1.0f};
+    glDisable(GL_LIGHTING);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    stage_draw(arena->model, &scene);
+    glDisable(GL_BLEND);
+    if (arena->stage != STAGE_LABYRINTH && arena->stage != STAGE_TEMPLE) {
+        glEnable(GL_TEXTURE_2D);
+        sky_panorama_draw(&scene);
+        camera_view_load();
+    }
+    glEnable(GL_LIGHTING);
+    masked_polys_draw(&light);
+    shot_read(shot, rgba);
 }
 
 void figure_render_free(FigureModel *figure)
@@ -267,4 +303,45 @@ void figure_render_free(FigureModel *figure)
     skeleton_bones_free(&figure->skeleton);
     model_free(figure->model);
     *figure = {};
+}
+
+bool figure_arena_load(FigureArena *arena, int stage, const std::vector<ZipEntry> &entries)
+{
+    *arena = {};
+    arena->stage = stage;
+    const ArenaInfo &info = arena_table[stage];
+    std::vector<const char *> names = {info.model_entry, info.skeleton_entry};
+    for (int i = 0; i < info.texture_count; i++)
+        names.push_back(info.textures[i].entry);
+    std::string path;
+    ArchiveHandle archive = scratch_archive(names.data(), static_cast<int>(names.size()), entries, &path);
+    if (archive) {
+        arena->model = model_load(archive, info.model_entry);
+        if (arena->model && !skeleton_load(&arena->skeleton, archive, info.skeleton_entry))
+            skeleton_bones_free(&arena->skeleton);
+        for (int i = 0; i < info.texture_count; i++)
+            arena->textures[info.textures[i].slot] = texture_load(archive, info.textures[i].entry, info.textures[i].mode);
+        archive_close(archive);
+    }
+    if (!path.empty())
+        unlink(path.c_str());
+    if (!arena->model || arena->skeleton.bone_count == 0) {
+        fprintf(stderr, "databuild: cannot read the arena %s\n", info.model_entry);
+        figure_arena_free(arena);
+        return false;
+    }
+    arena->skeleton.key_from = arena->skeleton.key_to = 0;
+    arena->skeleton.phase = 0.0f;
+    model_skin(arena->model, &arena->skeleton);
+    return true;
+}
+
+void figure_arena_free(FigureArena *arena)
+{
+    for (u32 &name : arena->textures)
+        if (name)
+            glDeleteTextures(1, &name);
+    skeleton_bones_free(&arena->skeleton);
+    model_free(arena->model);
+    *arena = {};
 }

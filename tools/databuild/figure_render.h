@@ -77,3 +77,21 @@ void figure_render_joint(FigureModel *figure, int bone, f32 out[3]);
 void figure_render_draw(const FigureModel *figure, const FigureShot *shot, std::vector<u8> *rgba);
 
 void figure_render_free(FigureModel *figure);
+
+// An arena loaded into the offscreen context for a figure to stand in: the game's model, its
+// scenery skeleton at rest and its pictures by slot, read from the named entries as a fight
+// loads them. Owned by the caller; figure_arena_free releases it.
+struct FigureArena {
+    i32 stage;                          // StageId
+    Model *model;
+    Skeleton skeleton;
+    u32 textures[STAGE_TEXTURE_SLOTS];
+};
+bool figure_arena_load(FigureArena *arena, int stage, const std::vector<ZipEntry> &entries);
+void figure_arena_free(FigureArena *arena);
+
+// As figure_render_draw, with the figure placed in the arena and the arena (unlit, as its
+// lightmaps would light it on a card with one texture unit) and its sky behind: every pixel
+// the arena or the sky covers is opaque.
+void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement *placement, const FigureShot *shot,
+                                 const FigureArena *arena, std::vector<u8> *rgba);
