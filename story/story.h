@@ -104,6 +104,7 @@ constexpr int ENDING_MAX_PICTURES = 4;
 extern f32 ending_quad_left[ENDING_MAX_PICTURES], ending_quad_right[ENDING_MAX_PICTURES];
 extern f32 ending_quad_top[ENDING_MAX_PICTURES], ending_quad_bottom[ENDING_MAX_PICTURES];
 extern u32 ending_texture, ending_prev_texture;
+extern u32 ending_draw_mode;                 // how the current picture slides in (EndingSlide)
 // The ladder's winner by the game mode: side one's or side two's character, Jason otherwise.
 i32 ending_winner();
 // Starts the winner's ending: 0, or 1 when its tune or its loader fails (quit_request set on

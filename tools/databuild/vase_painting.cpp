@@ -178,7 +178,47 @@ void vase_fit(VaseScene &scene, f32 aspect)
         shape_move(shape, cx, lo[1], k, to);
 }
 
+static const VaseFrame VASE_WHOLE_FRAME = {0.0f, 1.0f, 0.0f, 1.0f, 1.0f, 0.0f, VASE_GROUND_BANDED};
+
 PaintCanvas vase_paint(const VaseScene &scene, int width, int height)
+{
+    return vase_paint_framed(scene, width, height, VASE_WHOLE_FRAME);
+}
+
+// The darkening under the narration at texture row v: 1 outside the rows, falling softly to
+// VASE_SHADE inside them, so white lines keep their contrast over light figures.
+static f32 vase_shade_at(const VaseFrame &frame, f32 v)
+{
+    constexpr f32 VASE_SHADE = 0.45f, SOFT = 0.03f;
+    if (frame.shade_v1 <= frame.shade_v0)
+        return 1.0f;
+    f32 in = paint_smooth(frame.shade_v0 - SOFT, frame.shade_v0 + SOFT, v) *
+             (1.0f - paint_smooth(frame.shade_v1 - SOFT, frame.shade_v1 + SOFT, v));
+    return 1.0f - (1.0f - VASE_SHADE) * in;
+}
+
+// One sample at texture point (tu, tv): the scene in the frame's window, the ground (or
+// nothing, for an overlay) around it. Alpha 0 where an overlay shows nothing.
+static PaintColour vase_sample(const VaseScene &scene, const std::vector<VaseBox> &boxes, const VaseFrame &frame,
+                               f32 aspect, f32 tu, f32 tv)
+{
+    f32 wu = (tu - frame.u0) / (frame.u1 - frame.u0), wv = (tv - frame.v0) / (frame.v1 - frame.v0);
+    f32 x = (wu * 2.0f - 1.0f) * aspect, y = 1.0f - wv * 2.0f;
+    bool in_window = wu >= 0.0f && wu <= 1.0f && wv >= 0.0f && wv <= 1.0f;
+    bool none = frame.ground == VASE_GROUND_NONE, banded = frame.ground == VASE_GROUND_BANDED;
+    PaintColour colour = none ? PaintColour{0, 0, 0, 0} : !in_window ? ground_at(1, 0)
+                         : banded ? ground_at(x / aspect, y) : ground_at(x / aspect, std::min(std::fabs(y), 0.85f));
+    if (banded && std::fabs(y) >= 0.86f)
+        return colour;
+    for (size_t k = 0; k < scene.size(); k++) {
+        const f32 *b = boxes[k].v;
+        if (x >= b[0] && x <= b[2] && y >= b[1] && y <= b[3] && inside(scene[k], x, y))
+            colour = INK_COLOURS[scene[k].ink];
+    }
+    return colour;
+}
+
+PaintCanvas vase_paint_framed(const VaseScene &scene, int width, int height, const VaseFrame &frame)
 {
     constexpr int SAMPLES = 3;
     // Most shapes cover a small part of the picture: test only those whose box holds the point.
@@ -186,23 +226,21 @@ PaintCanvas vase_paint(const VaseScene &scene, int width, int height)
     for (const VaseShape &shape : scene)
         boxes.push_back(shape_box(shape));
     PaintCanvas c = paint_canvas(width, height, INK_COLOURS[VASE_GLAZE]);
-    f32 aspect = static_cast<f32>(width) / static_cast<f32>(height);
+    // The scene's units follow the window's shape, not the texture's.
+    f32 aspect = static_cast<f32>(width) * (frame.u1 - frame.u0) / (static_cast<f32>(height) * (frame.v1 - frame.v0));
     for (int py = 0; py < height; py++)
         for (int px = 0; px < width; px++) {
             PaintColour sum = {0, 0, 0, 0};
             for (int s = 0; s < SAMPLES * SAMPLES; s++) {
-                f32 x = ((px + (s % SAMPLES + 0.5f) / SAMPLES) / width * 2.0f - 1.0f) * aspect;
-                f32 y = 1.0f - (py + (s / SAMPLES + 0.5f) / SAMPLES) / height * 2.0f;
-                PaintColour colour = ground_at(x / aspect, y);
-                for (size_t k = 0; k < scene.size() && std::fabs(y) < 0.86f; k++) {
-                    const f32 *b = boxes[k].v;
-                    if (x >= b[0] && x <= b[2] && y >= b[1] && y <= b[3] && inside(scene[k], x, y))
-                        colour = INK_COLOURS[scene[k].ink];
-                }
-                sum.r += colour.r, sum.g += colour.g, sum.b += colour.b;
+                f32 tu = (px + (s % SAMPLES + 0.5f) / SAMPLES) / width, tv = (py + (s / SAMPLES + 0.5f) / SAMPLES) / height;
+                PaintColour colour = vase_sample(scene, boxes, frame, aspect, tu, tv);
+                // Straight alpha: an overlay's edge keeps its ink colour, only its cover falls.
+                sum.r += colour.r * colour.a, sum.g += colour.g * colour.a, sum.b += colour.b * colour.a;
+                sum.a += colour.a;
             }
-            f32 n = SAMPLES * SAMPLES;
-            paint_pixel(c, px, py) = {sum.r / n, sum.g / n, sum.b / n, 1.0f};
+            f32 shade = vase_shade_at(frame, (py + 0.5f) / height);
+            f32 n = SAMPLES * SAMPLES, cover = sum.a > 0.0f ? sum.a : 1.0f;
+            paint_pixel(c, px, py) = {sum.r / cover * shade, sum.g / cover * shade, sum.b / cover * shade, sum.a / n};
         }
     return c;
 }
@@ -274,6 +312,17 @@ static void hand_item(VaseScene &s, VaseItem item, f32 hx, f32 hy, f32 h, f32 fa
     case ITEM_THREAD:
         vase_capsule(s, hx, hy, hx + facing * u * 2.5f, hy - u * 3.0f, u * 0.04f, VASE_WHITE);
         vase_ellipse(s, hx, hy, u * 0.35f, u * 0.5f, 0, VASE_WHITE);
+        break;
+    case ITEM_DISTAFF:
+        vase_capsule(s, hx, hy - u * 3.0f, hx, hy + u * 2.4f, u * 0.09f, VASE_GOLD);
+        vase_ellipse(s, hx, hy + u * 2.6f, u * 0.45f, u * 0.8f, 0, VASE_WHITE);
+        break;
+    case ITEM_ROD:
+        vase_capsule(s, hx - facing * u * 0.4f, hy, hx + facing * u * 3.2f, hy, u * 0.1f, VASE_GOLD);
+        for (int k = 0; k < 5; k++) {
+            f32 x = hx + facing * u * (0.2f + 0.7f * k);
+            vase_capsule(s, x, hy - u * 0.25f, x, hy + u * 0.25f, u * 0.05f, VASE_GLAZE);
+        }
         break;
     case ITEM_NONE:
     default:

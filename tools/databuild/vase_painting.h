@@ -51,7 +51,9 @@ enum VaseItem : u8 {
     ITEM_CLUB,
     ITEM_STAFF,
     ITEM_BIDENT,
-    ITEM_THREAD
+    ITEM_THREAD,
+    ITEM_DISTAFF,    // a staff with its mass of wool, for the spinner
+    ITEM_ROD         // a measuring rod held level, notched
 };
 
 enum VaseHeadgear : u8 {
@@ -90,6 +92,21 @@ void vase_fit(VaseScene &scene, f32 aspect);
 
 // Paints the scene over the glaze ground and the two meander bands, 3 x 3 samples a pixel.
 PaintCanvas vase_paint(const VaseScene &scene, int width, int height);
+
+// Where a story picture's painting lies on its texture. A quad larger than the screen, or one
+// that slides or drifts, shows only part of its texture: the scene, fitted for the window's
+// shape, and its bands fill that part, so no head or sun is cut by the screen's edge.
+enum VaseGround : u8 {
+    VASE_GROUND_BANDED,   // the glaze ground, the bands at the window's top and bottom
+    VASE_GROUND_PLAIN,    // the ground only: a quad that zooms would carry its bands across the screen
+    VASE_GROUND_NONE      // drawn over another picture: only the figures, the rest transparent
+};
+struct VaseFrame {
+    f32 u0, u1, v0, v1;       // the window, 0..1 across and down the texture
+    f32 shade_v0, shade_v1;   // rows under the narration, darkened (none when v1 <= v0)
+    VaseGround ground;
+};
+PaintCanvas vase_paint_framed(const VaseScene &scene, int width, int height, const VaseFrame &frame);
 constexpr int VASE_JPEG_QUALITY = 90;
 Bytes vase_tga(const PaintCanvas &c);
 Bytes vase_jpeg(const PaintCanvas &c);   // empty when the encoder fails

@@ -1,0 +1,707 @@
+// The story screens' pictures against their lines, played from the built data set: the
+// opening story, the twelve endings and both faction endings each show, while a line is
+// read, the pictures painted for it; nothing a picture shows lies off the screen; and a
+// picture drawn over another, or in two halves, meets it without a seam.
+#include "engine/engine.h"
+#include "frontend/frontend.h"
+#include "game/game.h"
+#include "story/story.h"
+#include "support/data_set.h"
+#include "support/draw_fixtures.h"
+#include "support/fake_audio.h"
+#include "support/test_paths.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <functional>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The screen at the pictures' depth (script z 0), half-width and half-height in story units.
+constexpr float SCREEN_HALF_W = 8.408f, SCREEN_HALF_H = 6.306f;
+constexpr float SHOWN_ALPHA = 0.3f;   // a picture fading in reads from about here
+
+// A picture's rectangle on the screen plane at script z 0: left, right, top, bottom.
+struct ScreenRect {
+    float l, r, t, b;
+};
+
+struct Shown {
+    std::string entry;   // the picture's name without its folder and extension
+    ScreenRect rect;
+    std::string archive_entry;
+    int quad;   // the story quad showing it; -1 on a character ending
+};
+
+std::string short_name(const char *entry)
+{
+    std::string e = entry;
+    size_t slash = e.rfind('/'), dot = e.rfind('.');
+    return e.substr(slash + 1, dot - slash - 1);
+}
+
+// What the running story screen shows now: quads at half opacity or more, on the screen.
+std::vector<Shown> shown_quads()
+{
+    std::vector<Shown> out;
+    for (u32 i = 0; i < story_quad_count && i < STORY_QUADS; i++) {
+        const StoryQuad &q = story_quads[i];
+        const char *entry = q.texture < SCREEN_TEXTURES ? story_slot_entries[q.texture] : nullptr;
+        if (!entry || q.alpha < SHOWN_ALPHA)
+            continue;
+        float s = 20.0f / (20.0f - q.position[2]);
+        ScreenRect r = {(q.position[0] + q.corners[0][0]) * s, (q.position[0] + q.corners[2][0]) * s,
+                        (q.position[1] + q.corners[0][1]) * s, (q.position[1] + q.corners[2][1]) * s};
+        if (r.r > -SCREEN_HALF_W && r.l < SCREEN_HALF_W && r.b < SCREEN_HALF_H && r.t > -SCREEN_HALF_H)
+            out.push_back({short_name(entry), r, entry, static_cast<int>(i)});
+    }
+    return out;
+}
+
+// A character ending shows the picture fading out until it is more than half gone, and the
+// one coming in from a third of its way (it lies opaque beneath the other and slides in).
+constexpr float INCOMING_SHOWN = 0.3f, OUTGOING_SHOWN = 0.5f;
+std::vector<Shown> shown_ending()
+{
+    std::vector<Shown> out;
+    u32 k = story_picture_index < ENDING_MAX_PICTURES ? story_picture_index : ENDING_MAX_PICTURES - 1;
+    float f = story_picture_fade;
+    const u32 slots[2] = {ending_prev_texture, ending_texture};
+    const bool shown[2] = {ending_texture > 0 && 1.0f - f >= OUTGOING_SHOWN, f >= INCOMING_SHOWN};
+    for (int i = 0; i < 2; i++) {
+        const char *entry = slots[i] < SCREEN_TEXTURES ? story_slot_entries[slots[i]] : nullptr;
+        u32 at = i == 0 && k > 0 ? k - 1 : k;
+        if (shown[i] && entry)
+            out.push_back({short_name(entry),
+                           {ending_quad_left[at], ending_quad_right[at], ending_quad_top[at], ending_quad_bottom[at]},
+                           entry, -1});
+    }
+    return out;
+}
+
+// One typed line at the moment its last word is typed (only its pause spaces remain).
+struct LineMoment {
+    std::string script;
+    u32 page;
+    std::string text;
+    std::vector<Shown> shown;
+};
+
+// Plays story screens tick by tick and notes each line's moment.
+class StoryWalk {
+public:
+    void sample(const std::string &script)
+    {
+        if (story_line >= STORY_LINES)
+            return;
+        std::string text = story_lines[story_line];
+        size_t end = text.find_last_not_of(' ');
+        if (end == std::string::npos)
+            return;
+        const char *rest = story_read_ptr;
+        while (*rest == ' ')
+            rest++;
+        if (*rest != '\n' && *rest != '\0')
+            return;
+        int key = static_cast<int>(story_page * STORY_LINES + story_line);
+        if (script == last_script && key == last_key)
+            return;
+        last_script = script;
+        last_key = key;
+        bool ending = game_state == STATE_CHARACTER_ENDING;
+        moments.push_back({script, story_page, text.substr(0, end + 1), ending ? shown_ending() : shown_quads()});
+        if (on_moment)
+            on_moment(moments.back());
+    }
+    std::vector<LineMoment> moments;
+    // Called at each moment with the screen still as it is (to draw it), when set.
+    std::function<void(const LineMoment &)> on_moment;
+
+private:
+    std::string last_script;
+    int last_key = -1;
+};
+
+const char *const ENDING_NAMES[CHARACTER_COUNT] = {"jason",     "odysseus", "atalanta", "perseus", "hippolyte", "polyphemus",
+                                                  "minotaur",  "medusa",   "sphinx",   "hydra",   "ares",      "atropos"};
+
+class StoryPictures : public DrawTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        std::string path = test_build_dir() + "/data/dat00.dat";
+        archive = archive_open(path.c_str());
+    }
+    static void TearDownTestSuite() { archive_close(archive); }
+    void SetUp() override
+    {
+        DrawTest::SetUp();
+        ASSERT_TRUE(archive) << "no built data set: run build/tavrosk-databuild build/data";
+        previous = asset_archive;
+        asset_archive = archive;
+        fake_audio_install();
+        difficulty = 2;
+        game_mode = GAME_MODE_ARCADE_P1;
+    }
+    void TearDown() override
+    {
+        texture_table_delete(screen_textures, SCREEN_TEXTURES);
+        fake_audio_remove();
+        asset_archive = previous;
+    }
+
+    // The opening story, every ending, and after the Jason and Minotaur endings their
+    // faction's ending (the same two for every winner of a side).
+    void walk_all(StoryWalk &walk)
+    {
+        ASSERT_EQ(intro_start(), 0);
+        for (int t = 0; t < 30000 && game_state == STATE_INTRO; t++) {
+            intro_tick();
+            walk.sample("intro");
+        }
+        for (int id = 0; id < CHARACTER_COUNT; id++) {
+            p1_character = id;
+            ASSERT_EQ(ending_start(), 0) << id;
+            for (int t = 0; t < 30000 && game_state == STATE_CHARACTER_ENDING; t++) {
+                if (++story_ticks > 120)
+                    ending_tick();
+                walk.sample(ENDING_NAMES[id]);
+            }
+            if (id != CHARACTER_JASON && id != CHARACTER_MINOTAUR)
+                continue;
+            for (int t = 0; t < 30000 && game_state == STATE_FACTION_ENDING; t++) {
+                story_ticks++;
+                faction_ending_tick();
+                walk.sample(story_kind == STORY_ARES_WON ? "ares won" : "heroes won");
+            }
+        }
+    }
+
+    static ArchiveHandle archive;
+    ArchiveHandle previous = nullptr;
+};
+ArchiveHandle StoryPictures::archive = nullptr;
+
+// Line -> the pictures shown while it is read ("" for a line told on black), by script and
+// page; the line is named by its first words.
+struct SlotRow {
+    const char *script;
+    u32 page;
+    const char *line_start;
+    const char *pictures;   // short names, space-separated, in drawing order
+};
+const SlotRow SLOT_TABLE[] = {
+    // script      page  line              pictures
+    {"intro", 3, "CLOTHO:", ""},
+    {"intro", 3, "\"We are the Moirae, the ", "cloto01"},
+    {"intro", 3, "I am Clotho: I spin the ", "cloto01"},
+    {"intro", 4, "LACHESIS:", "cloto01"},
+    {"intro", 4, "\"I am Lachesis: I measur", "cloto01 laquesis02"},
+    {"intro", 5, "ATROPOS:", "cloto01 laquesis02 atropos01"},
+    {"intro", 5, "\"And I am Atropos, who c", "cloto01 laquesis02 atropos01"},
+    {"intro", 5, "threads of the gods were", "cloto01 laquesis02 atropos01"},
+    {"intro", 8, "\"It happened once, that ", "olimpo01 ares02"},
+    {"intro", 8, "weary of the long peace ", "olimpo01 ares02"},
+    {"intro", 9, "\"In peace no altar burne", "olimpo01 ares02"},
+    {"intro", 10, "\"Mortals prayed to Artem", "olimpo01 ares02"},
+    {"intro", 10, "Hades in his dark hall, ", "olimpo01 ares02"},
+    {"intro", 11, "\"So Ares climbed Olympus", "olimpo01 ares02"},
+    {"intro", 11, "his father too old to ru", "olimpo01 ares02"},
+    {"intro", 13, "\"Thunder rolled over the", ""},
+    {"intro", 14, "\"The gods fell silent. A", "olimpo03 ares01 artemisa01 apolo01 hades01"},
+    {"intro", 14, "claimed the throne of Ze", "olimpo03 ares01 artemisa01 apolo01 hades01"},
+    {"intro", 15, "\"Zeus rose in anger, but", "olimpo03 ares01 artemisa01 apolo01 hades01 zeus02"},
+    {"intro", 15, "burn the earth to ash.\"", "olimpo03 ares01 artemisa01 apolo01 hades01 zeus02"},
+    {"intro", 16, "\"Hera spoke: let no god ", "olimpo03 ares01 artemisa01 apolo01 hades01 hera02 zeus02"},
+    {"intro", 16, "and monsters fight in th", "olimpo03 ares01 artemisa01 apolo01 hades01 hera02 zeus02"},
+    {"intro", 17, "\"The last to stand would", "olimpo02"},
+    {"intro", 18, "\"Zeus sent word to the G", "olimpo02 zeus03"},
+    {"intro", 18, "called the Minotaur, Med", "olimpo02 zeus03"},
+    {"intro", 19, "\"Even his daughter Hippo", "olimpo02 zeus03"},
+    {"intro", 20, "\"Ten arenas would be rai", ""},
+    {"intro", 20, "champions would meet one", ""},
+    {"intro", 21, "\"Beneath the mountain He", "clash00"},
+    {"intro", 21, "arenas, from Athens to t", "clash00"},
+    {"intro", 22, "\"The sparks of his anvil", "clash00"},
+    {"intro", 23, "\"Atropos came too, shear", "clash00 clash01"},
+    {"intro", 24, "\"Even the Fates would ta", "clash00 clash01"},
+    {"intro", 25, "\"The crowds of heaven ga", "hefesto01 hefesto02"},
+    {"intro", 25, "champion had a god behin", "hefesto01 hefesto02"},
+    {"intro", 25, "his power.\"", "hefesto01 hefesto02"},
+    {"intro", 26, "\"Jason came, and Odysseu", "jason atalanta odiseo hipolita perseo polifemo"},
+    {"intro", 26, "Perseus, Hippolyte, and ", "jason atalanta odiseo hipolita perseo polifemo"},
+    {"intro", 27, "\"So began the tournament", ""},
+    {"intro", 28, "CLOTHO:", ""},
+    {"intro", 28, "\"The thread is spun.\"", "cloto01"},
+    {"intro", 29, "LACHESIS:", "cloto01"},
+    {"intro", 29, "\"Its length is measured.", "laquesis02"},
+    {"intro", 30, "ATROPOS:", "laquesis02 atropos01"},
+    {"intro", 30, "\"Now let us see whose th", "atropos01"},
+    {"jason", 0, "Standing before Zeus, st", "jasonf1"},
+    {"jason", 0, "Jason", "jasonf1"},
+    {"jason", 1, "asked for the one thing ", "jasonf1"},
+    {"jason", 1, "Iolcus.", "jasonf1"},
+    {"jason", 2, "Zeus smiled and raised h", "jasonf1"},
+    {"jason", 3, "When Jason opened his ey", "jasonf1 jasonf2"},
+    {"jason", 3, "fathers.", "jasonf2"},
+    {"jason", 4, "The people cheered their", "jasonf2"},
+    {"jason", 5, "Pelias was gone, and nob", "jasonf2"},
+    {"jason", 6, "Jason ruled with Medea a", "jasonf2"},
+    {"jason", 7, "The Argo was hung in the", "jasonf2"},
+    {"jason", 8, "Sometimes, on quiet nigh", "jasonf2"},
+    {"jason", 9, "But he never sailed agai", "jasonf2"},
+    {"jason", 10, "Hera watched over his ci", "jasonf2"},
+    {"heroes won", 1, "Zeus' heroes vanquished ", "finz_01 finz_02"},
+    {"heroes won", 2, "The god of war was defea", "finz_01 finz_02"},
+    {"heroes won", 3, "So ended the tournament ", ""},
+    {"heroes won", 5, "Zeus kept his throne,", "finz_03"},
+    {"heroes won", 5, "and peace came back to t", "finz_03"},
+    {"heroes won", 6, "The heroes went home wit", "finz_03"},
+    {"heroes won", 6, "and their names were sun", "finz_03"},
+    {"heroes won", 7, "And Ares waited in the d", "finz_04"},
+    {"heroes won", 8, "The Moirae spun on,", "finz_04"},
+    {"heroes won", 8, "as they always will.", "finz_04"},
+    {"odysseus", 0, "\"...And so, the Mighty O", "odiseof1"},
+    {"odysseus", 0, "of Zeus.", "odiseof1"},
+    {"odysseus", 1, "The father of the gods a", "odiseof1"},
+    {"odysseus", 2, "Odysseus did not ask for", "odiseof1"},
+    {"odysseus", 3, "He asked only to go home", "odiseof1"},
+    {"odysseus", 4, "Zeus granted it, and Pos", "odiseof1"},
+    {"odysseus", 4, "time.", "odiseof1"},
+    {"odysseus", 5, "A swift ship carried him", "odiseof1"},
+    {"odysseus", 5, "helm.", "odiseof1"},
+    {"odysseus", 6, "After twenty years, Odys", "odiseof1 odiseof2"},
+    {"odysseus", 7, "But his palace was full ", "odiseof2"},
+    {"odysseus", 7, "kingdom.", "odiseof2"},
+    {"odysseus", 8, "Dressed as a beggar, the", "odiseof2"},
+    {"odysseus", 9, "Only his old dog Argos k", "odiseof2"},
+    {"odysseus", 9, "time.", "odiseof2"},
+    {"odysseus", 10, "Penelope set a test: who", "odiseof2"},
+    {"odysseus", 10, "her husband.", "odiseof2"},
+    {"odysseus", 11, "One by one the suitors t", "odiseof2"},
+    {"odysseus", 12, "Then the beggar took the", "odiseof2"},
+    {"odysseus", 12, "through twelve axes.", "odiseof2"},
+    {"odysseus", 13, "The battle in the hall w", "odiseof2"},
+    {"odysseus", 14, "When it was over, Penelo", "odiseof2 odiseof3"},
+    {"odysseus", 14, "at last.", "odiseof3"},
+    {"odysseus", 15, "Odysseus was home, and t", "odiseof3"},
+    {"odysseus", 16, "And Athena, who had watc", "odiseof3"},
+    {"odysseus", 17, "So ends the story of Ody", "odiseof3"},
+    {"atalanta", 0, "After all the fighting.", ""},
+    {"atalanta", 1, "Atalanta stood before Ze", "atalantaf1"},
+    {"atalanta", 2, "\"Ask for anything,\" said", "atalantaf1"},
+    {"atalanta", 3, "She asked for the forest", "atalantaf1"},
+    {"atalanta", 3, "forever.", "atalantaf1"},
+    {"atalanta", 4, "Zeus granted it, and Art", "atalantaf1"},
+    {"atalanta", 5, "The goddess made her the", "atalantaf1"},
+    {"atalanta", 6, "No hunter would ever tak", "atalantaf1"},
+    {"atalanta", 7, "No king would ever build", "atalantaf1 atalantaf2"},
+    {"atalanta", 8, "Atalanta went back to th", "atalantaf2"},
+    {"atalanta", 8, "her.", "atalantaf2"},
+    {"atalanta", 9, "There she ran with the d", "atalantaf2"},
+    {"atalanta", 9, "had.", "atalantaf2"},
+    {"atalanta", 10, "Hippomenes came to find ", "atalantaf2"},
+    {"atalanta", 11, "He only asked to walk be", "atalantaf2"},
+    {"atalanta", 12, "Together they kept the f", "atalantaf2"},
+    {"atalanta", 13, "Travellers told of a hun", "atalantaf2"},
+    {"atalanta", 13, "vanished.", "atalantaf2"},
+    {"atalanta", 14, "And the forests of Arcad", "atalantaf2"},
+    {"atalanta", 15, "Some say she is still th", "atalantaf2"},
+    {"perseus", 0, "After the last battle, P", "perseof1"},
+    {"perseus", 0, "Zeus.", "perseof1"},
+    {"perseus", 1, "Zeus looked at his son w", "perseof1"},
+    {"perseus", 2, "ZEUS:", "perseof1"},
+    {"perseus", 2, "\"You have fought well, m", "perseof1"},
+    {"perseus", 3, "PERSEUS:", "perseof1"},
+    {"perseus", 3, "\"Father, I want to know ", "perseof1"},
+    {"perseus", 4, "Zeus was silent for a lo", "perseof1"},
+    {"perseus", 5, "ZEUS:", "perseof1"},
+    {"perseus", 5, "\"It was Ares. He freed h", "perseof1"},
+    {"perseus", 6, "PERSEUS:", "perseof1"},
+    {"perseus", 6, "\"Then let her rest. Let ", "perseof2"},
+    {"perseus", 7, "Zeus agreed, and sent He", "perseof2"},
+    {"perseus", 8, "But Perseus had one more", "perseof2"},
+    {"perseus", 9, "PERSEUS:", "perseof2"},
+    {"perseus", 9, "\"And let my grandfather ", "perseof2"},
+    {"perseus", 10, "The old king had feared ", "perseof2"},
+    {"perseus", 11, "Zeus granted that too, a", "perseof2"},
+    {"perseus", 12, "Perseus went back to Arg", "perseof2"},
+    {"perseus", 13, "There he gave the shield", "perseof2"},
+    {"perseus", 13, "Hermes.", "perseof2"},
+    {"perseus", 14, "He kept only his sword.", "perseof2"},
+    {"perseus", 15, "He founded the city of M", "perseof2"},
+    {"perseus", 15, "stones.", "perseof2"},
+    {"perseus", 16, "His children became king", "perseof2"},
+    {"perseus", 17, "One of them would be cal", "perseof2"},
+    {"perseus", 18, "And somewhere far below,", "perseof2"},
+    {"perseus", 19, "Nobody wakes her now.", "perseof2"},
+    {"perseus", 20, "Not even Ares.", "perseof2"},
+    {"perseus", 21, "When Perseus grew old, Z", "perseof2"},
+    {"perseus", 22, "Andromeda shines beside ", "perseof2 perseof3"},
+    {"perseus", 23, "On clear nights you can ", "perseof3"},
+    {"perseus", 24, "The end of the tale of P", "perseof3"},
+    {"hippolyte", 0, "As anyone would imagine,", "hipolitaf1"},
+    {"hippolyte", 0, "Ares.", "hipolitaf1"},
+    {"hippolyte", 1, "But when she stood befor", "hipolitaf1"},
+    {"hippolyte", 1, "for it.", "hipolitaf1"},
+    {"hippolyte", 2, "She asked for the freedo", "hipolitaf1"},
+    {"hippolyte", 3, "No Greek king would ever", "hipolitaf1"},
+    {"hippolyte", 3, "people.", "hipolitaf1"},
+    {"hippolyte", 4, "Zeus granted it, and Are", "hipolitaf1"},
+    {"hippolyte", 5, "The god of war had lost ", "hipolitaf1"},
+    {"hippolyte", 6, "Hippolyte went back to t", "hipolitaf1 hipolitaf2"},
+    {"hippolyte", 7, "The Amazons welcomed the", "hipolitaf2"},
+    {"hippolyte", 8, "She ruled them long and ", "hipolitaf2"},
+    {"hippolyte", 9, "Ares came to see her onc", "hipolitaf2"},
+    {"hippolyte", 10, "\"You taught me to fight ", "hipolitaf2"},
+    {"hippolyte", 11, "\"So I did.\"", "hipolitaf2"},
+    {"hippolyte", 12, "Ares laughed, for the fi", "hipolitaf3"},
+    {"hippolyte", 13, "The Amazons remember her", "hipolitaf3"},
+    {"polyphemus", 0, "POLYPHEMUS:", ""},
+    {"polyphemus", 0, "\"I want my eye back. Bot", "polifemof1"},
+    {"polyphemus", 1, "Zeus gave the Cyclops hi", "polifemof1"},
+    {"polyphemus", 2, "POLYPHEMUS:", "polifemof1"},
+    {"polyphemus", 2, "\"And I want Galatea.\"", "polifemof1"},
+    {"polyphemus", 3, "The nymph Galatea had al", "polifemof1"},
+    {"polyphemus", 4, "Zeus could not give him ", "polifemof1"},
+    {"polyphemus", 5, "Polyphemus went back to ", "polifemof1 polifemof2"},
+    {"polyphemus", 6, "He sang for her, badly, ", "polifemof2"},
+    {"polyphemus", 7, "One evening Galatea came", "polifemof2"},
+    {"polyphemus", 8, "GALATEA:", "polifemof2"},
+    {"polyphemus", 8, "\"Your song is terrible, ", "polifemof2"},
+    {"polyphemus", 9, "POLYPHEMUS:", "polifemof2"},
+    {"polyphemus", 9, "\"I know. I will sing it ", "polifemof2"},
+    {"polyphemus", 10, "Galatea laughed, but she", "polifemof2"},
+    {"polyphemus", 11, "And the next.", "polifemof2"},
+    {"polyphemus", 12, "A ship passed the island", "polifemof2"},
+    {"polyphemus", 12, "out.", "polifemof2"},
+    {"polyphemus", 13, "ODYSSEUS:", "polifemof2"},
+    {"polyphemus", 13, "\"Polyphemus! I am sorry ", "polifemof2"},
+    {"polyphemus", 14, "Polyphemus threw one sma", "polifemof2"},
+    {"polyphemus", 15, "Then he went back to his", "polifemof2"},
+    {"polyphemus", 16, "Galatea says it has impr", "polifemof2"},
+    {"polyphemus", 17, "A little.", "polifemof2"},
+    {"minotaur", 0, "With the battle's end, t", "minotaurof1"},
+    {"minotaur", 0, "hard.", "minotaurof1"},
+    {"minotaur", 1, "It had no words for its ", "minotaurof1"},
+    {"minotaur", 1, "heart.", "minotaurof1"},
+    {"minotaur", 2, "It wished never to go ba", "minotaurof2"},
+    {"minotaur", 3, "Zeus opened the earth, a", "minotaurof2"},
+    {"minotaur", 4, "For the first time it sa", "minotaurof2"},
+    {"minotaur", 4, "sea.", "minotaurof2"},
+    {"minotaur", 5, "Nobody would feed it you", "minotaurof2"},
+    {"minotaur", 5, "none.", "minotaurof2"},
+    {"minotaur", 6, "It lived on the mountain", "minotaurof2"},
+    {"minotaur", 6, "eating grass.", "minotaurof2"},
+    {"minotaur", 7, "The shepherds of Crete l", "minotaurof2 minotaurof3"},
+    {"minotaur", 7, "them.", "minotaurof3"},
+    {"minotaur", 8, "Sometimes children climb", "minotaurof3"},
+    {"minotaur", 8, "the sun.", "minotaurof3"},
+    {"minotaur", 9, "It never harmed them. It", "minotaurof3"},
+    {"minotaur", 9, "silence.", "minotaurof3"},
+    {"minotaur", 10, "The Labyrinth below fell", "minotaurof3"},
+    {"ares won", 1, "Zeus never expected this", "fina_01 fina_02"},
+    {"ares won", 2, "Ares' champions had won,", "fina_01 fina_02"},
+    {"ares won", 2, "his.", "fina_01 fina_02"},
+    {"ares won", 3, "The gods of Olympus watc", "fina_01 fina_02"},
+    {"ares won", 3, "the steps.", "fina_01 fina_02"},
+    {"ares won", 5, "Wars broke out in every ", "fina_01"},
+    {"ares won", 5, "so happy.", "fina_01"},
+    {"ares won", 6, "The temples of the other", "fina_01"},
+    {"ares won", 6, "burned.", "fina_01"},
+    {"ares won", 7, "That could not last. Thi", ""},
+    {"ares won", 8, "I took my shears and wen", ""},
+    {"ares won", 8, "gods.", ""},
+    {"ares won", 9, "ATROPOS:", "fina_03"},
+    {"ares won", 9, "\"Your thread is long, go", "fina_04 fina_03"},
+    {"ares won", 10, "ARES:", "fina_04 fina_03"},
+    {"ares won", 10, "\"You would not dare. I a", "fina_04 fina_03"},
+    {"ares won", 11, "ATROPOS:", "fina_04 fina_03"},
+    {"ares won", 11, "\"Kings come and go. I ha", "fina_04 fina_03"},
+    {"ares won", 12, "ARES:", "fina_04 fina_03"},
+    {"ares won", 12, "\"What do you want, then?", "fina_04 fina_03"},
+    {"ares won", 13, "ATROPOS:", ""},
+    {"ares won", 13, "\"Give the throne back to", "fina_06 fina_05"},
+    {"ares won", 14, "ARES:", "fina_06 fina_05"},
+    {"ares won", 14, "\"...Very well. But the n", "fina_06 fina_05"},
+    {"ares won", 15, "So the shears stayed clo", ""},
+    {"ares won", 16, "The world went on, a lit", "fina_07"},
+    {"ares won", 17, "And I went back to my si", "fina_07"},
+    {"ares won", 18, "As always.", "fina_07"},
+    {"medusa", 0, "Medusa's wish did not co", "medusaf1"},
+    {"medusa", 1, "She wanted her beauty ba", "medusaf1"},
+    {"medusa", 2, "Zeus hesitated, for the ", "medusaf1"},
+    {"medusa", 3, "But a wish is a wish.", "medusaf1"},
+    {"medusa", 4, "The snakes fell from her", "medusaf1 medusaf2"},
+    {"medusa", 5, "Her hair grew long and d", "medusaf2"},
+    {"medusa", 6, "And her eyes turned nobo", "medusaf2"},
+    {"medusa", 7, "Medusa went back to the ", "medusaf2"},
+    {"medusa", 8, "Athena met her at the do", "medusaf2"},
+    {"medusa", 9, "The goddess said nothing", "medusaf2"},
+    {"medusa", 10, "Then she bowed her head.", "medusaf2"},
+    {"medusa", 11, "Medusa smiled.", "medusaf2"},
+    {"medusa", 12, "She never served in the ", "medusaf3"},
+    {"medusa", 13, "She went away over the s", "medusaf3"},
+    {"medusa", 14, "Nobody knows where she w", "medusaf3"},
+    {"medusa", 15, "Perhaps it is better so.", "medusaf3"},
+    {"sphinx", 0, "The sphinx came up with ", "esfingef1"},
+    {"sphinx", 1, "She asked Zeus a riddle,", "esfingef1"},
+    {"sphinx", 1, "if he failed.", "esfingef1"},
+    {"sphinx", 2, "What walks on four legs ", "esfingef1"},
+    {"sphinx", 2, "night?", "esfingef1"},
+    {"sphinx", 3, "Zeus smiled, for he had ", "esfingef1 esfingef2"},
+    {"sphinx", 4, "So the Sphinx asked anot", "esfingef2"},
+    {"sphinx", 4, "Olympus.", "esfingef2"},
+    {"sphinx", 5, "At last Zeus could not a", "esfingef2"},
+    {"sphinx", 6, "The Sphinx laughed, and ", "esfingef2"},
+    {"sphinx", 6, "all.", "esfingef2"},
+    {"sphinx", 7, "She only wanted to see t", "esfingef2"},
+    {"sphinx", 8, "She flew back to Thebes ", "esfingef2"},
+    {"sphinx", 9, "The riddle is still ther", "esfingef2"},
+    {"hydra", 0, "The Hydra stood stoic at", "hidraf1"},
+    {"hydra", 1, "It had no wish but one: ", "hidraf1"},
+    {"hydra", 2, "Zeus granted it, gladly.", "hidraf1"},
+    {"hydra", 3, "The swamp of Lerna grew ", "hidraf1"},
+    {"hydra", 4, "Nobody went near it, not", "hidraf1"},
+    {"hydra", 5, "The Hydra sleeps there s", "hidraf1 hidraf2"},
+    {"hydra", 6, "If you hear a hiss in th", "hidraf2"},
+    {"hydra", 7, "turn back.", "hidraf2"},
+    {"hydra", 8, "The end.", "hidraf2"},
+    {"ares", 0, "ATROPOS:", ""},
+    {"ares", 0, "\"So the god of war has w", "aresf1"},
+    {"ares", 1, "ARES:", "aresf1"},
+    {"ares", 1, "\"I have. The throne is m", "aresf1"},
+    {"ares", 2, "Zeus rose from his thron", "aresf1"},
+    {"ares", 3, "Ares sat down, and the g", "aresf1"},
+    {"ares", 4, "For a time there was war", "aresf1 aresf2"},
+    {"ares", 5, "ATROPOS:", "aresf2"},
+    {"ares", 5, "\"Be careful. Threads can", "aresf2"},
+    {"ares", 6, "ARES:", "aresf2"},
+    {"ares", 6, "\"Not mine. I am a god.\"", "aresf2"},
+    {"ares", 7, "Atropos only smiled, and", "aresf2"},
+    {"ares", 8, "She has time.", "aresf2"},
+    {"ares", 9, "She always has.", "aresf2"},
+    {"ares", 10, "The end.", "aresf2"},
+    {"atropos", 0, "ARES:", ""},
+    {"atropos", 0, "\"What do you want, Fate?", "atropof1"},
+    {"atropos", 1, "ATROPOS:", "atropof1"},
+    {"atropos", 1, "\"Nothing from you. Nothi", "atropof1"},
+    {"atropos", 2, "She raised her shears, a", "atropof1"},
+    {"atropos", 3, "The gods do not rule fat", "atropof1"},
+    {"atropos", 4, "Atropos went back to her", "atropof1"},
+    {"atropos", 5, "Every thread ends.", "atropof1"},
+    {"atropos", 6, "Even the gods' threads.", "atropof1"},
+    {"atropos", 7, "The end.", "atropof1"},
+};
+
+std::string escaped(const std::string &text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '"' ? std::string("\\\"") : std::string(1, c);
+    return out;
+}
+
+std::string shown_names(const std::vector<Shown> &shown)
+{
+    std::string out;
+    for (const Shown &s : shown)
+        out += (out.empty() ? "" : " ") + s.entry;
+    return out;
+}
+
+TEST_F(StoryPictures, EveryLineShowsThePicturesPaintedForIt)
+{
+    StoryWalk walk;
+    walk_all(walk);
+    std::set<size_t> met;
+    std::ostringstream wrong;
+    for (const LineMoment &m : walk.moments) {
+        const SlotRow *row = nullptr;
+        for (size_t i = 0; i < std::size(SLOT_TABLE) && !row; i++)
+            if (m.script == SLOT_TABLE[i].script && m.page == SLOT_TABLE[i].page &&
+                m.text.rfind(SLOT_TABLE[i].line_start, 0) == 0) {
+                row = &SLOT_TABLE[i];
+                met.insert(i);
+            }
+        std::string names = shown_names(m.shown);
+        if (!row || names != row->pictures)
+            wrong << "    {\"" << m.script << "\", " << m.page << ", \"" << escaped(m.text.substr(0, 24)) << "\", \"" << names
+                  << "\"},  // " << (row ? std::string("expected ") + row->pictures : "not in the table") << "\n";
+    }
+    for (size_t i = 0; i < std::size(SLOT_TABLE); i++)
+        if (!met.count(i))
+            wrong << "never typed: " << SLOT_TABLE[i].script << " page " << SLOT_TABLE[i].page << " \""
+                  << SLOT_TABLE[i].line_start << "\"\n";
+    EXPECT_TRUE(wrong.str().empty()) << wrong.str();
+}
+
+// The part of a picture the screen shows, 0..1 across and down: u0, u1, v0, v1.
+struct Window {
+    float u0, u1, v0, v1;
+};
+
+Window screen_window(const ScreenRect &r)
+{
+    return {std::max(0.0f, (-SCREEN_HALF_W - r.l) / (r.r - r.l)), std::min(1.0f, (SCREEN_HALF_W - r.l) / (r.r - r.l)),
+            std::max(0.0f, (r.t - SCREEN_HALF_H) / (r.t - r.b)), std::min(1.0f, (r.t + SCREEN_HALF_H) / (r.t - r.b))};
+}
+
+// Painted pixels of a picture outside a window (a margin of 2 % inside it allowed): figures
+// on a transparent picture, anything brighter than the dark ground on an opaque one.
+int ink_outside(const Picture &p, const Window &w)
+{
+    constexpr int INK = 100, COVER = 128;
+    constexpr float MARGIN = 0.02f;
+    int count = 0;
+    for (int y = 0; y < p.height; y++)
+        for (int x = 0; x < p.width; x++) {
+            float u = (x + 0.5f) / p.width, v = (y + 0.5f) / p.height;
+            if (u >= w.u0 - MARGIN && u <= w.u1 + MARGIN && v >= w.v0 - MARGIN && v <= w.v1 + MARGIN)
+                continue;
+            const u8 *px = &p.pixels[(static_cast<size_t>(y) * p.width + x) * 4];
+            count += px[3] >= COVER && std::max({px[0], px[1], px[2]}) > INK;
+        }
+    return count;
+}
+
+// Whatever a picture shows (a head, the sun, the border) is on the screen while its line is
+// read: the Minotaur once rose with his head above the top edge.
+TEST_F(StoryPictures, NothingAPictureShowsLiesOffTheScreen)
+{
+    StoryWalk walk;
+    walk_all(walk);
+    std::map<std::string, Picture> pictures;
+    std::set<std::string> wrong;
+    for (const LineMoment &m : walk.moments)
+        for (const Shown &shown : m.shown) {
+            if (!pictures.count(shown.archive_entry))
+                pictures[shown.archive_entry] = archive_picture(archive, shown.archive_entry.c_str());
+            const Picture &p = pictures[shown.archive_entry];
+            ASSERT_GT(p.width, 0) << shown.archive_entry;
+            int outside = ink_outside(p, screen_window(shown.rect));
+            if (outside > p.width * p.height / 500)
+                wrong.insert(shown.entry + " under \"" + m.text + "\": " + std::to_string(outside) + " pixels off the screen");
+        }
+    for (auto &entry : pictures)
+        picture_free(&entry.second);
+    std::string all;
+    for (const std::string &line : wrong)
+        all += line + "\n";
+    EXPECT_TRUE(wrong.empty()) << all;
+}
+
+// The screen's pixels as the story screen draws them now, RGB rows from the bottom.
+std::vector<u8> story_screen_pixels()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    story_screen_draw();
+    std::vector<u8> out(GL_TEST_WIDTH * GL_TEST_HEIGHT * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGB, GL_UNSIGNED_BYTE, out.data());
+    return out;
+}
+
+int screen_column(float x)
+{
+    return static_cast<int>(std::lround((x / SCREEN_HALF_W * 0.5f + 0.5f) * GL_TEST_WIDTH));
+}
+
+// The mean difference (0..255 a channel) between column pa of screen a and column pb of
+// screen b, rows y0 to y1 (story units).
+float column_change(const std::vector<u8> &a, int pa, const std::vector<u8> &b, int pb, float y0, float y1)
+{
+    int row0 = static_cast<int>((std::max(y0, -SCREEN_HALF_H) / SCREEN_HALF_H * 0.5f + 0.5f) * GL_TEST_HEIGHT);
+    int row1 = static_cast<int>((std::min(y1, SCREEN_HALF_H) / SCREEN_HALF_H * 0.5f + 0.5f) * GL_TEST_HEIGHT);
+    row0 = std::max(row0, 0), row1 = std::min(row1, GL_TEST_HEIGHT);
+    if (std::min(pa, pb) < 0 || std::max(pa, pb) >= GL_TEST_WIDTH || row1 <= row0)
+        return 0.0f;
+    float sum = 0.0f;
+    for (int y = row0; y < row1; y++)
+        for (int c = 0; c < 3; c++) {
+            size_t row = static_cast<size_t>(y) * GL_TEST_WIDTH;
+            sum += std::abs(a[(row + pa) * 3 + c] - b[(row + pb) * 3 + c]);
+        }
+    return sum / (3.0f * static_cast<float>(row1 - row0));
+}
+
+// The step across column px of a screen, against the largest step between neighbouring
+// columns a little to either side (the painting's own detail).
+float join_step_above_painting(const std::vector<u8> &screen, int px, float y0, float y1)
+{
+    constexpr int BESIDE_FROM = 4, BESIDE_TO = 12;
+    float beside = 0.0f;
+    for (int k = BESIDE_FROM; k <= BESIDE_TO; k++) {
+        beside = std::max(beside, column_change(screen, px - k - 1, screen, px - k, y0, y1));
+        beside = std::max(beside, column_change(screen, px + k, screen, px + k + 1, y0, y1));
+    }
+    float across = std::max(column_change(screen, px - 1, screen, px, y0, y1), column_change(screen, px, screen, px + 1, y0, y1));
+    return across - beside;
+}
+
+// Where one picture is drawn over another (the sisters, Olympus and Ares, the gods, the
+// faction endings' first scenes) it adds its figures and nothing along its edges: drawn or
+// left out, the screen just inside its edge is the same. Where two halves meet edge to edge
+// (the forge and Atropos), the join steps no more than the painting does beside it.
+TEST_F(StoryPictures, APictureOverOrBesideAnotherMeetsItWithoutASeam)
+{
+    constexpr float MAX_CHANGE = 6.0f, MAX_JOIN_STEP = 6.0f, TOUCH = 0.1f;
+    constexpr int INSIDE = 3;
+    std::set<std::string> wrong;
+    int overlaps = 0, joins = 0;
+    StoryWalk walk;
+    walk.on_moment = [&](const LineMoment &m) {
+        if (m.shown.size() < 2 || game_state == STATE_CHARACTER_ENDING)
+            return;
+        std::vector<u8> with = story_screen_pixels();
+        for (size_t later = 1; later < m.shown.size(); later++) {
+            StoryQuad &q = story_quads[m.shown[later].quad];
+            f32 alpha = q.alpha;
+            q.alpha = 0.0f;
+            std::vector<u8> without = story_screen_pixels();
+            q.alpha = alpha;
+            for (size_t under = 0; under < later; under++) {
+                const ScreenRect &a = m.shown[later].rect, &b = m.shown[under].rect;
+                float y0 = std::max(a.b, b.b), y1 = std::min(a.t, b.t);
+                for (int side = 0; side < 2; side++) {
+                    float x = side == 0 ? a.l : a.r;
+                    if (std::fabs(x) > SCREEN_HALF_W - 0.3f || x < b.l - TOUCH || x > b.r + TOUCH)
+                        continue;
+                    std::string where = m.shown[later].entry + " and " + m.shown[under].entry + " under \"" + m.text + "\"";
+                    int inside = screen_column(x) + (side == 0 ? INSIDE : -INSIDE);
+                    float change = column_change(with, inside, without, inside, y0, y1);
+                    if (change <= MAX_CHANGE) {   // nothing of it along this edge
+                        overlaps++;
+                        continue;
+                    }
+                    if (x < b.l + TOUCH || x > b.r - TOUCH) {   // an opaque half, edge to edge
+                        joins++;
+                        float step = join_step_above_painting(with, screen_column(x), y0, y1);
+                        if (step > MAX_JOIN_STEP)
+                            wrong.insert(where + ": the join steps " + std::to_string(step) + " above the painting");
+                        continue;
+                    }
+                    wrong.insert(where + ": its edge changes the screen by " + std::to_string(change));
+                }
+            }
+        }
+    };
+    walk_all(walk);
+    EXPECT_GT(overlaps, 0);
+    EXPECT_GT(joins, 0);
+    std::string all;
+    for (const std::string &line : wrong)
+        all += line + "\n";
+    EXPECT_TRUE(wrong.empty()) << all;
+}
+
+}  // namespace
