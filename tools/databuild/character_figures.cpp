@@ -86,7 +86,7 @@ static MeshPoint sphinx_point(const FigureStyle &style, f32 x, f32 y, f32 z)
 }
 
 // The Hydra's body stands this far behind its x (in its own units), so that a fighter who walks
-// up to it meets its heads, not its belly; the heads stay where they strike from.
+// up to it, as near as its half width of 2 allows, meets its raised heads, not its belly.
 constexpr f32 HYDRA_BODY_BACK = 7.3f;
 
 static MeshPoint hydra_point(const FigureStyle &style, f32 x, f32 y, f32 z)
@@ -97,12 +97,13 @@ static MeshPoint hydra_point(const FigureStyle &style, f32 x, f32 y, f32 z)
 
 // The Hydra's necks fan out from its shoulders, from the tallest at the back to the lowest in
 // front, so that from the side every head shows and each lost one leaves a gap (the front one
-// goes first).
+// goes first). They rise steeply over its x, the lowest head above an opponent's chest, so
+// that no neck runs through the fighter standing against it.
 static const MeshPoint hydra_neck_roots[4] = {
     {-2.0f, -1.5f + HYDRA_BODY_BACK, 10.0f}, {-0.7f, -2.5f + HYDRA_BODY_BACK, 9.5f},
     {0.7f, -3.2f + HYDRA_BODY_BACK, 8.8f}, {2.0f, -3.8f + HYDRA_BODY_BACK, 8.0f}};
 static const MeshPoint hydra_head_points[4] = {
-    {-3.0f, -1.0f, 20.5f}, {-1.0f, -3.8f, 18.5f}, {1.0f, -5.8f, 15.8f}, {3.0f, -7.0f, 12.5f}};
+    {-3.0f, 2.5f, 21.0f}, {-1.0f, 0.3f, 19.5f}, {1.0f, -1.7f, 17.5f}, {3.0f, -3.1f, 15.0f}};
 
 static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
 {
