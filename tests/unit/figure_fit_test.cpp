@@ -22,8 +22,10 @@ constexpr int FIT_BANDS = 64;
 constexpr f32 FIT_NO_BODY = -1e9f;
 
 // What of a figure is not its body: the bones of its first `head_zones` hit zones with all
-// they carry (a head, or the Hydra's four necks and heads), and for a fighter on two legs its
-// arms (the bones above its forearm zones, with the hands and what they hold).
+// they carry (a head, or the Hydra's four necks and heads), and where they reach its arms (the
+// bones above its forearm zones, with the hands and what they hold). The Sphinx's forelegs
+// count as arms: her stand lifts one and her blows strike with them. The Hydra's legs carry
+// its body.
 struct FitBody {
     int head_zones;
     bool arms_reach;
