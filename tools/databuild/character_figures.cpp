@@ -85,6 +85,10 @@ static MeshPoint sphinx_point(const FigureStyle &style, f32 x, f32 y, f32 z)
     return {x * s * style.girth, y * s, z * s};
 }
 
+// The Hydra's body stands this far behind its x (in its own units), so that a fighter who walks
+// up to it, as near as its half width of 2 allows, meets its raised heads, not its belly.
+constexpr f32 HYDRA_BODY_BACK = 7.3f;
+
 static MeshPoint hydra_point(const FigureStyle &style, f32 x, f32 y, f32 z)
 {
     f32 s = style.height / 22.0f;
@@ -93,11 +97,13 @@ static MeshPoint hydra_point(const FigureStyle &style, f32 x, f32 y, f32 z)
 
 // The Hydra's necks fan out from its shoulders, from the tallest at the back to the lowest in
 // front, so that from the side every head shows and each lost one leaves a gap (the front one
-// goes first).
+// goes first). They rise steeply over its x, the lowest head above an opponent's chest, so
+// that no neck runs through the fighter standing against it.
 static const MeshPoint hydra_neck_roots[4] = {
-    {-2.0f, -1.5f, 10.0f}, {-0.7f, -2.5f, 9.5f}, {0.7f, -3.2f, 8.8f}, {2.0f, -3.8f, 8.0f}};
+    {-2.0f, -1.5f + HYDRA_BODY_BACK, 10.0f}, {-0.7f, -2.5f + HYDRA_BODY_BACK, 9.5f},
+    {0.7f, -3.2f + HYDRA_BODY_BACK, 8.8f}, {2.0f, -3.8f + HYDRA_BODY_BACK, 8.0f}};
 static const MeshPoint hydra_head_points[4] = {
-    {-3.0f, -1.0f, 20.5f}, {-1.0f, -3.8f, 18.5f}, {1.0f, -5.8f, 15.8f}, {3.0f, -7.0f, 12.5f}};
+    {-3.0f, 2.5f, 21.0f}, {-1.0f, 0.3f, 19.5f}, {1.0f, -1.7f, 17.5f}, {3.0f, -3.1f, 15.0f}};
 
 static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
 {
@@ -105,7 +111,7 @@ static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
         switch (part) {
         case PART_PELVIS: return sphinx_point(style, 0, 3.0f, 6.5f);
         case PART_CHEST: return sphinx_point(style, 0, -1.0f, 7.0f);
-        case PART_HEAD: return sphinx_point(style, 0, -4.0f, 9.5f);
+        case PART_HEAD: return sphinx_point(style, 0, -3.8f, 9.5f);
         case PART_UPPER_ARM_R: return sphinx_point(style, -1.6f, -3.0f, 6.5f);
         case PART_FOREARM_R: return sphinx_point(style, -1.6f, -3.0f, 3.5f);
         case PART_HAND_R: return sphinx_point(style, -1.6f, -3.0f, 0.8f);
@@ -134,12 +140,12 @@ static MeshPoint part_joint(const FigureStyle &style, FigurePart part)
             const MeshPoint &at = hydra_head_points[(part - PART_HEAD_0) / 2];
             return hydra_point(style, at.x, at.y, at.z);
         }
-        case PART_UPPER_ARM_R: return hydra_point(style, -3.0f, -2.0f, 5.0f);
-        case PART_UPPER_ARM_L: return hydra_point(style, 3.0f, -2.0f, 5.0f);
-        case PART_THIGH_R: return hydra_point(style, -3.0f, 3.0f, 5.0f);
-        case PART_THIGH_L: return hydra_point(style, 3.0f, 3.0f, 5.0f);
-        case PART_TAIL: return hydra_point(style, 0, 5.0f, 6.0f);
-        default: return hydra_point(style, 0, 0, 7.0f);
+        case PART_UPPER_ARM_R: return hydra_point(style, -3.0f, -2.0f + HYDRA_BODY_BACK, 5.0f);
+        case PART_UPPER_ARM_L: return hydra_point(style, 3.0f, -2.0f + HYDRA_BODY_BACK, 5.0f);
+        case PART_THIGH_R: return hydra_point(style, -3.0f, 3.0f + HYDRA_BODY_BACK, 5.0f);
+        case PART_THIGH_L: return hydra_point(style, 3.0f, 3.0f + HYDRA_BODY_BACK, 5.0f);
+        case PART_TAIL: return hydra_point(style, 0, 5.0f + HYDRA_BODY_BACK, 6.0f);
+        default: return hydra_point(style, 0, HYDRA_BODY_BACK, 7.0f);
         }
     }
     switch (part) {

@@ -310,8 +310,10 @@ static FigurePose pose_cycle(PoseKind kind, f32 phase)
         return p;
     case POSE_WALK:
     case POSE_WALK_BACK: {
+        // A short stride: the front foot of a walker come up to its opponent stops short of the
+        // other's feet.
         f32 d = kind == POSE_WALK ? 1.0f : -1.0f;
-        legs(p, 28 * s * d, -22 * (1 + c * d) * 0.5f - 5, -28 * s * d, -22 * (1 - c * d) * 0.5f - 5);
+        legs(p, 18 * s * d, -22 * (1 + c * d) * 0.5f - 5, -18 * s * d, -22 * (1 - c * d) * 0.5f - 5);
         arm_l(p, 20 - 18 * s * d, 10, 0, 55, 20);
         p.shift.z = -0.3f - 0.3f * std::fabs(c);
         return p;

@@ -94,7 +94,10 @@ static bool place_shape(const FigureShape &s, bool mirrored, const FigureStyle &
     if (bone < 0)
         return false;
     f32 side = mirrored ? -1.0f : 1.0f;
-    Vec scale = {u * g * side, u * g, u};
+    // A heavy build widens the feet but does not lengthen them: a big fighter's toes would
+    // reach into the feet of the one who walks up to it.
+    f32 gy = s.part == PART_FOOT_R || s.part == PART_FOOT_L ? 1.0f : g;
+    Vec scale = {u * g * side, u * gy, u};
     u8 from = mirrored ? mirror_part(s.from_anchor) : s.from_anchor;
     u8 to = mirrored ? mirror_part(s.to_anchor) : s.to_anchor;
     out->bone = bone;
@@ -103,8 +106,8 @@ static bool place_shape(const FigureShape &s, bool mirrored, const FigureStyle &
     out->b = anchor_point(rig, to) + Vec{s.to.x * scale.x, s.to.y * scale.y, s.to.z * scale.z};
     // Radii across a limb widen with girth; a ball's and a box's height does not.
     bool radial = s.kind != SHAPE_BALL && s.kind != SHAPE_BOX;
-    out->size = radial ? Vec{s.size.x * u * g, s.size.y * u * g, s.size.z}
-                       : Vec{s.size.x * u * g, s.size.y * u * g, s.size.z * u};
+    out->size = radial ? Vec{s.size.x * u * g, s.size.y * u * gy, s.size.z}
+                       : Vec{s.size.x * u * g, s.size.y * u * gy, s.size.z * u};
     out->round = s.round;
     out->material = s.material;
     return true;

@@ -1,8 +1,9 @@
 // The Hydra: a scaled, squat body on four clawed legs with a heavy tail and a ridge of spines,
 // and four long necks, each with a serpent's head: long jaws, fangs and glowing eyes. Its
-// joints (a 22-unit figure): body (0, 0, 7); necks from (-2, -1.5, 10), (-0.7, -2.5, 9.5),
-// (0.7, -3.2, 8.8), (2, -3.8, 8) to heads at (-3, -1, 20.5), (-1, -3.8, 18.5),
-// (1, -5.8, 15.8), (3, -7, 12.5); legs at (+-3, -2, 5) and (+-3, 3, 5); tail (0, 5, 6).
+// joints (a 22-unit figure, its body 7.3 behind its x): body (0, 7.3, 7); necks from
+// (-2, 5.8, 10), (-0.7, 4.8, 9.5), (0.7, 4.1, 8.8), (2, 3.5, 8) to heads at (-3, 2.5, 21),
+// (-1, 0.3, 19.5), (1, -1.7, 17.5), (3, -3.1, 15); legs at (+-3, 5.3, 5) and (+-3, 10.3, 5);
+// tail (0, 12.3, 6).
 #include "tools/databuild/figure_look.h"
 
 #include <iterator>

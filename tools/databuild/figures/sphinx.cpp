@@ -11,9 +11,9 @@ static const FigureShape sphinx_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
     {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, -0.3f, 0.2f},       PART_PELVIS,    {0, 0, 0},            {1.9f, 3.2f, 1.8f},    0,     MAT_SKIN,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_THIGH_R,   {0, 0, -0.4f},          PART_THIGH_R,   {0, 0, 0},            {0.9f, 1.5f, 1.6f},    0,     MAT_SKIN,    SHAPE_MIRROR},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.8f, 0.3f},       PART_CHEST,     {0, 0, 0},            {2.1f, 2.6f, 2.2f},    0,     MAT_SKIN,    0},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -2.2f, 1.6f},       PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.6f},    0,     MAT_FUR,     0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -2.4f, 1.8f},       PART_HEAD,      {0, 0, 0.3f},         {0.9f, 0.6f, 0},       0,     MAT_SKIN,    0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.45f, 0.3f},       PART_CHEST,     {0, 0, 0},            {2.1f, 2.6f, 2.2f},    0,     MAT_SKIN,    0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -1.6f, 1.6f},       PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.6f},    0,     MAT_FUR,     0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -1.9f, 1.8f},       PART_HEAD,      {0, 0, 0.3f},         {0.9f, 0.6f, 0},       0,     MAT_SKIN,    0},
     {PART_CHEST,     SHAPE_BALL, PART_UPPER_ARM_R, {0, 0, 0},            PART_UPPER_ARM_R, {0, 0, 0},          {0.85f, 0.85f, 0.9f},  0,     MAT_SKIN,    SHAPE_MIRROR},
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.3f, 2.05f},       PART_HEAD,      {0, 0, 0},            {1.45f, 1.45f, 1.3f},  0,     MAT_TRIM,    SHAPE_MASKED},
     {PART_HEAD,      SHAPE_BOX,  PART_HEAD,      {-1.05f, -0.1f, 0.6f},  PART_HEAD,      {0, 0, 0},            {0.3f, 0.5f, 1.3f},    0.5f,  MAT_TRIM,    SHAPE_MIRROR | SHAPE_MASKED},
