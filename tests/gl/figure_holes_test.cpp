@@ -147,37 +147,19 @@ static std::vector<int> colour_by_bone(Model *model, const Skeleton *skeleton)
     return joints;
 }
 
-// Keys sampled per block: its first, middle and last and its entry key.
-static std::vector<int> sampled_keys(const CharacterModule *module)
-{
-    std::set<int> keys;
-    for (int i = 0; i < module->sequence.block_count; i++) {
-        const SeqBlock &b = module->sequence.blocks[i];
-        keys.insert({b.lo, (b.lo + b.hi) / 2, b.hi});
-        if (b.entry_key > 0)
-            keys.insert(b.entry_key);
-    }
-    return std::vector<int>(keys.begin(), keys.end());
-}
-
 TEST_F(FigureHoles, NoPoseOpensACrackAtAJointFromTheFrontOrTheSide)
 {
     for (int id = 0; id < CHARACTER_COUNT; id++) {
         const CharacterModule *module = character_modules[id];
         std::string model_entry, skeleton_entry;
-        for (int i = 0; i < module->load_step_count; i++) {
-            if (module->load_steps[i].kind == LOAD_MODEL && model_entry.empty())
-                model_entry = module->load_steps[i].entry;
-            if (module->load_steps[i].kind == LOAD_SKELETON)
-                skeleton_entry = module->load_steps[i].entry;
-        }
+        character_figure_entries(module, &model_entry, &skeleton_entry);
         Model *model = model_load(archive, model_entry.c_str());
         Skeleton *skeleton = skeleton_blocks_new(1);
         ASSERT_TRUE(model && skeleton_load(skeleton, archive, skeleton_entry.c_str())) << model_entry;
         ASSERT_LE(skeleton->bone_count, HOLE_BONES);
         std::vector<int> joints = colour_by_bone(model, skeleton);
         ASSERT_FALSE(joints.empty()) << model_entry;
-        for (int key : sampled_keys(module)) {
+        for (int key : character_sampled_keys(module)) {
             skeleton->key_from = skeleton->key_to = static_cast<i16>(key);
             skeleton->phase = 0.0f;
             model_skin(model, skeleton);

@@ -185,3 +185,25 @@ std::set<std::string> character_entries(int id, LoadStepKind kind)
     }
     return names;
 }
+
+void character_figure_entries(const CharacterModule *module, std::string *model, std::string *skeleton)
+{
+    for (int i = 0; i < module->load_step_count; i++) {
+        if (module->load_steps[i].kind == LOAD_MODEL && model->empty())
+            *model = module->load_steps[i].entry;
+        if (module->load_steps[i].kind == LOAD_SKELETON)
+            *skeleton = module->load_steps[i].entry;
+    }
+}
+
+std::vector<int> character_sampled_keys(const CharacterModule *module)
+{
+    std::set<int> keys;
+    for (int i = 0; i < module->sequence.block_count; i++) {
+        const SeqBlock &b = module->sequence.blocks[i];
+        keys.insert({b.lo, (b.lo + b.hi) / 2, b.hi});
+        if (b.entry_key > 0)
+            keys.insert(b.entry_key);
+    }
+    return std::vector<int>(keys.begin(), keys.end());
+}

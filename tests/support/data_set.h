@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
+#include <vector>
 
 // This test program's own copy of the suite's data set (a folder holding data/), made on first
 // use: a test may point base_dir at it and let the game write its log and settings there.
@@ -36,6 +37,11 @@ int data_set_load(const std::string &root);
 
 // Every entry of one kind that a character's load list names, in both colour sets.
 std::set<std::string> character_entries(int id, LoadStepKind kind);
+// The fighter's model (its first) and skeleton entries, as its load list names them.
+void character_figure_entries(const CharacterModule *module, std::string *model, std::string *skeleton);
+// The keys the figure tests pose, in order: of every block its first, middle and last key and
+// its entry key.
+std::vector<int> character_sampled_keys(const CharacterModule *module);
 
 // An archive entry decoded as texture_load decodes it (".jpg" names as JPEG, others as TGA);
 // an empty picture when it is missing or does not decode. The caller frees it.

@@ -777,6 +777,38 @@ static void sphinx_adapt(FigurePose &p, PoseKind kind)
     p.part[PART_THIGH_R] = p.part[PART_SHIN_R] = p.part[PART_FOOT_R] = {0, 0, 0};
 }
 
+// The Sphinx fallen: on her belly with the legs splayed along the ground, fore to the front
+// and hind behind, her head slumped to one side, the wings spread limp above the ground and
+// the tail lying out behind (shift in units of a 20-unit figure, as the human poses').
+static FigurePose sphinx_fallen()
+{
+    FigurePose p = {};
+    lean(p, PART_PELVIS, 0, 8);
+    lean(p, PART_CHEST, 6, -4);
+    lean(p, PART_HEAD, 35, 15, 30);
+    arm_r(p, 80, 25, 0, 10, -20);
+    arm_l(p, 75, 30, 0, 15, -20);
+    legs(p, -80, 10, -75, 5);
+    turn(p, PART_WING_R, -10, 70);
+    turn(p, PART_WING_L, -10, 70);
+    turn(p, PART_TAIL, -45, 0, 25);
+    p.shift = {0, 0, -6.8f};
+    return p;
+}
+
+// Her knock-out: struck, sagging onto her legs, then down for good.
+static FigurePose sphinx_knockout(f32 t)
+{
+    FigurePose struck = stance();
+    lean(struck, PART_CHEST, -15);
+    lean(struck, PART_HEAD, -20);
+    struck.shift.y = 1.0f;
+    FigurePose down = sphinx_fallen();
+    FigurePose sagging = pose_blend(stance(), down, 0.5f);
+    FigurePose path[4] = {struck, sagging, down, down};
+    return pose_path(path, 4, t);
+}
+
 // ---- the Hydra ---------------------------------------------------------------------------
 static FigurePart hydra_neck(int head) { return static_cast<FigurePart>(PART_NECK_0 + 2 * head); }
 static FigurePart hydra_head(int head) { return static_cast<FigurePart>(PART_HEAD_0 + 2 * head); }
@@ -914,6 +946,8 @@ static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool>
     posed[key] = true;
     bool hydra = style.body == BODY_HYDRA;
     FigurePose p = hydra ? hydra_pose(m, k, hydra_heads_shown(m, heads)) : human_pose(m, k);
+    if (style.body == BODY_SPHINX && pose_kind(m.action) == POSE_KO)
+        p = sphinx_knockout(m.hi > m.lo ? static_cast<f32>(k - m.lo) / (m.hi - m.lo) : 1.0f);
     if (!hydra)
         p.hidden_heads = 4;
     if (style.body == BODY_SPHINX)

@@ -1,6 +1,7 @@
 // The figures' contact sheets, written beside the data set (figure-sheets/): per fighter,
-// front, side and back in the rest pose and in three action poses; the select's Atropos; and
-// one sheet of every fighter from the front in both colour sets. Drawn from the archive's
+// front, side and back in the rest pose and in three action poses; the select's Atropos; one
+// sheet of every fighter from the front in both colour sets; and one of every fighter lying
+// knocked out. Drawn from the archive's
 // entries with the game's own readers and model drawing, so that anyone can look at every
 // figure at once.
 #include "tools/databuild/databuild.h"
@@ -22,6 +23,10 @@ constexpr f32 SHEET_FOV = 30.0f;         // degrees, vertical
 constexpr f32 SHEET_MARGIN = 1.3f;       // room round the rest pose for the actions' reach
 constexpr f32 SHEET_AMBIENT = 0.35f, SHEET_DIFFUSE = 0.6f;   // together about an arena's light
 static const u8 sheet_background[3] = {70, 90, 110};
+// The knock-out sheet: a column per fighter, a row per view; the ground line's colour.
+constexpr int KNOCKOUT_CELL_W = 160, KNOCKOUT_CELL_H = 160, KNOCKOUT_VIEWS = 3;
+constexpr f32 KNOCKOUT_ELEVATION = 40.0f;   // degrees, the view from above at three quarters
+static const u8 knockout_ground[3] = {35, 45, 55};
 
 // The action poses shown: the middle key of the first block of the first three of these
 // actions that the fighter has.
@@ -74,6 +79,38 @@ static FigureShot sheet_shot(const f32 lo[3], const f32 hi[3], int view, int w, 
     FigureShot shot = {w, h, {centre[0] + directions[view][0] * d, centre[1] + directions[view][1] * d, centre[2]},
                        {centre[0], centre[1], centre[2]}, SHEET_FOV, {-0.4f, -1.0f, 0.8f}, SHEET_AMBIENT, SHEET_DIFFUSE};
     return shot;
+}
+
+// The same shot turned to three quarters between the front and the figure's left, and raised
+// to look down on it.
+static FigureShot sheet_shot_above(const f32 lo[3], const f32 hi[3], int w, int h)
+{
+    FigureShot shot = sheet_shot(lo, hi, 0, w, h);
+    f32 d = shot.centre[1] - shot.eye[1];
+    f32 up = KNOCKOUT_ELEVATION * 3.14159265f / 180.0f;
+    f32 level = d * std::cos(up) * 0.70710678f;
+    shot.eye[0] = shot.centre[0] + level;
+    shot.eye[1] = shot.centre[1] - level;
+    shot.eye[2] = shot.centre[2] + d * std::sin(up);
+    return shot;
+}
+
+// A line across a cell at the height where a level shot sees the ground (z = 0) at the
+// depth of the point it looks at.
+static void sheet_ground_line(Sheet *s, int x0, int y0, int w, int h, const FigureShot &shot)
+{
+    f32 d = std::sqrt((shot.eye[0] - shot.centre[0]) * (shot.eye[0] - shot.centre[0]) +
+                      (shot.eye[1] - shot.centre[1]) * (shot.eye[1] - shot.centre[1]));
+    f32 frame = 2.0f * d * std::tan(shot.fov_y * 0.5f * 3.14159265f / 180.0f);
+    int row = static_cast<int>(h * 0.5f + shot.centre[2] * h / frame + 0.5f);
+    if (row < 0 || row >= h)
+        return;
+    for (int x = 0; x < w; x++) {
+        u8 *q = &s->rgb[(static_cast<size_t>(y0 + row) * s->width + x0 + x) * 3];
+        q[0] = knockout_ground[0];
+        q[1] = knockout_ground[1];
+        q[2] = knockout_ground[2];
+    }
 }
 
 static int sheet_action_key(const CharacterModule *module, ActionId action)
@@ -149,6 +186,51 @@ static bool overview_sheet(const std::string &path)
     return sheet_write(sheet, path);
 }
 
+// The last key of the fighter's knock-out, where it lies until the round ends; 0 when it has none.
+static int knockout_key(const CharacterModule *module)
+{
+    for (int i = 0; i < module->sequence.block_count; i++)
+        if (module->sequence.blocks[i].action == ACTION_KO)
+            return module->sequence.blocks[i].hi;
+    return 0;
+}
+
+// One fighter's column of the knock-out sheet: from its left side (as the fight's camera sees
+// a fighter), from the front and from above; the level views over a ground line.
+static bool knockout_column(Sheet *sheet, int id)
+{
+    FigureSource source;
+    figure_source_of(id, 0, &source);
+    FigureModel figure;
+    if (!figure_render_load(&figure, &source, archive_entries))
+        return false;
+    figure_render_pose(&figure, knockout_key(character_modules[id]));
+    f32 lo[3], hi[3];
+    figure_render_bounds(&figure, lo, hi);
+    lo[2] = std::min(lo[2], 0.0f);
+    std::vector<u8> cell;
+    for (int view = 0; view < KNOCKOUT_VIEWS; view++) {
+        FigureShot shot = view == 2 ? sheet_shot_above(lo, hi, KNOCKOUT_CELL_W, KNOCKOUT_CELL_H)
+                                    : sheet_shot(lo, hi, 1 - view, KNOCKOUT_CELL_W, KNOCKOUT_CELL_H);
+        int x0 = id * KNOCKOUT_CELL_W, y0 = view * KNOCKOUT_CELL_H;
+        if (view < 2)
+            sheet_ground_line(sheet, x0, y0, KNOCKOUT_CELL_W, KNOCKOUT_CELL_H, shot);
+        figure_render_draw(&figure, &shot, &cell);
+        sheet_put(sheet, x0, y0, KNOCKOUT_CELL_W, KNOCKOUT_CELL_H, cell);
+    }
+    figure_render_free(&figure);
+    return true;
+}
+
+static bool knockout_sheet(const std::string &path)
+{
+    Sheet sheet = sheet_new(CHARACTER_COUNT * KNOCKOUT_CELL_W, KNOCKOUT_VIEWS * KNOCKOUT_CELL_H);
+    for (int id = 0; id < CHARACTER_COUNT; id++)
+        if (!knockout_column(&sheet, id))
+            return false;
+    return sheet_write(sheet, path);
+}
+
 static bool sheets_draw(const std::string &folder)
 {
     for (int id = 0; id < CHARACTER_COUNT; id++) {
@@ -164,7 +246,7 @@ static bool sheets_draw(const std::string &folder)
     select.skeleton = "atropo/atroposel.esq";
     if (!figure_sheet(&select, &atropos_module, folder + "/select.jpg"))
         return false;
-    return overview_sheet(folder + "/all.jpg");
+    return overview_sheet(folder + "/all.jpg") && knockout_sheet(folder + "/knockouts.jpg");
 }
 
 int build_contact_sheets(const char *data_dir)

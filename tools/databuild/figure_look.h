@@ -38,7 +38,12 @@ enum ShapeKind : u8 {
     SHAPE_BOX,       // box at `from`, half sizes `size`, corners rounded by `round` (0..1)
     SHAPE_DISC,      // flat cylinder from `from` to `to`, radius size.x, rim bevelled by `round`
     SHAPE_CONE,      // cone with flat ends from `from` (radius size.x) to `to` (radius size.y)
-    SHAPE_THIN       // a string or thread: a fine tube of radius size.x
+    SHAPE_THIN,      // a string or thread: a fine tube of radius size.x
+    // A skirt, tunic, kilt or robe on the pelvis, as a cone from `from` (radius size.x) to its
+    // hem at `to` (radius size.y). Built as a band round the hips on the pelvis and a panel on
+    // each thigh (and each shin, for a hem below the knees) that follows the leg, so that no
+    // stride or kick takes a leg out through the cloth.
+    SHAPE_SKIRT
 };
 
 // Where a shape's point is measured from: a bone's joint (any FigurePart) or one of these.

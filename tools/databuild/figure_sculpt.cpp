@@ -16,6 +16,9 @@ constexpr f32 SCULPT_EDGE = 0.55f;
 constexpr f32 SCULPT_FACE_EDGE = 0.28f;
 constexpr int SCULPT_MIN_SIDES = 6, SCULPT_MAX_SIDES = 18;
 constexpr int SCULPT_THIN_SIDES = 4;
+// A point counts as inside another shape within this share of its radius, where the other's
+// flat facets (six sides at the fewest) surely enclose it.
+constexpr f32 SCULPT_INSIDE = 0.85f;
 // A face tile covers the head's front only; triangles turned further away than this take skin.
 constexpr f32 SCULPT_FACE_FRONT = -0.35f;
 
@@ -35,6 +38,14 @@ static Vec normalise(Vec a)
     return l > 0 ? a * (1.0f / l) : Vec{0, 0, 1};
 }
 
+// What a placed shape is: a look's row as it stands, or a piece of a skirt row.
+enum PlacedForm : u8 {
+    FORM_ROW,
+    FORM_BAND,    // round the hips, on the pelvis: `a` its top, `b` its bottom, `waist` its radius at the hips
+    FORM_PANEL    // on a leg part: a round top centred on the joint `a`, a flat hem at `b` (round, centred
+                  // on it, where `round` is 1: a robe's panel over the knee)
+};
+
 // A shape placed in the rest pose, in model units.
 struct PlacedShape {
     int bone;
@@ -42,6 +53,8 @@ struct PlacedShape {
     Vec a, b, size;
     f32 round;
     FigureMaterial material;
+    PlacedForm form;
+    f32 waist, waist_along;
 };
 
 // ---- placing the look's rows ------------------------------------------------------------
@@ -110,7 +123,81 @@ static bool place_shape(const FigureShape &s, bool mirrored, const FigureStyle &
                        : Vec{s.size.x * u * g, s.size.y * u * gy, s.size.z * u};
     out->round = s.round;
     out->material = s.material;
+    out->form = FORM_ROW;
+    out->waist = out->waist_along = 0;
     return true;
+}
+
+// ---- skirts ------------------------------------------------------------------------------
+// In figure units (times the girth across): the band reaches past the hip balls of the shared
+// bodies and down past the seat; a panel's top is a ball round the hip wider than the thigh's
+// round end, and its hem is at least wide enough for the thigh's muscle; a robe's thigh panel
+// ends in a ball round the knee, inside the shin panel's round top.
+constexpr f32 SKIRT_HIP_REACH = 2.6f;
+constexpr f32 SKIRT_BAND_DROP = 1.7f;
+constexpr f32 SKIRT_PANEL_TOP = 1.3f;
+constexpr f32 SKIRT_PANEL_HEM = 1.55f;
+constexpr f32 SKIRT_KNEE_WIDEN = 0.12f;
+constexpr f32 SKIRT_HEM_HOLLOW = 0.6f;     // how far a hem's middle rises, in its radii
+
+// The skirt row's radius at height z, along its cone.
+static f32 skirt_radius(const PlacedShape &skirt, f32 z)
+{
+    f32 t = std::clamp((skirt.a.z - z) / std::max(skirt.a.z - skirt.b.z, 1e-4f), 0.0f, 1.0f);
+    return skirt.size.x + (skirt.size.y - skirt.size.x) * t;
+}
+
+static void skirt_panel(const PlacedShape &skirt, int bone, Vec joint, Vec hem_at, f32 top, f32 hem, bool round_hem,
+                        std::vector<PlacedShape> *out)
+{
+    PlacedShape panel = skirt;
+    panel.bone = bone;
+    panel.form = FORM_PANEL;
+    panel.a = joint;
+    panel.b = hem_at;
+    panel.size = {top, hem, 1.0f};
+    panel.round = round_hem ? 1.0f : 0.0f;
+    out->push_back(panel);
+}
+
+// A skirt row as its band on the pelvis and a panel on each leg part it hangs over; the
+// panels' outer sides keep the skirt's outline at the hem.
+static void place_skirt(const FigureShape &row, const FigureStyle &style, const FigureRig &rig,
+                        std::vector<PlacedShape> *out)
+{
+    PlacedShape skirt;
+    if (!place_shape(row, false, style, rig, &skirt))
+        return;
+    f32 across = look_unit(style) * style.girth;
+    f32 reach = SKIRT_HIP_REACH * across;
+    Vec hip = anchor_point(rig, PART_THIGH_R);
+    PlacedShape band = skirt;
+    band.form = FORM_BAND;
+    band.b.z = std::max(skirt.b.z, hip.z - SKIRT_BAND_DROP * look_unit(style));
+    band.size.y = std::max(skirt_radius(skirt, band.b.z), reach);
+    band.waist = std::max(skirt_radius(skirt, hip.z), reach);
+    band.waist_along = band.a.z - hip.z;
+    out->push_back(band);
+    if (skirt.b.z >= band.b.z)
+        return;
+    for (u8 side : {static_cast<u8>(PART_THIGH_R), static_cast<u8>(PART_THIGH_L)}) {
+        u8 shin_part = side == PART_THIGH_R ? PART_SHIN_R : PART_SHIN_L;
+        int thigh = rig.bone_of[side], shin = rig.bone_of[shin_part];
+        if (thigh < 0 || shin < 0)
+            continue;
+        Vec joint = anchor_point(rig, side), knee = anchor_point(rig, shin_part);
+        f32 top = SKIRT_PANEL_TOP * across;
+        f32 hem = std::max(SKIRT_PANEL_HEM * across, skirt_radius(skirt, skirt.b.z) - std::fabs(joint.x));
+        if (skirt.b.z >= knee.z) {
+            skirt_panel(skirt, thigh, joint, {joint.x, joint.y, skirt.b.z}, top, hem, false, out);
+            continue;
+        }
+        // A robe: the thigh's panel widens to the knee, the shin's on from there to the hem.
+        f32 at_knee = std::max(SKIRT_PANEL_HEM * across, skirt_radius(skirt, knee.z) - std::fabs(joint.x));
+        skirt_panel(skirt, thigh, joint, knee, top, at_knee, true, out);
+        skirt_panel(skirt, shin, knee, {knee.x, knee.y, skirt.b.z}, at_knee + SKIRT_KNEE_WIDEN * across,
+                    std::max(hem, at_knee), false, out);
+    }
 }
 
 static void place_rows(const FigureShape *rows, int count, const FigureStyle &style, const FigureRig &rig,
@@ -119,6 +206,10 @@ static void place_rows(const FigureShape *rows, int count, const FigureStyle &st
     for (int i = 0; i < count; i++) {
         if (unmasked && (rows[i].flags & SHAPE_MASKED))
             continue;
+        if (rows[i].kind == SHAPE_SKIRT) {
+            place_skirt(rows[i], style, rig, out);
+            continue;
+        }
         PlacedShape placed;
         if (place_shape(rows[i], false, style, rig, &placed))
             out->push_back(placed);
@@ -218,8 +309,74 @@ static void cap_rings(Lathe *l, f32 centre, f32 radius, int steps, bool to_pole)
     }
 }
 
+// The band: down from its top rim through its widest at the hips to its bottom rim, closed flat
+// at both ends.
+static Lathe band_lathe(const PlacedShape &s, f32 edge)
+{
+    Lathe l;
+    lathe_frame(&l, s.a, s.b);
+    f32 len = length(s.b - s.a);
+    l.width = 1.0f;
+    l.depth = s.size.z > 0 ? s.size.z : 1.0f;
+    l.square = 1.0f;
+    l.sides = sides_for(std::max(s.waist, s.size.y), edge);
+    l.rings = {{0, 0}, {0, s.size.x}};
+    int steps = std::clamp(static_cast<int>(len / (edge * 1.5f)), 1, 5);
+    for (int i = 1; i <= steps; i++) {
+        f32 along = len * i / (steps + 1);
+        f32 r = along < s.waist_along
+                    ? s.size.x + (s.waist - s.size.x) * along / std::max(s.waist_along, 1e-4f)
+                    : s.waist + (s.size.y - s.waist) * (along - s.waist_along) / std::max(len - s.waist_along, 1e-4f);
+        l.rings.push_back({along, r});
+    }
+    l.rings.insert(l.rings.end(), {{len, s.size.y}, {len, 0}});
+    return l;
+}
+
+// A limb's profile along `len`: a round end of radius r0 about its start, tapering to r1, and a
+// round end about its far end where asked (its rim ring r1 at `len` either way).
+static void limb_rings(Lathe *l, f32 len, f32 r0, f32 r1, f32 edge, bool round_end)
+{
+    cap_rings(l, 0, r0, std::clamp(static_cast<int>(r0 * 1.6f / edge + 0.5f), 2, 4), false);
+    for (ProfileRing &ring : l->rings)
+        ring.radius *= r0;
+    int middle = std::clamp(static_cast<int>(len / (edge * 1.5f)), 0, 6);
+    for (int i = 1; i <= middle; i++) {
+        f32 t = static_cast<f32>(i) / (middle + 1);
+        l->rings.push_back({len * t, r0 + (r1 - r0) * t});
+    }
+    l->rings.push_back({len, r1});
+    if (!round_end)
+        return;
+    size_t start = l->rings.size();
+    cap_rings(l, len, r1, std::clamp(static_cast<int>(r1 * 1.6f / edge + 0.5f), 2, 4), true);
+    for (size_t i = start; i < l->rings.size(); i++)
+        l->rings[i].radius *= r1;
+}
+
+// A panel: a round top about its joint, so that the leg turns inside it, widening to a flat hem.
+static Lathe panel_lathe(const PlacedShape &s, f32 edge)
+{
+    Lathe l;
+    lathe_frame(&l, s.a, s.b);
+    f32 len = length(s.b - s.a);
+    l.width = l.depth = 1.0f;
+    l.square = 1.0f;
+    l.sides = sides_for(std::max(s.size.x, s.size.y), edge);
+    limb_rings(&l, len, s.size.x, s.size.y, edge, s.round > 0);
+    // An open hem: its middle rises into the panel, so that from below it reads as the
+    // garment's inside rather than a lid.
+    if (s.round <= 0)
+        l.rings.push_back({len - s.size.y * SKIRT_HEM_HOLLOW, 0});
+    return l;
+}
+
 static Lathe shape_lathe(const PlacedShape &s, f32 edge)
 {
+    if (s.form == FORM_BAND)
+        return band_lathe(s, edge);
+    if (s.form == FORM_PANEL)
+        return panel_lathe(s, edge);
     Lathe l;
     f32 depth_ratio = s.size.z > 0 ? s.size.z : 1.0f;
     l.square = 1.0f;
@@ -247,21 +404,7 @@ static Lathe shape_lathe(const PlacedShape &s, f32 edge)
         l.width = 1.0f;
         l.depth = depth_ratio;
         l.sides = sides_for(big, edge);
-        int cap0 = std::clamp(static_cast<int>(r0 * 1.6f / edge + 0.5f), 2, 4);
-        int cap1 = std::clamp(static_cast<int>(r1 * 1.6f / edge + 0.5f), 2, 4);
-        cap_rings(&l, 0, r0, cap0, false);
-        for (ProfileRing &ring : l.rings)
-            ring.radius *= r0;
-        int middle = std::clamp(static_cast<int>(len / (edge * 1.5f)), 0, 6);
-        for (int i = 1; i <= middle; i++) {
-            f32 t = static_cast<f32>(i) / (middle + 1);
-            l.rings.push_back({len * t, r0 + (r1 - r0) * t});
-        }
-        size_t start = l.rings.size();
-        cap_rings(&l, len, r1, cap1, true);
-        for (size_t i = start; i < l.rings.size(); i++)
-            l.rings[i].radius *= r1;
-        l.rings.insert(l.rings.begin() + start, {len, r1});
+        limb_rings(&l, len, r0, r1, edge, true);
         return l;
     }
     case SHAPE_DISC:
@@ -350,18 +493,54 @@ struct BoneMesh {
     std::vector<FigureMaterial> point_material;
 };
 
-static void bone_add_shape(BoneMesh *bone, const PlacedShape &s, f32 edge)
+// Whether a point lies well inside a lathed surface: within `keep` of its profile's radius
+// there, across the section's shape, so that the surface's flat facets still enclose it.
+static bool lathe_holds(const Lathe &l, Vec p, f32 keep)
+{
+    Vec d = p - l.origin;
+    f32 along = dot(d, l.axis);
+    const std::vector<ProfileRing> &r = l.rings;
+    if (along <= r.front().along || along >= r.back().along)
+        return false;
+    f32 radius = 0;
+    for (size_t i = 0; i + 1 < r.size(); i++) {
+        if (along < r[i].along || along > r[i + 1].along)
+            continue;
+        f32 span = r[i + 1].along - r[i].along;
+        f32 t = span > 1e-6f ? (along - r[i].along) / span : 1.0f;
+        radius = std::max(radius, r[i].radius + (r[i + 1].radius - r[i].radius) * t);
+    }
+    f32 reach = radius * keep;
+    if (reach <= 0)
+        return false;
+    f32 e = 2.0f / l.square;
+    f32 c = std::fabs(dot(d, l.across)) / (l.width * reach), s = std::fabs(dot(d, l.deep)) / (l.depth * reach);
+    return std::pow(c, e) + std::pow(s, e) < 1.0f;
+}
+
+// A shape's surface added to its bone's, less the triangles that lie inside another shape of
+// the same bone: skinning is rigid, so no pose can show them (a leg under its skirt panel, a
+// body under its robe), and the budget goes to what shows.
+static void bone_add_shape(BoneMesh *bone, const PlacedShape &s, const std::vector<Lathe> &lathes, size_t self)
 {
     ShapeMesh m;
-    lathe_mesh(shape_lathe(s, edge), &m);
+    lathe_mesh(lathes[self], &m);
     mesh_orient(&m);
     u32 base = static_cast<u32>(bone->mesh.points.size());
     bone->mesh.points.insert(bone->mesh.points.end(), m.points.begin(), m.points.end());
     bone->mesh.round_at.insert(bone->mesh.round_at.end(), m.round_at.begin(), m.round_at.end());
     bone->mesh.along_at.insert(bone->mesh.along_at.end(), m.along_at.begin(), m.along_at.end());
     bone->point_material.insert(bone->point_material.end(), m.points.size(), s.material);
-    for (u32 i : m.triangles)
-        bone->mesh.triangles.push_back(base + i);
+    std::vector<bool> hidden(m.points.size(), false);
+    for (size_t i = 0; i < m.points.size(); i++)
+        for (size_t other = 0; other < lathes.size() && !hidden[i]; other++)
+            hidden[i] = other != self && lathe_holds(lathes[other], m.points[i], SCULPT_INSIDE);
+    for (size_t t = 0; t < m.triangles.size(); t += 3) {
+        const u32 *tri = &m.triangles[t];
+        if (hidden[tri[0]] && hidden[tri[1]] && hidden[tri[2]])
+            continue;
+        bone->mesh.triangles.insert(bone->mesh.triangles.end(), {base + tri[0], base + tri[1], base + tri[2]});
+    }
 }
 
 // Cuts a bone's surfaces down to about `target` triangles and puts them in vertex-cache order.
@@ -429,9 +608,15 @@ void figure_sculpt(const FigureLook &look, const FigureStyle &style, const Figur
     for (int bone = 0; bone < bones; bone++) {
         meshes[bone].bone = bone;
         bool face = bone_face(placed, bone).has_face;
+        std::vector<const PlacedShape *> shapes;
+        std::vector<Lathe> lathes;
         for (const PlacedShape &s : placed)
-            if (s.bone == bone)
-                bone_add_shape(&meshes[bone], s, (face ? SCULPT_FACE_EDGE : SCULPT_EDGE) * u);
+            if (s.bone == bone) {
+                shapes.push_back(&s);
+                lathes.push_back(shape_lathe(s, (face ? SCULPT_FACE_EDGE : SCULPT_EDGE) * u));
+            }
+        for (size_t i = 0; i < shapes.size(); i++)
+            bone_add_shape(&meshes[bone], *shapes[i], lathes, i);
         total += meshes[bone].mesh.triangles.size() / 3;
     }
     // Every bone gives up the same share when the figure is over its budget.

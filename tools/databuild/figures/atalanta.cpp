@@ -12,7 +12,7 @@ static const FigureShape atalanta_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0.25f, 0, 2.5f},       PART_CHEST,     {0, 0, 0},            {2.0f, 1.35f, 2.05f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.6f, 1.15f, 1.5f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.5f, 0, 4.2f},        PART_CHEST,     {-1.4f, 0, 0.8f},     {0.22f, 0.22f, 0},     0,     MAT_LEATHER, 0},
-    {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -2.4f},        {1.8f, 2.3f, 0.75f},   0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -2.4f},        {1.8f, 2.3f, 0.75f},   0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.5f},         {1.85f, 0, 0.75f},     0.2f,  MAT_TRIM,    0},
     {PART_SHIN_R,    SHAPE_CONE, PART_SHIN_R,    {0, 0, -0.3f},          PART_FOOT_R,    {0, 0, 0.1f},         {0.66f, 0.5f, 0},      0,     MAT_LEATHER, SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.72f},     PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.34f},  0.5f,  MAT_LEATHER, SHAPE_MIRROR},

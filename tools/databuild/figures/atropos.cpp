@@ -15,7 +15,11 @@ static const FigureShape atropos_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 1.4f},      {1.4f, 2.4f, 0.7f},    0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.9f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
+    // The robe over the shoulders and round the waist, so that no raised arm or bend of her
+    // back opens it onto her body.
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, 0},          {0.95f, 0.95f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.45f},  0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.9f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.45f},        {2.0f, 0, 0.78f},      0.3f,  MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_LIMB, PART_PELVIS,    {0.4f, -1.6f, 1.2f},    PART_PELVIS,    {0.6f, -2.0f, -3.0f}, {0.14f, 0.12f, 0},     0,     MAT_TRIM,    0},
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, -0.1f},      PART_FOREARM_R, {0, 0, 0},            {0.95f, 0.8f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},

@@ -14,7 +14,7 @@ static const FigureShape hippolyte_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.74f, 0.64f, 0.66f}, 0,     MAT_BRONZE,  SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.6f, 1.15f, 1.5f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BOX,  PART_CHEST,     {0, 1.4f, 1.0f},        PART_CHEST,     {0, 0, 0},            {2.1f, 0.25f, 3.6f},   0.5f,  MAT_TRIM,    0},
-    {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -2.9f},        {1.85f, 2.45f, 0.75f}, 0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -2.9f},        {1.85f, 2.45f, 0.75f}, 0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 0.6f},           PART_PELVIS,    {0, 0, 1.3f},         {2.25f, 0, 0.74f},     0.3f,  MAT_GOLD,    0},
     {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -1.7f, 0.95f},      PART_PELVIS,    {0, 0, 0},            {0.55f, 0.2f, 0.5f},   0.6f,  MAT_GOLD,    0},
     {PART_UPPER_ARM_R, SHAPE_BALL, PART_UPPER_ARM_R, {-0.1f, 0, -0.25f}, PART_UPPER_ARM_R, {0, 0, 0},          {0.85f, 0.85f, 0.8f},  0,     MAT_BRONZE,  SHAPE_MIRROR},

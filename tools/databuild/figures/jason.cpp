@@ -18,7 +18,7 @@ static const FigureShape jason_shapes[] = {
     {PART_CHEST,    SHAPE_LIMB, PART_CHEST,     {-1.3f, 0.2f, 4.1f},    PART_CHEST,     {1.3f, 0.2f, 4.1f},   {0.6f, 0.6f, 0},       0,     MAT_FUR,     0},
     {PART_CHEST,    SHAPE_LIMB, PART_CHEST,     {-1.25f, -0.6f, 4.2f},  PART_CHEST,     {-0.3f, -1.55f, 3.2f}, {0.3f, 0.2f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
     {PART_CHEST,    SHAPE_BALL, PART_CHEST,     {0, -1.6f, 3.15f},      PART_CHEST,     {0, 0, 0},            {0.36f, 0.3f, 0.3f},   0,     MAT_FUR,     0},
-    {PART_PELVIS,   SHAPE_CONE, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.0f},        {1.95f, 2.55f, 0.72f}, 0,     MAT_CLOTH,   0},
+    {PART_PELVIS,   SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.0f},        {1.95f, 2.55f, 0.72f}, 0,     MAT_CLOTH,   0},
     {PART_PELVIS,   SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.7f},         {2.0f, 0, 0.72f},      0.2f,  MAT_LEATHER, 0},
     {PART_FOOT_R,   SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     {PART_SHIN_R,   SHAPE_DISC, PART_SHIN_R,    {0, 0, -3.0f},          PART_SHIN_R,    {0, 0, -3.5f},        {0.58f, 0, 0},         0.2f,  MAT_LEATHER, SHAPE_MIRROR},

@@ -22,7 +22,7 @@ static const FigureShape medusa_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.55f},          PART_CHEST,     {0, 0, 0},            {2.0f, 1.32f, 2.0f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.87f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.74f, 0.64f, 0.66f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.58f, 1.13f, 1.5f},  0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -8.6f},        {1.9f, 2.7f, 0.8f},    0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -9.5f},        {1.9f, 2.7f, 0.8f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.0f},           PART_PELVIS,    {0, 0, 1.4f},         {1.95f, 0, 0.78f},     0.2f,  MAT_GOLD,    0},
     {PART_UPPER_ARM_R, SHAPE_DISC, PART_UPPER_ARM_R, {0, 0, -1.0f},      PART_UPPER_ARM_R, {0, 0, -1.4f},      {0.66f, 0, 0},         0.2f,  MAT_GOLD,    SHAPE_MIRROR},
     // The sword.

@@ -16,7 +16,7 @@ static const FigureShape minotaur_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, 0.2f, 3.6f},        PART_HEAD,      {0, 0.2f, 0.6f},      {1.25f, 1.05f, 0},     0,     MAT_FUR,     0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, -1.0f, 4.0f},    PART_CHEST,     {-1.4f, -1.35f, 0.8f}, {0.22f, 0.22f, 0},    0,     MAT_LEATHER, 0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0.6f, 3.0f},        PART_CHEST,     {0, 0, 0},            {2.1f, 1.0f, 1.8f},    0,     MAT_FUR,     0},
-    {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -2.2f},        {2.0f, 2.3f, 0.72f},   0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -2.2f},        {2.0f, 2.3f, 0.72f},   0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.6f},         {2.05f, 0, 0.72f},     0.2f,  MAT_BRONZE,  0},
     {PART_FOREARM_R, SHAPE_CONE, PART_HAND_R,    {0, 0, 1.7f},           PART_HAND_R,    {0, 0, 0.1f},         {0.64f, 0.5f, 0},      0,     MAT_BRONZE,  SHAPE_MIRROR},
     {PART_SHIN_R,    SHAPE_LIMB, PART_SHIN_R,    {0, 0, -0.3f},          PART_FOOT_R,    {0, 0, 0.6f},         {0.75f, 0.55f, 0},     0,     MAT_FUR,     SHAPE_MIRROR},

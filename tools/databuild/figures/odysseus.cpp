@@ -16,7 +16,7 @@ static const FigureShape odysseus_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.88f, 1.32f, 1.55f}, 0,     MAT_LEATHER, 0},
     {PART_CHEST,     SHAPE_BOX,  PART_CHEST,     {0, 1.45f, 1.6f},       PART_CHEST,     {0, 0, 0},            {2.3f, 0.3f, 3.0f},    0.5f,  MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-1.5f, 0.3f, 4.1f},    PART_CHEST,     {1.5f, 0.3f, 4.1f},   {0.5f, 0.5f, 0},       0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.2f},        {1.95f, 2.5f, 0.72f},  0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.2f},        {1.95f, 2.5f, 0.72f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.7f},         {2.02f, 0, 0.72f},     0.2f,  MAT_BRONZE,  0},
     {PART_UPPER_ARM_R, SHAPE_BALL, PART_UPPER_ARM_R, {-0.1f, 0, -0.3f},  PART_UPPER_ARM_R, {0, 0, 0},          {1.0f, 1.0f, 0.95f},   0,     MAT_LEATHER, SHAPE_MIRROR},
     {PART_FOREARM_R, SHAPE_CONE, PART_HAND_R,    {0, 0, 1.6f},           PART_HAND_R,    {0, 0, 0.1f},         {0.62f, 0.48f, 0},     0,     MAT_LEATHER, SHAPE_MIRROR},

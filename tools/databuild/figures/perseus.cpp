@@ -16,7 +16,7 @@ static const FigureShape perseus_shapes[] = {
     {PART_CHEST,     SHAPE_BOX,  PART_CHEST,     {0, 1.5f, 0.4f},        PART_CHEST,     {0, 0, 0},            {2.4f, 0.3f, 4.2f},    0.5f,  MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-1.6f, 0.4f, 4.1f},    PART_CHEST,     {1.6f, 0.4f, 4.1f},   {0.5f, 0.5f, 0},       0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-1.6f, -0.6f, 4.0f},   PART_CHEST,     {0, 0, 0},            {0.3f, 0.2f, 0.3f},    0,     MAT_GOLD,    SHAPE_MIRROR},
-    {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -2.8f},        {1.95f, 2.45f, 0.72f}, 0,     MAT_TRIM,    0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -2.8f},        {1.95f, 2.45f, 0.72f}, 0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.6f},         {2.0f, 0, 0.72f},      0.2f,  MAT_LEATHER, 0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_LIMB, PART_FOOT_R,    {-0.4f, 0.1f, 0.1f},    PART_FOOT_R,    {-0.9f, 1.3f, 0.9f},  {0.2f, 0.06f, 3.0f},   0,     MAT_FEATHER, SHAPE_MIRROR},
