@@ -35,9 +35,9 @@ protected:
     void SetUp() override
     {
         DrawTest::SetUp();
-        std::string path = test_build_dir() + "/data/dat00.dat";
+        std::string path = test_data_archive_path();
         archive = archive_open(path.c_str());
-        ASSERT_NE(archive, nullptr) << path << " is missing: run build/tavrosk-databuild build/data";
+        ASSERT_NE(archive, nullptr) << path << " is missing: " << TEST_NO_DATA_SET;
         font_text_texture = texture_load(archive, "misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
         font_letters_texture = texture_load(archive, "misc/textb.tga", TEXTURE_MIPMAP_RGBA_FULL);
         ASSERT_TRUE(fonts_build());

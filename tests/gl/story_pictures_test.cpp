@@ -138,14 +138,14 @@ class StoryPictures : public DrawTest {
 protected:
     static void SetUpTestSuite()
     {
-        std::string path = test_build_dir() + "/data/dat00.dat";
+        std::string path = test_data_archive_path();
         archive = archive_open(path.c_str());
     }
     static void TearDownTestSuite() { archive_close(archive); }
     void SetUp() override
     {
         DrawTest::SetUp();
-        ASSERT_TRUE(archive) << "no built data set: run build/tavrosk-databuild build/data";
+        ASSERT_TRUE(archive) << TEST_NO_DATA_SET;
         previous = asset_archive;
         asset_archive = archive;
         fake_audio_install();

@@ -174,7 +174,7 @@ protected:
         }
         Fighter fighter = {};
         fighter.walk_speed = module->walk_speed;
-        const std::string tuning = test_build_dir() + "/" + module->tuning_file;
+        const std::string tuning = test_data_set_dir() + "/" + module->tuning_file;
         read_damage_file(tuning.c_str(), &fighter);
         out->half_width = module->body_half_width;
         out->walk_speed = fighter.walk_speed;

@@ -23,6 +23,11 @@ static u32 saved_credits(const GameRun *run)
     return settings.size() == 169u ? settings_u32(settings, SETTINGS_CREDITS) : 0;
 }
 
+static void sleep_ms(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
 // From the title into a fight: START, the Minotaur picked, his load logged, the intro cut.
 static ::testing::AssertionResult enter_fight(GameRun *run)
 {
