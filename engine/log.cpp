@@ -24,9 +24,10 @@ int base_path(char *out, size_t size, const char *relative)
     return 1;
 }
 
-// Set when data/initlog.txt is something other than a plain file: the run plays without a log
-// rather than write into whatever was put there.
-static bool log_off;
+// The log's path when log_create found something other than a plain file there: the run plays
+// without a log rather than write into whatever was put there, even once it is gone. Kept by
+// path, so that a log under another base_dir (the tests move it) is written as usual.
+static char log_off_path[BASE_DIR_SIZE + 32];
 
 // The log's descriptor, opened read-write without following a link and without waiting on a
 // FIFO, and kept only when it is a regular file. A link planted in a shared folder would
@@ -53,7 +54,7 @@ static int log_open_fd(const char *path)
 static FILE *log_open_append()
 {
     char path[BASE_DIR_SIZE + 32];
-    if (log_off || !base_path(path, sizeof path, "data/initlog.txt"))
+    if (!base_path(path, sizeof path, "data/initlog.txt") || !strcmp(path, log_off_path))
         return nullptr;
     int fd = log_open_fd(path);
     if (fd < 0)
@@ -67,7 +68,7 @@ static FILE *log_open_append()
 
 LogStart log_create(char *why, size_t size)
 {
-    log_off = false;
+    log_off_path[0] = '\0';
     char path[BASE_DIR_SIZE + 32];
     if (!base_path(path, sizeof path, "data/initlog.txt")) {
         snprintf(why, size, "%sdata/: the path is too long", base_dir);
@@ -75,7 +76,7 @@ LogStart log_create(char *why, size_t size)
     }
     int fd = log_open_fd(path);
     if (fd < 0 && (errno == ELOOP || errno == EINVAL || errno == EISDIR)) {
-        log_off = true;
+        snprintf(log_off_path, sizeof log_off_path, "%s", path);
         snprintf(why, size, "%s is not a plain file", path);
         return LOG_UNSAFE;
     }
