@@ -64,8 +64,7 @@ std::string data_set_read(const std::string &root, const char *relative)
     return ::testing::AssertionSuccess();
 }
 
-// Every entry name of an archive, in its order.
-static std::vector<std::string> archive_names(const std::string &path)
+std::vector<std::string> archive_names(const std::string &path)
 {
     std::vector<std::string> names;
     unzFile archive = unzOpen(path.c_str());

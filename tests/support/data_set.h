@@ -21,6 +21,8 @@ std::string data_set_copy(const char *tag);
 std::string data_set_read(const std::string &root, const char *relative);
 ::testing::AssertionResult data_set_write(const std::string &root, const char *relative, const Bytes &bytes);
 ::testing::AssertionResult data_set_remove(const std::string &root, const char *relative);
+// Every entry name of the zip archive at path, in its order; none when it does not open.
+std::vector<std::string> archive_names(const std::string &path);
 // Rewrites root/data/dat00.dat without the named entry.
 ::testing::AssertionResult data_set_remove_entry(const std::string &root, const char *entry);
 // Rewrites it with the named entry holding these bytes instead.

@@ -166,10 +166,7 @@ static int own_displays_running;
 {
     if (program_display.pid > 0 || own_displays_running > 0)
         return ::testing::AssertionSuccess();
-    ::testing::AssertionResult started = own_display_start(&program_display);
-    if (started)
-        own_displays_running--;   // the program's own does not count as a test's
-    return started;
+    return own_display_start(&program_display);
 }
 
 ::testing::AssertionResult game_prepare(GameRun *run, const char *tag)
@@ -435,7 +432,8 @@ OwnDisplay::~OwnDisplay()
         own_display_kill(display);
         return ::testing::AssertionFailure() << "Xvfb gave no display number";
     }
-    own_displays_running++;
+    if (display != &program_display)
+        own_displays_running++;
     const char *now = getenv("DISPLAY");
     display->saved_display = now ? now : "";
     setenv("DISPLAY", (":" + std::string(number, strcspn(number, "\n"))).c_str(), 1);

@@ -1,11 +1,11 @@
 // The data builder as a command: the same sources give the same bytes, it makes the folders it
 // writes into, and it answers --help and a wrong command line with its usage.
+#include "support/data_set.h"
 #include "support/test_paths.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
-#include <minizip/unzip.h>
 #include <map>
 #include <string>
 #include <sys/wait.h>
@@ -38,26 +38,21 @@ BuilderRun builder_run(const std::string &arguments)
     return run;
 }
 
-// Every entry of a zip archive by name, with its bytes.
+// Every entry of an archive by name, with its bytes, read by the game's own archive reader.
 std::map<std::string, std::string> archive_contents(const std::string &path)
 {
     std::map<std::string, std::string> entries;
-    unzFile zip = unzOpen(path.c_str());
-    if (!zip)
+    ArchiveHandle archive = archive_open(path.c_str());
+    if (!archive)
         return entries;
-    for (int more = unzGoToFirstFile(zip); more == UNZ_OK; more = unzGoToNextFile(zip)) {
-        char name[512];
-        unz_file_info info;
-        if (unzGetCurrentFileInfo(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK ||
-            unzOpenCurrentFile(zip) != UNZ_OK)
-            continue;
-        std::string bytes(info.uncompressed_size, '\0');
-        int read = bytes.empty() ? 0 : unzReadCurrentFile(zip, bytes.data(), static_cast<unsigned>(bytes.size()));
-        unzCloseCurrentFile(zip);
-        if (read == static_cast<int>(bytes.size()))
-            entries[name] = bytes;
+    for (const std::string &name : archive_names(path)) {
+        u8 *data = nullptr;
+        u32 size = 0;
+        if (archive_read_entry(archive, name.c_str(), &data, &size))
+            entries[name] = std::string(reinterpret_cast<const char *>(data), size);
+        free(data);
     }
-    unzClose(zip);
+    archive_close(archive);
     return entries;
 }
 
