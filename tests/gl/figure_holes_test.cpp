@@ -147,30 +147,36 @@ static std::vector<int> colour_by_bone(Model *model, const Skeleton *skeleton)
     return joints;
 }
 
-TEST_F(FigureHoles, NoPoseOpensACrackAtAJointFromTheFrontOrTheSide)
+// One test per fighter, so that ctest spreads the twelve over its workers.
+class FigureHolesOfAFighter : public FigureHoles, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FigureHolesOfAFighter, NoPoseOpensACrackAtAJointFromTheFrontOrTheSide)
 {
-    for (int id = 0; id < CHARACTER_COUNT; id++) {
-        const CharacterModule *module = character_modules[id];
-        std::string model_entry, skeleton_entry;
-        character_figure_entries(module, &model_entry, &skeleton_entry);
-        Model *model = model_load(archive, model_entry.c_str());
-        Skeleton *skeleton = skeleton_blocks_new(1);
-        ASSERT_TRUE(model && skeleton_load(skeleton, archive, skeleton_entry.c_str())) << model_entry;
-        ASSERT_LE(skeleton->bone_count, HOLE_BONES);
-        std::vector<int> joints = colour_by_bone(model, skeleton);
-        ASSERT_FALSE(joints.empty()) << model_entry;
-        for (int key : character_sampled_keys(module)) {
-            skeleton->key_from = skeleton->key_to = static_cast<i16>(key);
-            skeleton->phase = 0.0f;
-            model_skin(model, skeleton);
-            for (f32 heading : {0.0f, 90.0f})
-                EXPECT_LE(crack_pixels(model, skeleton, joints, heading), HOLE_MOST_PIXELS)
-                    << model_entry << " key " << key << " heading " << heading;
-        }
-        model_free(model);
-        skeleton_blocks_free(skeleton, 1);
+    const CharacterModule *module = character_modules[GetParam()];
+    std::string model_entry, skeleton_entry;
+    character_figure_entries(module, &model_entry, &skeleton_entry);
+    Model *model = model_load(archive, model_entry.c_str());
+    Skeleton *skeleton = skeleton_blocks_new(1);
+    ASSERT_TRUE(model && skeleton_load(skeleton, archive, skeleton_entry.c_str())) << model_entry;
+    ASSERT_LE(skeleton->bone_count, HOLE_BONES);
+    std::vector<int> joints = colour_by_bone(model, skeleton);
+    ASSERT_FALSE(joints.empty()) << model_entry;
+    for (int key : character_sampled_keys(module)) {
+        skeleton->key_from = skeleton->key_to = static_cast<i16>(key);
+        skeleton->phase = 0.0f;
+        model_skin(model, skeleton);
+        for (f32 heading : {0.0f, 90.0f})
+            EXPECT_LE(crack_pixels(model, skeleton, joints, heading), HOLE_MOST_PIXELS)
+                << model_entry << " key " << key << " heading " << heading;
     }
+    model_free(model);
+    skeleton_blocks_free(skeleton, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFighter, FigureHolesOfAFighter, ::testing::Range(0, static_cast<int>(CHARACTER_COUNT)),
+                         [](const ::testing::TestParamInfo<int> &info) {
+                             return std::string(character_modules[info.param]->directory);
+                         });
 
 // The finder itself: a frame on the lower bone round the joint, filled at rest by a plug on
 // the upper bone; shifted aside, the frame shows a hole beside the plug that it must see.
