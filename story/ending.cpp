@@ -801,9 +801,35 @@ void ending_tick()
 }
 
 // The line of its own that tells of the profile this win put up for sale, above the pictures,
-// centred by its measured width.
+// centred by its measured width. The pictures fill the screen and their detail runs to the top
+// (Jason's palace roof stands right there), so the line sits on a dark band of its own that
+// hides whatever the picture holds under it.
 constexpr const char *OFFER_LINE = "PROFILE NOW ON SALE IN THE SHOP";
 constexpr f32 OFFER_LINE_Y = 18.0f, OFFER_LINE_Z = -70.0f;
+constexpr f32 OFFER_BAND_MARGIN = 1.0f;   // round the glyph quads, in the line's units
+constexpr f32 OFFER_BAND_ALPHA = 0.8f;
+
+static void offer_line_draw()
+{
+    f32 width = font_text_width(FONT_TEXT, OFFER_LINE), height = font_layouts[FONT_TEXT].quad_height;
+    f32 left = -0.5f * width - OFFER_BAND_MARGIN, right = 0.5f * width + OFFER_BAND_MARGIN;
+    f32 bottom = OFFER_LINE_Y - OFFER_BAND_MARGIN, top = OFFER_LINE_Y + height + OFFER_BAND_MARGIN;
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.0f, 0.0f, 0.0f, OFFER_BAND_ALPHA);
+    glBegin(GL_QUADS);
+    glVertex3f(left, top, OFFER_LINE_Z);
+    glVertex3f(left, bottom, OFFER_LINE_Z);
+    glVertex3f(right, bottom, OFFER_LINE_Z);
+    glVertex3f(right, top, OFFER_LINE_Z);
+    glEnd();
+    glPopMatrix();
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    print_text(-0.5f * width, OFFER_LINE_Y, OFFER_LINE_Z, "%s", OFFER_LINE);
+}
 
 // A picture's rectangle as four corners about the origin, for the shared picture drawer.
 static void ending_rect(f32 corners[4][3], f32 left, f32 right, f32 top, f32 bottom, f32 dx, f32 dy)
@@ -832,5 +858,5 @@ void ending_draw()
     glEnable(GL_BLEND);
     story_lines_draw();
     if (ladder_profile_offered)
-        print_text(-0.5f * font_text_width(FONT_TEXT, OFFER_LINE), OFFER_LINE_Y, OFFER_LINE_Z, "%s", OFFER_LINE);
+        offer_line_draw();
 }

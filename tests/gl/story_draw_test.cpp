@@ -228,6 +228,35 @@ TEST_F(StoryDraw, TheEndingTellsOfTheProfileOffered)
             }
         }
     EXPECT_NEAR(left, GL_TEST_WIDTH - 1 - right, 6) << "the line from " << left << " to " << right;
+    // Inside the view, clear of its edges.
+    int low = GL_TEST_HEIGHT, high = -1;
+    for (int y = 0; y < GL_TEST_HEIGHT; y++)
+        for (int x = left; x <= right; x++) {
+            size_t i = (static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4;
+            if (std::abs(shown[0][i] - shown[1][i]) > 60) {
+                low = std::min(low, y);
+                high = std::max(high, y);
+            }
+        }
+    const int margin = GL_TEST_WIDTH / 80;   // 8 pixels at 640
+    EXPECT_GE(left, margin);
+    EXPECT_LT(high, GL_TEST_HEIGHT - margin);
+    // Nothing of the picture shows round the letters: drawn over a plain white picture in
+    // place of the palace, the line's box looks the same but for the band's small see-through.
+    u32 slot = ending_texture, picture = screen_textures[slot];
+    screen_textures[slot] = 0;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    ending_draw();
+    std::vector<u8> over_white = window_pixels();
+    screen_textures[slot] = picture;
+    int most = 0;
+    for (int y = low; y <= high; y++)
+        for (int x = left; x <= right; x++) {
+            size_t i = (static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4;
+            for (int c = 0; c < 3; c++)
+                most = std::max(most, std::abs(over_white[i + c] - shown[1][i + c]));
+        }
+    EXPECT_LE(most, 60) << "the picture shows through the line's box from row " << low << " to " << high;
     ladder_profile_offered = 0;
     texture_table_delete(screen_textures, SCREEN_TEXTURES);
     fonts_out();
