@@ -2,7 +2,7 @@
 // part on its own General MIDI instrument) rendered through a soundfont by FluidSynth, then
 // made to loop without a seam and brought to one loudness before the Ogg writer encodes it.
 #include "tools/databuild/databuild.h"
-#include "tools/databuild/music_scores.h"
+#include "tools/databuild/sound/music_scores.h"
 
 #include "engine/engine.h"
 

@@ -1,6 +1,6 @@
 // The characters' archive entries: every entry the twelve loaders read, taken from their own
 // load lists, so that any character loads on either side in either colour set.
-#include "tools/databuild/character_figures.h"
+#include "tools/databuild/figures/character_figures.h"
 
 #include <cstdio>
 #include <set>

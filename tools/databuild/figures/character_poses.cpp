@@ -1,7 +1,7 @@
 // The fighters' key frames: a pose per key of every move, made from the same key-frame tables
 // the sequencer runs, so that swings swing through the keys where the attack window is open, kicks kick, falls
 // fall. Every key a move can show is posed; keys no move shows stay the identity.
-#include "tools/databuild/character_figures.h"
+#include "tools/databuild/figures/character_figures.h"
 
 #include <algorithm>
 #include <cmath>
