@@ -25,7 +25,7 @@ int build_screens(const char *data_dir);     // the stage select's, the shop's a
 // The figures' contact sheets beside the data set (figure-sheets/), drawn from the entries.
 int build_contact_sheets(const char *data_dir);
 
-// ---- procedural painting (paint.cpp) ---------------------------------------------------
+// ---- procedural painting (pictures/paint.cpp) ------------------------------------------
 // Pictures are painted in float RGBA (0..1), top row first, and handed to the TGA and JPEG
 // writers as bytes. Coordinates wrap round, so repeating textures tile without seams.
 constexpr f32 PAINT_PI = 3.14159265f;
@@ -97,7 +97,7 @@ PaintCanvas paint_bars(PaintColour iron, PaintColour behind, int seed);
 PaintCanvas paint_chain(PaintColour iron);
 PaintCanvas paint_mosaic(PaintColour inner, PaintColour middle, PaintColour outer, int seed);
 
-// ---- the gallery (gallery_pictures.cpp) --------------------------------------------------
+// ---- the gallery (pictures/gallery_pictures.cpp) -----------------------------------------
 // The gallery's pictures for the screens step, and their contact sheet
 // beside the data set (figure-sheets/gallery.jpg); after the characters and the arenas.
 int gallery_pictures_build(const char *data_dir);

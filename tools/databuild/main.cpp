@@ -9,34 +9,35 @@
 #include <filesystem>
 #include <string>
 
+// Steps run in this order; the archive is written after all of them. Each step's source is in
+// the folder of its kind of content, named in the comment.
+struct BuildStep {
+    const char *name;  // for the timing line
+    int (*run)(const char *data_dir);
+};
+static const BuildStep build_steps[] = {
+    {"settings", build_settings},               // build_settings.cpp
+    {"music", build_music},                     // sound/
+    {"fonts", build_fonts},                     // pictures/
+    {"tuning", build_tuning},                   // build_tuning.cpp, from tuning/
+    {"title", build_title},                     // pictures/
+    {"characters", build_characters},           // figures/
+    {"select", build_select},                   // pictures/
+    {"overlays", build_overlays},               // pictures/
+    {"sounds", build_sounds},                   // sound/
+    {"shared pictures", build_shared_pictures}, // pictures/
+    {"arenas", build_arenas},                   // arenas/
+    {"screens", build_screens},                 // pictures/
+    {"story", build_story},                     // pictures/
+    {"contact sheets", build_contact_sheets},   // figures/, after every figure's entries
+};
+
 std::vector<ZipEntry> archive_entries;
 
 void archive_add(const std::string &name, Bytes bytes)
 {
     archive_entries.push_back(ZipEntry{name, std::move(bytes)});
 }
-
-// Steps run in this order; the archive is written after all of them.
-struct BuildStep {
-    const char *name;  // for the timing line
-    int (*run)(const char *data_dir);
-};
-static const BuildStep build_steps[] = {
-    {"settings", build_settings},
-    {"music", build_music},
-    {"fonts", build_fonts},
-    {"tuning", build_tuning},
-    {"title", build_title},
-    {"characters", build_characters},
-    {"select", build_select},
-    {"overlays", build_overlays},
-    {"sounds", build_sounds},
-    {"shared pictures", build_shared_pictures},
-    {"arenas", build_arenas},
-    {"screens", build_screens},
-    {"story", build_story},
-    {"contact sheets", build_contact_sheets},   // after every figure's entries
-};
 
 static double seconds_since(std::chrono::steady_clock::time_point start)
 {

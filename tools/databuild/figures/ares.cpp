@@ -1,7 +1,7 @@
 // Ares, god of war, in full armour: a Corinthian helmet with a tall horsehair crest, a bronze
 // cuirass, shoulder guards, a skirt of leather strips, greaves and bracers, a red cloak, and a
 // long spear.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

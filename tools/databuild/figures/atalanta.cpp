@@ -1,6 +1,6 @@
 // Atalanta the huntress: light and lean, a short chiton over one shoulder, her hair tied back,
 // high laced boots, a quiver of arrows on her back and a long bow in her right hand.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

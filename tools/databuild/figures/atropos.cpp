@@ -1,7 +1,7 @@
 // Atropos, the Fate who cuts the thread: robed to the ground and hooded, her face pale in the
 // hood's shadow, wide sleeves, a cord at her waist, the shears in her right hand and the
 // spindle with the thread of a life in her left.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -2,7 +2,7 @@
 // a human head with its face. Right-hand rows are mirrored to the left. Joints of a 20-unit
 // figure: pelvis z 10, chest 12, head 17, shoulder (-2.9, 0, 16), elbow (-3.1, 0, 12.6),
 // wrist (-3.2, 0, 9.6), hip (-1.3, 0, 10), knee (-1.35, 0, 5.5), ankle (-1.35, 0, 1).
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -1,6 +1,6 @@
 // Hippolyte, queen of the Amazons: a gold crown on her long dark hair, a short chiton over a
 // bronze breastplate, her father's gold girdle round her hips, greaves, and a long spear.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -4,7 +4,7 @@
 // (-2, 5.8, 10), (-0.7, 4.8, 9.5), (0.7, 4.1, 8.8), (2, 3.5, 8) to heads at (-3, 2.5, 21),
 // (-1, 0.3, 19.5), (1, -1.7, 17.5), (3, -3.1, 15); legs at (+-3, 5.3, 5) and (+-3, 10.3, 5);
 // tail (0, 12.3, 6).
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -1,6 +1,6 @@
 // Jason, the young Argonaut: a short tunic belted at the waist, the Golden Fleece over his
 // shoulders, sandals, curly hair, and a bronze-hilted sword in each hand.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -1,5 +1,5 @@
 // The fighters' looks by character id.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -1,6 +1,6 @@
 // Medusa the Gorgon: a nest of snakes for hair, pale green skin and glowing eyes, a long
 // scaled gown, a sword in her right hand and a bow in her left.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -1,6 +1,6 @@
 // The Minotaur: a bull's head with a broad muzzle and long horns on a heavy man's body, a
 // thick neck, a leather kilt and harness, hooves for feet, and a double axe.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -1,7 +1,7 @@
 // Odysseus, king of Ithaca: bearded, in a crested bronze helmet with cheek guards, a tunic
 // under a leather corslet, a short cloak, a sword in his right hand and a round shield on his
 // left forearm.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -1,6 +1,6 @@
 // Perseus: the winged cap of Hermes, a tunic and a cloak pinned at the shoulders, winged
 // sandals, a sword in his right hand and the polished mirror shield on his left forearm.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -1,6 +1,6 @@
 // Polyphemus the Cyclops: a huge shepherd, bald with one great eye under a heavy brow, a
 // shaggy beard, a sheepskin round his loins and over one shoulder, and a knotted club.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

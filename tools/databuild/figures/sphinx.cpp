@@ -3,7 +3,7 @@
 // Her joints (a 14-unit figure lying along y, head toward -y): pelvis (0, 3, 6.5), chest
 // (0, -1, 7), head (0, -4, 9.5), front legs from (-1.6, -3, 6.5) to the paw (-1.6, -3, 0.8),
 // hind legs from (-1.6, 4.5, 6.5) to (-1.6, 4.5, 0.8), tail (0, 6, 7), wings (-1.8, 0, 8.5).
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
 

@@ -1,10 +1,10 @@
 // The fighters' likenesses: the select's portraits (which the loading panel and the shop show
 // too) and the ring icons, drawn from the figures the characters step wrote, posed, lit and
 // framed by their own head and chest points; the locked and hidden cards made from them.
-#include "tools/databuild/select_portraits.h"
+#include "tools/databuild/pictures/select_portraits.h"
 
 #include "characters/characters.h"
-#include "tools/databuild/figure_render.h"
+#include "tools/databuild/figures/figure_render.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The fighters' figures: a rig of bones per character, the sculpted mesh of its look
 // (figure_look.h) on it, and each hit-zone point on the vertex the character's loader names.
-#include "tools/databuild/character_figures.h"
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/character_figures.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include "combat/combat.h"
 

@@ -1,8 +1,8 @@
 // The character select's entries: Atropos's select figure (her fighter's figure with poses of
 // its own for the screen's phases), the portraits of every character in both colour sets,
 // the ring icons, the locked portrait and the hidden icon.
-#include "tools/databuild/character_figures.h"
-#include "tools/databuild/select_portraits.h"
+#include "tools/databuild/figures/character_figures.h"
+#include "tools/databuild/pictures/select_portraits.h"
 
 #include "frontend/frontend.h"
 

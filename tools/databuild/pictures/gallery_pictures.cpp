@@ -4,8 +4,8 @@
 // picture is composed on its own, so that paging shows a new picture and not a new colour.
 // A contact sheet of all of them is written beside the figures' sheets.
 #include "tools/databuild/databuild.h"
-#include "tools/databuild/figure_render.h"
-#include "tools/databuild/vase_painting.h"
+#include "tools/databuild/figures/figure_render.h"
+#include "tools/databuild/pictures/vase_painting.h"
 
 #include "characters/characters.h"
 #include "frontend/frontend.h"

@@ -1,7 +1,7 @@
 // The story screens' pictures are painted as red-figure vases: terracotta figures with black
 // glaze details on a black ground, framed by meander bands. One kit serves the opening story
 // and the endings, so every narrated picture shares the style.
-#include "tools/databuild/vase_painting.h"
+#include "tools/databuild/pictures/vase_painting.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // Offscreen pictures of the figures: the builder has no window, so the game's model drawer
 // runs in a surfaceless EGL context and the picture is read back from its pbuffer.
-#include "tools/databuild/figure_render.h"
+#include "tools/databuild/figures/figure_render.h"
 
 #include "arenas/arenas.h"
 #include "characters/characters.h"

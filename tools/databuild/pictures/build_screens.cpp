@@ -1,9 +1,9 @@
 // The pictures of the stage select, the shop and the gallery: arena views composed from the
 // arenas' own colours and shapes, the shop's gallery tile and portraits; the gallery's own
 // pictures are made in gallery_pictures.cpp.
-#include "tools/databuild/character_figures.h"
+#include "tools/databuild/figures/character_figures.h"
 #include "tools/databuild/databuild.h"
-#include "tools/databuild/select_portraits.h"
+#include "tools/databuild/pictures/select_portraits.h"
 
 #include <cmath>
 #include <cstdio>

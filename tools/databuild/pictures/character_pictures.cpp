@@ -1,8 +1,8 @@
 // The characters' pictures: skins in both colour sets (the looks' painted atlases), the
 // summoned gods' portraits and effect pictures and blade-blur strips. The projectile frames
 // are projectile_pictures.cpp's.
-#include "tools/databuild/character_figures.h"
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/character_figures.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <algorithm>
 #include <allegro.h>

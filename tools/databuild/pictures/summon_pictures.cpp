@@ -3,10 +3,10 @@
 // with their spears, arrows, the Furies with their wings, sun beams and rings, rock, lightning,
 // clouds, water and spray, the hurricane and its smoke, the girdle, the ghosts, the masks of
 // fear and the golden thread.
-#include "tools/databuild/character_figures.h"
+#include "tools/databuild/figures/character_figures.h"
 
 #include "tools/databuild/databuild.h"
-#include "tools/databuild/vase_painting.h"
+#include "tools/databuild/pictures/vase_painting.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 // second voice in scale degrees, which parts play, the drum groove) and the order they play in.
 // Melody tokens: degree (0 the tonic, 7 the octave above, negative below), # or b to alter it,
 // :n for n sixteenths (kept until changed); r rests, - holds the note before.
-#include "tools/databuild/music_scores.h"
+#include "tools/databuild/sound/music_scores.h"
 
 #include <iterator>
 

@@ -1,6 +1,15 @@
+// figures/: the fighters' and the summoned gods' figures. Each fighter's look is a table in its
+// own file (ares.cpp, ..., with the shared bodies and head in bodies.cpp): change a look there.
+// The looks pass through the stages figure_sculpt.cpp (shapes lathed and simplified to the
+// budget), figure_paint.cpp (the skins) and character_figures.cpp (the rig and hit points);
+// the poses of every move are in character_poses.cpp over the kit in pose_kit.cpp (the
+// Sphinx's and the Hydra's own in sphinx_poses.cpp and hydra_poses.cpp); the gods' figures in
+// summon_figures.cpp. figure_render.cpp draws figures offscreen for pictures and
+// contact_sheet.cpp the sheets beside the data set. This file is the characters step.
+//
 // The characters' archive entries: every entry the twelve loaders read, taken from their own
 // load lists, so that any character loads on either side in either colour set.
-#include "tools/databuild/character_figures.h"
+#include "tools/databuild/figures/character_figures.h"
 
 #include <cstdio>
 #include <set>

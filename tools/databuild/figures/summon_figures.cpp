@@ -1,7 +1,7 @@
 // The summoned gods' figures: Demeter's rising earth, Zeus' lightning, Poseidon's wave, Hera's
 // hurricane, Aphrodite's girdle, Hades' ghost cone, Phobos and Deimos, and the Moirai's thread;
 // their skeletons animate keys 1 to 16, of which each god's stepper plays its own part.
-#include "tools/databuild/character_figures.h"
+#include "tools/databuild/figures/character_figures.h"
 
 #include <cmath>
 #include <cstring>

@@ -3,7 +3,7 @@
 // cross-section), then each bone's surfaces are simplified to the figure's triangle budget and
 // put in vertex-cache order by meshoptimizer. Texture coordinates point into the shape
 // material's painted tile; a face's front looks into the face.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <meshoptimizer.h>
 

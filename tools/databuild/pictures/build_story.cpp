@@ -2,7 +2,7 @@
 // faction endings', all in the vase-painting style.
 #include "tools/databuild/databuild.h"
 
-#include "tools/databuild/vase_painting.h"
+#include "tools/databuild/pictures/vase_painting.h"
 
 #include "characters/characters.h"
 

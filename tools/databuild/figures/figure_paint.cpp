@@ -1,7 +1,7 @@
 // The paint stage of the figures: one atlas per outfit with the face in its top-left quarter
 // and a tile for each other material the look uses, each painted with simple procedural detail
 // (folds, grain, rivets, strands, scales). Nothing is written on them.
-#include "tools/databuild/figure_look.h"
+#include "tools/databuild/figures/figure_look.h"
 
 #include <cmath>
 

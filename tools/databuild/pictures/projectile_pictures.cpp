@@ -3,7 +3,7 @@
 // rock shock wave, Medusa's gaze, the Sphinx's sand whirl, Ares's spear and his pillar of
 // fire; and the stone skin of a fighter Medusa has petrified. Travelling toward +x a picture
 // is drawn as painted, so each throw points to the right.
-#include "tools/databuild/character_figures.h"
+#include "tools/databuild/figures/character_figures.h"
 #include "tools/databuild/databuild.h"
 
 #include <cmath>

@@ -1,8 +1,13 @@
+// sound/: the tunes and the sound bank. A tune is a score in music_scores.cpp (change the
+// music there); this file renders the scores to Ogg. build_sounds.cpp makes every sound of
+// the bank data/dat01.dat, synthesised or spoken by espeak-ng (the announcer's and the
+// fighters' voices): change a sound in its row there.
+//
 // The tunes: each one a short score (sections, chords, a melody and its accompaniment, each
 // part on its own General MIDI instrument) rendered through a soundfont by FluidSynth, then
 // made to loop without a seam and brought to one loudness before the Ogg writer encodes it.
 #include "tools/databuild/databuild.h"
-#include "tools/databuild/music_scores.h"
+#include "tools/databuild/sound/music_scores.h"
 
 #include "engine/engine.h"
 

@@ -5,7 +5,7 @@
 // entries with the game's own readers and model drawing, so that anyone can look at every
 // figure at once.
 #include "tools/databuild/databuild.h"
-#include "tools/databuild/figure_render.h"
+#include "tools/databuild/figures/figure_render.h"
 
 #include "characters/characters.h"
 

@@ -4,7 +4,7 @@
 // in tools/databuild/figures/, one file each.
 #pragma once
 
-#include "tools/databuild/character_figures.h"
+#include "tools/databuild/figures/character_figures.h"
 
 // ---- materials -------------------------------------------------------------------------
 // Each material is one tile of the figure's painted skin; a figure uses at most

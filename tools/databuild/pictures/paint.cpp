@@ -1,3 +1,12 @@
+// pictures/: every picture that is not an arena's or a figure's skin. paint.cpp (this file)
+// is the painting kit they all use; vase_painting.cpp the red-figure style of the story
+// (build_story.cpp), the gallery (gallery_pictures.cpp) and the gods' portraits
+// (summon_pictures.cpp). Each screen's pictures are in the step named after it:
+// build_title.cpp, build_select.cpp with select_portraits.cpp, build_screens.cpp (stage
+// select, shop), build_overlays.cpp, build_shared_pictures.cpp (HUD, effects, panels),
+// character_pictures.cpp and projectile_pictures.cpp for the fighters, build_fonts.cpp for
+// the font sheets. To change a picture, change the painter in its step's file.
+//
 // The procedural painting kit: colours, canvases, tileable noise and the painters of stone,
 // wood, cloth, leaves, fire and water that the content steps make their pictures with.
 #include "tools/databuild/databuild.h"

@@ -1,0 +1,95 @@
+// The Hydra's poses: its four necks weaving, recoiling from blows and striking, the heads it
+// has lost shrunk away, and its collapse.
+#include "tools/databuild/figures/pose_kit.h"
+
+#include <cmath>
+
+FigurePart hydra_neck(int head) { return static_cast<FigurePart>(PART_NECK_0 + 2 * head); }
+static FigurePart hydra_head(int head) { return static_cast<FigurePart>(PART_HEAD_0 + 2 * head); }
+
+// Which heads a Hydra attack strikes with, as a bit set, among the `heads` it still shows (the
+// lost ones are shrunk away): a blow dealt by lost heads passes to the highest heads left.
+static int hydra_strikers(int action, int heads)
+{
+    int strikers;
+    switch (action) {
+    case ACTION_HARD_SWING_FORWARD: strikers = 0x3; break;
+    case ACTION_KICK: strikers = 0xC; break;
+    case ACTION_KICK_FORWARD: strikers = 0x6; break;
+    default: return 0xF;
+    }
+    while (strikers >> heads)
+        strikers >>= 1;
+    return strikers ? strikers : 0x1;
+}
+
+FigurePose hydra_pose(const PosedMove &m, int k, int heads)
+{
+    PoseKind kind = pose_kind(m.action);
+    int span = m.hi - m.lo;
+    f32 t = span > 0 ? static_cast<f32>(k - m.lo) / span : 1.0f;
+    f32 phase = static_cast<f32>(k - m.lo) / (span + 1);
+    f32 s = std::sin(phase * TWO_PI);
+    FigurePose p = {};
+    p.hidden_heads = static_cast<f32>(heads);
+    for (int h = 0; h < 4; h++) {
+        lean(p, hydra_neck(h), 5 + 6 * std::sin(phase * TWO_PI + h), 0, 8 * std::sin(phase * TWO_PI + 2 * h));
+        lean(p, hydra_head(h), 10);
+    }
+    switch (kind) {
+    case POSE_WALK:
+    case POSE_WALK_BACK:
+        turn(p, PART_UPPER_ARM_R, 20 * s);
+        turn(p, PART_THIGH_L, 20 * s);
+        turn(p, PART_UPPER_ARM_L, -20 * s);
+        turn(p, PART_THIGH_R, -20 * s);
+        return p;
+    case POSE_GUARD:
+    case POSE_BLOCK:
+    case POSE_HIT:
+    case POSE_EDGE_HIT:
+    case POSE_STUNNED:
+        for (int h = 0; h < 4; h++)
+            lean(p, hydra_neck(h), -25 - 10 * t, 0, (kind == POSE_STUNNED ? 15 : 0) * (k & 1 ? 1 : -1));
+        p.shift.y = kind == POSE_GUARD ? 0.0f : 1.0f;
+        return p;
+    case POSE_KO:
+        for (int h = 0; h < 4; h++) {
+            lean(p, hydra_neck(h), 40 + 50 * t);
+            lean(p, hydra_head(h), 20);
+        }
+        turn(p, PART_UPPER_ARM_R, 0, 30 * t);
+        turn(p, PART_UPPER_ARM_L, 0, 30 * t);
+        p.shift.z = -4.5f * t;
+        return p;
+    case POSE_HEAD_LOST:
+        lean(p, hydra_neck(heads - 1), 100 * t);
+        return p;
+    case POSE_PROFILE:
+        for (int h = 0; h < 4; h++)
+            lean(p, hydra_neck(h), -15, 0, 20 * (h - 1.5f));
+        return p;
+    default:
+        break;
+    }
+    if (!pose_is_attack(kind))
+        return p;
+    // Strikers pull back, lunge through the window and recoil.
+    f32 reach;
+    if (k <= m.lo)
+        reach = -30;
+    else if (k < m.a0)
+        reach = 20;
+    else if (k <= m.a1)
+        reach = 60;
+    else
+        reach = 15;
+    f32 sweep = m.action == ACTION_LOW_SWING ? 40 : m.action == ACTION_LOW_SWING_2 ? -40 : 0;
+    for (int h = 0; h < 4; h++)
+        if (hydra_strikers(m.action, heads) & (1 << h)) {
+            lean(p, hydra_neck(h), reach, 0, k <= m.a0 ? sweep : -sweep);
+            lean(p, hydra_head(h), reach * 0.5f);
+        }
+    p.shift.y = reach > 30 ? -1.0f : 0.0f;
+    return p;
+}
