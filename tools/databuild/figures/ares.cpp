@@ -1,6 +1,6 @@
 // Ares, god of war, in full armour: a Corinthian helmet with a tall horsehair crest, a bronze
-// cuirass, shoulder guards, a skirt of leather strips, greaves and bracers, a red cloak, and a
-// long spear.
+// cuirass, shoulder guards, a skirt of leather strips, greaves and bracers, a red cloak
+// hung from a bar under his shoulders down his back to the hips, and a long spear.
 #include "tools/databuild/figures/figure_look.h"
 
 #include <iterator>
@@ -16,8 +16,8 @@ static const FigureShape ares_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.65f},          PART_CHEST,     {0, 0, 0},            {2.45f, 1.6f, 2.25f},  0,     MAT_BRONZE,  0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.9f, -0.7f, 3.1f},   PART_CHEST,     {0, 0, 0},            {1.1f, 0.85f, 0.85f},  0,     MAT_BRONZE,  SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.85f},     PART_CHEST,     {0, 0, 0},            {1.95f, 1.4f, 1.6f},   0,     MAT_BRONZE,  0},
-    {PART_CHEST,     SHAPE_BOX,  PART_CHEST,     {0, 1.65f, 0.8f},       PART_CHEST,     {0, 0, 0},            {2.4f, 0.25f, 4.4f},   0.5f,  MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-1.7f, 0.5f, 4.2f},    PART_CHEST,     {1.7f, 0.5f, 4.2f},   {0.5f, 0.5f, 0},       0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_BOX,  PART_CHEST,     {0, 1.75f, -0.2f},      PART_CHEST,     {0, 0, 0},            {2.3f, 0.2f, 3.8f},    0.5f,  MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-1.7f, 0.9f, 3.6f},    PART_CHEST,     {1.7f, 0.9f, 3.6f},   {0.5f, 0.5f, 0},       0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -3.0f},        {2.05f, 2.55f, 0.74f}, 0,     MAT_LEATHER, 0},
     {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -1.4f},        {2.3f, 2.75f, 0.76f},  0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, 1.9f},         {2.15f, 0, 0.74f},     0.2f,  MAT_GOLD,    0},

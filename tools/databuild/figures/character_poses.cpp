@@ -523,8 +523,8 @@ static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool>
     posed[key] = true;
     bool hydra = style.body == BODY_HYDRA;
     FigurePose p = hydra ? hydra_pose(m, k, hydra_heads_shown(m, heads)) : human_pose(m, k);
-    if (style.body == BODY_SPHINX && pose_kind(m.action) == POSE_KO)
-        p = sphinx_knockout(m.hi > m.lo ? static_cast<f32>(k - m.lo) / (m.hi - m.lo) : 1.0f);
+    if (style.body == BODY_SPHINX)
+        sphinx_fall(pose_kind(m.action), m.hi > m.lo ? static_cast<f32>(k - m.lo) / (m.hi - m.lo) : 1.0f, &p);
     if (!hydra)
         p.hidden_heads = 4;
     if (style.body == BODY_SPHINX)

@@ -106,5 +106,6 @@ std::vector<PosedMove> character_moves(int id);
 // The Sphinx takes the human poses and changes a few; the Hydra has poses of its own.
 void sphinx_adapt(FigurePose &p, PoseKind kind);
 FigurePose sphinx_knockout(f32 t);
+bool sphinx_fall(PoseKind kind, f32 t, FigurePose *out);
 FigurePart hydra_neck(int head);
 FigurePose hydra_pose(const PosedMove &m, int k, int heads);
