@@ -72,15 +72,7 @@ static HumanBones human_bones(const Skeleton *s)
     return h;
 }
 
-static bool in_skin_tile(const Polygon &p)
-{
-    for (int k = 0; k < 3; k++) {
-        f32 u = p.tex_uv[2 * k], v = p.tex_uv[2 * k + 1];
-        if (u < SKIN_U0 || u > SKIN_U1 || v < SKIN_V0 || v > SKIN_V1)
-            return false;
-    }
-    return true;
-}
+static bool in_skin_tile(const Polygon &p) { return polygon_in_tile(p, SKIN_U0, SKIN_V0, SKIN_U1, SKIN_V1); }
 
 // The triangles on the given bones (only those in the skin tile, if asked).
 static std::vector<bool> triangles_on(const Model *m, const std::vector<int> &bones, bool skin_only)

@@ -59,3 +59,13 @@ void skeleton_block_clear(Skeleton *block)
     skeleton_bones_free(block);
     *block = Skeleton{};
 }
+
+bool polygon_in_tile(const Polygon &p, f32 u0, f32 v0, f32 u1, f32 v1)
+{
+    for (int k = 0; k < 3; k++) {
+        f32 u = p.tex_uv[2 * k], v = p.tex_uv[2 * k + 1];
+        if (u < u0 || u > u1 || v < v0 || v > v1)
+            return false;
+    }
+    return true;
+}

@@ -31,3 +31,8 @@ struct SkeletonBlockRelease {
 };
 using SkeletonBlock = std::unique_ptr<Skeleton, SkeletonBlockRelease>;
 inline SkeletonBlock skeleton_block_new() { return SkeletonBlock(skeleton_blocks_new(1)); }
+
+// Whether all three corners of a triangle take their texture from the atlas rectangle
+// u0..u1, v0..v1: how the figure tests tell one material's triangles (skin, cloth) from
+// the rest.
+bool polygon_in_tile(const Polygon &p, f32 u0, f32 v0, f32 u1, f32 v1);

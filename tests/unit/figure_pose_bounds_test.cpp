@@ -88,15 +88,7 @@ static int chest_bone(const Skeleton *s)
     return -1;
 }
 
-static bool in_cloth_tile(const Polygon &p)
-{
-    for (int k = 0; k < 3; k++) {
-        f32 u = p.tex_uv[2 * k], v = p.tex_uv[2 * k + 1];
-        if (u < CLOTH_U0 || u > CLOTH_U1 || v < CLOTH_V0 || v > CLOTH_V1)
-            return false;
-    }
-    return true;
-}
+static bool in_cloth_tile(const Polygon &p) { return polygon_in_tile(p, CLOTH_U0, CLOTH_V0, CLOTH_U1, CLOTH_V1); }
 
 // The cloak's vertices: the corners of the triangles in the cloth's tile.
 static std::vector<bool> cloth_vertices(const Model *m)
