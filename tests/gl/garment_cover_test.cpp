@@ -245,23 +245,6 @@ static void rest_span(const Model *m, f32 *bottom, f32 *top)
     }
 }
 
-struct LoadedFigure {
-    Model *model = nullptr;
-    Skeleton *skeleton = nullptr;
-    ~LoadedFigure()
-    {
-        model_free(model);
-        skeleton_blocks_free(skeleton, 1);
-    }
-};
-
-static bool figure_load(ArchiveHandle archive, const char *model_entry, const char *skeleton_entry,
-                        LoadedFigure *out)
-{
-    out->model = model_load(archive, model_entry);
-    out->skeleton = skeleton_blocks_new(1);
-    return out->model && skeleton_load(out->skeleton, archive, skeleton_entry);
-}
 
 TEST_F(GarmentCover, NoKeyShowsALegWhereTheClothesCoverItAtRest)
 {

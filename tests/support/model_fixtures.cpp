@@ -69,3 +69,16 @@ bool polygon_in_tile(const Polygon &p, f32 u0, f32 v0, f32 u1, f32 v1)
     }
     return true;
 }
+
+LoadedFigure::~LoadedFigure()
+{
+    model_free(model);
+    skeleton_blocks_free(skeleton, 1);
+}
+
+bool figure_load(ArchiveHandle archive, const char *model_entry, const char *skeleton_entry, LoadedFigure *out)
+{
+    out->model = model_load(archive, model_entry);
+    out->skeleton = skeleton_blocks_new(1);
+    return out->model && skeleton_load(out->skeleton, archive, skeleton_entry);
+}

@@ -36,3 +36,15 @@ inline SkeletonBlock skeleton_block_new() { return SkeletonBlock(skeleton_blocks
 // u0..u1, v0..v1: how the figure tests tell one material's triangles (skin, cloth) from
 // the rest.
 bool polygon_in_tile(const Polygon &p, f32 u0, f32 v0, f32 u1, f32 v1);
+
+// A figure's model and its skeleton's block, loaded from an archive and released together.
+struct LoadedFigure {
+    Model *model = nullptr;
+    Skeleton *skeleton = nullptr;
+    LoadedFigure() = default;
+    LoadedFigure(const LoadedFigure &) = delete;
+    LoadedFigure &operator=(const LoadedFigure &) = delete;
+    ~LoadedFigure();
+};
+// Loads both entries into `out`; false when either is missing or refused.
+bool figure_load(ArchiveHandle archive, const char *model_entry, const char *skeleton_entry, LoadedFigure *out);

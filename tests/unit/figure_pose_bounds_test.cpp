@@ -24,16 +24,6 @@ constexpr f32 CAPE_MARGIN = 0.01f;
 // (his skin the first).
 constexpr f32 CLOTH_U0 = 0.75f, CLOTH_U1 = 1.0f, CLOTH_V0 = 0.0f, CLOTH_V1 = 0.25f;
 
-struct LoadedFigure {
-    Model *model = nullptr;
-    Skeleton *skeleton = nullptr;
-    ~LoadedFigure()
-    {
-        model_free(model);
-        skeleton_blocks_free(skeleton, 1);
-    }
-};
-
 static void pose_at(Model *m, Skeleton *s, int key)
 {
     s->key_from = s->key_to = static_cast<i16>(key);
@@ -179,9 +169,7 @@ TEST(FigurePoseBounds, NoBeastGoesIntoTheGroundWhenItFallsOrBites)
         std::string model_entry, skeleton_entry;
         character_figure_entries(module, &model_entry, &skeleton_entry);
         LoadedFigure f;
-        f.model = model_load(archive, model_entry.c_str());
-        f.skeleton = skeleton_blocks_new(1);
-        ASSERT_TRUE(f.model && skeleton_load(f.skeleton, archive, skeleton_entry.c_str())) << model_entry;
+        ASSERT_TRUE(figure_load(archive, model_entry.c_str(), skeleton_entry.c_str(), &f)) << model_entry;
         const f32 margin = GROUND_MARGIN * rest_height(f.model);
         std::set<int> keys = move_keys(module->sequence, row.actions);
         ASSERT_FALSE(keys.empty()) << model_entry;
@@ -201,9 +189,7 @@ TEST(FigurePoseBounds, AresCloakHangsBehindHisBackBelowHisShouldersInEveryKey)
     std::string model_entry, skeleton_entry;
     character_figure_entries(&ares_module, &model_entry, &skeleton_entry);
     LoadedFigure f;
-    f.model = model_load(archive, model_entry.c_str());
-    f.skeleton = skeleton_blocks_new(1);
-    ASSERT_TRUE(f.model && skeleton_load(f.skeleton, archive, skeleton_entry.c_str())) << model_entry;
+    ASSERT_TRUE(figure_load(archive, model_entry.c_str(), skeleton_entry.c_str(), &f)) << model_entry;
     int chest = chest_bone(f.skeleton);
     ASSERT_GT(chest, 0);
     f32 shoulders = shoulder_height(f.skeleton, chest);
