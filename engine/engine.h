@@ -366,6 +366,14 @@ void texture_unit1_off();
 void tex_env_lit_skin();
 // Binds entry `index` of a texture table of `count` names; an index outside it binds 0.
 void texture_table_bind(const u32 *table, u32 count, u32 index);
+// A rectangle at depth z from (left, top) to (right, bottom) in the current model-view,
+// showing the bound picture from (s0, t0) at its top left to (s1, t1) at its bottom right
+// (t = 0 is the picture's top row), in the current colour.
+void screen_rect_draw(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0 = 0, f32 t0 = 0, f32 s1 = 1,
+                      f32 t1 = 1);
+// The same rectangle without a picture: the menus' frames and shadows, and the dark bands
+// that keep a line of text readable over a busy picture. Leaves 2D texturing on.
+void screen_rect_fill(f32 left, f32 top, f32 right, f32 bottom, f32 z);
 
 // ---- stage light (model_draw.cpp) ----
 // Program lifetime: one record, allocated and zeroed by the start-up loader and filled by

@@ -123,12 +123,6 @@ constexpr int STAGE_SELECT_FIRST_PREVIEW = 2;   // then one per tile
 // The screens' 2D set-up: model-view reset, texturing on unit 0 only, modulated, lighting
 // and face culling off, depth test always.
 void screen_draw_begin();
-// A rectangle at depth z from (left, top) to (right, bottom), showing the bound picture from
-// (s0, t0) at its top left to (s1, t1) at its bottom right (t = 0 is the picture's top row).
-void screen_rect_draw(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0 = 0, f32 t0 = 0, f32 s1 = 1,
-                      f32 t1 = 1);
-// The same rectangle without a picture.
-void screen_rect_fill(f32 left, f32 top, f32 right, f32 bottom, f32 z);
 // The title's two back layers as the shop and the gallery show them: layer 1 tiled and
 // drifting, blue towards the bottom; layer 2 in two half-bright bands. Leaves blending on
 // with (one, one minus source alpha).

@@ -29,27 +29,6 @@ void screen_draw_begin()
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
 
-void screen_rect_draw(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0, f32 t0, f32 s1, f32 t1)
-{
-    glBegin(GL_QUADS);
-    glTexCoord2f(s0, t0);
-    glVertex3f(left, top, z);
-    glTexCoord2f(s0, t1);
-    glVertex3f(left, bottom, z);
-    glTexCoord2f(s1, t1);
-    glVertex3f(right, bottom, z);
-    glTexCoord2f(s1, t0);
-    glVertex3f(right, top, z);
-    glEnd();
-}
-
-void screen_rect_fill(f32 left, f32 top, f32 right, f32 bottom, f32 z)
-{
-    glDisable(GL_TEXTURE_2D);
-    screen_rect_draw(left, top, right, bottom, z);
-    glEnable(GL_TEXTURE_2D);
-}
-
 // Layer 1 with its top corners white and its bottom corners blue.
 static void back_layer_1_draw()
 {

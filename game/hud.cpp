@@ -423,16 +423,9 @@ static void challenger_call()
     if (game_state != STATE_FIGHT || !challenger_pending)
         return;
     overlay_begin();
-    glDisable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glColor4f(0.0f, 0.0f, 0.0f, 0.5f);
-    glBegin(GL_QUADS);
-    glVertex3f(-25.0f, 2.5f, HUD_Z);
-    glVertex3f(-25.0f, -3.0f, HUD_Z);
-    glVertex3f(25.0f, -3.0f, HUD_Z);
-    glVertex3f(25.0f, 2.5f, HUD_Z);
-    glEnd();
-    glEnable(GL_TEXTURE_2D);
+    screen_rect_fill(-25.0f, 2.5f, 25.0f, -3.0f, HUD_Z);
     colour_white();
     print_letters(-18.0f, -3.0f, -55.0f, "I\\CHALLENGE\\YOU[");
 }

@@ -817,16 +817,9 @@ static void offer_line_draw()
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glDisable(GL_TEXTURE_2D);
     glColor4f(0.0f, 0.0f, 0.0f, OFFER_BAND_ALPHA);
-    glBegin(GL_QUADS);
-    glVertex3f(left, top, OFFER_LINE_Z);
-    glVertex3f(left, bottom, OFFER_LINE_Z);
-    glVertex3f(right, bottom, OFFER_LINE_Z);
-    glVertex3f(right, top, OFFER_LINE_Z);
-    glEnd();
+    screen_rect_fill(left, top, right, bottom, OFFER_LINE_Z);
     glPopMatrix();
-    glEnable(GL_TEXTURE_2D);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     print_text(-0.5f * width, OFFER_LINE_Y, OFFER_LINE_Z, "%s", OFFER_LINE);
 }
