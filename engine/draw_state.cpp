@@ -78,9 +78,8 @@ void texture_table_bind(const u32 *table, u32 count, u32 index)
     glBindTexture(GL_TEXTURE_2D, table && index < count ? table[index] : 0);
 }
 
-void screen_rect_draw(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0, f32 t0, f32 s1, f32 t1)
+void screen_rect_vertices(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0, f32 t0, f32 s1, f32 t1)
 {
-    glBegin(GL_QUADS);
     glTexCoord2f(s0, t0);
     glVertex3f(left, top, z);
     glTexCoord2f(s0, t1);
@@ -89,6 +88,12 @@ void screen_rect_draw(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0, f
     glVertex3f(right, bottom, z);
     glTexCoord2f(s1, t0);
     glVertex3f(right, top, z);
+}
+
+void screen_rect_draw(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0, f32 t0, f32 s1, f32 t1)
+{
+    glBegin(GL_QUADS);
+    screen_rect_vertices(left, top, right, bottom, z, s0, t0, s1, t1);
     glEnd();
 }
 

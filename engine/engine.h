@@ -368,7 +368,9 @@ void tex_env_lit_skin();
 void texture_table_bind(const u32 *table, u32 count, u32 index);
 // A rectangle at depth z from (left, top) to (right, bottom) in the current model-view,
 // showing the bound picture from (s0, t0) at its top left to (s1, t1) at its bottom right
-// (t = 0 is the picture's top row), in the current colour.
+// (t = 0 is the picture's top row), in the current colour. screen_rect_vertices sends only
+// its four corners, for drawers that batch many rectangles in one glBegin(GL_QUADS).
+void screen_rect_vertices(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0, f32 t0, f32 s1, f32 t1);
 void screen_rect_draw(f32 left, f32 top, f32 right, f32 bottom, f32 z, f32 s0 = 0, f32 t0 = 0, f32 s1 = 1,
                       f32 t1 = 1);
 // The same rectangle without a picture: the menus' frames and shadows, and the dark bands

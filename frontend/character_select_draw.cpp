@@ -31,26 +31,6 @@ static int side_id(int side)
     return id >= 0 && id < CHARACTER_COUNT ? id : 0;
 }
 
-// A picture's part s0..s1, t0..t1 on a view-space rectangle; t0 (nearer the picture's top row,
-// which the textures keep at t = 0) goes to the top edge, so pictures stand upright.
-static void rect_send(f32 left, f32 right, f32 bottom, f32 top, f32 depth, f32 s0, f32 t0, f32 s1, f32 t1)
-{
-    glTexCoord2f(s0, t0);
-    glVertex3f(left, top, depth);
-    glTexCoord2f(s0, t1);
-    glVertex3f(left, bottom, depth);
-    glTexCoord2f(s1, t1);
-    glVertex3f(right, bottom, depth);
-    glTexCoord2f(s1, t0);
-    glVertex3f(right, top, depth);
-}
-
-static void rect_draw(f32 left, f32 right, f32 bottom, f32 top, f32 depth, f32 s0, f32 t0, f32 s1, f32 t1)
-{
-    glBegin(GL_QUADS);
-    rect_send(left, right, bottom, top, depth, s0, t0, s1, t1);
-    glEnd();
-}
 
 static void select_lights()
 {
@@ -117,7 +97,7 @@ static void portraits_draw()
         u32 texture = select_character_locked(side, id) ? tex_locked_portrait : select_portraits[id][variant];
         glBindTexture(GL_TEXTURE_2D, texture);
         f32 left = side == 0 ? -38.0f : 14.0f;
-        rect_draw(left, left + 24.0f, 4.0f, 28.0f, PORTRAIT_DEPTH, 0.0f, 0.0f, 1.0f, 1.0f);
+        screen_rect_draw(left, 28.0f, left + 24.0f, 4.0f, PORTRAIT_DEPTH);
     }
 }
 
@@ -168,14 +148,14 @@ static u32 icon_picture(int side, int id)
 static void icon_send(int side, int id, f32 x, f32 y, f32 half_w, f32 below, f32 above)
 {
     if (icon_hidden(side, id)) {
-        rect_send(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, 0.0f, 0.0f, 1.0f, 1.0f);
+        screen_rect_vertices(x - half_w, y + above, x + half_w, y - below, RING_DEPTH, 0.0f, 0.0f, 1.0f, 1.0f);
         return;
     }
     // Column id mod 4, row id div 4 from the atlas's top.
     f32 s0 = static_cast<f32>(id % 4) * ICON_CELL_WIDTH;
     f32 t0 = static_cast<f32>(id / 4) * ICON_CELL_HEIGHT;
-    rect_send(x - half_w, x + half_w, y - below, y + above, RING_DEPTH, s0, t0, s0 + ICON_CELL_WIDTH,
-              t0 + ICON_CELL_HEIGHT);
+    screen_rect_vertices(x - half_w, y + above, x + half_w, y - below, RING_DEPTH, s0, t0, s0 + ICON_CELL_WIDTH,
+                         t0 + ICON_CELL_HEIGHT);
 }
 
 // The ring's other icons in id order, as runs of quads that end only where the picture

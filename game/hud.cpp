@@ -165,28 +165,16 @@ static void hud_frame_quad(HudCover *cover, u32 texture, f32 x0, f32 x1, f32 y0,
     glBindTexture(GL_TEXTURE_2D, texture);
     bool scissored = hud_cover_scissor(cover, texture, y0, y1, t0, t1);
     glBegin(GL_QUADS);
-    hud_quad_vertices(x0, x1, y0, y1, HUD_Z, s0, s1, t0, t1);
+    screen_rect_vertices(x0, y1, x1, y0, HUD_Z, s0, t0, s1, t1);
     glEnd();
     if (scissored)
         glDisable(GL_SCISSOR_TEST);
 }
 
-void hud_quad_vertices(f32 x0, f32 x1, f32 y0, f32 y1, f32 z, f32 s0, f32 s1, f32 t0, f32 t1)
-{
-    glTexCoord2f(s0, t0);
-    glVertex3f(x0, y1, z);
-    glTexCoord2f(s0, t1);
-    glVertex3f(x0, y0, z);
-    glTexCoord2f(s1, t1);
-    glVertex3f(x1, y0, z);
-    glTexCoord2f(s1, t0);
-    glVertex3f(x1, y1, z);
-}
-
 void hud_picture(f32 x0, f32 x1, f32 y0, f32 y1, f32 z)
 {
     glBegin(GL_QUADS);
-    hud_quad_vertices(x0, x1, y0, y1, z, 0.0f, 1.0f, 0.0f, 1.0f);
+    screen_rect_vertices(x0, y1, x1, y0, z, 0.0f, 0.0f, 1.0f, 1.0f);
     glEnd();
 }
 
@@ -201,7 +189,7 @@ HudSpan hud_life_span(int side, f32 value)
 static void flat_bar(HudSpan span, f32 y0, f32 y1, Rgb3 colour)
 {
     glColor3f(colour.r, colour.g, colour.b);
-    hud_quad_vertices(span.low, span.high, y0, y1, HUD_Z, 0.0f, FLAT_S1, 0.0f, FLAT_T1);
+    screen_rect_vertices(span.low, y1, span.high, y0, HUD_Z, 0.0f, 0.0f, FLAT_S1, FLAT_T1);
 }
 
 // The lagging bar (or the Hydra's back bar), then the life bar over it.
@@ -236,7 +224,7 @@ static void round_markers(int side, i32 wins)
     for (int i = 0; i < wins; i++) {
         f32 x0 = side == 0 ? marker_x[i][0] : -marker_x[i][1];
         f32 x1 = side == 0 ? marker_x[i][1] : -marker_x[i][0];
-        hud_quad_vertices(x0, x1, MARKER_Y0, MARKER_Y1, HUD_Z, 0.0f, 1.0f, 0.0f, 1.0f);
+        screen_rect_vertices(x0, MARKER_Y1, x1, MARKER_Y0, HUD_Z, 0.0f, 0.0f, 1.0f, 1.0f);
     }
     glEnd();
 }
@@ -309,8 +297,8 @@ void draw_name_plates()
         const NamePlate &plate = name_plates[character];
         f32 x0 = side == 0 ? plate.x0 : -plate.x1;
         f32 x1 = side == 0 ? plate.x1 : -plate.x0;
-        hud_quad_vertices(x0, x1, PLATE_Y0, PLATE_Y1, HUD_Z, plate.s0, plate.s0 + NAME_PLATE_CELL_S, plate.t0,
-                          plate.t0 + NAME_PLATE_CELL_T);
+        screen_rect_vertices(x0, PLATE_Y1, x1, PLATE_Y0, HUD_Z, plate.s0, plate.t0, plate.s0 + NAME_PLATE_CELL_S,
+                             plate.t0 + NAME_PLATE_CELL_T);
     }
     glEnd();
 }
