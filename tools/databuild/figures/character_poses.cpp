@@ -513,6 +513,15 @@ static int hydra_heads_shown(const PosedMove &m, int bank_heads)
 // The Hydra's banks by heads left: the first key of each.
 static const int hydra_banks[4][2] = {{4, 0}, {3, 63}, {2, 127}, {1, 191}};
 
+// A long club is not held out at the opponent between blows: its bearer rests it on his
+// shoulder, forearm up and wrist cocked back, so that at the closest distance its head stands
+// over him rather than in the other fighter's face.
+static void club_at_rest(FigurePose &p, PoseKind kind)
+{
+    if (kind == POSE_IDLE || kind == POSE_WALK || kind == POSE_WALK_BACK)
+        arm_r(p, 30, 15, 0, 115, 60);
+}
+
 // Writes key `key` of a move as the move stands at its own key k, unless a move before it
 // wrote that key already.
 static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool> &posed, const PosedMove &m,
@@ -527,6 +536,8 @@ static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool>
         sphinx_fall(pose_kind(m.action), m.hi > m.lo ? static_cast<f32>(k - m.lo) / (m.hi - m.lo) : 1.0f, &p);
     if (!hydra)
         p.hidden_heads = 4;
+    if (style.weapon == WEAPON_CLUB)
+        club_at_rest(p, pose_kind(m.action));
     if (style.body == BODY_SPHINX)
         sphinx_adapt(p, pose_kind(m.action));
     write_pose(rig, key, p, style.height / 20.0f);
