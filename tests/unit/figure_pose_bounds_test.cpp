@@ -1,5 +1,6 @@
-// Where the posed figures may reach: the beasts keep out of the ground (the Hydra's bites stop
-// short of it, the Sphinx lies on it when she falls and gets up from it), Ares' cloak hangs
+// Where the posed figures may reach: the beasts keep out of the ground (the Hydra's bites and
+// its severed necks stop short of it and it collapses onto its belly, the Sphinx lies on it
+// when she falls and gets up from it), Ares' cloak hangs
 // behind his back below his shoulders in all of them, in his chest's own frame, and
 // Polyphemus rests his club over his shoulder between blows.
 #include "characters/characters.h"
@@ -129,7 +130,7 @@ static CapeStray cape_stray(const Model *m, const Skeleton *s, int chest, f32 sh
 }
 
 // The moves that lay a beast low or reach down with it, by fighter: the Sphinx's falls and
-// throws, the Hydra's bites.
+// throws, the Hydra's bites, a head it loses and its collapse.
 struct GroundMoves {
     int character;
     std::vector<int> actions;
@@ -163,7 +164,8 @@ TEST(FigurePoseBounds, NoBeastGoesIntoTheGroundWhenItFallsOrBites)
     const GroundMoves rows[] = {
         {CHARACTER_SPHINX, {ACTION_HIT_AIR, ACTION_KNOCKDOWN, ACTION_EDGE_HIT, ACTION_EDGE_HIT_AIR, ACTION_KO}},
         {CHARACTER_HYDRA, {ACTION_HARD_SWING, ACTION_HARD_SWING_FORWARD, ACTION_LOW_SWING, ACTION_LOW_SWING_2,
-                           ACTION_KICK, ACTION_KICK_FORWARD, ACTION_HYDRA_SPECIAL1}},
+                           ACTION_KICK, ACTION_KICK_FORWARD, ACTION_HYDRA_SPECIAL1, ACTION_HEAD_LOST,
+                           ACTION_KO}},
     };
     for (const GroundMoves &row : rows) {
         const CharacterModule *module = character_modules[row.character];

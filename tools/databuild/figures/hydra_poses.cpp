@@ -2,6 +2,7 @@
 // has lost shrunk away, and its collapse.
 #include "tools/databuild/figures/pose_kit.h"
 
+#include <algorithm>
 #include <cmath>
 
 FigurePart hydra_neck(int head) { return static_cast<FigurePart>(PART_NECK_0 + 2 * head); }
@@ -54,16 +55,20 @@ FigurePose hydra_pose(const PosedMove &m, int k, int heads)
         p.shift.y = kind == POSE_GUARD ? 0.0f : 1.0f;
         return p;
     case POSE_KO:
+        // It sinks onto its belly: the legs splay out flat ahead of the body coming down and
+        // the tail lifts level, so that no part of it goes through the floor.
         for (int h = 0; h < 4; h++) {
-            lean(p, hydra_neck(h), 40 + 50 * t);
+            lean(p, hydra_neck(h), 40 + 40 * t);
             lean(p, hydra_head(h), 20);
         }
-        turn(p, PART_UPPER_ARM_R, 0, 30 * t);
-        turn(p, PART_UPPER_ARM_L, 0, 30 * t);
-        p.shift.z = -4.5f * t;
+        for (FigurePart leg : {PART_UPPER_ARM_R, PART_UPPER_ARM_L, PART_THIGH_R, PART_THIGH_L})
+            turn(p, leg, 0, 85 * std::min(1.0f, 1.6f * t));
+        turn(p, PART_TAIL, -15 * t);
+        p.shift.z = -3.4f * t;
         return p;
     case POSE_HEAD_LOST:
-        lean(p, hydra_neck(heads - 1), 100 * t);
+        // The severed neck slumps forward, its head stopping above the floor before it shrinks.
+        lean(p, hydra_neck(heads - 1), 70 * t);
         return p;
     case POSE_PROFILE:
         for (int h = 0; h < 4; h++)
