@@ -31,7 +31,6 @@ static int side_id(int side)
     return id >= 0 && id < CHARACTER_COUNT ? id : 0;
 }
 
-
 static void select_lights()
 {
     const f32 ambient2[4] = {0.6f, 0.3f, 0.3f, 1.0f}, diffuse2[4] = {0.25f, 0.25f, 0.75f, 1.0f};

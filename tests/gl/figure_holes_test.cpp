@@ -162,9 +162,7 @@ TEST_P(FigureHolesOfAFighter, NoPoseOpensACrackAtAJointFromTheFrontOrTheSide)
     std::vector<int> joints = colour_by_bone(model, skeleton);
     ASSERT_FALSE(joints.empty()) << model_entry;
     for (int key : character_sampled_keys(module)) {
-        skeleton->key_from = skeleton->key_to = static_cast<i16>(key);
-        skeleton->phase = 0.0f;
-        model_skin(model, skeleton);
+        model_pose_at(model, skeleton, key);
         for (f32 heading : {0.0f, 90.0f})
             EXPECT_LE(crack_pixels(model, skeleton, joints, heading), HOLE_MOST_PIXELS)
                 << model_entry << " key " << key << " heading " << heading;

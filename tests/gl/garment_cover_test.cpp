@@ -228,13 +228,6 @@ protected:
     }
 };
 
-static void pose_at(Model *m, Skeleton *s, int key)
-{
-    s->key_from = s->key_to = static_cast<i16>(key);
-    s->phase = 0.0f;
-    model_skin(m, s);
-}
-
 static void rest_span(const Model *m, f32 *bottom, f32 *top)
 {
     *bottom = 1e9f;
@@ -244,7 +237,6 @@ static void rest_span(const Model *m, f32 *bottom, f32 *top)
         *top = std::max(*top, m->pos[v][2]);
     }
 }
-
 
 TEST_F(GarmentCover, NoKeyShowsALegWhereTheClothesCoverItAtRest)
 {
@@ -259,14 +251,14 @@ TEST_F(GarmentCover, NoKeyShowsALegWhereTheClothesCoverItAtRest)
         ASSERT_TRUE(figure_load(archive, model_entry.c_str(), skeleton_entry.c_str(), &f)) << model_entry;
         HumanBones bones = human_bones(f.skeleton);
         ASSERT_EQ(bones.thighs.size(), 2u) << model_entry;
-        pose_at(f.model, f.skeleton, 0);
+        model_pose_at(f.model, f.skeleton, 0);
         f32 bottom, top;
         rest_span(f.model, &bottom, &top);
         frame_figure(bottom, top);
         ASSERT_GT(count_of(triangles_on(f.model, {bones.head}, true)), 0) << model_entry << ": no skin found";
         HipCover cover = hip_cover(f.model, bones);
         for (int key : character_sampled_keys(module)) {
-            pose_at(f.model, f.skeleton, key);
+            model_pose_at(f.model, f.skeleton, key);
             f32 heading = 0;
             EXPECT_LE(shown_pixels(f.model, &cover.legs_and_hips, cover.hidden, &heading), COVER_MOST_PIXELS)
                 << model_entry << " key " << key << " heading " << heading;
@@ -291,12 +283,12 @@ TEST_F(GarmentCover, TheFatesRobeShowsNoSkinBelowHerNeck)
         for (const std::vector<int> *set : {&bones.thighs, &bones.shins, &bones.upper_arms})
             robed.insert(robed.end(), set->begin(), set->end());
         std::vector<bool> skin = triangles_on(f.model, robed, true);
-        pose_at(f.model, f.skeleton, 0);
+        model_pose_at(f.model, f.skeleton, 0);
         f32 bottom, top;
         rest_span(f.model, &bottom, &top);
         frame_figure(bottom, top);
         for (int key : i == 0 ? character_sampled_keys(&atropos_module) : select_keys) {
-            pose_at(f.model, f.skeleton, key);
+            model_pose_at(f.model, f.skeleton, key);
             f32 heading = 0;
             EXPECT_LE(shown_pixels(f.model, nullptr, skin, &heading), COVER_MOST_PIXELS)
                 << figures[i].first << " key " << key << " heading " << heading;
@@ -337,7 +329,7 @@ TEST_F(GarmentCover, TheFinderSeesALegThroughASkirtAndNoneUnderAPanel)
         skeleton->bones[1].angle_keys[1][0] = 64.0f;   // a quarter turn: the thigh straight out
         HumanBones bones = human_bones(skeleton);
         ASSERT_EQ(bones.thighs, std::vector<int>{1});
-        pose_at(model, skeleton, 0);
+        model_pose_at(model, skeleton, 0);
         frame_figure(0.0f, 17.0f);
         HipCover cover = hip_cover(model, bones);
         if (!panel) {
@@ -346,7 +338,7 @@ TEST_F(GarmentCover, TheFinderSeesALegThroughASkirtAndNoneUnderAPanel)
         f32 heading = 0;
         EXPECT_LE(shown_pixels(model, &cover.legs_and_hips, cover.hidden, &heading), COVER_MOST_PIXELS)
             << "at rest, panel " << panel;
-        pose_at(model, skeleton, 1);
+        model_pose_at(model, skeleton, 1);
         int shown = shown_pixels(model, &cover.legs_and_hips, cover.hidden, &heading);
         if (panel)
             EXPECT_LE(shown, COVER_MOST_PIXELS) << "under a panel";

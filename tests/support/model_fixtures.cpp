@@ -82,3 +82,10 @@ bool figure_load(ArchiveHandle archive, const char *model_entry, const char *ske
     out->skeleton = skeleton_blocks_new(1);
     return out->model && skeleton_load(out->skeleton, archive, skeleton_entry);
 }
+
+void model_pose_at(Model *m, Skeleton *s, int key)
+{
+    s->key_from = s->key_to = static_cast<i16>(key);
+    s->phase = 0.0f;
+    model_skin(m, s);
+}

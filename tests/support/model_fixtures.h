@@ -48,3 +48,6 @@ struct LoadedFigure {
 };
 // Loads both entries into `out`; false when either is missing or refused.
 bool figure_load(ArchiveHandle archive, const char *model_entry, const char *skeleton_entry, LoadedFigure *out);
+
+// Skins the model in the skeleton's key frame `key`, held still (no blend toward another key).
+void model_pose_at(Model *m, Skeleton *s, int key);

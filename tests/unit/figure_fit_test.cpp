@@ -164,9 +164,7 @@ protected:
         if (loaded) {
             std::vector<bool> body = body_bones(id, model, skeleton);
             for (int key : fit_keys(module->sequence)) {
-                skeleton->key_from = skeleton->key_to = static_cast<i16>(key);
-                skeleton->phase = 0.0f;
-                model_skin(model, skeleton);
+                model_pose_at(model, skeleton, key);
                 for (int i = 0; i < model->vertex_count; i++)
                     model->pos[i][1] -= forward;
                 front_add_pose(&out->front, model, body);

@@ -26,13 +26,6 @@ constexpr f32 CAPE_MARGIN = 0.01f;
 // (his skin the first).
 constexpr f32 CLOTH_U0 = 0.75f, CLOTH_U1 = 1.0f, CLOTH_V0 = 0.0f, CLOTH_V1 = 0.25f;
 
-static void pose_at(Model *m, Skeleton *s, int key)
-{
-    s->key_from = s->key_to = static_cast<i16>(key);
-    s->phase = 0.0f;
-    model_skin(m, s);
-}
-
 static f32 rest_height(const Model *m)
 {
     f32 lo = 1e9f, hi = -1e9f;
@@ -177,7 +170,7 @@ TEST(FigurePoseBounds, NoBeastGoesIntoTheGroundWhenItFallsOrBites)
         std::set<int> keys = move_keys(module->sequence, row.actions);
         ASSERT_FALSE(keys.empty()) << model_entry;
         for (int key : keys) {
-            pose_at(f.model, f.skeleton, key);
+            model_pose_at(f.model, f.skeleton, key);
             EXPECT_GE(lowest(f.model), -margin) << model_entry << " key " << key;
         }
     }
@@ -201,7 +194,7 @@ TEST(FigurePoseBounds, AresCloakHangsBehindHisBackBelowHisShouldersInEveryKey)
     ASSERT_GT(std::count(cape.begin(), cape.end(), true), 0) << "no cloak found in the cloth's tile";
     const f32 margin = CAPE_MARGIN * rest_height(f.model);
     for (int key = 0; key < SKELETON_KEYS; key++) {
-        pose_at(f.model, f.skeleton, key);
+        model_pose_at(f.model, f.skeleton, key);
         CapeStray stray = cape_stray(f.model, f.skeleton, chest, shoulders, cape);
         EXPECT_LE(stray.forward, margin) << "in front of the chest, key " << key;
         EXPECT_LE(stray.above, margin) << "above the shoulders, key " << key;
@@ -228,7 +221,7 @@ TEST(FigurePoseBounds, PolyphemusRestsHisClubOverHisShoulderBetweenBlows)
         const SeqBlock *block = sequencer_find_block(&module->sequence, action);
         ASSERT_NE(block, nullptr) << "action " << action;
         for (int key = block->lo; key <= block->hi; key++) {
-            pose_at(f.model, f.skeleton, key);
+            model_pose_at(f.model, f.skeleton, key);
             f32 reach = -1e9f;   // the figure faces -y
             for (int v = 0; v < f.model->vertex_count; v++)
                 if (f.model->bone_a[v] == club)
@@ -285,7 +278,7 @@ TEST(FigurePoseBounds, TheCloakCheckSeesACloakAboveTheShouldersOrInFrontOfTheChe
         ASSERT_EQ(chest_bone(skeleton), 1);
         std::vector<bool> cape = cloth_vertices(model);
         for (int key : {0, 1}) {
-            pose_at(model, skeleton, key);
+            model_pose_at(model, skeleton, key);
             CapeStray stray = cape_stray(model, skeleton, 1, SHOULDERS, cape);
             EXPECT_EQ(stray.above > 0.1f, c.above_at_rest) << c.what << ", key " << key;
             EXPECT_EQ(stray.forward > 0.1f, c.forward_leaning && key == 1) << c.what << ", key " << key;

@@ -457,7 +457,7 @@ static FigurePose human_pose(const PosedMove &m, int k)
 {
     PoseKind kind = pose_kind(m.action);
     int span = m.hi - m.lo;
-    f32 t = span > 0 ? static_cast<f32>(k - m.lo) / span : 1.0f;
+    f32 t = move_progress(m, k);
     switch (kind) {
     case POSE_IDLE:
     case POSE_WALK:
@@ -532,14 +532,15 @@ static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool>
     posed[key] = true;
     bool hydra = style.body == BODY_HYDRA;
     FigurePose p = hydra ? hydra_pose(m, k, hydra_heads_shown(m, heads)) : human_pose(m, k);
-    if (style.body == BODY_SPHINX)
-        sphinx_fall(pose_kind(m.action), m.hi > m.lo ? static_cast<f32>(k - m.lo) / (m.hi - m.lo) : 1.0f, &p);
+    PoseKind kind = pose_kind(m.action);
+    if (style.body == BODY_SPHINX) {
+        sphinx_fall(kind, move_progress(m, k), &p);
+        sphinx_adapt(p, kind);
+    }
     if (!hydra)
         p.hidden_heads = 4;
     if (style.weapon == WEAPON_CLUB)
-        club_at_rest(p, pose_kind(m.action));
-    if (style.body == BODY_SPHINX)
-        sphinx_adapt(p, pose_kind(m.action));
+        club_at_rest(p, kind);
     write_pose(rig, key, p, style.height / 20.0f);
 }
 

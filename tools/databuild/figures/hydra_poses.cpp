@@ -28,7 +28,7 @@ FigurePose hydra_pose(const PosedMove &m, int k, int heads)
 {
     PoseKind kind = pose_kind(m.action);
     int span = m.hi - m.lo;
-    f32 t = span > 0 ? static_cast<f32>(k - m.lo) / span : 1.0f;
+    f32 t = move_progress(m, k);
     f32 phase = static_cast<f32>(k - m.lo) / (span + 1);
     f32 s = std::sin(phase * TWO_PI);
     FigurePose p = {};

@@ -275,6 +275,11 @@ static void guessed_window(int lo, int hi, int *a0, int *a1)
         *a1 = *a0;
 }
 
+f32 move_progress(const PosedMove &m, int k)
+{
+    return m.hi > m.lo ? static_cast<f32>(k - m.lo) / (m.hi - m.lo) : 1.0f;
+}
+
 std::vector<PosedMove> character_moves(int id)
 {
     const CharacterSequence &seq = character_modules[id]->sequence;

@@ -101,11 +101,12 @@ struct PosedMove {
 
 // Every block of the character's sequence as a move to pose, with the keys it strikes through.
 std::vector<PosedMove> character_moves(int id);
+// How far through the move its own key k stands: 0 at lo, 1 at hi (1 for a one-key move).
+f32 move_progress(const PosedMove &m, int k);
 
 // ---- the Sphinx (sphinx_poses.cpp) and the Hydra (hydra_poses.cpp) ---------------------
 // The Sphinx takes the human poses and changes a few; the Hydra has poses of its own.
 void sphinx_adapt(FigurePose &p, PoseKind kind);
-FigurePose sphinx_knockout(f32 t);
 bool sphinx_fall(PoseKind kind, f32 t, FigurePose *out);
 FigurePart hydra_neck(int head);
 FigurePose hydra_pose(const PosedMove &m, int k, int heads);

@@ -43,15 +43,21 @@ static FigurePose sphinx_low()
     return p;
 }
 
-// Her knock-out: struck, sagging onto her legs, then down for good.
-FigurePose sphinx_knockout(f32 t)
+// Struck: reared back, head thrown up.
+static FigurePose sphinx_struck()
 {
-    FigurePose struck = stance();
-    lean(struck, PART_CHEST, -15);
-    lean(struck, PART_HEAD, -20);
-    struck.shift.y = 1.0f;
+    FigurePose p = stance();
+    lean(p, PART_CHEST, -15);
+    lean(p, PART_HEAD, -20);
+    p.shift.y = 1.0f;
+    return p;
+}
+
+// Her knock-out: struck, sagging onto her legs, then down for good.
+static FigurePose sphinx_knockout(f32 t)
+{
     FigurePose down = sphinx_fallen();
-    FigurePose path[4] = {struck, sphinx_low(), down, down};
+    FigurePose path[4] = {sphinx_struck(), sphinx_low(), down, down};
     return pose_path(path, 4, t);
 }
 
@@ -63,10 +69,7 @@ bool sphinx_fall(PoseKind kind, f32 t, FigurePose *out)
 {
     FigurePose down = sphinx_fallen();
     FigurePose low = sphinx_low();
-    FigurePose struck = stance();
-    lean(struck, PART_CHEST, -15);
-    lean(struck, PART_HEAD, -20);
-    struck.shift.y = 1.0f;
+    FigurePose struck = sphinx_struck();
     switch (kind) {
     case POSE_KO:
         *out = sphinx_knockout(t);
