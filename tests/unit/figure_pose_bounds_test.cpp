@@ -1,8 +1,8 @@
 // Where the posed figures may reach: the beasts keep out of the ground (the Hydra's bites and
 // its severed necks stop short of it and it collapses onto its belly, the Sphinx lies on it
-// when she falls and gets up from it), Ares' cloak hangs
-// behind his back below his shoulders in all of them, in his chest's own frame, and
-// Polyphemus rests his club over his shoulder between blows.
+// when she falls and gets up from it), Ares' cloak hangs behind his back below his shoulders
+// in all of them, in his chest's own frame, and Polyphemus and the Minotaur rest their heavy
+// weapons on the shoulder between blows.
 #include "characters/characters.h"
 #include "support/data_set.h"
 #include "support/draw_fixtures.h"
@@ -202,31 +202,34 @@ TEST(FigurePoseBounds, AresCloakHangsBehindHisBackBelowHisShouldersInEveryKey)
     archive_close(archive);
 }
 
-// His club is as long as a man's arm and he holds it at a man's face height: held out at the
-// opponent as the others hold their blades, its head stood in the face of whoever came up to
-// him (15 units in front of him). Resting on his shoulder, it keeps within his own half width.
-TEST(FigurePoseBounds, PolyphemusRestsHisClubOverHisShoulderBetweenBlows)
+// Polyphemus's club and the Minotaur's axe are as long as a man's arm and were held at a man's
+// face height: held out at the opponent as the others hold their blades, their heads stood in
+// the face of whoever came up (15 and 14 units in front of them). Resting on the shoulder, each
+// keeps within its bearer's own half width.
+TEST(FigurePoseBounds, HeavyWeaponsRestOnTheShoulderBetweenBlows)
 {
     test_maths_setup();
     ArchiveHandle archive = data_set_archive_open();
     ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
-    const CharacterModule *module = &polyphemus_module;
-    std::string model_entry, skeleton_entry;
-    character_figure_entries(module, &model_entry, &skeleton_entry);
-    LoadedFigure f;
-    ASSERT_TRUE(figure_load(archive, model_entry.c_str(), skeleton_entry.c_str(), &f)) << model_entry;
-    // The club's bone: the one that carries the first of the weapon's hit points (zone 7).
-    int club = f.model->bone_a[module->hit_zones[7].vertex];
-    for (int action : {ACTION_IDLE, ACTION_WALK_FORWARD, ACTION_WALK_BACK}) {
-        const SeqBlock *block = sequencer_find_block(&module->sequence, action);
-        ASSERT_NE(block, nullptr) << "action " << action;
-        for (int key = block->lo; key <= block->hi; key++) {
-            model_pose_at(f.model, f.skeleton, key);
-            f32 reach = -1e9f;   // the figure faces -y
-            for (int v = 0; v < f.model->vertex_count; v++)
-                if (f.model->bone_a[v] == club)
-                    reach = std::max(reach, -f.model->pos[v][1]);
-            EXPECT_LE(reach, static_cast<f32>(module->body_half_width)) << "action " << action << " key " << key;
+    for (const CharacterModule *module : {&polyphemus_module, &minotaur_module}) {
+        std::string model_entry, skeleton_entry;
+        character_figure_entries(module, &model_entry, &skeleton_entry);
+        LoadedFigure f;
+        ASSERT_TRUE(figure_load(archive, model_entry.c_str(), skeleton_entry.c_str(), &f)) << model_entry;
+        // The weapon's bone: the one that carries the first of the weapon's hit points (zone 7).
+        int weapon = f.model->bone_a[module->hit_zones[7].vertex];
+        for (int action : {ACTION_IDLE, ACTION_WALK_FORWARD, ACTION_WALK_BACK}) {
+            const SeqBlock *block = sequencer_find_block(&module->sequence, action);
+            ASSERT_NE(block, nullptr) << model_entry << " action " << action;
+            for (int key = block->lo; key <= block->hi; key++) {
+                model_pose_at(f.model, f.skeleton, key);
+                f32 reach = -1e9f;   // the figure faces -y
+                for (int v = 0; v < f.model->vertex_count; v++)
+                    if (f.model->bone_a[v] == weapon)
+                        reach = std::max(reach, -f.model->pos[v][1]);
+                EXPECT_LE(reach, static_cast<f32>(module->body_half_width))
+                    << model_entry << " action " << action << " key " << key;
+            }
         }
     }
     archive_close(archive);

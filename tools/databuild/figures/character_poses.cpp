@@ -513,10 +513,12 @@ static int hydra_heads_shown(const PosedMove &m, int bank_heads)
 // The Hydra's banks by heads left: the first key of each.
 static const int hydra_banks[4][2] = {{4, 0}, {3, 63}, {2, 127}, {1, 191}};
 
-// A long club is not held out at the opponent between blows: its bearer rests it on his
-// shoulder, forearm up and wrist cocked back, so that at the closest distance its head stands
-// over him rather than in the other fighter's face.
-static void club_at_rest(FigurePose &p, PoseKind kind)
+// A heavy weapon (a club, a great axe) is not held out at the opponent between blows as a
+// blade is: its bearer rests it on his shoulder, forearm up and wrist cocked back, so that at
+// the closest distance its head stands over him rather than in the other fighter's face.
+static bool weapon_is_heavy(FigureWeapon weapon) { return weapon == WEAPON_CLUB || weapon == WEAPON_AXE; }
+
+static void heavy_weapon_at_rest(FigurePose &p, PoseKind kind)
 {
     if (kind == POSE_IDLE || kind == POSE_WALK || kind == POSE_WALK_BACK)
         arm_r(p, 30, 15, 0, 115, 60);
@@ -539,8 +541,8 @@ static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool>
     }
     if (!hydra)
         p.hidden_heads = 4;
-    if (style.weapon == WEAPON_CLUB)
-        club_at_rest(p, kind);
+    if (weapon_is_heavy(style.weapon))
+        heavy_weapon_at_rest(p, kind);
     write_pose(rig, key, p, style.height / 20.0f);
 }
 
