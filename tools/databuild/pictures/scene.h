@@ -135,6 +135,10 @@ struct SceneCamera {
     f32 side, lift;     // the framing's shift, in window widths and heights
 };
 
+// Ends a row's cast and its props before the lists are full.
+constexpr SceneFigure END_OF_CAST = {WHO_COUNT, 0, -1, 0, 0, 0, 0, 0, 0};
+constexpr ScenePropAt NO_PROPS = {PROP_NONE, 0, 0, 0, 0, 0};
+
 constexpr int SCENE_FIGURES = 8;
 constexpr int SCENE_PROPS = 8;
 
@@ -146,3 +150,17 @@ struct SceneRow {
     ScenePropAt props[SCENE_PROPS];
     SceneCamera camera;
 };
+
+// ---- the scene tables ----------------------------------------------------------------------
+// One row per picture, in files of their own: the opening story's (story_intro_scenes.cpp;
+// intro/clash00 stands for both halves, painted whole and cut), the twelve endings'
+// (story_ending_scenes.cpp), the two faction endings' (story_faction_scenes.cpp) and the
+// gallery's gods and the Cyclops (gallery_scenes.cpp).
+extern const SceneRow intro_scenes[];
+extern const int intro_scene_count;
+extern const SceneRow ending_scenes[];
+extern const int ending_scene_count;
+extern const SceneRow faction_scenes[];
+extern const int faction_scene_count;
+extern const SceneRow gallery_scenes[];
+extern const int gallery_scene_count;
