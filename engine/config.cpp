@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <iterator>
@@ -256,8 +257,9 @@ static void config_sanitise()
 }
 
 // The whole file, read without blocking: a FIFO or a device in its place must neither hang the
-// start nor be taken for settings. Returns the bytes read, or -1 with *why set.
-static ssize_t config_read_file(const char *path, u8 *bytes, size_t size, const char **why)
+// start nor be taken for settings. Returns the bytes read (at most size) with the file's own
+// size in *file_size, or -1 with *why set.
+static ssize_t config_read_file(const char *path, u8 *bytes, size_t size, off_t *file_size, const char **why)
 {
     struct stat status;
     if (stat(path, &status) == 0 && !S_ISREG(status.st_mode)) {
@@ -277,6 +279,7 @@ static ssize_t config_read_file(const char *path, u8 *bytes, size_t size, const 
         *why = "not a regular file";
         return -1;
     }
+    *file_size = status.st_size;
     size_t done = 0;
     while (done < size) {
         ssize_t n = read(fd, bytes + done, size - done);
@@ -295,38 +298,73 @@ static ssize_t config_read_file(const char *path, u8 *bytes, size_t size, const 
     return static_cast<ssize_t>(done);
 }
 
+// A name that is a symbolic link whose target does not exist.
+static bool config_link_dangles(const char *path)
+{
+    struct stat status;
+    return lstat(path, &status) == 0 && S_ISLNK(status.st_mode) && stat(path, &status) != 0 && errno == ENOENT;
+}
+
+// No settings to read: the first-run values. A missing file is written at once; a link to a
+// missing file is not followed (that would make a file wherever it points), and the save at
+// exit puts a plain file in its place; anything else that cannot be read is left alone.
+static void config_load_missing(const char *path, const char *why, int error)
+{
+    // Without the bindings a player who deleted the file could not move.
+    config_set_first_run();
+    if (error == ENOENT && config_link_dangles(path)) {
+        snprintf(config_note, sizeof config_note,
+                 "\n -%s is a link to a missing file, using the default settings; the save at exit replaces the "
+                 "link with a plain file",
+                 path);
+        return;
+    }
+    if (error == ENOENT)
+        config_save(path);
+    else
+        config_note_unreadable(path, why);
+}
+
+// A file of the wrong size is read as far as it goes and named in the log: a short one would
+// otherwise keep zeros past its end (no rounds to win, no keys) that the shutdown saves as a
+// complete file, and a long one loses its extra bytes at that save.
+static void config_note_size(const char *path, size_t got, off_t file_size)
+{
+    if (got < CONFIG_FILE_SIZE) {
+        config_set_first_run();
+        snprintf(config_note, sizeof config_note,
+                 "\n -%s holds %zu of %zu bytes, using the default settings past its end", path, got,
+                 CONFIG_FILE_SIZE);
+    } else if (file_size > static_cast<off_t>(CONFIG_FILE_SIZE)) {
+        snprintf(config_note, sizeof config_note,
+                 "\n -%s holds %lld bytes, more than %zu: the bytes past them are ignored and dropped at the next save",
+                 path, static_cast<long long>(file_size), CONFIG_FILE_SIZE);
+    }
+}
+
 int config_load(const char *path)
 {
     u8 bytes[CONFIG_FILE_SIZE];
     const char *why = "";
+    off_t file_size = 0;
+    config_blocked_path[0] = '\0';
     errno = 0;
-    ssize_t got = config_read_file(path, bytes, sizeof bytes, &why);
+    ssize_t got = config_read_file(path, bytes, sizeof bytes, &file_size, &why);
     if (got < 0) {
-        // Without the bindings a player who deleted the file could not move.
-        config_set_first_run();
-        if (errno == ENOENT)
-            config_save(path);
-        else
-            config_note_unreadable(path, why);
+        config_load_missing(path, why, errno);
         return 0;
     }
-    // A short file would otherwise keep zeros past its end (no rounds to win, no keys), and
-    // the shutdown would save them as a complete file.
-    if (static_cast<size_t>(got) < CONFIG_FILE_SIZE) {
-        config_set_first_run();
-        snprintf(config_note, sizeof config_note,
-                 "\n -%s holds %zd of %zu bytes, using the default settings past its end", path, got,
-                 CONFIG_FILE_SIZE);
-    }
+    config_note_size(path, static_cast<size_t>(got), file_size);
     config_decode(bytes, static_cast<size_t>(got));
     config_sanitise();
-    config_blocked_path[0] = '\0';
     return 1;
 }
 
 // The file a save replaces: a symbolic link is followed to its target (a few links deep), so
-// the link stays a link and the temporary file is made beside the file it names. Returns 1
-// with the target in out, or 0 for a link that cannot be read or a loop.
+// the link stays a link and the temporary file is made beside the file it names. A link to a
+// file that does not exist is not followed: the save would make a file wherever it points, so
+// the link itself is replaced. Returns 1 with the name to replace in out, or 0 for a link that
+// cannot be read or a loop.
 static int config_save_target(const char *path, char *out, size_t size)
 {
     constexpr int LINKS_FOLLOWED_MAX = 8;
@@ -334,7 +372,12 @@ static int config_save_target(const char *path, char *out, size_t size)
         return 0;
     for (int depth = 0; depth < LINKS_FOLLOWED_MAX; depth++) {
         struct stat status;
-        if (lstat(out, &status) != 0 || !S_ISLNK(status.st_mode))
+        if (lstat(out, &status) != 0) {
+            if (depth > 0 && (errno == ENOENT || errno == ENOTDIR))
+                snprintf(out, size, "%s", path);
+            return 1;
+        }
+        if (!S_ISLNK(status.st_mode))
             return 1;
         char link[PATH_MAX];
         ssize_t n = readlink(out, link, sizeof link - 1);
@@ -355,31 +398,33 @@ static int config_save_target(const char *path, char *out, size_t size)
     return 0;
 }
 
-// A temporary file left by a save that died is removed, but only a plain file of this user's:
-// a link or someone else's file in its place is a trap, and the save stops there (errno says
-// what stood in the way).
-static int config_clear_stale_temp(const char *temp_path)
+// The permissions a new file gets from a plain creation: 0666 less the process's umask, which
+// can only be read by setting it.
+static mode_t config_new_file_mode()
 {
-    struct stat status;
-    if (lstat(temp_path, &status) != 0)
-        return errno == ENOENT;
-    if (!S_ISREG(status.st_mode) || status.st_uid != geteuid()) {
-        errno = S_ISDIR(status.st_mode) ? EISDIR : EEXIST;
-        return 0;
-    }
-    return unlink(temp_path) == 0;
+    mode_t mask = umask(022);
+    umask(mask);
+    return 0666 & ~mask;
 }
 
-// Writes the whole file and flushes it to the disk before the caller renames it into place.
-// Created anew and never through a link, so nothing planted at the name is written into; a
-// file it made and could not finish is removed.
-static int config_write_file(const char *temp_path, const u8 *bytes, size_t size, const struct stat *kept)
+// Writes the whole file under a new name beside target, "<target>.tmp.XXXXXX" with a random
+// suffix, and flushes it to the disk before the caller renames it into place. The name is
+// made as mkstemp makes it (O_CREAT | O_EXCL, which never follows a link, retried under a new
+// suffix while the name is taken), so nothing planted at any name can block the save or be
+// written into. Returns 1 with the name in temp_path; a file it made and could not finish is
+// removed.
+static int config_write_file(const char *target, char *temp_path, size_t temp_size, const u8 *bytes, size_t size,
+                             const struct stat *kept)
 {
-    int fd = open(temp_path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (snprintf(temp_path, temp_size, "%s.tmp.XXXXXX", target) >= static_cast<int>(temp_size)) {
+        errno = ENAMETOOLONG;
+        return 0;
+    }
+    int fd = mkostemp(temp_path, O_CLOEXEC);
     if (fd < 0)
         return 0;
-    // The new file keeps the old one's permissions.
-    bool ok = !kept || fchmod(fd, kept->st_mode & 07777) == 0;
+    // The new file keeps the old one's permissions, or those of a plain new file.
+    bool ok = fchmod(fd, kept ? kept->st_mode & 07777 : config_new_file_mode()) == 0;
     size_t done = 0;
     while (ok && done < size) {
         ssize_t n = write(fd, bytes + done, size - done);
@@ -421,24 +466,23 @@ int config_save(const char *path)
         return 0;
     char target[PATH_MAX];
     if (!config_save_target(path, target, sizeof target))
-        return config_save_refused(path, "a link that leads nowhere");
+        return config_save_refused(path, "a link that cannot be followed");
     struct stat status;
-    bool exists = stat(target, &status) == 0;
-    // A rename would put a plain file where a device, a FIFO or a folder was.
-    if (exists && !S_ISREG(status.st_mode)) {
-        errno = 0;
+    bool exists = lstat(target, &status) == 0;
+    // A rename would put a plain file where a device, a FIFO or a folder was. A link here is
+    // the one to a missing file that config_save_target chose to replace.
+    if (exists && !S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) {
+        errno = S_ISDIR(status.st_mode) ? EISDIR : 0;
         return config_save_refused(path, "not a regular file");
     }
+    exists = exists && S_ISREG(status.st_mode);
     if (exists && config_file_read_only(&status, target))
         return config_save_refused(path, "the file is read-only");
     u8 bytes[CONFIG_FILE_SIZE];
     config_encode(bytes);
-    char temp_path[PATH_MAX + 8];
-    snprintf(temp_path, sizeof temp_path, "%s.tmp", target);
-    if (!config_clear_stale_temp(temp_path))
-        return config_save_refused(path, "its temporary file is in the way and not ours to remove");
+    char temp_path[PATH_MAX + 16];
     // The old file is replaced only by a complete new one.
-    if (!config_write_file(temp_path, bytes, sizeof bytes, exists ? &status : nullptr))
+    if (!config_write_file(target, temp_path, sizeof temp_path, bytes, sizeof bytes, exists ? &status : nullptr))
         return config_save_refused(path, strerror(errno));
     if (rename(temp_path, target) != 0) {
         int error = errno;

@@ -33,9 +33,9 @@ int base_path(char *out, size_t size, const char *relative);
 void log_printf(const char *format, ...) __attribute__((format(printf, 1, 2)));
 // The closing lines of the log, written last of all at shutdown.
 void log_close();
-// Creates (empties) data/initlog.txt. LOG_UNSAFE: something other than a plain file holds its
-// name (a link, a FIFO, a device), and this run keeps no log; LOG_FAILED: the folder cannot
-// take it. Both put the file or folder and the reason in why.
+// Creates (empties) data/initlog.txt. LOG_UNSAFE: something other than a plain file of its own
+// holds its name (a link, a second name of another file, a FIFO, a device), and this run keeps
+// no log; LOG_FAILED: the folder cannot take it. Both put the file or folder and the reason in why.
 enum LogStart : int { LOG_STARTED, LOG_UNSAFE, LOG_FAILED };
 LogStart log_create(char *why, size_t size);
 

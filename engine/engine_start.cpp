@@ -289,11 +289,16 @@ void engine_shutdown()
     // The settings first: every later step talks to the X server, and a server that has gone
     // away ends the process in the middle of them. A session whose settings were not written
     // must not read as saved in the log.
+    // A player who never reads the log must still learn that this session's changes are lost.
     errno = 0;
-    if (settings_save())
+    if (settings_save()) {
         log_printf("archivo config guardado\n");
-    else
-        log_printf("archivo config NO guardado: %s\n", errno ? strerror(errno) : "the file was left as it was");
+    } else {
+        const char *why = errno ? strerror(errno) : "the file was left as it was";
+        log_printf("archivo config NO guardado: %s\n", why);
+        fprintf(stderr, "Tavrosk: the settings were not saved to %sdata/qx.cfg (%s), see data/initlog.txt\n", base_dir,
+                why);
+    }
     if (swap_interval_saved)
         swap_interval_set(saved_swap_interval);
     log_printf("vsync off\n");

@@ -29,10 +29,11 @@ int base_path(char *out, size_t size, const char *relative)
 // path, so that a log under another base_dir (the tests move it) is written as usual.
 static char log_off_path[BASE_DIR_SIZE + 32];
 
-// The log's descriptor, opened read-write without following a link and without waiting on a
-// FIFO, and kept only when it is a regular file. A link planted in a shared folder would
-// otherwise have its target overwritten, and a FIFO would hang the start where no signal
-// reaches it. Returns -1 with errno set (ELOOP, or EINVAL for a file of another kind).
+// The log's descriptor, opened read-write without truncating, without following a link and
+// without waiting on a FIFO, and kept only when it is a regular file with no other name. A
+// link planted in a shared folder would otherwise have its target overwritten, a hard link
+// the file it shares, and a FIFO would hang the start where no signal reaches it. Returns -1
+// with errno set (ELOOP, EMLINK for a second name, or EINVAL for a file of another kind).
 static int log_open_fd(const char *path)
 {
     struct stat status;
@@ -43,9 +44,15 @@ static int log_open_fd(const char *path)
     int fd = open(path, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0)
         return -1;
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    // Checked on what was opened: the name may have changed since the lstat.
+    int error = 0;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        error = EINVAL;
+    else if (status.st_nlink != 1)
+        error = EMLINK;
+    if (error) {
         close(fd);
-        errno = EINVAL;
+        errno = error;
         return -1;
     }
     return fd;
@@ -75,11 +82,12 @@ LogStart log_create(char *why, size_t size)
         return LOG_FAILED;
     }
     int fd = log_open_fd(path);
-    if (fd < 0 && (errno == ELOOP || errno == EINVAL || errno == EISDIR)) {
+    if (fd < 0 && (errno == ELOOP || errno == EINVAL || errno == EISDIR || errno == EMLINK)) {
         snprintf(log_off_path, sizeof log_off_path, "%s", path);
-        snprintf(why, size, "%s is not a plain file", path);
+        snprintf(why, size, "%s %s", path, errno == EMLINK ? "is a second name of another file" : "is not a plain file");
         return LOG_UNSAFE;
     }
+    // Emptied only now that it is known to be ours alone.
     if (fd < 0) {
         snprintf(why, size, "%sdata/: %s", base_dir, strerror(errno));
         return LOG_FAILED;

@@ -3,6 +3,7 @@
 
 #include <allegro.h>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 // .emd layout: a header we carry past unread, then vertices and triangles, packed.
@@ -47,19 +48,49 @@ static int model_alloc_polygons(Model *model, u16 count)
     return model->polygons && model->polygon_tag;
 }
 
-// Skips the names and the 20-byte records, leaving the cursor on the vertex count.
-// Returns 0 when the entry ends inside them.
-static int emd_skip_header(ByteReader *in)
+// The format has no magic and no length field, so garbage is recognised only by a count that
+// runs past the end: the refusal names that count, where its block starts, the bytes it needs
+// and those left. Returns 0 (with the line logged) when count blocks of size do not fit.
+static int emd_check_count(const ByteReader *in, u32 count, u32 size, const char *what, const char *entry_name)
 {
-    if (bytes_left(in) < EMD_HEADER_BYTES)
-        return 0;
+    u32 need = count * size;   // at most 65535 blocks of 256 bytes
+    if (need <= bytes_left(in))
+        return 1;
+    char why[128];
+    snprintf(why, sizeof why, "%u %s at byte %u need %u bytes, %u are left", count, what, in->at, need,
+             bytes_left(in));
+    return model_refuse(entry_name, why);
+}
+
+// Reads one u16 count; returns 0 (with the line logged) when the entry ends inside it.
+static int emd_read_count(ByteReader *in, u16 *count, const char *what, const char *entry_name)
+{
+    if (bytes_left(in) < 2) {
+        char why[96];
+        snprintf(why, sizeof why, "the entry ends at byte %u, inside the %s count", in->size, what);
+        return model_refuse(entry_name, why);
+    }
+    *count = read_u16(in);
+    return 1;
+}
+
+// Skips the names and the 20-byte records, leaving the cursor on the vertex count.
+// Returns 0, with the refusal logged, when the entry ends inside them.
+static int emd_skip_header(ByteReader *in, const char *entry_name)
+{
+    if (bytes_left(in) < EMD_HEADER_BYTES) {
+        char why[64];
+        snprintf(why, sizeof why, "%u bytes, shorter than the %u-byte header", in->size, EMD_HEADER_BYTES);
+        return model_refuse(entry_name, why);
+    }
     read_skip(in, 5);
     u32 names = read_u8(in) + 1u;   // the byte holds one less than the number of names
-    if (bytes_left(in) < names * EMD_NAME_BYTES + 2)
+    if (!emd_check_count(in, names, EMD_NAME_BYTES, "names", entry_name))
         return 0;
     read_skip(in, names * EMD_NAME_BYTES);
-    u32 records = read_u16(in);
-    if (bytes_left(in) < records * EMD_RECORD_BYTES)
+    u16 records = 0;
+    if (!emd_read_count(in, &records, "record", entry_name) ||
+        !emd_check_count(in, records, EMD_RECORD_BYTES, "records", entry_name))
         return 0;
     read_skip(in, records * EMD_RECORD_BYTES);
     return 1;
@@ -201,16 +232,18 @@ static int model_compute_normals(Model *model)
 // bytes present first.
 static int emd_read_body(Model *model, ByteReader *in, const char *entry_name)
 {
-    u16 vertex_count = read_u16(in);
-    if (bytes_left(in) < vertex_count * EMD_VERTEX_BYTES + 2)
-        return model_refuse(entry_name, "shorter than its vertex count");
+    u16 vertex_count = 0;
+    if (!emd_read_count(in, &vertex_count, "vertex", entry_name) ||
+        !emd_check_count(in, vertex_count, EMD_VERTEX_BYTES, "vertices", entry_name))
+        return 0;
     if (!model_alloc_vertices(model, vertex_count))
         return model_refuse(entry_name, "out of memory");
     if (!emd_read_vertices(model, in))
         return model_refuse(entry_name, "a vertex position is not a number");
-    u16 polygon_count = read_u16(in);
-    if (bytes_left(in) < polygon_count * EMD_POLYGON_BYTES)
-        return model_refuse(entry_name, "shorter than its polygon count");
+    u16 polygon_count = 0;
+    if (!emd_read_count(in, &polygon_count, "polygon", entry_name) ||
+        !emd_check_count(in, polygon_count, EMD_POLYGON_BYTES, "polygons", entry_name))
+        return 0;
     if (!model_alloc_polygons(model, polygon_count))
         return model_refuse(entry_name, "out of memory");
     for (int p = 0; p < polygon_count; p++)
@@ -224,10 +257,8 @@ static int emd_read_body(Model *model, ByteReader *in, const char *entry_name)
 Model *model_parse(const u8 *data, u32 size, const char *entry_name)
 {
     ByteReader in = {data, size, 0};
-    if (!emd_skip_header(&in)) {
-        model_refuse(entry_name, "shorter than its header");
+    if (!emd_skip_header(&in, entry_name))
         return nullptr;
-    }
     Model *model = static_cast<Model *>(calloc(1, sizeof(Model)));
     if (!model) {
         model_refuse(entry_name, "out of memory");

@@ -2,14 +2,18 @@
 #include "support/test_paths.h"
 #include "tools/writers/writers.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#include <vector>
 
 static Bytes read_file(const std::string &path)
 {
@@ -183,20 +187,83 @@ TEST_F(ConfigFileTest, ShortFilesTakeTheDefaultsPastTheirEnd)
     EXPECT_EQ(bind_key_kick[1], 12);
 }
 
-// The reader runs before the log is created; its note reaches the log afterwards.
-TEST_F(ConfigFileTest, TheShortFileNoteReachesTheLog)
+// The reader runs before the log is created; its note reaches the log afterwards. A file of
+// any size but the right one is named there, whether its end was cut or more was added.
+TEST_F(ConfigFileTest, AFileOfTheWrongSizeIsNamedInTheLog)
 {
-    ASSERT_TRUE(file_write(path.c_str(), Bytes(30, 0)));
-    ASSERT_EQ(config_load(path.c_str()), 1);
+    struct Case {
+        size_t size;
+        std::string note;
+    } cases[] = {
+        {30, " holds 30 of 169 bytes, using the default settings past its end"},
+        {200, " holds 200 bytes, more than 169: the bytes past them are ignored and dropped at the next save"},
+    };
     std::string log_path = dir + "/data/initlog.txt";
-    remove(log_path.c_str());
-    config_log_note();
-    Bytes log = read_file(log_path);
-    std::string text(log.begin(), log.end());
-    EXPECT_NE(text.find("\n -" + path + " holds 30 of 169 bytes"), std::string::npos) << text;
-    remove(log_path.c_str());
-    config_log_note();
-    EXPECT_TRUE(read_file(log_path).empty()) << "the note is written once";
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.size);
+        Bytes file(c.size, 0);
+        file[0] = 2;
+        file[1] = 32;
+        ASSERT_TRUE(file_write(path.c_str(), file));
+        ASSERT_EQ(config_load(path.c_str()), 1);
+        EXPECT_EQ(resolution_index, 2) << "what the file holds is read";
+        remove(log_path.c_str());
+        config_log_note();
+        Bytes log = read_file(log_path);
+        std::string text(log.begin(), log.end());
+        EXPECT_EQ(text, "\n -" + path + c.note);
+        remove(log_path.c_str());
+        config_log_note();
+        EXPECT_TRUE(read_file(log_path).empty()) << "the note is written once";
+    }
+}
+
+// A settings file that is a link to nothing makes no file where it points: the run plays on
+// the defaults, says so, and the save at exit puts a plain file in the link's place.
+TEST_F(ConfigFileTest, ALinkToAMissingFileIsReplacedNotFollowed)
+{
+    std::string other = test_scratch_dir("config-dangling");
+    struct Case {
+        const char *what;
+        std::string link;       // what qx.cfg points to
+        std::string missing;    // the file that must not appear
+    } cases[] = {
+        {"absolute link", other + "/settings.cfg", other + "/settings.cfg"},
+        {"relative link", "../" + other.substr(other.rfind('/') + 1) + "/settings.cfg", other + "/settings.cfg"},
+        {"link into a missing folder", other + "/gone/settings.cfg", other + "/gone/settings.cfg"},
+        {"link to a link to nothing", other + "/hop", other + "/settings.cfg"},
+    };
+    ASSERT_EQ(symlink((other + "/settings.cfg").c_str(), (other + "/hop").c_str()), 0);
+    std::string log_path = dir + "/data/initlog.txt";
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        remove(path.c_str());
+        remove(log_path.c_str());
+        ASSERT_EQ(symlink(c.link.c_str(), path.c_str()), 0);
+        rounds_to_win = 9;
+        EXPECT_EQ(config_load(path.c_str()), 0);
+        EXPECT_EQ(rounds_to_win, 2u);
+        EXPECT_EQ(bind_key_up[0], 84) << "the default keys";
+        EXPECT_NE(access(c.missing.c_str(), F_OK), 0) << "the start made a file where the link points";
+        struct stat info;
+        ASSERT_EQ(lstat(path.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link stays until the exit";
+        config_log_note();
+        Bytes log = read_file(log_path);
+        EXPECT_EQ(std::string(log.begin(), log.end()),
+                  "\n -" + path + " is a link to a missing file, using the default settings; the save at exit "
+                  "replaces the link with a plain file");
+
+        credits = 555;
+        EXPECT_EQ(config_save(path.c_str()), 1);
+        EXPECT_NE(access(c.missing.c_str(), F_OK), 0) << "the save made a file where the link pointed";
+        ASSERT_EQ(lstat(path.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISREG(info.st_mode));
+        Bytes saved = read_file(path);
+        ASSERT_EQ(saved.size(), CONFIG_FILE_SIZE);
+        EXPECT_EQ(le32(saved, 146), 555u);
+    }
+    remove(path.c_str());
 }
 
 // A settings file the player cannot write, or marked read-only for everyone (the test runs as
@@ -267,13 +334,11 @@ TEST_F(ConfigFileTest, TheSaveKeepsTheModeAndFollowsSymbolicLinks)
 struct PlantedCase {
     const char *what;
     const char *planted;    // relative to the scratch folder
-    const char *kind;       // "fifo", "device", "link-to-victim", "victim-file"
+    const char *kind;       // "fifo" or "device"
     const char *link;       // 0, or qx.cfg made a link to this (relative to the folder)
     const char *reason;     // in the log line of the refused save
 };
 static const PlantedCase planted_cases[] = {
-    {"temporary file linked to another file", "qx.cfg.tmp", "link-to-victim", nullptr,
-     "its temporary file is in the way and not ours to remove"},
     {"settings linked to a FIFO", "pipe", "fifo", "pipe", "not a regular file"},
     {"settings linked to a device", "null", "device", "null", "not a regular file"},
     {"settings that are a FIFO", "qx.cfg", "fifo", nullptr, "not a regular file"},
@@ -290,9 +355,7 @@ protected:
         std::string at = dir + "/" + c.planted;
         if (strcmp(c.kind, "fifo") == 0)
             return mkfifo(at.c_str(), 0644) == 0;
-        if (strcmp(c.kind, "device") == 0)
-            return mknod(at.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-        return file_write(victim.c_str(), victim_bytes) && symlink(victim.c_str(), at.c_str()) == 0;
+        return mknod(at.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
     }
     // A clean folder, then the case planted and qx.cfg linked as it says; false where the
     // system does not allow it (only the superuser may make a device node).
@@ -322,6 +385,20 @@ protected:
         remove(victim.c_str());
         remove((dir + "/data/initlog.txt").c_str());
     }
+    // The names in the folder that begin with "qx.cfg", sorted.
+    std::vector<std::string> config_names()
+    {
+        std::vector<std::string> names;
+        DIR *folder = opendir(dir.c_str());
+        if (!folder)
+            return names;
+        while (const struct dirent *entry = readdir(folder))
+            if (strncmp(entry->d_name, "qx.cfg", 6) == 0)
+                names.push_back(entry->d_name);
+        closedir(folder);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     std::string log_text()
     {
         Bytes log = read_file(dir + "/data/initlog.txt");
@@ -343,27 +420,53 @@ TEST_F(PlantedFileTest, ASaveWritesNothingThroughWhatWasPlanted)
         ASSERT_EQ(lstat((dir + "/" + c.planted).c_str(), &planted_after), 0);
         EXPECT_EQ(planted_after.st_mode & S_IFMT, planted_before.st_mode & S_IFMT) << "the planted node was replaced";
         EXPECT_EQ(planted_after.st_ino, planted_before.st_ino);
-        if (strcmp(c.kind, "link-to-victim") == 0) {
-            EXPECT_EQ(read_file(victim), victim_bytes);
-            EXPECT_NE(access(path.c_str(), F_OK), 0) << "no settings file was made from the victim";
-        }
         EXPECT_NE(log_text().find("\n -Couldn't write " + path + ": " + c.reason), std::string::npos) << log_text();
     }
     clear();
 }
 
-// A temporary file that a save which died left behind is ours and plain: it goes, and the
-// save goes through.
-TEST_F(PlantedFileTest, AStaleTemporaryFileOfOursIsReplaced)
+// Whatever stands at the temporary name an earlier version used (a link to another file, a
+// folder, someone else's file, a save of ours that died) blocks no save, session after
+// session: each save's temporary name is new, and nothing at the old one is touched.
+TEST_F(PlantedFileTest, NothingAtATemporaryNameStopsTheSave)
 {
-    clear();
-    ASSERT_TRUE(file_write((path + ".tmp").c_str(), Bytes(7, 0xEE)));
-    credits = 99;
-    ASSERT_EQ(config_save(path.c_str()), 1);
-    Bytes saved = read_file(path);
-    ASSERT_EQ(saved.size(), CONFIG_FILE_SIZE);
-    EXPECT_EQ(le32(saved, 146), 99u);
-    EXPECT_NE(access((path + ".tmp").c_str(), F_OK), 0);
+    const std::string temp = path + ".tmp";
+    struct Case {
+        const char *what;
+        std::function<bool()> plant;
+    } cases[] = {
+        {"link to another file",
+         [&] { return file_write(victim.c_str(), victim_bytes) && symlink(victim.c_str(), temp.c_str()) == 0; }},
+        {"dangling link", [&] { return symlink(victim.c_str(), temp.c_str()) == 0; }},
+        {"folder", [&] { return mkdir(temp.c_str(), 0755) == 0; }},
+        {"someone else's file", [&] { return file_write(temp.c_str(), victim_bytes) && chown(temp.c_str(), 4321, 4321) == 0; }},
+        {"a save of ours that died", [&] { return file_write(temp.c_str(), victim_bytes); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        clear();
+        rmdir(temp.c_str());
+        ASSERT_TRUE(c.plant()) << strerror(errno);
+        struct stat before;
+        ASSERT_EQ(lstat(temp.c_str(), &before), 0);
+        for (u32 session = 1; session <= 2; session++) {
+            credits = 1000 + session;
+            EXPECT_EQ(config_save(path.c_str()), 1) << "session " << session << ": " << log_text();
+            Bytes saved = read_file(path);
+            ASSERT_EQ(saved.size(), CONFIG_FILE_SIZE);
+            EXPECT_EQ(le32(saved, 146), 1000 + session);
+        }
+        struct stat after;
+        ASSERT_EQ(lstat(temp.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        if (!S_ISDIR(after.st_mode) && access(temp.c_str(), F_OK) == 0) {
+            EXPECT_EQ(read_file(temp), victim_bytes) << "what the old name leads to is kept";
+        }
+        EXPECT_EQ(config_names(), std::vector<std::string>({"qx.cfg", "qx.cfg.tmp"})) << "no temporary file is left";
+        EXPECT_EQ(log_text().find("Couldn't write"), std::string::npos) << log_text();
+        rmdir(temp.c_str());
+    }
     clear();
 }
 
@@ -372,8 +475,6 @@ TEST_F(PlantedFileTest, AStaleTemporaryFileOfOursIsReplaced)
 TEST_F(PlantedFileTest, AReadRefusesAnythingButARegularFile)
 {
     for (const PlantedCase &c : planted_cases) {
-        if (strcmp(c.kind, "link-to-victim") == 0)
-            continue;
         SCOPED_TRACE(c.what);
         if (!plant_case(c))
             continue;

@@ -156,8 +156,9 @@ TEST_F(LoaderEarly, ASettingsSaveThatFailsIsLoggedAsAFailure)
     ASSERT_FALSE(root.empty());
     ASSERT_TRUE(data_set_remove(root, "data/dat00.dat"));
     ASSERT_EQ(data_set_load(root), 0);
-    // A folder where the save's temporary file goes: the write cannot start.
-    ASSERT_EQ(mkdir((root + "/data/qx.cfg.tmp").c_str(), 0755), 0);
+    // A folder put where the settings file was after it was read: the save cannot replace it.
+    ASSERT_EQ(remove((root + "/data/qx.cfg").c_str()), 0);
+    ASSERT_EQ(mkdir((root + "/data/qx.cfg").c_str(), 0755), 0);
     shutdown_after_failed_start();
     std::string log = data_set_read(root, "data/initlog.txt");
     EXPECT_EQ(log.find("archivo config guardado"), std::string::npos) << log;

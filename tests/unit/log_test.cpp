@@ -128,9 +128,10 @@ TEST(Log, LoaderRefusalsStartTheirOwnLines)
     }
 }
 
-// Something planted where the log belongs: a link to another user's file, a FIFO (whose
-// open would wait for a reader for ever), a folder. A line appended to it writes nothing into
-// what was planted and does not block; the start then goes on without a log.
+// Something planted where the log belongs: a link to another user's file, a second name of
+// one (a hard link), a FIFO (whose open would wait for a reader for ever), a folder. A line
+// appended to it writes nothing into what was planted and does not block; the start empties
+// nothing and goes on without a log.
 TEST(Log, ALogThatIsNotAPlainFileIsReplacedByNoLog)
 {
     std::string dir = test_scratch_dir("log_planted");
@@ -139,11 +140,13 @@ TEST(Log, ALogThatIsNotAPlainFileIsReplacedByNoLog)
     struct Case {
         const char *what;
         std::function<int()> plant;
+        const char *why;    // after the path
     } cases[] = {
-        {"link to a file", [&] { return symlink(victim.c_str(), path.c_str()); }},
-        {"dangling link", [&] { return symlink((dir + "/nowhere").c_str(), path.c_str()); }},
-        {"FIFO", [&] { return mkfifo(path.c_str(), 0644); }},
-        {"folder", [&] { return mkdir(path.c_str(), 0755); }},
+        {"link to a file", [&] { return symlink(victim.c_str(), path.c_str()); }, " is not a plain file"},
+        {"dangling link", [&] { return symlink((dir + "/nowhere").c_str(), path.c_str()); }, " is not a plain file"},
+        {"hard link", [&] { return link(victim.c_str(), path.c_str()); }, " is a second name of another file"},
+        {"FIFO", [&] { return mkfifo(path.c_str(), 0644); }, " is not a plain file"},
+        {"folder", [&] { return mkdir(path.c_str(), 0755); }, " is not a plain file"},
     };
     mkdir((dir + "/data").c_str(), 0755);
     mkdir((dir + "/clean").c_str(), 0755);
@@ -164,7 +167,7 @@ TEST(Log, ALogThatIsNotAPlainFileIsReplacedByNoLog)
         ASSERT_EQ(c.plant(), 0);
         log_printf("\n -Initializing...");
         EXPECT_EQ(log_create(why, sizeof why), LOG_UNSAFE);
-        EXPECT_EQ(std::string(why), path + " is not a plain file");
+        EXPECT_EQ(std::string(why), path + c.why);
         log_printf("\n -Initializing...");
         log_close();
         EXPECT_EQ(read_text(victim), "keep");

@@ -3,14 +3,17 @@
 #include "engine/engine.h"
 #include "engine/engine_local.h"
 #include "support/model_fixtures.h"
+#include "support/test_paths.h"
 #include "tools/writers/writers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 #include <malloc.h>
+#include <sys/stat.h>
 
 class ModelTest : public ::testing::Test {
 protected:
@@ -119,6 +122,45 @@ TEST_F(ModelTest, RefusesEveryEntryCutShortAndAcceptsTrailingBytes)
     Model *model = parse(longer);
     EXPECT_NE(model, nullptr);
     model_free(model);
+}
+
+// A refused entry's log line names what failed: the count, where it stands, the bytes it needs
+// and those left, or where the entry ends. An entry of garbage of the right length is not
+// "shorter than its header".
+TEST_F(ModelTest, ARefusalNamesTheCountThatFailed)
+{
+    std::string dir = test_scratch_dir("model-refusals");
+    snprintf(base_dir, sizeof base_dir, "%s/", dir.c_str());
+    mkdir((dir + "/data").c_str(), 0755);
+    EmdModel source = distinct_fields_model();
+    source.skipped_records = 2;
+    const Bytes whole = emd_encode(source);
+    ASSERT_EQ(whole.size(), 444u);   // the offsets below: names at 6, records 264, vertices 306, polygons 380
+    struct Case {
+        const char *what;
+        size_t at;          // where 0xA7 bytes are written: a count, or from 0 the whole entry
+        size_t count;       // how many
+        size_t length;      // the entry cut to this
+        const char *why;
+    } cases[] = {
+        {"garbage of the right length", 0, 444, 444, "168 names at byte 6 need 43008 bytes, 438 are left"},
+        {"record count", 262, 2, 444, "42919 records at byte 264 need 858380 bytes, 180 are left"},
+        {"vertex count", 304, 2, 444, "42919 vertices at byte 306 need 772542 bytes, 138 are left"},
+        {"polygon count", 378, 2, 444, "42919 polygons at byte 380 need 2746816 bytes, 64 are left"},
+        {"cut in the header", 0, 0, 5, "5 bytes, shorter than the 6-byte header"},
+        {"cut in the record count", 0, 0, 263, "the entry ends at byte 263, inside the record count"},
+        {"cut in the vertex count", 0, 0, 305, "the entry ends at byte 305, inside the vertex count"},
+        {"cut in the polygon count", 0, 0, 379, "the entry ends at byte 379, inside the polygon count"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Bytes bytes(whole.begin(), whole.begin() + c.length);
+        std::fill(bytes.begin() + c.at, bytes.begin() + c.at + c.count, 0xA7);
+        remove((dir + "/data/initlog.txt").c_str());
+        EXPECT_EQ(parse(bytes), nullptr);
+        EXPECT_EQ(test_read_text(dir + "/data/initlog.txt"),
+                  std::string("\n       -model_load: test.emd refused: ") + c.why);
+    }
 }
 
 TEST_F(ModelTest, RefusesCornersOutsideTheVerticesAndPositionsThatAreNotNumbers)
