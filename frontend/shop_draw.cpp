@@ -17,6 +17,10 @@ constexpr f32 ICON_SHADOW_ALPHA = 0.5f;
 constexpr f32 SILHOUETTE_ALPHA = 0.85f;   // a locked god's figure, dark but for the cursor's pulse
 constexpr f32 SHADOW_OFFSET = 0.6f;
 constexpr f32 CAP_SIZE = 3.0f;
+// The laurels stand level with the letters of EXIT, as the title's stand by its items: any
+// higher, the left one's top reaches up beside Atropos' price.
+constexpr f32 EXIT_CAP_LEFTS[2] = {8.5f, 15.5f};
+constexpr f32 EXIT_CAP_TOP = -11.7f;
 constexpr f32 POINTER_SIZE = 4.0f;
 constexpr int PROFILE_COLUMNS = 6;
 
@@ -200,16 +204,23 @@ static void shop_sold_profiles_draw()
     }
 }
 
+// The title's laurels round EXIT, blended as the title blends them: their pictures' ground is
+// clear but coloured (so the leaves' edges filter cleanly), and a blend that adds the colour
+// regardless of alpha would show it as a box.
 static void shop_exit_caps_draw()
 {
     if (shop_cursor != SHOP_ITEM_EXIT)
         return;
     f32 pulse = menu_pulse_level();
     glColor4f(pulse, pulse, pulse, 1.0f);
-    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_CAP_LEFT]);
-    screen_rect_draw(8.5f, -11.2f, 8.5f + CAP_SIZE, -11.2f - CAP_SIZE, MENU_DEPTH);
-    glBindTexture(GL_TEXTURE_2D, title_textures[TITLE_CAP_RIGHT]);
-    screen_rect_draw(15.5f, -11.2f, 15.5f + CAP_SIZE, -11.2f - CAP_SIZE, MENU_DEPTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const u32 pictures[2] = {title_textures[TITLE_CAP_LEFT], title_textures[TITLE_CAP_RIGHT]};
+    for (int i = 0; i < 2; i++) {
+        glBindTexture(GL_TEXTURE_2D, pictures[i]);
+        screen_rect_draw(EXIT_CAP_LEFTS[i], EXIT_CAP_TOP, EXIT_CAP_LEFTS[i] + CAP_SIZE, EXIT_CAP_TOP - CAP_SIZE,
+                         MENU_DEPTH);
+    }
 }
 
 static void shop_pointer_draw()

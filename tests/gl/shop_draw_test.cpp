@@ -211,6 +211,76 @@ TEST_F(ShopDraw, ExitCapsFlankTheExitRow)
     EXPECT_GT(areas[MARKER_CAP_RIGHT].box.x0, middle);
 }
 
+// The pixels of a window box (GL rows, bottom up) that pass a test.
+static std::vector<std::pair<int, int>> pixels_where(const std::vector<u8> &pixels, const PixelRect &box,
+                                                     bool (*keep)(const u8 *p))
+{
+    std::vector<std::pair<int, int>> found;
+    for (int y = std::max(0, static_cast<int>(box.y0)); y < std::min(GL_TEST_HEIGHT, static_cast<int>(box.y1) + 1); y++)
+        for (int x = std::max(0, static_cast<int>(box.x0)); x < std::min(GL_TEST_WIDTH, static_cast<int>(box.x1) + 1); x++)
+            if (keep(&pixels[(static_cast<size_t>(y) * GL_TEST_WIDTH + x) * 4]))
+                found.push_back({x, y});
+    return found;
+}
+
+// The laurels on EXIT are the title's own pictures, whose ground is coloured but clear: it is
+// blended away as on the title, so over a black screen only the leaves show, and they stand
+// clear of Atropos' price above them.
+TEST_F(ShopDraw, TheExitLaurelsShowOnlyTheirLeavesClearOfThePrice)
+{
+    shop_cursor = SHOP_ITEM_EXIT;
+    std::vector<MarkerArea> places = frame();
+    const PixelRect quads[2] = {places[MARKER_CAP_LEFT].box, places[MARKER_CAP_RIGHT].box};
+    u32 caps[2] = {built_texture("titulo/select1.tga", TEXTURE_CLAMP_RGBA),
+                   built_texture("titulo/select2.tga", TEXTURE_CLAMP_RGBA)};
+    u32 inkless = font_text_texture;
+    font_text_texture = built_texture("misc/letra.tga", TEXTURE_MIPMAP_RGBA_FULL);
+    ASSERT_TRUE(caps[0] && caps[1] && font_text_texture) << "run the data builder (make test does)";
+    title_textures[TITLE_CAP_LEFT] = caps[0];
+    title_textures[TITLE_CAP_RIGHT] = caps[1];
+    for (u32 &slot : screen_textures)
+        slot = colour.black;
+    std::vector<PrintedText> texts = feedback_texts(feedback_polygons(shop_draw));
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    shop_draw();
+    std::vector<u8> pixels = window_pixels();
+
+    const PrintedText *price = nullptr;   // Atropos', the rightmost
+    for (const PrintedText &t : texts)
+        if (t.text == "1500Cr" && (!price || t.box.x0 > price->box.x0))
+            price = &t;
+    ASSERT_NE(price, nullptr);
+    std::vector<std::pair<int, int>> ink =
+        pixels_where(pixels, price->box, [](const u8 *p) { return p[0] > 160 && p[1] > 160 && p[2] > 160; });
+    ASSERT_FALSE(ink.empty());
+    const f32 clearance = 0.5f * menu_unit_pixels();
+    for (int i = 0; i < 2; i++) {
+        SCOPED_TRACE(i ? "right laurel" : "left laurel");
+        const PixelRect &q = quads[i];
+        const int inset = 2;
+        for (int corner = 0; corner < 4; corner++) {
+            int x = static_cast<int>(corner & 1 ? q.x1 : q.x0) + (corner & 1 ? -inset : inset);
+            int y = static_cast<int>(corner & 2 ? q.y1 : q.y0) + (corner & 2 ? -inset : inset);
+            EXPECT_TRUE(rgb_near(pixel_at(x, y), {0, 0, 0}, 8)) << "the picture's ground shows";
+        }
+        std::vector<std::pair<int, int>> leaves =
+            pixels_where(pixels, q, [](const u8 *p) { return p[0] + p[1] + p[2] > 120; });
+        ASSERT_GT(leaves.size(), 30u) << "no leaves";
+        f32 nearest = 1e9f;
+        for (const auto &[lx, ly] : leaves)
+            for (const auto &[px, py] : ink)
+                nearest = std::min(nearest, std::hypot(static_cast<f32>(lx - px), static_cast<f32>(ly - py)));
+        EXPECT_GE(nearest, clearance) << "the leaves touch the price";
+    }
+    for (u32 cap : caps) {
+        GLuint name = cap;
+        glDeleteTextures(1, &name);
+    }
+    GLuint name = font_text_texture;
+    glDeleteTextures(1, &name);
+    font_text_texture = inkless;
+}
+
 // The pointer's picture has its top left corner on the pointer, wherever it goes, and lies
 // on the picture of the item the pointer is over.
 TEST_F(ShopDraw, PointerPictureSitsAtThePointer)
