@@ -2,6 +2,7 @@
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "game/game.h"
+#include "support/fight_flow_fixture.h"
 #include "support/tick_harness.h"
 
 #include <allegro.h>
@@ -238,19 +239,41 @@ TEST_F(CharacterSelectTest, IdleSideJoinsAndTheChallengeFightLoads)
     EXPECT_GT(ticks_to_fight_request(PICK_TICKS + 10), 0);
 }
 
-// A join after the one-player side confirmed: that side counts as ready and the joiner's pick
-// completes the challenge.
-TEST_F(CharacterSelectTest, JoinAfterTheConfirmKeepsThatSideReady)
+// Side one's ring standing still without its centre icon, deaf to LEFT and RIGHT, is side one
+// shown ready in a challenge, waiting for side two's pick. A one-player game gets there by
+// player 2's START (SPACE by default): held during the fight (a challenger), or pressed at the
+// select after side one's confirm, which then counts as ready. Side two's pick goes on to the
+// fight (the pause's way to the title is the other way out); nothing of player 1's does.
+TEST_F(CharacterSelectTest, SideOneShownReadyWaitsForSideTwosPick)
 {
-    select_in(GAME_MODE_ARCADE_P1);
-    harness_run(2, TickScript().button(0, BUTTON_HARD_SWING, 1));
-    ASSERT_EQ(select_figure_action(), FIGURE_PICK_SIDE1);
-    harness_run(2, TickScript().button(1, BUTTON_START, 1));
-    EXPECT_EQ(game_mode, GAME_MODE_CHALLENGE);
-    EXPECT_EQ(select_figure_action(), FIGURE_SIDE1_READY);
-    harness_run(2, TickScript().button(1, BUTTON_HARD_SWING, 1));
-    EXPECT_EQ(select_figure_action(), FIGURE_PICK_BOTH);
-    EXPECT_GT(ticks_to_fight_request(PICK_TICKS + 10), 0);
+    for (int route = 0; route < 2; route++) {
+        SCOPED_TRACE(route == 0 ? "a challenger from the fight" : "a join after side one's confirm");
+        if (route == 0) {
+            fight_fixture_reset(CHARACTER_PERSEUS, CHARACTER_MEDUSA);
+            fight_fixture_fight(GAME_MODE_ARCADE_P1);
+            harness_run(1, TickScript().button(1, BUTTON_START, 0));
+            harness_run_until(200, [] { return game_state == STATE_CHARACTER_SELECT && select_chord_played != 0; });
+        } else {
+            select_in(GAME_MODE_ARCADE_P1);
+            harness_run(2, TickScript().button(0, BUTTON_HARD_SWING, 1));
+            ASSERT_EQ(select_figure_action(), FIGURE_PICK_SIDE1);
+            harness_run(2, TickScript().button(1, BUTTON_START, 1));
+        }
+        ASSERT_EQ(game_state, STATE_CHARACTER_SELECT);
+        EXPECT_EQ(game_mode, GAME_MODE_CHALLENGE);
+        ASSERT_EQ(select_figure_action(), FIGURE_SIDE1_READY);
+        const i32 character = p1_character;
+        harness_run(12, TickScript().direction(0, DIR_RIGHT, 0, 12));
+        harness_run(12, TickScript().direction(0, DIR_LEFT, 0, 12));
+        harness_run(2, TickScript().button(0, BUTTON_HARD_SWING, 1));
+        EXPECT_EQ(select_spin[0], 0);
+        EXPECT_EQ(p1_character, character);
+        EXPECT_EQ(select_figure_action(), FIGURE_SIDE1_READY);
+        EXPECT_EQ(fight_load_phase, 0);
+        harness_run(2, TickScript().button(1, BUTTON_HARD_SWING, 1));
+        EXPECT_EQ(select_figure_action(), FIGURE_PICK_BOTH);
+        EXPECT_GT(ticks_to_fight_request(PICK_TICKS + 10), 0);
+    }
 }
 
 // A challenger from a one-player fight enters ready against the side that fought.
