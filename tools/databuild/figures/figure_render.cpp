@@ -291,9 +291,10 @@ static void shot_arena_draw(const FigureModel *figure, const ModelPlacement *pla
     shot_begin(shot, shot->width * RENDER_SUPERSAMPLE, shot->height * RENDER_SUPERSAMPLE, aspect);
     StageLight light;
     shot_light(shot, &light);
-    masked_count = 0;
     if (figure)
         shot_figure_draw(figure, placement, &light);
+    else
+        masked_count = 0;
     const StageScene scene = {arena->textures, arena->stage, 0, 1.0f};
     glDisable(GL_LIGHTING);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

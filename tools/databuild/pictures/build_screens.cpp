@@ -57,7 +57,7 @@ struct StageView {
 };
 static const StageView stage_views[] = {
     // eye              centre              fov  thumb
-    {{0, -70, 16},  {0, 100, 26},   46, 36},   // Athens: the temple front over the mosaic
+    {{0, -60, 16},  {0, 100, 24},   42, 34},   // Athens: the temple front over the mosaic
     {{0, -60, 16},  {0, 100, 26},   46, 36},   // Athens 2: the temple and the lit houses at night
     {{10, -50, 16}, {0, 150, 35},   44, 36},   // Troy: the gate between its towers, the horse
     {{0, -40, 14},  {0, 120, 24},   42, 34},   // Arcadia: the stream, its footbridge, the trees
