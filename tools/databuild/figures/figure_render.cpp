@@ -44,10 +44,15 @@ static bool egl_context_make()
            eglMakeCurrent(display, surface, surface, context);
 }
 
+// Whether the context has the second texture unit the arenas' own pictures are drawn with.
+static bool two_units;
+
 // The engine's capability globals as its start-up would set them: full-size 32-bit textures,
-// one texture unit (the portraits need no reflections or wounds).
+// one texture unit (the portraits need no reflections or wounds). The second unit's entry
+// points are found as the start-up finds them, for the arenas' own pictures to switch it on.
 static void render_caps_set()
 {
+    two_units = gl_multitexture_init();
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
     gl_max_texture_size = largest;
@@ -197,13 +202,19 @@ static void shot_light(const FigureShot *shot, StageLight *light)
     glEnable(GL_LIGHTING);
 }
 
-// The GL state the game's figure drawing starts from, on a clear ground.
-static void shot_begin(const FigureShot *shot, int width, int height)
+static f32 shot_aspect(const FigureShot *shot)
+{
+    return static_cast<f32>(shot->width) / static_cast<f32>(shot->height);
+}
+
+// The GL state the game's figure drawing starts from, on a clear ground; `aspect` is the
+// view's width to height.
+static void shot_begin(const FigureShot *shot, int width, int height, f32 aspect)
 {
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(shot->fov_y, static_cast<double>(shot->width) / shot->height, RENDER_NEAR, RENDER_FAR);
+    gluPerspective(shot->fov_y, aspect, RENDER_NEAR, RENDER_FAR);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glEnable(GL_DEPTH_TEST);
@@ -262,7 +273,7 @@ static void shot_figure_draw(const FigureModel *figure, const ModelPlacement *pl
 
 void figure_render_draw(const FigureModel *figure, const FigureShot *shot, std::vector<u8> *rgba)
 {
-    shot_begin(shot, shot->width * RENDER_SUPERSAMPLE, shot->height * RENDER_SUPERSAMPLE);
+    shot_begin(shot, shot->width * RENDER_SUPERSAMPLE, shot->height * RENDER_SUPERSAMPLE, shot_aspect(shot));
     StageLight light;
     shot_light(shot, &light);
     const ModelPlacement placement = {0, 0, 0, 0, 0, 0};
@@ -272,18 +283,26 @@ void figure_render_draw(const FigureModel *figure, const FigureShot *shot, std::
 }
 
 // The fight's order: the figure lit (it fills the held-back queue), the arena unlit, the sky
-// behind both where the arena has one, then what was held back blends over them.
-void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement *placement, const FigureShot *shot,
-                                 const FigureArena *arena, std::vector<u8> *rgba)
+// behind both where the arena has one, then what was held back blends over them. No figure:
+// the empty arena, lightmapped.
+static void shot_arena_draw(const FigureModel *figure, const ModelPlacement *placement, const FigureShot *shot,
+                            f32 aspect, const FigureArena *arena, std::vector<u8> *rgba)
 {
-    shot_begin(shot, shot->width * RENDER_SUPERSAMPLE, shot->height * RENDER_SUPERSAMPLE);
+    shot_begin(shot, shot->width * RENDER_SUPERSAMPLE, shot->height * RENDER_SUPERSAMPLE, aspect);
     StageLight light;
     shot_light(shot, &light);
-    shot_figure_draw(figure, placement, &light);
+    if (figure)
+        shot_figure_draw(figure, placement, &light);
+    else
+        masked_count = 0;
     const StageScene scene = {arena->textures, arena->stage, 0, 1.0f};
     glDisable(GL_LIGHTING);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    // The empty arena as a card with two texture units shows it in the fight: lightmapped,
+    // with its extra passes.
+    has_multitexture = !figure && two_units ? 255 : 0;
     stage_draw(arena->model, &scene);
+    has_multitexture = 0;
     glDisable(GL_BLEND);
     if (arena->stage != STAGE_LABYRINTH && arena->stage != STAGE_TEMPLE) {
         glEnable(GL_TEXTURE_2D);
@@ -293,6 +312,17 @@ void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement
     glEnable(GL_LIGHTING);
     masked_polys_draw(&light);
     shot_read(shot, rgba);
+}
+
+void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement *placement, const FigureShot *shot,
+                                 const FigureArena *arena, std::vector<u8> *rgba)
+{
+    shot_arena_draw(figure, placement, shot, shot_aspect(shot), arena, rgba);
+}
+
+void figure_render_draw_arena(const FigureShot *shot, f32 aspect, const FigureArena *arena, std::vector<u8> *rgba)
+{
+    shot_arena_draw(nullptr, nullptr, shot, aspect, arena, rgba);
 }
 
 void figure_render_free(FigureModel *figure)

@@ -95,3 +95,7 @@ void figure_arena_free(FigureArena *arena);
 // the arena or the sky covers is opaque.
 void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement *placement, const FigureShot *shot,
                                  const FigureArena *arena, std::vector<u8> *rgba);
+// The empty arena and its sky as the fight shows them where the card has two texture units:
+// lightmapped, with the arena's extra passes. For a picture the game stretches over a quad of
+// another shape, `aspect` is the view's width to height on that quad.
+void figure_render_draw_arena(const FigureShot *shot, f32 aspect, const FigureArena *arena, std::vector<u8> *rgba);
