@@ -41,7 +41,7 @@ const PictureFigure picture_figures[] = {
     {"man",          &look_man,        {BODY_HUMAN, 19.5f, 1.00f, WEAPON_NONE,   WEAPON_NONE,    0.0f}},
     {"woman",        &look_woman,      {BODY_HUMAN, 18.5f, 0.90f, WEAPON_NONE,   WEAPON_NONE,    0.0f}},
     {"elder",        &look_elder,      {BODY_HUMAN, 18.5f, 0.95f, WEAPON_SPEAR,  WEAPON_NONE,    8.0f}},
-    {"dog",          &look_dog,        {BODY_SPHINX, 7.0f, 0.55f, WEAPON_NONE,   WEAPON_NONE,    0.0f}},
+    {"dog",          &look_dog,        {BODY_SPHINX, 7.0f, 0.75f, WEAPON_NONE,   WEAPON_NONE,    0.0f}},
 };
 static_assert(std::size(picture_figures) == WHO_PICTURE_COUNT, "one figure per picture-only who");
 
