@@ -1,7 +1,7 @@
 // The poses the painted scenes ask of a figure (scene.h's ScenePose), built with the pose kit
 // for any human rig: a fighter's or a figure drawn only in pictures. What a figure holds
-// changes a few of them: a long staff in the right hand is held upright, so a figure that
-// carries one speaks with its left hand.
+// changes a few of them: a long staff or spear in the right hand is held upright, head or
+// point up, so a figure that carries one speaks with its left hand.
 #include "tools/databuild/figures/pose_kit.h"
 #include "tools/databuild/figures/scene_figures.h"
 
@@ -22,14 +22,22 @@ static f32 seat_drop(f32 thigh, f32 shin)
 
 static bool holds_staff(const FigureStyle &style)
 {
-    return style.weapon == WEAPON_SPEAR;
+    return style.weapon == WEAPON_SPEAR || style.weapon == WEAPON_STAFF;
+}
+
+// The poses below turn a hand as for a staff, whose head is above the hand at rest; a hand
+// holding anything else (a spear's point, a sword's blade, below the hand at rest) turns half
+// round more, so that the business end leads.
+static f32 head_flip(const FigureStyle &style)
+{
+    return style.weapon == WEAPON_STAFF ? 0.0f : 180.0f;
 }
 
 // The right arm holding a staff that leans `tilt` degrees from upright, its foot forward:
 // the hand turns back what the arm turned.
-static void staff_arm(FigurePose &p, f32 upper, f32 roll, f32 fore, f32 tilt)
+static void staff_arm(FigurePose &p, const FigureStyle &style, f32 upper, f32 roll, f32 fore, f32 tilt)
 {
-    arm_r(p, upper, roll, 0, fore, tilt - upper - fore);
+    arm_r(p, upper, roll, 0, fore, tilt + head_flip(style) - upper - fore);
 }
 
 // At ease: the weight on the right leg, the left knee eased forward, the hips tipped over the
@@ -45,7 +53,7 @@ static FigurePose scene_stand(const FigureStyle &style)
     arm_r(p, 6, 8, 0, 14, 0);
     arm_l(p, 4, 9, 0, 22, 5);
     if (holds_staff(style))
-        staff_arm(p, 14, 12, 76, 0);
+        staff_arm(p, style, 14, 12, 76, 0);
     p.shift = {0, 0, -0.05f};
     return p;
 }
@@ -81,7 +89,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_l(p, 12, 14, 0, 78, 0);
         // A staff's foot is planted ahead of the seat.
         if (holds_staff(style))
-            staff_arm(p, 25, 14, 95, 40);
+            staff_arm(p, style, 25, 14, 95, 40);
         turn(p, PART_HEAD, -3);
         break;
     case SCENE_SIT:
@@ -92,7 +100,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_r(p, 40, 6, 0, 45, 0);
         arm_l(p, 25, 10, 0, 70, 10);
         if (holds_staff(style))
-            staff_arm(p, 35, 8, 70, 40);
+            staff_arm(p, style, 35, 8, 70, 40);
         break;
     case SCENE_FLEE:
         // In full stride, bent forward, the head turned back over the right shoulder.
@@ -108,7 +116,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         break;
     case SCENE_RAISE:
         // The right arm straight up, what it holds pointing at the sky.
-        arm_r(p, 172, 10, 0, 8, 180);
+        arm_r(p, 172, 10, 0, 8, 180 + head_flip(style));
         arm_l(p, 20, 25, 0, 35, 0);
         lean(p, PART_CHEST, -5, 3);
         turn(p, PART_HEAD, -15);
@@ -120,7 +128,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         lean(p, PART_CHEST, -10, 0, -35);
         turn(p, PART_HEAD, 0, 0, 30);
         // What it throws points forward and up, along the line it will fly.
-        arm_r(p, 125, 10, 0, 60, 65);
+        arm_r(p, 125, 10, 0, 60, 65 + head_flip(style));
         arm_l(p, 85, 10, 0, 10, 0);
         break;
     case SCENE_SPIN:
@@ -156,7 +164,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_l(p, 55, 10, 0, 45, 0);
         arm_r(p, 10, 10, 0, 20, 0);
         if (holds_staff(style))
-            staff_arm(p, 30, 10, 80, 45);
+            staff_arm(p, style, 30, 10, 80, 45);
         p.shift = {0, 0, -4.45f};
         break;
     case SCENE_BOW_DOWN:
@@ -170,7 +178,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_r(p, -15, 12, 0, 15, 0);
         arm_l(p, -15, 12, 0, 15, 0);
         if (holds_staff(style))
-            staff_arm(p, -15, 12, 15, 70);
+            staff_arm(p, style, -15, 12, 15, 70);
         p.shift = {0, 0, -4.7f};
         break;
     case SCENE_LIE:
@@ -190,7 +198,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_l(p, -25, 25, 0, 30, 0);
         // A staff or spear is driven overhand, point forward and down.
         if (holds_staff(style))
-            arm_r(p, 140, 10, 0, 30, 80);
+            arm_r(p, 140, 10, 0, 30, 80 + head_flip(style));
         p.shift = {0, 0, -1.0f};
         break;
     case SCENE_HAMMER:
@@ -223,7 +231,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_r(p, -18, 8, 0, 18, 0);
         arm_l(p, 22, 8, 0, 22, 0);
         if (holds_staff(style))
-            staff_arm(p, 25, 12, 65, 5);
+            staff_arm(p, style, 25, 12, 65, 5);
         p.shift = {0, 0, -0.35f};
         break;
     case SCENE_POINT:
