@@ -87,7 +87,7 @@ const FigureLook look_demeter = {
 };
 
 // Aphrodite: her long hair gathered up with roses, a light robe slipping from one shoulder
-// under a gold girdle, a necklace and bracelets.
+// under a gold girdle, a necklace and bracelets, a gold hand mirror in her left hand.
 static const FigureShape aphrodite_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.35f, 2.05f},      PART_HEAD,      {0, 0, 0},            {1.18f, 1.32f, 1.22f}, 0,     MAT_HAIR,    0},
@@ -112,6 +112,10 @@ static const FigureShape aphrodite_shapes[] = {
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, 1.7f},         {2.0f, 0, 0.78f},      0.4f,  MAT_GOLD,    0},
     {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 0.9f},           PART_HAND_R,    {0, 0, 0.55f},        {0.42f, 0, 0},         0.4f,  MAT_GOLD,    SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.4f, 0.98f, 0.2f},   0.6f,  MAT_GOLD,    SHAPE_MIRROR},
+    // The mirror: a polished disc on a short handle.
+    {PART_HAND_L,    SHAPE_LIMB, AT_SECOND_BASE, {0, 0, 0.9f},           AT_SECOND_BASE, {0, 0, -0.5f},        {0.13f, 0.16f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_L,    SHAPE_DISC, AT_SECOND_BASE, {0, -0.12f, -1.35f},    AT_SECOND_BASE, {0, 0.12f, -1.35f},   {0.95f, 0, 0},         0.5f,  MAT_GOLD,    0},
+    {PART_HAND_L,    SHAPE_DISC, AT_SECOND_BASE, {0, -0.16f, -1.35f},    AT_SECOND_BASE, {0, -0.12f, -1.35f},  {0.78f, 0, 0},         0.3f,  MAT_STEEL,   0},
 };
 
 const FigureLook look_aphrodite = {

@@ -58,7 +58,7 @@ static FigurePose scene_stand(const FigureStyle &style)
     return p;
 }
 
-// Seated upright with the feet flat: thighs level, shins upright.
+// Seated with the feet flat on the ground, the legs at these turns, the back upright.
 static FigurePose scene_seated(const FigureStyle &style, f32 thigh, f32 shin)
 {
     FigurePose p = scene_stand(style);
