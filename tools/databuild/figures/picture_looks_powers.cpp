@@ -21,6 +21,7 @@ static const FigureShape hephaestus_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.3f, 0, 4.2f},        PART_CHEST,     {-1.6f, 0, 1.2f},     {0.7f, 0.7f, 1.5f},    0,     MAT_CLOTH,   0},
     {PART_UPPER_ARM_L, SHAPE_LIMB, PART_UPPER_ARM_L, {0, 0, 0.1f},       PART_UPPER_ARM_L, {0, 0, -1.3f},      {0.9f, 0.8f, 0},       0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.6f},        {1.95f, 2.5f, 0.72f},  0,     MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.5f, -1.8f},  PART_THIGH_R,   {0, 0, 0},            {0.78f, 0.75f, 1.5f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.6f},         {2.02f, 0, 0.72f},     0.3f,  MAT_LEATHER, 0},
     // The apron, from the chest to the knees.
     {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -1.55f, -1.2f},     PART_PELVIS,    {0, 0, 0},            {1.3f, 0.2f, 2.6f},    0.5f,  MAT_LEATHER, 0},
