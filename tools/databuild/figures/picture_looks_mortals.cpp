@@ -359,30 +359,30 @@ const FigureLook look_child = {
 // ears, a thin tail.
 static const FigureShape dog_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.4f, -0.3f},      PART_PELVIS,    {0, 0.4f, 0},         {2.1f, 1.9f, 0},       0,     MAT_FUR,     0},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.5f, -0.5f},      PART_CHEST,     {0, 0, 0},            {1.9f, 2.4f, 2.8f},    0,     MAT_FUR,     0},
-    {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, 0.5f, -0.2f},       PART_PELVIS,    {0, 0, 0},            {1.7f, 2.2f, 2.3f},    0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_LIMB, PART_CHEST,     {0, -2.0f, 0.5f},       PART_HEAD,      {0, -0.6f, -0.8f},    {1.35f, 1.05f, 0},     0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.9f, -0.4f},      PART_HEAD,      {0, 0, 0},            {1.15f, 1.35f, 1.1f},  0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.7f, -0.7f},      PART_HEAD,      {0, -3.3f, -1.1f},    {0.8f, 0.5f, 0.85f},   0,     MAT_FUR,     0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.4f, -0.5f},      PART_PELVIS,    {0, 0.4f, -0.2f},     {2.9f, 2.6f, 0},       0,     MAT_SKIN,    0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.6f, -0.7f},      PART_CHEST,     {0, 0, 0},            {2.0f, 2.4f, 2.4f},    0,     MAT_SKIN,    0},
+    {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, 0.6f, -0.3f},       PART_PELVIS,    {0, 0, 0},            {1.8f, 2.2f, 2.0f},    0,     MAT_SKIN,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_CHEST,     {0, -2.0f, 0.5f},       PART_HEAD,      {0, -0.6f, -0.8f},    {1.35f, 1.05f, 0},     0,     MAT_SKIN,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.9f, -0.4f},      PART_HEAD,      {0, 0, 0},            {1.15f, 1.35f, 1.1f},  0,     MAT_SKIN,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.7f, -0.7f},      PART_HEAD,      {0, -3.3f, -1.1f},    {0.8f, 0.5f, 0.85f},   0,     MAT_SKIN,    0},
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -3.35f, -0.95f},    PART_HEAD,      {0, 0, 0},            {0.34f, 0.28f, 0.28f}, 0,     MAT_LEATHER, 0},
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.55f, -1.75f, 0.1f}, PART_HEAD,      {0, 0, 0},            {0.2f, 0.14f, 0.18f},  0,     MAT_LEATHER, SHAPE_MIRROR},
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.8f, -0.6f, 0.5f},   PART_HEAD,      {-1.15f, -0.4f, -1.2f}, {0.5f, 0.32f, 0.4f},  0,     MAT_HAIR,    SHAPE_MIRROR},
-    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.5f},       PART_FOREARM_R, {0, 0, 0},            {1.1f, 0.7f, 0},       0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0},              PART_HAND_R,    {0, 0, 0},            {0.7f, 0.52f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_HAND_R,    SHAPE_BALL, PART_HAND_R,    {0, -0.35f, -0.3f},     PART_HAND_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_THIGH_R,   SHAPE_BALL, PART_THIGH_R,   {0, 0.2f, -0.4f},       PART_THIGH_R,   {0, 0, 0},            {0.95f, 1.4f, 1.7f},   0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_THIGH_R,   SHAPE_LIMB, PART_THIGH_R,   {0, 0.1f, -0.8f},       PART_SHIN_R,    {0, 0, 0},            {1.0f, 0.65f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_LIMB, PART_SHIN_R,    {0, 0, 0},              PART_FOOT_R,    {0, 0, 0},            {0.62f, 0.5f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_FOOT_R,    SHAPE_BALL, PART_FOOT_R,    {0, -0.35f, -0.3f},     PART_FOOT_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_TAIL,      SHAPE_LIMB, PART_TAIL,      {0, -1.5f, 0.2f},       PART_TAIL,      {0, 1.3f, -2.0f},     {0.45f, 0.14f, 0},     0,     MAT_FUR,     0},
+    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.5f},       PART_FOREARM_R, {0, 0, 0},            {0.85f, 0.6f, 0},       0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0},              PART_HAND_R,    {0, 0, 0},            {0.7f, 0.52f, 0},      0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_HAND_R,    SHAPE_BALL, PART_HAND_R,    {0, -0.35f, -0.3f},     PART_HAND_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_THIGH_R,   SHAPE_BALL, PART_THIGH_R,   {0, 0.1f, -0.2f},       PART_THIGH_R,   {0, 0, 0},            {0.85f, 1.3f, 1.5f},   0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_THIGH_R,   SHAPE_LIMB, PART_THIGH_R,   {0, 0.1f, -0.8f},       PART_SHIN_R,    {0, 0, 0},            {1.0f, 0.65f, 0},      0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_LIMB, PART_SHIN_R,    {0, 0, 0},              PART_FOOT_R,    {0, 0, 0},            {0.62f, 0.5f, 0},      0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_FOOT_R,    SHAPE_BALL, PART_FOOT_R,    {0, -0.35f, -0.3f},     PART_FOOT_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_TAIL,      SHAPE_LIMB, PART_TAIL,      {0, -1.5f, 0.2f},       PART_TAIL,      {0, 1.3f, -2.0f},     {0.45f, 0.14f, 0},     0,     MAT_SKIN,    0},
 };
 
 const FigureLook look_dog = {
     nullptr, 0, nullptr, 0,
     dog_shapes, static_cast<int>(std::size(dog_shapes)),
     // skin            hair          cloth (two outfits)               trim (two outfits)
-    {{150, 120, 90}, {110, 100, 90}, {{150, 120, 90}, {150, 120, 90}}, {{150, 120, 90}, {150, 120, 90}},
+    {{125, 100, 75}, {80, 65, 55}, {{150, 120, 90}, {150, 120, 90}}, {{150, 120, 90}, {150, 120, 90}},
      // leather    metal            fur              eyes
      {40, 30, 25}, {150, 150, 150}, {140, 115, 85}, {40, 30, 20}},
     FACE_HUMAN,
