@@ -265,7 +265,7 @@ static FigurePose scene_pose_beast(ScenePose pose)
         turn(p, PART_HAND_L, -80);
         legs(p, 60, -150, 60, -150);
         turn(p, PART_HEAD, 10);
-        p.shift = {0, 0, -4.7f};
+        p.shift = {0, 0, -5.4f};
     }
     p.hidden_heads = 4;
     return p;
