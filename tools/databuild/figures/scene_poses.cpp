@@ -221,8 +221,9 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         turn(p, PART_HEAD, 15);
         break;
     case SCENE_CUT:
-        arm_r(p, 55, -15, 0, 75, 0);
-        arm_l(p, 50, -10, 0, 80, 0);
+        // The blades pointing ahead at the thread held out in the other hand.
+        arm_r(p, 55, -15, 0, 75, -40);
+        arm_l(p, 50, -10, 0, 80, -40);
         turn(p, PART_HEAD, 12);
         break;
     case SCENE_CHEER:
