@@ -59,7 +59,6 @@ struct PictureBuilt {
     Bytes skins[2];
 };
 
-
 // Every material is drawn from the one skin: the look's whole atlas in the figure's outfit.
 static const PictureBuilt &picture_built(int who)
 {
@@ -153,7 +152,8 @@ static bool picture_load(const SceneFigure *f, FigureModel *out)
 {
     const PictureFigure &figure = picture_figures[f->who - WHO_PICTURE_FIRST];
     const PictureBuilt &b = picture_built(f->who);
-    int pose = f->pose < SCENE_POSE_COUNT ? f->pose : static_cast<int>(SCENE_STAND);   // a move of their own they have not
+    // They have no moves of their own: a row that names one gets them at ease.
+    int pose = f->pose < SCENE_POSE_COUNT ? f->pose : static_cast<int>(SCENE_STAND);
     std::string name = std::string("scene/") + figure.name;
     std::string model = name + ".emd", skeleton = name + ".esq", skin = name + ".tga";
     std::vector<ZipEntry> entries = {{model, b.model},
