@@ -73,6 +73,15 @@ inline Skeleton *fighter_skeleton(int p)
     return fighter_skeletons[p];
 }
 
+// A Hydra losing a head plays the loss to its end whatever lands on it meanwhile: blows still
+// count, flash and sound, but no reaction, stun, edge hit or petrifying takes its pose. The
+// spent head stays in play until the loss lowers heads_left, so a loss cut short by a hit
+// would start again at once, and again at every hit after.
+inline bool fighter_losing_head(int p)
+{
+    return fighter_skeletons[p]->action == ACTION_HEAD_LOST;
+}
+
 // A fight sound at the effects volume and the sample's own pitch.
 void fight_sound(int sound, int pan);
 
