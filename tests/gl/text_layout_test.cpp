@@ -500,6 +500,8 @@ static std::vector<u8> text_over(float grey, int font, float x, float y, float z
     glClear(GL_COLOR_BUFFER_BIT);
     if (font == FONT_DIGITS)
         print_digits(x, y, z, "%s", text);
+    else if (font == FONT_LETTERS)
+        print_letters(x, y, z, "%s", text);
     else
         print_text(x, y, z, "%s", text);
     return window_pixels();
@@ -535,9 +537,10 @@ static void edged_lines(const std::vector<u8> &on_black, const std::vector<u8> &
     }
 }
 
-// The clock, the combo counts and the narration are light ink over whatever the arena or the
-// picture shows: over white, a dark edge still runs round every glyph, to its left and right
-// and above and below it, where its ink shows over black.
+// The clock, the combo counts, the narration and the round's calls are light ink over whatever
+// the arena or the picture shows (the calls over the palest floors): over white, a dark edge
+// still runs round every glyph, to its left and right and above and below it, where its ink
+// shows over black.
 TEST_F(TextLayout, LightTextKeepsADarkEdgeOverWhite)
 {
     struct Case {
@@ -550,6 +553,15 @@ TEST_F(TextLayout, LightTextKeepsADarkEdgeOverWhite)
         {FONT_DIGITS, -12.0f, 3.0f, -30.0f, "47"},           // a combo count
         {FONT_TEXT, -23.0f, 4.0f, -60.0f, "Hits!"},
         {FONT_TEXT, -27.0f, -13.0f, -70.0f, "Medusa waits"},   // a line of narration
+        // The round's calls where the fight prints them ("[" prints "!", "]" "?", "\\" a gap).
+        {FONT_LETTERS, -7.0f, -2.0f, -45.0f, "READY]"},
+        {FONT_LETTERS, -7.0f, -2.0f, -45.0f, "FIGHT["},
+        {FONT_LETTERS, -15.0f, 10.0f, -90.0f, "TIME EXTENDED["},
+        {FONT_LETTERS, -9.0f, -13.0f, -45.0f, "YOU WIN["},
+        {FONT_LETTERS, -9.0f, -13.0f, -45.0f, "YOU LOSE["},
+        {FONT_LETTERS, -10.0f, -2.0f, -45.0f, "DOUBLE\\KO["},
+        {FONT_LETTERS, -12.0f, -2.0f, -45.0f, "TIME\\OVER"},
+        {FONT_LETTERS, -6.0f, -2.0f, -45.0f, "DRAW"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.text);
