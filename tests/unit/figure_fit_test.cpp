@@ -1,5 +1,5 @@
 // The built figures face to face as close as the push-apart lets one walk into the other: in
-// every key of their stand, walk and guard, the two bodies (torso, hips and legs; not heads,
+// every key of their stand, walk, guard, crouch and crouching guard, the two bodies (torso, hips and legs; not heads,
 // arms, weapons or the Hydra's necks) keep apart. Each body is measured as its front, the
 // farthest it reaches toward the opponent in each band of height, over all those keys; two
 // fronts that together pass the distance between the fighters meet inside each other.
@@ -36,8 +36,9 @@ static const FitBody fit_bodies[] = {
 };
 static_assert(std::size(fit_bodies) == CHARACTER_COUNT, "one row per character");
 
-// The actions a fighter stands in while the other walks up to it, and walks up in.
-static const int fit_actions[] = {ACTION_IDLE, ACTION_WALK_FORWARD, ACTION_WALK_BACK, ACTION_GUARD_STAND};
+// The actions a fighter stands or crouches in while the other walks up to it, and walks up in.
+static const int fit_actions[] = {ACTION_IDLE,        ACTION_WALK_FORWARD, ACTION_WALK_BACK,
+                                  ACTION_GUARD_STAND, ACTION_CROUCH,       ACTION_GUARD_CROUCH};
 
 struct BodyFront {
     f32 reach[FIT_BANDS];   // toward the opponent from the fighter's x, per band from z = 0

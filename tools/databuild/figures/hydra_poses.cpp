@@ -24,6 +24,23 @@ static int hydra_strikers(int action, int heads)
     return strikers ? strikers : 0x1;
 }
 
+// How far each neck rears back from its built slant between blows, in degrees: the necks
+// built leaning out toward the opponent stood their heads in the chest of whoever came close
+// and some way out of its back. Reared up and back over the body, each head stays within a
+// unit of the body's half width in front of the Hydra's x, its jaws turned level to the front;
+// only the strikes reach out. The lowest neck leans out most, so it rears back most.
+static const f32 hydra_neck_rear[4] = {-8, -18, -28, -38};
+constexpr f32 HYDRA_NECK_SWAY = 4.0f;   // degrees each way while it weaves
+
+static void hydra_necks_rest(FigurePose &p, f32 phase)
+{
+    for (int h = 0; h < 4; h++) {
+        f32 rear = hydra_neck_rear[h] + HYDRA_NECK_SWAY * std::sin(phase * TWO_PI + h);
+        lean(p, hydra_neck(h), rear, 0, 8 * std::sin(phase * TWO_PI + 2 * h));
+        lean(p, hydra_head(h), 10 - rear);
+    }
+}
+
 FigurePose hydra_pose(const PosedMove &m, int k, int heads)
 {
     PoseKind kind = pose_kind(m.action);
@@ -33,10 +50,7 @@ FigurePose hydra_pose(const PosedMove &m, int k, int heads)
     f32 s = std::sin(phase * TWO_PI);
     FigurePose p = {};
     p.hidden_heads = static_cast<f32>(heads);
-    for (int h = 0; h < 4; h++) {
-        lean(p, hydra_neck(h), 5 + 6 * std::sin(phase * TWO_PI + h), 0, 8 * std::sin(phase * TWO_PI + 2 * h));
-        lean(p, hydra_head(h), 10);
-    }
+    hydra_necks_rest(p, phase);
     switch (kind) {
     case POSE_WALK:
     case POSE_WALK_BACK:
@@ -51,7 +65,8 @@ FigurePose hydra_pose(const PosedMove &m, int k, int heads)
     case POSE_EDGE_HIT:
     case POSE_STUNNED:
         for (int h = 0; h < 4; h++)
-            lean(p, hydra_neck(h), -25 - 10 * t, 0, (kind == POSE_STUNNED ? 15 : 0) * (k & 1 ? 1 : -1));
+            lean(p, hydra_neck(h), hydra_neck_rear[h] - 15 - 10 * t, 0,
+                 (kind == POSE_STUNNED ? 15 : 0) * (k & 1 ? 1 : -1));
         p.shift.y = kind == POSE_GUARD ? 0.0f : 1.0f;
         return p;
     case POSE_KO:

@@ -201,11 +201,17 @@ FigurePose stance()
     return p;
 }
 
+// Knees spread wide, as a wrestler squats: knees pushed straight ahead stood in the knees of
+// an opponent crouching as close.
+constexpr f32 CROUCH_KNEE_SPREAD = 50.0f;
+
 FigurePose crouch()
 {
     FigurePose p = stance();
     lean(p, PART_CHEST, 15);
     kneel(p, 65, -115, 4.2f);
+    turn(p, PART_THIGH_R, 65, 0, CROUCH_KNEE_SPREAD);
+    turn(p, PART_THIGH_L, 65, 0, -CROUCH_KNEE_SPREAD);
     return p;
 }
 

@@ -2,9 +2,18 @@
 // throws and knock-out as a beast's, on her belly or low on her four legs, wings spread.
 #include "tools/databuild/figures/pose_kit.h"
 
-// The Sphinx kicks with her left front paw rather than a hind leg.
+// How far her crouch sits back from her x (units of a 20-unit figure).
+constexpr f32 SPHINX_CROUCH_BACK = 0.8f;
+
+// The Sphinx crouches as a cat does, her chest held level and her haunches sunk back (a
+// chest bowed forward as a man's stood her breast in the knees of an opponent crouching
+// close), and kicks with her left front paw rather than a hind leg.
 void sphinx_adapt(FigurePose &p, PoseKind kind)
 {
+    if (kind == POSE_CROUCH || kind == POSE_GUARD_CROUCH || kind == POSE_BLOCK_CROUCH) {
+        lean(p, PART_CHEST, 0);
+        p.shift.y += SPHINX_CROUCH_BACK;
+    }
     if (!pose_is_kick(kind))
         return;
     p.part[PART_UPPER_ARM_L] = p.part[PART_THIGH_R];
