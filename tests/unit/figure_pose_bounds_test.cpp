@@ -202,6 +202,27 @@ TEST(FigurePoseBounds, AresCloakHangsBehindHisBackBelowHisShouldersInEveryKey)
     archive_close(archive);
 }
 
+// Every fighter's built figure from the data set, by character, and its model's entry name.
+class FighterPoses : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test_maths_setup();
+        ArchiveHandle archive = data_set_archive_open();
+        ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        for (int id = 0; id < CHARACTER_COUNT; id++) {
+            std::string skeleton_entry;
+            character_figure_entries(character_modules[id], &entries[id], &skeleton_entry);
+            loaded[id] = figure_load(archive, entries[id].c_str(), skeleton_entry.c_str(), &figures[id]);
+        }
+        archive_close(archive);
+    }
+
+    LoadedFigure figures[CHARACTER_COUNT];
+    std::string entries[CHARACTER_COUNT];
+    bool loaded[CHARACTER_COUNT] = {};
+};
+
 // The keys a fighter stands in between blows, walks in, guards and blocks in, standing or
 // crouched: what another fighter walks up to.
 static const int rest_actions[] = {ACTION_IDLE,        ACTION_WALK_FORWARD, ACTION_WALK_BACK,      ACTION_CROUCH,
@@ -234,15 +255,17 @@ static std::vector<int> reaching_tops(int id, const Model *m, const Skeleton *s)
     return tops;
 }
 
-// How far the posed model's reaching parts stand in front of its x (the figure faces -y).
-static f32 reach_in_front(const Model *m, const Skeleton *s, const std::vector<int> &tops)
+// The farthest the posed model's reaching parts go along one axis of the model, the sign
+// choosing the direction: (1, -1) in front of its x (the figure faces -y), (2, 1) above the
+// floor.
+static f32 reaching_extent(const Model *m, const Skeleton *s, const std::vector<int> &tops, int axis, f32 sign)
 {
-    f32 reach = -1e9f;
+    f32 most = -1e9f;
     for (int v = 0; v < m->vertex_count; v++)
         for (int top : tops)
             if (bone_under(s, m->bone_a[v], top))
-                reach = std::max(reach, -m->pos[v][1]);
-    return reach;
+                most = std::max(most, sign * m->pos[v][axis]);
+    return most;
 }
 
 // Weapons held out level at chest height stood 11 to 14.5 units in front of their bearers,
@@ -252,28 +275,78 @@ static f32 reach_in_front(const Model *m, const Skeleton *s, const std::vector<i
 // on the shoulder), and every neck of the Hydra reared back over its body, keeps within its
 // bearer's half width and a unit more in front, in every bank of heads; only the attacks reach
 // further.
-TEST(FigurePoseBounds, WeaponsAndNecksRestWithinReachBetweenBlows)
+TEST_F(FighterPoses, WeaponsAndNecksRestWithinReachBetweenBlows)
 {
-    test_maths_setup();
-    ArchiveHandle archive = data_set_archive_open();
-    ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
     constexpr f32 REST_MARGIN = 1.0f;
     for (int id = 0; id < CHARACTER_COUNT; id++) {
         const CharacterModule *module = character_modules[id];
-        std::string model_entry, skeleton_entry;
-        character_figure_entries(module, &model_entry, &skeleton_entry);
-        LoadedFigure f;
-        ASSERT_TRUE(figure_load(archive, model_entry.c_str(), skeleton_entry.c_str(), &f)) << model_entry;
+        const std::string &model_entry = entries[id];
+        LoadedFigure &f = figures[id];
+        ASSERT_TRUE(loaded[id]) << model_entry;
         std::vector<int> tops = reaching_tops(id, f.model, f.skeleton);
         const f32 limit = module->body_half_width + REST_MARGIN;
         std::set<int> keys = move_keys(module->sequence, std::vector<int>(std::begin(rest_actions), std::end(rest_actions)));
         ASSERT_FALSE(keys.empty()) << model_entry;
         for (int key : keys) {
             model_pose_at(f.model, f.skeleton, key);
-            EXPECT_LE(reach_in_front(f.model, f.skeleton, tops), limit) << model_entry << " key " << key;
+            EXPECT_LE(reaching_extent(f.model, f.skeleton, tops, 1, -1.0f), limit) << model_entry << " key " << key;
         }
     }
-    archive_close(archive);
+}
+
+// The bones a limb ends in: the children of the bones of the given zones of the model's
+// fighter (a human's hands with what they hold, below the forearm zones; the Hydra's heads,
+// below its neck zones). A shoulder or a neck's root stands high whatever the limb does.
+static std::vector<int> zone_children(const Model *m, const Skeleton *s, const std::vector<int> &zones, int id)
+{
+    std::vector<int> out;
+    for (int z : zones) {
+        int limb = m->bone_a[character_modules[id]->hit_zones[z].vertex];
+        for (int b = 1; b < s->bone_count; b++)
+            if (s->bones[b].parent == limb)
+                out.push_back(b);
+    }
+    return out;
+}
+
+// Knocked out, every fighter lies where it fell until the round ends: none goes through the
+// floor, and its arms with what they hold (the Hydra its necks and heads) lie on the ground
+// rather than stand up in the air, as Polyphemus's club and the Minotaur's axe once did. A
+// neck the Hydra loses lies on the floor at the loss's end, in every bank of heads.
+TEST_F(FighterPoses, KnockedOutFightersAndLostNecksLieOnTheGround)
+{
+    // How high above the floor a lying hand with what it holds, or a lying head, may reach, in
+    // parts of the figure's height at rest: a thick arm on a deep chest, a club's head.
+    constexpr f32 LYING_HEIGHT = 0.16f;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        ASSERT_TRUE(loaded[id]) << entries[id];
+        Model *model = figures[id].model;
+        Skeleton *skeleton = figures[id].skeleton;
+        const f32 height = rest_height(model);
+        const SeqBlock *ko = sequencer_find_block(&character_modules[id]->sequence, ACTION_KO);
+        ASSERT_NE(ko, nullptr) << entries[id];
+        model_pose_at(model, skeleton, ko->hi);
+        EXPECT_GE(lowest(model), -GROUND_MARGIN * height) << entries[id] << " knocked out";
+        // The Sphinx lies on her belly on her forelegs, her paws before her.
+        if (id == CHARACTER_SPHINX)
+            continue;
+        // The Hydra is knocked out with its last head, zone 0's; the others are shrunk away.
+        std::vector<int> ends = id == CHARACTER_HYDRA ? zone_children(model, skeleton, {0}, id)
+                                                      : zone_children(model, skeleton, {3, 4}, id);
+        ASSERT_FALSE(ends.empty()) << entries[id];
+        EXPECT_LE(reaching_extent(model, skeleton, ends, 2, 1.0f), LYING_HEIGHT * height) << entries[id];
+    }
+    const LoadedFigure &hydra = figures[CHARACTER_HYDRA];
+    const SeqBlock *loss = sequencer_find_block(&hydra_module.sequence, ACTION_HEAD_LOST);
+    ASSERT_NE(loss, nullptr);
+    for (int heads = 2; heads <= 4; heads++) {
+        model_pose_at(hydra.model, hydra.skeleton, hydra_module.sequence.bank_by_heads[heads] + loss->hi);
+        // The lost neck: the one of the head in play, zone heads - 1.
+        std::vector<int> lost = zone_children(hydra.model, hydra.skeleton, {heads - 1}, CHARACTER_HYDRA);
+        ASSERT_EQ(lost.size(), 1u);
+        EXPECT_LE(reaching_extent(hydra.model, hydra.skeleton, lost, 2, 1.0f), LYING_HEIGHT * rest_height(hydra.model))
+            << "heads " << heads;
+    }
 }
 
 // The checks on a small figure: hips, a chest leaning forward in key 1, a cloak on the chest and

@@ -605,6 +605,20 @@ static void weapons_at_rest(FigurePose &p, PoseKind kind, const FigureStyle &sty
     }
 }
 
+// A body on its back rests on its back's depth, which grows with its girth: a broad figure
+// laid at the lying pose's height sank its back and its kilt's band into the floor. The lift
+// follows how far the hips have tipped back, so the keys on its feet keep their feet down.
+constexpr f32 LYING_LIFT = 0.45f;             // units of a 20-unit figure
+constexpr f32 LYING_LIFT_PER_GIRTH = 1.7f;    // more for each girth over 1
+
+static void lying_lift(FigurePose &p, const FigureStyle &style)
+{
+    FigurePose flat = {};
+    lean(flat, PART_PELVIS, -90);
+    f32 tipped = std::clamp(p.part[PART_PELVIS].ax / flat.part[PART_PELVIS].ax, 0.0f, 1.0f);
+    p.shift.z += tipped * (LYING_LIFT + LYING_LIFT_PER_GIRTH * (style.girth - 1.0f));
+}
+
 // Writes key `key` of a move as the move stands at its own key k, unless a move before it
 // wrote that key already.
 static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool> &posed, const PosedMove &m,
@@ -623,6 +637,8 @@ static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool>
     if (!hydra)
         p.hidden_heads = 4;
     weapons_at_rest(p, kind, style);
+    if (style.body == BODY_HUMAN)
+        lying_lift(p, style);
     write_pose(rig, key, p, style.height / 20.0f);
 }
 

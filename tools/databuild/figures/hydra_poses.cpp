@@ -29,8 +29,20 @@ static int hydra_strikers(int action, int heads)
 // and some way out of its back. Reared up and back over the body, each head stays within a
 // unit of the body's half width in front of the Hydra's x, its jaws turned level to the front;
 // only the strikes reach out. The lowest neck leans out most, so it rears back most.
-static const f32 hydra_neck_rear[4] = {-8, -18, -28, -38};
-constexpr f32 HYDRA_NECK_SWAY = 4.0f;   // degrees each way while it weaves
+static const f32 hydra_neck_rear[4] = {0, -6, -21, -30};
+constexpr f32 HYDRA_NECK_SWAY = 2.0f;   // degrees each way while it weaves
+
+// How far each neck bows forward from its built slant to lay its head on the floor, in
+// degrees: the body sunk on its belly (knocked out), and standing (a neck it loses). A higher,
+// steeper neck bows further; one bowed level stood its head in mid-air. The head turns back
+// against the bow to lie on its jaw, its snout a little down, rather than stand on its snout.
+constexpr f32 HYDRA_HEAD_DOWN = 15.0f;
+static const f32 hydra_neck_down[4][2] = {{92, 115}, {85, 100}, {75, 87}, {65, 73}};
+
+// How far the body lunges at the opponent through a strike's window (units of a 20-unit
+// figure): with the necks reared back between blows, the bodies its blows must reach (its
+// own kind's necks among them) stand that much further off than when the necks leaned out.
+constexpr f32 HYDRA_STRIKE_LUNGE = 5.0f;
 
 static void hydra_necks_rest(FigurePose &p, f32 phase)
 {
@@ -71,10 +83,11 @@ FigurePose hydra_pose(const PosedMove &m, int k, int heads)
         return p;
     case POSE_KO:
         // It sinks onto its belly: the legs splay out flat ahead of the body coming down and
-        // the tail lifts level, so that no part of it goes through the floor.
+        // the tail lifts level, so that no part of it goes through the floor; the necks sink
+        // until the heads lie on it.
         for (int h = 0; h < 4; h++) {
-            lean(p, hydra_neck(h), 40 + 40 * t);
-            lean(p, hydra_head(h), 20);
+            lean(p, hydra_neck(h), hydra_neck_down[h][0] * t);
+            lean(p, hydra_head(h), HYDRA_HEAD_DOWN - hydra_neck_down[h][0] * t);
         }
         for (FigurePart leg : {PART_UPPER_ARM_R, PART_UPPER_ARM_L, PART_THIGH_R, PART_THIGH_L})
             turn(p, leg, 0, 85 * std::min(1.0f, 1.6f * t));
@@ -82,8 +95,9 @@ FigurePose hydra_pose(const PosedMove &m, int k, int heads)
         p.shift.z = -3.4f * t;
         return p;
     case POSE_HEAD_LOST:
-        // The severed neck slumps forward, its head stopping above the floor before it shrinks.
-        lean(p, hydra_neck(heads - 1), 70 * t);
+        // The severed neck slumps forward until its head lies on the floor, before it shrinks.
+        lean(p, hydra_neck(heads - 1), hydra_neck_down[heads - 1][1] * t);
+        lean(p, hydra_head(heads - 1), HYDRA_HEAD_DOWN - hydra_neck_down[heads - 1][1] * t);
         return p;
     case POSE_PROFILE:
         for (int h = 0; h < 4; h++)
@@ -110,6 +124,6 @@ FigurePose hydra_pose(const PosedMove &m, int k, int heads)
             lean(p, hydra_neck(h), reach, 0, k <= m.a0 ? sweep : -sweep);
             lean(p, hydra_head(h), reach * 0.5f);
         }
-    p.shift.y = reach > 30 ? -1.0f : 0.0f;
+    p.shift.y = reach > 30 ? -HYDRA_STRIKE_LUNGE : 0.0f;
     return p;
 }

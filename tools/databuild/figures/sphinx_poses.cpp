@@ -31,8 +31,8 @@ static FigurePose sphinx_fallen()
     lean(p, PART_PELVIS, 0, 8);
     lean(p, PART_CHEST, 6, -4);
     lean(p, PART_HEAD, 35, 15, 30);
-    arm_r(p, 80, 25, 0, 10, -20);
-    arm_l(p, 75, 30, 0, 15, -20);
+    arm_r(p, 66, 25, 0, 20, -5);
+    arm_l(p, 62, 30, 0, 24, -5);
     legs(p, -88, 0, -85, 0);
     turn(p, PART_WING_R, -10, 70);
     turn(p, PART_WING_L, -10, 70);
