@@ -19,6 +19,7 @@ struct CombatCharacter {
     u8 camera_heads;          // 1: the camera rises for it and bobs as it loses a head (the Hydra)
     f32 wall_margin;          // how much nearer its arena walls stand
     f32 camera_distance;      // the fight camera's base distance when it fights
+    f32 camera_back;          // how far behind its x its body stands, where the camera frames it
     i32 specials[COMMAND_COUNT];   // move by completed command, 0 none (the super column unused)
 };
 extern const CombatCharacter combat_characters[];   // CHARACTER_COUNT rows
