@@ -29,7 +29,7 @@ static int hydra_strikers(int action, int heads)
 // and some way out of its back. Reared up and back over the body, each head stays within a
 // unit of the body's half width in front of the Hydra's x, its jaws turned level to the front;
 // only the strikes reach out. The lowest neck leans out most, so it rears back most.
-static const f32 hydra_neck_rear[4] = {0, -6, -21, -30};
+static const f32 hydra_neck_rear[4] = {-12, -25, -39, -50};
 constexpr f32 HYDRA_NECK_SWAY = 2.0f;   // degrees each way while it weaves
 
 // How far each neck bows forward from its built slant to lay its head on the floor, in
@@ -42,7 +42,9 @@ static const f32 hydra_neck_down[4][2] = {{92, 115}, {85, 100}, {75, 87}, {65, 7
 // How far the body lunges at the opponent through a strike's window (units of a 20-unit
 // figure): with the necks reared back between blows, the bodies its blows must reach (its
 // own kind's necks among them) stand that much further off than when the necks leaned out.
-constexpr f32 HYDRA_STRIKE_LUNGE = 5.0f;
+constexpr f32 HYDRA_STRIKE_LUNGE = 6.5f;
+
+constexpr f32 HYDRA_STRIKE_LEVEL = 8.0f;   // degrees less bow for each neck further down
 
 static void hydra_necks_rest(FigurePose &p, f32 phase)
 {
@@ -121,8 +123,11 @@ FigurePose hydra_pose(const PosedMove &m, int k, int heads)
     f32 sweep = m.action == ACTION_LOW_SWING ? 40 : m.action == ACTION_LOW_SWING_2 ? -40 : 0;
     for (int h = 0; h < 4; h++)
         if (hydra_strikers(m.action, heads) & (1 << h)) {
-            lean(p, hydra_neck(h), reach, 0, k <= m.a0 ? sweep : -sweep);
-            lean(p, hydra_head(h), reach * 0.5f);
+            // The lower necks, built leaning further out, bow less through the window: they
+            // reach as far, their heads at the height of the reared necks they strike.
+            f32 bow = reach > 30 ? reach - HYDRA_STRIKE_LEVEL * h : reach;
+            lean(p, hydra_neck(h), bow, 0, k <= m.a0 ? sweep : -sweep);
+            lean(p, hydra_head(h), bow * 0.5f);
         }
     p.shift.y = reach > 30 ? -HYDRA_STRIKE_LUNGE : 0.0f;
     return p;
