@@ -530,14 +530,16 @@ static const int hydra_banks[4][2] = {{4, 0}, {3, 63}, {2, 127}, {1, 191}};
 // spear stood past the near side of a fighter come as close as the push-apart allows. A blade
 // is held up before the shoulder, point raised, as a fencer's guard before the lunge; a spear
 // or a bow upright at the bearer's side; a club or great axe rests on the shoulder, forearm up
-// and wrist cocked back, its head over the bearer; a spindle hangs low. Attacks start from
-// their own wind-up and keep their reach.
+// and wrist cocked back, its head over the bearer; a spindle hangs low; a shield hangs at the
+// side and comes before the chest to guard. Attacks start from their own wind-up and keep
+// their reach.
 enum WeaponRest : u8 {
-    REST_NONE,           // the arm as the move poses it (a shield arm, a bare hand, a paw)
+    REST_NONE,           // the arm as the move poses it (a bare hand, a paw)
     REST_BLADE,
     REST_UPRIGHT,
     REST_SHOULDER,
-    REST_LOW
+    REST_LOW,
+    REST_SHIELD
 };
 
 static WeaponRest weapon_rest(FigureWeapon weapon)
@@ -550,6 +552,8 @@ static WeaponRest weapon_rest(FigureWeapon weapon)
     case WEAPON_CLUB:
     case WEAPON_AXE: return REST_SHOULDER;
     case WEAPON_THREAD: return REST_LOW;
+    case WEAPON_SHIELD:
+    case WEAPON_MIRROR_SHIELD: return REST_SHIELD;
     default: return REST_NONE;
     }
 }
@@ -580,13 +584,16 @@ struct ArmRest {
     f32 upper, roll, fore, hand;
 };
 
+// The upper arm's pitch is the arm's own, whatever the chest's lean: a crouch that bows the
+// chest forward does not carry the weapon out with it (the shoulder still goes forward).
 //                                   stand and walk           guard and block
 static const ArmRest arm_rests[][2] = {
     {{0, 0, 0, 0},       {0, 0, 0, 0}},          // REST_NONE (unused)
-    {{20, 15, 85, 70},   {35, 5, 80, 60}},       // REST_BLADE: up before the shoulder
-    {{15, 15, 70, 95},   {25, 10, 75, 85}},      // REST_UPRIGHT: at the side, point up
+    {{0, 10, 100, 80},   {10, 5, 100, 85}},      // REST_BLADE: up before the shoulder
+    {{0, 15, 85, 95},    {10, 10, 90, 90}},      // REST_UPRIGHT: at the side, point up
     {{30, 15, 115, 60},  {30, 15, 115, 60}},     // REST_SHOULDER: on the shoulder
     {{5, 15, 30, 0},     {5, 15, 30, 0}},        // REST_LOW: hanging at the side
+    {{-5, 12, 20, 0},    {25, -10, 95, 0}},      // REST_SHIELD: at the side; before the chest
 };
 
 static void weapons_at_rest(FigurePose &p, PoseKind kind, const FigureStyle &style)
@@ -594,14 +601,17 @@ static void weapons_at_rest(FigurePose &p, PoseKind kind, const FigureStyle &sty
     if (style.body != BODY_HUMAN || !pose_at_rest(kind))
         return;
     int guard = pose_is_guard(kind) ? 1 : 0;
+    FigurePose degree = {};
+    lean(degree, PART_CHEST, 1.0f);
+    f32 chest = p.part[PART_CHEST].ax / degree.part[PART_CHEST].ax;   // degrees bowed forward
     WeaponRest right = weapon_rest(style.weapon), left = weapon_rest(style.second_weapon);
     if (right != REST_NONE) {
         const ArmRest &a = arm_rests[right][guard];
-        arm_r(p, a.upper, a.roll, 0, a.fore, a.hand);
+        arm_r(p, a.upper - chest, a.roll, 0, a.fore, a.hand);
     }
     if (left != REST_NONE) {
         const ArmRest &a = arm_rests[left][guard];
-        arm_l(p, a.upper, a.roll, 0, a.fore, a.hand);
+        arm_l(p, a.upper - chest, a.roll, 0, a.fore, a.hand);
     }
 }
 
