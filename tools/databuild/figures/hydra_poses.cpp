@@ -26,9 +26,10 @@ static int hydra_strikers(int action, int heads)
 
 // How far each neck rears back from its built slant between blows, in degrees: the necks
 // built leaning out toward the opponent stood their heads in the chest of whoever came close
-// and some way out of its back. Reared up and back over the body, each head stays within a
-// unit of the body's half width in front of the Hydra's x, its jaws turned level to the front;
-// only the strikes reach out. The lowest neck leans out most, so it rears back most.
+// and some way out of its back. Reared up and back over the body, the heads stand behind the
+// Hydra's x, clear of an opponent come as close as the push-apart allows (a step inside the
+// Hydra's small half width), the jaws turned level to the front; only the strikes reach out.
+// The lowest neck leans out most, so it rears back most.
 static const f32 hydra_neck_rear[4] = {-12, -25, -39, -50};
 constexpr f32 HYDRA_NECK_SWAY = 2.0f;   // degrees each way while it weaves
 
@@ -40,10 +41,10 @@ constexpr f32 HYDRA_HEAD_DOWN = 15.0f;
 static const f32 hydra_neck_down[4][2] = {{92, 115}, {85, 100}, {75, 87}, {65, 73}};
 
 // How far the body lunges at the opponent through a strike's window (units of a 20-unit
-// figure): with the necks reared back between blows, the bodies its blows must reach (its
-// own kind's necks among them) stand that much further off than when the necks leaned out.
+// figure), and how much less each lower neck bows: with the necks reared back between blows,
+// what its blows must reach (its own kind's necks among them) stands further off and higher
+// than when the necks leaned out.
 constexpr f32 HYDRA_STRIKE_LUNGE = 6.5f;
-
 constexpr f32 HYDRA_STRIKE_LEVEL = 8.0f;   // degrees less bow for each neck further down
 
 static void hydra_necks_rest(FigurePose &p, f32 phase)
