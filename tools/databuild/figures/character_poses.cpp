@@ -528,11 +528,11 @@ static const int hydra_banks[4][2] = {{4, 0}, {3, 63}, {2, 127}, {1, 191}};
 // ---- weapons between blows -----------------------------------------------------------
 // Between blows no weapon is held out at the opponent: held level at chest height a blade or
 // spear stood past the near side of a fighter come as close as the push-apart allows. A blade
-// is held up before the shoulder, point raised, as a fencer's guard before the lunge; a spear
+// is held up by the shoulder, point raised and leaning back, ready to cut; a spear
 // or a bow upright at the bearer's side; a club or great axe rests on the shoulder, forearm up
 // and wrist cocked back, its head over the bearer; a spindle hangs low; a shield hangs at the
-// side and comes before the chest to guard. Attacks start from their own wind-up and keep
-// their reach.
+// side and comes before the chest, faced to the front, to guard. Attacks start from their own
+// wind-up and keep their reach.
 enum WeaponRest : u8 {
     REST_NONE,           // the arm as the move poses it (a bare hand, a paw)
     REST_BLADE,
@@ -579,21 +579,22 @@ static bool pose_is_guard(PoseKind kind)
     return kind == POSE_GUARD || kind == POSE_BLOCK || kind == POSE_GUARD_CROUCH || kind == POSE_BLOCK_CROUCH;
 }
 
-// One arm's turns at rest: upper arm (pitch, roll), forearm, hand.
+// One arm's turns at rest: upper arm (pitch, roll), forearm (pitch, and its turn about its
+// own length: a shield on it faces the opponent), hand.
 struct ArmRest {
-    f32 upper, roll, fore, hand;
+    f32 upper, roll, fore, twist, hand;
 };
 
 // The upper arm's pitch is the arm's own, whatever the chest's lean: a crouch that bows the
 // chest forward does not carry the weapon out with it (the shoulder still goes forward).
-//                                   stand and walk           guard and block
+//                                     stand and walk              guard and block
 static const ArmRest arm_rests[][2] = {
-    {{0, 0, 0, 0},       {0, 0, 0, 0}},          // REST_NONE (unused)
-    {{0, 10, 100, 80},   {10, 5, 100, 85}},      // REST_BLADE: up before the shoulder
-    {{0, 15, 85, 95},    {10, 10, 90, 90}},      // REST_UPRIGHT: at the side, point up
-    {{30, 15, 115, 60},  {30, 15, 115, 60}},     // REST_SHOULDER: on the shoulder
-    {{5, 15, 30, 0},     {5, 15, 30, 0}},        // REST_LOW: hanging at the side
-    {{-5, 12, 20, 0},    {25, -10, 95, 0}},      // REST_SHIELD: at the side; before the chest
+    {{0, 0, 0, 0, 0},        {0, 0, 0, 0, 0}},          // REST_NONE (unused)
+    {{-10, 10, 100, 0, 110}, {0, 5, 100, 0, 100}},      // REST_BLADE: up by the shoulder, leaning back
+    {{0, 15, 85, 0, 95},     {10, 10, 90, 0, 90}},      // REST_UPRIGHT: at the side, point up
+    {{30, 15, 115, 0, 60},   {30, 15, 115, 0, 60}},     // REST_SHOULDER: on the shoulder
+    {{5, 15, 30, 0, 0},      {5, 15, 30, 0, 0}},        // REST_LOW: hanging at the side
+    {{-5, 12, 20, 0, 0},     {15, -10, 95, 90, 0}},     // REST_SHIELD: at the side; faced to the front
 };
 
 static void weapons_at_rest(FigurePose &p, PoseKind kind, const FigureStyle &style)
@@ -608,10 +609,12 @@ static void weapons_at_rest(FigurePose &p, PoseKind kind, const FigureStyle &sty
     if (right != REST_NONE) {
         const ArmRest &a = arm_rests[right][guard];
         arm_r(p, a.upper - chest, a.roll, 0, a.fore, a.hand);
+        turn(p, PART_FOREARM_R, a.fore, 0, a.twist);
     }
     if (left != REST_NONE) {
         const ArmRest &a = arm_rests[left][guard];
         arm_l(p, a.upper - chest, a.roll, 0, a.fore, a.hand);
+        turn(p, PART_FOREARM_L, a.fore, 0, a.twist);
     }
 }
 
