@@ -586,7 +586,8 @@ struct ArmRest {
 };
 
 // The upper arm's pitch is the arm's own, whatever the chest's lean: a crouch that bows the
-// chest forward does not carry the weapon out with it (the shoulder still goes forward).
+// chest forward does not carry the weapon out with it (the shoulder still goes forward). A
+// weapon resting on the shoulder bows with it, or the crouch stood it up before the face.
 //                                     stand and walk              guard and block
 static const ArmRest arm_rests[][2] = {
     {{0, 0, 0, 0, 0},        {0, 0, 0, 0, 0}},          // REST_NONE (unused)
@@ -608,7 +609,7 @@ static void weapons_at_rest(FigurePose &p, PoseKind kind, const FigureStyle &sty
     WeaponRest right = weapon_rest(style.weapon), left = weapon_rest(style.second_weapon);
     if (right != REST_NONE) {
         const ArmRest &a = arm_rests[right][guard];
-        arm_r(p, a.upper - chest, a.roll, 0, a.fore, a.hand);
+        arm_r(p, a.upper - (right == REST_SHOULDER ? 0.0f : chest), a.roll, 0, a.fore, a.hand);
         turn(p, PART_FOREARM_R, a.fore, 0, a.twist);
     }
     if (left != REST_NONE) {
