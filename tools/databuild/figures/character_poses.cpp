@@ -609,12 +609,12 @@ static void weapons_at_rest(FigurePose &p, PoseKind kind, const FigureStyle &sty
     WeaponRest right = weapon_rest(style.weapon), left = weapon_rest(style.second_weapon);
     if (right != REST_NONE) {
         const ArmRest &a = arm_rests[right][guard];
-        arm_r(p, a.upper - (right == REST_SHOULDER ? 0.0f : chest), a.roll, 0, a.fore, a.hand);
+        arm_r(p, a.upper + (right == REST_SHOULDER ? 0.0f : chest), a.roll, 0, a.fore, a.hand);
         turn(p, PART_FOREARM_R, a.fore, 0, a.twist);
     }
     if (left != REST_NONE) {
         const ArmRest &a = arm_rests[left][guard];
-        arm_l(p, a.upper - chest, a.roll, 0, a.fore, a.hand);
+        arm_l(p, a.upper + (left == REST_SHOULDER ? 0.0f : chest), a.roll, 0, a.fore, a.hand);
         turn(p, PART_FOREARM_L, a.fore, 0, a.twist);
     }
 }

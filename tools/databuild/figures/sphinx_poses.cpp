@@ -4,22 +4,16 @@
 
 // How far her crouch sits back from her x (units of a 20-unit figure).
 constexpr f32 SPHINX_CROUCH_BACK = 0.8f;
-// Her right foreleg standing: upper (pitch, roll), fore, paw.
-constexpr f32 SPHINX_PAW_DOWN[4] = {20, 10, 20, -20};
 
-// The Sphinx stands and crouches as a cat does, her chest held level and her haunches sunk
-// back in a crouch (a chest bowed forward as a man's stood her breast in the knees of an
-// opponent crouching close), and kicks with her left front paw rather than a hind leg.
+// The Sphinx crouches as a cat does, her chest held level and her haunches sunk back (a
+// chest bowed forward as a man's stood her breast in the knees of an opponent crouching
+// close), and kicks with her left front paw rather than a hind leg.
 void sphinx_adapt(FigurePose &p, PoseKind kind)
 {
     if (kind == POSE_CROUCH || kind == POSE_GUARD_CROUCH || kind == POSE_BLOCK_CROUCH) {
         lean(p, PART_CHEST, 0);
         p.shift.y += SPHINX_CROUCH_BACK;
     }
-    // Standing between blows her right paw stays low beside the left: raised and
-    // reached out as a man's weapon arm, it stood in the shins of whoever came close.
-    if (kind == POSE_IDLE || kind == POSE_WALK || kind == POSE_WALK_BACK)
-        arm_r(p, SPHINX_PAW_DOWN[0], SPHINX_PAW_DOWN[1], 0, SPHINX_PAW_DOWN[2], SPHINX_PAW_DOWN[3]);
     if (!pose_is_kick(kind))
         return;
     p.part[PART_UPPER_ARM_L] = p.part[PART_THIGH_R];
