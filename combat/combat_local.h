@@ -19,6 +19,7 @@ struct CombatCharacter {
     u8 camera_heads;          // 1: the camera rises for it and bobs as it loses a head (the Hydra)
     f32 wall_margin;          // how much nearer its arena walls stand
     f32 camera_distance;      // the fight camera's base distance when it fights
+    f32 camera_back;          // how far behind its x its body stands, where the camera frames it
     i32 specials[COMMAND_COUNT];   // move by completed command, 0 none (the super column unused)
 };
 extern const CombatCharacter combat_characters[];   // CHARACTER_COUNT rows
@@ -71,6 +72,15 @@ constexpr i16 TAP_WINDOW_DASH_MIN = 11;    // a dash's second tap comes while th
 inline Skeleton *fighter_skeleton(int p)
 {
     return fighter_skeletons[p];
+}
+
+// A Hydra losing a head plays the loss to its end whatever lands on it meanwhile: blows still
+// count, flash and sound, but no reaction, stun, edge hit or petrifying takes its pose. The
+// spent head stays in play until the loss lowers heads_left, so a loss cut short by a hit
+// would start again at once, and again at every hit after.
+inline bool fighter_losing_head(int p)
+{
+    return fighter_skeletons[p]->action == ACTION_HEAD_LOST;
 }
 
 // A fight sound at the effects volume and the sample's own pitch.

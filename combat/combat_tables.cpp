@@ -8,30 +8,30 @@
 // Specials by command: down-toward, down-away, away-down, toward-down-toward,
 // toward-away-toward, (super).
 const CombatCharacter combat_characters[] = {
-    // grounded swing hold heavy keeps sweep cpu_long spares heads  margin camera
-    {0, 1, 0, 0, 0, 1, 0, 0, 0, 0.0f, 25.0f,   // Jason
+    // grounded swing hold heavy keeps sweep cpu_long spares heads  margin camera back
+    {0, 1, 0, 0, 0, 1, 0, 0, 0, 0.0f, 25.0f, 0.0f,   // Jason
      {ACTION_JASON_SPECIAL2, ACTION_JASON_SPECIAL1, 0, 0, 0, 0}},
-    {0, 1, 0, 0, 0, 0, 0, 0, 0, 0.0f, 25.0f,   // Odysseus
+    {0, 1, 0, 0, 0, 0, 0, 0, 0, 0.0f, 25.0f, 0.0f,   // Odysseus
      {ACTION_ODYSSEUS_SPECIAL2, ACTION_ODYSSEUS_SPECIAL1, 0, 0, 0, 0}},
-    {0, 1, 0, 0, 0, 0, 0, 0, 0, 0.0f, 25.0f,   // Atalanta
+    {0, 1, 0, 0, 0, 0, 0, 0, 0, 0.0f, 25.0f, 0.0f,   // Atalanta
      {ACTION_ATALANTA_SPECIAL1, 0, ACTION_ATALANTA_SPECIAL2, 0, 0, 0}},
-    {0, 1, 0, 0, 0, 0, 1, 0, 0, 0.0f, 25.0f,   // Perseus
+    {0, 1, 0, 0, 0, 0, 1, 0, 0, 0.0f, 25.0f, 0.0f,   // Perseus
      {ACTION_PERSEUS_SPECIAL1, 0, 0, ACTION_PERSEUS_SPECIAL2, 0, 0}},
-    {0, 1, 0, 0, 0, 0, 0, 0, 0, 0.0f, 25.0f,   // Hippolyte
+    {0, 1, 0, 0, 0, 0, 0, 0, 0, 0.0f, 25.0f, 0.0f,   // Hippolyte
      {ACTION_HIPPOLYTE_SPECIAL2, ACTION_HIPPOLYTE_SPECIAL1, 0, 0, 0, 0}},
-    {0, 1, 0, 1, 0, 0, 1, 0, 0, 5.0f, 30.0f,   // Polyphemus
+    {0, 1, 0, 1, 0, 0, 1, 0, 0, 5.0f, 30.0f, 0.0f,   // Polyphemus
      {0, 0, 0, ACTION_POLYPHEMUS_SPECIAL2, ACTION_POLYPHEMUS_SPECIAL1, 0}},
-    {0, 1, 0, 0, 0, 0, 0, 0, 0, 5.0f, 30.0f,   // Minotaur
+    {0, 1, 0, 0, 0, 0, 0, 0, 0, 5.0f, 30.0f, 0.0f,   // Minotaur
      {ACTION_MINOTAUR_SPECIAL2, ACTION_MINOTAUR_SPECIAL1, 0, 0, 0, 0}},
-    {0, 1, 1, 0, 0, 0, 0, 1, 0, 5.0f, 30.0f,   // Medusa
+    {0, 1, 1, 0, 0, 0, 0, 1, 0, 5.0f, 30.0f, 0.0f,   // Medusa
      {ACTION_MEDUSA_SPECIAL1, ACTION_MEDUSA_SPECIAL2, 0, 0, 0, 0}},
-    {0, 1, 0, 0, 1, 0, 1, 0, 0, 5.0f, 30.0f,   // Sphinx
+    {0, 1, 0, 0, 1, 0, 1, 0, 0, 5.0f, 30.0f, 0.0f,   // Sphinx
      {0, ACTION_SPHINX_SPECIAL2, 0, ACTION_SPHINX_SPECIAL1, 0, 0}},
-    {1, 0, 0, 0, 0, 0, 0, 0, 1, 30.0f, 60.0f,  // Hydra
+    {1, 0, 0, 0, 0, 0, 0, 0, 1, 30.0f, 60.0f, 8.0f,  // Hydra
      {ACTION_HYDRA_SPECIAL1, 0, 0, 0, 0, 0}},
-    {0, 1, 0, 0, 1, 0, 0, 0, 0, 0.0f, 25.0f,   // Ares
+    {0, 1, 0, 0, 1, 0, 0, 0, 0, 0.0f, 25.0f, 0.0f,   // Ares
      {ACTION_ARES_SPECIAL2, ACTION_ARES_SPECIAL1, 0, 0, 0, 0}},
-    {0, 1, 1, 0, 0, 0, 0, 0, 0, 0.0f, 25.0f,   // Atropos
+    {0, 1, 1, 0, 0, 0, 0, 0, 0, 0.0f, 25.0f, 0.0f,   // Atropos
      {ACTION_ATROPOS_SPECIAL2, 0, 0, ACTION_ATROPOS_SPECIAL1, 0, 0}},
 };
 static_assert(std::size(combat_characters) == CHARACTER_COUNT, "one row per character");

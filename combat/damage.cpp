@@ -196,7 +196,8 @@ static void reaction_start(int defender, f32 x, f32 z)
     stage_light->hit_light_on = 1;
     d->hit_x = x;
     d->hit_z = z;
-    d->action = ACTION_IDLE;
+    if (!fighter_losing_head(defender))
+        d->action = ACTION_IDLE;
 }
 
 // Posture's reaction: its first pose, or its twin when the first is already showing, so that
@@ -213,6 +214,8 @@ static void reaction_pose(int defender, const ReactionPoses &poses)
 {
     Fighter *d = &fighters[defender];
     Skeleton *sk = fighter_skeleton(defender);
+    if (fighter_losing_head(defender))
+        return;
     i32 first = poses.stand, twin = poses.stand_b;
     if (d->posture == POSTURE_AIR) {
         d->hop_base_z = d->pos_z;
@@ -254,7 +257,7 @@ void apply_hit_reaction(int defender, int attacker, f32 x, f32 z, u8 rules)
     } else {
         reaction_pose(defender, HIT_POSES);
         if ((rules & HIT_RULE_SWEEP_KNOCKDOWN) && fighter_skeleton(attacker)->action == ACTION_KICK_SWEEP &&
-            !hit_character(d).sweep_proof && d->posture != POSTURE_AIR) {
+            !hit_character(d).sweep_proof && d->posture != POSTURE_AIR && !fighter_losing_head(defender)) {
             fighter_skeleton(defender)->action = ACTION_KNOCKDOWN;
             d->attack_state = ATTACK_STATE_NORMAL;
         }

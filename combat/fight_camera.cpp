@@ -99,6 +99,15 @@ static void camera_free_look()
     camera_term = std::fmin(std::fmax(camera_term, TERM_MIN), TERM_MAX);
 }
 
+// Where the camera frames a fighter: its x, or its body where that stands behind its x (the
+// Hydra's, behind its necks): framed on its x, a Hydra near its wall had its body off the
+// screen's edge.
+static f32 camera_body_x(const Fighter *f)
+{
+    const f32 toward = f->facing ? 1.0f : -1.0f;
+    return f->pos_x - toward * combat_character(f).camera_back;
+}
+
 // Keeps both fighters in view; called once per fight tick, also while paused.
 void update_fight_camera()
 {
@@ -109,23 +118,25 @@ void update_fight_camera()
     const f32 distance = std::fmax(combat_character(a).camera_distance, combat_character(b).camera_distance);
     const f32 side_limit = stage_id == STAGE_HADES ? SIDE_LIMIT_WIDE : SIDE_LIMIT;   // 3.
     const int fallen = camera_fallen_side();
+    const f32 ax = camera_body_x(a), bx = camera_body_x(b);
     if (fallen < 0)                                            // 4. midpoint and distance
-        camera_centre[0] = (a->pos_x + b->pos_x) * 0.5f;
+        camera_centre[0] = (ax + bx) * 0.5f;
     camera_centre[1] = 0.0f;
     const f32 dx = a->pos_x - b->pos_x, dy = a->pos_y - b->pos_y, dz = a->pos_z - b->pos_z;
     fighter_distance = std::sqrt(dx * dx + dy * dy + dz * dz);
+    const f32 framed = std::sqrt((ax - bx) * (ax - bx) + dy * dy + dz * dz);   // the bodies' distance
     f32 lift = std::fmax(fighter_distance * 0.1f - 1.0f, 0.0f);
     camera_free_look();                                        // 5. free camera
     if (fallen >= 0) {                                         // 6. creep toward the fallen
         if (game_state != STATE_TIME_OVER && !paused) {
-            camera_eye[0] = creep(camera_eye[0], fighters[fallen].pos_x);
-            camera_centre[0] = creep(camera_centre[0], fighters[fallen].pos_x);
+            camera_eye[0] = creep(camera_eye[0], camera_body_x(&fighters[fallen]));
+            camera_centre[0] = creep(camera_centre[0], camera_body_x(&fighters[fallen]));
         }
     } else {                                                   // 7. eye x
-        const f32 x = std::sin(camera_yaw) * (distance + fighter_distance) + camera_centre[0];
+        const f32 x = std::sin(camera_yaw) * (distance + framed) + camera_centre[0];
         camera_eye[0] = std::fmin(std::fmax(x, -side_limit), side_limit);
     }
-    camera_eye[1] = std::fmin(std::cos(camera_yaw) * (distance + fighter_distance) + camera_centre[1],
+    camera_eye[1] = std::fmin(std::cos(camera_yaw) * (distance + framed) + camera_centre[1],
                               EYE_Y_NEAREST);                  // 8. eye y
     const f32 height = std::fmax(a->pos_z, b->pos_z);
     // Fighters at one point give an endless pull-back, which the farthest limit below catches.

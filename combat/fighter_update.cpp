@@ -489,7 +489,8 @@ static void update_edge_hit(int p, const ArenaLimits &limits)
     Fighter *f = &fighters[p];
     Skeleton *sk = fighter_skeleton(p);
     if (!at_limit(f->pos_x, limits.own) || f->hit_stun < EDGE_HIT_MIN_STUN || f->guarding ||
-        f->action == ACTION_PETRIFIED || f->action == ACTION_KO || summon_phase != SUMMON_NONE)
+        f->action == ACTION_PETRIFIED || f->action == ACTION_KO || fighter_losing_head(p) ||
+        summon_phase != SUMMON_NONE)
         return;
     const bool heavy = f->hit_recoil == HIT_RECOIL_HEAVY || f->hit_recoil == HIT_RECOIL_FAR;
     i32 reaction;

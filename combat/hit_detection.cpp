@@ -249,7 +249,7 @@ void resolve_melee_hits()
 static void check_stun(int p, bool shakes)
 {
     Fighter *f = &fighters[p];
-    if (f->stun_build <= STUN_THRESHOLD)
+    if (f->stun_build <= STUN_THRESHOLD || fighter_losing_head(p))
         return;
     f->action = ACTION_STUNNED;
     fighter_skeleton(p)->action = ACTION_STUNNED;
@@ -264,7 +264,7 @@ static void check_stun(int p, bool shakes)
 static void check_head_lost(int p)
 {
     Fighter *f = &fighters[p];
-    if (!hit_character(f).heads || f->heads_left < 2 || f->action == ACTION_HEAD_LOST ||
+    if (!hit_character(f).heads || f->heads_left < 2 || fighter_losing_head(p) ||
         f->head_life[fighter_head_index(f)] > KNOCKED_OUT_LIFE)
         return;
     f->action = ACTION_HEAD_LOST;

@@ -177,7 +177,7 @@ static void projectile_strike(int t, int j)
     }
     d->hit_recoil = HIT_RECOIL_FAR;
     apply_hit_reaction(defender, t, point.x, point.z, HIT_RULE_GUARD_ALONE);
-    if (thrower.petrifies && !guarded) {
+    if (thrower.petrifies && !guarded && !fighter_losing_head(defender)) {
         d->action = ACTION_PETRIFIED;
         fighter_skeleton(defender)->action = ACTION_PETRIFIED;
         d->effect_timer = PETRIFIED_TICKS;

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -500,6 +501,8 @@ static std::vector<u8> text_over(float grey, int font, float x, float y, float z
     glClear(GL_COLOR_BUFFER_BIT);
     if (font == FONT_DIGITS)
         print_digits(x, y, z, "%s", text);
+    else if (font == FONT_LETTERS)
+        print_letters(x, y, z, "%s", text);
     else
         print_text(x, y, z, "%s", text);
     return window_pixels();
@@ -535,26 +538,31 @@ static void edged_lines(const std::vector<u8> &on_black, const std::vector<u8> &
     }
 }
 
-// The clock, the combo counts and the narration are light ink over whatever the arena or the
-// picture shows: over white, a dark edge still runs round every glyph, to its left and right
-// and above and below it, where its ink shows over black.
+// The clock, the combo counts, the narration and the round's calls are light ink over whatever
+// the arena or the picture shows (the calls over the palest floors): over white, a dark edge
+// still runs round every glyph, to its left and right and above and below it, where its ink
+// shows over black.
 TEST_F(TextLayout, LightTextKeepsADarkEdgeOverWhite)
 {
-    struct Case {
-        int font;
-        float x, y, z;
-        const char *text;
-    };
-    const Case cases[] = {
+    std::vector<Printed> cases = {
         {FONT_DIGITS, -2.5f, 17.3f, -70.0f, "0123456789"},   // the round clock's size
         {FONT_DIGITS, -12.0f, 3.0f, -30.0f, "47"},           // a combo count
         {FONT_TEXT, -23.0f, 4.0f, -60.0f, "Hits!"},
         {FONT_TEXT, -27.0f, -13.0f, -70.0f, "Medusa waits"},   // a line of narration
+        {FONT_LETTERS, -9.0f, -13.0f, -45.0f, "YOU WIN["},
     };
-    for (const Case &c : cases) {
+    // The round's other calls where the fight prints them. (The menus' capitals stand on their
+    // own dark boxes and banners.)
+    const std::set<std::string> calls = {"READY]", "FIGHT[", "TIME EXTENDED[", "YOU LOSE[", "DOUBLE\\KO[",
+                                         "TIME\\OVER", "DRAW"};
+    for (const Printed &p : fixed_texts)
+        if (calls.count(p.text))
+            cases.push_back(p);
+    ASSERT_EQ(cases.size(), 5 + calls.size());
+    for (const Printed &c : cases) {
         SCOPED_TRACE(c.text);
-        std::vector<u8> on_black = text_over(0.0f, c.font, c.x, c.y, c.z, c.text);
-        std::vector<u8> on_white = text_over(1.0f, c.font, c.x, c.y, c.z, c.text);
+        std::vector<u8> on_black = text_over(0.0f, c.font, c.x, c.y, c.z, c.text.c_str());
+        std::vector<u8> on_white = text_over(1.0f, c.font, c.x, c.y, c.z, c.text.c_str());
         for (int columns = 0; columns < 2; columns++) {
             int lines = 0, edged = 0;
             edged_lines(on_black, on_white, columns, &lines, &edged);

@@ -67,6 +67,40 @@ TEST_F(CameraTest, BothFightersStayInViewForEverySeparation)
     }
 }
 
+// The Hydra's body stands behind its x and its tail reaches some 21 units further back (a
+// 22-unit figure): framed on the fighters' x alone, the body ran off the screen's edge at the
+// round's start and near its wall. Its haunches and its tail's tip stay in view wherever it
+// stands, on either side.
+TEST_F(CameraTest, TheHydrasBodyAndTailStayInViewBehindIt)
+{
+    constexpr f32 HAUNCH_BACK = 12.0f, TAIL_BACK = 21.0f;
+    struct Case {
+        f32 hydra_x, other_x;
+        int stage;
+    } cases[] = {
+        {-30, 30, STAGE_ATHENS},   // the round's start
+        {30, -30, STAGE_ATHENS},
+        {-20, -17, STAGE_ATHENS},  // at its wall, the opponent close
+        {20, 17, STAGE_ATHENS},
+        {-20, 30, STAGE_ATHENS},
+        {-70, -67, STAGE_HADES},
+    };
+    for (const Case &c : cases) {
+        fight_start(CHARACTER_HYDRA, CHARACTER_JASON);
+        stage_id = c.stage;
+        fighters[0].pos_x = c.hydra_x;
+        fighters[1].pos_x = c.other_x;
+        fighters[0].facing = c.hydra_x < c.other_x ? 1 : 0;
+        fighters[1].facing = 1 - fighters[0].facing;
+        update_fight_camera();
+        const f32 back = c.hydra_x < c.other_x ? -1.0f : 1.0f;
+        EXPECT_TRUE(in_view({c.hydra_x + back * HAUNCH_BACK, 0, 10})) << c.hydra_x << " " << c.other_x << " haunches";
+        EXPECT_TRUE(in_view({c.hydra_x + back * TAIL_BACK, 0, 1})) << c.hydra_x << " " << c.other_x << " tail";
+        EXPECT_TRUE(in_view({c.other_x, 0, 0})) << c.hydra_x << " " << c.other_x << " opponent";
+        EXPECT_TRUE(in_view({c.other_x, 0, 18})) << c.hydra_x << " " << c.other_x << " opponent's head";
+    }
+}
+
 TEST_F(CameraTest, StartViewAndTheNearestEye)
 {
     fighters[0].pos_x = -5.0f;

@@ -1,8 +1,9 @@
 // The built figures face to face as close as the push-apart lets one walk into the other: in
-// every key of their stand, walk and guard, the two bodies (torso, hips and legs; not heads,
-// arms, weapons or the Hydra's necks) keep apart. Each body is measured as its front, the
-// farthest it reaches toward the opponent in each band of height, over all those keys; two
-// fronts that together pass the distance between the fighters meet inside each other.
+// every key of their stand, walk, guard, crouch and crouching guard, the two bodies (torso,
+// hips and legs, and the Hydra's necks and heads; not a human's head, arms or weapons) keep
+// apart. Each body is measured as its front, the farthest it reaches toward the opponent in
+// each band of height, over all those keys; two fronts that together pass the distance
+// between the fighters meet inside each other.
 #include "characters/characters.h"
 #include "combat/combat.h"
 #include "support/data_set.h"
@@ -22,22 +23,24 @@ constexpr int FIT_BANDS = 64;
 constexpr f32 FIT_NO_BODY = -1e9f;
 
 // What of a figure is not its body: the bones of its first `head_zones` hit zones with all
-// they carry (a head, or the Hydra's four necks and heads), and where they reach its arms (the
-// bones above its forearm zones, with the hands and what they hold). The Sphinx's forelegs
-// count as arms: her stand lifts one and her blows strike with them. The Hydra's legs carry
-// its body.
+// they carry (a head), and where they reach its arms (the bones above its forearm zones, with
+// the hands and what they hold). The Sphinx's forelegs count as arms: her stand lifts one and
+// her blows strike with them. The Hydra's legs carry its body, and its necks, reared back
+// between blows, count as body: let out toward the opponent they stood through the chest and
+// head of whoever walked up to it.
 struct FitBody {
     int head_zones;
     bool arms_reach;
 };
 static const FitBody fit_bodies[] = {
     {1, true}, {1, true}, {1, true}, {1, true}, {1, true}, {1, true},
-    {1, true}, {1, true}, {1, true}, {4, false}, {1, true}, {1, true},
+    {1, true}, {1, true}, {1, true}, {0, false}, {1, true}, {1, true},
 };
 static_assert(std::size(fit_bodies) == CHARACTER_COUNT, "one row per character");
 
-// The actions a fighter stands in while the other walks up to it, and walks up in.
-static const int fit_actions[] = {ACTION_IDLE, ACTION_WALK_FORWARD, ACTION_WALK_BACK, ACTION_GUARD_STAND};
+// The actions a fighter stands or crouches in while the other walks up to it, and walks up in.
+static const int fit_actions[] = {ACTION_IDLE,        ACTION_WALK_FORWARD, ACTION_WALK_BACK,
+                                  ACTION_GUARD_STAND, ACTION_CROUCH,       ACTION_GUARD_CROUCH};
 
 struct BodyFront {
     f32 reach[FIT_BANDS];   // toward the opponent from the fighter's x, per band from z = 0

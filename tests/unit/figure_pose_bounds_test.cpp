@@ -1,8 +1,8 @@
 // Where the posed figures may reach: the beasts keep out of the ground (the Hydra's bites and
 // its severed necks stop short of it and it collapses onto its belly, the Sphinx lies on it
 // when she falls and gets up from it), Ares' cloak hangs behind his back below his shoulders
-// in all of them, in his chest's own frame, and Polyphemus and the Minotaur rest their heavy
-// weapons on the shoulder between blows.
+// in all of them, in his chest's own frame, and every fighter keeps its weapons, and the Hydra
+// its necks, within reach between blows.
 #include "characters/characters.h"
 #include "support/data_set.h"
 #include "support/draw_fixtures.h"
@@ -202,37 +202,151 @@ TEST(FigurePoseBounds, AresCloakHangsBehindHisBackBelowHisShouldersInEveryKey)
     archive_close(archive);
 }
 
-// Polyphemus's club and the Minotaur's axe are as long as a man's arm and were held at a man's
-// face height: held out at the opponent as the others hold their blades, their heads stood in
-// the face of whoever came up (15 and 14 units in front of them). Resting on the shoulder, each
-// keeps within its bearer's own half width.
-TEST(FigurePoseBounds, HeavyWeaponsRestOnTheShoulderBetweenBlows)
+// Every fighter's built figure from the data set, by character, and its model's entry name.
+class FighterPoses : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test_maths_setup();
+        ArchiveHandle archive = data_set_archive_open();
+        ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
+        for (int id = 0; id < CHARACTER_COUNT; id++) {
+            std::string skeleton_entry;
+            character_figure_entries(character_modules[id], &entries[id], &skeleton_entry);
+            loaded[id] = figure_load(archive, entries[id].c_str(), skeleton_entry.c_str(), &figures[id]);
+        }
+        archive_close(archive);
+    }
+
+    LoadedFigure figures[CHARACTER_COUNT];
+    std::string entries[CHARACTER_COUNT];
+    bool loaded[CHARACTER_COUNT] = {};
+};
+
+// The keys a fighter stands in between blows, walks in, guards and blocks in, standing or
+// crouched: what another fighter walks up to.
+static const int rest_actions[] = {ACTION_IDLE,        ACTION_WALK_FORWARD, ACTION_WALK_BACK,      ACTION_CROUCH,
+                                   ACTION_GUARD_STAND, ACTION_BLOCK_STAND,  ACTION_BLOCK_STAND_B,  ACTION_GUARD_CROUCH,
+                                   ACTION_BLOCK_CROUCH, ACTION_BLOCK_CROUCH_B};
+
+static bool bone_under(const Skeleton *s, int bone, int top)
 {
-    test_maths_setup();
-    ArchiveHandle archive = data_set_archive_open();
-    ASSERT_NE(archive, nullptr) << "make the data set first (tavrosk-databuild)";
-    for (const CharacterModule *module : {&polyphemus_module, &minotaur_module}) {
-        std::string model_entry, skeleton_entry;
-        character_figure_entries(module, &model_entry, &skeleton_entry);
-        LoadedFigure f;
-        ASSERT_TRUE(figure_load(archive, model_entry.c_str(), skeleton_entry.c_str(), &f)) << model_entry;
-        // The weapon's bone: the one that carries the first of the weapon's hit points (zone 7).
-        int weapon = f.model->bone_a[module->hit_zones[7].vertex];
-        for (int action : {ACTION_IDLE, ACTION_WALK_FORWARD, ACTION_WALK_BACK}) {
-            const SeqBlock *block = sequencer_find_block(&module->sequence, action);
-            ASSERT_NE(block, nullptr) << model_entry << " action " << action;
-            for (int key = block->lo; key <= block->hi; key++) {
-                model_pose_at(f.model, f.skeleton, key);
-                f32 reach = -1e9f;   // the figure faces -y
-                for (int v = 0; v < f.model->vertex_count; v++)
-                    if (f.model->bone_a[v] == weapon)
-                        reach = std::max(reach, -f.model->pos[v][1]);
-                EXPECT_LE(reach, static_cast<f32>(module->body_half_width))
-                    << model_entry << " action " << action << " key " << key;
-            }
+    // Bone 0 is the root: its parent field means nothing.
+    for (int b = bone; b > 0 && b < s->bone_count; b = s->bones[b].parent)
+        if (b == top)
+            return true;
+    return false;
+}
+
+// What a fighter holds out at its opponent: its arms with the hands and all they hold (the
+// bones from the parents of its forearm zones, 3 and 4, down), or the Hydra's four necks and
+// heads (the bones of its first four zones, down).
+static std::vector<int> reaching_tops(int id, const Model *m, const Skeleton *s)
+{
+    const CharacterModule *module = character_modules[id];
+    std::vector<int> tops;
+    if (id == CHARACTER_HYDRA) {
+        for (int z = 0; z < 4; z++)
+            tops.push_back(m->bone_a[module->hit_zones[z].vertex]);
+        return tops;
+    }
+    for (int z : {3, 4})
+        tops.push_back(s->bones[m->bone_a[module->hit_zones[z].vertex]].parent);
+    return tops;
+}
+
+// The farthest the posed model's reaching parts go along one axis of the model, the sign
+// choosing the direction: (1, -1) in front of its x (the figure faces -y), (2, 1) above the
+// floor.
+static f32 reaching_extent(const Model *m, const Skeleton *s, const std::vector<int> &tops, int axis, f32 sign)
+{
+    f32 most = -1e9f;
+    for (int v = 0; v < m->vertex_count; v++)
+        for (int top : tops)
+            if (bone_under(s, m->bone_a[v], top))
+                most = std::max(most, sign * m->pos[v][axis]);
+    return most;
+}
+
+// Weapons held out level at chest height stood 11 to 14.5 units in front of their bearers,
+// past the near side of an opponent come as close as the push-apart allows, and the Hydra's
+// necks reached some 70 pixels through its opponent's back. Between blows every arm with its
+// weapon or shield (a blade or spear held up or across the body, point raised; a club or axe
+// on the shoulder), and every neck of the Hydra reared back over its body, keeps within its
+// bearer's half width and a unit more in front, in every bank of heads; only the attacks reach
+// further.
+TEST_F(FighterPoses, WeaponsAndNecksRestWithinReachBetweenBlows)
+{
+    constexpr f32 REST_MARGIN = 1.0f;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        const CharacterModule *module = character_modules[id];
+        const std::string &model_entry = entries[id];
+        LoadedFigure &f = figures[id];
+        ASSERT_TRUE(loaded[id]) << model_entry;
+        std::vector<int> tops = reaching_tops(id, f.model, f.skeleton);
+        const f32 limit = module->body_half_width + REST_MARGIN;
+        std::set<int> keys = move_keys(module->sequence, std::vector<int>(std::begin(rest_actions), std::end(rest_actions)));
+        ASSERT_FALSE(keys.empty()) << model_entry;
+        for (int key : keys) {
+            model_pose_at(f.model, f.skeleton, key);
+            EXPECT_LE(reaching_extent(f.model, f.skeleton, tops, 1, -1.0f), limit) << model_entry << " key " << key;
         }
     }
-    archive_close(archive);
+}
+
+// The bones a limb ends in: the children of the bones of the given zones of the model's
+// fighter (a human's hands with what they hold, below the forearm zones; the Hydra's heads,
+// below its neck zones). A shoulder or a neck's root stands high whatever the limb does.
+static std::vector<int> zone_children(const Model *m, const Skeleton *s, const std::vector<int> &zones, int id)
+{
+    std::vector<int> out;
+    for (int z : zones) {
+        int limb = m->bone_a[character_modules[id]->hit_zones[z].vertex];
+        for (int b = 1; b < s->bone_count; b++)
+            if (s->bones[b].parent == limb)
+                out.push_back(b);
+    }
+    return out;
+}
+
+// Knocked out, every fighter lies where it fell until the round ends: none goes through the
+// floor, and its arms with what they hold (the Hydra its necks and heads) lie on the ground
+// rather than stand up in the air, as Polyphemus's club and the Minotaur's axe once did. A
+// neck the Hydra loses lies on the floor at the loss's end, in every bank of heads.
+TEST_F(FighterPoses, KnockedOutFightersAndLostNecksLieOnTheGround)
+{
+    // How high above the floor a lying hand with what it holds, or a lying head, may reach, in
+    // parts of the figure's height at rest: a thick arm on a deep chest, a club's head.
+    constexpr f32 LYING_HEIGHT = 0.16f;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        ASSERT_TRUE(loaded[id]) << entries[id];
+        Model *model = figures[id].model;
+        Skeleton *skeleton = figures[id].skeleton;
+        const f32 height = rest_height(model);
+        const SeqBlock *ko = sequencer_find_block(&character_modules[id]->sequence, ACTION_KO);
+        ASSERT_NE(ko, nullptr) << entries[id];
+        model_pose_at(model, skeleton, ko->hi);
+        EXPECT_GE(lowest(model), -GROUND_MARGIN * height) << entries[id] << " knocked out";
+        // The Sphinx lies on her belly on her forelegs, her paws before her.
+        if (id == CHARACTER_SPHINX)
+            continue;
+        // The Hydra is knocked out with its last head, zone 0's; the others are shrunk away.
+        std::vector<int> ends = id == CHARACTER_HYDRA ? zone_children(model, skeleton, {0}, id)
+                                                      : zone_children(model, skeleton, {3, 4}, id);
+        ASSERT_FALSE(ends.empty()) << entries[id];
+        EXPECT_LE(reaching_extent(model, skeleton, ends, 2, 1.0f), LYING_HEIGHT * height) << entries[id];
+    }
+    const LoadedFigure &hydra = figures[CHARACTER_HYDRA];
+    const SeqBlock *loss = sequencer_find_block(&hydra_module.sequence, ACTION_HEAD_LOST);
+    ASSERT_NE(loss, nullptr);
+    for (int heads = 2; heads <= 4; heads++) {
+        model_pose_at(hydra.model, hydra.skeleton, hydra_module.sequence.bank_by_heads[heads] + loss->hi);
+        // The lost neck: the one of the head in play, zone heads - 1.
+        std::vector<int> lost = zone_children(hydra.model, hydra.skeleton, {heads - 1}, CHARACTER_HYDRA);
+        ASSERT_EQ(lost.size(), 1u);
+        EXPECT_LE(reaching_extent(hydra.model, hydra.skeleton, lost, 2, 1.0f), LYING_HEIGHT * rest_height(hydra.model))
+            << "heads " << heads;
+    }
 }
 
 // The checks on a small figure: hips, a chest leaning forward in key 1, a cloak on the chest and

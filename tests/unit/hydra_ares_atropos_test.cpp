@@ -353,6 +353,49 @@ TEST_F(HydraFight, LosesItsHeadsOneByOneThenTheMatch)
     EXPECT_EQ(skeletons[1]->key_to, 250);
 }
 
+// Blows that keep landing on a Hydra while it loses a head neither restart nor stop the loss:
+// the spent head falls within the loss's own length (its eleven keys of twelve ticks, from the
+// entry on the last key) and the next head comes into play. A loss that restarted at each hit
+// left the round unwinnable to an attacker who kept hitting.
+TEST_F(HydraFight, AHeadLostUnderBlowsStillFallsWithinTheLoss)
+{
+    test_maths_setup();
+    hit_start(CHARACTER_JASON, CHARACTER_HYDRA);
+    fighters[0].damage[6] = 0.6f;
+    for (int hit = 0; hit < 10 && fighters[1].head_life[3] > 0.001f; hit++) {
+        attack(0, ACTION_HARD_SWING);
+        reach(0, 7, 0);
+        resolve_melee_hits();
+        fighters[1].stun_build = 0;
+    }
+    skeletons[0]->attack_live = 0;
+    resolve_melee_hits();
+    ASSERT_EQ(fighters[1].action, ACTION_HEAD_LOST);
+    for (f32 &rate : fighters[1].anim_rate)
+        rate = 1.0f;
+    constexpr int LOSS_TICKS = 12 * 12;   // the entry's key and ten steps of twelve ticks, and a step's slack
+    constexpr int HIT_EVERY = 5;
+    int ticks = 0, hits = 0;
+    for (; ticks < LOSS_TICKS && fighters[1].heads_left == 4; ticks++) {
+        // Every tick runs the hit pass, as the fight does: the ticks between blows check for
+        // spent heads.
+        fighters[1].hit_stun = 0;
+        if (ticks % HIT_EVERY == 0) {
+            attack(0, ACTION_HARD_SWING);
+            reach(0, 7, 0);
+        } else {
+            skeletons[0]->attack_live = 0;
+        }
+        resolve_melee_hits();
+        hits += struck(1) ? 1 : 0;
+        hydra_animate(&fighters[1], skeletons[1].get(), nullptr);
+    }
+    EXPECT_GT(hits, 10) << "the blows kept landing";
+    EXPECT_EQ(fighters[1].heads_left, 3) << "still losing the first head after " << ticks << " ticks";
+    EXPECT_GT(fighters[1].head_life[2], 0.99f) << "the next head takes no blow meant for the spent one";
+    EXPECT_EQ(fighters[1].action, ACTION_IDLE);
+}
+
 // Every move of the three on its built figure, skinned each call: each moves through its keys
 // and ends in idle or on a hold within its keys, and the skinned figure stays finite.
 class BuiltFigures : public ::testing::Test {

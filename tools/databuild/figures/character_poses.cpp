@@ -272,10 +272,22 @@ static FigurePose pose_landing(f32 t)
     return pose_path(path, 2, t);
 }
 
+// How far a crouch held between blows sits back over the heels (units of a 20-unit figure):
+// knees and skirts crouched at the crouching attacks' place stood in the knees of an opponent
+// crouching as close. The attacks start from their own crouch and keep their reach.
+constexpr f32 CROUCH_REST_BACK = 0.4f;
+
+static FigurePose crouch_at_rest()
+{
+    FigurePose p = crouch();
+    p.shift.y += CROUCH_REST_BACK;
+    return p;
+}
+
 // A blow taken on the guard, standing or crouched: pushed back, then held again.
 static FigurePose pose_block(PoseKind kind, f32 t)
 {
-    FigurePose held = guard(kind == POSE_BLOCK ? stance() : crouch());
+    FigurePose held = guard(kind == POSE_BLOCK ? stance() : crouch_at_rest());
     FigurePose pushed = held;
     lean(pushed, PART_CHEST, -12);
     pushed.shift.y = 1.2f;
@@ -399,9 +411,9 @@ static FigurePose pose_sequence(PoseKind kind, f32 t)
     case POSE_DASH_BACK: return pose_dash(kind, t);
     case POSE_JUMP: return pose_jump(t);
     case POSE_LANDING: return pose_landing(t);
-    case POSE_CROUCH: return crouch();
+    case POSE_CROUCH: return crouch_at_rest();
     case POSE_GUARD: return guard(stance());
-    case POSE_GUARD_CROUCH: return guard(crouch());
+    case POSE_GUARD_CROUCH: return guard(crouch_at_rest());
     case POSE_BLOCK:
     case POSE_BLOCK_CROUCH: return pose_block(kind, t);
     case POSE_HIT:
@@ -513,15 +525,112 @@ static int hydra_heads_shown(const PosedMove &m, int bank_heads)
 // The Hydra's banks by heads left: the first key of each.
 static const int hydra_banks[4][2] = {{4, 0}, {3, 63}, {2, 127}, {1, 191}};
 
-// A heavy weapon (a club, a great axe) is not held out at the opponent between blows as a
-// blade is: its bearer rests it on his shoulder, forearm up and wrist cocked back, so that at
-// the closest distance its head stands over him rather than in the other fighter's face.
-static bool weapon_is_heavy(FigureWeapon weapon) { return weapon == WEAPON_CLUB || weapon == WEAPON_AXE; }
+// ---- weapons between blows -----------------------------------------------------------
+// Between blows no weapon is held out at the opponent: held level at chest height a blade or
+// spear stood past the near side of a fighter come as close as the push-apart allows. A blade
+// is held up by the shoulder, point raised and leaning back, ready to cut; a spear
+// or a bow upright at the bearer's side; a club or great axe rests on the shoulder, forearm up
+// and wrist cocked back, its head over the bearer; a spindle hangs low; a shield hangs at the
+// side and comes before the chest, faced to the front, to guard. Attacks start from their own
+// wind-up and keep their reach.
+enum WeaponRest : u8 {
+    REST_NONE,           // the arm as the move poses it (a bare hand, a paw)
+    REST_BLADE,
+    REST_UPRIGHT,
+    REST_SHOULDER,
+    REST_LOW,
+    REST_SHIELD
+};
 
-static void heavy_weapon_at_rest(FigurePose &p, PoseKind kind)
+static WeaponRest weapon_rest(FigureWeapon weapon)
 {
-    if (kind == POSE_IDLE || kind == POSE_WALK || kind == POSE_WALK_BACK)
-        arm_r(p, 30, 15, 0, 115, 60);
+    switch (weapon) {
+    case WEAPON_SWORD:
+    case WEAPON_SHEARS: return REST_BLADE;
+    case WEAPON_SPEAR:
+    case WEAPON_BOW: return REST_UPRIGHT;
+    case WEAPON_CLUB:
+    case WEAPON_AXE: return REST_SHOULDER;
+    case WEAPON_THREAD: return REST_LOW;
+    case WEAPON_SHIELD:
+    case WEAPON_MIRROR_SHIELD: return REST_SHIELD;
+    default: return REST_NONE;
+    }
+}
+
+// The moves a fighter stands, walks, guards and blocks in; the guards hold the weapon higher.
+static bool pose_at_rest(PoseKind kind)
+{
+    switch (kind) {
+    case POSE_IDLE:
+    case POSE_WALK:
+    case POSE_WALK_BACK:
+    case POSE_CROUCH:
+    case POSE_GUARD:
+    case POSE_BLOCK:
+    case POSE_GUARD_CROUCH:
+    case POSE_BLOCK_CROUCH: return true;
+    default: return false;
+    }
+}
+
+static bool pose_is_guard(PoseKind kind)
+{
+    return kind == POSE_GUARD || kind == POSE_BLOCK || kind == POSE_GUARD_CROUCH || kind == POSE_BLOCK_CROUCH;
+}
+
+// One arm's turns at rest: upper arm (pitch, roll), forearm (pitch, and its turn about its
+// own length: a shield on it faces the opponent), hand.
+struct ArmRest {
+    f32 upper, roll, fore, twist, hand;
+};
+
+// The upper arm's pitch is the arm's own, whatever the chest's lean: a crouch that bows the
+// chest forward does not carry the weapon out with it (the shoulder still goes forward). A
+// weapon resting on the shoulder bows with it, or the crouch stood it up before the face.
+//                                     stand and walk              guard and block
+static const ArmRest arm_rests[][2] = {
+    {{0, 0, 0, 0, 0},        {0, 0, 0, 0, 0}},          // REST_NONE (unused)
+    {{-10, 10, 100, 0, 110}, {0, 5, 100, 0, 100}},      // REST_BLADE: up by the shoulder, leaning back
+    {{0, 15, 85, 0, 95},     {10, 10, 90, 0, 90}},      // REST_UPRIGHT: at the side, point up
+    {{30, 15, 115, 0, 60},   {30, 15, 115, 0, 60}},     // REST_SHOULDER: on the shoulder
+    {{5, 15, 30, 0, 0},      {5, 15, 30, 0, 0}},        // REST_LOW: hanging at the side
+    {{-5, 12, 20, 0, 0},     {15, -10, 95, 90, 0}},     // REST_SHIELD: at the side; faced to the front
+};
+
+static void weapons_at_rest(FigurePose &p, PoseKind kind, const FigureStyle &style)
+{
+    if (style.body != BODY_HUMAN || !pose_at_rest(kind))
+        return;
+    int guard = pose_is_guard(kind) ? 1 : 0;
+    FigurePose degree = {};
+    lean(degree, PART_CHEST, 1.0f);
+    f32 chest = p.part[PART_CHEST].ax / degree.part[PART_CHEST].ax;   // degrees bowed forward
+    WeaponRest right = weapon_rest(style.weapon), left = weapon_rest(style.second_weapon);
+    if (right != REST_NONE) {
+        const ArmRest &a = arm_rests[right][guard];
+        arm_r(p, a.upper + (right == REST_SHOULDER ? 0.0f : chest), a.roll, 0, a.fore, a.hand);
+        turn(p, PART_FOREARM_R, a.fore, 0, a.twist);
+    }
+    if (left != REST_NONE) {
+        const ArmRest &a = arm_rests[left][guard];
+        arm_l(p, a.upper + (left == REST_SHOULDER ? 0.0f : chest), a.roll, 0, a.fore, a.hand);
+        turn(p, PART_FOREARM_L, a.fore, 0, a.twist);
+    }
+}
+
+// A body on its back rests on its back's depth, which grows with its girth: a broad figure
+// laid at the lying pose's height sank its back and its kilt's band into the floor. The lift
+// follows how far the hips have tipped back, so the keys on its feet keep their feet down.
+constexpr f32 LYING_LIFT = 0.45f;             // units of a 20-unit figure
+constexpr f32 LYING_LIFT_PER_GIRTH = 1.7f;    // more for each girth over 1
+
+static void lying_lift(FigurePose &p, const FigureStyle &style)
+{
+    FigurePose flat = {};
+    lean(flat, PART_PELVIS, -90);
+    f32 tipped = std::clamp(p.part[PART_PELVIS].ax / flat.part[PART_PELVIS].ax, 0.0f, 1.0f);
+    p.shift.z += tipped * (LYING_LIFT + LYING_LIFT_PER_GIRTH * (style.girth - 1.0f));
 }
 
 // Writes key `key` of a move as the move stands at its own key k, unless a move before it
@@ -541,8 +650,9 @@ static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool>
     }
     if (!hydra)
         p.hidden_heads = 4;
-    if (weapon_is_heavy(style.weapon))
-        heavy_weapon_at_rest(p, kind);
+    weapons_at_rest(p, kind, style);
+    if (style.body == BODY_HUMAN)
+        lying_lift(p, style);
     figure_write_pose(rig, key, p, style.height / 20.0f);
 }
 

@@ -10,7 +10,7 @@ static const FigureShape polyphemus_shapes[] = {
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -1.0f, 2.15f},      PART_HEAD,      {0, 0, 0},            {0.85f, 0.35f, 0.25f}, 0,     MAT_SKIN,    0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.6f, 0.6f},       PART_CHEST,     {0, 0, 0},            {1.9f, 1.0f, 1.6f},    0,     MAT_SKIN,    0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.4f, -0.3f, 4.0f},    PART_CHEST,     {-1.0f, -0.5f, 0.8f}, {0.9f, 0.9f, 0.8f},    0,     MAT_FUR,     0},
-    {PART_CHEST,     SHAPE_BOX,  PART_CHEST,     {0.8f, 1.3f, 2.4f},     PART_CHEST,     {0, 0, 0},            {1.6f, 0.35f, 2.0f},   0.6f,  MAT_FUR,     0},
+    {PART_CHEST,     SHAPE_BOX,  PART_CHEST,     {0.8f, 1.2f, 2.9f},     PART_CHEST,     {0, 0, 0},            {1.6f, 0.3f, 1.5f},    0.6f,  MAT_FUR,     0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.2f},           PART_PELVIS,    {0, 0, -2.2f},        {2.05f, 2.35f, 0.75f}, 0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.0f},           PART_PELVIS,    {0, 0, 1.5f},         {2.1f, 0, 0.74f},      0.2f,  MAT_LEATHER, 0},
     {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 0.9f},           PART_HAND_R,    {0, 0, 0.2f},         {0.48f, 0, 0},         0.2f,  MAT_LEATHER, SHAPE_MIRROR},

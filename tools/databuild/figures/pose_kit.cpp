@@ -201,11 +201,17 @@ FigurePose stance()
     return p;
 }
 
+// Knees spread wide, as a wrestler squats: knees pushed straight ahead stood in the knees of
+// an opponent crouching as close.
+constexpr f32 CROUCH_KNEE_SPREAD = 50.0f;
+
 FigurePose crouch()
 {
     FigurePose p = stance();
     lean(p, PART_CHEST, 15);
     kneel(p, 65, -115, 4.2f);
+    turn(p, PART_THIGH_R, 65, 0, CROUCH_KNEE_SPREAD);
+    turn(p, PART_THIGH_L, 65, 0, -CROUCH_KNEE_SPREAD);
     return p;
 }
 
@@ -225,13 +231,24 @@ FigurePose guard(FigurePose p)
     return p;
 }
 
+constexpr f32 LYING_FOREARM_TWIST = 90.0f;
+constexpr f32 LYING_HAND_TWIST = 90.0f;
+
+// Flat on the back, the arms lying along the body a little out from it with whatever they
+// hold on the ground beside the legs: arms flung up over the head stood the weapons up in the
+// air. The upper arms slope down to the floor from the shoulders, the hands turn the weapons
+// level just above it.
 FigurePose lying()
 {
     FigurePose p = stance();
     lean(p, PART_PELVIS, -90);
     lean(p, PART_CHEST, 0);
-    arm_r(p, 150, 30, 0, 10, 0);
-    arm_l(p, 140, 40, 0, 10, 0);
+    arm_r(p, -6, 15, 0, 0, 4);
+    arm_l(p, -6, 15, 0, 0, 4);
+    // Turned on their long axes: a shield on the forearm and an axe's blade lie flat.
+    turn(p, PART_FOREARM_L, 0, 0, LYING_FOREARM_TWIST);
+    turn(p, PART_HAND_R, 4, 0, LYING_HAND_TWIST);
+    lean(p, PART_HEAD, 30);   // chin to chest: a helmet's crest or a hood stays off the floor
     legs(p, 10, -5, 5, -10);
     p.shift = {0, 3.0f, -8.8f};
     return p;

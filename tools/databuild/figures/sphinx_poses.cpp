@@ -2,9 +2,18 @@
 // throws and knock-out as a beast's, on her belly or low on her four legs, wings spread.
 #include "tools/databuild/figures/pose_kit.h"
 
-// The Sphinx kicks with her left front paw rather than a hind leg.
+// How far her crouch sits back from her x (units of a 20-unit figure).
+constexpr f32 SPHINX_CROUCH_BACK = 0.8f;
+
+// The Sphinx crouches as a cat does, her chest held level and her haunches sunk back (a
+// chest bowed forward as a man's stood her breast in the knees of an opponent crouching
+// close), and kicks with her left front paw rather than a hind leg.
 void sphinx_adapt(FigurePose &p, PoseKind kind)
 {
+    if (kind == POSE_CROUCH || kind == POSE_GUARD_CROUCH || kind == POSE_BLOCK_CROUCH) {
+        lean(p, PART_CHEST, 0);
+        p.shift.y += SPHINX_CROUCH_BACK;
+    }
     if (!pose_is_kick(kind))
         return;
     p.part[PART_UPPER_ARM_L] = p.part[PART_THIGH_R];
@@ -22,8 +31,8 @@ static FigurePose sphinx_fallen()
     lean(p, PART_PELVIS, 0, 8);
     lean(p, PART_CHEST, 6, -4);
     lean(p, PART_HEAD, 35, 15, 30);
-    arm_r(p, 80, 25, 0, 10, -20);
-    arm_l(p, 75, 30, 0, 15, -20);
+    arm_r(p, 66, 25, 0, 20, -5);
+    arm_l(p, 62, 30, 0, 24, -5);
     legs(p, -88, 0, -85, 0);
     turn(p, PART_WING_R, -10, 70);
     turn(p, PART_WING_L, -10, 70);

@@ -34,13 +34,13 @@ struct FontSheet {
 // gaps. The pictures' sides are powers of two, so the mipmap builder uploads them texel for
 // texel and the ink's edges stay where they are drawn. The text font's capitals are a little smaller than before so that a credits page's
 // capital line and the text line under it stand apart.
-// The text font and the digits are light on whatever lies behind them (a white wall, clouds),
-// so their ink carries a dark rim and a shadow; the rims of two neighbours meet in the gap
-// between them. The capitals sit on their own dark boxes and banners and keep plain ink.
+// Every font is light on whatever lies behind it (a white wall, clouds, the pale floors the
+// round's calls stand over), so its ink carries a dark rim and a shadow; the rims of two
+// neighbours meet in the gap between them.
 static const FontSheet font_sheets[] = {
     // font        entry              width height cap   baseline gap  rim   shadow
     {FONT_TEXT, "misc/letra.tga", 512, 512, 0.44f, 0.81f, 0.3f, 1.5f, 1.0f},   // room below for descenders
-    {FONT_LETTERS, "misc/textb.tga", 512, 512, 0.70f, 0.79f, 0.4f, 0.0f, 0.0f},
+    {FONT_LETTERS, "misc/textb.tga", 512, 512, 0.70f, 0.79f, 0.4f, 3.5f, 1.5f},
     {FONT_DIGITS, "misc/number.tga", 256, 128, 0.70f, 0.85f, 0.5f, 3.5f, 2.5f},
 };
 
