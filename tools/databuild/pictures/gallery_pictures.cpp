@@ -5,6 +5,7 @@
 // A contact sheet of all of them is written beside the figures' sheets.
 #include "tools/databuild/databuild.h"
 #include "tools/databuild/figures/figure_render.h"
+#include "tools/databuild/pictures/scene_render.h"
 #include "tools/databuild/pictures/vase_painting.h"
 
 #include "characters/characters.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
@@ -63,18 +65,6 @@ static_assert(std::size(fighter_shots) == CHARACTER_COUNT, "one picture per figh
 
 constexpr f32 GALLERY_AMBIENT = 0.35f, GALLERY_DIFFUSE = 0.6f;   // about an arena's light
 
-// The key of the fighter's first block of `action` at `at` of the way through it; the rest
-// pose when the fighter has no such block.
-static int fighter_shot_key(const CharacterModule *module, i32 action, f32 at)
-{
-    for (int i = 0; i < module->sequence.block_count; i++) {
-        const SeqBlock &block = module->sequence.blocks[i];
-        if (block.action == action)
-            return block.lo + static_cast<int>(std::lround((block.hi - block.lo) * at));
-    }
-    return 0;
-}
-
 // The camera of a row, framed on the posed figure's bounds.
 static FigureShot fighter_camera(const FighterShot &row, const f32 lo[3], const f32 hi[3])
 {
@@ -114,7 +104,7 @@ static bool fighter_picture(const FighterShot &row, PaintCanvas *out)
         figure_render_free(&figure);
         return false;
     }
-    figure_render_pose(&figure, fighter_shot_key(character_modules[row.character], row.action, row.key_at));
+    figure_render_pose(&figure, scene_action_key(row.character, row.action, row.key_at));
     // The bounds are the unturned model's; it turns about its own upright axis, so its middle
     // stays where they put it.
     f32 lo[3], hi[3];
@@ -385,6 +375,13 @@ static_assert(std::size(painted_pictures) + CHARACTER_COUNT == GALLERY_PICTURES,
 
 static PaintCanvas painted_picture(const PaintedPicture &row)
 {
+    for (int i = 0; i < gallery_scene_count; i++) {
+        if (strcmp(gallery_scenes[i].entry, row.entry) != 0)
+            continue;
+        std::vector<u8> rgba;
+        if (scene_render(&gallery_scenes[i], row.width, GALLERY_SIDE, &SCENE_WHOLE, false, &rgba))
+            return canvas_of_rgba(rgba, row.width, GALLERY_SIDE);
+    }
     VaseScene scene = row.scene();
     f32 aspect = static_cast<f32>(row.width) / GALLERY_SIDE;
     vase_fit(scene, aspect);
