@@ -119,10 +119,11 @@ static bool scene_cast_load(SceneDrawn *drawn, const SceneRow *row)
     return true;
 }
 
-// The row's props, where it puts them; framed themselves when there is no cast.
-static bool scene_props_load(SceneDrawn *drawn, const SceneRow *row)
+// The row's props, where it puts them; framed with the cast on a picture drawn over another
+// (there they are what it brings, with the figures), and framed alone when there is no cast.
+static bool scene_props_load(SceneDrawn *drawn, const SceneRow *row, bool clear)
 {
-    bool framed = drawn->count == 0;
+    bool framed = clear || drawn->count == 0;
     for (const ScenePropAt &p : row->props) {
         if (p.prop == PROP_NONE || p.prop >= PROP_COUNT)
             break;
@@ -225,7 +226,8 @@ bool scene_render(const SceneRow *row, int width, int height, const SceneWindow 
     int stage = backdrop == BACKDROP_ARENA ? row->stage : look.stage;
     SceneDrawn drawn = {};
     FigureArena arena = {};
-    bool ok = scene_cast_load(&drawn, row) && scene_props_load(&drawn, row) && scene_extras_load(&drawn, look);
+    bool ok = scene_cast_load(&drawn, row) && scene_props_load(&drawn, row, backdrop == BACKDROP_CLEAR) &&
+              scene_extras_load(&drawn, look);
     bool staged = ok && stage >= 0 && stage < STAGE_COUNT;
     if (staged && !figure_arena_load(&arena, stage, archive_entries))
         ok = staged = false;
