@@ -169,13 +169,7 @@ protected:
             walk.sample("intro");
         }
         for (int id = 0; id < CHARACTER_COUNT; id++) {
-            p1_character = id;
-            ASSERT_EQ(ending_start(), 0) << id;
-            for (int t = 0; t < 30000 && game_state == STATE_CHARACTER_ENDING; t++) {
-                if (++story_ticks > 120)
-                    ending_tick();
-                walk.sample(ENDING_NAMES[id]);
-            }
+            ending_play(id, [&] { walk.sample(ENDING_NAMES[id]); });
             if (id != CHARACTER_JASON && id != CHARACTER_MINOTAUR)
                 continue;
             for (int t = 0; t < 30000 && game_state == STATE_FACTION_ENDING; t++) {
@@ -183,6 +177,19 @@ protected:
                 faction_ending_tick();
                 walk.sample(story_kind == STORY_ARES_WON ? "ares won" : "heroes won");
             }
+        }
+    }
+
+    // Plays character id's ending to its end as the logic tick does, calling each_tick after
+    // every tick.
+    void ending_play(int id, const std::function<void()> &each_tick)
+    {
+        p1_character = id;
+        ASSERT_EQ(ending_start(), 0) << id;
+        for (int t = 0; t < 30000 && game_state == STATE_CHARACTER_ENDING; t++) {
+            if (++story_ticks > 120)
+                ending_tick();
+            each_tick();
         }
     }
 
@@ -758,15 +765,12 @@ TEST_F(StoryPictures, AnEndingPictureSlidesInWithoutABorderAcrossTheOther)
     std::set<std::string> wrong;
     int edges = 0;
     for (int id = 0; id < CHARACTER_COUNT; id++) {
-        p1_character = id;
-        ASSERT_EQ(ending_start(), 0) << id;
-        for (int t = 0; t < 30000 && game_state == STATE_CHARACTER_ENDING; t++) {
-            if (++story_ticks > 120)
-                ending_tick();
+        int t = 0;
+        ending_play(id, [&] {
             f32 f = story_picture_fade, dx, dy;
             ending_slide_offset(&dx, &dy);
-            if (ending_texture == 0 || f < FROM || f > TO || t % EVERY != 0 || (dx == 0.0f && dy == 0.0f))
-                continue;
+            if (ending_texture == 0 || f < FROM || f > TO || t++ % EVERY != 0 || (dx == 0.0f && dy == 0.0f))
+                return;
             u32 k = std::min<u32>(story_picture_index, ENDING_MAX_PICTURES - 1);
             bool vertical = dx != 0.0f;   // a picture sliding sideways leads with a vertical edge
             // The leading edge in screen pixels, and which way the picture lies from it.
@@ -777,7 +781,7 @@ TEST_F(StoryPictures, AnEndingPictureSlidesInWithoutABorderAcrossTheOther)
             int px = static_cast<int>(std::lround((edge / half * 0.5f + 0.5f) * limit));
             int in = (vertical ? dx > 0 : dy > 0) ? 1 : -1;
             if (std::min(px, px + in * DEEP) < 0 || std::max(px, px + in * DEEP) >= limit)
-                continue;
+                return;
             std::vector<int> share = ending_screen(0), under = ending_screen(black);
             for (size_t i = 0; i < share.size(); i++)
                 share[i] -= under[i];
@@ -790,7 +794,7 @@ TEST_F(StoryPictures, AnEndingPictureSlidesInWithoutABorderAcrossTheOther)
             if (band - inside > RIDGE)
                 wrong.insert(std::string(ENDING_NAMES[id]) + " picture " + std::to_string(k + 1) + ": its edge is " +
                              std::to_string(band - inside) + " brighter than the picture inside it");
-        }
+        });
     }
     glDeleteTextures(1, &black);
     EXPECT_GT(edges, 0);
