@@ -41,7 +41,7 @@ static const BackdropLook backdrop_looks[] = {
     {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.65f, {1.0f, 1.0f, 1.0f}},    // clear
     {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.38f, 0.62f, {1.0f, 1.0f, 1.0f}},    // arena
     {STAGE_ARCADIA,   {{PROP_CLOUD, -2.2f, 7.0f, 2.2f, 1.6f}, {PROP_CLOUD, 2.6f, 8.0f, 2.6f, 2.0f}, NO_EXTRA}, 0.42f, 0.62f, {1.0f, 1.0f, 1.05f}},   // sky
-    {STAGE_ATHENS,    {{PROP_CLOUD, -1.4f, 1.2f, 0.05f, 1.6f}, {PROP_CLOUD, 1.5f, 1.6f, 0.0f, 1.8f}, {PROP_TEMPLE, 0.0f, 5.0f, 0.0f, 2.2f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
+    {STAGE_ATHENS,    {{PROP_CLOUD, -1.5f, 0.2f, -0.1f, 1.5f}, {PROP_CLOUD, 1.6f, 0.5f, -0.1f, 1.7f}, {PROP_TEMPLE, 0.0f, 11.0f, 0.0f, 1.3f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
     {STAGE_TEMPLE,    {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.60f, {1.05f, 1.0f, 0.92f}},  // the hall of the gods
     {STAGE_CRETE,     {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.62f, {0.95f, 1.0f, 1.05f}},  // the sea
     {STAGE_ARCADIA,   {{PROP_TREE, -1.5f, 1.5f, 0.0f, 1.4f}, {PROP_TREE, 1.4f, 2.0f, 0.0f, 1.6f}, NO_EXTRA}, 0.38f, 0.60f, {0.95f, 1.02f, 0.92f}},  // the wood
