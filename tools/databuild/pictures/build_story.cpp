@@ -82,8 +82,8 @@ static int add_picture(const char *entry)
     return story_picture(entry, jpeg, &c) && add_canvas(entry, c, jpeg);
 }
 
-constexpr f32 STORY_JOIN_DARK = 0.2f;     // the light at the halves' cut
-constexpr f32 STORY_JOIN_WIDTH = 0.25f;   // the fall's reach either side of it, in half widths
+constexpr f32 STORY_JOIN_DARK = 0.6f;     // the light at the halves' cut
+constexpr f32 STORY_JOIN_WIDTH = 0.1f;   // the fall's reach either side of it, in half widths
 
 // Two half quads side by side showing one picture: made whole for both, then cut, so the
 // ground and the figures run on across the join.
