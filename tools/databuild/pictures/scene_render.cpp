@@ -18,7 +18,7 @@ constexpr f32 SCENE_DEGREES = 3.14159265f / 180.0f;
 constexpr f32 SCENE_WINDOW_FOV = 30.0f;     // the window's vertical field of view, degrees
 constexpr f32 SCENE_MARGIN = 1.18f;         // the cast's bounds times this fill the window
 constexpr f32 SCENE_SHADOW = 0.26f;         // a figure's shadow radius, in its own heights
-constexpr int SCENE_EXTRAS = 3;             // props a backdrop lays in beside the row's own
+constexpr int SCENE_EXTRAS = 5;             // props a backdrop lays in beside the row's own
 
 // ---- backdrops ---------------------------------------------------------------------------------
 // What stands for each backdrop: the arena behind (the row's own for BACKDROP_ARENA), the
@@ -38,17 +38,18 @@ struct BackdropLook {
 constexpr BackdropExtra NO_EXTRA = {PROP_NONE, 0, 0, 0, 0};
 static const BackdropLook backdrop_looks[] = {
     // stage          extras                                                           ambient diffuse tint
-    {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.65f, {1.0f, 1.0f, 1.0f}},    // clear
-    {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.38f, 0.62f, {1.0f, 1.0f, 1.0f}},    // arena
-    {STAGE_ARCADIA,   {{PROP_CLOUD, -2.2f, 7.0f, 2.2f, 1.6f}, {PROP_CLOUD, 2.6f, 8.0f, 2.6f, 2.0f}, NO_EXTRA}, 0.42f, 0.62f, {1.0f, 1.0f, 1.05f}},   // sky
-    {STAGE_ATHENS,    {{PROP_CLOUD, -1.5f, 0.2f, -0.1f, 1.5f}, {PROP_CLOUD, 1.6f, 0.5f, -0.1f, 1.7f}, {PROP_TEMPLE, 0.0f, 11.0f, 0.0f, 1.3f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
-    {STAGE_TEMPLE,    {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.60f, {1.05f, 1.0f, 0.92f}},  // the hall of the gods
-    {STAGE_CRETE,     {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.62f, {0.95f, 1.0f, 1.05f}},  // the sea
-    {STAGE_ARCADIA,   {{PROP_TREE, -1.5f, 1.5f, 0.0f, 1.4f}, {PROP_TREE, 1.4f, 2.0f, 0.0f, 1.6f}, NO_EXTRA}, 0.38f, 0.60f, {0.95f, 1.02f, 0.92f}},  // the wood
-    {STAGE_ATHENS2,   {{PROP_MOON, 1.2f, 6.0f, 1.6f, 0.9f}, NO_EXTRA, NO_EXTRA},                0.30f, 0.55f, {0.70f, 0.78f, 1.0f}},  // night
-    {STAGE_HADES,     {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.32f, 0.60f, {0.85f, 0.65f, 0.6f}},  // the underworld
-    {STAGE_LABYRINTH, {{PROP_BRAZIER, -1.0f, 1.0f, 0.0f, 0.9f}, {PROP_BRAZIER, 1.0f, 1.0f, 0.0f, 0.9f}, NO_EXTRA}, 0.35f, 0.65f, {1.15f, 0.85f, 0.6f}},   // the forge
-    {STAGE_THEBES,    {{PROP_COLUMN, -1.3f, 1.2f, 0.0f, 1.4f}, {PROP_COLUMN, 1.3f, 1.2f, 0.0f, 1.4f}, NO_EXTRA}, 0.38f, 0.62f, {1.05f, 0.95f, 0.88f}},  // a palace
+    {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.65f, {1.0f, 1.0f, 1.0f}},    // clear
+    {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.38f, 0.62f, {1.0f, 1.0f, 1.0f}},    // arena
+    {STAGE_ARCADIA,   {{PROP_CLOUD, -2.2f, 7.0f, 2.2f, 1.6f}, {PROP_CLOUD, 2.6f, 8.0f, 2.6f, 2.0f}, NO_EXTRA, NO_EXTRA, NO_EXTRA}, 0.42f, 0.62f, {1.0f, 1.0f, 1.05f}},   // sky
+    {STAGE_ATHENS,    {{PROP_CLOUD, -1.5f, 0.2f, -0.1f, 1.5f}, {PROP_CLOUD, 1.6f, 0.5f, -0.1f, 1.7f}, {PROP_TEMPLE, 0.0f, 11.0f, 0.0f, 1.3f},
+                       {PROP_CLOUD, -2.6f, 3.0f, -0.2f, 2.6f}, {PROP_CLOUD, 2.8f, 3.4f, -0.2f, 2.8f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
+    {STAGE_TEMPLE,    {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.60f, {1.05f, 1.0f, 0.92f}},  // the hall of the gods
+    {STAGE_CRETE,     {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.62f, {0.95f, 1.0f, 1.05f}},  // the sea
+    {STAGE_ARCADIA,   {{PROP_TREE, -1.5f, 1.5f, 0.0f, 1.4f}, {PROP_TREE, 1.4f, 2.0f, 0.0f, 1.6f}, NO_EXTRA, NO_EXTRA, NO_EXTRA}, 0.38f, 0.60f, {0.95f, 1.02f, 0.92f}},  // the wood
+    {STAGE_ATHENS2,   {{PROP_MOON, 1.2f, 6.0f, 1.6f, 0.9f}, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                0.30f, 0.55f, {0.70f, 0.78f, 1.0f}},  // night
+    {STAGE_HADES,     {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.32f, 0.60f, {0.85f, 0.65f, 0.6f}},  // the underworld
+    {STAGE_LABYRINTH, {{PROP_BRAZIER, -1.0f, 1.0f, 0.0f, 0.9f}, {PROP_BRAZIER, 1.0f, 1.0f, 0.0f, 0.9f}, NO_EXTRA, NO_EXTRA, NO_EXTRA}, 0.35f, 0.65f, {1.15f, 0.85f, 0.6f}},   // the forge
+    {STAGE_THEBES,    {{PROP_COLUMN, -1.3f, 1.2f, 0.0f, 1.4f}, {PROP_COLUMN, 1.3f, 1.2f, 0.0f, 1.4f}, NO_EXTRA, NO_EXTRA, NO_EXTRA}, 0.38f, 0.62f, {1.05f, 0.95f, 0.88f}},  // a palace
 };
 static_assert(std::size(backdrop_looks) == BACKDROP_COUNT, "one look per backdrop");
 
