@@ -17,7 +17,7 @@
 constexpr f32 SCENE_DEGREES = 3.14159265f / 180.0f;
 constexpr f32 SCENE_WINDOW_FOV = 30.0f;     // the window's vertical field of view, degrees
 constexpr f32 SCENE_MARGIN = 1.18f;         // the cast's bounds times this fill the window
-constexpr f32 SCENE_SHADOW = 0.26f;         // a figure's shadow radius, in its own heights
+constexpr f32 SCENE_SHADOW = 0.34f;         // a figure's shadow radius, in its own heights
 constexpr int SCENE_EXTRAS = 5;             // props a backdrop lays in beside the row's own
 
 // ---- backdrops ---------------------------------------------------------------------------------
