@@ -281,7 +281,8 @@ bool scene_render(const SceneRow *row, int width, int height, const SceneWindow 
         ok = false;
     if (ok) {
         FigureShot shot = scene_camera(&drawn, row->camera, width, height, *window, look);
-        scene_framing_check(row, &drawn, shot, *window);
+        if (row->figures[0].who < WHO_COUNT)   // an empty scene frames no one
+            scene_framing_check(row, &drawn, shot, *window);
         figure_render_draw_scene(drawn.items, drawn.count, &shot, arena, rgba);
         scene_tint(rgba, look.tint);
     } else {
