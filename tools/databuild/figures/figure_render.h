@@ -13,6 +13,8 @@
 //   std::vector<u8> rgba;
 //   figure_render_draw(&figure, &shot, &rgba);     // rows from the top, alpha 0 off the figure
 //   figure_render_free(&figure);
+// Several figures and props in one picture, in an arena or on a clear ground, go through
+// figure_render_draw_scene (the scene pictures of tools/databuild/pictures/scene_render.cpp).
 #pragma once
 
 #include "engine/engine.h"
@@ -99,3 +101,18 @@ void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement
 // lightmapped, with the arena's extra passes. For a picture the game stretches over a quad of
 // another shape, `aspect` is the view's width to height on that quad.
 void figure_render_draw_arena(const FigureShot *shot, f32 aspect, const FigureArena *arena, std::vector<u8> *rgba);
+
+// Several figures (and props, loaded as figures) in one picture, each at its placement; in
+// the arena when one is given (each figure then casts a soft shadow of shadow_radius on its
+// floor, none when 0), else on a clear ground.
+struct FigureInScene {
+    const FigureModel *figure;
+    ModelPlacement placement;
+    f32 shadow_radius;      // world units
+};
+void figure_render_draw_scene(const FigureInScene *figures, int count, const FigureShot *shot, const FigureArena *arena,
+                              std::vector<u8> *rgba);
+
+// Scales the posed model about its own origin (its feet), for a figure drawn larger or
+// smaller than its own size; pose it first, since posing rewrites the positions.
+void figure_render_scale(FigureModel *figure, f32 scale);
