@@ -52,11 +52,11 @@ const SceneRow intro_scenes[] = {
     {"intro/artemisa01.tga", BACKDROP_CLEAR, -1, {posed(WHO_ARTEMIS, SCENE_DRAW_BOW, 0, 0, -70), END_OF_CAST}, {NO_PROPS}, shifted(-1.63f, 0.0f, 3.5f)},
     {"intro/apolo01.tga", BACKDROP_CLEAR, -1, {posed(WHO_APOLLO, SCENE_STAND, 0, 0, 25), END_OF_CAST}, {NO_PROPS}, shifted(0.27f, 0.0f)},
     {"intro/hades01.tga", BACKDROP_CLEAR, -1, {posed(WHO_HADES, SCENE_STAND, 0, 0, 35), END_OF_CAST},
-     {prop(PROP_BRAZIER, -7, 3, 0, 0, 0.8f), NO_PROPS}, shifted(0.54f, 0.0f)},
+     {prop(PROP_BRAZIER, 8, 5, 0, 0, 0.8f), NO_PROPS}, shifted(0.54f, 0.0f)},
 
     // Zeus risen in anger, his bolt high, on the left; Hera speaks to him from the middle,
     // her hand raised between them. His picture lies over hers: each keeps to its own side.
-    {"intro/zeus02.tga", BACKDROP_CLEAR, -1, {posed(WHO_ZEUS, SCENE_RAISE, 0, 0, 50), END_OF_CAST}, {NO_PROPS},
+    {"intro/zeus02.tga", BACKDROP_CLEAR, -1, {posed(WHO_ZEUS, SCENE_RAISE, 0, 0, 55), END_OF_CAST}, {NO_PROPS},
      shifted(0.32f, 0.0f)},
     {"intro/hera02.tga", BACKDROP_CLEAR, -1, {posed(WHO_HERA, SCENE_SPEAK, 0, 0, -45), END_OF_CAST}, {NO_PROPS},
      shifted(0.24f, 0.0f)},
@@ -86,14 +86,14 @@ const SceneRow intro_scenes[] = {
     // floor empty before them; over its right side a champion, Odysseus, with his goddess
     // Athena towering behind him.
     {"intro/hefesto01.tga", BACKDROP_ARENA, STAGE_ATHENS,
-     {posed(WHO_HERA, SCENE_SPEAK, -24, 30, 20), posed(WHO_ZEUS, SCENE_STAND, -12, 32, 10, 1.1f),
-      posed(WHO_ATHENA, SCENE_CHEER, 0, 30, 0), posed(WHO_POSEIDON, SCENE_STAND, 12, 32, -10),
-      posed(WHO_APHRODITE, SCENE_CHEER, 24, 30, -20), END_OF_CAST},
-     {NO_PROPS}, shifted(0.2f, 0.25f, 0.6f, 0.3f)},
+     {posed(WHO_HERA, SCENE_SPEAK, -100, 80, 15, 2.5f), posed(WHO_ZEUS, SCENE_STAND, -50, 85, 5, 2.8f),
+      posed(WHO_APOLLO, SCENE_CHEER, 0, 80, 0, 2.5f), posed(WHO_POSEIDON, SCENE_STAND, 50, 85, -5, 2.6f),
+      posed(WHO_APHRODITE, SCENE_CHEER, 100, 80, -15, 2.5f), END_OF_CAST},
+     {NO_PROPS}, shifted(0.0f, 0.0f, 1.0f, 0.2f)},
     {"intro/hefesto02.tga", BACKDROP_CLEAR, -1,
-     {posed(WHO_ATHENA, SCENE_RAISE, 0, 10, -15, 1.35f), moving(CHARACTER_ODYSSEUS, ACTION_GUARD_STAND, 0.0f, -2, -6, -20),
+     {posed(WHO_ATHENA, SCENE_RAISE, 4, 14, -25, 1.3f), moving(CHARACTER_ODYSSEUS, ACTION_GUARD_STAND, 0.0f, -3, -6, 60),
       END_OF_CAST},
-     {NO_PROPS}, FRONT},
+     {NO_PROPS}, shifted(0.0f, -0.08f, 1.35f)},
 
     // The six heroes, each full length on a tall picture of its own.
     {"intro/jason.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_JASON, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
