@@ -79,7 +79,7 @@ const SceneRow intro_scenes[] = {
     // arenas rising behind; on the right Atropos comes, shears in hand.
     {"intro/clash00.tga", BACKDROP_FORGE, -1,
      {posed(WHO_HEPHAESTUS, SCENE_HAMMER, -14, 0, 60), posed(CHARACTER_ATROPOS, SCENE_CUT, 14, 2, -40), END_OF_CAST},
-     {prop(PROP_ANVIL, -6, -1, 0, -30), prop(PROP_BRAZIER, -22, 8, 0, 0), prop(PROP_TEMPLE, 0, 45, 0, 0, 0.6f), NO_PROPS},
+     {prop(PROP_ANVIL, -6, -1, 0, -30), prop(PROP_BRAZIER, -22, 8, 0, 0), prop(PROP_TEMPLE, -22, 40, 0, 20, 0.45f), prop(PROP_COLUMN, 0, 4, 0, 0, 1.0f), NO_PROPS},
      FRONT},
 
     // "The crowds of heaven gathered to watch": the gods along the back of an arena, its
