@@ -42,7 +42,7 @@ const SceneRow intro_scenes[] = {
     // Ares alone in his bronze by his altar, its fire out, looking up at the mountain.
     {"intro/olimpo01.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {NO_PROPS}, FRONT},
     {"intro/ares02.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_STAND, -6, 0, 55), END_OF_CAST},
-     {prop(PROP_ALTAR, 8, 2, 0, -20), NO_PROPS}, FRONT},
+     {prop(PROP_ROCK, 9, 3, 0, -20, 0.9f), NO_PROPS}, FRONT},
 
     // The hall of the gods, its throne empty; over it Ares with his spear raised high claims
     // it, while Artemis draws her bow on him, Apollo holds his lyre still and Hades, come up
