@@ -50,8 +50,8 @@ const SceneRow intro_scenes[] = {
     {"intro/olimpo03.tga", BACKDROP_HALL, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 30, 0, 0, 1.3f), NO_PROPS}, shifted(-0.12f, 0.0f)},
     {"intro/ares01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_RAISE, 0, 0, -10), END_OF_CAST}, {NO_PROPS}, shifted(0.11f, 0.0f)},
     {"intro/artemisa01.tga", BACKDROP_CLEAR, -1, {posed(WHO_ARTEMIS, SCENE_DRAW_BOW, 0, 0, -70), END_OF_CAST}, {NO_PROPS}, shifted(-1.63f, 0.0f, 3.5f)},
-    {"intro/apolo01.tga", BACKDROP_CLEAR, -1, {posed(WHO_APOLLO, SCENE_STAND, 0, 0, 25), END_OF_CAST}, {NO_PROPS}, shifted(0.27f, 0.0f)},
-    {"intro/hades01.tga", BACKDROP_CLEAR, -1, {posed(WHO_HADES, SCENE_STAND, 0, 0, 35), END_OF_CAST},
+    {"intro/apolo01.tga", BACKDROP_CLEAR, -1, {posed(WHO_APOLLO, SCENE_STAND, 0, 0, 50), END_OF_CAST}, {NO_PROPS}, shifted(0.27f, 0.0f)},
+    {"intro/hades01.tga", BACKDROP_CLEAR, -1, {posed(WHO_HADES, SCENE_STAND, 0, 0, 55), END_OF_CAST},
      {prop(PROP_BRAZIER, 8, 5, 0, 0, 0.8f), NO_PROPS}, shifted(0.54f, 0.0f)},
 
     // Zeus risen in anger, his bolt high, on the left; Hera speaks to him from the middle,
