@@ -35,7 +35,8 @@ const SceneRow intro_scenes[] = {
     // and spins toward the middle; Lachesis, on the left, holds her rod level to the thread;
     // Atropos, between and before them, opens her shears.
     {"intro/cloto01.tga", BACKDROP_CLEAR, -1, {posed(WHO_CLOTHO, SCENE_SPIN, 0, 0, -35), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/laquesis02.tga", BACKDROP_CLEAR, -1, {posed(WHO_LACHESIS, SCENE_MEASURE, 0, 0, 35), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/laquesis02.tga", BACKDROP_CLEAR, -1, {posed(WHO_LACHESIS, SCENE_MEASURE, 0, 0, 35), END_OF_CAST},
+     {prop(PROP_THREAD, 2, -4, 13.2f, 35, 0.45f), NO_PROPS}, FRONT},
     {"intro/atropos01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ATROPOS, SCENE_CUT, 0, 0, 0), END_OF_CAST}, {NO_PROPS}, FRONT},
 
     // "It happened once, that Ares ... grew weary of the long peace": Olympus, and over it
