@@ -70,11 +70,11 @@ const SceneRow intro_scenes[] = {
     // Greeks; behind, Ares with his spear up, and before him those who answered him: Medusa,
     // Hippolyte, the Minotaur, the Sphinx and the Hydra.
     {"intro/zeus03.tga", BACKDROP_CLEAR, -1,
-     {posed(WHO_HERMES, SCENE_WALK, -17, -2, -90), moving(CHARACTER_MEDUSA, ACTION_IDLE, 0.0f, -7, 2, 20),
-      posed(CHARACTER_ARES, SCENE_RAISE, 0, 12, -10, 1.1f), moving(CHARACTER_HIPPOLYTE, ACTION_IDLE, 0.0f, 5, -5, -20),
-      moving(CHARACTER_MINOTAUR, ACTION_IDLE, 0.0f, 11, 4, -30), moving(CHARACTER_SPHINX, ACTION_IDLE, 0.0f, 15, 14, -50),
-      moving(CHARACTER_HYDRA, ACTION_IDLE, 0.0f, 20, 24, -40), END_OF_CAST},
-     {NO_PROPS}, shifted(0.1f, 0.1f, 1.0f, 0.3f)},
+     {posed(WHO_HERMES, SCENE_WALK, -21, -4, -90), moving(CHARACTER_MEDUSA, ACTION_IDLE, 0.0f, -9, 2, 20),
+      posed(CHARACTER_ARES, SCENE_RAISE, 0, 12, -10, 1.1f), moving(CHARACTER_HIPPOLYTE, ACTION_IDLE, 0.0f, 7, -6, -20),
+      moving(CHARACTER_MINOTAUR, ACTION_IDLE, 0.0f, 13, 4, -30), moving(CHARACTER_SPHINX, ACTION_IDLE, 0.0f, 19, 14, -50),
+      moving(CHARACTER_HYDRA, ACTION_IDLE, 0.0f, 25, 24, -40), END_OF_CAST},
+     {NO_PROPS}, shifted(0.08f, 0.1f, 1.1f, 0.3f)},
 
     // One painting in two halves: under the mountain Hephaestus hammers at his anvil, the
     // arenas rising behind; on the right Atropos comes, shears in hand.
