@@ -40,10 +40,10 @@ const SceneRow intro_scenes[] = {
     {"intro/atropos01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ATROPOS, SCENE_CUT, 0, 0, 0), END_OF_CAST}, {NO_PROPS}, FRONT},
 
     // "It happened once, that Ares ... grew weary of the long peace": Olympus, and over it
-    // Ares alone in his bronze by his altar, its fire out, looking up at the mountain.
+    // Ares alone in his bronze, striding off from the cold stone where no fire burned for him.
     {"intro/olimpo01.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/ares02.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_STAND, -6, 0, 55), END_OF_CAST},
-     {prop(PROP_ROCK, 9, 3, 0, -20, 0.9f), NO_PROPS}, FRONT},
+    {"intro/ares02.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_WALK, 3, 0, 65), END_OF_CAST},
+     {prop(PROP_ROCK, -9, 4, 0, -20, 0.9f), NO_PROPS}, FRONT},
 
     // The hall of the gods, its throne empty; over it Ares with his spear raised high claims
     // it, while Artemis draws her bow on him, Apollo holds his lyre still and Hades, come up
