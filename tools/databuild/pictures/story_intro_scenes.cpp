@@ -29,6 +29,7 @@ static constexpr SceneCamera shifted(f32 side, f32 lift, f32 zoom = 1.0f, f32 ri
 }
 
 constexpr SceneCamera FRONT = shifted(0.0f, 0.0f);
+constexpr SceneCamera HERO = shifted(0.0f, 0.0f, 1.15f);   // a hero a little larger than the frame
 
 const SceneRow intro_scenes[] = {
     // The three Moirae, each on a picture of her own: Clotho stands on the right of the three
@@ -97,11 +98,11 @@ const SceneRow intro_scenes[] = {
      {NO_PROPS}, shifted(0.0f, -0.08f, 1.35f)},
 
     // The six heroes, each full length on a tall picture of its own.
-    {"intro/jason.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_JASON, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/atalanta.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ATALANTA, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/odiseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ODYSSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/hipolita.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_HIPPOLYTE, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/perseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_PERSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/polifemo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_POLYPHEMUS, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/jason.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_JASON, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/atalanta.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ATALANTA, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/odiseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ODYSSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/hipolita.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_HIPPOLYTE, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/perseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_PERSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/polifemo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_POLYPHEMUS, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, HERO},
 };
 const int intro_scene_count = static_cast<int>(std::size(intro_scenes));
