@@ -46,6 +46,7 @@ static const FigureShape woman_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.1f, 1.4f, 2.1f},    0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, -0.8f},      {0.8f, 0.75f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.3f, 4.2f},        PART_CHEST,     {0, 0.6f, 0.5f},      {1.6f, 2.3f, 0.75f},   0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
@@ -147,6 +148,7 @@ static const FigureShape amazon_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.0f, 1.35f, 2.05f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.74f, 0.64f, 0.66f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.6f, 1.15f, 1.5f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-1.5f, -0.1f, 4.2f},   PART_CHEST,     {1.4f, -0.1f, 0.8f},  {0.22f, 0.22f, 0},     0,     MAT_LEATHER, 0},
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.1f},       PART_UPPER_ARM_R, {0, 0, -1.6f},      {0.75f, 0.65f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.2f},        {1.8f, 2.4f, 0.75f},   0,     MAT_CLOTH,   0},
@@ -184,6 +186,7 @@ static const FigureShape penelope_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.1f, 1.4f, 2.1f},    0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, -1.2f},      {0.85f, 0.8f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.35f, 4.3f},       PART_CHEST,     {0, 0.6f, 0.2f},      {1.7f, 2.4f, 0.75f},   0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
@@ -216,6 +219,7 @@ static const FigureShape andromeda_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.05f, 1.38f, 2.05f}, 0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.74f, 0.64f, 0.66f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.65f, 1.2f, 1.55f},  0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 4.45f},     {0.95f, 0, 0.85f},     0.5f,  MAT_GOLD,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.65f, 1.25f, 1.4f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.0f, 0.8f},   0,     MAT_CLOTH,   0},
@@ -256,6 +260,7 @@ static const FigureShape galatea_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.2f, 0.05f, 2.45f},  PART_CHEST,     {0, 0, 0},            {1.95f, 1.35f, 2.0f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.86f, 2.65f}, PART_CHEST,    {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.65f, 1.2f, 1.55f},  0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, -0.8f},      {0.78f, 0.72f, 0},     0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 4.45f},     {0.95f, 0, 0.85f},     0.6f,  MAT_HORN,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.65f, 1.25f, 1.4f},  0,     MAT_CLOTH,   0},
@@ -288,6 +293,7 @@ static const FigureShape medea_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.1f, 1.4f, 2.1f},    0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, -0.9f},      {0.82f, 0.78f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 4.45f},     {0.95f, 0, 0.85f},     0.5f,  MAT_GOLD,    0},
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0},          PART_FOREARM_R, {0, 0, 0},            {0.75f, 0.6f, 0},      0,     MAT_TRIM,    SHAPE_MIRROR},
@@ -339,20 +345,19 @@ const FigureLook look_child = {
     FACE_HUMAN,
 };
 
-// Argos, Odysseus' old hound: a deep chest and a long body, grey along the back, a long
-// muzzle, drooping ears, a thin tail.
+// Argos, Odysseus' old hound: a deep chest and a long body, a long muzzle, dark drooping
+// ears, a thin tail.
 static const FigureShape dog_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.4f, -0.3f},      PART_PELVIS,    {0, 0.4f, 0},         {2.1f, 1.9f, 0},       0,     MAT_FUR,     0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.5f, -0.5f},      PART_CHEST,     {0, 0, 0},            {1.9f, 2.4f, 2.8f},    0,     MAT_FUR,     0},
     {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, 0.5f, -0.2f},       PART_PELVIS,    {0, 0, 0},            {1.7f, 2.2f, 2.3f},    0,     MAT_FUR,     0},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 1.4f, 1.15f},       PART_CHEST,     {0, 0, 0},            {1.5f, 3.2f, 0.7f},    0,     MAT_HAIR,    0},
-    {PART_HEAD,      SHAPE_LIMB, PART_CHEST,     {0, -1.9f, 1.0f},       PART_HEAD,      {0, 0.3f, -0.2f},     {1.3f, 1.0f, 0},       0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.2f, 0.45f},      PART_HEAD,      {0, 0, 0},            {1.15f, 1.35f, 1.1f},  0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.0f, 0.1f},       PART_HEAD,      {0, -2.6f, -0.35f},   {0.8f, 0.5f, 0.85f},   0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -2.65f, -0.2f},     PART_HEAD,      {0, 0, 0},            {0.34f, 0.28f, 0.28f}, 0,     MAT_LEATHER, 0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.55f, -1.05f, 0.85f}, PART_HEAD,     {0, 0, 0},            {0.2f, 0.14f, 0.18f},  0,     MAT_LEATHER, SHAPE_MIRROR},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.8f, 0.1f, 1.2f},    PART_HEAD,      {-1.15f, 0.3f, -0.5f}, {0.5f, 0.32f, 0.4f},  0,     MAT_HAIR,    SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_LIMB, PART_CHEST,     {0, -2.0f, 0.5f},       PART_HEAD,      {0, -0.6f, -0.8f},    {1.35f, 1.05f, 0},     0,     MAT_FUR,     0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.9f, -0.4f},      PART_HEAD,      {0, 0, 0},            {1.15f, 1.35f, 1.1f},  0,     MAT_FUR,     0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.7f, -0.7f},      PART_HEAD,      {0, -3.3f, -1.1f},    {0.8f, 0.5f, 0.85f},   0,     MAT_FUR,     0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -3.35f, -0.95f},    PART_HEAD,      {0, 0, 0},            {0.34f, 0.28f, 0.28f}, 0,     MAT_LEATHER, 0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.55f, -1.75f, 0.1f}, PART_HEAD,      {0, 0, 0},            {0.2f, 0.14f, 0.18f},  0,     MAT_LEATHER, SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.8f, -0.6f, 0.5f},   PART_HEAD,      {-1.15f, -0.4f, -1.2f}, {0.5f, 0.32f, 0.4f},  0,     MAT_HAIR,    SHAPE_MIRROR},
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.5f},       PART_FOREARM_R, {0, 0, 0},            {1.1f, 0.7f, 0},       0,     MAT_FUR,     SHAPE_MIRROR},
     {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0},              PART_HAND_R,    {0, 0, 0},            {0.7f, 0.52f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
     {PART_HAND_R,    SHAPE_BALL, PART_HAND_R,    {0, -0.35f, -0.3f},     PART_HAND_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_FUR,     SHAPE_MIRROR},
