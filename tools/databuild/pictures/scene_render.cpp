@@ -41,7 +41,7 @@ static const BackdropLook backdrop_looks[] = {
     {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.65f, {1.0f, 1.0f, 1.0f}},    // clear
     {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.38f, 0.62f, {1.0f, 1.0f, 1.0f}},    // arena
     {STAGE_ARCADIA,   {{PROP_CLOUD, -2.2f, 7.0f, 2.2f, 1.6f}, {PROP_CLOUD, 2.6f, 8.0f, 2.6f, 2.0f}, NO_EXTRA}, 0.42f, 0.62f, {1.0f, 1.0f, 1.05f}},   // sky
-    {STAGE_ATHENS,    {{PROP_CLOUD, -1.4f, 1.2f, 0.05f, 1.6f}, {PROP_CLOUD, 1.5f, 1.6f, 0.0f, 1.8f}, {PROP_TEMPLE, 0.0f, 5.0f, 0.0f, 2.2f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
+    {STAGE_ATHENS,    {{PROP_CLOUD, -1.5f, 0.2f, -0.1f, 1.5f}, {PROP_CLOUD, 1.6f, 0.5f, -0.1f, 1.7f}, {PROP_TEMPLE, 0.0f, 11.0f, 0.0f, 1.3f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
     {STAGE_TEMPLE,    {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.60f, {1.05f, 1.0f, 0.92f}},  // the hall of the gods
     {STAGE_CRETE,     {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.62f, {0.95f, 1.0f, 1.05f}},  // the sea
     {STAGE_ARCADIA,   {{PROP_TREE, -1.5f, 1.5f, 0.0f, 1.4f}, {PROP_TREE, 1.4f, 2.0f, 0.0f, 1.6f}, NO_EXTRA}, 0.38f, 0.60f, {0.95f, 1.02f, 0.92f}},  // the wood
@@ -119,10 +119,11 @@ static bool scene_cast_load(SceneDrawn *drawn, const SceneRow *row)
     return true;
 }
 
-// The row's props, where it puts them; framed themselves when there is no cast.
-static bool scene_props_load(SceneDrawn *drawn, const SceneRow *row)
+// The row's props, where it puts them; framed with the cast on a picture drawn over another
+// (there they are what it brings, with the figures), and framed alone when there is no cast.
+static bool scene_props_load(SceneDrawn *drawn, const SceneRow *row, bool clear)
 {
-    bool framed = drawn->count == 0;
+    bool framed = clear || drawn->count == 0;
     for (const ScenePropAt &p : row->props) {
         if (p.prop == PROP_NONE || p.prop >= PROP_COUNT)
             break;
@@ -225,7 +226,8 @@ bool scene_render(const SceneRow *row, int width, int height, const SceneWindow 
     int stage = backdrop == BACKDROP_ARENA ? row->stage : look.stage;
     SceneDrawn drawn = {};
     FigureArena arena = {};
-    bool ok = scene_cast_load(&drawn, row) && scene_props_load(&drawn, row) && scene_extras_load(&drawn, look);
+    bool ok = scene_cast_load(&drawn, row) && scene_props_load(&drawn, row, backdrop == BACKDROP_CLEAR) &&
+              scene_extras_load(&drawn, look);
     bool staged = ok && stage >= 0 && stage < STAGE_COUNT;
     if (staged && !figure_arena_load(&arena, stage, archive_entries))
         ok = staged = false;
