@@ -42,9 +42,9 @@ const SceneRow intro_scenes[] = {
 
     // "It happened once, that Ares ... grew weary of the long peace": Olympus, and over it
     // Ares alone in his bronze, striding off from the cold stone where no fire burned for him.
-    {"intro/olimpo01.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/olimpo01.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {NO_PROPS}, shifted(0.0f, -0.45f, 1.0f, 0.3f)},
     {"intro/ares02.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_WALK, 3, 0, 65), END_OF_CAST},
-     {prop(PROP_ROCK, -9, 4, 0, -20, 0.9f), NO_PROPS}, FRONT},
+     {prop(PROP_ROCK, -9, 4, 0, -20, 0.9f), NO_PROPS}, shifted(0.0f, 0.12f)},
 
     // The hall of the gods, its throne empty; over it Ares with his spear raised high claims
     // it, while Artemis draws her bow on him, Apollo holds his lyre still and Hades, come up
