@@ -80,8 +80,8 @@ const SceneRow intro_scenes[] = {
     // One painting in two halves: under the mountain Hephaestus hammers at his anvil, the
     // arenas rising behind; on the right Atropos comes, shears in hand.
     {"intro/clash00.tga", BACKDROP_FORGE, -1,
-     {posed(WHO_HEPHAESTUS, SCENE_HAMMER, -14, 0, 60), posed(CHARACTER_ATROPOS, SCENE_CUT, 14, 2, -40), END_OF_CAST},
-     {prop(PROP_ANVIL, -6, -1, 0, -30), prop(PROP_BRAZIER, -22, 8, 0, 0), prop(PROP_TEMPLE, -22, 40, 0, 20, 0.45f), prop(PROP_COLUMN, 0, 4, 0, 0, 1.0f), NO_PROPS},
+     {posed(WHO_HEPHAESTUS, SCENE_HAMMER, -17, 0, 60), posed(CHARACTER_ATROPOS, SCENE_CUT, 14, 2, -40), END_OF_CAST},
+     {prop(PROP_ANVIL, -10, -1, 0, -30), prop(PROP_TEMPLE, -22, 40, 0, 20, 0.45f), NO_PROPS},
      FRONT},
 
     // "The crowds of heaven gathered to watch": the gods along the back of an arena, its
