@@ -33,8 +33,9 @@ static f32 head_flip(const FigureStyle &style)
     return style.weapon == WEAPON_STAFF ? 0.0f : 180.0f;
 }
 
-// The right arm holding a staff that leans `tilt` degrees from upright, its foot forward:
-// the hand turns back what the arm turned.
+// The right arm holding a staff that leans `tilt` degrees from upright in the chest's frame,
+// its foot forward: the hand turns back what the arm turned. A chest bent forward tips the
+// staff's foot back by as much.
 static void staff_arm(FigurePose &p, const FigureStyle &style, f32 upper, f32 roll, f32 fore, f32 tilt)
 {
     arm_r(p, upper, roll, 0, fore, tilt + head_flip(style) - upper - fore);
@@ -58,7 +59,7 @@ static FigurePose scene_stand(const FigureStyle &style)
     return p;
 }
 
-// Seated upright with the feet flat: thighs level, shins upright.
+// Seated with the feet flat on the ground, the legs at these turns, the back upright.
 static FigurePose scene_seated(const FigureStyle &style, f32 thigh, f32 shin)
 {
     FigurePose p = scene_stand(style);
@@ -84,9 +85,10 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         turn(p, PART_HEAD, -6, 0, 0);
         break;
     case SCENE_ENTHRONED:
+        // The forearms along the armrests, what the hands hold upright beside them.
         p = scene_seated(style, 90, -90);
-        arm_r(p, 12, 14, 0, 78, 0);
-        arm_l(p, 12, 14, 0, 78, 0);
+        arm_r(p, 12, 14, 0, 78, -90);
+        arm_l(p, 12, 14, 0, 78, -90);
         // A staff's foot is planted ahead of the seat.
         if (holds_staff(style))
             staff_arm(p, style, 25, 14, 95, 40);
@@ -100,7 +102,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_r(p, 40, 6, 0, 45, 0);
         arm_l(p, 25, 10, 0, 70, 10);
         if (holds_staff(style))
-            staff_arm(p, style, 35, 8, 70, 40);
+            staff_arm(p, style, 35, 8, 70, 60);
         break;
     case SCENE_FLEE:
         // In full stride, bent forward, the head turned back over the right shoulder.
@@ -112,6 +114,8 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         turn(p, PART_HEAD, -5, 0, 60);
         arm_r(p, -45, 12, 0, 70, 0);
         arm_l(p, 60, 12, 0, 70, 0);
+        if (holds_staff(style))
+            staff_arm(p, style, 30, 12, 50, 95);   // carried level
         p.shift = {0, 0, -0.9f};
         break;
     case SCENE_RAISE:
@@ -178,15 +182,17 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_r(p, -15, 12, 0, 15, 0);
         arm_l(p, -15, 12, 0, 15, 0);
         if (holds_staff(style))
-            staff_arm(p, style, -15, 12, 15, 70);
+            staff_arm(p, style, -15, 12, 15, 155);   // laid level before the bowed head
         p.shift = {0, 0, -4.7f};
         break;
     case SCENE_LIE:
-        // On the back, the arms loose at the sides; a robe's folds and a shield lie deeper
+        // On the back, the right arm loose at the side, the left forearm across the body (and
+        // a shield on it over the body, not into the ground); a robe's folds lie deeper
         // than a fighter's gear, so the body lies a little higher than a knocked-out fighter.
         p = lying();
-        arm_r(p, 20, 30, 0, 15, 0);
-        arm_l(p, 15, 35, 0, 25, 0);
+        arm_r(p, -8, 22, 0, 8, 0);
+        arm_l(p, 15, 5, 0, 0, 0);
+        turn(p, PART_FOREARM_L, 35, -75);
         turn(p, PART_HEAD, 0, 0, 20);
         p.shift.z += 1.3f;
         break;
@@ -216,8 +222,9 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         turn(p, PART_HEAD, 15);
         break;
     case SCENE_CUT:
-        arm_r(p, 55, -15, 0, 75, 0);
-        arm_l(p, 50, -10, 0, 80, 0);
+        // The blades pointing ahead at the thread held out in the other hand.
+        arm_r(p, 55, -15, 0, 75, -40);
+        arm_l(p, 50, -10, 0, 80, -40);
         turn(p, PART_HEAD, 12);
         break;
     case SCENE_CHEER:
@@ -245,7 +252,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
     return p;
 }
 
-// The dog (on the Sphinx's four-legged rig, units of its 14) stands for every pose but lying
+// The dog (on the Sphinx's four-legged rig) stands for every pose but lying
 // down, where its belly is on the ground, its forelegs stretched out before it and its hind
 // legs folded under it.
 static FigurePose scene_pose_beast(ScenePose pose)
@@ -258,12 +265,9 @@ static FigurePose scene_pose_beast(ScenePose pose)
         turn(p, PART_UPPER_ARM_L, 60);
         turn(p, PART_FOREARM_L, 20);
         turn(p, PART_HAND_L, -80);
-        turn(p, PART_THIGH_R, -70);
-        turn(p, PART_SHIN_R, 150);
-        turn(p, PART_THIGH_L, -70);
-        turn(p, PART_SHIN_L, 150);
+        legs(p, 60, -150, 60, -150);
         turn(p, PART_HEAD, 10);
-        p.shift = {0, 0, -3.3f};
+        p.shift = {0, 0, -5.4f};
     }
     p.hidden_heads = 4;
     return p;
