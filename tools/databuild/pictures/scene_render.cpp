@@ -208,12 +208,58 @@ static FigureShot scene_camera(const SceneDrawn *drawn, const SceneCamera &cam, 
     return shot;
 }
 
+// Says which side of the window the cast's bounds run past once the row's camera has turned,
+// raised and shifted the view (a corner a little past the edge passes: the bounds hold the
+// reach of every weapon). The picture is still made; the row's camera is its table's to mend.
+static void scene_framing_check(const SceneRow *row, const SceneDrawn *drawn, const FigureShot &shot, const SceneWindow &w)
+{
+    constexpr f32 SLACK = 0.15f;   // of the picture's half size
+    f32 f[3], r[3], u[3];
+    for (int k = 0; k < 3; k++)
+        f[k] = shot.centre[k] - shot.eye[k];
+    f32 fl = std::sqrt(f[0] * f[0] + f[1] * f[1] + f[2] * f[2]), rl = std::sqrt(f[0] * f[0] + f[1] * f[1]);
+    const f32 right[3] = {f[1] / rl, -f[0] / rl, 0.0f};
+    for (int k = 0; k < 3; k++) {
+        f[k] /= fl;
+        r[k] = right[k];
+    }
+    u[0] = r[1] * f[2] - r[2] * f[1], u[1] = r[2] * f[0] - r[0] * f[2], u[2] = r[0] * f[1] - r[1] * f[0];
+    f32 t = std::tan(shot.fov_y * 0.5f * SCENE_DEGREES), aspect = static_cast<f32>(shot.width) / shot.height;
+    const char *past = nullptr;
+    for (int corner = 0; corner < 8 && !past; corner++) {
+        f32 d[3];
+        for (int k = 0; k < 3; k++)
+            d[k] = (corner >> k & 1 ? drawn->hi[k] : drawn->lo[k]) - shot.eye[k];
+        f32 depth = d[0] * f[0] + d[1] * f[1] + d[2] * f[2];
+        f32 x = (d[0] * r[0] + d[1] * r[1] + d[2] * r[2]) / (depth * t * aspect);
+        f32 y = (d[0] * u[0] + d[1] * u[1] + d[2] * u[2]) / (depth * t);
+        past = x < 2.0f * w.u0 - 1.0f - SLACK ? "left" : x > 2.0f * w.u1 - 1.0f + SLACK ? "right"
+               : y > 1.0f - 2.0f * w.v0 + SLACK ? "top" : y < 1.0f - 2.0f * w.v1 - SLACK ? "bottom" : nullptr;
+    }
+    if (past)
+        fprintf(stderr, "databuild: %s: the cast runs past the %s of the part the screen shows\n", row->entry, past);
+}
+
 // The whole picture in the backdrop's colour of light.
 static void scene_tint(std::vector<u8> *rgba, const f32 tint[3])
 {
     for (size_t i = 0; i < rgba->size(); i += 4)
         for (int k = 0; k < 3; k++)
             (*rgba)[i + k] = static_cast<u8>(std::min(255.0f, (*rgba)[i + k] * tint[k]));
+}
+
+// The arena of a stage, read once for all the pictures of a build (the offscreen context
+// lives as long as the builder); null after a message when it cannot be read.
+static const FigureArena *scene_arena(int stage)
+{
+    static FigureArena arenas[STAGE_COUNT];
+    static bool tried[STAGE_COUNT];
+    if (!tried[stage]) {
+        tried[stage] = true;
+        if (!figure_arena_load(&arenas[stage], stage, archive_entries))
+            arenas[stage] = {};
+    }
+    return arenas[stage].model ? &arenas[stage] : nullptr;
 }
 
 bool scene_render(const SceneRow *row, int width, int height, const SceneWindow *window, bool clear,
@@ -225,21 +271,19 @@ bool scene_render(const SceneRow *row, int width, int height, const SceneWindow 
     const BackdropLook &look = backdrop_looks[backdrop];
     int stage = backdrop == BACKDROP_ARENA ? row->stage : look.stage;
     SceneDrawn drawn = {};
-    FigureArena arena = {};
     bool ok = scene_cast_load(&drawn, row) && scene_props_load(&drawn, row, backdrop == BACKDROP_CLEAR) &&
               scene_extras_load(&drawn, look);
-    bool staged = ok && stage >= 0 && stage < STAGE_COUNT;
-    if (staged && !figure_arena_load(&arena, stage, archive_entries))
-        ok = staged = false;
+    const FigureArena *arena = ok && stage >= 0 && stage < STAGE_COUNT ? scene_arena(stage) : nullptr;
+    if (stage >= 0 && !arena)
+        ok = false;
     if (ok) {
         FigureShot shot = scene_camera(&drawn, row->camera, width, height, *window, look);
-        figure_render_draw_scene(drawn.items, drawn.count, &shot, staged ? &arena : nullptr, rgba);
+        scene_framing_check(row, &drawn, shot, *window);
+        figure_render_draw_scene(drawn.items, drawn.count, &shot, arena, rgba);
         scene_tint(rgba, look.tint);
     } else {
         fprintf(stderr, "databuild: cannot render the scene %s\n", row->entry);
     }
-    if (staged)
-        figure_arena_free(&arena);
     scene_drawn_free(&drawn);
     return ok;
 }
