@@ -50,7 +50,7 @@ const SceneRow intro_scenes[] = {
     {"intro/laquesis02.tga", BACKDROP_CLEAR, -1, {posed(WHO_LACHESIS, SCENE_MEASURE, 0, 0, 35), END_OF_CAST},
      {prop(PROP_THREAD, 2, -4, 13.2f, 35, 0.45f), NO_PROPS}, FRONT},
     {"intro/atropos01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ATROPOS, SCENE_CUT, 0, 0, 35), END_OF_CAST}, {NO_PROPS},
-     FRONT},
+     shifted(-0.12f, 0.0f, 1.35f)},
 
     // "It happened once, that Ares ... grew weary of the long peace": Olympus, its floor raised
     // to where Ares walks, and over it Ares alone in his bronze, striding off from the cold
