@@ -70,25 +70,55 @@ static ArchiveHandle sheet_archive_open(std::string *path)
 }
 
 // ---- walking a script --------------------------------------------------------------------------
-struct SheetLine {
-    std::string picture;   // archive entry, "" for a line told on black
-    std::string text;
+// A story quad as the screen shows it: its picture, its rectangle in story units at the
+// pictures' depth (left, right, top, bottom) and its alpha.
+struct SheetQuad {
+    std::string entry;
+    f32 l, r, t, b;
+    f32 alpha;
 };
 
-// The picture of the story quads that shows most now.
-static std::string quads_strongest()
+struct SheetLine {
+    std::string picture;   // archive entries, space-separated, in drawing order; "" for black
+    std::string text;
+    std::vector<SheetQuad> screen;   // the story quads on show, in drawing order (none on an ending)
+};
+
+// The quads on show now, placed as the screen's perspective places them.
+static std::vector<SheetQuad> quads_on_screen()
 {
-    std::string best;
-    f32 alpha = 0.0f;
+    constexpr f32 EYE = 20.0f;   // the eye's distance from the pictures' depth
+    std::vector<SheetQuad> shown;
     for (u32 i = 0; i < story_quad_count && i < STORY_QUADS; i++) {
         const StoryQuad &q = story_quads[i];
         const char *entry = q.texture < SCREEN_TEXTURES ? story_slot_entries[q.texture] : nullptr;
-        if (entry && q.alpha > alpha) {
-            alpha = q.alpha;
-            best = entry;
-        }
+        if (!entry || q.alpha <= 0.0f)
+            continue;
+        f32 s = EYE / (EYE - q.position[2]);
+        shown.push_back({entry, (q.position[0] + q.corners[0][0]) * s, (q.position[0] + q.corners[2][0]) * s,
+                         (q.position[1] + q.corners[0][1]) * s, (q.position[1] + q.corners[2][1]) * s, q.alpha});
     }
-    return best;
+    return shown;
+}
+
+// The pictures of the story quads that show most now: those at the highest alpha, since
+// pictures fading together (the gods over their hall, the two halves of the forge) are seen
+// together.
+static std::string quads_strongest()
+{
+    constexpr f32 TOGETHER = 0.01f;
+    f32 alpha = 0.0f;
+    for (u32 i = 0; i < story_quad_count && i < STORY_QUADS; i++)
+        if (story_quads[i].texture < SCREEN_TEXTURES && story_slot_entries[story_quads[i].texture])
+            alpha = std::max(alpha, story_quads[i].alpha);
+    std::string shown;
+    for (u32 i = 0; alpha > 0.0f && i < story_quad_count && i < STORY_QUADS; i++) {
+        const StoryQuad &q = story_quads[i];
+        const char *entry = q.texture < SCREEN_TEXTURES ? story_slot_entries[q.texture] : nullptr;
+        if (entry && q.alpha >= alpha - TOGETHER && (" " + shown + " ").find(std::string(" ") + entry + " ") == std::string::npos)
+            shown += (shown.empty() ? "" : " ") + std::string(entry);
+    }
+    return shown;
 }
 
 // A character ending's: the picture sliding in over the one going out, once it is half in.
@@ -115,7 +145,8 @@ static void sheet_sample(std::vector<SheetLine> *lines, int *last_key)
         return;
     *last_key = key;
     bool ending = game_state == STATE_CHARACTER_ENDING;
-    lines->push_back({ending ? ending_strongest() : quads_strongest(), std::string(line, length)});
+    lines->push_back({ending ? ending_strongest() : quads_strongest(), std::string(line, length),
+                      ending ? std::vector<SheetQuad>() : quads_on_screen()});
 }
 
 enum SheetScript : u8 {
@@ -163,15 +194,16 @@ static bool sheet_walk(int script, int character, std::vector<SheetLine> *lines)
 }
 
 // ---- drawing the sheet ---------------------------------------------------------------------------
-// The part of a picture the screen shows, scaled to fit the thumbnail's room at (x, y), over
+// The part of a picture the screen shows, scaled to fit a room `room_w` wide at (x, y), over
 // a checked ground where it is transparent.
-static void sheet_thumb(PaintCanvas &sheet, const PaintCanvas &picture, const StoryFrame &frame, int x0, int y0)
+static void sheet_thumb(PaintCanvas &sheet, const PaintCanvas &picture, const StoryFrame &frame, int x0, int y0,
+                        int room_w)
 {
     f32 u0 = frame.u0 * picture.w, v0 = frame.v0 * picture.h;
     f32 w = (frame.u1 - frame.u0) * picture.w, h = (frame.v1 - frame.v0) * picture.h;
-    f32 scale = std::min(SHEET_THUMB_W / w, SHEET_THUMB_H / h);
+    f32 scale = std::min(room_w / w, SHEET_THUMB_H / h);
     int tw = static_cast<int>(w * scale), th = static_cast<int>(h * scale);
-    x0 += (SHEET_THUMB_W - tw) / 2;
+    x0 += (room_w - tw) / 2;
     for (int y = 0; y < th; y++)
         for (int x = 0; x < tw; x++) {
             int px = std::min(picture.w - 1, static_cast<int>(u0 + x / scale));
@@ -188,6 +220,42 @@ static const PaintCanvas *made_picture(const std::vector<StoryMade> &made, const
         if (m.entry == entry)
             return &m.picture;
     return nullptr;
+}
+
+// The screen as the story shows it when a line is typed: every quad on show, later ones over
+// earlier ones, each picture blended by its alpha, on black, in a 4:3 room.
+static void sheet_screen(PaintCanvas &sheet, const std::vector<SheetQuad> &screen, const std::vector<StoryMade> &made,
+                         int y0)
+{
+    constexpr f32 HALF_W = 8.408f, HALF_H = 6.306f;   // the screen at the pictures' depth, story units
+    const int w = SHEET_THUMB_H * 4 / 3, h = SHEET_THUMB_H, x0 = SHEET_PAD + (SHEET_THUMB_W - w) / 2;
+    paint_rect(sheet, x0, y0, x0 + w, y0 + h, paint_rgb(0, 0, 0), 1.0f);
+    for (const SheetQuad &q : screen) {
+        const PaintCanvas *picture = made_picture(made, q.entry);
+        if (!picture)
+            continue;
+        for (int y = 0; y < h; y++)
+            for (int x = 0; x < w; x++) {
+                f32 sx = ((x + 0.5f) / w * 2.0f - 1.0f) * HALF_W, sy = (1.0f - (y + 0.5f) / h * 2.0f) * HALF_H;
+                f32 u = (sx - q.l) / (q.r - q.l), v = (q.t - sy) / (q.t - q.b);
+                if (u < 0.0f || u >= 1.0f || v < 0.0f || v >= 1.0f)
+                    continue;
+                PaintColour p = picture->px[static_cast<size_t>(v * picture->h) * picture->w + static_cast<size_t>(u * picture->w)];
+                PaintColour &out = sheet.px[static_cast<size_t>(y0 + y) * sheet.w + x0 + x];
+                out = paint_mix(out, paint_alpha(p, 1.0f), p.a * q.alpha);
+            }
+    }
+}
+
+// What a line is typed over: the screen with its quads, or an ending's picture.
+static void sheet_thumbs(PaintCanvas &sheet, const SheetLine &line, const std::vector<StoryMade> &made, int y0)
+{
+    if (!line.screen.empty()) {
+        sheet_screen(sheet, line.screen, made, y0);
+        return;
+    }
+    if (const PaintCanvas *picture = made_picture(made, line.picture))
+        sheet_thumb(sheet, *picture, story_shape(line.picture.c_str()).frame, SHEET_PAD, y0, SHEET_THUMB_W);
 }
 
 // A block of `lines` lines: the picture's room, or its name and lines beside it if taller.
@@ -211,10 +279,8 @@ static PaintCanvas sheet_draw(const char *title, const std::vector<SheetLine> &l
         for (j = i; j < lines.size() && lines[j].picture == lines[i].picture; j++) {}
         int block = sheet_block_height(static_cast<int>(j - i));
         paint_rect(sheet, 0, y, SHEET_WIDTH, y + 1, paint_rgb(60, 60, 70), 1.0f);
-        const PaintCanvas *picture = made_picture(made, lines[i].picture);
-        if (picture)
-            sheet_thumb(sheet, *picture, story_shape(lines[i].picture.c_str()).frame, SHEET_PAD, y + SHEET_PAD);
-        std::string caption = picture ? lines[i].picture : lines[i].picture.empty() ? "(told on black)" : lines[i].picture;
+        sheet_thumbs(sheet, lines[i], made, y + SHEET_PAD);
+        std::string caption = lines[i].picture.empty() ? "(told on black)" : lines[i].picture;
         font_text_paint(sheet, SHEET_TEXT_X, y + SHEET_PAD + SHEET_CAPTION_PX, SHEET_CAPTION_PX, caption.c_str(),
                         paint_rgb(150, 150, 160));
         for (size_t k = i; k < j; k++)
