@@ -190,34 +190,29 @@ static void weapon_line(const FigureStyle &style, FigurePart hand, FigureWeapon 
     *tip = point_add(*base, {0, 0, -style.weapon_length * s});
 }
 
-// The bones the blade trails follow are the game's own table, so the figures place their edges
-// where the trails will look for them.
-static const i8 *figure_edges(const FigureStyle &style)
+// The bones the blade trails follow are the game's own table (a fighter's blade_trail_edges),
+// so the figures place their edges where the trails will look for them; a figure drawn only
+// in pictures has none (every entry -1).
+static bool is_edge(const i8 *edges, int bone)
 {
-    return blade_trail_edges[&style - figure_styles].bone;
-}
-
-static bool is_edge(const FigureStyle &style, int bone)
-{
-    const i8 *edges = figure_edges(style);
     return std::find(edges, edges + 4, bone) != edges + 4;
 }
 
 // The hand a trail edge follows: the second weapon's edges take the left hand when it came
 // before them in the bone order (otherwise both pairs are the one weapon's two sides).
-static FigurePart edge_hand(const FigureRig &rig, const FigureStyle &style, int bone)
+static FigurePart edge_hand(const FigureRig &rig, const FigureStyle &style, const i8 *edges, int bone)
 {
-    bool second = bone == figure_edges(style)[2] || bone == figure_edges(style)[3];
+    bool second = bone == edges[2] || bone == edges[3];
     if (second && style.second_weapon != WEAPON_NONE && rig.bone_of[PART_HAND_L] >= 0 &&
         rig.bone_of[PART_HAND_L] < bone)
         return PART_HAND_L;
     return PART_HAND_R;
 }
 
-static MeshPoint edge_rest(const FigureRig &rig, const FigureStyle &style, int bone)
+static MeshPoint edge_rest(const FigureRig &rig, const i8 *edges, int bone)
 {
-    bool second = bone == figure_edges(style)[2] || bone == figure_edges(style)[3];
-    bool tip = bone == figure_edges(style)[1] || bone == figure_edges(style)[3];
+    bool second = bone == edges[2] || bone == edges[3];
+    bool tip = bone == edges[1] || bone == edges[3];
     if (!second)
         return tip ? rig.weapon_tip : rig.weapon_base;
     return tip ? rig.second_tip : rig.second_base;
@@ -225,7 +220,11 @@ static MeshPoint edge_rest(const FigureRig &rig, const FigureStyle &style, int b
 
 void figure_rig(int id, FigureRig *rig)
 {
-    const FigureStyle &style = figure_styles[id];
+    figure_rig_of(figure_styles[id], blade_trail_edges[id].bone, rig);
+}
+
+void figure_rig_of(const FigureStyle &style, const i8 edges[4], FigureRig *rig)
+{
     const FigurePart *order = human_parts;
     int order_count = static_cast<int>(std::size(human_parts));
     if (style.body == BODY_SPHINX) {
@@ -248,11 +247,10 @@ void figure_rig(int id, FigureRig *rig)
         rig->second_tip = point_add(rig->weapon_tip, {side, 0, 0});
     }
     int next = 0;
-    for (int bone = 0; next < order_count || bone <= *std::max_element(figure_edges(style), figure_edges(style) + 4);
-         bone++) {
-        if (is_edge(style, bone)) {
-            FigurePart hand = edge_hand(*rig, style, bone);
-            esq_add_bone(rig->skeleton, rig->bone_of[hand], edge_rest(*rig, style, bone));
+    for (int bone = 0; next < order_count || bone <= *std::max_element(edges, edges + 4); bone++) {
+        if (is_edge(edges, bone)) {
+            FigurePart hand = edge_hand(*rig, style, edges, bone);
+            esq_add_bone(rig->skeleton, rig->bone_of[hand], edge_rest(*rig, edges, bone));
             rig->parts.push_back(PART_EDGE);
             continue;
         }

@@ -82,6 +82,9 @@ struct FigureRig {
 
 // character_figures.cpp
 void figure_rig(int id, FigureRig *rig);
+// The rig of any build; `edges` are the blade-trail bones (a fighter's blade_trail_edges, all
+// -1 for a figure with no trails).
+void figure_rig_of(const FigureStyle &style, const i8 edges[4], FigureRig *rig);
 // The fighter's model: the figure's mesh with the hit-zone points at the vertices the
 // character's loader names. Unmasked: the Sphinx without her headdress.
 EmdModel figure_model(int id, const FigureRig &rig, bool unmasked);
@@ -100,6 +103,8 @@ struct FigurePose {
 
 // Writes every posed key of the character's skeleton from its key-frame table.
 void figure_pose_keys(int id, FigureRig *rig);
+// Writes one pose into key `key` of a rig; `unit` is the figure's height over 20.
+void figure_write_pose(FigureRig *rig, int key, const FigurePose &p, f32 unit);
 
 // ---- pictures (character_pictures.cpp) -------------------------------------------------
 // The bytes of a picture entry by its name, in the entry's format (".jpg" or ".tga").

@@ -478,7 +478,7 @@ static FigurePose human_pose(const PosedMove &m, int k)
 }
 
 // ---- writing the keys ----------------------------------------------------------------
-static void write_pose(FigureRig *rig, int key, const FigurePose &p, f32 unit)
+void figure_write_pose(FigureRig *rig, int key, const FigurePose &p, f32 unit)
 {
     std::vector<EsqTurn> turns;
     for (size_t bone = 0; bone < rig->parts.size(); bone++) {
@@ -543,7 +543,7 @@ static void pose_key(FigureRig *rig, const FigureStyle &style, std::vector<bool>
         p.hidden_heads = 4;
     if (weapon_is_heavy(style.weapon))
         heavy_weapon_at_rest(p, kind);
-    write_pose(rig, key, p, style.height / 20.0f);
+    figure_write_pose(rig, key, p, style.height / 20.0f);
 }
 
 void figure_pose_keys(int id, FigureRig *rig)

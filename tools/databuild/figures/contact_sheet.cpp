@@ -1,11 +1,13 @@
 // The figures' contact sheets, written beside the data set (figure-sheets/): per fighter,
 // front, side and back in the rest pose and in three action poses; the select's Atropos; one
-// sheet of every fighter from the front in both colour sets; and one of every fighter lying
-// knocked out. Drawn from the archive's
+// sheet of every fighter from the front in both colour sets; one of every fighter lying
+// knocked out; and one of the figures drawn only in the painted scenes (with their models
+// and posed skeletons, cast.dat). Drawn from the archive's
 // entries with the game's own readers and model drawing, so that anyone can look at every
 // figure at once.
 #include "tools/databuild/databuild.h"
 #include "tools/databuild/figures/figure_render.h"
+#include "tools/databuild/figures/scene_figures.h"
 
 #include "characters/characters.h"
 
@@ -81,18 +83,24 @@ static FigureShot sheet_shot(const f32 lo[3], const f32 hi[3], int view, int w, 
     return shot;
 }
 
-// The same shot turned to three quarters between the front and the figure's left, and raised
+// The front shot turned `yaw` degrees round toward the figure's left and raised `up` degrees
 // to look down on it.
-static FigureShot sheet_shot_above(const f32 lo[3], const f32 hi[3], int w, int h)
+static FigureShot sheet_shot_turned(const f32 lo[3], const f32 hi[3], int w, int h, f32 yaw, f32 up)
 {
     FigureShot shot = sheet_shot(lo, hi, 0, w, h);
     f32 d = shot.centre[1] - shot.eye[1];
-    f32 up = KNOCKOUT_ELEVATION * 3.14159265f / 180.0f;
-    f32 level = d * std::cos(up) * 0.70710678f;
-    shot.eye[0] = shot.centre[0] + level;
-    shot.eye[1] = shot.centre[1] - level;
-    shot.eye[2] = shot.centre[2] + d * std::sin(up);
+    f32 a = yaw * 3.14159265f / 180.0f, b = up * 3.14159265f / 180.0f;
+    f32 level = d * std::cos(b);
+    shot.eye[0] = shot.centre[0] + level * std::sin(a);
+    shot.eye[1] = shot.centre[1] - level * std::cos(a);
+    shot.eye[2] = shot.centre[2] + d * std::sin(b);
     return shot;
+}
+
+// Three quarters between the front and the figure's left, from above.
+static FigureShot sheet_shot_above(const f32 lo[3], const f32 hi[3], int w, int h)
+{
+    return sheet_shot_turned(lo, hi, w, h, 45.0f, KNOCKOUT_ELEVATION);
 }
 
 // A line across a cell at the height where a level shot sees the ground (z = 0) at the
@@ -231,6 +239,96 @@ static bool knockout_sheet(const std::string &path)
     return sheet_write(sheet, path);
 }
 
+// ---- the cast of the painted scenes ----------------------------------------------------------
+// Each figure drawn only in pictures at ease and in two poses the scenes ask of it, each from
+// the front and at three quarters, framed alike; two figures a row.
+constexpr int CAST_CELL_W = 150, CAST_CELL_H = 200;
+constexpr int CAST_POSES = 3, CAST_PER_ROW = 2;
+constexpr f32 CAST_YAW = 40.0f, CAST_UP = 8.0f;   // the three-quarter view, degrees
+
+static const ScenePose cast_poses[WHO_PICTURE_COUNT][2] = {
+    {SCENE_RAISE, SCENE_ENTHRONED},   // Zeus
+    {SCENE_ENTHRONED, SCENE_SPEAK},   // Hera
+    {SCENE_SPEAK, SCENE_SIT},         // Apollo
+    {SCENE_DRAW_BOW, SCENE_WALK},     // Artemis
+    {SCENE_ENTHRONED, SCENE_POINT},   // Hades
+    {SCENE_WALK, SCENE_SPEAK},        // Hermes
+    {SCENE_HAMMER, SCENE_WALK},       // Hephaestus
+    {SCENE_RAISE, SCENE_STRIKE},      // Athena
+    {SCENE_RAISE, SCENE_STRIKE},      // Poseidon
+    {SCENE_SPEAK, SCENE_WALK},        // Demeter
+    {SCENE_EMBRACE, SCENE_SIT},       // Aphrodite
+    {SCENE_STRIKE, SCENE_RAISE},      // Phobos
+    {SCENE_SPIN, SCENE_SIT},          // Clotho
+    {SCENE_MEASURE, SCENE_SPEAK},     // Lachesis
+    {SCENE_SPIN, SCENE_EMBRACE},      // Penelope
+    {SCENE_KNEEL, SCENE_EMBRACE},     // Andromeda
+    {SCENE_EMBRACE, SCENE_WALK},      // Galatea
+    {SCENE_POINT, SCENE_SPEAK},       // Medea
+    {SCENE_THROW, SCENE_STRIKE},      // the Amazon
+    {SCENE_WALK, SCENE_SIT},          // the shepherd
+    {SCENE_CHEER, SCENE_FLEE},        // the child
+    {SCENE_BOW_DOWN, SCENE_LIE},      // the man
+    {SCENE_FLEE, SCENE_CHEER},        // the woman
+    {SCENE_SPEAK, SCENE_KNEEL},       // the elder
+    {SCENE_LIE, SCENE_WALK},          // the dog
+};
+
+static bool cast_row(Sheet *sheet, int who)
+{
+    FigureModel figures[CAST_POSES];
+    ScenePose poses[CAST_POSES] = {SCENE_STAND, cast_poses[who - WHO_PICTURE_FIRST][0],
+                                   cast_poses[who - WHO_PICTURE_FIRST][1]};
+    f32 lo[3] = {1e9f, 1e9f, 0}, hi[3] = {-1e9f, -1e9f, -1e9f};
+    for (int i = 0; i < CAST_POSES; i++) {
+        SceneFigure f = {static_cast<u8>(who), poses[i], -1, 0, 0, 0, 0, 1, 0};
+        if (!scene_figure_load(&f, archive_entries, &figures[i])) {
+            for (int k = 0; k < i; k++)
+                figure_render_free(&figures[k]);
+            return false;
+        }
+        f32 a[3], b[3];
+        figure_render_bounds(&figures[i], a, b);
+        for (int k = 0; k < 3; k++) {
+            lo[k] = std::min(lo[k], a[k]);
+            hi[k] = std::max(hi[k], b[k]);
+        }
+    }
+    int at = who - WHO_PICTURE_FIRST;
+    int x0 = (at % CAST_PER_ROW) * CAST_POSES * 2 * CAST_CELL_W, y0 = (at / CAST_PER_ROW) * CAST_CELL_H;
+    std::vector<u8> cell;
+    for (int i = 0; i < CAST_POSES; i++) {
+        for (int view = 0; view < 2; view++) {
+            FigureShot shot = view == 0 ? sheet_shot(lo, hi, 0, CAST_CELL_W, CAST_CELL_H)
+                                        : sheet_shot_turned(lo, hi, CAST_CELL_W, CAST_CELL_H, CAST_YAW, CAST_UP);
+            figure_render_draw(&figures[i], &shot, &cell);
+            sheet_put(sheet, x0 + (i * 2 + view) * CAST_CELL_W, y0, CAST_CELL_W, CAST_CELL_H, cell);
+        }
+        figure_render_free(&figures[i]);
+    }
+    return true;
+}
+
+static bool cast_sheet(const std::string &path)
+{
+    int rows = (WHO_PICTURE_COUNT + CAST_PER_ROW - 1) / CAST_PER_ROW;
+    Sheet sheet = sheet_new(CAST_PER_ROW * CAST_POSES * 2 * CAST_CELL_W, rows * CAST_CELL_H);
+    for (int who = WHO_PICTURE_FIRST; who < WHO_COUNT; who++)
+        if (!cast_row(&sheet, who))
+            return false;
+    return sheet_write(sheet, path);
+}
+
+// The cast's models and skeletons (scene pose p in key 1 + p) beside the sheets, for the
+// tests to pose and measure: the figures are never in the archive.
+static bool cast_record(const std::string &path)
+{
+    std::vector<ZipEntry> entries;
+    for (int who = WHO_PICTURE_FIRST; who < WHO_COUNT; who++)
+        picture_figure_cast(who, &entries);
+    return zip_write(path.c_str(), entries);
+}
+
 static bool sheets_draw(const std::string &folder)
 {
     for (int id = 0; id < CHARACTER_COUNT; id++) {
@@ -246,13 +344,18 @@ static bool sheets_draw(const std::string &folder)
     select.skeleton = "atropo/atroposel.esq";
     if (!figure_sheet(&select, &atropos_module, folder + "/select.jpg"))
         return false;
-    return overview_sheet(folder + "/all.jpg") && knockout_sheet(folder + "/knockouts.jpg");
+    return overview_sheet(folder + "/all.jpg") && knockout_sheet(folder + "/knockouts.jpg") &&
+           cast_sheet(folder + "/cast.jpg");
 }
 
 int build_contact_sheets(const char *data_dir)
 {
     std::string folder = std::string(data_dir) + "/../figure-sheets";
     mkdir(folder.c_str(), 0755);
+    if (!cast_record(folder + "/cast.dat")) {
+        fprintf(stderr, "databuild: cannot write the cast of the painted scenes\n");
+        return 0;
+    }
     // The sheets are for people to look at; a machine without an offscreen GL gets none.
     if (!figure_render_start()) {
         printf("databuild: no offscreen GL here, no contact sheets\n");

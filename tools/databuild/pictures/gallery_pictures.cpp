@@ -5,6 +5,7 @@
 // A contact sheet of all of them is written beside the figures' sheets.
 #include "tools/databuild/databuild.h"
 #include "tools/databuild/figures/figure_render.h"
+#include "tools/databuild/figures/scene_figures.h"
 #include "tools/databuild/pictures/vase_painting.h"
 
 #include "characters/characters.h"
@@ -62,18 +63,6 @@ static const FighterShot fighter_shots[] = {
 static_assert(std::size(fighter_shots) == CHARACTER_COUNT, "one picture per fighter");
 
 constexpr f32 GALLERY_AMBIENT = 0.35f, GALLERY_DIFFUSE = 0.6f;   // about an arena's light
-
-// The key of the fighter's first block of `action` at `at` of the way through it; the rest
-// pose when the fighter has no such block.
-static int fighter_shot_key(const CharacterModule *module, i32 action, f32 at)
-{
-    for (int i = 0; i < module->sequence.block_count; i++) {
-        const SeqBlock &block = module->sequence.blocks[i];
-        if (block.action == action)
-            return block.lo + static_cast<int>(std::lround((block.hi - block.lo) * at));
-    }
-    return 0;
-}
 
 // The camera of a row, framed on the posed figure's bounds.
 static FigureShot fighter_camera(const FighterShot &row, const f32 lo[3], const f32 hi[3])

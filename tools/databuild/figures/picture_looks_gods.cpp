@@ -1,0 +1,129 @@
+// The gods of the painted scenes, each told apart by build, dress and what it holds: a table
+// per god, on the shared bodies and head (bodies.cpp). Offsets are a 20-unit figure's, as the
+// fighters' looks.
+#include "tools/databuild/figures/scene_figures.h"
+
+#include <iterator>
+
+// Zeus: a full dark beard and hair bound with gold, bare-chested under a himation thrown over
+// his left shoulder and falling to his feet, the thunderbolt in his right hand: a gold spindle
+// flaring into zigzag flames at both ends.
+static const FigureShape zeus_shapes[] = {
+    // part          kind        from            offset                  to              offset                size                   round  material     flags
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.4f, 2.05f},       PART_HEAD,      {0, 0, 0},            {1.22f, 1.35f, 1.28f}, 0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.85f, 0.45f, 1.2f},  PART_HEAD,      {0, 0, 0},            {0.5f, 0.75f, 0.9f},   0,     MAT_HAIR,    SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.95f, 0.9f},       PART_HEAD,      {0, 0, 0},            {0.95f, 0.6f, 1.0f},   0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, 0.25f, 2.45f},      PART_HEAD,      {0, 0.25f, 2.75f},    {1.28f, 0, 1.1f},      0.3f,  MAT_GOLD,    0},
+    // The beard: full cheeks, a moustache and a point below the chin.
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.72f, 0.85f},     PART_HEAD,      {0, 0, 0},            {0.9f, 0.62f, 0.85f},  0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.7f, -0.35f, 1.2f},  PART_HEAD,      {0, 0, 0},            {0.32f, 0.55f, 0.7f},  0,     MAT_HAIR,    SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -0.95f, 0.6f},      PART_HEAD,      {0, -1.05f, -0.35f},  {0.62f, 0.22f, 0.7f},  0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.5f, -1.22f, 1.38f}, PART_HEAD,      {0.5f, -1.22f, 1.38f}, {0.14f, 0.14f, 0},    0,     MAT_HAIR,    0},
+    // The himation: over the left shoulder and across the back to the right hip, round the
+    // waist and to the ankles.
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.5f, 0.1f, 4.0f},     PART_PELVIS,    {-1.5f, 0, 0.6f},     {1.05f, 1.2f, 0.85f},  0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {1.55f, 0.1f, 3.6f},    PART_CHEST,     {0, 0, 0},            {1.1f, 1.3f, 1.0f},    0,     MAT_CLOTH,   0},
+    {PART_UPPER_ARM_L, SHAPE_LIMB, PART_UPPER_ARM_L, {0, 0, 0.1f},       PART_UPPER_ARM_L, {0, 0, -2.2f},      {1.0f, 0.85f, 0},      0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.5f},           PART_PELVIS,    {0, 0, -8.7f},        {2.05f, 3.0f, 0.78f},  0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 0.9f},           PART_PELVIS,    {0, 0, 1.8f},         {2.2f, 0, 0.78f},      0.6f,  MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_LIMB, PART_PELVIS,    {0.6f, -1.7f, 0.8f},    PART_PELVIS,    {0.9f, -2.0f, -5.0f}, {0.12f, 0.1f, 0},      0,     MAT_TRIM,    0},
+    {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 1.0f},           PART_HAND_R,    {0, 0, 0.4f},         {0.55f, 0, 0},         0.3f,  MAT_GOLD,    SHAPE_MIRROR},
+    // The thunderbolt.
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 1.3f},           AT_WEAPON_BASE, {0, 0, -0.3f},        {0.28f, 0.28f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 1.3f},           AT_WEAPON_BASE, {0.45f, 0, 2.4f},     {0.3f, 0.18f, 0},      0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0.45f, 0, 2.4f},       AT_WEAPON_BASE, {-0.2f, 0, 3.2f},     {0.18f, 0.14f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {-0.2f, 0, 3.2f},       AT_WEAPON_BASE, {0.1f, 0, 4.4f},      {0.14f, 0.02f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 1.5f},           AT_WEAPON_BASE, {-0.9f, 0, 2.6f},     {0.15f, 0.02f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 1.5f},           AT_WEAPON_BASE, {0.9f, 0, 2.6f},     {0.15f, 0.02f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, -0.3f},          AT_WEAPON_TIP,  {-0.45f, 0, 2.4f},    {0.3f, 0.18f, 0},      0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_TIP,  {-0.45f, 0, 2.4f},      AT_WEAPON_TIP,  {0.2f, 0, 1.4f},      {0.18f, 0.14f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_TIP,  {0.2f, 0, 1.4f},        AT_WEAPON_TIP,  {-0.1f, 0, 0},        {0.14f, 0.02f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, -0.5f},          AT_WEAPON_TIP,  {-0.9f, 0, 1.8f},     {0.15f, 0.02f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, -0.5f},          AT_WEAPON_TIP,  {0.9f, 0, 1.8f},     {0.15f, 0.02f, 0},     0,     MAT_GOLD,    0},
+};
+
+const FigureLook look_zeus = {
+    look_body_man, look_body_man_count, look_head_human, look_head_human_count,
+    zeus_shapes, static_cast<int>(std::size(zeus_shapes)),
+    // skin            hair          cloth (two outfits)              trim (two outfits)
+    {{215, 170, 130}, {60, 50, 45}, {{240, 236, 225}, {120, 60, 150}}, {{60, 80, 170}, {225, 190, 80}},
+     // leather      metal            fur            eyes
+     {120, 80, 45}, {230, 190, 70}, {90, 70, 50}, {60, 90, 150}},
+    FACE_HUMAN,
+};
+
+// Hera: queen of the gods, in a tall gold crown (the polos) with a veil falling behind, a long
+// chiton with an overfold to the hips, and a sceptre topped with a gold flower.
+static const FigureShape hera_shapes[] = {
+    // part          kind        from            offset                  to              offset                size                   round  material     flags
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.35f, 2.0f},       PART_HEAD,      {0, 0, 0},            {1.15f, 1.3f, 1.2f},   0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 1.35f, 1.3f},       PART_HEAD,      {0, 0, 0},            {0.7f, 0.6f, 0.65f},   0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.95f, 0.1f, 1.35f},  PART_HEAD,      {0, 0, 0},            {0.35f, 0.55f, 0.75f}, 0,     MAT_HAIR,    SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.25f, 2.7f},       PART_HEAD,      {0, 0.25f, 3.9f},     {1.05f, 1.3f, 0.95f},  0,     MAT_GOLD,    0},
+    {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, 0.25f, 3.75f},      PART_HEAD,      {0, 0.25f, 4.0f},     {1.38f, 0, 0.95f},     0.4f,  MAT_GOLD,    0},
+    {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.9f, 3.3f},        PART_HEAD,      {0, 1.5f, -1.0f},     {1.1f, 1.8f, 0.5f},    0,     MAT_TRIM,    0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.1f, 1.4f, 2.1f},    0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, -0.6f},      {0.8f, 0.75f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0, 4.2f},           PART_CHEST,     {0, 0, 4.5f},         {1.2f, 0, 0.8f},       0.4f,  MAT_GOLD,    0},
+    {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 2.2f},           PART_PELVIS,    {0, 0, -0.6f},        {1.9f, 2.5f, 0.78f},   0,     MAT_TRIM,    0},
+    {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.9f},           PART_PELVIS,    {0, 0, 2.3f},         {1.95f, 0, 0.78f},     0.3f,  MAT_GOLD,    0},
+    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 0.9f},           PART_HAND_R,    {0, 0, 0.4f},         {0.45f, 0, 0},         0.3f,  MAT_GOLD,    SHAPE_MIRROR},
+    {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_GOLD,    SHAPE_MIRROR},
+    // The sceptre.
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 7.5f},           AT_WEAPON_TIP,  {0, 0, 0},            {0.16f, 0.14f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_BALL, AT_WEAPON_BASE, {0, 0, 7.7f},           AT_WEAPON_BASE, {0, 0, 0},            {0.35f, 0.35f, 0.3f},  0,     MAT_GOLD,    0},
+    {PART_HAND_R,    SHAPE_CONE, AT_WEAPON_BASE, {0, 0, 7.9f},           AT_WEAPON_BASE, {0, 0, 8.9f},         {0.25f, 0.75f, 0},     0,     MAT_GOLD,    0},
+};
+
+const FigureLook look_hera = {
+    look_body_woman, look_body_woman_count, look_head_human, look_head_human_count,
+    hera_shapes, static_cast<int>(std::size(hera_shapes)),
+    // skin            hair          cloth (two outfits)               trim (two outfits)
+    {{235, 200, 170}, {70, 40, 25}, {{235, 230, 215}, {150, 40, 60}}, {{140, 40, 110}, {240, 220, 170}},
+     // leather      metal            fur            eyes
+     {140, 100, 60}, {230, 190, 70}, {90, 70, 50}, {90, 70, 40}},
+    FACE_HUMAN,
+};
+
+// Poseidon: a bearded sea king, his wet dark hair bound with a gold band, bare-chested in a
+// sea-green himation, the trident upright in his right hand.
+static const FigureShape poseidon_shapes[] = {
+    // part          kind        from            offset                  to              offset                size                   round  material     flags
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.4f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.22f, 1.35f, 1.25f}, 0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, 1.2f, 1.8f},        PART_HEAD,      {0, 1.1f, -0.4f},     {0.95f, 0.75f, 0.6f},  0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.9f, 0.4f, 1.0f},    PART_HEAD,      {0, 0, 0},            {0.45f, 0.7f, 1.0f},   0,     MAT_HAIR,    SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, 0.25f, 2.4f},       PART_HEAD,      {0, 0.25f, 2.65f},    {1.28f, 0, 1.1f},      0.3f,  MAT_GOLD,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.72f, 0.8f},      PART_HEAD,      {0, 0, 0},            {0.9f, 0.62f, 0.9f},   0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.7f, -0.35f, 1.2f},  PART_HEAD,      {0, 0, 0},            {0.32f, 0.55f, 0.7f},  0,     MAT_HAIR,    SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -0.95f, 0.5f},      PART_HEAD,      {0, -0.95f, -0.8f},   {0.7f, 0.25f, 0.7f},   0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.5f, -1.22f, 1.38f}, PART_HEAD,      {0.5f, -1.22f, 1.38f}, {0.14f, 0.14f, 0},    0,     MAT_HAIR,    0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.5f, 0.1f, 4.0f},     PART_PELVIS,    {-1.5f, 0, 0.6f},     {1.05f, 1.2f, 0.85f},  0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {1.55f, 0.1f, 3.6f},    PART_CHEST,     {0, 0, 0},            {1.1f, 1.3f, 1.0f},    0,     MAT_CLOTH,   0},
+    {PART_UPPER_ARM_L, SHAPE_LIMB, PART_UPPER_ARM_L, {0, 0, 0.1f},       PART_UPPER_ARM_L, {0, 0, -2.2f},      {1.0f, 0.85f, 0},      0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.5f},           PART_PELVIS,    {0, 0, -8.7f},        {2.05f, 3.0f, 0.78f},  0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 0.9f},           PART_PELVIS,    {0, 0, 1.8f},         {2.2f, 0, 0.78f},      0.6f,  MAT_TRIM,    0},
+    {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
+    // The trident: a long shaft, a crossbar and three barbed prongs.
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 8.6f},           AT_WEAPON_TIP,  {0, 0, 0},            {0.17f, 0.15f, 0},     0,     MAT_WOOD,    0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {-1.0f, 0, 8.4f},       AT_WEAPON_BASE, {1.0f, 0, 8.4f},      {0.16f, 0.16f, 0},     0,     MAT_BRONZE,  0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {-1.0f, 0, 8.4f},       AT_WEAPON_BASE, {-1.0f, 0, 10.4f},    {0.15f, 0.03f, 0},     0,     MAT_BRONZE,  0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {1.0f, 0, 8.4f},       AT_WEAPON_BASE, {1.0f, 0, 10.4f},    {0.15f, 0.03f, 0},     0,     MAT_BRONZE,  0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 8.4f},           AT_WEAPON_BASE, {0, 0, 11.0f},        {0.16f, 0.03f, 0},     0,     MAT_BRONZE,  0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {-1.0f, 0, 9.8f},       AT_WEAPON_BASE, {-0.7f, 0, 9.4f},     {0.1f, 0.03f, 0},      0,     MAT_BRONZE,  0},
+    {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {1.0f, 0, 9.8f},       AT_WEAPON_BASE, {0.7f, 0, 9.4f},     {0.1f, 0.03f, 0},      0,     MAT_BRONZE,  0},
+};
+
+const FigureLook look_poseidon = {
+    look_body_man, look_body_man_count, look_head_human, look_head_human_count,
+    poseidon_shapes, static_cast<int>(std::size(poseidon_shapes)),
+    // skin            hair          cloth (two outfits)             trim (two outfits)
+    {{200, 160, 120}, {35, 45, 50}, {{40, 130, 120}, {30, 60, 130}}, {{230, 200, 90}, {220, 225, 230}},
+     // leather      metal            fur            eyes
+     {110, 80, 50}, {200, 170, 80}, {60, 60, 60}, {40, 110, 120}},
+    FACE_HUMAN,
+};
