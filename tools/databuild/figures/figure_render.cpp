@@ -256,43 +256,92 @@ static void shot_read(const FigureShot *shot, std::vector<u8> *rgba)
 static void shot_figure_draw(const FigureModel *figure, const ModelPlacement *placement, StageLight *light)
 {
     const ModelSkin skin = {figure->skins, FIGURE_RENDER_SKINS, 0, 0, 0};
-    masked_count = 0;
     model_draw(placement, figure->model, &skin, light);
 }
 
 void figure_render_draw(const FigureModel *figure, const FigureShot *shot, std::vector<u8> *rgba)
 {
-    shot_begin(shot, shot->width * RENDER_SUPERSAMPLE, shot->height * RENDER_SUPERSAMPLE);
-    StageLight light;
-    shot_light(shot, &light);
-    const ModelPlacement placement = {0, 0, 0, 0, 0, 0};
-    shot_figure_draw(figure, &placement, &light);
-    masked_polys_draw(&light);
-    shot_read(shot, rgba);
+    const FigureInScene one = {figure, {0, 0, 0, 0, 0, 0}, 0.0f};
+    figure_render_draw_scene(&one, 1, shot, nullptr, rgba);
 }
 
-// The fight's order: the figure lit (it fills the held-back queue), the arena unlit, the sky
-// behind both where the arena has one, then what was held back blends over them.
 void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement *placement, const FigureShot *shot,
                                  const FigureArena *arena, std::vector<u8> *rgba)
+{
+    const FigureInScene one = {figure, *placement, 0.0f};
+    figure_render_draw_scene(&one, 1, shot, arena, rgba);
+}
+
+// A soft dark disc on the ground under each figure that casts one, blended over the floor
+// already drawn and hidden by the figures' feet (drawn before it, writing depth), so that
+// they stand on the ground rather than float over it.
+static void shot_shadows_draw(const FigureInScene *figures, int count)
+{
+    constexpr int SIDES = 24;
+    constexpr f32 SHADOW_Z = 0.02f, SHADOW_DARK = 0.55f;
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthMask(GL_FALSE);
+    for (int i = 0; i < count; i++) {
+        f32 r = figures[i].shadow_radius;
+        if (r <= 0.0f)
+            continue;
+        const ModelPlacement &p = figures[i].placement;
+        glBegin(GL_TRIANGLE_FAN);
+        glColor4f(0.0f, 0.0f, 0.0f, SHADOW_DARK);
+        glVertex3f(p.pos_x, p.pos_y, p.pos_z + SHADOW_Z);
+        glColor4f(0.0f, 0.0f, 0.0f, 0.0f);
+        for (int k = 0; k <= SIDES; k++) {
+            f32 a = 6.2831853f * k / SIDES;
+            glVertex3f(p.pos_x + r * std::cos(a), p.pos_y + r * 0.8f * std::sin(a), p.pos_z + SHADOW_Z);
+        }
+        glEnd();
+    }
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_TEXTURE_2D);
+}
+
+// The fight's order: the figures lit (they fill the held-back queue), the arena unlit, their
+// shadows on its floor, the sky behind all where the arena has one, then what was held back
+// blends over them. Without an arena the ground stays clear (alpha 0) and casts no shadow.
+void figure_render_draw_scene(const FigureInScene *figures, int count, const FigureShot *shot, const FigureArena *arena,
+                              std::vector<u8> *rgba)
 {
     shot_begin(shot, shot->width * RENDER_SUPERSAMPLE, shot->height * RENDER_SUPERSAMPLE);
     StageLight light;
     shot_light(shot, &light);
-    shot_figure_draw(figure, placement, &light);
-    const StageScene scene = {arena->textures, arena->stage, 0, 1.0f};
-    glDisable(GL_LIGHTING);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    stage_draw(arena->model, &scene);
-    glDisable(GL_BLEND);
-    if (arena->stage != STAGE_LABYRINTH && arena->stage != STAGE_TEMPLE) {
-        glEnable(GL_TEXTURE_2D);
-        sky_panorama_draw(&scene);
+    masked_count = 0;
+    for (int i = 0; i < count; i++)
+        shot_figure_draw(figures[i].figure, &figures[i].placement, &light);
+    if (arena) {
+        const StageScene scene = {arena->textures, arena->stage, 0, 1.0f};
+        glDisable(GL_LIGHTING);
+        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+        stage_draw(arena->model, &scene);
+        glDisable(GL_BLEND);
         camera_view_load();
+        shot_shadows_draw(figures, count);
+        if (arena->stage != STAGE_LABYRINTH && arena->stage != STAGE_TEMPLE) {
+            glEnable(GL_TEXTURE_2D);
+            sky_panorama_draw(&scene);
+            camera_view_load();
+        }
+        glEnable(GL_LIGHTING);
     }
-    glEnable(GL_LIGHTING);
     masked_polys_draw(&light);
     shot_read(shot, rgba);
+}
+
+void figure_render_scale(FigureModel *figure, f32 scale)
+{
+    Model *model = figure->model;
+    for (u32 v = 0; v < model->vertex_count; v++)
+        for (int k = 0; k < 3; k++)
+            model->pos[v][k] *= scale;
 }
 
 void figure_render_free(FigureModel *figure)

@@ -95,3 +95,18 @@ void figure_arena_free(FigureArena *arena);
 // the arena or the sky covers is opaque.
 void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement *placement, const FigureShot *shot,
                                  const FigureArena *arena, std::vector<u8> *rgba);
+
+// Several figures (and props, loaded as figures) in one picture, each at its placement; in
+// the arena when one is given (each figure then casts a soft shadow of shadow_radius on its
+// floor, none when 0), else on a clear ground.
+struct FigureInScene {
+    const FigureModel *figure;
+    ModelPlacement placement;
+    f32 shadow_radius;      // world units
+};
+void figure_render_draw_scene(const FigureInScene *figures, int count, const FigureShot *shot, const FigureArena *arena,
+                              std::vector<u8> *rgba);
+
+// Scales the posed model about its own origin (its feet), for a figure drawn larger or
+// smaller than its own size; pose it first, since posing rewrites the positions.
+void figure_render_scale(FigureModel *figure, f32 scale);

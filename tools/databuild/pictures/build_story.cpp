@@ -2,7 +2,7 @@
 // faction endings', all in the vase-painting style.
 #include "tools/databuild/databuild.h"
 
-#include "tools/databuild/pictures/vase_painting.h"
+#include "tools/databuild/pictures/story_frames.h"
 
 #include "characters/characters.h"
 
@@ -10,8 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
-
-constexpr int STORY_PICTURE_SIZE = 256;
+#include <utility>
 
 // A standing figure, most fields as a table row.
 static VaseFigure figure(f32 x, f32 h, f32 facing, VaseHeadgear head, bool robe, VaseItem front, VaseItem back,
@@ -312,43 +311,43 @@ static void zeus_on_throne(VaseScene &s, f32 x)
 
 // What an ending's picture shows, chosen to match the lines it stands beside.
 enum EndingScene : u8 {
-    SCENE_BEFORE_ZEUS,     // the winner before Zeus on his throne
-    SCENE_UNDER_SUN,       // the wish granted: the winner under the sun, hills behind
-    SCENE_AT_HOME,         // at peace beside a loved one
-    SCENE_PALACE,          // a king among the columns of his palace, his people cheering
-    SCENE_FOREST,          // among the trees of the wild
-    SCENE_STARS,           // placed among the stars
-    SCENE_FIRES,           // welcomed home with fires
-    SCENE_WITH_ARES,       // face to face with Ares
-    SCENE_BY_THE_SEA,      // on the shore, a nymph rising from the waves
-    SCENE_TEMPLE,          // at a temple's door, Athena there
-    SCENE_RIDDLE,          // asking Zeus riddles under the night sky
-    SCENE_SWAMP,           // asleep in the reeds of a dark swamp
-    SCENE_WAR,             // war on the earth
-    SCENE_RESTING,         // at rest on a hillside over the sea, children come to look
-    SCENE_VOYAGE,          // sailing away over the sea
-    SCENE_EMPTY_THRONE,    // the throne of Olympus empty, a cut thread falling before it
-    SCENE_ENTHRONED,       // on the throne of Olympus, Atropos before it
-    SCENE_GREAT_BOW,       // drawing the great bow in his hall, the suitors falling back
-    SCENE_SHEARS_RAISED    // facing Ares, the shears raised over him
+    ENDING_BEFORE_ZEUS,     // the winner before Zeus on his throne
+    ENDING_UNDER_SUN,       // the wish granted: the winner under the sun, hills behind
+    ENDING_AT_HOME,         // at peace beside a loved one
+    ENDING_PALACE,          // a king among the columns of his palace, his people cheering
+    ENDING_FOREST,          // among the trees of the wild
+    ENDING_STARS,           // placed among the stars
+    ENDING_FIRES,           // welcomed home with fires
+    ENDING_WITH_ARES,       // face to face with Ares
+    ENDING_BY_THE_SEA,      // on the shore, a nymph rising from the waves
+    ENDING_TEMPLE,          // at a temple's door, Athena there
+    ENDING_RIDDLE,          // asking Zeus riddles under the night sky
+    ENDING_SWAMP,           // asleep in the reeds of a dark swamp
+    ENDING_WAR,             // war on the earth
+    ENDING_RESTING,         // at rest on a hillside over the sea, children come to look
+    ENDING_VOYAGE,          // sailing away over the sea
+    ENDING_EMPTY_THRONE,    // the throne of Olympus empty, a cut thread falling before it
+    ENDING_ENTHRONED,       // on the throne of Olympus, Atropos before it
+    ENDING_GREAT_BOW,       // drawing the great bow in his hall, the suitors falling back
+    ENDING_SHEARS_RAISED    // facing Ares, the shears raised over him
 };
 
 // Per fighter, the scene of each ending picture in order.
-static const EndingScene ending_scenes[][3] = {
-    {SCENE_BEFORE_ZEUS, SCENE_PALACE, SCENE_AT_HOME},         // Jason: king of Iolcus
-    {SCENE_BEFORE_ZEUS, SCENE_GREAT_BOW, SCENE_AT_HOME},      // Odysseus: his hall, Penelope
-    {SCENE_BEFORE_ZEUS, SCENE_FOREST, SCENE_AT_HOME},         // Atalanta: the forests of Arcadia
-    {SCENE_BEFORE_ZEUS, SCENE_AT_HOME, SCENE_STARS},          // Perseus: Andromeda, the stars
-    {SCENE_BEFORE_ZEUS, SCENE_FIRES, SCENE_WITH_ARES},        // Hippolyte: the Amazons, her father
-    {SCENE_BEFORE_ZEUS, SCENE_BY_THE_SEA, SCENE_AT_HOME},     // Polyphemus: Galatea
-    {SCENE_BEFORE_ZEUS, SCENE_UNDER_SUN, SCENE_RESTING},      // the Minotaur: out into the sun
-    {SCENE_BEFORE_ZEUS, SCENE_TEMPLE, SCENE_VOYAGE},          // Medusa: her beauty back, Athena, away
-    {SCENE_BEFORE_ZEUS, SCENE_RIDDLE, SCENE_AT_HOME},         // the Sphinx: riddles till night
-    {SCENE_BEFORE_ZEUS, SCENE_SWAMP, SCENE_AT_HOME},          // the Hydra: asleep in Lerna
-    {SCENE_ENTHRONED, SCENE_WAR, SCENE_AT_HOME},              // Ares: enthroned, war on the earth
-    {SCENE_SHEARS_RAISED, SCENE_EMPTY_THRONE, SCENE_AT_HOME}, // Atropos: the gods' threads cut
+static const EndingScene vase_ending_scenes[][3] = {
+    {ENDING_BEFORE_ZEUS, ENDING_PALACE, ENDING_AT_HOME},         // Jason: king of Iolcus
+    {ENDING_BEFORE_ZEUS, ENDING_GREAT_BOW, ENDING_AT_HOME},      // Odysseus: his hall, Penelope
+    {ENDING_BEFORE_ZEUS, ENDING_FOREST, ENDING_AT_HOME},         // Atalanta: the forests of Arcadia
+    {ENDING_BEFORE_ZEUS, ENDING_AT_HOME, ENDING_STARS},          // Perseus: Andromeda, the stars
+    {ENDING_BEFORE_ZEUS, ENDING_FIRES, ENDING_WITH_ARES},        // Hippolyte: the Amazons, her father
+    {ENDING_BEFORE_ZEUS, ENDING_BY_THE_SEA, ENDING_AT_HOME},     // Polyphemus: Galatea
+    {ENDING_BEFORE_ZEUS, ENDING_UNDER_SUN, ENDING_RESTING},      // the Minotaur: out into the sun
+    {ENDING_BEFORE_ZEUS, ENDING_TEMPLE, ENDING_VOYAGE},          // Medusa: her beauty back, Athena, away
+    {ENDING_BEFORE_ZEUS, ENDING_RIDDLE, ENDING_AT_HOME},         // the Sphinx: riddles till night
+    {ENDING_BEFORE_ZEUS, ENDING_SWAMP, ENDING_AT_HOME},          // the Hydra: asleep in Lerna
+    {ENDING_ENTHRONED, ENDING_WAR, ENDING_AT_HOME},              // Ares: enthroned, war on the earth
+    {ENDING_SHEARS_RAISED, ENDING_EMPTY_THRONE, ENDING_AT_HOME}, // Atropos: the gods' threads cut
 };
-static_assert(std::size(ending_scenes) == CHARACTER_COUNT, "one row of scenes per fighter");
+static_assert(std::size(vase_ending_scenes) == CHARACTER_COUNT, "one row of scenes per fighter");
 
 static void trees(VaseScene &s, int count, int seed)
 {
@@ -384,17 +383,17 @@ static VaseFigure loved_one(f32 x, f32 facing)
 static VaseScene ending_picture(int id, int picture)
 {
     VaseScene s;
-    switch (ending_scenes[id][picture - 1]) {
-    case SCENE_BEFORE_ZEUS:
+    switch (vase_ending_scenes[id][picture - 1]) {
+    case ENDING_BEFORE_ZEUS:
         zeus_on_throne(s, 0.55f);
         vase_figure(s, fighter_figure(id, -0.45f, 1));
         break;
-    case SCENE_UNDER_SUN:
+    case ENDING_UNDER_SUN:
         vase_sun(s, 0.6f, 0.5f, 0.13f);
         vase_mountain(s, -0.5f, -0.86f, 0.6f, 0.7f, false);
         vase_figure(s, fighter_figure(id, 0.05f, 1));
         break;
-    case SCENE_PALACE:
+    case ENDING_PALACE:
         columns(s, -0.8f, 0.8f, 5);
         for (int k = 0; k < 5; k++)   // the people, cheering below
             vase_figure(s, VaseFigure{-0.9f + 0.45f * k, -0.8f, 0.55f, k < 2 ? 1.0f : -1.0f, HEADGEAR_HAIR, true, false,
@@ -402,11 +401,11 @@ static VaseScene ending_picture(int id, int picture)
         vase_figure(s, fighter_figure(id, 0.0f, 1));
         vase_triangle(s, -0.07f, 0.72f, 0.07f, 0.72f, 0.0f, 0.84f, VASE_GOLD);   // the crown
         break;
-    case SCENE_FOREST:
+    case ENDING_FOREST:
         trees(s, 6, id);
         vase_figure(s, fighter_figure(id, 0.0f, 1));
         break;
-    case SCENE_STARS:
+    case ENDING_STARS:
         vase_sparks(s, 0.0f, 0.1f, 0.95f, 70, id);
         vase_figure(s, fighter_figure(id, -0.3f, 1));
         vase_figure(s, loved_one(0.35f, -1));
@@ -414,7 +413,7 @@ static VaseScene ending_picture(int id, int picture)
             if (s[k].ink == VASE_CLAY)
                 s[k].ink = VASE_GOLD;   // the figures shine as constellations
         break;
-    case SCENE_FIRES:
+    case ENDING_FIRES:
         for (int k = 0; k < 3; k++) {
             f32 x = -0.75f + 0.75f * k;
             vase_triangle(s, x - 0.12f, -0.86f, x + 0.12f, -0.86f, x, -0.5f, VASE_GOLD);
@@ -424,17 +423,17 @@ static VaseScene ending_picture(int id, int picture)
         vase_figure(s, VaseFigure{0.6f, -0.8f, 1.1f, -1, HEADGEAR_HAIR, false, false, ITEM_BOW, ITEM_NONE, 0.6f, -0.6f});
         vase_figure(s, fighter_figure(id, 0.0f, 1));
         break;
-    case SCENE_WITH_ARES:
+    case ENDING_WITH_ARES:
         vase_figure(s, fighter_figure(id, -0.45f, 1));
         vase_figure(s, fighter_figure(CHARACTER_ARES, 0.45f, -1));
         break;
-    case SCENE_BY_THE_SEA:
+    case ENDING_BY_THE_SEA:
         waves(s, -0.72f, VASE_WHITE);
         vase_figure(s, fighter_figure(id, -0.4f, 1));
         vase_figure(s, VaseFigure{0.5f, -0.95f, 1.2f, -1, HEADGEAR_HAIR, true, false, ITEM_NONE, ITEM_NONE, 0.4f, -0.6f});
         waves(s, -0.86f, VASE_WHITE);
         break;
-    case SCENE_TEMPLE: {
+    case ENDING_TEMPLE: {
         columns(s, 0.15f, 0.95f, 3);
         VaseFigure f = fighter_figure(id, -0.55f, 1);
         f.head = HEADGEAR_HAIR;
@@ -445,13 +444,13 @@ static VaseScene ending_picture(int id, int picture)
             vase_capsule(s, -0.95f + 0.12f * k, -0.82f, -0.85f + 0.12f * k, -0.78f, 0.015f, VASE_DARK_CLAY);
         break;
     }
-    case SCENE_RIDDLE:
+    case ENDING_RIDDLE:
         vase_sparks(s, 0.0f, 0.45f, 0.9f, 40, 13);
         vase_ellipse(s, -0.7f, 0.55f, 0.1f, 0.1f, 0, VASE_WHITE);   // the moon
         zeus_on_throne(s, 0.55f);
         vase_figure(s, fighter_figure(id, -0.45f, 1));
         break;
-    case SCENE_SWAMP:
+    case ENDING_SWAMP:
         for (int k = 0; k < 14; k++) {
             f32 x = -1.0f + 2.0f * k / 13.0f;
             vase_capsule(s, x, -0.86f, x + 0.05f, -0.2f + 0.2f * paint_hash(k, id, 4), 0.015f, VASE_DARK_CLAY);
@@ -461,9 +460,9 @@ static VaseScene ending_picture(int id, int picture)
             vase_ring(s, -0.45f + 0.3f * k, -0.55f, 0.1f, 0.04f, VASE_CLAY);
         vase_ellipse(s, 0.55f, 0.55f, 0.1f, 0.1f, 0, VASE_WHITE);
         break;
-    case SCENE_WAR:
+    case ENDING_WAR:
         return clash(true);
-    case SCENE_RESTING: {
+    case ENDING_RESTING: {
         vase_sun(s, 0.65f, 0.55f, 0.1f);
         vase_triangle(s, -1.2f, -0.86f, 0.5f, -0.86f, -0.7f, -0.1f, VASE_DARK_CLAY);   // the hillside
         waves(s, -0.78f, VASE_WHITE);
@@ -476,7 +475,7 @@ static VaseScene ending_picture(int id, int picture)
         vase_figure(s, VaseFigure{0.5f, -0.8f, 0.45f, -1, HEADGEAR_NONE, false, false, ITEM_NONE, ITEM_NONE, 0.2f, -0.6f});
         break;
     }
-    case SCENE_VOYAGE: {
+    case ENDING_VOYAGE: {
         vase_sun(s, -0.6f, 0.5f, 0.1f);
         VaseFigure f = fighter_figure(id, 0.1f, 1);
         f.head = HEADGEAR_HAIR;
@@ -489,12 +488,12 @@ static VaseScene ending_picture(int id, int picture)
         waves(s, -0.8f, VASE_WHITE);
         break;
     }
-    case SCENE_ENTHRONED:
+    case ENDING_ENTHRONED:
         throne(s, 0.45f, -0.86f, 0.8f, -1, VASE_GOLD);
         vase_figure(s, fighter_figure(id, 0.45f, -1));
         vase_figure(s, fighter_figure(CHARACTER_ATROPOS, -0.5f, 1));
         break;
-    case SCENE_GREAT_BOW: {
+    case ENDING_GREAT_BOW: {
         columns(s, -0.9f, 0.9f, 5);
         VaseFigure f = fighter_figure(id, -0.35f, 1);
         f.front_item = ITEM_BOW;
@@ -507,14 +506,14 @@ static VaseScene ending_picture(int id, int picture)
                                       0.9f, 0.9f});
         break;
     }
-    case SCENE_SHEARS_RAISED: {
+    case ENDING_SHEARS_RAISED: {
         VaseFigure f = fighter_figure(id, -0.45f, 1);
         f.front_raise = 0.95f;
         vase_figure(s, f);
         vase_figure(s, fighter_figure(CHARACTER_ARES, 0.45f, -1));
         break;
     }
-    case SCENE_EMPTY_THRONE:
+    case ENDING_EMPTY_THRONE:
         throne(s, 0.3f, -0.86f, 0.8f, -1, VASE_GOLD);
         vase_capsule(s, -0.9f, 0.35f, -0.25f, 0.3f, 0.012f, VASE_WHITE);
         vase_capsule(s, -0.15f, 0.2f, 0.0f, -0.5f, 0.012f, VASE_WHITE);   // the cut end, falling
@@ -643,118 +642,23 @@ static VaseScene faction_picture(bool ares, int n)
     return ares ? ares_won_picture(n) : heroes_won_picture(n);
 }
 
-// How each story picture is shown: its quad, width by height in the story's units, as the
-// opening story's scenes, the endings' scripts and the faction endings' scenes place it; the
-// part of it the screen shows while it is seen (the window, 0..1 across and down, the
-// smallest over the moments its lines are read, at rest after a slide); the rows the
-// narration lies over; and its ground: banded, plain, or none for a picture drawn over another
-// (then it brings only its figures). A picture on no listed quad is square and shown whole.
-struct StoryQuadShape {
-    const char *entry;
-    f32 width, height;
-    VaseFrame frame;
-};
-constexpr VaseGround OVER = VASE_GROUND_NONE, BASE = VASE_GROUND_BANDED, PLAIN = VASE_GROUND_PLAIN;
-static const StoryQuadShape story_quad_shapes[] = {
-    // entry, quad w and h, window u0 u1 v0 v1, narration rows, ground;
-    // intro/clash00 stands for both halves, painted as one 16 x 16 picture and cut. The windows
-    // of the three sisters, fina_03, fina_05 and hefesto02 are narrowed further, so that each
-    // figure stands beside, not on, those of the pictures shown with it.
-    {"finales/aresf1.jpg", 17, 13.5f, {0.005f, 0.995f, 0.051f, 0.986f, 0.689f, 0.859f, BASE}},
-    {"finales/aresf2.jpg", 18, 18, {0.033f, 0.967f, 0.039f, 0.739f, 0.517f, 0.644f, BASE}},
-    {"finales/atalantaf1.jpg", 18, 22, {0.033f, 0.967f, 0.032f, 0.605f, 0.423f, 0.527f, BASE}},
-    {"finales/atalantaf2.jpg", 20, 16, {0.08f, 0.92f, 0.106f, 0.894f, 0.644f, 0.788f, BASE}},
-    {"finales/atropof1.jpg", 17, 14.5f, {0.005f, 0.995f, 0.082f, 0.952f, 0.676f, 0.834f, BASE}},
-    {"finales/atropof2.jpg", 18, 13.5f, {0.033f, 0.967f, 0.051f, 0.986f, 0.689f, 0.859f, BASE}},
-    {"finales/esfingef1.jpg", 18, 22, {0.033f, 0.967f, 0.395f, 0.968f, 0.786f, 0.891f, BASE}},
-    {"finales/esfingef2.jpg", 18, 13.5f, {0.033f, 0.967f, 0.051f, 0.986f, 0.689f, 0.859f, BASE}},
-    {"finales/fina_01.tga", 20.5f, 16, {0.085f, 0.974f, 0.047f, 0.953f, 0.665f, 0.831f, BASE}},
-    {"finales/fina_02.tga", 16.5f, 16, {0.0f, 0.703f, 0.066f, 0.934f, 0.658f, 0.816f, OVER}},
-    {"finales/fina_03.tga", 12.5f, 16, {0.0f, 0.5f, 0.0f, 1.0f, 0.67f, 0.871f, OVER}},
-    {"finales/fina_04.tga", 8.5f, 16, {0.0f, 1.0f, 0.066f, 0.934f, 0.658f, 0.816f, OVER}},
-    {"finales/fina_05.tga", 18.5f, 16, {0.02f, 0.6f, 0.066f, 0.934f, 0.658f, 0.816f, OVER}},
-    {"finales/fina_06.tga", 8.5f, 16, {0.0f, 0.888f, 0.066f, 0.934f, 0.658f, 0.816f, OVER}},
-    {"finales/fina_07.tga", 14.5f, 16, {0.0f, 1.0f, 0.201f, 0.853f, 0.634f, 0.798f, BASE}},
-    {"finales/finz_01.tga", 20.5f, 16, {0.023f, 1.0f, 0.027f, 0.973f, 0.672f, 0.845f, BASE}},
-    {"finales/finz_02.tga", 8.5f, 16, {0.08f, 1.0f, 0.066f, 0.934f, 0.658f, 0.816f, OVER}},
-    {"finales/finz_03.tga", 18.5f, 16, {0.146f, 0.854f, 0.193f, 0.807f, 0.612f, 0.793f, BASE}},
-    {"finales/finz_04.tga", 18.5f, 16, {0.087f, 0.979f, 0.106f, 0.894f, 0.644f, 0.788f, BASE}},
-    {"finales/hidraf1.jpg", 18, 13, {0.033f, 0.967f, 0.015f, 0.985f, 0.677f, 0.854f, BASE}},
-    {"finales/hidraf2.jpg", 18, 13, {0.033f, 0.967f, 0.015f, 0.985f, 0.677f, 0.854f, BASE}},
-    {"finales/hipolitaf1.jpg", 18, 13.5f, {0.033f, 0.967f, 0.014f, 0.949f, 0.652f, 0.822f, BASE}},
-    {"finales/hipolitaf2.jpg", 18, 13.5f, {0.033f, 0.967f, 0.051f, 0.986f, 0.689f, 0.859f, BASE}},
-    {"finales/hipolitaf3.jpg", 18, 21, {0.033f, 0.967f, 0.033f, 0.634f, 0.443f, 0.552f, BASE}},
-    {"finales/jasonf1.jpg", 18, 13.5f, {0.033f, 0.967f, 0.051f, 0.986f, 0.689f, 0.859f, BASE}},
-    {"finales/jasonf2.jpg", 18, 13.5f, {0.033f, 0.967f, 0.051f, 0.986f, 0.689f, 0.859f, BASE}},
-    {"finales/medusaf1.jpg", 18, 13.5f, {0.033f, 0.967f, 0.014f, 0.949f, 0.652f, 0.822f, BASE}},
-    {"finales/medusaf2.jpg", 18, 21, {0.033f, 0.967f, 0.033f, 0.634f, 0.443f, 0.552f, BASE}},
-    {"finales/medusaf3.jpg", 18, 13.5f, {0.033f, 0.967f, 0.051f, 0.986f, 0.689f, 0.859f, BASE}},
-    {"finales/minotaurof1.jpg", 18, 13.5f, {0.033f, 0.967f, 0.014f, 0.949f, 0.652f, 0.822f, BASE}},
-    {"finales/minotaurof2.jpg", 18, 21, {0.033f, 0.967f, 0.366f, 0.967f, 0.776f, 0.886f, BASE}},
-    {"finales/minotaurof3.jpg", 18, 13.5f, {0.033f, 0.967f, 0.014f, 0.949f, 0.652f, 0.822f, BASE}},
-    {"finales/odiseof1.jpg", 18, 13.5f, {0.033f, 0.967f, 0.014f, 0.949f, 0.652f, 0.822f, BASE}},
-    {"finales/odiseof2.jpg", 18, 13.5f, {0.033f, 0.967f, 0.051f, 0.986f, 0.689f, 0.859f, BASE}},
-    {"finales/odiseof3.jpg", 18, 17, {0.033f, 0.967f, 0.041f, 0.783f, 0.547f, 0.682f, BASE}},
-    {"finales/perseof1.jpg", 18, 13.5f, {0.033f, 0.967f, 0.014f, 0.949f, 0.652f, 0.822f, BASE}},
-    {"finales/perseof2.jpg", 18, 13.5f, {0.033f, 0.967f, 0.051f, 0.986f, 0.689f, 0.859f, BASE}},
-    {"finales/perseof3.jpg", 18, 17, {0.033f, 0.967f, 0.217f, 0.959f, 0.724f, 0.859f, BASE}},
-    {"finales/polifemof1.jpg", 18, 18, {0.033f, 0.967f, 0.039f, 0.739f, 0.517f, 0.644f, BASE}},
-    {"finales/polifemof2.jpg", 18, 18, {0.033f, 0.967f, 0.039f, 0.739f, 0.517f, 0.644f, BASE}},
-    {"intro/apolo01.tga", 14, 16, {0.0f, 0.823f, 0.132f, 0.743f, 0.549f, 0.948f, OVER}},
-    {"intro/ares01.tga", 14, 16, {0.0f, 0.849f, 0.0f, 0.901f, 0.606f, 1.0f, OVER}},
-    {"intro/ares02.tga", 15, 16, {0.199f, 0.734f, 0.104f, 0.427f, 0.307f, 0.776f, OVER}},
-    {"intro/artemisa01.tga", 8, 16, {0.0f, 0.19f, 0.132f, 0.743f, 0.549f, 0.948f, OVER}},
-    {"intro/atalanta.tga", 2, 8, {0.0f, 1.0f, 0.377f, 1.0f, 1.0f, 0.0f, OVER}},
-    {"intro/atropos01.tga", 16, 16, {0.36f, 0.64f, 0.06f, 0.758f, 0.536f, 0.77f, OVER}},
-    {"intro/clash00.tga", 16, 16, {0.0f, 1.0f, 0.007f, 0.993f, 0.68f, 0.859f, BASE}},
-    {"intro/cloto01.tga", 16, 16, {0.42f, 0.731f, 0.047f, 0.862f, 0.603f, 0.88f, OVER}},
-    {"intro/hades01.tga", 10, 16, {0.232f, 1.0f, 0.171f, 0.704f, 0.535f, 0.919f, OVER}},
-    {"intro/hefesto01.tga", 16.5f, 16, {0.032f, 1.0f, 0.106f, 0.894f, 0.644f, 0.788f, BASE}},
-    {"intro/hefesto02.tga", 16.5f, 16, {0.3f, 0.687f, 0.35f, 0.855f, 0.629f, 0.759f, OVER}},
-    {"intro/hera02.tga", 8, 16, {0.0f, 1.0f, 0.024f, 0.851f, 0.588f, 0.739f, OVER}},
-    {"intro/hipolita.tga", 2, 8, {0.0f, 1.0f, 0.0f, 1.0f, 0.727f, 1.0f, OVER}},
-    {"intro/jason.tga", 4, 8, {0.0f, 1.0f, 0.377f, 1.0f, 1.0f, 0.0f, OVER}},
-    {"intro/laquesis02.tga", 16, 16, {0.3f, 0.62f, 0.008f, 0.881f, 0.604f, 0.887f, OVER}},
-    {"intro/odiseo.tga", 4, 8, {0.089f, 1.0f, 0.0f, 1.0f, 0.727f, 1.0f, OVER}},
-    {"intro/olimpo01.tga", 18, 16, {0.16f, 0.84f, 0.216f, 0.79f, 0.607f, 0.794f, PLAIN}},
-    {"intro/olimpo02.tga", 20, 16, {0.08f, 0.92f, 0.106f, 0.894f, 0.644f, 0.788f, BASE}},
-    {"intro/olimpo03.tga", 50, 40, {0.186f, 0.614f, 0.299f, 0.701f, 0.573f, 0.762f, PLAIN}},
-    {"intro/perseo.tga", 4, 8, {0.0f, 1.0f, 0.0f, 0.623f, 0.227f, 0.595f, OVER}},
-    {"intro/polifemo.tga", 4, 8, {0.0f, 1.0f, 0.0f, 0.623f, 0.227f, 0.595f, OVER}},
-    {"intro/zeus02.tga", 16, 16, {0.339f, 1.0f, 0.106f, 0.894f, 0.644f, 0.788f, OVER}},
-    {"intro/zeus03.tga", 16.5f, 16, {0.233f, 1.0f, 0.106f, 0.894f, 0.644f, 0.788f, OVER}},
-};
-
-static const StoryQuadShape *story_shape(const char *entry)
+// The picture of an entry: the render of its scene row, or, while its table has none, its
+// vase painting fitted inside the part of the quad the screen shows.
+static bool story_picture(const char *entry, VaseScene scene, PaintCanvas *out)
 {
-    for (const StoryQuadShape &shape : story_quad_shapes)
-        if (strcmp(shape.entry, entry) == 0)
-            return &shape;
-    return nullptr;
-}
-
-// The canvas for a quad of this shape: the longer side STORY_PICTURE_SIZE.
-static void story_canvas_size(f32 aspect, int *width, int *height)
-{
-    *width = aspect >= 1.0f ? STORY_PICTURE_SIZE : static_cast<int>(std::lround(STORY_PICTURE_SIZE * aspect));
-    *height = aspect >= 1.0f ? static_cast<int>(std::lround(STORY_PICTURE_SIZE / aspect)) : STORY_PICTURE_SIZE;
-}
-
-// The scene painted for its quad, fitted inside the part of it the screen shows.
-static PaintCanvas story_canvas(const char *entry, VaseScene scene)
-{
-    static const VaseFrame whole = {0.0f, 1.0f, 0.0f, 1.0f, 1.0f, 0.0f, VASE_GROUND_BANDED};
-    const StoryQuadShape *shape = story_shape(entry);
-    const VaseFrame &frame = shape ? shape->frame : whole;
+    const StoryQuadShape &shape = story_shape(entry);
+    if (const SceneRow *row = story_scene_row(entry))
+        return story_scene_picture(row, shape, out);
     int width = 0, height = 0;
-    story_canvas_size(shape ? shape->width / shape->height : 1.0f, &width, &height);
+    story_canvas_size(shape, &width, &height);
+    const VaseFrame &frame = shape.frame;
     vase_fit(scene, static_cast<f32>(width) * (frame.u1 - frame.u0) / (static_cast<f32>(height) * (frame.v1 - frame.v0)));
-    return vase_paint_framed(scene, width, height, frame);
+    *out = vase_paint_framed(scene, width, height, frame);
+    return true;
 }
 
-static int add_picture(const char *entry, VaseScene scene, bool jpeg)
+static int add_canvas(const char *entry, const PaintCanvas &c, bool jpeg)
 {
-    PaintCanvas c = story_canvas(entry, std::move(scene));
     Bytes out = jpeg ? vase_jpeg(c) : vase_tga(c);
     if (out.empty()) {
         fprintf(stderr, "databuild: cannot encode %s\n", entry);
@@ -764,23 +668,25 @@ static int add_picture(const char *entry, VaseScene scene, bool jpeg)
     return 1;
 }
 
-// Two half quads side by side showing one painting: painted whole for both, then cut, so the
-// bands and the figures run on across the join.
+static int add_picture(const char *entry, VaseScene scene, bool jpeg)
+{
+    PaintCanvas c;
+    return story_picture(entry, std::move(scene), &c) && add_canvas(entry, c, jpeg);
+}
+
+// Two half quads side by side showing one picture: made whole for both, then cut, so the
+// ground and the figures run on across the join.
 static int add_halves(const char *left, const char *right, VaseScene scene)
 {
-    PaintCanvas whole = story_canvas(left, std::move(scene));
-    PaintCanvas halves[2] = {paint_canvas(whole.w / 2, whole.h, {0, 0, 0, 1}), paint_canvas(whole.w / 2, whole.h, {0, 0, 0, 1})};
-    for (int y = 0; y < whole.h; y++)
-        for (int x = 0; x < whole.w / 2 * 2; x++)
-            paint_pixel(halves[x / (whole.w / 2)], x % (whole.w / 2), y) = paint_pixel(whole, x, y);
-    Bytes out[2] = {vase_tga(halves[0]), vase_tga(halves[1])};
-    if (out[0].empty() || out[1].empty()) {
-        fprintf(stderr, "databuild: cannot encode %s and %s\n", left, right);
+    PaintCanvas whole;
+    if (!story_picture(left, std::move(scene), &whole))
         return 0;
-    }
-    archive_add(left, out[0]);
-    archive_add(right, out[1]);
-    return 1;
+    int half = whole.w / 2;
+    PaintCanvas halves[2] = {paint_canvas(half, whole.h, {0, 0, 0, 1}), paint_canvas(half, whole.h, {0, 0, 0, 1})};
+    for (int y = 0; y < whole.h; y++)
+        for (int x = 0; x < half * 2; x++)
+            paint_pixel(halves[x / half], x % half, y) = paint_pixel(whole, x, y);
+    return add_canvas(left, halves[0], false) && add_canvas(right, halves[1], false);
 }
 
 int build_story(const char *)

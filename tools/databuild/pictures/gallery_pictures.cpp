@@ -6,6 +6,7 @@
 #include "tools/databuild/databuild.h"
 #include "tools/databuild/figures/figure_render.h"
 #include "tools/databuild/figures/scene_figures.h"
+#include "tools/databuild/pictures/scene_render.h"
 #include "tools/databuild/pictures/vase_painting.h"
 
 #include "characters/characters.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
@@ -103,7 +105,7 @@ static bool fighter_picture(const FighterShot &row, PaintCanvas *out)
         figure_render_free(&figure);
         return false;
     }
-    figure_render_pose(&figure, fighter_shot_key(character_modules[row.character], row.action, row.key_at));
+    figure_render_pose(&figure, scene_action_key(row.character, row.action, row.key_at));
     // The bounds are the unturned model's; it turns about its own upright axis, so its middle
     // stays where they put it.
     f32 lo[3], hi[3];
@@ -374,6 +376,13 @@ static_assert(std::size(painted_pictures) + CHARACTER_COUNT == GALLERY_PICTURES,
 
 static PaintCanvas painted_picture(const PaintedPicture &row)
 {
+    for (int i = 0; i < gallery_scene_count; i++) {
+        if (strcmp(gallery_scenes[i].entry, row.entry) != 0)
+            continue;
+        std::vector<u8> rgba;
+        if (scene_render(&gallery_scenes[i], row.width, GALLERY_SIDE, &SCENE_WHOLE, false, &rgba))
+            return canvas_of_rgba(rgba, row.width, GALLERY_SIDE);
+    }
     VaseScene scene = row.scene();
     f32 aspect = static_cast<f32>(row.width) / GALLERY_SIDE;
     vase_fit(scene, aspect);

@@ -103,6 +103,7 @@ enum SceneProp : u8 {
     PROP_SUN,
     PROP_MOON,
     PROP_THREAD,        // a long thread of life, level, between two points
+    PROP_WATER,         // the sea's face: a wide plane of water, level with the ground
     PROP_COUNT
 };
 

@@ -1,0 +1,30 @@
+// story_frames.h: how each story picture is shown (its quad, the window the screen shows,
+// the narration rows, its ground) and its picture rendered from its scene row in that frame;
+// used by build_story.cpp and the storyboard sheets (story_sheets.cpp).
+#pragma once
+
+#include "tools/databuild/pictures/scene.h"
+#include "tools/databuild/pictures/vase_painting.h"
+
+constexpr int STORY_PICTURE_SIZE = 256;
+
+struct StoryQuadShape {
+    const char *entry;
+    f32 width, height;
+    VaseFrame frame;
+};
+
+// The entry's shape; a square picture shown whole for an entry on no listed quad.
+const StoryQuadShape &story_shape(const char *entry);
+
+// The picture's size: its quad's shape, the longer side STORY_PICTURE_SIZE.
+void story_canvas_size(const StoryQuadShape &shape, int *width, int *height);
+
+// The scene row of a story picture (the opening story's, the endings', the faction
+// endings'); null while its table has none.
+const SceneRow *story_scene_row(const char *entry);
+
+// The row rendered for its quad: the cast framed into the window, the narration rows
+// darkened, a meander band only along an edge of the quad the screen shows, transparent off
+// the figures for a picture drawn over another. False after a message.
+bool story_scene_picture(const SceneRow *row, const StoryQuadShape &shape, PaintCanvas *out);
