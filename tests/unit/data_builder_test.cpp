@@ -14,8 +14,9 @@ namespace {
 
 // The steps run again beside the suite's whole build: those that sculpt and render the figures
 // (whose models once took their size from uninitialised fields), speak the voices (whose breath
-// noise drew on a shared generator) and paint the story, with the cheap text steps.
-constexpr const char *REBUILT_STEPS = "settings,tuning,characters,select,sounds,story";
+// noise drew on a shared generator) and render the story in the arenas it stands in, with
+// the cheap text steps.
+constexpr const char *REBUILT_STEPS = "settings,tuning,characters,select,sounds,arenas,story";
 
 struct BuilderRun {
     int status;          // the exit code, -1 when it did not end normally

@@ -97,6 +97,11 @@ PaintCanvas paint_bars(PaintColour iron, PaintColour behind, int seed);
 PaintCanvas paint_chain(PaintColour iron);
 PaintCanvas paint_mosaic(PaintColour inner, PaintColour middle, PaintColour outer, int seed);
 
+// ---- captions (pictures/build_fonts.cpp) ---------------------------------------------------
+// Paints text in the fonts' face, pixel_height pixels to the em, its baseline at `baseline`,
+// starting at x, for the builder's sheets; returns the x after it.
+int font_text_paint(PaintCanvas &c, int x, int baseline, int pixel_height, const char *text, PaintColour colour);
+
 // ---- the gallery (pictures/gallery_pictures.cpp) -----------------------------------------
 // The gallery's pictures for the screens step, and their contact sheet
 // beside the data set (figure-sheets/gallery.jpg); after the characters and the arenas.

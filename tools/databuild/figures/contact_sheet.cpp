@@ -242,7 +242,7 @@ static bool knockout_sheet(const std::string &path)
 // ---- the cast of the painted scenes ----------------------------------------------------------
 // Each figure drawn only in pictures at ease and in two poses the scenes ask of it, each from
 // the front and at three quarters, framed alike; two figures a row.
-constexpr int CAST_CELL_W = 150, CAST_CELL_H = 200;
+constexpr int CAST_CELL_W = 200, CAST_CELL_H = 270;
 constexpr int CAST_POSES = 3, CAST_PER_ROW = 2;
 constexpr f32 CAST_YAW = 40.0f, CAST_UP = 8.0f;   // the three-quarter view, degrees
 

@@ -235,3 +235,44 @@ int build_fonts(const char *)
     FT_Done_FreeType(library);
     return 1;
 }
+
+// The face, opened once for the sheets' captions; null after a message when it cannot be.
+static FT_Face caption_face()
+{
+    static FT_Library library = nullptr;
+    static FT_Face face = nullptr;
+    if (face)
+        return face;
+    if (!library && FT_Init_FreeType(&library) != 0) {
+        fprintf(stderr, "databuild: FreeType does not start\n");
+        library = nullptr;
+        return nullptr;
+    }
+    if (FT_New_Face(library, FONT_FILE, 0, &face) != 0) {
+        fprintf(stderr, "databuild: cannot open %s\n", FONT_FILE);
+        face = nullptr;
+    }
+    return face;
+}
+
+int font_text_paint(PaintCanvas &c, int x, int baseline, int pixel_height, const char *text, PaintColour colour)
+{
+    FT_Face face = caption_face();
+    if (!face)
+        return x;
+    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixel_height));
+    for (const char *p = text; *p; p++) {
+        if (!glyph_load(face, static_cast<unsigned char>(*p), 1.0f) || FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0)
+            continue;
+        const FT_GlyphSlot slot = face->glyph;
+        for (unsigned row = 0; row < slot->bitmap.rows; row++)
+            for (unsigned col = 0; col < slot->bitmap.width; col++) {
+                int px = x + slot->bitmap_left + static_cast<int>(col), py = baseline - slot->bitmap_top + static_cast<int>(row);
+                u8 cover = slot->bitmap.buffer[row * slot->bitmap.pitch + col];
+                if (cover && px >= 0 && py >= 0 && px < c.w && py < c.h)
+                    paint_blend(c, px, py, colour, cover / 255.0f);
+            }
+        x += static_cast<int>(slot->advance.x >> 6);
+    }
+    return x;
+}

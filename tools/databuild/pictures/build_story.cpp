@@ -643,12 +643,13 @@ static VaseScene faction_picture(bool ares, int n)
 }
 
 // The picture of an entry: the render of its scene row, or, while its table has none, its
-// vase painting fitted inside the part of the quad the screen shows.
-static bool story_picture(const char *entry, VaseScene scene, PaintCanvas *out)
+// vase painting fitted inside the part of the quad the screen shows. A character ending's
+// picture (`ending`) keeps the top of its window dark for the line offering a profile.
+static bool story_picture(const char *entry, VaseScene scene, bool ending, PaintCanvas *out)
 {
     const StoryQuadShape &shape = story_shape(entry);
     if (const SceneRow *row = story_scene_row(entry))
-        return story_scene_picture(row, shape, out);
+        return story_scene_picture(row, shape, ending, out);
     int width = 0, height = 0;
     story_canvas_size(shape, &width, &height);
     const VaseFrame &frame = shape.frame;
@@ -657,8 +658,12 @@ static bool story_picture(const char *entry, VaseScene scene, PaintCanvas *out)
     return true;
 }
 
+// Every story picture made so far, for the storyboard sheets.
+static std::vector<StoryMade> story_made;
+
 static int add_canvas(const char *entry, const PaintCanvas &c, bool jpeg)
 {
+    story_made.push_back({entry, c});
     Bytes out = jpeg ? vase_jpeg(c) : vase_tga(c);
     if (out.empty()) {
         fprintf(stderr, "databuild: cannot encode %s\n", entry);
@@ -671,7 +676,8 @@ static int add_canvas(const char *entry, const PaintCanvas &c, bool jpeg)
 static int add_picture(const char *entry, VaseScene scene, bool jpeg)
 {
     PaintCanvas c;
-    return story_picture(entry, std::move(scene), &c) && add_canvas(entry, c, jpeg);
+    // The character endings' pictures are the JPEG ones.
+    return story_picture(entry, std::move(scene), jpeg, &c) && add_canvas(entry, c, jpeg);
 }
 
 // Two half quads side by side showing one picture: made whole for both, then cut, so the
@@ -679,7 +685,7 @@ static int add_picture(const char *entry, VaseScene scene, bool jpeg)
 static int add_halves(const char *left, const char *right, VaseScene scene)
 {
     PaintCanvas whole;
-    if (!story_picture(left, std::move(scene), &whole))
+    if (!story_picture(left, std::move(scene), false, &whole))
         return 0;
     int half = whole.w / 2;
     PaintCanvas halves[2] = {paint_canvas(half, whole.h, {0, 0, 0, 1}), paint_canvas(half, whole.h, {0, 0, 0, 1})};
@@ -689,8 +695,9 @@ static int add_halves(const char *left, const char *right, VaseScene scene)
     return add_canvas(left, halves[0], false) && add_canvas(right, halves[1], false);
 }
 
-int build_story(const char *)
+int build_story(const char *data_dir)
 {
+    story_made.clear();
     for (const StoryPicture &p : intro_pictures)
         if (!add_picture(p.entry, p.paint(), false))
             return 0;
@@ -721,5 +728,5 @@ int build_story(const char *)
     }
     archive_add("titulo/intro_brisvale.jpg", maker);
     archive_add("titulo/logov.jpg", logo);
-    return 1;
+    return story_sheets_write(data_dir, story_made);
 }

@@ -120,20 +120,40 @@ const SceneRow *story_scene_row(const char *entry)
 
 constexpr f32 STORY_SHADE = 0.5f;       // the narration rows' light
 constexpr f32 STORY_SHADE_SOFT = 0.03f; // the shade's soft edges, picture heights
+constexpr f32 STORY_OFFER_BAND = 0.14f;   // the offer line's band, window heights from its top
+constexpr f32 STORY_OFFER_SHADE = 0.7f;
+constexpr f32 STORY_OFF_WINDOW = 0.3f;    // the light off the window
+constexpr f32 STORY_OFF_SOFT = 0.015f;    // ... reached this far past its edge, picture widths
 constexpr int STORY_BAND = 7;           // the meander band's width, pixels
 constexpr f32 STORY_EDGE_SHOWN = 0.005f;
 
-// Darkens the narration's rows, softly at their edges.
-static void story_shade(PaintCanvas &c, const VaseFrame &frame)
+// How far inside the rows v0..v1 the texture row v lies: 1 inside, 0 outside, soft between.
+static f32 story_rows_in(f32 v0, f32 v1, f32 v)
 {
-    if (frame.shade_v1 <= frame.shade_v0)
-        return;
+    return paint_smooth(v0 - STORY_SHADE_SOFT, v0 + STORY_SHADE_SOFT, v) *
+           (1.0f - paint_smooth(v1 - STORY_SHADE_SOFT, v1 + STORY_SHADE_SOFT, v));
+}
+
+// Darkens the narration's rows, softly at their edges; on a character ending's picture also
+// the top of the window, where the offer of a profile is typed over it in white; and, on an
+// opaque picture, what lies off the window, which the screen never shows at rest.
+static void story_shade(PaintCanvas &c, const VaseFrame &frame, bool offer_band)
+{
+    f32 offer_v1 = frame.v0 + STORY_OFFER_BAND * (frame.v1 - frame.v0);
+    bool opaque = frame.ground != VASE_GROUND_NONE;
     for (int y = 0; y < c.h; y++) {
         f32 v = (y + 0.5f) / c.h;
-        f32 in = paint_smooth(frame.shade_v0 - STORY_SHADE_SOFT, frame.shade_v0 + STORY_SHADE_SOFT, v) *
-                 (1.0f - paint_smooth(frame.shade_v1 - STORY_SHADE_SOFT, frame.shade_v1 + STORY_SHADE_SOFT, v));
-        f32 k = 1.0f - (1.0f - STORY_SHADE) * in;
+        f32 row = 1.0f;
+        if (frame.shade_v1 > frame.shade_v0)
+            row -= (1.0f - STORY_SHADE) * story_rows_in(frame.shade_v0, frame.shade_v1, v);
+        if (offer_band)
+            row = std::min(row, 1.0f - (1.0f - STORY_OFFER_SHADE) * (1.0f - paint_smooth(offer_v1 - STORY_SHADE_SOFT, offer_v1, v)));
         for (int x = 0; x < c.w; x++) {
+            f32 u = (x + 0.5f) / c.w, k = row;
+            if (opaque) {
+                f32 off = std::max({frame.u0 - u, u - frame.u1, frame.v0 - v, v - frame.v1});
+                k *= 1.0f - (1.0f - STORY_OFF_WINDOW) * paint_smooth(0.0f, STORY_OFF_SOFT, off);
+            }
             PaintColour &p = paint_pixel(c, x, y);
             p = paint_alpha(paint_shade(p, k), p.a);
         }
@@ -163,7 +183,7 @@ static void story_borders(PaintCanvas &c, const VaseFrame &frame)
         }
 }
 
-bool story_scene_picture(const SceneRow *row, const StoryQuadShape &shape, PaintCanvas *out)
+bool story_scene_picture(const SceneRow *row, const StoryQuadShape &shape, bool offer_band, PaintCanvas *out)
 {
     int width = 0, height = 0;
     story_canvas_size(shape, &width, &height);
@@ -181,7 +201,7 @@ bool story_scene_picture(const SceneRow *row, const StoryQuadShape &shape, Paint
         out->px[i] = over ? PaintColour{p[0] / 255.0f, p[1] / 255.0f, p[2] / 255.0f, a}
                           : paint_rgb(static_cast<int>(p[0] * a), static_cast<int>(p[1] * a), static_cast<int>(p[2] * a));
     }
-    story_shade(*out, frame);
+    story_shade(*out, frame, offer_band);
     if (frame.ground == VASE_GROUND_BANDED)
         story_borders(*out, frame);
     return true;

@@ -6,6 +6,9 @@
 #include "tools/databuild/pictures/scene.h"
 #include "tools/databuild/pictures/vase_painting.h"
 
+#include <string>
+#include <vector>
+
 constexpr int STORY_PICTURE_SIZE = 256;
 
 struct StoryQuadShape {
@@ -25,6 +28,18 @@ void story_canvas_size(const StoryQuadShape &shape, int *width, int *height);
 const SceneRow *story_scene_row(const char *entry);
 
 // The row rendered for its quad: the cast framed into the window, the narration rows
-// darkened, a meander band only along an edge of the quad the screen shows, transparent off
-// the figures for a picture drawn over another. False after a message.
-bool story_scene_picture(const SceneRow *row, const StoryQuadShape &shape, PaintCanvas *out);
+// darkened (and the window's top on a character ending's picture, `offer_band`), a meander
+// band only along an edge of the quad the screen shows, transparent off the figures for a
+// picture drawn over another. False after a message.
+bool story_scene_picture(const SceneRow *row, const StoryQuadShape &shape, bool offer_band, PaintCanvas *out);
+
+// A story picture as made, by its archive entry.
+struct StoryMade {
+    std::string entry;
+    PaintCanvas picture;
+};
+
+// story_sheets.cpp: the storyboard sheets (figure-sheets/story-<script>.jpg beside the data
+// set), every picture beside the lines the game types under it; after the story's pictures
+// are in the archive. False after a message.
+bool story_sheets_write(const char *data_dir, const std::vector<StoryMade> &made);

@@ -1,9 +1,98 @@
-// The opening story's pictures as scenes, in the order the story shows them.
+// The opening story's pictures as scenes, in the order the story shows them. Each is composed
+// for the lines typed while it is the picture on top, and for where its quad lies on the
+// screen beside the others (a picture laid over another brings only its figures).
 #include "tools/databuild/pictures/scene.h"
 
 #include <iterator>
 
+// A figure in one of the pose kit's poses.
+static constexpr SceneFigure posed(u8 who, u8 pose, f32 x, f32 y, f32 heading, f32 scale = 1.0f, u8 outfit = 0)
+{
+    return {who, pose, -1, 0.0f, x, y, heading, scale, outfit};
+}
+
+// A fighter at a key of one of its own moves.
+static constexpr SceneFigure moving(u8 who, i16 action, f32 key_at, f32 x, f32 y, f32 heading, f32 scale = 1.0f)
+{
+    return {who, SCENE_STAND, action, key_at, x, y, heading, scale, 0};
+}
+
+static constexpr ScenePropAt prop(u8 what, f32 x, f32 y, f32 z, f32 heading, f32 scale = 1.0f)
+{
+    return {what, x, y, z, heading, scale};
+}
+
+constexpr SceneCamera FRONT = {0.0f, 0.1f, 1.0f, 0.0f, 0.0f};
+
 const SceneRow intro_scenes[] = {
-    {"intro/cloto01.tga", BACKDROP_SKY, -1, {{WHO_CLOTHO, SCENE_SPIN, -1, 0, 0, 0, -30, 1, 0}, END_OF_CAST}, {NO_PROPS}, {0, 0.1f, 1, 0, 0}},
+    // The three Moirae, each on a picture of her own: Clotho stands on the right of the three
+    // and spins toward the middle; Lachesis, on the left, holds her rod level to the thread;
+    // Atropos, between and before them, opens her shears.
+    {"intro/cloto01.tga", BACKDROP_CLEAR, -1, {posed(WHO_CLOTHO, SCENE_SPIN, 0, 0, -35), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/laquesis02.tga", BACKDROP_CLEAR, -1, {posed(WHO_LACHESIS, SCENE_MEASURE, 0, 0, 35), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/atropos01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ATROPOS, SCENE_CUT, 0, 0, 0), END_OF_CAST}, {NO_PROPS}, FRONT},
+
+    // "It happened once, that Ares ... grew weary of the long peace": Olympus, and over it
+    // Ares alone in his bronze by his altar, its fire out, looking up at the mountain.
+    {"intro/olimpo01.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/ares02.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_STAND, -6, 0, 55), END_OF_CAST},
+     {prop(PROP_ALTAR, 8, 2, 0, -20), NO_PROPS}, FRONT},
+
+    // The hall of the gods, its throne empty; over it Ares with his spear raised high claims
+    // it, while Artemis draws her bow on him, Apollo holds his lyre still and Hades, come up
+    // from his dark hall, watches by a brazier.
+    {"intro/olimpo03.tga", BACKDROP_HALL, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 30, 0, 0, 1.3f), NO_PROPS}, FRONT},
+    {"intro/ares01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_RAISE, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/artemisa01.tga", BACKDROP_CLEAR, -1, {posed(WHO_ARTEMIS, SCENE_DRAW_BOW, 0, 0, -75), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/apolo01.tga", BACKDROP_CLEAR, -1, {posed(WHO_APOLLO, SCENE_STAND, 0, 0, 25), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/hades01.tga", BACKDROP_CLEAR, -1, {posed(WHO_HADES, SCENE_STAND, 0, 0, 35), END_OF_CAST},
+     {prop(PROP_BRAZIER, -7, 3, 0, 0, 0.8f), NO_PROPS}, FRONT},
+
+    // Zeus risen in anger, his bolt high, on the left; Hera speaks to him from the middle,
+    // her hand raised between them. His picture lies over hers: each keeps to its own side.
+    {"intro/zeus02.tga", BACKDROP_CLEAR, -1, {posed(WHO_ZEUS, SCENE_RAISE, 0, 0, 50), END_OF_CAST}, {NO_PROPS},
+     {0.0f, 0.1f, 1.0f, -0.2f, 0.0f}},
+    {"intro/hera02.tga", BACKDROP_CLEAR, -1, {posed(WHO_HERA, SCENE_SPEAK, 0, 0, -45), END_OF_CAST}, {NO_PROPS},
+     {0.0f, 0.1f, 1.0f, 0.15f, 0.0f}},
+
+    // "The last to stand would choose who rules Olympus": the empty throne on the peak.
+    {"intro/olimpo02.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 0, 0, 0, 1.5f), NO_PROPS}, FRONT},
+
+    // Both sides call their champions: on the left Zeus sends Hermes running to the Greeks;
+    // on the right Ares, his spear up, and those who answered him: the Minotaur, Medusa, the
+    // Sphinx, the Hydra and Hippolyte.
+    {"intro/zeus03.tga", BACKDROP_CLEAR, -1,
+     {posed(WHO_ZEUS, SCENE_POINT, -34, 12, -40, 1.1f), posed(WHO_HERMES, SCENE_WALK, -26, -2, -90),
+      posed(CHARACTER_ARES, SCENE_RAISE, 6, 8, -25), moving(CHARACTER_MINOTAUR, ACTION_IDLE, 0.0f, 18, 2, -30),
+      moving(CHARACTER_MEDUSA, ACTION_IDLE, 0.0f, -6, 2, 20), moving(CHARACTER_SPHINX, ACTION_IDLE, 0.0f, 28, 14, -45),
+      moving(CHARACTER_HYDRA, ACTION_IDLE, 0.0f, 34, 26, -40), moving(CHARACTER_HIPPOLYTE, ACTION_IDLE, 0.0f, 8, -8, -15)},
+     {NO_PROPS}, FRONT},
+
+    // One painting in two halves: under the mountain Hephaestus hammers at his anvil, the
+    // arenas rising behind; on the right Atropos comes, shears in hand.
+    {"intro/clash00.tga", BACKDROP_FORGE, -1,
+     {posed(WHO_HEPHAESTUS, SCENE_HAMMER, -24, 0, 60), posed(CHARACTER_ATROPOS, SCENE_CUT, 22, 0, -40), END_OF_CAST},
+     {prop(PROP_ANVIL, -14, -1, 0, -30), prop(PROP_BRAZIER, -32, 8, 0, 0), prop(PROP_TEMPLE, 2, 40, 0, 0, 0.8f), NO_PROPS},
+     FRONT},
+
+    // "The crowds of heaven gathered to watch": the gods along the back of an arena; over its
+    // right side a champion with his god towering behind him.
+    {"intro/hefesto01.tga", BACKDROP_ARENA, STAGE_ATHENS,
+     {posed(WHO_HERA, SCENE_SPEAK, -24, 30, 20), posed(WHO_ZEUS, SCENE_STAND, -12, 32, 10, 1.1f),
+      posed(WHO_ATHENA, SCENE_CHEER, 0, 30, 0), posed(WHO_POSEIDON, SCENE_STAND, 12, 32, -10),
+      posed(WHO_APHRODITE, SCENE_CHEER, 24, 30, -20), END_OF_CAST},
+     {NO_PROPS}, {0.0f, 0.2f, 1.0f, -0.15f, 0.0f}},
+    {"intro/hefesto02.tga", BACKDROP_CLEAR, -1,
+     {posed(WHO_ATHENA, SCENE_RAISE, 0, 10, -15, 1.35f), moving(CHARACTER_ODYSSEUS, ACTION_GUARD_STAND, 0.0f, -2, -6, -20),
+      END_OF_CAST},
+     {NO_PROPS}, FRONT},
+
+    // The six heroes, each full length on a tall picture of its own.
+    {"intro/jason.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_JASON, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/atalanta.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ATALANTA, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/odiseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ODYSSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/hipolita.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_HIPPOLYTE, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/perseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_PERSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/polifemo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_POLYPHEMUS, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
 };
 const int intro_scene_count = static_cast<int>(std::size(intro_scenes));
