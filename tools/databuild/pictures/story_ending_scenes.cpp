@@ -46,7 +46,7 @@ const SceneRow ending_scenes[] = {
       {WHO_MAN, SCENE_LIE, -1, 0, 8, 0, -80, 1, 0},
       {WHO_MAN, SCENE_FLEE, -1, 0, 22, 6, 70, 1, 1},
       {WHO_MAN, SCENE_KNEEL, -1, 0, 14, 12, -100, 1, 0},
-      {WHO_DOG, SCENE_LIE, -1, 0, -24, -6, 90, 1, 0},
+      {WHO_DOG, SCENE_LIE, -1, 0, -24, -6, 90, 1.4f, 0},
       END_OF_CAST},
      {{PROP_BRAZIER, -26, 20, 0, 0, 0.8f}, NO_PROPS},
      LEVEL},
@@ -57,7 +57,7 @@ const SceneRow ending_scenes[] = {
       {WHO_PENELOPE, SCENE_EMBRACE, -1, 0, 4, 4, -70, 1, 0},
       {WHO_ATHENA, SCENE_STAND, -1, 0, 18, 16, -40, 1.05f, 0},
       {WHO_MAN, SCENE_STAND, -1, 0, -18, 12, 30, 1, 0},
-      {WHO_DOG, SCENE_STAND, -1, 0, -12, -8, 60, 1, 0},
+      {WHO_DOG, SCENE_STAND, -1, 0, -12, -8, 60, 1.4f, 0},
       END_OF_CAST},
      {NO_PROPS},
      LEVEL},
@@ -91,13 +91,12 @@ const SceneRow ending_scenes[] = {
     // At home in Argos: Perseus hands the shield back to Athena, Hermes takes his sandals,
     // Andromeda and the children beside him, old Acrisius at peace at last.
     {"finales/perseof2.jpg", BACKDROP_PALACE, -1,
-     {{CHARACTER_PERSEUS, SCENE_SPEAK, -1, 0, -4, 4, 60, 1, 0},
-      {WHO_ATHENA, SCENE_STAND, -1, 0, 10, 8, -60, 1.05f, 0},
-      {WHO_HERMES, SCENE_STAND, -1, 0, 22, 14, -50, 1, 0},
-      {WHO_ANDROMEDA, SCENE_STAND, -1, 0, -16, 8, 30, 1, 0},
-      {WHO_ELDER, SCENE_STAND, -1, 0, -28, 16, 35, 1, 0},
-      {WHO_CHILD, SCENE_STAND, -1, 0, -10, -8, 20, 1, 0},
-      {WHO_CHILD, SCENE_CHEER, -1, 0, 2, -10, -10, 0.9f, 1},
+     {{CHARACTER_PERSEUS, SCENE_SPEAK, -1, 0, -2, 4, 80, 1, 0},
+      {WHO_ATHENA, SCENE_STAND, -1, 0, 10, 6, -80, 1.05f, 0},
+      {WHO_HERMES, SCENE_STAND, -1, 0, 22, 14, -60, 1, 0},
+      {WHO_ANDROMEDA, SCENE_STAND, -1, 0, -14, 8, 40, 1, 0},
+      {WHO_ELDER, SCENE_STAND, -1, 0, -26, 14, 45, 1, 0},
+      {WHO_CHILD, SCENE_STAND, -1, 0, -8, -6, 30, 1, 0},
       END_OF_CAST},
      {NO_PROPS},
      LEVEL},
@@ -112,7 +111,7 @@ const SceneRow ending_scenes[] = {
     // Hippolyte bows before Zeus on Olympus and asks for her people's freedom; Ares, her
     // father, rages behind her with his spear up.
     {"finales/hipolitaf1.jpg", BACKDROP_OLYMPUS, -1,
-     {{CHARACTER_HIPPOLYTE, SCENE_BOW_DOWN, -1, 0, -4, 0, 60, 1, 0},
+     {{CHARACTER_HIPPOLYTE, SCENE_KNEEL, -1, 0, -4, 0, 60, 1, 0},
       {WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 14, 8, -50, 1.1f, 0},
       {CHARACTER_ARES, SCENE_RAISE, -1, 0, -20, 12, 40, 1, 0},
       END_OF_CAST},
@@ -165,10 +164,10 @@ const SceneRow ending_scenes[] = {
      {NO_PROPS},
      LEVEL},
     // Out of the earth and into the sun: the Minotaur walks over the green hills of Crete.
-    {"finales/minotaurof2.jpg", BACKDROP_WOOD, -1,
+    {"finales/minotaurof2.jpg", BACKDROP_SKY, -1,
      {{CHARACTER_MINOTAUR, SCENE_WALK, -1, 0, 0, 0, 70, 1, 0},
       END_OF_CAST},
-     {{PROP_SUN, 26, 60, 34, 0, 1}, {PROP_ROCK, -20, 6, 0, 0, 0.7f}, NO_PROPS},
+     {{PROP_SUN, 18, 30, 24, 0, 1}, {PROP_ROCK, -16, 6, 0, 0, 0.7f}, NO_PROPS},
      LEVEL},
     // Free under the sun: the Minotaur rests on a rock over the sea; the shepherds' children
     // have climbed up to look at it, a shepherd behind them.
@@ -195,7 +194,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ATHENA, SCENE_BOW_DOWN, -1, 0, 10, 6, -50, 1.05f, 0},
       END_OF_CAST},
      {NO_PROPS},
-     LEVEL},
+     {0, 0.7f, 1.2f, 0, 0.08f}},
     // Away over the sea: Medusa walks down to the ship that will take her nobody knows where.
     {"finales/medusaf3.jpg", BACKDROP_SEA, -1,
      {{CHARACTER_MEDUSA, SCENE_WALK, -1, 0, -6, 0, 150, 1, 1},
@@ -252,7 +251,7 @@ const SceneRow ending_scenes[] = {
       {WHO_LACHESIS, SCENE_MEASURE, -1, 0, -14, 22, 30, 1, 0},
       END_OF_CAST},
      {{PROP_THRONE, 12, 8, 0, -45, 0.9f}, {PROP_THREAD, -10, 12, 12, 0, 0.8f}, NO_PROPS},
-     LEVEL},
+     {0, 0.1f, 1.5f, 0, -0.1f}},
 
     // Atropos has raised her shears: the throne of Olympus stands empty, Ares and Zeus back
     // away from it, and her sisters wait with the thread.

@@ -5,7 +5,8 @@
 
 #include <iterator>
 
-constexpr SceneCamera LEVEL = {0, 0.1f, 1, 0, 0};
+constexpr SceneCamera LEVEL = {0, 0.1f, 1.2f, 0, -0.1f};
+constexpr SceneCamera NEAR = {0, 0.1f, 1.5f, 0, -0.1f};
 
 const SceneRow faction_scenes[] = {
     // Ares' champions have won: the Minotaur, Hippolyte and Medusa raise their weapons below
@@ -18,13 +19,14 @@ const SceneRow faction_scenes[] = {
       END_OF_CAST},
      {{PROP_ALTAR, 18, 8, 0, 0, 0.8f}, {PROP_BRAZIER, 18, 8, 9, 0, 0.8f}, NO_PROPS},
      LEVEL},
-    // Ares climbs to the empty throne while the gods watch in silence.
+    // Ares walks up to the empty throne while the gods watch in silence. The throne stands
+    // between the figures, so the framing of the cast keeps it off the quad's edges.
     {"finales/fina_02.tga", BACKDROP_CLEAR, -1,
-     {{CHARACTER_ARES, SCENE_WALK, -1, 0, 0, 0, -70, 1, 0},
-      {WHO_APOLLO, SCENE_STAND, -1, 0, 14, 12, -50, 1, 0},
-      {WHO_HERA, SCENE_STAND, -1, 0, 24, 20, -40, 1.05f, 0},
+     {{CHARACTER_ARES, SCENE_WALK, -1, 0, 14, 2, -75, 1, 0},
+      {WHO_APOLLO, SCENE_STAND, -1, 0, -18, 8, 50, 1, 0},
+      {WHO_HERA, SCENE_STAND, -1, 0, -28, 16, 40, 1.05f, 0},
       END_OF_CAST},
-     {{PROP_THRONE, -16, 12, 0, 30, 1.1f}, NO_PROPS},
+     {{PROP_THRONE, -2, 14, 0, -15, 0.9f}, NO_PROPS},
      LEVEL},
     // Atropos, her shears in her hand, Ares' thread running from them.
     {"finales/fina_03.tga", BACKDROP_CLEAR, -1,
@@ -41,7 +43,7 @@ const SceneRow faction_scenes[] = {
     // Her shears open on his thread, Ares bows his head and gives the throne back.
     {"finales/fina_05.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ATROPOS, SCENE_CUT, -1, 0, -10, 0, 60, 1, 0},
-      {CHARACTER_ARES, SCENE_BOW_DOWN, -1, 0, 10, 2, -60, 1, 0},
+      {CHARACTER_ARES, SCENE_KNEEL, -1, 0, 10, 2, -60, 1, 0},
       END_OF_CAST},
      {{PROP_THREAD, 0, 1, 12, 0, 0.8f}, NO_PROPS},
      LEVEL},
@@ -74,19 +76,19 @@ const SceneRow faction_scenes[] = {
       {CHARACTER_MINOTAUR, SCENE_STAND, ACTION_KO, 1, 0, -10, 90, 1, 0},
       END_OF_CAST},
      {NO_PROPS},
-     LEVEL},
+     NEAR},
     // Zeus keeps his throne on Olympus; the heroes cheer before him, the people with them.
     {"finales/finz_03.tga", BACKDROP_OLYMPUS, -1,
-     {{WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 0, 14, 0, 1.15f, 0},
-      {CHARACTER_JASON, SCENE_CHEER, -1, 0, -16, 0, 30, 1, 0},
-      {CHARACTER_ATALANTA, SCENE_CHEER, -1, 0, 16, 0, -30, 1, 0},
-      {CHARACTER_ODYSSEUS, SCENE_STAND, -1, 0, -30, 6, 40, 1, 0},
-      {CHARACTER_PERSEUS, SCENE_STAND, -1, 0, 30, 6, -40, 1, 0},
-      {CHARACTER_POLYPHEMUS, SCENE_STAND, -1, 0, -44, 16, 45, 1, 0},
-      {WHO_WOMAN, SCENE_CHEER, -1, 0, 44, 16, -45, 1, 0},
+     {{WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 0, 10, 0, 1.1f, 0},
+      {CHARACTER_JASON, SCENE_CHEER, -1, 0, -12, 0, 30, 1, 0},
+      {CHARACTER_ATALANTA, SCENE_CHEER, -1, 0, 12, 0, -30, 1, 0},
+      {CHARACTER_ODYSSEUS, SCENE_STAND, -1, 0, -22, 4, 40, 1, 0},
+      {CHARACTER_PERSEUS, SCENE_STAND, -1, 0, 22, 4, -40, 1, 0},
+      {CHARACTER_POLYPHEMUS, SCENE_STAND, -1, 0, -32, 12, 45, 1, 0},
+      {WHO_WOMAN, SCENE_CHEER, -1, 0, 32, 12, -45, 1, 0},
       END_OF_CAST},
-     {{PROP_THRONE, 0, 14, 0, 0, 1.15f}, NO_PROPS},
-     LEVEL},
+     {{PROP_THRONE, 0, 10, 0, 0, 0.9f}, NO_PROPS},
+     NEAR},
     // Ares sits waiting in the dark; beside him the Moirae spin on.
     {"finales/finz_04.tga", BACKDROP_DARK, -1,
      {{CHARACTER_ARES, SCENE_SIT, -1, 0, -22, 4, 40, 1, 0},
@@ -95,6 +97,6 @@ const SceneRow faction_scenes[] = {
       {CHARACTER_ATROPOS, SCENE_CUT, -1, 0, 28, 8, -40, 1, 0},
       END_OF_CAST},
      {{PROP_THREAD, 16, 8, 13, 0, 1.2f}, {PROP_ROCK, -22, 6, 0, 0, 0.5f}, NO_PROPS},
-     LEVEL},
+     NEAR},
 };
 const int faction_scene_count = static_cast<int>(std::size(faction_scenes));
