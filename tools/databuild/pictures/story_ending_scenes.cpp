@@ -36,7 +36,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ZEUS, SCENE_ENTHRONED, -1, 0, -14, 6, 55, 1.1f, 0},
       {WHO_ATHENA, SCENE_STAND, -1, 0, 16, 16, -30, 1.05f, 0},
       END_OF_CAST},
-     {{PROP_THRONE, -14, 6, 0, 55, 0.9f}, {PROP_SHIP, 28, 40, 0, -70, 1.1f}, NO_PROPS},
+     {{PROP_THRONE, -14, 6, 0, 55, 0.9f}, {PROP_WATER, 0, 222, 0.2f, 0, 1}, {PROP_SHIP, 28, 44, 0, -70, 1.1f}, NO_PROPS},
      LEVEL},
     // In his own hall the beggar draws the great bow; the suitors fall and flee, Penelope
     // looks on from the back, old Argos lies at his master's feet.
@@ -49,7 +49,7 @@ const SceneRow ending_scenes[] = {
       {WHO_DOG, SCENE_LIE, -1, 0, -24, -6, 90, 1.4f, 0},
       END_OF_CAST},
      {{PROP_BRAZIER, -26, 20, 0, 0, 0.8f}, NO_PROPS},
-     LEVEL},
+     {0, 0.1f, 1.35f, 0, -0.1f}},
     // Home: Odysseus and Penelope in each other's arms, Telemachus and Argos by them, Athena
     // watching over them with a smile.
     {"finales/odiseof3.jpg", BACKDROP_PALACE, -1,
@@ -70,7 +70,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ARTEMIS, SCENE_STAND, -1, 0, -18, 8, 40, 1, 0},
       END_OF_CAST},
      {{PROP_THRONE, 14, 8, 0, -45, 0.9f}, NO_PROPS},
-     LEVEL},
+     {0, 0.1f, 1.5f, 0, -0.05f}},
     // Back in the woods: Atalanta runs ahead, Hippomenes walks beside her, a traveller stops
     // among the trees to watch the huntress go by.
     {"finales/atalantaf2.jpg", BACKDROP_WOOD, -1,
@@ -105,8 +105,8 @@ const SceneRow ending_scenes[] = {
      {{CHARACTER_PERSEUS, SCENE_RAISE, -1, 0, -6, 0, 25, 1, 0},
       {WHO_ANDROMEDA, SCENE_STAND, -1, 0, 8, 2, -25, 1, 0},
       END_OF_CAST},
-     {NO_PROPS},
-     LEVEL},
+     {{PROP_CLOUD, -6, 0, 0, 0, 0.45f}, {PROP_CLOUD, 8, 2, 0, 0, 0.45f}, NO_PROPS},
+     {0, -0.3f, 1.2f, 0, -0.1f}},
 
     // Hippolyte bows before Zeus on Olympus and asks for her people's freedom; Ares, her
     // father, rages behind her with his spear up.
@@ -133,15 +133,15 @@ const SceneRow ending_scenes[] = {
     {"finales/hipolitaf3.jpg", BACKDROP_WOOD, -1,
      {{CHARACTER_ARES, SCENE_STAND, ACTION_WIN_1, 0.6f, 8, 2, -50, 1, 0},
       {CHARACTER_HIPPOLYTE, SCENE_STAND, -1, 0, -8, 2, 50, 1, 0},
-      {WHO_AMAZON, SCENE_CHEER, -1, 0, -24, 14, 40, 1, 0},
-      {WHO_AMAZON, SCENE_CHEER, -1, 0, 24, 14, -40, 1, 1},
+      {WHO_AMAZON, SCENE_CHEER, -1, 0, -20, 12, 40, 1, 0},
+      {WHO_AMAZON, SCENE_CHEER, -1, 0, 20, 12, -40, 1, 1},
       END_OF_CAST},
-     {{PROP_BRAZIER, 0, 24, 0, 0, 0.9f}, NO_PROPS},
-     LEVEL},
+     {{PROP_BRAZIER, 0, 20, 0, 0, 0.9f}, NO_PROPS},
+     {0, 0.1f, 1.6f, 0, -0.05f}},
 
     // The Cyclops before Zeus on Olympus, asking for his eye and for Galatea.
     {"finales/polifemof1.jpg", BACKDROP_OLYMPUS, -1,
-     {{CHARACTER_POLYPHEMUS, SCENE_SPEAK, -1, 0, -10, 0, 55, 1, 0},
+     {{CHARACTER_POLYPHEMUS, SCENE_STAND, -1, 0, -10, 0, 40, 1, 0},
       {WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 14, 8, -50, 1.1f, 0},
       END_OF_CAST},
      {{PROP_THRONE, 14, 8, 0, -50, 0.9f}, NO_PROPS},
@@ -152,7 +152,7 @@ const SceneRow ending_scenes[] = {
      {{CHARACTER_POLYPHEMUS, SCENE_SIT, -1, 0, -10, 4, 50, 1, 0},
       {WHO_GALATEA, SCENE_STAND, -1, 0, 12, 8, -50, 1, 0},
       END_OF_CAST},
-     {{PROP_ROCK, -10, 6, 0, 0, 0.6f}, {PROP_SHIP, 26, 50, 0, -90, 1}, NO_PROPS},
+     {{PROP_ROCK, -10, 6, 0, 0, 0.6f}, {PROP_WATER, 0, 222, 0.2f, 0, 1}, {PROP_SHIP, 26, 54, 0, -90, 1}, NO_PROPS},
      LEVEL},
 
     // In the dark of the Labyrinth the Minotaur stands breathing hard before Zeus, who has come
@@ -165,7 +165,7 @@ const SceneRow ending_scenes[] = {
      LEVEL},
     // Out of the earth and into the sun: the Minotaur walks over the green hills of Crete.
     {"finales/minotaurof2.jpg", BACKDROP_SKY, -1,
-     {{CHARACTER_MINOTAUR, SCENE_WALK, -1, 0, 0, 0, 70, 1, 0},
+     {{CHARACTER_MINOTAUR, SCENE_WALK, -1, 0, 0, 0, 40, 1, 0},
       END_OF_CAST},
      {{PROP_SUN, 18, 30, 24, 0, 1}, {PROP_ROCK, -16, 6, 0, 0, 0.7f}, NO_PROPS},
      LEVEL},
@@ -199,7 +199,7 @@ const SceneRow ending_scenes[] = {
     {"finales/medusaf3.jpg", BACKDROP_SEA, -1,
      {{CHARACTER_MEDUSA, SCENE_WALK, -1, 0, -6, 0, 150, 1, 1},
       END_OF_CAST},
-     {{PROP_SHIP, 14, 34, 0, 80, 1}, NO_PROPS},
+     {{PROP_WATER, 0, 222, 0.2f, 0, 1}, {PROP_SHIP, 16, 44, 0, 80, 1}, NO_PROPS},
      LEVEL},
 
     // The Sphinx asks Zeus her riddle; he smiles on his throne.

@@ -38,8 +38,8 @@ const SceneRow faction_scenes[] = {
     {"finales/fina_04.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ARES, SCENE_ENTHRONED, -1, 0, 0, 0, -40, 1, 0},
       END_OF_CAST},
-     {{PROP_THRONE, 0, 0, 0, -40, 1}, NO_PROPS},
-     LEVEL},
+     {{PROP_THRONE, 0, 0, 0, -40, 0.8f}, NO_PROPS},
+     {0, 0.1f, 0.85f, 0, 0}},
     // Her shears open on his thread, Ares bows his head and gives the throne back.
     {"finales/fina_05.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ATROPOS, SCENE_CUT, -1, 0, -10, 0, 60, 1, 0},
@@ -51,15 +51,15 @@ const SceneRow faction_scenes[] = {
     {"finales/fina_06.tga", BACKDROP_CLEAR, -1,
      {{WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 0, 0, -30, 1.1f, 0},
       END_OF_CAST},
-     {{PROP_THRONE, 0, 0, 0, -30, 1.1f}, NO_PROPS},
-     LEVEL},
+     {{PROP_THRONE, 0, 0, 0, -30, 0.85f}, NO_PROPS},
+     {0, 0.1f, 0.8f, 0.06f, 0}},
     // The three sisters at their thread again: Clotho spins, Lachesis measures, Atropos cuts.
     {"finales/fina_07.tga", BACKDROP_NIGHT, -1,
      {{WHO_CLOTHO, SCENE_SPIN, -1, 0, -16, 4, 35, 1, 0},
       {WHO_LACHESIS, SCENE_MEASURE, -1, 0, 0, 8, 0, 1, 0},
       {CHARACTER_ATROPOS, SCENE_CUT, -1, 0, 16, 4, -35, 1, 0},
       END_OF_CAST},
-     {{PROP_THREAD, 0, 4, 13, 0, 1.4f}, NO_PROPS},
+     {{PROP_THREAD, 0, 4, 13, 0, 0.9f}, NO_PROPS},
      LEVEL},
 
     // The hall of the gods, Ares running from it past the empty throne (the right of the
@@ -73,10 +73,10 @@ const SceneRow faction_scenes[] = {
     {"finales/finz_02.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_JASON, SCENE_RAISE, -1, 0, -8, 2, 25, 1, 0},
       {CHARACTER_PERSEUS, SCENE_RAISE, -1, 0, 8, 2, -25, 1, 0},
-      {CHARACTER_MINOTAUR, SCENE_STAND, ACTION_KO, 1, 0, -10, 90, 1, 0},
+      {CHARACTER_MINOTAUR, SCENE_STAND, ACTION_KO, 1, 2, -10, 90, 1, 0},
       END_OF_CAST},
      {NO_PROPS},
-     NEAR},
+     LEVEL},
     // Zeus keeps his throne on Olympus; the heroes cheer before him, the people with them.
     {"finales/finz_03.tga", BACKDROP_OLYMPUS, -1,
      {{WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 0, 10, 0, 1.1f, 0},
