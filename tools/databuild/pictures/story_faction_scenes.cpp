@@ -14,20 +14,20 @@ const SceneRow faction_scenes[] = {
     // right).
     {"finales/fina_01.tga", BACKDROP_OLYMPUS, -1,
      {{CHARACTER_MINOTAUR, SCENE_STAND, ACTION_WIN_1, 0.6f, -30, 8, 40, 1, 0},
-      {CHARACTER_HIPPOLYTE, SCENE_RAISE, -1, 0, -14, 0, 30, 1, 0},
-      {CHARACTER_MEDUSA, SCENE_STAND, ACTION_WIN_1, 0.6f, 0, 10, 10, 1, 0},
+      {CHARACTER_HIPPOLYTE, SCENE_RAISE, -1, 0, -17, 0, 30, 1, 0},
+      {CHARACTER_MEDUSA, SCENE_STAND, ACTION_WIN_1, 0.6f, -5, 10, 10, 1, 0},
       END_OF_CAST},
-     {{PROP_ALTAR, 18, 8, 0, 0, 0.8f}, {PROP_BRAZIER, 18, 8, 9, 0, 0.8f}, NO_PROPS},
-     LEVEL},
+     {{PROP_ALTAR, 8, 8, 0, 0, 0.8f}, {PROP_BRAZIER, 8, 8, 9, 0, 0.8f}, NO_PROPS},
+     {0, 0.1f, 0.8f, 0.25f, -0.1f}},
     // Ares walks up to the empty throne while the gods watch in silence. The throne stands
     // between the figures, so the framing of the cast keeps it off the quad's edges.
     {"finales/fina_02.tga", BACKDROP_CLEAR, -1,
-     {{CHARACTER_ARES, SCENE_WALK, -1, 0, 14, 2, -75, 1, 0},
-      {WHO_APOLLO, SCENE_STAND, -1, 0, -18, 8, 50, 1, 0},
-      {WHO_HERA, SCENE_STAND, -1, 0, -28, 16, 40, 1.05f, 0},
+     {{CHARACTER_ARES, SCENE_WALK, -1, 0, -8, 2, 75, 1, 0},
+      {WHO_APOLLO, SCENE_STAND, -1, 0, 16, 8, -50, 1, 0},
+      {WHO_HERA, SCENE_STAND, -1, 0, 26, 16, -40, 1.05f, 0},
       END_OF_CAST},
-     {{PROP_THRONE, -2, 14, 0, -15, 0.9f}, NO_PROPS},
-     LEVEL},
+     {{PROP_THRONE, 4, 14, 0, 15, 0.9f}, NO_PROPS},
+     {0, 0.1f, 1.05f, -0.12f, -0.1f}},
     // Atropos, her shears in her hand, Ares' thread running from them.
     {"finales/fina_03.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ATROPOS, SCENE_CUT, -1, 0, 0, 0, 60, 1, 0},
@@ -62,13 +62,14 @@ const SceneRow faction_scenes[] = {
      {{PROP_THREAD, 0, 4, 13, 0, 0.9f}, NO_PROPS},
      LEVEL},
 
-    // The hall of the gods, Ares running from it past the empty throne (the right of the
-    // screen: the heroes stand over the left).
+    // The hall of the gods: Zeus, back by his throne, points Ares out of it, and Ares runs
+    // (the right of the screen: the heroes stand over the left).
     {"finales/finz_01.tga", BACKDROP_HALL, -1,
-     {{CHARACTER_ARES, SCENE_FLEE, -1, 0, 22, 2, 100, 1, 0},
+     {{CHARACTER_ARES, SCENE_FLEE, -1, 0, 20, 2, 100, 1, 0},
+      {WHO_ZEUS, SCENE_POINT, -1, 0, -6, 16, 60, 1.1f, 0},
       END_OF_CAST},
-     {{PROP_THRONE, -4, 18, 0, 0, 1.1f}, {PROP_COLUMN, -24, 24, 0, 0, 1.3f}, NO_PROPS},
-     LEVEL},
+     {{PROP_THRONE, -16, 22, 0, 20, 0.9f}, NO_PROPS},
+     {0, 0.1f, 0.8f, -0.2f, -0.1f}},
     // Zeus' heroes over a fallen warrior of Ares: Jason and Perseus with their weapons up.
     {"finales/finz_02.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_JASON, SCENE_RAISE, -1, 0, -8, 2, 25, 1, 0},
