@@ -185,7 +185,8 @@ static void weapon_line(const FigureStyle &style, FigurePart hand, FigureWeapon 
         *tip = point_add(*base, {0, -style.weapon_length * s, 0});
         return;
     }
-    f32 grip = weapon == WEAPON_SPEAR ? 2.5f : 1.2f;   // a spear is held nearer its middle
+    // A spear or a staff is held nearer its middle.
+    f32 grip = weapon == WEAPON_SPEAR || weapon == WEAPON_STAFF ? 2.5f : 1.2f;
     *base = point_add(wrist, {0, 0, -grip * s});
     *tip = point_add(*base, {0, 0, -style.weapon_length * s});
 }

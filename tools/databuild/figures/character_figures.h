@@ -56,7 +56,9 @@ enum FigureWeapon : u8 {
     WEAPON_BOW,           // a curved stave and its string
     WEAPON_SHIELD,        // round, on the forearm, with a metal boss
     WEAPON_MIRROR_SHIELD, // round, polished to a mirror
-    WEAPON_THREAD         // a spindle and the thread of a life hanging from it
+    WEAPON_THREAD,        // a spindle and the thread of a life hanging from it
+    WEAPON_STAFF          // a staff, sceptre or spear gripped as a spear, its head above the hand
+                          // (a fighter's spear has its point at its tip, below the hand at rest)
 };
 
 // How one character's figure is rigged: its build and what its hands hold (where the

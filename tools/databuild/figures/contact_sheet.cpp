@@ -245,6 +245,7 @@ static bool knockout_sheet(const std::string &path)
 constexpr int CAST_CELL_W = 200, CAST_CELL_H = 270;
 constexpr int CAST_POSES = 3, CAST_PER_ROW = 2;
 constexpr f32 CAST_YAW = 40.0f, CAST_UP = 8.0f;   // the three-quarter view, degrees
+constexpr f32 CAST_MARGIN = 1.08f;
 
 static const ScenePose cast_poses[WHO_PICTURE_COUNT][2] = {
     {SCENE_RAISE, SCENE_ENTHRONED},   // Zeus
@@ -274,6 +275,20 @@ static const ScenePose cast_poses[WHO_PICTURE_COUNT][2] = {
     {SCENE_LIE, SCENE_WALK},          // the dog
 };
 
+// A cell's shot drawn in to the bounds' height, or their width where that is the wider for
+// the cell.
+static FigureShot cast_shot(const f32 lo[3], const f32 hi[3], int view)
+{
+    FigureShot shot = view == 0 ? sheet_shot(lo, hi, 0, CAST_CELL_W, CAST_CELL_H)
+                                : sheet_shot_turned(lo, hi, CAST_CELL_W, CAST_CELL_H, CAST_YAW, CAST_UP);
+    f32 across = std::max(hi[0] - lo[0], hi[1] - lo[1]);
+    f32 framed = std::max(hi[2] - lo[2], across) * SHEET_MARGIN;
+    f32 wanted = std::max(hi[2] - lo[2], across * CAST_CELL_H / CAST_CELL_W) * CAST_MARGIN;
+    for (int k = 0; k < 3; k++)
+        shot.eye[k] = shot.centre[k] + (shot.eye[k] - shot.centre[k]) * wanted / framed;
+    return shot;
+}
+
 static bool cast_row(Sheet *sheet, int who)
 {
     FigureModel figures[CAST_POSES];
@@ -299,8 +314,7 @@ static bool cast_row(Sheet *sheet, int who)
     std::vector<u8> cell;
     for (int i = 0; i < CAST_POSES; i++) {
         for (int view = 0; view < 2; view++) {
-            FigureShot shot = view == 0 ? sheet_shot(lo, hi, 0, CAST_CELL_W, CAST_CELL_H)
-                                        : sheet_shot_turned(lo, hi, CAST_CELL_W, CAST_CELL_H, CAST_YAW, CAST_UP);
+            FigureShot shot = cast_shot(lo, hi, view);
             figure_render_draw(&figures[i], &shot, &cell);
             sheet_put(sheet, x0 + (i * 2 + view) * CAST_CELL_W, y0, CAST_CELL_W, CAST_CELL_H, cell);
         }

@@ -318,6 +318,9 @@ void figure_render_draw_scene(const FigureInScene *figures, int count, const Fig
     for (int i = 0; i < count; i++)
         shot_figure_draw(figures[i].figure, &figures[i].placement, &light);
     if (arena) {
+        // Every picture shows its arena's first frame: water moved on by the pictures drawn
+        // before would make a picture's bytes depend on which others were built.
+        stage_scroll_u = stage_scroll_v = 0.0f;
         const StageScene scene = {arena->textures, arena->stage, 0, 1.0f};
         glDisable(GL_LIGHTING);
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

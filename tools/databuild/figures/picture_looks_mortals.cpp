@@ -50,7 +50,8 @@ static const FigureShape woman_shapes[] = {
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.3f, 4.2f},        PART_CHEST,     {0, 0.6f, 0.5f},      {1.6f, 2.3f, 0.75f},   0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.0f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.6f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.2f},   0.9f,  MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.9f},           PART_PELVIS,    {0, 0, 2.3f},         {1.95f, 0, 0.78f},     0.3f,  MAT_TRIM,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_LEATHER, SHAPE_MIRROR},
 };
@@ -81,7 +82,8 @@ static const FigureShape elder_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.5f, 0.1f, 4.0f},     PART_PELVIS,    {-1.6f, 0, -0.5f},    {1.0f, 1.15f, 0.85f},  0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.85f, 1.4f, 1.45f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.5f},           PART_PELVIS,    {0, 0, -8.8f},        {2.05f, 3.0f, 0.78f},  0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.6f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.2f},   0.9f,  MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.88f},    PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.18f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The staff.
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 4.6f},           AT_WEAPON_TIP,  {0, 0, 0},            {0.18f, 0.15f, 0},     0,     MAT_WOOD,    0},
@@ -179,7 +181,6 @@ static const FigureShape penelope_shapes[] = {
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.45f, 2.15f},      PART_HEAD,      {0, 0, 0},            {1.3f, 1.35f, 1.3f},   0,     MAT_TRIM,    0},
     {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.8f, 2.6f},        PART_HEAD,      {0, 1.3f, -1.5f},     {1.3f, 2.0f, 0.6f},    0,     MAT_TRIM,    0},
     {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, 0.1f, 2.45f},       PART_HEAD,      {0, 0.1f, 2.65f},     {1.25f, 0, 1.1f},      0.3f,  MAT_GOLD,    0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.98f, -0.1f, 1.4f},  PART_HEAD,      {0, 0, 0},            {0.3f, 0.5f, 0.7f},    0,     MAT_HAIR,    SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.1f, 1.4f, 2.1f},    0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
@@ -187,7 +188,8 @@ static const FigureShape penelope_shapes[] = {
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.35f, 4.3f},       PART_CHEST,     {0, 0.6f, 0.2f},      {1.7f, 2.4f, 0.75f},   0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.3f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.6f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.2f},   0.9f,  MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.9f},           PART_PELVIS,    {0, 0, 2.3f},         {1.95f, 0, 0.78f},     0.3f,  MAT_GOLD,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_LEATHER, SHAPE_MIRROR},
 };
@@ -217,16 +219,18 @@ static const FigureShape andromeda_shapes[] = {
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 4.45f},     {0.95f, 0, 0.85f},     0.5f,  MAT_GOLD,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.65f, 1.25f, 1.4f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.0f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.6f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.2f},   0.9f,  MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.4f},           PART_PELVIS,    {0, 0, 1.9f},         {1.98f, 0, 0.78f},     0.3f,  MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, -1.55f, 1.6f},      PART_PELVIS,    {0, 0, 0},            {0.35f, 0.2f, 0.35f},  0,     MAT_GOLD,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.4f, 0.98f, 0.2f},   0.6f,  MAT_GOLD,    SHAPE_MIRROR},
     // The cuffs and the broken chains hanging from them.
     {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 1.1f},           PART_HAND_R,    {0, 0, 0.4f},         {0.5f, 0, 0},          0.3f,  MAT_STEEL,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0.25f, 0.3f},       PART_HAND_R,    {0, 0.45f, 0.3f},     {0.3f, 0, 0},          0.9f,  MAT_STEEL,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0.1f, 0.55f, -0.2f},   PART_HAND_R,    {-0.1f, 0.55f, -0.2f}, {0.3f, 0, 0},         0.9f,  MAT_STEEL,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0.5f, -0.75f},      PART_HAND_R,    {0, 0.7f, -0.75f},    {0.3f, 0, 0},          0.9f,  MAT_STEEL,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0.1f, 0.65f, -1.3f},   PART_HAND_R,    {-0.1f, 0.65f, -1.3f}, {0.3f, 0, 0},         0.9f,  MAT_STEEL,   SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0.3f, 0.35f},       PART_HAND_R,    {0, 0.6f, 0.35f},     {0.42f, 0, 0},         0.9f,  MAT_STEEL,   SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0.15f, 0.75f, -0.3f},  PART_HAND_R,    {-0.15f, 0.75f, -0.3f}, {0.42f, 0, 0},       0.9f,  MAT_STEEL,   SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0.75f, -1.0f},      PART_HAND_R,    {0, 1.05f, -1.0f},    {0.42f, 0, 0},         0.9f,  MAT_STEEL,   SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0.15f, 0.9f, -1.7f},   PART_HAND_R,    {-0.15f, 0.9f, -1.7f}, {0.42f, 0, 0},        0.9f,  MAT_STEEL,   SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0.85f, -2.4f},      PART_HAND_R,    {0, 1.15f, -2.4f},    {0.42f, 0, 0},         0.9f,  MAT_STEEL,   SHAPE_MIRROR},
 };
 
 const FigureLook look_andromeda = {
@@ -256,16 +260,16 @@ static const FigureShape galatea_shapes[] = {
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 4.45f},     {0.95f, 0, 0.85f},     0.6f,  MAT_HORN,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.65f, 1.25f, 1.4f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.1f, 0.78f},  0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.6f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.2f},   0.9f,  MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_LIMB, PART_PELVIS,    {1.3f, 1.6f, 1.6f},     PART_PELVIS,    {-1.4f, -1.7f, -2.2f}, {0.55f, 0.6f, 0.8f},  0,     MAT_TRIM,    0},
-    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0.4f, -1.5f},   PART_FOREARM_R, {0, 0.5f, -2.0f},     {0.3f, 0.35f, 1.6f},   0,     MAT_TRIM,    SHAPE_MIRROR},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.5f},           PART_PELVIS,    {0, 0, 1.9f},         {1.98f, 0, 0.78f},     0.4f,  MAT_TRIM,    0},
 };
 
 const FigureLook look_galatea = {
     look_body_woman, look_body_woman_count, look_head_human, look_head_human_count,
     galatea_shapes, static_cast<int>(std::size(galatea_shapes)),
     // skin            hair             cloth (two outfits)               trim (two outfits)
-    {{240, 215, 200}, {170, 110, 60}, {{70, 150, 190}, {60, 160, 140}}, {{235, 245, 245}, {225, 235, 240}},
+    {{240, 215, 200}, {170, 110, 60}, {{95, 165, 175}, {120, 150, 200}}, {{235, 245, 245}, {225, 235, 240}},
      // leather      metal            fur            eyes
      {120, 85, 50}, {210, 220, 230}, {90, 70, 50}, {50, 130, 150}},
     FACE_HUMAN,
@@ -286,10 +290,12 @@ static const FigureShape medea_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, -0.9f},      {0.82f, 0.78f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 4.45f},     {0.95f, 0, 0.85f},     0.5f,  MAT_GOLD,    0},
-    {PART_UPPER_ARM_R, SHAPE_CONE, PART_UPPER_ARM_R, {0, 0, -1.2f},      PART_FOREARM_R, {0, 0, -1.6f},        {0.7f, 1.15f, 0},      0,     MAT_TRIM,    SHAPE_MIRROR},
+    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0},          PART_FOREARM_R, {0, 0, 0},            {0.75f, 0.6f, 0},      0,     MAT_TRIM,    SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_CONE, PART_FOREARM_R, {0, 0, 0.3f},           PART_HAND_R,    {0, 0, 0.7f},         {0.6f, 0.95f, 0},      0,     MAT_TRIM,    SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.3f},        {1.95f, 3.15f, 0.8f},  0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.6f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.2f},   0.9f,  MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.6f},           PART_PELVIS,    {0, 0, 2.0f},         {1.96f, 0, 0.78f},     0.3f,  MAT_GOLD,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The phial.
@@ -333,33 +339,35 @@ const FigureLook look_child = {
     FACE_HUMAN,
 };
 
-// Argos, Odysseus' old hound: a lean grey-brown body, a long muzzle, drooping ears, a thin
-// tail.
+// Argos, Odysseus' old hound: a deep chest and a long body, grey along the back, a long
+// muzzle, drooping ears, a thin tail.
 static const FigureShape dog_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
-    {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, -0.6f, 0.1f},       PART_PELVIS,    {0, 0, 0},            {1.5f, 2.6f, 1.5f},    0,     MAT_FUR,     0},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0.2f, -0.1f},       PART_CHEST,     {0, 0, 0},            {1.7f, 2.4f, 1.9f},    0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_LIMB, PART_CHEST,     {0, -1.6f, 0.7f},       PART_HEAD,      {0, 0.2f, -0.2f},     {1.05f, 0.8f, 0},      0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.2f, 0.4f},       PART_HEAD,      {0, 0, 0},            {1.0f, 1.25f, 1.0f},   0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.0f, 0.1f},       PART_HEAD,      {0, -2.7f, -0.35f},   {0.7f, 0.42f, 0.9f},   0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -2.75f, -0.25f},    PART_HEAD,      {0, 0, 0},            {0.3f, 0.25f, 0.25f},  0,     MAT_LEATHER, 0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.5f, -1.0f, 0.75f},  PART_HEAD,      {0, 0, 0},            {0.17f, 0.12f, 0.15f}, 0,     MAT_LEATHER, SHAPE_MIRROR},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.75f, 0.1f, 1.1f},   PART_HEAD,      {-1.05f, 0.2f, -0.4f}, {0.45f, 0.3f, 0.4f},  0,     MAT_HAIR,    SHAPE_MIRROR},
-    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.3f},       PART_FOREARM_R, {0, 0, 0},            {0.65f, 0.42f, 0},     0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0},              PART_HAND_R,    {0, 0, 0},            {0.4f, 0.32f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_HAND_R,    SHAPE_BALL, PART_HAND_R,    {0, -0.3f, -0.35f},     PART_HAND_R,    {0, 0, 0},            {0.42f, 0.6f, 0.35f},  0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_THIGH_R,   SHAPE_BALL, PART_THIGH_R,   {0, 0.1f, -0.6f},       PART_THIGH_R,   {0, 0, 0},            {0.8f, 1.1f, 1.4f},    0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_THIGH_R,   SHAPE_LIMB, PART_THIGH_R,   {0, 0, -0.5f},          PART_SHIN_R,    {0, 0, 0},            {0.65f, 0.4f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_LIMB, PART_SHIN_R,    {0, 0, 0},              PART_FOOT_R,    {0, 0, 0},            {0.4f, 0.3f, 0},       0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_FOOT_R,    SHAPE_BALL, PART_FOOT_R,    {0, -0.35f, -0.35f},    PART_FOOT_R,    {0, 0, 0},            {0.42f, 0.6f, 0.35f},  0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_TAIL,      SHAPE_LIMB, PART_TAIL,      {0, -0.5f, 0},          PART_TAIL,      {0, 2.2f, -1.6f},     {0.4f, 0.12f, 0},      0,     MAT_FUR,     0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.4f, -0.3f},      PART_PELVIS,    {0, 0.4f, 0},         {2.1f, 1.9f, 0},       0,     MAT_FUR,     0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.5f, -0.5f},      PART_CHEST,     {0, 0, 0},            {1.9f, 2.4f, 2.8f},    0,     MAT_FUR,     0},
+    {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, 0.5f, -0.2f},       PART_PELVIS,    {0, 0, 0},            {1.7f, 2.2f, 2.3f},    0,     MAT_FUR,     0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 1.4f, 1.15f},       PART_CHEST,     {0, 0, 0},            {1.5f, 3.2f, 0.7f},    0,     MAT_HAIR,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_CHEST,     {0, -1.9f, 1.0f},       PART_HEAD,      {0, 0.3f, -0.2f},     {1.3f, 1.0f, 0},       0,     MAT_FUR,     0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.2f, 0.45f},      PART_HEAD,      {0, 0, 0},            {1.15f, 1.35f, 1.1f},  0,     MAT_FUR,     0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.0f, 0.1f},       PART_HEAD,      {0, -2.6f, -0.35f},   {0.8f, 0.5f, 0.85f},   0,     MAT_FUR,     0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -2.65f, -0.2f},     PART_HEAD,      {0, 0, 0},            {0.34f, 0.28f, 0.28f}, 0,     MAT_LEATHER, 0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.55f, -1.05f, 0.85f}, PART_HEAD,     {0, 0, 0},            {0.2f, 0.14f, 0.18f},  0,     MAT_LEATHER, SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.8f, 0.1f, 1.2f},    PART_HEAD,      {-1.15f, 0.3f, -0.5f}, {0.5f, 0.32f, 0.4f},  0,     MAT_HAIR,    SHAPE_MIRROR},
+    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.5f},       PART_FOREARM_R, {0, 0, 0},            {1.1f, 0.7f, 0},       0,     MAT_FUR,     SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0},              PART_HAND_R,    {0, 0, 0},            {0.7f, 0.52f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
+    {PART_HAND_R,    SHAPE_BALL, PART_HAND_R,    {0, -0.35f, -0.3f},     PART_HAND_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_FUR,     SHAPE_MIRROR},
+    {PART_THIGH_R,   SHAPE_BALL, PART_THIGH_R,   {0, 0.2f, -0.4f},       PART_THIGH_R,   {0, 0, 0},            {0.95f, 1.4f, 1.7f},   0,     MAT_FUR,     SHAPE_MIRROR},
+    {PART_THIGH_R,   SHAPE_LIMB, PART_THIGH_R,   {0, 0.1f, -0.8f},       PART_SHIN_R,    {0, 0, 0},            {1.0f, 0.65f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_LIMB, PART_SHIN_R,    {0, 0, 0},              PART_FOOT_R,    {0, 0, 0},            {0.62f, 0.5f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
+    {PART_FOOT_R,    SHAPE_BALL, PART_FOOT_R,    {0, -0.35f, -0.3f},     PART_FOOT_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_FUR,     SHAPE_MIRROR},
+    {PART_TAIL,      SHAPE_LIMB, PART_TAIL,      {0, -1.5f, 0.2f},       PART_TAIL,      {0, 1.3f, -2.0f},     {0.45f, 0.14f, 0},     0,     MAT_FUR,     0},
 };
 
 const FigureLook look_dog = {
     nullptr, 0, nullptr, 0,
     dog_shapes, static_cast<int>(std::size(dog_shapes)),
     // skin            hair          cloth (two outfits)               trim (two outfits)
-    {{150, 120, 90}, {90, 70, 55}, {{150, 120, 90}, {150, 120, 90}}, {{150, 120, 90}, {150, 120, 90}},
+    {{150, 120, 90}, {110, 100, 90}, {{150, 120, 90}, {150, 120, 90}}, {{150, 120, 90}, {150, 120, 90}},
      // leather    metal            fur              eyes
      {40, 30, 25}, {150, 150, 150}, {140, 115, 85}, {40, 30, 20}},
     FACE_HUMAN,

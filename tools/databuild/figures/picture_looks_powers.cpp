@@ -23,13 +23,14 @@ static const FigureShape hephaestus_shapes[] = {
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.6f},        {1.95f, 2.5f, 0.72f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.6f},         {2.02f, 0, 0.72f},     0.3f,  MAT_LEATHER, 0},
     // The apron, from the chest to the knees.
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -1.55f, -1.3f},     PART_PELVIS,    {0, 0, 0},            {1.7f, 0.22f, 3.1f},   0.4f,  MAT_LEATHER, 0},
-    {PART_CHEST,     SHAPE_BOX,  PART_CHEST,     {0, -1.45f, 1.0f},      PART_CHEST,     {0, 0, 0},            {1.4f, 0.22f, 1.6f},   0.4f,  MAT_LEATHER, 0},
+    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -1.55f, -1.2f},     PART_PELVIS,    {0, 0, 0},            {1.3f, 0.2f, 2.6f},    0.5f,  MAT_LEATHER, 0},
+    {PART_CHEST,     SHAPE_BOX,  PART_CHEST,     {0, -1.5f, 0.9f},       PART_CHEST,     {0, 0, 0},            {1.05f, 0.2f, 1.3f},   0.5f,  MAT_LEATHER, 0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.9f, -1.5f, 2.2f},   PART_CHEST,     {-0.6f, -0.4f, 4.3f}, {0.12f, 0.12f, 0},     0,     MAT_LEATHER, SHAPE_MIRROR},
     {PART_FOREARM_R, SHAPE_CONE, PART_HAND_R,    {0, 0, 1.5f},           PART_HAND_R,    {0, 0, 0.1f},         {0.64f, 0.5f, 0},      0,     MAT_LEATHER, SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.8f},     PART_FOOT_R,    {0, 0, 0},            {0.52f, 1.12f, 0.26f}, 0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The hammer: a wooden haft, an iron head across it.
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 1.0f},           AT_WEAPON_TIP,  {0, 0, 0},            {0.17f, 0.2f, 0},      0,     MAT_WOOD,    0},
-    {PART_HAND_R,    SHAPE_BOX,  AT_WEAPON_TIP,  {0, -0.2f, 0},          AT_WEAPON_TIP,  {0, 0, 0},            {0.5f, 1.2f, 0.5f},    0.3f,  MAT_STEEL,   0},
+    {PART_HAND_R,    SHAPE_BOX,  AT_WEAPON_TIP,  {0, -0.2f, 0},          AT_WEAPON_TIP,  {0, 0, 0},            {0.62f, 1.35f, 0.62f}, 0.3f,  MAT_STEEL,   0},
 };
 
 const FigureLook look_hephaestus = {
@@ -50,9 +51,10 @@ static const FigureShape demeter_shapes[] = {
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.95f, 0.1f, 1.35f},  PART_HEAD,      {0, 0, 0},            {0.38f, 0.55f, 0.8f},  0,     MAT_HAIR,    SHAPE_MIRROR},
     {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.7f, 2.9f},        PART_HEAD,      {0, 1.4f, -1.2f},     {1.25f, 1.9f, 0.55f},  0,     MAT_TRIM,    0},
     {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, 0.25f, 2.45f},      PART_HEAD,      {0, 0.25f, 2.75f},    {1.28f, 0, 1.1f},      0.3f,  MAT_GOLD,    0},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.0f, 2.7f},       PART_HEAD,      {0, -1.15f, 3.9f},    {0.2f, 0.06f, 0},      0,     MAT_GOLD,    0},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.65f, -0.8f, 2.7f},  PART_HEAD,      {-0.9f, -0.95f, 3.7f}, {0.2f, 0.06f, 0},     0,     MAT_GOLD,    SHAPE_MIRROR},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-1.1f, -0.2f, 2.7f},   PART_HEAD,      {-1.45f, -0.3f, 3.5f}, {0.2f, 0.06f, 0},     0,     MAT_GOLD,    SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.0f, 2.8f},       PART_HEAD,      {0, -1.15f, 3.8f},    {0.26f, 0.13f, 0},     0,     MAT_GOLD,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.65f, -0.8f, 2.8f},  PART_HEAD,      {-0.9f, -0.95f, 3.65f}, {0.26f, 0.13f, 0},   0,     MAT_GOLD,    SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-1.1f, -0.2f, 2.75f},  PART_HEAD,      {-1.45f, -0.3f, 3.5f}, {0.26f, 0.13f, 0},    0,     MAT_GOLD,    SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-1.15f, 0.6f, 2.75f},  PART_HEAD,      {-1.45f, 0.8f, 3.5f}, {0.26f, 0.13f, 0},     0,     MAT_GOLD,    SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.15f, 1.45f, 2.1f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.8f, 0.7f, 0.7f},    0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.6f},   0,     MAT_CLOTH,   0},
@@ -60,7 +62,8 @@ static const FigureShape demeter_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, 0.2f, 4.0f},     PART_PELVIS,    {-1.6f, -0.1f, -0.5f}, {0.95f, 1.15f, 0.8f}, 0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.35f, 1.45f}, 0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {2.0f, 3.1f, 0.8f},    0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.6f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.2f},   0.9f,  MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The sheaf: stalks bound with a band, the ears above the hand.
     {PART_HAND_L,    SHAPE_CONE, AT_SECOND_BASE, {0, 0, 2.2f},           AT_SECOND_TIP,  {0, 0, 0},            {0.35f, 0.5f, 0},      0,     MAT_GOLD,    0},
@@ -76,7 +79,7 @@ const FigureLook look_demeter = {
     look_body_woman, look_body_woman_count, look_head_human, look_head_human_count,
     demeter_shapes, static_cast<int>(std::size(demeter_shapes)),
     // skin            hair          cloth (two outfits)              trim (two outfits)
-    {{225, 185, 145}, {95, 60, 30}, {{200, 150, 70}, {110, 140, 80}}, {{120, 100, 60}, {190, 110, 60}},
+    {{225, 185, 145}, {95, 60, 30}, {{140, 50, 40}, {70, 110, 60}}, {{220, 195, 140}, {200, 150, 90}},
      // leather      metal            fur            eyes
      {120, 85, 50}, {230, 190, 70}, {90, 70, 50}, {90, 80, 50}},
     FACE_HUMAN,
@@ -102,9 +105,9 @@ static const FigureShape aphrodite_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.85f, 4.0f},      PART_CHEST,     {0, 0, 0},            {0.2f, 0.12f, 0.25f},  0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.65f, 1.25f, 1.4f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.0f, 0.78f},  0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.6f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.2f},   0.9f,  MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, 1.7f},         {2.0f, 0, 0.78f},      0.4f,  MAT_GOLD,    0},
-    {PART_PELVIS,    SHAPE_LIMB, PART_PELVIS,    {-1.2f, 1.6f, 1.8f},    PART_PELVIS,    {1.4f, -1.7f, -2.6f}, {0.55f, 0.6f, 0.8f},   0,     MAT_TRIM,    0},
     {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 0.9f},           PART_HAND_R,    {0, 0, 0.55f},        {0.42f, 0, 0},         0.4f,  MAT_GOLD,    SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.4f, 0.98f, 0.2f},   0.6f,  MAT_GOLD,    SHAPE_MIRROR},
 };
@@ -113,7 +116,7 @@ const FigureLook look_aphrodite = {
     look_body_woman, look_body_woman_count, look_head_human, look_head_human_count,
     aphrodite_shapes, static_cast<int>(std::size(aphrodite_shapes)),
     // skin            hair            cloth (two outfits)                trim (two outfits)
-    {{240, 205, 180}, {200, 140, 70}, {{245, 215, 215}, {210, 230, 240}}, {{200, 50, 80}, {230, 120, 160}},
+    {{240, 205, 180}, {200, 140, 70}, {{130, 190, 215}, {225, 140, 165}}, {{210, 50, 80}, {245, 235, 240}},
      // leather      metal            fur            eyes
      {150, 110, 70}, {230, 190, 70}, {90, 70, 50}, {70, 120, 160}},
     FACE_HUMAN,
@@ -173,9 +176,9 @@ const FigureLook look_phobos = {
 // pale wool, the distaff with its ball of wool in her left hand, the spindle in her right.
 static const FigureShape clotho_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.35f, 1.9f},       PART_HEAD,      {0, 0, 0},            {1.4f, 1.5f, 1.55f},   0,     MAT_CLOTH,   0},
-    {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.5f, 2.2f},        PART_HEAD,      {0, 0.7f, -0.9f},     {1.3f, 2.0f, 0.95f},   0,     MAT_CLOTH,   0},
-    {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, -0.75f, 1.9f},      PART_HEAD,      {0, -0.95f, 1.9f},    {1.5f, 0, 1.1f},       0.4f,  MAT_TRIM,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.6f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.42f, 1.5f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.7f, 2.2f},        PART_HEAD,      {0, 0.8f, -0.9f},     {1.35f, 2.0f, 0.95f},  0,     MAT_CLOTH,   0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-1.05f, -0.25f, 1.3f}, PART_HEAD,      {0, 0, 0},            {0.3f, 0.5f, 0.8f},    0,     MAT_HAIR,    SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.2f, 1.45f, 2.15f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
@@ -183,11 +186,11 @@ static const FigureShape clotho_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, 0},          {0.95f, 0.95f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.45f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.9f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.8f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.4f},   0.9f,  MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.45f},        {2.0f, 0, 0.78f},      0.3f,  MAT_TRIM,    0},
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, -0.1f},      PART_FOREARM_R, {0, 0, 0},            {0.95f, 0.8f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_CONE, PART_FOREARM_R, {0, 0, 0.4f},           PART_HAND_R,    {0, 0, 0.2f},         {0.8f, 1.2f, 0},       0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 0.45f},          PART_HAND_R,    {0, 0, 0.2f},         {1.23f, 0, 0},         0.3f,  MAT_TRIM,    SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0.2f},           PART_HAND_R,    {0, 0, 0.45f},        {0.8f, 0.68f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
     // The spindle: a shaft, its whorl, thread wound on it.
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 1.0f},           AT_WEAPON_TIP,  {0, 0, 0},            {0.1f, 0.06f, 0},      0,     MAT_WOOD,    0},
     {PART_HAND_R,    SHAPE_BALL, AT_WEAPON_BASE, {0, 0, -1.0f},          AT_WEAPON_BASE, {0, 0, 0},            {0.3f, 0.3f, 0.55f},   0,     MAT_FUR,     0},
@@ -202,7 +205,7 @@ const FigureLook look_clotho = {
     look_body_woman, look_body_woman_count, look_head_human, look_head_human_count,
     clotho_shapes, static_cast<int>(std::size(clotho_shapes)),
     // skin            hair          cloth (two outfits)                trim (two outfits)
-    {{230, 215, 205}, {30, 30, 30}, {{205, 200, 190}, {150, 160, 175}}, {{150, 130, 80}, {90, 90, 110}},
+    {{228, 200, 178}, {90, 70, 60}, {{215, 200, 165}, {150, 160, 180}}, {{150, 110, 70}, {90, 90, 120}},
      // leather    metal            fur (the wool)   eyes
      {90, 70, 55}, {200, 200, 210}, {245, 240, 225}, {90, 90, 110}},
     FACE_HUMAN,
@@ -212,9 +215,9 @@ const FigureLook look_clotho = {
 // in her right hand.
 static const FigureShape lachesis_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.35f, 1.9f},       PART_HEAD,      {0, 0, 0},            {1.4f, 1.5f, 1.55f},   0,     MAT_CLOTH,   0},
-    {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.5f, 2.2f},        PART_HEAD,      {0, 0.7f, -0.9f},     {1.3f, 2.0f, 0.95f},   0,     MAT_CLOTH,   0},
-    {PART_HEAD,      SHAPE_DISC, PART_HEAD,      {0, -0.75f, 1.9f},      PART_HEAD,      {0, -0.95f, 1.9f},    {1.5f, 0, 1.1f},       0.4f,  MAT_TRIM,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.6f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.42f, 1.5f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.7f, 2.2f},        PART_HEAD,      {0, 0.8f, -0.9f},     {1.35f, 2.0f, 0.95f},  0,     MAT_CLOTH,   0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-1.05f, -0.25f, 1.3f}, PART_HEAD,      {0, 0, 0},            {0.3f, 0.5f, 0.8f},    0,     MAT_HAIR,    SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.2f, 1.45f, 2.15f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
@@ -222,11 +225,11 @@ static const FigureShape lachesis_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, 0},          {0.95f, 0.95f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.45f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.9f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -0.35f, -4.8f},     PART_PELVIS,    {0, 0, 0},            {1.5f, 0.85f, 4.4f},   0.9f,  MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.45f},        {2.0f, 0, 0.78f},      0.3f,  MAT_GOLD,    0},
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, -0.1f},      PART_FOREARM_R, {0, 0, 0},            {0.95f, 0.8f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_CONE, PART_FOREARM_R, {0, 0, 0.4f},           PART_HAND_R,    {0, 0, 0.2f},         {0.8f, 1.2f, 0},       0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 0.45f},          PART_HAND_R,    {0, 0, 0.2f},         {1.23f, 0, 0},         0.3f,  MAT_TRIM,    SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0.2f},           PART_HAND_R,    {0, 0, 0.45f},        {0.8f, 0.68f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
     // The measuring rod: dark wood marked off with gold bands, gold-capped.
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 3.6f},           AT_WEAPON_TIP,  {0, 0, 0},            {0.15f, 0.15f, 0},     0,     MAT_WOOD,    0},
     {PART_HAND_R,    SHAPE_DISC, AT_WEAPON_BASE, {0, 0, 3.0f},           AT_WEAPON_BASE, {0, 0, 3.2f},         {0.2f, 0, 0},          0.3f,  MAT_GOLD,    0},
@@ -241,7 +244,7 @@ const FigureLook look_lachesis = {
     look_body_woman, look_body_woman_count, look_head_human, look_head_human_count,
     lachesis_shapes, static_cast<int>(std::size(lachesis_shapes)),
     // skin            hair          cloth (two outfits)              trim (two outfits)
-    {{220, 195, 175}, {30, 30, 30}, {{120, 85, 55}, {70, 90, 70}}, {{200, 170, 110}, {160, 150, 120}},
+    {{222, 195, 172}, {120, 120, 120}, {{60, 75, 115}, {110, 55, 60}}, {{200, 170, 110}, {170, 160, 130}},
      // leather    metal            fur            eyes
      {90, 70, 55}, {200, 200, 210}, {40, 40, 40}, {90, 90, 110}},
     FACE_HUMAN,

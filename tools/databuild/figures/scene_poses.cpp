@@ -1,7 +1,7 @@
 // The poses the painted scenes ask of a figure (scene.h's ScenePose), built with the pose kit
 // for any human rig: a fighter's or a figure drawn only in pictures. What a figure holds
-// changes a few of them: a long staff in the right hand is held upright, so a figure that
-// carries one speaks with its left hand.
+// changes a few of them: a long staff or spear in the right hand is held upright, head or
+// point up, so a figure that carries one speaks with its left hand.
 #include "tools/databuild/figures/pose_kit.h"
 #include "tools/databuild/figures/scene_figures.h"
 
@@ -22,7 +22,22 @@ static f32 seat_drop(f32 thigh, f32 shin)
 
 static bool holds_staff(const FigureStyle &style)
 {
-    return style.weapon == WEAPON_SPEAR;
+    return style.weapon == WEAPON_SPEAR || style.weapon == WEAPON_STAFF;
+}
+
+// The poses below turn a hand as for a staff, whose head is above the hand at rest; a hand
+// holding anything else (a spear's point, a sword's blade, below the hand at rest) turns half
+// round more, so that the business end leads.
+static f32 head_flip(const FigureStyle &style)
+{
+    return style.weapon == WEAPON_STAFF ? 0.0f : 180.0f;
+}
+
+// The right arm holding a staff that leans `tilt` degrees from upright, its foot forward:
+// the hand turns back what the arm turned.
+static void staff_arm(FigurePose &p, const FigureStyle &style, f32 upper, f32 roll, f32 fore, f32 tilt)
+{
+    arm_r(p, upper, roll, 0, fore, tilt + head_flip(style) - upper - fore);
 }
 
 // At ease: the weight on the right leg, the left knee eased forward, the hips tipped over the
@@ -38,7 +53,7 @@ static FigurePose scene_stand(const FigureStyle &style)
     arm_r(p, 6, 8, 0, 14, 0);
     arm_l(p, 4, 9, 0, 22, 5);
     if (holds_staff(style))
-        arm_r(p, 14, 12, 0, 76, -90);
+        staff_arm(p, style, 14, 12, 76, 0);
     p.shift = {0, 0, -0.05f};
     return p;
 }
@@ -72,8 +87,9 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         p = scene_seated(style, 90, -90);
         arm_r(p, 12, 14, 0, 78, 0);
         arm_l(p, 12, 14, 0, 78, 0);
+        // A staff's foot is planted ahead of the seat.
         if (holds_staff(style))
-            arm_r(p, 25, 14, 0, 65, -90);
+            staff_arm(p, style, 25, 14, 95, 40);
         turn(p, PART_HEAD, -3);
         break;
     case SCENE_SIT:
@@ -83,6 +99,8 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         turn(p, PART_HEAD, -10);
         arm_r(p, 40, 6, 0, 45, 0);
         arm_l(p, 25, 10, 0, 70, 10);
+        if (holds_staff(style))
+            staff_arm(p, style, 35, 8, 70, 40);
         break;
     case SCENE_FLEE:
         // In full stride, bent forward, the head turned back over the right shoulder.
@@ -98,7 +116,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         break;
     case SCENE_RAISE:
         // The right arm straight up, what it holds pointing at the sky.
-        arm_r(p, 172, 10, 0, 8, 180);
+        arm_r(p, 172, 10, 0, 8, 180 + head_flip(style));
         arm_l(p, 20, 25, 0, 35, 0);
         lean(p, PART_CHEST, -5, 3);
         turn(p, PART_HEAD, -15);
@@ -109,13 +127,14 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         legs(p, 30, -10, -20, -25);
         lean(p, PART_CHEST, -10, 0, -35);
         turn(p, PART_HEAD, 0, 0, 30);
-        arm_r(p, 150, 35, 0, 70, 120);
+        // What it throws points forward and up, along the line it will fly.
+        arm_r(p, 125, 10, 0, 60, 65 + head_flip(style));
         arm_l(p, 85, 10, 0, 10, 0);
         break;
     case SCENE_SPIN:
         // The distaff held up in the left hand, the right drawing the thread down before her.
-        arm_l(p, 60, 15, 0, 70, -40);
-        arm_r(p, 35, 10, 0, 35, 0);
+        arm_l(p, 60, 15, 0, 70, -130);
+        arm_r(p, 35, 10, 0, 35, -70);
         turn(p, PART_HEAD, 10, 0, 15);
         break;
     case SCENE_DRAW_BOW:
@@ -134,15 +153,19 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         turn(p, PART_HEAD, 8);
         break;
     case SCENE_KNEEL:
-        // On the right knee, the left foot planted forward.
-        legs(p, -5, -95, 85, -85);
-        turn(p, PART_FOOT_R, 50);
+        // On the right knee, the shin rising behind it to the toes tucked under, the left
+        // foot planted forward; held a little above the ground, where a long robe's folds
+        // round the knee lie.
+        legs(p, -5, -110, 95, -95);
+        turn(p, PART_FOOT_R, 30);
         turn(p, PART_FOOT_L, 0);
         lean(p, PART_PELVIS, 0);
         lean(p, PART_CHEST, 5);
         arm_l(p, 55, 10, 0, 45, 0);
         arm_r(p, 10, 10, 0, 20, 0);
-        p.shift = {0, 0, -seat_drop(-5, -95) + 0.5f};
+        if (holds_staff(style))
+            staff_arm(p, style, 30, 10, 80, 45);
+        p.shift = {0, 0, -4.45f};
         break;
     case SCENE_BOW_DOWN:
         // On both knees, bent low, the hands forward on the ground.
@@ -152,13 +175,20 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         lean(p, PART_PELVIS, 40);
         lean(p, PART_CHEST, 25);
         turn(p, PART_HEAD, -20);
-        arm_r(p, 55, 10, 0, 20, 0);
-        arm_l(p, 55, 10, 0, 20, 0);
+        arm_r(p, -15, 12, 0, 15, 0);
+        arm_l(p, -15, 12, 0, 15, 0);
+        if (holds_staff(style))
+            staff_arm(p, style, -15, 12, 15, 70);
         p.shift = {0, 0, -4.7f};
         break;
     case SCENE_LIE:
+        // On the back, the arms loose at the sides; a robe's folds and a shield lie deeper
+        // than a fighter's gear, so the body lies a little higher than a knocked-out fighter.
         p = lying();
+        arm_r(p, 20, 30, 0, 15, 0);
+        arm_l(p, 15, 35, 0, 25, 0);
         turn(p, PART_HEAD, 0, 0, 20);
+        p.shift.z += 1.3f;
         break;
     case SCENE_STRIKE:
         // A lunge: the blow driven forward at shoulder height.
@@ -166,6 +196,9 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         lean(p, PART_CHEST, 15, 0, -15);
         arm_r(p, 85, 5, 0, 10, 70);
         arm_l(p, -25, 25, 0, 30, 0);
+        // A staff or spear is driven overhand, point forward and down.
+        if (holds_staff(style))
+            arm_r(p, 140, 10, 0, 30, 80 + head_flip(style));
         p.shift = {0, 0, -1.0f};
         break;
     case SCENE_HAMMER:
@@ -198,7 +231,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_r(p, -18, 8, 0, 18, 0);
         arm_l(p, 22, 8, 0, 22, 0);
         if (holds_staff(style))
-            arm_r(p, 25, 12, 0, 65, -90);
+            staff_arm(p, style, 25, 12, 65, 5);
         p.shift = {0, 0, -0.35f};
         break;
     case SCENE_POINT:
@@ -212,21 +245,25 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
     return p;
 }
 
-// The dog (on the Sphinx's four-legged rig) stands for every pose but lying down, where it
-// lies with its legs folded under it.
+// The dog (on the Sphinx's four-legged rig, units of its 14) stands for every pose but lying
+// down, where its belly is on the ground, its forelegs stretched out before it and its hind
+// legs folded under it.
 static FigurePose scene_pose_beast(ScenePose pose)
 {
     FigurePose p = {};
     if (pose == SCENE_LIE || pose == SCENE_SIT || pose == SCENE_BOW_DOWN) {
-        turn(p, PART_UPPER_ARM_R, 70);
-        turn(p, PART_FOREARM_R, -140);
-        turn(p, PART_UPPER_ARM_L, 70);
-        turn(p, PART_FOREARM_L, -140);
-        turn(p, PART_THIGH_R, 70);
-        turn(p, PART_SHIN_R, -140);
-        turn(p, PART_THIGH_L, 70);
-        turn(p, PART_SHIN_L, -140);
-        p.shift = {0, 0, -3.5f};
+        turn(p, PART_UPPER_ARM_R, 60);
+        turn(p, PART_FOREARM_R, 20);
+        turn(p, PART_HAND_R, -80);
+        turn(p, PART_UPPER_ARM_L, 60);
+        turn(p, PART_FOREARM_L, 20);
+        turn(p, PART_HAND_L, -80);
+        turn(p, PART_THIGH_R, -70);
+        turn(p, PART_SHIN_R, 150);
+        turn(p, PART_THIGH_L, -70);
+        turn(p, PART_SHIN_L, 150);
+        turn(p, PART_HEAD, 10);
+        p.shift = {0, 0, -3.3f};
     }
     p.hidden_heads = 4;
     return p;

@@ -9,9 +9,9 @@ constexpr f32 NO_MOVE = 0;   // key_at of a figure posed by the pose kit (action
 const SceneRow gallery_scenes[] = {
     // Polyphemus on the shore heaving a rock at Odysseus' ship, which rows away at the right.
     {"galeria/poli2.jpg", BACKDROP_SEA, -1,
-     {{CHARACTER_POLYPHEMUS, SCENE_THROW, -1, NO_MOVE, -28, 0, 40, 1, 0},
-      {CHARACTER_ODYSSEUS, SCENE_POINT, -1, NO_MOVE, 34, 26, -120, 0.55f, 0}, END_OF_CAST},
-     {{PROP_ROCK, -36, 6, 0, 0, 1.2f}, {PROP_WATER, 0, 60, 0.3f, 0, 1}, {PROP_SHIP, 36, 30, 0.3f, 200, 0.8f}, NO_PROPS},
+     {{CHARACTER_POLYPHEMUS, SCENE_THROW, -1, NO_MOVE, -16, 0, 50, 1, 0},
+      {CHARACTER_ODYSSEUS, SCENE_POINT, -1, NO_MOVE, 20, 44, -120, 0.6f, 0}, END_OF_CAST},
+     {{PROP_ROCK, -26, 8, 0, 0, 1.2f}, {PROP_WATER, 0, 16, 0.3f, 0, 1}, {PROP_SHIP, 22, 44, -1.5f, 180, 0.8f}, NO_PROPS},
      {0, 0.15f, 1, 0, 0.05f}},
     // Apollo with his lyre under a great sun, a laurel beside him.
     {"galeria/apolo.jpg", BACKDROP_SKY, -1,
@@ -43,7 +43,7 @@ const SceneRow gallery_scenes[] = {
     // Aphrodite risen from the sea, on a rock of the shore.
     {"galeria/aphrodite.jpg", BACKDROP_SEA, -1,
      {{WHO_APHRODITE, SCENE_STAND, -1, NO_MOVE, 0, 0, 10, 1, 0}, END_OF_CAST},
-     {{PROP_WATER, 0, 40, 0.3f, 0, 1}, {PROP_ROCK, 10, 8, 0, 0, 0.9f}, {PROP_CLOUD, -20, 70, 40, 0, 1.2f}, NO_PROPS},
+     {{PROP_WATER, 0, 14, 0.3f, 0, 1}, {PROP_ROCK, 10, 8, 0, 0, 0.9f}, {PROP_CLOUD, -20, 70, 40, 0, 1.2f}, NO_PROPS},
      {0, 0.1f, 1, 0, 0}},
     // Hades enthroned in his dark hall with his bident, his hound at his feet.
     {"galeria/hades.jpg", BACKDROP_DARK, -1,
@@ -59,7 +59,7 @@ const SceneRow gallery_scenes[] = {
     // Poseidon striding knee-deep out of the sea with his trident held high, a ship beyond.
     {"galeria/poseidon.jpg", BACKDROP_SEA, -1,
      {{WHO_POSEIDON, SCENE_RAISE, -1, NO_MOVE, 0, 0, 15, 1, 0}, END_OF_CAST},
-     {{PROP_WATER, 0, 0, 5, 0, 1}, {PROP_SHIP, -30, 90, 5, 160, 1}, NO_PROPS},
+     {{PROP_WATER, 0, -80, 5, 0, 1}, {PROP_SHIP, -30, 90, 5, 160, 1}, NO_PROPS},
      {0, -0.1f, 1, 0, 0}},
     // Zeus on the peak of Olympus above the clouds, his bolt raised to hurl.
     {"galeria/zeus.jpg", BACKDROP_OLYMPUS, -1,

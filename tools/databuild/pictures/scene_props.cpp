@@ -201,10 +201,10 @@ static void prop_thread(EmdModel &m)
     emd_add_limb(m, 0, prop_glowing(PROP_TEX_GOLD), {-20, 0, 0}, {20, 0, 0}, 0.22f, 0.22f, 5);
 }
 
-// The sea: a wide plane of water behind and round the cast.
+// The sea: a wide plane of water from its shore line (the prop's place) back to the horizon.
 static void prop_water(EmdModel &m)
 {
-    emd_add_floor(m, 0, prop_surface(PROP_TEX_WATER), {0, 0, 0}, 400, 200, 8);
+    emd_add_floor(m, 0, prop_surface(PROP_TEX_WATER), {0, 250, 0}, 500, 250, 10);
 }
 
 static EmdModel prop_model(int prop)

@@ -5,6 +5,8 @@
 // props the backdrop asks for, and lit and tinted to its hour.
 #include "tools/databuild/pictures/scene_render.h"
 
+#include "tools/databuild/figures/scene_figures.h"
+
 #include "characters/characters.h"
 
 #include <algorithm>
@@ -38,7 +40,7 @@ static const BackdropLook backdrop_looks[] = {
     // stage          extras                                                           ambient diffuse tint
     {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.65f, {1.0f, 1.0f, 1.0f}},    // clear
     {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.38f, 0.62f, {1.0f, 1.0f, 1.0f}},    // arena
-    {STAGE_ARCADIA,   {{PROP_CLOUD, -1.6f, 3.0f, 1.2f, 1.4f}, {PROP_CLOUD, 1.8f, 4.0f, 1.5f, 1.8f}, NO_EXTRA}, 0.42f, 0.62f, {1.0f, 1.0f, 1.05f}},   // sky
+    {STAGE_ARCADIA,   {{PROP_CLOUD, -2.2f, 7.0f, 2.2f, 1.6f}, {PROP_CLOUD, 2.6f, 8.0f, 2.6f, 2.0f}, NO_EXTRA}, 0.42f, 0.62f, {1.0f, 1.0f, 1.05f}},   // sky
     {STAGE_ATHENS,    {{PROP_CLOUD, -1.4f, 1.2f, 0.05f, 1.6f}, {PROP_CLOUD, 1.5f, 1.6f, 0.0f, 1.8f}, {PROP_TEMPLE, 0.0f, 5.0f, 0.0f, 2.2f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
     {STAGE_TEMPLE,    {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.60f, {1.05f, 1.0f, 0.92f}},  // the hall of the gods
     {STAGE_CRETE,     {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.62f, {0.95f, 1.0f, 1.05f}},  // the sea
@@ -49,55 +51,6 @@ static const BackdropLook backdrop_looks[] = {
     {STAGE_THEBES,    {{PROP_COLUMN, -1.3f, 1.2f, 0.0f, 1.4f}, {PROP_COLUMN, 1.3f, 1.2f, 0.0f, 1.4f}, NO_EXTRA}, 0.38f, 0.62f, {1.05f, 0.95f, 0.88f}},  // a palace
 };
 static_assert(std::size(backdrop_looks) == BACKDROP_COUNT, "one look per backdrop");
-
-// ---- the cast ------------------------------------------------------------------------------------
-// Until the picture-only figures are made, each stands in as the fighter nearest its look,
-// posed by the nearest of that fighter's moves.
-static const u8 stand_in_fighters[] = {
-    CHARACTER_ARES, CHARACTER_HIPPOLYTE, CHARACTER_JASON, CHARACTER_ATALANTA, CHARACTER_ATROPOS,   // Zeus .. Hades
-    CHARACTER_PERSEUS, CHARACTER_ODYSSEUS, CHARACTER_HIPPOLYTE, CHARACTER_ODYSSEUS, CHARACTER_ATALANTA,   // Hermes .. Demeter
-    CHARACTER_MEDUSA, CHARACTER_ARES, CHARACTER_ATROPOS, CHARACTER_ATROPOS, CHARACTER_ATALANTA,   // Aphrodite .. Penelope
-    CHARACTER_ATALANTA, CHARACTER_MEDUSA, CHARACTER_ATROPOS, CHARACTER_HIPPOLYTE, CHARACTER_JASON,   // Andromeda .. shepherd
-    CHARACTER_JASON, CHARACTER_JASON, CHARACTER_ATALANTA, CHARACTER_ODYSSEUS, CHARACTER_MINOTAUR,   // child .. dog
-};
-static_assert(std::size(stand_in_fighters) == WHO_PICTURE_COUNT, "one stand-in per picture-only figure");
-
-struct StandInPose {
-    i16 action;
-    f32 at;
-};
-static const StandInPose stand_in_poses[] = {
-    {ACTION_IDLE, 0.0f},  {ACTION_PROFILE_POSE, 0.5f}, {ACTION_CROUCH, 1.0f}, {ACTION_WALK_BACK, 0.5f},
-    {ACTION_WIN_1, 0.8f}, {ACTION_HARD_SWING, 0.3f},   {ACTION_IDLE, 0.5f},   {ACTION_HARD_SWING, 0.4f},
-    {ACTION_IDLE, 0.2f},  {ACTION_CROUCH, 1.0f},       {ACTION_CROUCH, 0.6f}, {ACTION_KNOCKDOWN, 1.0f},
-    {ACTION_HARD_SWING, 0.6f}, {ACTION_HARD_SWING, 0.3f}, {ACTION_GUARD_STAND, 0.5f}, {ACTION_LOW_SWING, 0.4f},
-    {ACTION_WIN_2, 0.8f}, {ACTION_WALK_FORWARD, 0.5f}, {ACTION_KICK, 0.5f}, {ACTION_CROUCH, 1.0f},
-};
-static_assert(std::size(stand_in_poses) == SCENE_POSE_COUNT, "one stand-in move per pose");
-
-int scene_action_key(int character, int action, f32 at)
-{
-    const CharacterModule *module = character_modules[character];
-    for (int i = 0; i < module->sequence.block_count; i++) {
-        const SeqBlock &block = module->sequence.blocks[i];
-        if (block.action == action)
-            return block.lo + static_cast<int>(std::lround((block.hi - block.lo) * at));
-    }
-    return 0;
-}
-
-static bool scene_figure_load(const SceneFigure *f, const std::vector<ZipEntry> &entries, FigureModel *out)
-{
-    int character = f->who < CHARACTER_COUNT ? f->who : stand_in_fighters[f->who - WHO_PICTURE_FIRST];
-    FigureSource source;
-    figure_source_of(character, f->outfit, &source);
-    if (!figure_render_load(out, &source, entries))
-        return false;
-    bool own_move = f->action >= 0 && f->who < CHARACTER_COUNT;
-    StandInPose pose = own_move ? StandInPose{f->action, f->key_at} : stand_in_poses[f->pose % SCENE_POSE_COUNT];
-    figure_render_pose(out, scene_action_key(character, pose.action, pose.at));
-    return true;
-}
 
 // ---- what the picture holds ---------------------------------------------------------------------
 struct SceneDrawn {

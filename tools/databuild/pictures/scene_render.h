@@ -25,7 +25,3 @@ bool scene_render(const SceneRow *row, int width, int height, const SceneWindow 
 // A prop (SceneProp) as a small model in the offscreen context, its foot at its origin; the
 // caller frees it with figure_render_free.
 bool scene_prop_load(int prop, FigureModel *out);
-
-// The key of a fighter's first block of `action` at `at` (0..1) of the way through it; the
-// rest pose when the fighter has no such block.
-int scene_action_key(int character, int action, f32 at);

@@ -22,7 +22,13 @@ static constexpr ScenePropAt prop(u8 what, f32 x, f32 y, f32 z, f32 heading, f32
     return {what, x, y, z, heading, scale};
 }
 
-constexpr SceneCamera FRONT = {0.0f, 0.1f, 1.0f, 0.0f, 0.0f};
+// The camera square on, shifted by side and lift (window widths and heights) and zoomed.
+static constexpr SceneCamera shifted(f32 side, f32 lift, f32 zoom = 1.0f, f32 rise = 0.1f)
+{
+    return {0.0f, rise, zoom, side, lift};
+}
+
+constexpr SceneCamera FRONT = shifted(0.0f, 0.0f);
 
 const SceneRow intro_scenes[] = {
     // The three Moirae, each on a picture of her own: Clotho stands on the right of the three
@@ -41,51 +47,53 @@ const SceneRow intro_scenes[] = {
     // The hall of the gods, its throne empty; over it Ares with his spear raised high claims
     // it, while Artemis draws her bow on him, Apollo holds his lyre still and Hades, come up
     // from his dark hall, watches by a brazier.
-    {"intro/olimpo03.tga", BACKDROP_HALL, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 30, 0, 0, 1.3f), NO_PROPS}, FRONT},
-    {"intro/ares01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_RAISE, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/artemisa01.tga", BACKDROP_CLEAR, -1, {posed(WHO_ARTEMIS, SCENE_DRAW_BOW, 0, 0, -75), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/apolo01.tga", BACKDROP_CLEAR, -1, {posed(WHO_APOLLO, SCENE_STAND, 0, 0, 25), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/olimpo03.tga", BACKDROP_HALL, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 30, 0, 0, 1.3f), NO_PROPS}, shifted(-0.12f, 0.0f)},
+    {"intro/ares01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_RAISE, 0, 0, -10), END_OF_CAST}, {NO_PROPS}, shifted(0.11f, 0.0f)},
+    {"intro/artemisa01.tga", BACKDROP_CLEAR, -1, {posed(WHO_ARTEMIS, SCENE_DRAW_BOW, 0, 0, -70), END_OF_CAST}, {NO_PROPS}, shifted(-1.63f, 0.0f, 3.5f)},
+    {"intro/apolo01.tga", BACKDROP_CLEAR, -1, {posed(WHO_APOLLO, SCENE_STAND, 0, 0, 25), END_OF_CAST}, {NO_PROPS}, shifted(0.27f, 0.0f)},
     {"intro/hades01.tga", BACKDROP_CLEAR, -1, {posed(WHO_HADES, SCENE_STAND, 0, 0, 35), END_OF_CAST},
-     {prop(PROP_BRAZIER, -7, 3, 0, 0, 0.8f), NO_PROPS}, FRONT},
+     {prop(PROP_BRAZIER, 8, 5, 0, 0, 0.8f), NO_PROPS}, shifted(0.54f, 0.0f)},
 
     // Zeus risen in anger, his bolt high, on the left; Hera speaks to him from the middle,
     // her hand raised between them. His picture lies over hers: each keeps to its own side.
-    {"intro/zeus02.tga", BACKDROP_CLEAR, -1, {posed(WHO_ZEUS, SCENE_RAISE, 0, 0, 50), END_OF_CAST}, {NO_PROPS},
-     {0.0f, 0.1f, 1.0f, -0.2f, 0.0f}},
+    {"intro/zeus02.tga", BACKDROP_CLEAR, -1, {posed(WHO_ZEUS, SCENE_RAISE, 0, 0, 55), END_OF_CAST}, {NO_PROPS},
+     shifted(0.32f, 0.0f)},
     {"intro/hera02.tga", BACKDROP_CLEAR, -1, {posed(WHO_HERA, SCENE_SPEAK, 0, 0, -45), END_OF_CAST}, {NO_PROPS},
-     {0.0f, 0.1f, 1.0f, 0.15f, 0.0f}},
+     shifted(0.24f, 0.0f)},
 
     // "The last to stand would choose who rules Olympus": the empty throne on the peak.
-    {"intro/olimpo02.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 0, 0, 0, 1.5f), NO_PROPS}, FRONT},
+    {"intro/olimpo02.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 0, 0, -15, 1.5f), NO_PROPS},
+     shifted(-0.17f, 0.0f, 0.85f)},
 
-    // Both sides call their champions: on the left Zeus sends Hermes running to the Greeks;
-    // on the right Ares, his spear up, and those who answered him: the Minotaur, Medusa, the
-    // Sphinx, the Hydra and Hippolyte.
+    // Both sides call their champions: on the left Hermes runs off with Zeus' word to the
+    // Greeks; behind, Ares with his spear up, and before him those who answered him: Medusa,
+    // Hippolyte, the Minotaur, the Sphinx and the Hydra.
     {"intro/zeus03.tga", BACKDROP_CLEAR, -1,
-     {posed(WHO_ZEUS, SCENE_POINT, -34, 12, -40, 1.1f), posed(WHO_HERMES, SCENE_WALK, -26, -2, -90),
-      posed(CHARACTER_ARES, SCENE_RAISE, 6, 8, -25), moving(CHARACTER_MINOTAUR, ACTION_IDLE, 0.0f, 18, 2, -30),
-      moving(CHARACTER_MEDUSA, ACTION_IDLE, 0.0f, -6, 2, 20), moving(CHARACTER_SPHINX, ACTION_IDLE, 0.0f, 28, 14, -45),
-      moving(CHARACTER_HYDRA, ACTION_IDLE, 0.0f, 34, 26, -40), moving(CHARACTER_HIPPOLYTE, ACTION_IDLE, 0.0f, 8, -8, -15)},
-     {NO_PROPS}, FRONT},
+     {posed(WHO_HERMES, SCENE_WALK, -17, -2, -90), moving(CHARACTER_MEDUSA, ACTION_IDLE, 0.0f, -7, 2, 20),
+      posed(CHARACTER_ARES, SCENE_RAISE, 0, 12, -10, 1.1f), moving(CHARACTER_HIPPOLYTE, ACTION_IDLE, 0.0f, 5, -5, -20),
+      moving(CHARACTER_MINOTAUR, ACTION_IDLE, 0.0f, 11, 4, -30), moving(CHARACTER_SPHINX, ACTION_IDLE, 0.0f, 15, 14, -50),
+      moving(CHARACTER_HYDRA, ACTION_IDLE, 0.0f, 20, 24, -40), END_OF_CAST},
+     {NO_PROPS}, shifted(0.1f, 0.1f, 1.0f, 0.3f)},
 
     // One painting in two halves: under the mountain Hephaestus hammers at his anvil, the
     // arenas rising behind; on the right Atropos comes, shears in hand.
     {"intro/clash00.tga", BACKDROP_FORGE, -1,
-     {posed(WHO_HEPHAESTUS, SCENE_HAMMER, -24, 0, 60), posed(CHARACTER_ATROPOS, SCENE_CUT, 22, 0, -40), END_OF_CAST},
-     {prop(PROP_ANVIL, -14, -1, 0, -30), prop(PROP_BRAZIER, -32, 8, 0, 0), prop(PROP_TEMPLE, 2, 40, 0, 0, 0.8f), NO_PROPS},
+     {posed(WHO_HEPHAESTUS, SCENE_HAMMER, -14, 0, 60), posed(CHARACTER_ATROPOS, SCENE_CUT, 14, 2, -40), END_OF_CAST},
+     {prop(PROP_ANVIL, -6, -1, 0, -30), prop(PROP_BRAZIER, -22, 8, 0, 0), prop(PROP_TEMPLE, -22, 40, 0, 20, 0.45f), prop(PROP_COLUMN, 0, 4, 0, 0, 1.0f), NO_PROPS},
      FRONT},
 
-    // "The crowds of heaven gathered to watch": the gods along the back of an arena; over its
-    // right side a champion with his god towering behind him.
+    // "The crowds of heaven gathered to watch": the gods along the back of an arena, its
+    // floor empty before them; over its right side a champion, Odysseus, with his goddess
+    // Athena towering behind him.
     {"intro/hefesto01.tga", BACKDROP_ARENA, STAGE_ATHENS,
-     {posed(WHO_HERA, SCENE_SPEAK, -24, 30, 20), posed(WHO_ZEUS, SCENE_STAND, -12, 32, 10, 1.1f),
-      posed(WHO_ATHENA, SCENE_CHEER, 0, 30, 0), posed(WHO_POSEIDON, SCENE_STAND, 12, 32, -10),
-      posed(WHO_APHRODITE, SCENE_CHEER, 24, 30, -20), END_OF_CAST},
-     {NO_PROPS}, {0.0f, 0.2f, 1.0f, -0.15f, 0.0f}},
+     {posed(WHO_HERA, SCENE_SPEAK, -100, 80, 15, 2.5f), posed(WHO_ZEUS, SCENE_STAND, -50, 85, 5, 2.8f),
+      posed(WHO_APOLLO, SCENE_CHEER, 0, 80, 0, 2.5f), posed(WHO_POSEIDON, SCENE_STAND, 50, 85, -5, 2.6f),
+      posed(WHO_APHRODITE, SCENE_CHEER, 100, 80, -15, 2.5f), END_OF_CAST},
+     {NO_PROPS}, shifted(0.0f, 0.0f, 1.0f, 0.2f)},
     {"intro/hefesto02.tga", BACKDROP_CLEAR, -1,
-     {posed(WHO_ATHENA, SCENE_RAISE, 0, 10, -15, 1.35f), moving(CHARACTER_ODYSSEUS, ACTION_GUARD_STAND, 0.0f, -2, -6, -20),
+     {posed(WHO_ATHENA, SCENE_RAISE, 4, 14, -25, 1.3f), moving(CHARACTER_ODYSSEUS, ACTION_GUARD_STAND, 0.0f, -3, -6, 60),
       END_OF_CAST},
-     {NO_PROPS}, FRONT},
+     {NO_PROPS}, shifted(0.0f, -0.08f, 1.35f)},
 
     // The six heroes, each full length on a tall picture of its own.
     {"intro/jason.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_JASON, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
