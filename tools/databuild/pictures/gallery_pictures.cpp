@@ -105,7 +105,7 @@ static bool fighter_picture(const FighterShot &row, PaintCanvas *out)
         figure_render_free(&figure);
         return false;
     }
-    figure_render_pose(&figure, scene_action_key(row.character, row.action, row.key_at));
+    figure_render_pose(&figure, fighter_shot_key(character_modules[row.character], row.action, row.key_at));
     // The bounds are the unturned model's; it turns about its own upright axis, so its middle
     // stays where they put it.
     f32 lo[3], hi[3];
