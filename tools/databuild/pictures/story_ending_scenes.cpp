@@ -36,7 +36,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ZEUS, SCENE_ENTHRONED, -1, 0, -14, 6, 55, 1.1f, 0},
       {WHO_ATHENA, SCENE_STAND, -1, 0, 16, 16, -30, 1.05f, 0},
       END_OF_CAST},
-     {{PROP_THRONE, -14, 6, 0, 55, 0.9f}, {PROP_WATER, 0, 222, 0.2f, 0, 1}, {PROP_SHIP, 28, 44, 0, -70, 1.1f}, NO_PROPS},
+     {{PROP_THRONE, -14, 6, 0, 55, 0.9f}, {PROP_WATER, 0, 24, 0.2f, 0, 1}, {PROP_SHIP, 28, 44, 0, -70, 1.1f}, NO_PROPS},
      LEVEL},
     // In his own hall the beggar draws the great bow; the suitors fall and flee, Penelope
     // looks on from the back, old Argos lies at his master's feet.
@@ -150,9 +150,9 @@ const SceneRow ending_scenes[] = {
     // the waves to listen; a ship passes far out.
     {"finales/polifemof2.jpg", BACKDROP_SEA, -1,
      {{CHARACTER_POLYPHEMUS, SCENE_SIT, -1, 0, -10, 4, 50, 1, 0},
-      {WHO_GALATEA, SCENE_STAND, -1, 0, 12, 8, -50, 1, 0},
+      {WHO_GALATEA, SCENE_STAND, -1, 0, 12, 20, -50, 1, 0},
       END_OF_CAST},
-     {{PROP_ROCK, -10, 6, 0, 0, 0.6f}, {PROP_WATER, 0, 222, 0.2f, 0, 1}, {PROP_SHIP, 26, 54, 0, -90, 1}, NO_PROPS},
+     {{PROP_ROCK, -10, 6, 0, 0, 0.6f}, {PROP_WATER, 0, 24, 0.2f, 0, 1}, {PROP_SHIP, 26, 54, 0, -90, 1}, NO_PROPS},
      LEVEL},
 
     // In the dark of the Labyrinth the Minotaur stands breathing hard before Zeus, who has come
@@ -191,15 +191,15 @@ const SceneRow ending_scenes[] = {
     // At the door of the temple she served in, Athena bows her head to Medusa.
     {"finales/medusaf2.jpg", BACKDROP_ARENA, STAGE_TEMPLE,
      {{CHARACTER_MEDUSA, SCENE_STAND, -1, 0, -8, 2, 50, 1, 1},
-      {WHO_ATHENA, SCENE_BOW_DOWN, -1, 0, 10, 6, -50, 1.05f, 0},
+      {WHO_ATHENA, SCENE_KNEEL, -1, 0, 10, 6, -60, 1.05f, 0},
       END_OF_CAST},
      {NO_PROPS},
-     {0, 0.7f, 1.2f, 0, 0.08f}},
+     {0, 0.35f, 1.4f, 0, 0.12f}},
     // Away over the sea: Medusa walks down to the ship that will take her nobody knows where.
     {"finales/medusaf3.jpg", BACKDROP_SEA, -1,
      {{CHARACTER_MEDUSA, SCENE_WALK, -1, 0, -6, 0, 150, 1, 1},
       END_OF_CAST},
-     {{PROP_WATER, 0, 222, 0.2f, 0, 1}, {PROP_SHIP, 16, 44, 0, 80, 1}, NO_PROPS},
+     {{PROP_WATER, 0, 24, 0.2f, 0, 1}, {PROP_SHIP, 16, 44, 0, 80, 1}, NO_PROPS},
      LEVEL},
 
     // The Sphinx asks Zeus her riddle; he smiles on his throne.
@@ -208,7 +208,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 14, 8, -50, 1.1f, 0},
       END_OF_CAST},
      {{PROP_THRONE, 14, 8, 0, -50, 0.9f}, NO_PROPS},
-     LEVEL},
+     {0, 0.1f, 1.45f, 0, -0.05f}},
     // Night on Olympus: the Sphinx laughs, Zeus sits without an answer.
     {"finales/esfingef2.jpg", BACKDROP_NIGHT, -1,
      {{CHARACTER_SPHINX, SCENE_STAND, ACTION_WIN_1, 0.6f, -10, 0, 60, 1, 0},
@@ -237,8 +237,8 @@ const SceneRow ending_scenes[] = {
      {{CHARACTER_ARES, SCENE_ENTHRONED, -1, 0, 0, 12, 0, 1.05f, 0},
       {CHARACTER_ATROPOS, SCENE_SPEAK, -1, 0, -18, 0, 50, 1, 0},
       {WHO_ZEUS, SCENE_WALK, -1, 0, 22, 4, 100, 1.1f, 0},
-      {WHO_APOLLO, SCENE_BOW_DOWN, -1, 0, -8, -6, 160, 1, 0},
-      {WHO_HERMES, SCENE_BOW_DOWN, -1, 0, 10, -6, -160, 1, 0},
+      {WHO_APOLLO, SCENE_KNEEL, -1, 0, -10, 2, 120, 1, 0},
+      {WHO_HERMES, SCENE_KNEEL, -1, 0, 11, 2, -120, 1, 0},
       END_OF_CAST},
      {{PROP_THRONE, 0, 12, 0, 0, 0.9f}, NO_PROPS},
      LEVEL},
