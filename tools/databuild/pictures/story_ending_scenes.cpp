@@ -224,8 +224,8 @@ const SceneRow ending_scenes[] = {
       END_OF_CAST},
      {{PROP_THRONE, 18, 10, 0, -50, 0.9f}, NO_PROPS},
      LEVEL},
-    // Asleep in the dark swamp of Lerna, its heads laid down.
-    {"finales/hidraf2.jpg", BACKDROP_NIGHT, -1,
+    // Asleep among the trees and reeds of Lerna by the water, its heads laid down.
+    {"finales/hidraf2.jpg", BACKDROP_WOOD, -1,
      {{CHARACTER_HYDRA, SCENE_STAND, ACTION_KO, 1, 0, 0, 30, 1, 0},
       END_OF_CAST},
      {{PROP_TREE, -26, 20, 0, 0, 1.1f}, {PROP_TREE, 26, 24, 0, 60, 1.2f}, {PROP_ROCK, 16, -4, 0, 0, 0.5f}, NO_PROPS},
