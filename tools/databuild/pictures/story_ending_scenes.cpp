@@ -256,9 +256,9 @@ const SceneRow ending_scenes[] = {
     // Atropos has raised her shears: the throne of Olympus stands empty, Ares and Zeus back
     // away from it, and her sisters wait with the thread.
     {"finales/atropof1.jpg", BACKDROP_HALL, -1,
-     {{CHARACTER_ATROPOS, SCENE_CUT, -1, 0, -6, 0, 40, 1, 0},
-      {CHARACTER_ARES, SCENE_FLEE, -1, 0, 14, 2, 100, 1, 0},
-      {WHO_ZEUS, SCENE_STAND, -1, 0, 24, 12, -60, 1.1f, 0},
+     {{CHARACTER_ATROPOS, SCENE_RAISE, -1, 0, -6, 0, 40, 1, 0},
+      {CHARACTER_ARES, SCENE_FLEE, -1, 0, 12, -4, 100, 1, 0},
+      {WHO_ZEUS, SCENE_STAND, -1, 0, 28, 14, -60, 1.1f, 0},
       {WHO_CLOTHO, SCENE_SPIN, -1, 0, -20, 10, 50, 1, 0},
       {WHO_LACHESIS, SCENE_MEASURE, -1, 0, -26, 18, 40, 1, 0},
       END_OF_CAST},
