@@ -41,7 +41,7 @@ const SceneRow ending_scenes[] = {
     // In his own hall the beggar draws the great bow; the suitors fall and flee, Penelope
     // looks on from the back, old Argos lies at his master's feet.
     {"finales/odiseof2.jpg", BACKDROP_PALACE, -1,
-     {{CHARACTER_ODYSSEUS, SCENE_DRAW_BOW, -1, 0, -16, 2, 75, 1, 0},
+     {{CHARACTER_ODYSSEUS, SCENE_STAND, ACTION_ODYSSEUS_SPECIAL2, 0.5f, -16, 2, 75, 1, 0},
       {WHO_PENELOPE, SCENE_STAND, -1, 0, 0, 20, -10, 1, 0},
       {WHO_MAN, SCENE_LIE, -1, 0, 8, 0, -80, 1, 0},
       {WHO_MAN, SCENE_FLEE, -1, 0, 22, 6, 70, 1, 1},
