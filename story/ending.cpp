@@ -832,15 +832,22 @@ static void ending_rect(f32 corners[4][3], f32 left, f32 right, f32 top, f32 bot
     std::memcpy(corners, rect, sizeof rect);
 }
 
+void ending_slide_offset(f32 *dx, f32 *dy)
+{
+    f32 s = SLIDE_DISTANCE * (1.0f - story_picture_fade);
+    *dx = ending_draw_mode == ENDING_SLIDE_LEFT ? s : ending_draw_mode == ENDING_SLIDE_RIGHT ? -s : 0.0f;
+    *dy = ending_draw_mode == ENDING_SLIDE_UP ? -s : ending_draw_mode == ENDING_SLIDE_DOWN ? s : 0.0f;
+}
+
 void ending_draw()
 {
     static const f32 origin[3] = {0, 0, 0};
-    f32 f = story_picture_fade, s = SLIDE_DISTANCE * (1.0f - f);
+    f32 f = story_picture_fade;
     f32 a = 1.0f - f < 0.0f ? 0.0f : 1.0f - f;
     story_screen_state_set();
     u32 k = story_picture_index < ENDING_MAX_PICTURES ? story_picture_index : ENDING_MAX_PICTURES - 1;
-    f32 dx = ending_draw_mode == ENDING_SLIDE_LEFT ? s : ending_draw_mode == ENDING_SLIDE_RIGHT ? -s : 0.0f;
-    f32 dy = ending_draw_mode == ENDING_SLIDE_UP ? -s : ending_draw_mode == ENDING_SLIDE_DOWN ? s : 0.0f;
+    f32 dx, dy;
+    ending_slide_offset(&dx, &dy);
     f32 corners[4][3];
     ending_rect(corners, ending_quad_left[k], ending_quad_right[k], ending_quad_top[k], ending_quad_bottom[k], dx, dy);
     story_picture_draw(ending_texture, corners, origin, story_picture_index == 0 ? f : 1.0f);

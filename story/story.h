@@ -112,6 +112,9 @@ i32 ending_winner();
 int ending_start();
 // STATE_CHARACTER_ENDING's picture and lines.
 void ending_draw();
+// How far the current picture lies from its place while it slides in, story units (0, 0 once
+// it is in); read by ending_draw and by the tests of the pictures' edges.
+void ending_slide_offset(f32 *dx, f32 *dy);
 // A character's ending as typed ("" for an id out of range).
 const char *ending_text(int character);
 

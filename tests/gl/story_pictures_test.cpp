@@ -240,13 +240,7 @@ protected:
             walk.sample("intro");
         }
         for (int id = 0; id < CHARACTER_COUNT; id++) {
-            p1_character = id;
-            ASSERT_EQ(ending_start(), 0) << id;
-            for (int t = 0; t < 30000 && game_state == STATE_CHARACTER_ENDING; t++) {
-                if (++story_ticks > 120)
-                    ending_tick();
-                walk.sample(ENDING_NAMES[id]);
-            }
+            ending_play(id, [&] { walk.sample(ENDING_NAMES[id]); });
             if (id != CHARACTER_JASON && id != CHARACTER_MINOTAUR)
                 continue;
             for (int t = 0; t < 30000 && game_state == STATE_FACTION_ENDING; t++) {
@@ -254,6 +248,19 @@ protected:
                 faction_ending_tick();
                 walk.sample(story_kind == STORY_ARES_WON ? "ares won" : "heroes won");
             }
+        }
+    }
+
+    // Plays character id's ending to its end as the logic tick does, calling each_tick after
+    // every tick.
+    void ending_play(int id, const std::function<void()> &each_tick)
+    {
+        p1_character = id;
+        ASSERT_EQ(ending_start(), 0) << id;
+        for (int t = 0; t < 30000 && game_state == STATE_CHARACTER_ENDING; t++) {
+            if (++story_ticks > 120)
+                ending_tick();
+            each_tick();
         }
     }
 
@@ -635,12 +642,18 @@ Window screen_window(const ScreenRect &r)
             std::max(0.0f, (r.t - SCREEN_HALF_H) / (r.t - r.b)), std::min(1.0f, (r.t + SCREEN_HALF_H) / (r.t - r.b))};
 }
 
-// Painted pixels of a picture outside a window (a margin of 2 % inside it allowed): figures
-// on a transparent picture, anything brighter than the dark ground on an opaque one.
+// Painted pixels of a picture drawn over another outside a window (a margin of 2 % inside
+// it allowed): its figures, the only thing it brings. An opaque picture's scene runs on past
+// the screen's edge (it shows while the picture slides in) and counts none.
 int ink_outside(const Picture &p, const Window &w)
 {
     constexpr int INK = 100, COVER = 128;
     constexpr float MARGIN = 0.02f;
+    bool transparent = false;
+    for (size_t i = 3; i < static_cast<size_t>(p.width) * p.height * 4 && !transparent; i += 4)
+        transparent = p.pixels[i] < COVER;
+    if (!transparent)
+        return 0;
     int count = 0;
     for (int y = 0; y < p.height; y++)
         for (int x = 0; x < p.width; x++) {
@@ -653,8 +666,8 @@ int ink_outside(const Picture &p, const Window &w)
     return count;
 }
 
-// Whatever a picture shows (a head, the sun, the border) is on the screen while its line is
-// read: the Minotaur once rose with his head above the top edge.
+// Whatever a picture drawn over another shows (a head, a throne) is on the screen while its
+// line is read: the Minotaur once rose with his head above the top edge.
 TEST_F(StoryPictures, NothingAPictureShowsLiesOffTheScreen)
 {
     StoryWalk walk;
@@ -777,6 +790,93 @@ TEST_F(StoryPictures, APictureOverOrBesideAnotherMeetsItWithoutASeam)
     walk_all(walk);
     EXPECT_GT(overlaps, 0);
     EXPECT_GT(joins, 0);
+    std::string all;
+    for (const std::string &line : wrong)
+        all += line + "\n";
+    EXPECT_TRUE(wrong.empty()) << all;
+}
+
+// The screen's mean brightness (0..255) along a line parallel to a picture's edge: column
+// px (vertical) or row px (horizontal, rows from the bottom).
+float line_brightness(const std::vector<int> &screen, bool vertical, int px)
+{
+    int along = vertical ? GL_TEST_HEIGHT : GL_TEST_WIDTH;
+    float sum = 0.0f;
+    for (int k = 0; k < along; k++) {
+        size_t at = vertical ? static_cast<size_t>(k) * GL_TEST_WIDTH + px : static_cast<size_t>(px) * GL_TEST_WIDTH + k;
+        sum += static_cast<float>(screen[at * 3] + screen[at * 3 + 1] + screen[at * 3 + 2]);
+    }
+    return sum / (3.0f * static_cast<float>(along));
+}
+
+// The character ending's screen as drawn now, RGB rows from the bottom; with the incoming
+// picture's texture swapped for `stand_in` when that is not 0.
+std::vector<int> ending_screen(u32 stand_in)
+{
+    u32 held = screen_textures[ending_texture];
+    if (stand_in)
+        screen_textures[ending_texture] = stand_in;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    ending_draw();
+    screen_textures[ending_texture] = held;
+    std::vector<u8> bytes(GL_TEST_WIDTH * GL_TEST_HEIGHT * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, GL_TEST_WIDTH, GL_TEST_HEIGHT, GL_RGB, GL_UNSIGNED_BYTE, bytes.data());
+    return std::vector<int>(bytes.begin(), bytes.end());
+}
+
+// A character ending slides each picture in under the one before, its leading edge crossing
+// the other picture and the lines: that edge brings no border, no line brighter than the
+// picture a little inside it. The picture's share is what it adds over a black one in its
+// place, so the other picture's detail does not count.
+TEST_F(StoryPictures, AnEndingPictureSlidesInWithoutABorderAcrossTheOther)
+{
+    // A border's gold or white stands out far more than the light falling off across a
+    // floor toward the picture's edge.
+    constexpr float RIDGE = 30.0f, FROM = 0.2f, TO = 0.8f;
+    constexpr int BAND = 10, INSIDE = 16, DEEP = 30, EVERY = 6;
+    u32 black = 0;
+    const u8 black_texel[4] = {0, 0, 0, 255};
+    glGenTextures(1, &black);
+    glBindTexture(GL_TEXTURE_2D, black);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black_texel);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    std::set<std::string> wrong;
+    int edges = 0;
+    for (int id = 0; id < CHARACTER_COUNT; id++) {
+        int t = 0;
+        ending_play(id, [&] {
+            f32 f = story_picture_fade, dx, dy;
+            ending_slide_offset(&dx, &dy);
+            if (ending_texture == 0 || f < FROM || f > TO || t++ % EVERY != 0 || (dx == 0.0f && dy == 0.0f))
+                return;
+            u32 k = std::min<u32>(story_picture_index, ENDING_MAX_PICTURES - 1);
+            bool vertical = dx != 0.0f;   // a picture sliding sideways leads with a vertical edge
+            // The leading edge in screen pixels, and which way the picture lies from it.
+            float edge = vertical ? (dx > 0 ? ending_quad_left[k] + dx : ending_quad_right[k] + dx)
+                                  : (dy > 0 ? ending_quad_bottom[k] + dy : ending_quad_top[k] + dy);
+            float half = vertical ? SCREEN_HALF_W : SCREEN_HALF_H;
+            int limit = vertical ? GL_TEST_WIDTH : GL_TEST_HEIGHT;
+            int px = static_cast<int>(std::lround((edge / half * 0.5f + 0.5f) * limit));
+            int in = (vertical ? dx > 0 : dy > 0) ? 1 : -1;
+            if (std::min(px, px + in * DEEP) < 0 || std::max(px, px + in * DEEP) >= limit)
+                return;
+            std::vector<int> share = ending_screen(0), under = ending_screen(black);
+            for (size_t i = 0; i < share.size(); i++)
+                share[i] -= under[i];
+            float band = 0.0f, inside = 0.0f;
+            for (int d = 0; d < BAND; d++)
+                band = std::max(band, line_brightness(share, vertical, px + in * d));
+            for (int d = INSIDE; d < DEEP; d++)
+                inside = std::max(inside, line_brightness(share, vertical, px + in * d));
+            edges++;
+            if (band - inside > RIDGE)
+                wrong.insert(std::string(ENDING_NAMES[id]) + " picture " + std::to_string(k + 1) + ": its edge is " +
+                             std::to_string(band - inside) + " brighter than the picture inside it");
+        });
+    }
+    glDeleteTextures(1, &black);
+    EXPECT_GT(edges, 0);
     std::string all;
     for (const std::string &line : wrong)
         all += line + "\n";

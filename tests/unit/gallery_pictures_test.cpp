@@ -127,8 +127,8 @@ TEST_F(GalleryPictures, EachDecodesAtTheSizeOfItsQuadAndFillsIt)
 
 // The pictures that replaced a placeholder drawn 23 times over in other colours: the measure
 // sees through colour (a picture against itself in other colours correlates near 1), and no
-// two pictures come near the placeholders' median of 0.48. The painted ones share their
-// meander bands, which is their style and not a layout: that is the most two may share.
+// two pictures come near the placeholders' median of 0.48: the gods' scenes, rendered like
+// the fighters' in settings of their own, share no more than the fighters' do.
 TEST_F(GalleryPictures, NoTwoShareALayout)
 {
     for (const Picture &p : pictures)

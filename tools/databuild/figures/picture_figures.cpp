@@ -27,7 +27,7 @@ const PictureFigure picture_figures[] = {
     {"athena",       &look_athena,     {BODY_HUMAN, 21.5f, 0.95f, WEAPON_STAFF,  WEAPON_SHIELD, 10.0f}},
     {"poseidon",     &look_poseidon,   {BODY_HUMAN, 22.0f, 1.10f, WEAPON_STAFF,  WEAPON_NONE,   10.0f}},
     {"demeter",      &look_demeter,    {BODY_HUMAN, 21.0f, 1.00f, WEAPON_NONE,   WEAPON_SWORD,   2.5f}},
-    {"aphrodite",    &look_aphrodite,  {BODY_HUMAN, 20.5f, 0.90f, WEAPON_NONE,   WEAPON_NONE,    0.0f}},
+    {"aphrodite",    &look_aphrodite,  {BODY_HUMAN, 20.5f, 0.90f, WEAPON_NONE,   WEAPON_SWORD,   1.0f}},
     {"phobos",       &look_phobos,     {BODY_HUMAN, 21.5f, 1.15f, WEAPON_STAFF,  WEAPON_SHIELD,  9.0f}},
     {"clotho",       &look_clotho,     {BODY_HUMAN, 19.5f, 0.90f, WEAPON_SWORD,  WEAPON_STAFF,   3.0f}},
     {"lachesis",     &look_lachesis,   {BODY_HUMAN, 19.5f, 0.90f, WEAPON_STAFF,  WEAPON_NONE,    3.5f}},

@@ -58,6 +58,8 @@ static const FigureShape demeter_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.15f, 1.45f, 2.1f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.8f, 0.7f, 0.7f},    0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.05f, 3.7f},      PART_CHEST,     {0, -0.05f, 2.0f},    {1.8f, 1.8f, 0.78f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, -1.0f},      {0.82f, 0.78f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, 0.2f, 4.0f},     PART_PELVIS,    {-1.6f, -0.1f, -0.5f}, {0.95f, 1.15f, 0.8f}, 0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.35f, 1.45f}, 0,     MAT_CLOTH,   0},
@@ -86,7 +88,7 @@ const FigureLook look_demeter = {
 };
 
 // Aphrodite: her long hair gathered up with roses, a light robe slipping from one shoulder
-// under a gold girdle, a necklace and bracelets.
+// under a gold girdle, a necklace and bracelets, a gold hand mirror in her left hand.
 static const FigureShape aphrodite_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.35f, 2.05f},      PART_HEAD,      {0, 0, 0},            {1.18f, 1.32f, 1.22f}, 0,     MAT_HAIR,    0},
@@ -100,6 +102,8 @@ static const FigureShape aphrodite_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0.2f, 0.05f, 2.45f},   PART_CHEST,     {0, 0, 0},            {1.95f, 1.35f, 2.0f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.86f, 2.65f}, PART_CHEST,    {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.65f, 1.2f, 1.55f},  0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.05f, 3.7f},      PART_CHEST,     {0, -0.05f, 2.0f},    {1.8f, 1.8f, 0.78f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0.6f, 0.1f, 3.9f},     PART_UPPER_ARM_L, {0, 0, -0.8f},      {0.78f, 0.72f, 0},     0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 4.45f},     {0.95f, 0, 0.85f},     0.5f,  MAT_GOLD,    0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.85f, 4.0f},      PART_CHEST,     {0, 0, 0},            {0.2f, 0.12f, 0.25f},  0,     MAT_TRIM,    0},
@@ -110,6 +114,10 @@ static const FigureShape aphrodite_shapes[] = {
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, 1.7f},         {2.0f, 0, 0.78f},      0.4f,  MAT_GOLD,    0},
     {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 0.9f},           PART_HAND_R,    {0, 0, 0.55f},        {0.42f, 0, 0},         0.4f,  MAT_GOLD,    SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.4f, 0.98f, 0.2f},   0.6f,  MAT_GOLD,    SHAPE_MIRROR},
+    // The mirror: a polished disc on a short handle.
+    {PART_HAND_L,    SHAPE_LIMB, AT_SECOND_BASE, {0, 0, 0.9f},           AT_SECOND_BASE, {0, 0, -0.5f},        {0.13f, 0.16f, 0},     0,     MAT_GOLD,    0},
+    {PART_HAND_L,    SHAPE_DISC, AT_SECOND_BASE, {0, -0.12f, -1.35f},    AT_SECOND_BASE, {0, 0.12f, -1.35f},   {0.95f, 0, 0},         0.5f,  MAT_GOLD,    0},
+    {PART_HAND_L,    SHAPE_DISC, AT_SECOND_BASE, {0, -0.16f, -1.35f},    AT_SECOND_BASE, {0, -0.12f, -1.35f},  {0.78f, 0, 0},         0.3f,  MAT_STEEL,   0},
 };
 
 const FigureLook look_aphrodite = {
@@ -178,10 +186,11 @@ static const FigureShape clotho_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.6f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.42f, 1.5f, 1.6f},   0,     MAT_CLOTH,   0},
     {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.7f, 2.2f},        PART_HEAD,      {0, 0.8f, -0.9f},     {1.35f, 2.0f, 0.95f},  0,     MAT_CLOTH,   0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-1.05f, -0.25f, 1.3f}, PART_HEAD,      {0, 0, 0},            {0.3f, 0.5f, 0.8f},    0,     MAT_HAIR,    SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.2f, 1.45f, 2.15f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.05f, 3.7f},      PART_CHEST,     {0, -0.05f, 2.0f},    {1.8f, 1.8f, 0.78f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 1.4f},      {1.4f, 2.4f, 0.7f},    0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, 0},          {0.95f, 0.95f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.45f},  0,     MAT_CLOTH,   0},
@@ -217,10 +226,11 @@ static const FigureShape lachesis_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.6f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.42f, 1.5f, 1.6f},   0,     MAT_CLOTH,   0},
     {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.7f, 2.2f},        PART_HEAD,      {0, 0.8f, -0.9f},     {1.35f, 2.0f, 0.95f},  0,     MAT_CLOTH,   0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-1.05f, -0.25f, 1.3f}, PART_HEAD,      {0, 0, 0},            {0.3f, 0.5f, 0.8f},    0,     MAT_HAIR,    SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.2f, 1.45f, 2.15f},  0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.05f, 3.7f},      PART_CHEST,     {0, -0.05f, 2.0f},    {1.8f, 1.8f, 0.78f},   0,     MAT_CLOTH,   0},
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 1.4f},      {1.4f, 2.4f, 0.7f},    0,     MAT_TRIM,    0},
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, 0},          {0.95f, 0.95f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.45f},  0,     MAT_CLOTH,   0},

@@ -33,8 +33,9 @@ static f32 head_flip(const FigureStyle &style)
     return style.weapon == WEAPON_STAFF ? 0.0f : 180.0f;
 }
 
-// The right arm holding a staff that leans `tilt` degrees from upright, its foot forward:
-// the hand turns back what the arm turned.
+// The right arm holding a staff that leans `tilt` degrees from upright in the chest's frame,
+// its foot forward: the hand turns back what the arm turned. A chest bent forward tips the
+// staff's foot back by as much.
 static void staff_arm(FigurePose &p, const FigureStyle &style, f32 upper, f32 roll, f32 fore, f32 tilt)
 {
     arm_r(p, upper, roll, 0, fore, tilt + head_flip(style) - upper - fore);
@@ -58,7 +59,7 @@ static FigurePose scene_stand(const FigureStyle &style)
     return p;
 }
 
-// Seated upright with the feet flat: thighs level, shins upright.
+// Seated with the feet flat on the ground, the legs at these turns, the back upright.
 static FigurePose scene_seated(const FigureStyle &style, f32 thigh, f32 shin)
 {
     FigurePose p = scene_stand(style);
@@ -100,7 +101,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_r(p, 40, 6, 0, 45, 0);
         arm_l(p, 25, 10, 0, 70, 10);
         if (holds_staff(style))
-            staff_arm(p, style, 35, 8, 70, 40);
+            staff_arm(p, style, 35, 8, 70, 60);
         break;
     case SCENE_FLEE:
         // In full stride, bent forward, the head turned back over the right shoulder.
@@ -112,6 +113,8 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         turn(p, PART_HEAD, -5, 0, 60);
         arm_r(p, -45, 12, 0, 70, 0);
         arm_l(p, 60, 12, 0, 70, 0);
+        if (holds_staff(style))
+            staff_arm(p, style, 30, 12, 50, 95);   // carried level
         p.shift = {0, 0, -0.9f};
         break;
     case SCENE_RAISE:
@@ -178,15 +181,17 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         arm_r(p, -15, 12, 0, 15, 0);
         arm_l(p, -15, 12, 0, 15, 0);
         if (holds_staff(style))
-            staff_arm(p, style, -15, 12, 15, 70);
+            staff_arm(p, style, -15, 12, 15, 155);   // laid level before the bowed head
         p.shift = {0, 0, -4.7f};
         break;
     case SCENE_LIE:
-        // On the back, the arms loose at the sides; a robe's folds and a shield lie deeper
+        // On the back, the right arm loose at the side, the left forearm across the body (and
+        // a shield on it over the body, not into the ground); a robe's folds lie deeper
         // than a fighter's gear, so the body lies a little higher than a knocked-out fighter.
         p = lying();
-        arm_r(p, 20, 30, 0, 15, 0);
-        arm_l(p, 15, 35, 0, 25, 0);
+        arm_r(p, -8, 22, 0, 8, 0);
+        arm_l(p, 15, 5, 0, 0, 0);
+        turn(p, PART_FOREARM_L, 35, -75);
         turn(p, PART_HEAD, 0, 0, 20);
         p.shift.z += 1.3f;
         break;

@@ -652,7 +652,12 @@ static bool story_picture(const char *entry, VaseScene scene, bool ending, Paint
         return story_scene_picture(row, shape, ending, out);
     int width = 0, height = 0;
     story_canvas_size(shape, &width, &height);
-    const VaseFrame &frame = shape.frame;
+    // No bands, and no shade under the lines (the glaze is dark enough for them): both lie
+    // inside the quad and would slide in as lines across the picture before.
+    VaseFrame frame = shape.frame;
+    if (frame.ground == VASE_GROUND_BANDED)
+        frame.ground = VASE_GROUND_PLAIN;
+    frame.shade_v1 = frame.shade_v0;
     vase_fit(scene, static_cast<f32>(width) * (frame.u1 - frame.u0) / (static_cast<f32>(height) * (frame.v1 - frame.v0)));
     *out = vase_paint_framed(scene, width, height, frame);
     return true;

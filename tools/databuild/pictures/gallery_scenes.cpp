@@ -7,11 +7,13 @@
 constexpr f32 NO_MOVE = 0;   // key_at of a figure posed by the pose kit (action -1)
 
 const SceneRow gallery_scenes[] = {
-    // Polyphemus on the shore heaving a rock at Odysseus' ship, which rows away at the right.
+    // Polyphemus on the shore, a rock from his hand flying at Odysseus' ship, which rows away
+    // at the right.
     {"galeria/poli2.jpg", BACKDROP_SEA, -1,
      {{CHARACTER_POLYPHEMUS, SCENE_THROW, -1, NO_MOVE, -16, 0, 50, 1, 0},
       {CHARACTER_ODYSSEUS, SCENE_POINT, -1, NO_MOVE, 20, 44, -120, 0.6f, 0}, END_OF_CAST},
-     {{PROP_ROCK, -26, 8, 0, 0, 1.2f}, {PROP_WATER, 0, 16, 0.3f, 0, 1}, {PROP_SHIP, 22, 44, -1.5f, 180, 0.8f}, NO_PROPS},
+     {{PROP_ROCK, 2, 24, 26, 30, 0.45f}, {PROP_WATER, 0, 16, 0.3f, 0, 1}, {PROP_SHIP, 22, 44, -1.5f, 180, 0.8f},
+      {PROP_ROCK, -28, 8, 0, 0, 1.2f}, NO_PROPS},
      {0, 0.15f, 1, 0, 0.05f}},
     // Apollo with his lyre under a great sun, a laurel beside him.
     {"galeria/apolo.jpg", BACKDROP_SKY, -1,
@@ -36,8 +38,8 @@ const SceneRow gallery_scenes[] = {
      {-15, 0.25f, 1, 0, 0}},
     // Phobos charging in with his gorgon shield, two men fleeing before him.
     {"galeria/fobos.jpg", BACKDROP_ARENA, STAGE_TROY,
-     {{WHO_PHOBOS, SCENE_STRIKE, -1, NO_MOVE, 10, 0, -60, 1.15f, 0}, {WHO_MAN, SCENE_FLEE, -1, NO_MOVE, -12, -4, -100, 0.85f, 0},
-      {WHO_MAN, SCENE_FLEE, -1, NO_MOVE, -24, 4, -80, 0.8f, 1}, END_OF_CAST},
+     {{WHO_PHOBOS, SCENE_STRIKE, -1, NO_MOVE, 7, 0, -60, 1.15f, 0}, {WHO_MAN, SCENE_FLEE, -1, NO_MOVE, -8, -4, -100, 0.85f, 0},
+      {WHO_MAN, SCENE_FLEE, -1, NO_MOVE, -17, 5, -80, 0.8f, 1}, END_OF_CAST},
      {NO_PROPS},
      {15, -0.15f, 1, 0, 0}},
     // Aphrodite risen from the sea, on a rock of the shore.
@@ -47,7 +49,7 @@ const SceneRow gallery_scenes[] = {
      {0, 0.1f, 1, 0, 0}},
     // Hades enthroned in his dark hall with his bident, his hound at his feet.
     {"galeria/hades.jpg", BACKDROP_DARK, -1,
-     {{WHO_HADES, SCENE_ENTHRONED, -1, NO_MOVE, -4, 0, 15, 1, 0}, {WHO_DOG, SCENE_SIT, -1, NO_MOVE, 12, -8, -30, 1.3f, 1},
+     {{WHO_HADES, SCENE_ENTHRONED, -1, NO_MOVE, -4, 0, 15, 1, 0}, {WHO_DOG, SCENE_SIT, -1, NO_MOVE, 13, -6, -30, 2.4f, 1},
       END_OF_CAST},
      {{PROP_THRONE, -4, 0, 0, 15, 1}, {PROP_BRAZIER, -20, 10, 0, 0, 1}, NO_PROPS},
      {-10, 0.15f, 1, 0, 0}},

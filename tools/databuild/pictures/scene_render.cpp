@@ -41,7 +41,7 @@ static const BackdropLook backdrop_looks[] = {
     {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.65f, {1.0f, 1.0f, 1.0f}},    // clear
     {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.38f, 0.62f, {1.0f, 1.0f, 1.0f}},    // arena
     {STAGE_ARCADIA,   {{PROP_CLOUD, -2.2f, 7.0f, 2.2f, 1.6f}, {PROP_CLOUD, 2.6f, 8.0f, 2.6f, 2.0f}, NO_EXTRA}, 0.42f, 0.62f, {1.0f, 1.0f, 1.05f}},   // sky
-    {STAGE_ATHENS,    {{PROP_CLOUD, -1.4f, 1.2f, 0.05f, 1.6f}, {PROP_CLOUD, 1.5f, 1.6f, 0.0f, 1.8f}, {PROP_TEMPLE, 0.0f, 5.0f, 0.0f, 2.2f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
+    {STAGE_ATHENS,    {{PROP_CLOUD, -1.5f, 0.2f, -0.1f, 1.5f}, {PROP_CLOUD, 1.6f, 0.5f, -0.1f, 1.7f}, {PROP_TEMPLE, 0.0f, 11.0f, 0.0f, 1.3f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
     {STAGE_TEMPLE,    {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.60f, {1.05f, 1.0f, 0.92f}},  // the hall of the gods
     {STAGE_CRETE,     {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.62f, {0.95f, 1.0f, 1.05f}},  // the sea
     {STAGE_ARCADIA,   {{PROP_TREE, -1.5f, 1.5f, 0.0f, 1.4f}, {PROP_TREE, 1.4f, 2.0f, 0.0f, 1.6f}, NO_EXTRA}, 0.38f, 0.60f, {0.95f, 1.02f, 0.92f}},  // the wood
@@ -119,10 +119,11 @@ static bool scene_cast_load(SceneDrawn *drawn, const SceneRow *row)
     return true;
 }
 
-// The row's props, where it puts them; framed themselves when there is no cast.
-static bool scene_props_load(SceneDrawn *drawn, const SceneRow *row)
+// The row's props, where it puts them; framed with the cast on a picture drawn over another
+// (there they are what it brings, with the figures), and framed alone when there is no cast.
+static bool scene_props_load(SceneDrawn *drawn, const SceneRow *row, bool clear)
 {
-    bool framed = drawn->count == 0;
+    bool framed = clear || drawn->count == 0;
     for (const ScenePropAt &p : row->props) {
         if (p.prop == PROP_NONE || p.prop >= PROP_COUNT)
             break;
@@ -207,6 +208,38 @@ static FigureShot scene_camera(const SceneDrawn *drawn, const SceneCamera &cam, 
     return shot;
 }
 
+// Says which side of the window the cast's bounds run past once the row's camera has turned,
+// raised and shifted the view (a corner a little past the edge passes: the bounds hold the
+// reach of every weapon). The picture is still made; the row's camera is its table's to mend.
+static void scene_framing_check(const SceneRow *row, const SceneDrawn *drawn, const FigureShot &shot, const SceneWindow &w)
+{
+    constexpr f32 SLACK = 0.15f;   // of the picture's half size
+    f32 f[3], r[3], u[3];
+    for (int k = 0; k < 3; k++)
+        f[k] = shot.centre[k] - shot.eye[k];
+    f32 fl = std::sqrt(f[0] * f[0] + f[1] * f[1] + f[2] * f[2]), rl = std::sqrt(f[0] * f[0] + f[1] * f[1]);
+    const f32 right[3] = {f[1] / rl, -f[0] / rl, 0.0f};
+    for (int k = 0; k < 3; k++) {
+        f[k] /= fl;
+        r[k] = right[k];
+    }
+    u[0] = r[1] * f[2] - r[2] * f[1], u[1] = r[2] * f[0] - r[0] * f[2], u[2] = r[0] * f[1] - r[1] * f[0];
+    f32 t = std::tan(shot.fov_y * 0.5f * SCENE_DEGREES), aspect = static_cast<f32>(shot.width) / shot.height;
+    const char *past = nullptr;
+    for (int corner = 0; corner < 8 && !past; corner++) {
+        f32 d[3];
+        for (int k = 0; k < 3; k++)
+            d[k] = (corner >> k & 1 ? drawn->hi[k] : drawn->lo[k]) - shot.eye[k];
+        f32 depth = d[0] * f[0] + d[1] * f[1] + d[2] * f[2];
+        f32 x = (d[0] * r[0] + d[1] * r[1] + d[2] * r[2]) / (depth * t * aspect);
+        f32 y = (d[0] * u[0] + d[1] * u[1] + d[2] * u[2]) / (depth * t);
+        past = x < 2.0f * w.u0 - 1.0f - SLACK ? "left" : x > 2.0f * w.u1 - 1.0f + SLACK ? "right"
+               : y > 1.0f - 2.0f * w.v0 + SLACK ? "top" : y < 1.0f - 2.0f * w.v1 - SLACK ? "bottom" : nullptr;
+    }
+    if (past)
+        fprintf(stderr, "databuild: %s: the cast runs past the %s of the part the screen shows\n", row->entry, past);
+}
+
 // The whole picture in the backdrop's colour of light.
 static void scene_tint(std::vector<u8> *rgba, const f32 tint[3])
 {
@@ -225,12 +258,14 @@ bool scene_render(const SceneRow *row, int width, int height, const SceneWindow 
     int stage = backdrop == BACKDROP_ARENA ? row->stage : look.stage;
     SceneDrawn drawn = {};
     FigureArena arena = {};
-    bool ok = scene_cast_load(&drawn, row) && scene_props_load(&drawn, row) && scene_extras_load(&drawn, look);
+    bool ok = scene_cast_load(&drawn, row) && scene_props_load(&drawn, row, backdrop == BACKDROP_CLEAR) &&
+              scene_extras_load(&drawn, look);
     bool staged = ok && stage >= 0 && stage < STAGE_COUNT;
     if (staged && !figure_arena_load(&arena, stage, archive_entries))
         ok = staged = false;
     if (ok) {
         FigureShot shot = scene_camera(&drawn, row->camera, width, height, *window, look);
+        scene_framing_check(row, &drawn, shot, *window);
         figure_render_draw_scene(drawn.items, drawn.count, &shot, staged ? &arena : nullptr, rgba);
         scene_tint(rgba, look.tint);
     } else {

@@ -122,8 +122,6 @@ constexpr f32 STORY_SHADE = 0.5f;       // the narration rows' light
 constexpr f32 STORY_SHADE_SOFT = 0.03f; // the shade's soft edges, picture heights
 constexpr f32 STORY_OFFER_BAND = 0.14f;   // the offer line's band, window heights from its top
 constexpr f32 STORY_OFFER_SHADE = 0.7f;
-constexpr f32 STORY_OFF_WINDOW = 0.3f;    // the light off the window
-constexpr f32 STORY_OFF_SOFT = 0.015f;    // ... reached this far past its edge, picture widths
 constexpr int STORY_BAND = 7;           // the meander band's width, pixels
 constexpr f32 STORY_EDGE_SHOWN = 0.005f;
 
@@ -134,53 +132,46 @@ static f32 story_rows_in(f32 v0, f32 v1, f32 v)
            (1.0f - paint_smooth(v1 - STORY_SHADE_SOFT, v1 + STORY_SHADE_SOFT, v));
 }
 
-// Darkens the narration's rows, softly at their edges; on a character ending's picture also
-// the top of the window, where the offer of a profile is typed over it in white; and, on an
-// opaque picture, what lies off the window, which the screen never shows at rest.
+// Darkens the narration's rows, softly at their edges, and on a character ending's picture
+// also the top of the window, where the offer of a profile is typed over it in white. What
+// lies off the window keeps its light: it shows while the picture slides in, and a darker
+// margin would cross the screen with it.
 static void story_shade(PaintCanvas &c, const VaseFrame &frame, bool offer_band)
 {
     f32 offer_v1 = frame.v0 + STORY_OFFER_BAND * (frame.v1 - frame.v0);
-    bool opaque = frame.ground != VASE_GROUND_NONE;
     for (int y = 0; y < c.h; y++) {
         f32 v = (y + 0.5f) / c.h;
-        f32 row = 1.0f;
+        f32 k = 1.0f;
         if (frame.shade_v1 > frame.shade_v0)
-            row -= (1.0f - STORY_SHADE) * story_rows_in(frame.shade_v0, frame.shade_v1, v);
+            k -= (1.0f - STORY_SHADE) * story_rows_in(frame.shade_v0, frame.shade_v1, v);
         if (offer_band)
-            row = std::min(row, 1.0f - (1.0f - STORY_OFFER_SHADE) * (1.0f - paint_smooth(offer_v1 - STORY_SHADE_SOFT, offer_v1, v)));
+            k = std::min(k, 1.0f - (1.0f - STORY_OFFER_SHADE) * (1.0f - paint_smooth(offer_v1 - STORY_SHADE_SOFT, offer_v1, v)));
         for (int x = 0; x < c.w; x++) {
-            f32 u = (x + 0.5f) / c.w, k = row;
-            if (opaque) {
-                f32 off = std::max({frame.u0 - u, u - frame.u1, frame.v0 - v, v - frame.v1});
-                k *= 1.0f - (1.0f - STORY_OFF_WINDOW) * paint_smooth(0.0f, STORY_OFF_SOFT, off);
-            }
             PaintColour &p = paint_pixel(c, x, y);
             p = paint_alpha(paint_shade(p, k), p.a);
         }
     }
 }
 
-// A gold meander band along each edge of the quad that the screen shows (where the window
-// reaches the picture's edge); none where the quad runs on past the screen, so a picture
-// slid in under another brings no line across it.
+// A gold meander band along the top and the bottom edge of the quad where the screen shows
+// them (the window reaches the picture's edge), as a vase's bands run; none where the quad
+// runs on past the screen, so a picture slid in under another brings no line across it, and
+// none down the sides, where halves cut from one picture meet.
 static void story_borders(PaintCanvas &c, const VaseFrame &frame)
 {
     static const PaintCanvas key = paint_meander(paint_rgb(40, 24, 14), paint_rgb(205, 160, 70), 5);
     constexpr int KEY_TOP = PAINT_SIZE / 2 - 14, KEY_ROWS = 28;
-    const bool shown[4] = {frame.v0 <= STORY_EDGE_SHOWN, frame.v1 >= 1.0f - STORY_EDGE_SHOWN, frame.u0 <= STORY_EDGE_SHOWN,
-                           frame.u1 >= 1.0f - STORY_EDGE_SHOWN};
-    for (int y = 0; y < c.h; y++)
-        for (int x = 0; x < c.w; x++) {
-            const int depth[4] = {y, c.h - 1 - y, x, c.w - 1 - x};
-            for (int side = 0; side < 4; side++) {
-                if (!shown[side] || depth[side] >= STORY_BAND)
-                    continue;
-                int along = side < 2 ? x : y;
-                int row = KEY_TOP + depth[side] * KEY_ROWS / STORY_BAND;
-                paint_pixel(c, x, y) = key.px[static_cast<size_t>(row) * key.w + along * 2 % key.w];
-                break;
-            }
+    const bool shown[2] = {frame.v0 <= STORY_EDGE_SHOWN, frame.v1 >= 1.0f - STORY_EDGE_SHOWN};
+    for (int side = 0; side < 2; side++) {
+        if (!shown[side])
+            continue;
+        for (int depth = 0; depth < STORY_BAND; depth++) {
+            int y = side == 0 ? depth : c.h - 1 - depth;
+            int row = KEY_TOP + depth * KEY_ROWS / STORY_BAND;
+            for (int x = 0; x < c.w; x++)
+                paint_pixel(c, x, y) = key.px[static_cast<size_t>(row) * key.w + x * 2 % key.w];
         }
+    }
 }
 
 bool story_scene_picture(const SceneRow *row, const StoryQuadShape &shape, bool offer_band, PaintCanvas *out)

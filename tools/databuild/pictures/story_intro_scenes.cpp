@@ -29,20 +29,22 @@ static constexpr SceneCamera shifted(f32 side, f32 lift, f32 zoom = 1.0f, f32 ri
 }
 
 constexpr SceneCamera FRONT = shifted(0.0f, 0.0f);
+constexpr SceneCamera HERO = shifted(0.0f, 0.0f, 1.15f);   // a hero a little larger than the frame
 
 const SceneRow intro_scenes[] = {
     // The three Moirae, each on a picture of her own: Clotho stands on the right of the three
     // and spins toward the middle; Lachesis, on the left, holds her rod level to the thread;
     // Atropos, between and before them, opens her shears.
     {"intro/cloto01.tga", BACKDROP_CLEAR, -1, {posed(WHO_CLOTHO, SCENE_SPIN, 0, 0, -35), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/laquesis02.tga", BACKDROP_CLEAR, -1, {posed(WHO_LACHESIS, SCENE_MEASURE, 0, 0, 35), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/laquesis02.tga", BACKDROP_CLEAR, -1, {posed(WHO_LACHESIS, SCENE_MEASURE, 0, 0, 35), END_OF_CAST},
+     {prop(PROP_THREAD, 2, -4, 13.2f, 35, 0.45f), NO_PROPS}, FRONT},
     {"intro/atropos01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ATROPOS, SCENE_CUT, 0, 0, 0), END_OF_CAST}, {NO_PROPS}, FRONT},
 
     // "It happened once, that Ares ... grew weary of the long peace": Olympus, and over it
-    // Ares alone in his bronze by his altar, its fire out, looking up at the mountain.
-    {"intro/olimpo01.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/ares02.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_STAND, -6, 0, 55), END_OF_CAST},
-     {prop(PROP_ALTAR, 8, 2, 0, -20), NO_PROPS}, FRONT},
+    // Ares alone in his bronze, striding off from the cold stone where no fire burned for him.
+    {"intro/olimpo01.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {NO_PROPS}, shifted(0.0f, -0.45f, 1.0f, 0.3f)},
+    {"intro/ares02.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_WALK, 3, 0, 65), END_OF_CAST},
+     {prop(PROP_ROCK, -9, 4, 0, -20, 0.9f), NO_PROPS}, shifted(0.0f, 0.12f)},
 
     // The hall of the gods, its throne empty; over it Ares with his spear raised high claims
     // it, while Artemis draws her bow on him, Apollo holds his lyre still and Hades, come up
@@ -50,8 +52,8 @@ const SceneRow intro_scenes[] = {
     {"intro/olimpo03.tga", BACKDROP_HALL, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 30, 0, 0, 1.3f), NO_PROPS}, shifted(-0.12f, 0.0f)},
     {"intro/ares01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_RAISE, 0, 0, -10), END_OF_CAST}, {NO_PROPS}, shifted(0.11f, 0.0f)},
     {"intro/artemisa01.tga", BACKDROP_CLEAR, -1, {posed(WHO_ARTEMIS, SCENE_DRAW_BOW, 0, 0, -70), END_OF_CAST}, {NO_PROPS}, shifted(-1.63f, 0.0f, 3.5f)},
-    {"intro/apolo01.tga", BACKDROP_CLEAR, -1, {posed(WHO_APOLLO, SCENE_STAND, 0, 0, 25), END_OF_CAST}, {NO_PROPS}, shifted(0.27f, 0.0f)},
-    {"intro/hades01.tga", BACKDROP_CLEAR, -1, {posed(WHO_HADES, SCENE_STAND, 0, 0, 35), END_OF_CAST},
+    {"intro/apolo01.tga", BACKDROP_CLEAR, -1, {posed(WHO_APOLLO, SCENE_STAND, 0, 0, 50), END_OF_CAST}, {NO_PROPS}, shifted(0.27f, 0.0f)},
+    {"intro/hades01.tga", BACKDROP_CLEAR, -1, {posed(WHO_HADES, SCENE_STAND, 0, 0, 55), END_OF_CAST},
      {prop(PROP_BRAZIER, 8, 5, 0, 0, 0.8f), NO_PROPS}, shifted(0.54f, 0.0f)},
 
     // Zeus risen in anger, his bolt high, on the left; Hera speaks to him from the middle,
@@ -69,17 +71,17 @@ const SceneRow intro_scenes[] = {
     // Greeks; behind, Ares with his spear up, and before him those who answered him: Medusa,
     // Hippolyte, the Minotaur, the Sphinx and the Hydra.
     {"intro/zeus03.tga", BACKDROP_CLEAR, -1,
-     {posed(WHO_HERMES, SCENE_WALK, -17, -2, -90), moving(CHARACTER_MEDUSA, ACTION_IDLE, 0.0f, -7, 2, 20),
-      posed(CHARACTER_ARES, SCENE_RAISE, 0, 12, -10, 1.1f), moving(CHARACTER_HIPPOLYTE, ACTION_IDLE, 0.0f, 5, -5, -20),
-      moving(CHARACTER_MINOTAUR, ACTION_IDLE, 0.0f, 11, 4, -30), moving(CHARACTER_SPHINX, ACTION_IDLE, 0.0f, 15, 14, -50),
-      moving(CHARACTER_HYDRA, ACTION_IDLE, 0.0f, 20, 24, -40), END_OF_CAST},
-     {NO_PROPS}, shifted(0.1f, 0.1f, 1.0f, 0.3f)},
+     {posed(WHO_HERMES, SCENE_WALK, -21, -4, -90), moving(CHARACTER_MEDUSA, ACTION_IDLE, 0.0f, -9, 2, 20),
+      posed(CHARACTER_ARES, SCENE_RAISE, 0, 12, -10, 1.1f), moving(CHARACTER_HIPPOLYTE, ACTION_IDLE, 0.0f, 7, -6, -20),
+      moving(CHARACTER_MINOTAUR, ACTION_IDLE, 0.0f, 13, 4, -30), moving(CHARACTER_SPHINX, ACTION_IDLE, 0.0f, 19, 14, -50),
+      moving(CHARACTER_HYDRA, ACTION_IDLE, 0.0f, 25, 24, -40), END_OF_CAST},
+     {NO_PROPS}, shifted(0.08f, 0.1f, 1.1f, 0.3f)},
 
     // One painting in two halves: under the mountain Hephaestus hammers at his anvil, the
     // arenas rising behind; on the right Atropos comes, shears in hand.
     {"intro/clash00.tga", BACKDROP_FORGE, -1,
-     {posed(WHO_HEPHAESTUS, SCENE_HAMMER, -14, 0, 60), posed(CHARACTER_ATROPOS, SCENE_CUT, 14, 2, -40), END_OF_CAST},
-     {prop(PROP_ANVIL, -6, -1, 0, -30), prop(PROP_BRAZIER, -22, 8, 0, 0), prop(PROP_TEMPLE, -22, 40, 0, 20, 0.45f), prop(PROP_COLUMN, 0, 4, 0, 0, 1.0f), NO_PROPS},
+     {posed(WHO_HEPHAESTUS, SCENE_HAMMER, -17, 0, 60), posed(CHARACTER_ATROPOS, SCENE_CUT, 14, 2, -40), END_OF_CAST},
+     {prop(PROP_ANVIL, -10, -1, 0, -30), prop(PROP_TEMPLE, -22, 40, 0, 20, 0.45f), NO_PROPS},
      FRONT},
 
     // "The crowds of heaven gathered to watch": the gods along the back of an arena, its
@@ -96,11 +98,11 @@ const SceneRow intro_scenes[] = {
      {NO_PROPS}, shifted(0.0f, -0.08f, 1.35f)},
 
     // The six heroes, each full length on a tall picture of its own.
-    {"intro/jason.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_JASON, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/atalanta.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ATALANTA, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/odiseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ODYSSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/hipolita.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_HIPPOLYTE, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/perseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_PERSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, FRONT},
-    {"intro/polifemo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_POLYPHEMUS, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, FRONT},
+    {"intro/jason.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_JASON, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/atalanta.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ATALANTA, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/odiseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_ODYSSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/hipolita.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_HIPPOLYTE, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/perseo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_PERSEUS, ACTION_WIN_1, 0.6f, 0, 0, 20), END_OF_CAST}, {NO_PROPS}, HERO},
+    {"intro/polifemo.tga", BACKDROP_CLEAR, -1, {moving(CHARACTER_POLYPHEMUS, ACTION_WIN_1, 0.6f, 0, 0, -20), END_OF_CAST}, {NO_PROPS}, HERO},
 };
 const int intro_scene_count = static_cast<int>(std::size(intro_scenes));
