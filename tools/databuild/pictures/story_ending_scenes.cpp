@@ -146,13 +146,13 @@ const SceneRow ending_scenes[] = {
       END_OF_CAST},
      {{PROP_THRONE, 14, 8, 0, -50, 0.9f}, NO_PROPS},
      LEVEL},
-    // On his island Polyphemus sits on a rock by the sea and sings; Galatea has come out of
-    // the waves to listen; a ship passes far out.
+    // Polyphemus sits on his rock in the sea and sings; Galatea has come up out of the waves
+    // to listen; a ship passes far out.
     {"finales/polifemof2.jpg", BACKDROP_SEA, -1,
      {{CHARACTER_POLYPHEMUS, SCENE_SIT, -1, 0, -10, 4, 50, 1, 0},
       {WHO_GALATEA, SCENE_STAND, -1, 0, 12, 20, -50, 1, 0},
       END_OF_CAST},
-     {{PROP_ROCK, -10, 6, 0, 0, 0.6f}, {PROP_WATER, 0, 24, 0.2f, 0, 1}, {PROP_SHIP, 26, 54, 0, -90, 1}, NO_PROPS},
+     {{PROP_ROCK, -10, 6, 0, 0, 0.6f}, {PROP_WATER, 0, -80, 0.2f, 0, 1}, {PROP_SHIP, 26, 54, 0, -90, 1}, NO_PROPS},
      LEVEL},
 
     // In the dark of the Labyrinth the Minotaur stands breathing hard before Zeus, who has come
