@@ -32,14 +32,14 @@ const SceneRow faction_scenes[] = {
     {"finales/fina_03.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ATROPOS, SCENE_CUT, -1, 0, 0, 0, 60, 1, 0},
       END_OF_CAST},
-     {{PROP_THREAD, 10, 0, 12, 0, 0.6f}, NO_PROPS},
-     LEVEL},
+     {{PROP_THREAD, 8, 0, 12, 0, 0.35f}, NO_PROPS},
+     NEAR},
     // Ares, king of the gods for a time, on the throne of Olympus.
     {"finales/fina_04.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ARES, SCENE_ENTHRONED, -1, 0, 0, 0, -40, 1, 0},
       END_OF_CAST},
      {{PROP_THRONE, 0, 0, 0, -40, 0.8f}, NO_PROPS},
-     {0, 0.1f, 0.85f, 0, 0}},
+     LEVEL},
     // Her shears open on his thread, Ares bows his head and gives the throne back.
     {"finales/fina_05.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ATROPOS, SCENE_CUT, -1, 0, -10, 0, 60, 1, 0},
@@ -52,7 +52,7 @@ const SceneRow faction_scenes[] = {
      {{WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 0, 0, -30, 1.1f, 0},
       END_OF_CAST},
      {{PROP_THRONE, 0, 0, 0, -30, 0.85f}, NO_PROPS},
-     {0, 0.1f, 0.8f, 0.06f, 0}},
+     LEVEL},
     // The three sisters at their thread again: Clotho spins, Lachesis measures, Atropos cuts.
     {"finales/fina_07.tga", BACKDROP_NIGHT, -1,
      {{WHO_CLOTHO, SCENE_SPIN, -1, 0, -16, 4, 35, 1, 0},
