@@ -4,8 +4,10 @@
 // budget), figure_paint.cpp (the skins) and character_figures.cpp (the rig and hit points);
 // the poses of every move are in character_poses.cpp over the kit in pose_kit.cpp (the
 // Sphinx's and the Hydra's own in sphinx_poses.cpp and hydra_poses.cpp); the gods' figures in
-// summon_figures.cpp. figure_render.cpp draws figures offscreen for pictures and
-// contact_sheet.cpp the sheets beside the data set. This file is the characters step.
+// summon_figures.cpp; the figures that stand only in the painted scenes in picture_figures.cpp
+// (their looks in picture_looks_*.cpp, the scenes' poses in scene_poses.cpp, scene_figures.h).
+// figure_render.cpp draws figures offscreen for pictures and contact_sheet.cpp the sheets
+// beside the data set. This file is the characters step.
 //
 // The characters' archive entries: every entry the twelve loaders read, taken from their own
 // load lists, so that any character loads on either side in either colour set.

@@ -59,11 +59,6 @@ struct PictureBuilt {
     Bytes skins[2];
 };
 
-static f32 pose_unit(const FigureStyle &style)
-{
-    return style.body == BODY_SPHINX ? style.height / 14.0f : style.height / 20.0f;
-}
-
 // Every material is drawn from the one skin: the look's whole atlas in the figure's outfit.
 static const PictureBuilt &picture_built(int who)
 {
@@ -93,7 +88,7 @@ void picture_figure_cast(int who, std::vector<ZipEntry> *out)
     FigureRig rig = b.rig;
     for (int pose = 0; pose < SCENE_POSE_COUNT; pose++)
         figure_write_pose(&rig, 1 + pose, scene_pose(static_cast<ScenePose>(pose), figure.style),
-                          pose_unit(figure.style));
+                          figure.style.height / 20.0f);
     out->push_back({std::string(figure.name) + ".emd", b.model});
     out->push_back({std::string(figure.name) + ".esq", esq_encode(rig.skeleton)});
 }
@@ -111,7 +106,7 @@ int fighter_shot_key(const CharacterModule *module, i32 action, f32 at)
 // A skeleton of the rig with the scene pose in key 1.
 static Bytes posed_skeleton(FigureRig rig, const FigureStyle &style, int pose)
 {
-    figure_write_pose(&rig, 1, scene_pose(static_cast<ScenePose>(pose), style), pose_unit(style));
+    figure_write_pose(&rig, 1, scene_pose(static_cast<ScenePose>(pose), style), style.height / 20.0f);
     return esq_encode(rig.skeleton);
 }
 
@@ -157,7 +152,8 @@ static bool picture_load(const SceneFigure *f, FigureModel *out)
 {
     const PictureFigure &figure = picture_figures[f->who - WHO_PICTURE_FIRST];
     const PictureBuilt &b = picture_built(f->who);
-    int pose = f->pose < SCENE_POSE_COUNT ? f->pose : static_cast<int>(SCENE_STAND);   // a move of their own they have not
+    // They have no moves of their own: a row that names one gets them at ease.
+    int pose = f->pose < SCENE_POSE_COUNT ? f->pose : static_cast<int>(SCENE_STAND);
     std::string name = std::string("scene/") + figure.name;
     std::string model = name + ".emd", skeleton = name + ".esq", skin = name + ".tga";
     std::vector<ZipEntry> entries = {{model, b.model},

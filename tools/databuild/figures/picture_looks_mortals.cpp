@@ -20,6 +20,7 @@ static const FigureShape man_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-1.55f, -0.5f, 4.0f},  PART_CHEST,     {0, 0, 0},            {0.3f, 0.25f, 0.3f},   0,     MAT_BRONZE,  0},
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.1f},       PART_UPPER_ARM_R, {0, 0, -1.4f},      {0.85f, 0.75f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -4.0f},        {1.95f, 2.55f, 0.72f}, 0,     MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.5f, -2.0f},  PART_THIGH_R,   {0, 0, 0},            {0.78f, 0.75f, 1.7f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.6f},         {2.0f, 0, 0.72f},      0.3f,  MAT_LEATHER, 0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     {PART_SHIN_R,    SHAPE_DISC, PART_SHIN_R,    {0, 0, -3.0f},          PART_SHIN_R,    {0, 0, -3.4f},        {0.58f, 0, 0},         0.2f,  MAT_LEATHER, SHAPE_MIRROR},
@@ -117,6 +118,7 @@ static const FigureShape shepherd_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0.2f, 1.2f, 2.2f},     PART_CHEST,     {0, 0, 0},            {1.9f, 0.6f, 2.2f},    0,     MAT_FUR,     0},
     {PART_UPPER_ARM_L, SHAPE_LIMB, PART_UPPER_ARM_L, {0, 0, 0.1f},       PART_UPPER_ARM_L, {0, 0, -1.3f},      {0.9f, 0.8f, 0},       0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.4f},        {1.95f, 2.55f, 0.72f}, 0,     MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.5f, -1.7f},  PART_THIGH_R,   {0, 0, 0},            {0.78f, 0.75f, 1.4f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.6f},         {2.0f, 0, 0.72f},      0.3f,  MAT_LEATHER, 0},
     {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {-1.9f, -0.3f, 0.6f},   PART_PELVIS,    {0, 0, 0},            {0.4f, 0.55f, 0.7f},   0,     MAT_LEATHER, 0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
@@ -154,6 +156,7 @@ static const FigureShape amazon_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-1.5f, -0.1f, 4.2f},   PART_CHEST,     {1.4f, -0.1f, 0.8f},  {0.22f, 0.22f, 0},     0,     MAT_LEATHER, 0},
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.1f},       PART_UPPER_ARM_R, {0, 0, -1.6f},      {0.75f, 0.65f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.2f},        {1.8f, 2.4f, 0.75f},   0,     MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.5f, -1.6f},  PART_THIGH_R,   {0, 0, 0},            {0.78f, 0.75f, 1.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.6f},         {1.85f, 0, 0.75f},     0.2f,  MAT_LEATHER, 0},
     {PART_SHIN_R,    SHAPE_CONE, PART_SHIN_R,    {0, 0, 0.2f},           PART_FOOT_R,    {0, 0, 0.1f},         {0.68f, 0.5f, 0},      0,     MAT_LEATHER, SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.72f},     PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.34f},  0.5f,  MAT_LEATHER, SHAPE_MIRROR},
@@ -338,6 +341,7 @@ static const FigureShape child_head[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.85f, 1.35f, 1.55f}, 0,     MAT_CLOTH,   0},
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.1f},       PART_UPPER_ARM_R, {0, 0, -1.2f},      {0.8f, 0.7f, 0},       0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.4f},        {1.95f, 2.5f, 0.74f},  0,     MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.5f, -1.7f},  PART_THIGH_R,   {0, 0, 0},            {0.78f, 0.75f, 1.4f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.0f},           PART_PELVIS,    {0, 0, 1.4f},         {2.0f, 0, 0.74f},      0.3f,  MAT_TRIM,    0},
 };
 
@@ -355,30 +359,30 @@ const FigureLook look_child = {
 // ears, a thin tail.
 static const FigureShape dog_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.4f, -0.3f},      PART_PELVIS,    {0, 0.4f, 0},         {2.1f, 1.9f, 0},       0,     MAT_FUR,     0},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.5f, -0.5f},      PART_CHEST,     {0, 0, 0},            {1.9f, 2.4f, 2.8f},    0,     MAT_FUR,     0},
-    {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, 0.5f, -0.2f},       PART_PELVIS,    {0, 0, 0},            {1.7f, 2.2f, 2.3f},    0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_LIMB, PART_CHEST,     {0, -2.0f, 0.5f},       PART_HEAD,      {0, -0.6f, -0.8f},    {1.35f, 1.05f, 0},     0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.9f, -0.4f},      PART_HEAD,      {0, 0, 0},            {1.15f, 1.35f, 1.1f},  0,     MAT_FUR,     0},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.7f, -0.7f},      PART_HEAD,      {0, -3.3f, -1.1f},    {0.8f, 0.5f, 0.85f},   0,     MAT_FUR,     0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.4f, -0.5f},      PART_PELVIS,    {0, 0.4f, -0.2f},     {2.9f, 2.6f, 0},       0,     MAT_SKIN,    0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.6f, -0.7f},      PART_CHEST,     {0, 0, 0},            {2.0f, 2.4f, 2.4f},    0,     MAT_SKIN,    0},
+    {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, 0.6f, -0.3f},       PART_PELVIS,    {0, 0, 0},            {1.8f, 2.2f, 2.0f},    0,     MAT_SKIN,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_CHEST,     {0, -2.0f, 0.5f},       PART_HEAD,      {0, -0.6f, -0.8f},    {1.35f, 1.05f, 0},     0,     MAT_SKIN,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.9f, -0.4f},      PART_HEAD,      {0, 0, 0},            {1.15f, 1.35f, 1.1f},  0,     MAT_SKIN,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.7f, -0.7f},      PART_HEAD,      {0, -3.3f, -1.1f},    {0.8f, 0.5f, 0.85f},   0,     MAT_SKIN,    0},
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -3.35f, -0.95f},    PART_HEAD,      {0, 0, 0},            {0.34f, 0.28f, 0.28f}, 0,     MAT_LEATHER, 0},
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.55f, -1.75f, 0.1f}, PART_HEAD,      {0, 0, 0},            {0.2f, 0.14f, 0.18f},  0,     MAT_LEATHER, SHAPE_MIRROR},
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.8f, -0.6f, 0.5f},   PART_HEAD,      {-1.15f, -0.4f, -1.2f}, {0.5f, 0.32f, 0.4f},  0,     MAT_HAIR,    SHAPE_MIRROR},
-    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.5f},       PART_FOREARM_R, {0, 0, 0},            {1.1f, 0.7f, 0},       0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0},              PART_HAND_R,    {0, 0, 0},            {0.7f, 0.52f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_HAND_R,    SHAPE_BALL, PART_HAND_R,    {0, -0.35f, -0.3f},     PART_HAND_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_THIGH_R,   SHAPE_BALL, PART_THIGH_R,   {0, 0.2f, -0.4f},       PART_THIGH_R,   {0, 0, 0},            {0.95f, 1.4f, 1.7f},   0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_THIGH_R,   SHAPE_LIMB, PART_THIGH_R,   {0, 0.1f, -0.8f},       PART_SHIN_R,    {0, 0, 0},            {1.0f, 0.65f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_LIMB, PART_SHIN_R,    {0, 0, 0},              PART_FOOT_R,    {0, 0, 0},            {0.62f, 0.5f, 0},      0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_FOOT_R,    SHAPE_BALL, PART_FOOT_R,    {0, -0.35f, -0.3f},     PART_FOOT_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_FUR,     SHAPE_MIRROR},
-    {PART_TAIL,      SHAPE_LIMB, PART_TAIL,      {0, -1.5f, 0.2f},       PART_TAIL,      {0, 1.3f, -2.0f},     {0.45f, 0.14f, 0},     0,     MAT_FUR,     0},
+    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0.5f},       PART_FOREARM_R, {0, 0, 0},            {0.85f, 0.6f, 0},       0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0},              PART_HAND_R,    {0, 0, 0},            {0.7f, 0.52f, 0},      0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_HAND_R,    SHAPE_BALL, PART_HAND_R,    {0, -0.35f, -0.3f},     PART_HAND_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_THIGH_R,   SHAPE_BALL, PART_THIGH_R,   {0, 0.1f, -0.2f},       PART_THIGH_R,   {0, 0, 0},            {0.85f, 1.3f, 1.5f},   0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_THIGH_R,   SHAPE_LIMB, PART_THIGH_R,   {0, 0.1f, -0.8f},       PART_SHIN_R,    {0, 0, 0},            {1.0f, 0.65f, 0},      0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_LIMB, PART_SHIN_R,    {0, 0, 0},              PART_FOOT_R,    {0, 0, 0},            {0.62f, 0.5f, 0},      0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_FOOT_R,    SHAPE_BALL, PART_FOOT_R,    {0, -0.35f, -0.3f},     PART_FOOT_R,    {0, 0, 0},            {0.52f, 0.72f, 0.4f},  0,     MAT_SKIN,    SHAPE_MIRROR},
+    {PART_TAIL,      SHAPE_LIMB, PART_TAIL,      {0, -1.5f, 0.2f},       PART_TAIL,      {0, 1.3f, -2.0f},     {0.45f, 0.14f, 0},     0,     MAT_SKIN,    0},
 };
 
 const FigureLook look_dog = {
     nullptr, 0, nullptr, 0,
     dog_shapes, static_cast<int>(std::size(dog_shapes)),
     // skin            hair          cloth (two outfits)               trim (two outfits)
-    {{150, 120, 90}, {110, 100, 90}, {{150, 120, 90}, {150, 120, 90}}, {{150, 120, 90}, {150, 120, 90}},
+    {{125, 100, 75}, {80, 65, 55}, {{150, 120, 90}, {150, 120, 90}}, {{150, 120, 90}, {150, 120, 90}},
      // leather    metal            fur              eyes
      {40, 30, 25}, {150, 150, 150}, {140, 115, 85}, {40, 30, 20}},
     FACE_HUMAN,

@@ -21,6 +21,7 @@ static const FigureShape hephaestus_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.3f, 0, 4.2f},        PART_CHEST,     {-1.6f, 0, 1.2f},     {0.7f, 0.7f, 1.5f},    0,     MAT_CLOTH,   0},
     {PART_UPPER_ARM_L, SHAPE_LIMB, PART_UPPER_ARM_L, {0, 0, 0.1f},       PART_UPPER_ARM_L, {0, 0, -1.3f},      {0.9f, 0.8f, 0},       0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.3f},           PART_PELVIS,    {0, 0, -3.6f},        {1.95f, 2.5f, 0.72f},  0,     MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.5f, -1.8f},  PART_THIGH_R,   {0, 0, 0},            {0.78f, 0.75f, 1.5f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.6f},         {2.02f, 0, 0.72f},     0.3f,  MAT_LEATHER, 0},
     // The apron, from the chest to the knees.
     {PART_PELVIS,    SHAPE_BOX,  PART_PELVIS,    {0, -1.55f, -1.2f},     PART_PELVIS,    {0, 0, 0},            {1.3f, 0.2f, 2.6f},    0.5f,  MAT_LEATHER, 0},
@@ -130,17 +131,18 @@ const FigureLook look_aphrodite = {
     FACE_HUMAN,
 };
 
-// Phobos: Fear, in black iron armour and a horned helmet that hides all but his eyes, a spear
-// and a round shield with the gorgon's glaring eyes and snakes on it.
+// Phobos: Fear, in black iron armour and a crested helmet that hides all of his face but his
+// burning eyes, a spear and a round shield with the gorgon's glaring eyes and snakes on it.
 static const FigureShape phobos_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.1f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.26f, 1.42f, 1.4f},  0,     MAT_STEEL,   0},
     {PART_HEAD,      SHAPE_BOX,  PART_HEAD,      {-0.8f, -0.7f, 1.05f},  PART_HEAD,      {0, 0, 0},            {0.22f, 0.55f, 0.8f},  0.5f,  MAT_STEEL,   SHAPE_MIRROR},
     {PART_HEAD,      SHAPE_BOX,  PART_HEAD,      {0, -1.2f, 1.7f},       PART_HEAD,      {0, 0, 0},            {0.16f, 0.2f, 0.55f},  0.5f,  MAT_STEEL,   0},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-1.0f, 0, 2.9f},       PART_HEAD,      {-2.1f, -0.3f, 3.6f}, {0.38f, 0.22f, 0},     0,     MAT_HORN,    SHAPE_MIRROR},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-2.1f, -0.3f, 3.6f},   PART_HEAD,      {-2.1f, -0.7f, 4.8f}, {0.22f, 0.03f, 0},     0,     MAT_HORN,    SHAPE_MIRROR},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -0.6f, 3.5f},       PART_HEAD,      {0, 1.8f, 3.6f},      {0.4f, 0.45f, 0.4f},   0,     MAT_TRIM,    0},
-    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, 1.8f, 3.6f},        PART_HEAD,      {0, 2.6f, 0.5f},      {0.45f, 0.2f, 0.4f},   0,     MAT_TRIM,    0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, -0.62f, 1.15f},     PART_HEAD,      {0, 0, 0},            {0.92f, 0.76f, 0.78f}, 0,     MAT_STEEL,   0},
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.4f, -1.3f, 1.8f},   PART_HEAD,      {0, 0, 0},            {0.2f, 0.12f, 0.14f},  0,     MAT_EYE,     SHAPE_MIRROR},
+    {PART_HEAD,      SHAPE_BOX,  PART_HEAD,      {0, 0.3f, 3.45f},       PART_HEAD,      {0, 0, 0},            {0.14f, 0.55f, 0.3f},  0.5f,  MAT_STEEL,   0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -1.0f, 4.0f},       PART_HEAD,      {0, 1.6f, 4.3f},      {0.5f, 0.55f, 0.42f},  0,     MAT_TRIM,    0},
+    {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, 1.6f, 4.3f},        PART_HEAD,      {0, 2.6f, 0.8f},      {0.55f, 0.2f, 0.42f},  0,     MAT_TRIM,    0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.65f},          PART_CHEST,     {0, 0, 0},            {2.45f, 1.6f, 2.25f},  0,     MAT_STEEL,   0},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.9f, -0.7f, 3.1f},   PART_CHEST,     {0, 0, 0},            {1.1f, 0.85f, 0.85f},  0,     MAT_STEEL,   SHAPE_MIRROR},
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.85f},     PART_CHEST,     {0, 0, 0},            {1.95f, 1.4f, 1.6f},   0,     MAT_STEEL,   0},

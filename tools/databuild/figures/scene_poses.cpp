@@ -221,8 +221,9 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         turn(p, PART_HEAD, 15);
         break;
     case SCENE_CUT:
-        arm_r(p, 55, -15, 0, 75, 0);
-        arm_l(p, 50, -10, 0, 80, 0);
+        // The blades pointing ahead at the thread held out in the other hand.
+        arm_r(p, 55, -15, 0, 75, -40);
+        arm_l(p, 50, -10, 0, 80, -40);
         turn(p, PART_HEAD, 12);
         break;
     case SCENE_CHEER:
@@ -250,7 +251,7 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
     return p;
 }
 
-// The dog (on the Sphinx's four-legged rig, units of its 14) stands for every pose but lying
+// The dog (on the Sphinx's four-legged rig) stands for every pose but lying
 // down, where its belly is on the ground, its forelegs stretched out before it and its hind
 // legs folded under it.
 static FigurePose scene_pose_beast(ScenePose pose)
@@ -263,12 +264,9 @@ static FigurePose scene_pose_beast(ScenePose pose)
         turn(p, PART_UPPER_ARM_L, 60);
         turn(p, PART_FOREARM_L, 20);
         turn(p, PART_HAND_L, -80);
-        turn(p, PART_THIGH_R, -70);
-        turn(p, PART_SHIN_R, 150);
-        turn(p, PART_THIGH_L, -70);
-        turn(p, PART_SHIN_L, 150);
+        legs(p, 60, -150, 60, -150);
         turn(p, PART_HEAD, 10);
-        p.shift = {0, 0, -3.3f};
+        p.shift = {0, 0, -5.4f};
     }
     p.hidden_heads = 4;
     return p;

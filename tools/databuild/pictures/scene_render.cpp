@@ -248,6 +248,20 @@ static void scene_tint(std::vector<u8> *rgba, const f32 tint[3])
             (*rgba)[i + k] = static_cast<u8>(std::min(255.0f, (*rgba)[i + k] * tint[k]));
 }
 
+// The arena of a stage, read once for all the pictures of a build (the offscreen context
+// lives as long as the builder); null after a message when it cannot be read.
+static const FigureArena *scene_arena(int stage)
+{
+    static FigureArena arenas[STAGE_COUNT];
+    static bool tried[STAGE_COUNT];
+    if (!tried[stage]) {
+        tried[stage] = true;
+        if (!figure_arena_load(&arenas[stage], stage, archive_entries))
+            arenas[stage] = {};
+    }
+    return arenas[stage].model ? &arenas[stage] : nullptr;
+}
+
 bool scene_render(const SceneRow *row, int width, int height, const SceneWindow *window, bool clear,
                   std::vector<u8> *rgba)
 {
@@ -257,22 +271,19 @@ bool scene_render(const SceneRow *row, int width, int height, const SceneWindow 
     const BackdropLook &look = backdrop_looks[backdrop];
     int stage = backdrop == BACKDROP_ARENA ? row->stage : look.stage;
     SceneDrawn drawn = {};
-    FigureArena arena = {};
     bool ok = scene_cast_load(&drawn, row) && scene_props_load(&drawn, row, backdrop == BACKDROP_CLEAR) &&
               scene_extras_load(&drawn, look);
-    bool staged = ok && stage >= 0 && stage < STAGE_COUNT;
-    if (staged && !figure_arena_load(&arena, stage, archive_entries))
-        ok = staged = false;
+    const FigureArena *arena = ok && stage >= 0 && stage < STAGE_COUNT ? scene_arena(stage) : nullptr;
+    if (stage >= 0 && !arena)
+        ok = false;
     if (ok) {
         FigureShot shot = scene_camera(&drawn, row->camera, width, height, *window, look);
         scene_framing_check(row, &drawn, shot, *window);
-        figure_render_draw_scene(drawn.items, drawn.count, &shot, staged ? &arena : nullptr, rgba);
+        figure_render_draw_scene(drawn.items, drawn.count, &shot, arena, rgba);
         scene_tint(rgba, look.tint);
     } else {
         fprintf(stderr, "databuild: cannot render the scene %s\n", row->entry);
     }
-    if (staged)
-        figure_arena_free(&arena);
     scene_drawn_free(&drawn);
     return ok;
 }

@@ -16,9 +16,9 @@
 // part of it the screen shows while it is seen (the window, 0..1 across and down, the
 // smallest over the moments its lines are read, at rest after a slide); the rows the
 // narration lies over; and its ground: banded, plain, or none for a picture drawn over another
-// (then it brings only its figures). A picture on no listed quad is square and shown whole.
-constexpr VaseGround OVER = VASE_GROUND_NONE, BASE = VASE_GROUND_BANDED, PLAIN = VASE_GROUND_PLAIN;
-static const StoryQuadShape story_quad_shapes[] = {
+// (then it brings only its figures). Every story picture has its row here.
+constexpr StoryGround OVER = STORY_GROUND_NONE, BASE = STORY_GROUND_BANDED, PLAIN = STORY_GROUND_PLAIN;
+const StoryQuadShape story_quad_shapes[] = {
     // entry, quad w and h, window u0 u1 v0 v1, narration rows, ground;
     // intro/clash00 stands for both halves, painted as one 16 x 16 picture and cut. The windows
     // of the three sisters, fina_03, fina_05 and hefesto02 are narrowed further, so that each
@@ -87,6 +87,7 @@ static const StoryQuadShape story_quad_shapes[] = {
     {"intro/zeus02.tga", 16, 16, {0.339f, 1.0f, 0.106f, 0.894f, 0.644f, 0.788f, OVER}},
     {"intro/zeus03.tga", 16.5f, 16, {0.233f, 1.0f, 0.106f, 0.894f, 0.644f, 0.788f, OVER}},
 };
+const int story_quad_shape_count = static_cast<int>(std::size(story_quad_shapes));
 
 
 const StoryQuadShape &story_shape(const char *entry)
@@ -122,6 +123,8 @@ constexpr f32 STORY_SHADE = 0.5f;       // the narration rows' light
 constexpr f32 STORY_SHADE_SOFT = 0.03f; // the shade's soft edges, picture heights
 constexpr f32 STORY_OFFER_BAND = 0.14f;   // the offer line's band, window heights from its top
 constexpr f32 STORY_OFFER_SHADE = 0.7f;
+constexpr f32 STORY_EDGE_DIM = 0.4f;         // the light lost toward the quad's edge off the window
+constexpr f32 STORY_EDGE_DIM_REACH = 0.08f;  // ... over this much past the window, picture sizes
 constexpr int STORY_BAND = 7;           // the meander band's width, pixels
 constexpr f32 STORY_EDGE_SHOWN = 0.005f;
 
@@ -134,19 +137,25 @@ static f32 story_rows_in(f32 v0, f32 v1, f32 v)
 
 // Darkens the narration's rows, softly at their edges, and on a character ending's picture
 // also the top of the window, where the offer of a profile is typed over it in white. What
-// lies off the window keeps its light: it shows while the picture slides in, and a darker
-// margin would cross the screen with it.
-static void story_shade(PaintCanvas &c, const VaseFrame &frame, bool offer_band)
+// lies off the window of an opaque picture shows only while it slides in: it dims a little
+// toward the quad's edge, so the edge that comes first is never the brightest line it brings.
+static void story_shade(PaintCanvas &c, const StoryFrame &frame, bool offer_band)
 {
     f32 offer_v1 = frame.v0 + STORY_OFFER_BAND * (frame.v1 - frame.v0);
+    bool opaque = frame.ground != STORY_GROUND_NONE;
     for (int y = 0; y < c.h; y++) {
         f32 v = (y + 0.5f) / c.h;
-        f32 k = 1.0f;
+        f32 row = 1.0f;
         if (frame.shade_v1 > frame.shade_v0)
-            k -= (1.0f - STORY_SHADE) * story_rows_in(frame.shade_v0, frame.shade_v1, v);
+            row -= (1.0f - STORY_SHADE) * story_rows_in(frame.shade_v0, frame.shade_v1, v);
         if (offer_band)
-            k = std::min(k, 1.0f - (1.0f - STORY_OFFER_SHADE) * (1.0f - paint_smooth(offer_v1 - STORY_SHADE_SOFT, offer_v1, v)));
+            row = std::min(row, 1.0f - (1.0f - STORY_OFFER_SHADE) * (1.0f - paint_smooth(offer_v1 - STORY_SHADE_SOFT, offer_v1, v)));
         for (int x = 0; x < c.w; x++) {
+            f32 u = (x + 0.5f) / c.w, k = row;
+            if (opaque) {
+                f32 off = std::max({frame.u0 - u, u - frame.u1, frame.v0 - v, v - frame.v1});
+                k *= 1.0f - STORY_EDGE_DIM * paint_smooth(0.0f, STORY_EDGE_DIM_REACH, off);
+            }
             PaintColour &p = paint_pixel(c, x, y);
             p = paint_alpha(paint_shade(p, k), p.a);
         }
@@ -157,7 +166,7 @@ static void story_shade(PaintCanvas &c, const VaseFrame &frame, bool offer_band)
 // them (the window reaches the picture's edge), as a vase's bands run; none where the quad
 // runs on past the screen, so a picture slid in under another brings no line across it, and
 // none down the sides, where halves cut from one picture meet.
-static void story_borders(PaintCanvas &c, const VaseFrame &frame)
+static void story_borders(PaintCanvas &c, const StoryFrame &frame)
 {
     static const PaintCanvas key = paint_meander(paint_rgb(40, 24, 14), paint_rgb(205, 160, 70), 5);
     constexpr int KEY_TOP = PAINT_SIZE / 2 - 14, KEY_ROWS = 28;
@@ -178,9 +187,9 @@ bool story_scene_picture(const SceneRow *row, const StoryQuadShape &shape, bool 
 {
     int width = 0, height = 0;
     story_canvas_size(shape, &width, &height);
-    const VaseFrame &frame = shape.frame;
+    const StoryFrame &frame = shape.frame;
     const SceneWindow window = {frame.u0, frame.u1, frame.v0, frame.v1};
-    bool over = frame.ground == VASE_GROUND_NONE;
+    bool over = frame.ground == STORY_GROUND_NONE;
     std::vector<u8> rgba;
     if (!scene_render(row, width, height, &window, over, &rgba))
         return false;
@@ -193,7 +202,7 @@ bool story_scene_picture(const SceneRow *row, const StoryQuadShape &shape, bool 
                           : paint_rgb(static_cast<int>(p[0] * a), static_cast<int>(p[1] * a), static_cast<int>(p[2] * a));
     }
     story_shade(*out, frame, offer_band);
-    if (frame.ground == VASE_GROUND_BANDED)
+    if (frame.ground == STORY_GROUND_BANDED)
         story_borders(*out, frame);
     return true;
 }

@@ -4,18 +4,34 @@
 #pragma once
 
 #include "tools/databuild/pictures/scene.h"
-#include "tools/databuild/pictures/vase_painting.h"
 
 #include <string>
 #include <vector>
 
 constexpr int STORY_PICTURE_SIZE = 256;
 
+// Where a story picture's scene lies on its texture. A quad larger than the screen, or one
+// that slides or drifts, shows only part of its texture: the cast is framed into that part.
+enum StoryGround : u8 {
+    STORY_GROUND_BANDED,  // a scene, and meander bands along the quad's top and bottom where they show
+    STORY_GROUND_PLAIN,   // a scene only: a quad that zooms would carry its bands across the screen
+    STORY_GROUND_NONE     // drawn over another picture: only the figures, the rest transparent
+};
+struct StoryFrame {
+    f32 u0, u1, v0, v1;       // the window, 0..1 across and down the texture
+    f32 shade_v0, shade_v1;   // rows under the narration, darkened (none when v1 <= v0)
+    StoryGround ground;
+};
+
 struct StoryQuadShape {
     const char *entry;
     f32 width, height;
-    VaseFrame frame;
+    StoryFrame frame;
 };
+
+// Every story picture's shape (intro/clash00 stands for both halves, made as one picture).
+extern const StoryQuadShape story_quad_shapes[];
+extern const int story_quad_shape_count;
 
 // The entry's shape; a square picture shown whole for an entry on no listed quad.
 const StoryQuadShape &story_shape(const char *entry);

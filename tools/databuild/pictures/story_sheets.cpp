@@ -164,7 +164,7 @@ static bool sheet_walk(int script, int character, std::vector<SheetLine> *lines)
 // ---- drawing the sheet ---------------------------------------------------------------------------
 // The part of a picture the screen shows, scaled to fit the thumbnail's room at (x, y), over
 // a checked ground where it is transparent.
-static void sheet_thumb(PaintCanvas &sheet, const PaintCanvas &picture, const VaseFrame &frame, int x0, int y0)
+static void sheet_thumb(PaintCanvas &sheet, const PaintCanvas &picture, const StoryFrame &frame, int x0, int y0)
 {
     f32 u0 = frame.u0 * picture.w, v0 = frame.v0 * picture.h;
     f32 w = (frame.u1 - frame.u0) * picture.w, h = (frame.v1 - frame.v0) * picture.h;

@@ -1,6 +1,6 @@
-// The story screens' pictures are painted as red-figure vases: terracotta figures with black
-// glaze details on a black ground, framed by meander bands. One kit serves the opening story
-// and the endings, so every narrated picture shares the style.
+// Red-figure vase painting: terracotta figures with black glaze details on a black ground,
+// framed by meander bands; the logos before the opening story and the summoned gods' pictures
+// are painted with it.
 #include "tools/databuild/pictures/vase_painting.h"
 
 #include <algorithm>
@@ -139,76 +139,11 @@ static VaseBox shape_box(const VaseShape &shape)
     }
 }
 
-// Moves a shape's points by (x, y) -> ((x - cx) * k, (y - base) * k + to), its sizes by k.
-static void shape_move(VaseShape &shape, f32 cx, f32 base, f32 k, f32 to)
+// One sample at picture point (x, y): the ground and its bands, the shapes over it.
+static PaintColour vase_sample(const VaseScene &scene, const std::vector<VaseBox> &boxes, f32 aspect, f32 x, f32 y)
 {
-    f32 *a = shape.a;
-    auto point = [&](int i) {
-        a[i] = (a[i] - cx) * k;
-        a[i + 1] = (a[i + 1] - base) * k + to;
-    };
-    point(0);
-    switch (shape.kind) {
-    case VASE_CAPSULE: point(2); a[4] *= k; break;
-    case VASE_ELLIPSE: a[2] *= k; a[3] *= k; break;
-    case VASE_TRIANGLE: point(2); point(4); break;
-    case VASE_RING: a[2] *= k; a[3] *= k; break;
-    }
-}
-
-void vase_fit(VaseScene &scene, f32 aspect)
-{
-    if (scene.empty())
-        return;
-    f32 lo[2] = {1e9f, 1e9f}, hi[2] = {-1e9f, -1e9f};
-    for (const VaseShape &shape : scene) {
-        VaseBox b = shape_box(shape);
-        lo[0] = std::min(lo[0], b.v[0]), lo[1] = std::min(lo[1], b.v[1]);
-        hi[0] = std::max(hi[0], b.v[2]), hi[1] = std::max(hi[1], b.v[3]);
-    }
-    // Inside the bands, with a margin at the sides; never enlarged.
-    constexpr f32 BAND = 0.86f, SIDE_ROOM = 0.94f;
-    f32 k = std::min({1.0f, 2.0f * aspect * SIDE_ROOM / std::max(hi[0] - lo[0], 1e-3f),
-                      (2.0f * BAND - 0.02f) / std::max(hi[1] - lo[1], 1e-3f)});
-    // The ground stays where it was: what stood on it still does.
-    f32 base = std::max(lo[1], -BAND);
-    f32 to = std::min(base, BAND - 0.01f - (hi[1] - lo[1]) * k);
-    f32 cx = 0.5f * (lo[0] + hi[0]);
-    for (VaseShape &shape : scene)
-        shape_move(shape, cx, lo[1], k, to);
-}
-
-static const VaseFrame VASE_WHOLE_FRAME = {0.0f, 1.0f, 0.0f, 1.0f, 1.0f, 0.0f, VASE_GROUND_BANDED};
-
-PaintCanvas vase_paint(const VaseScene &scene, int width, int height)
-{
-    return vase_paint_framed(scene, width, height, VASE_WHOLE_FRAME);
-}
-
-// The darkening under the narration at texture row v: 1 outside the rows, falling softly to
-// VASE_SHADE inside them, so white lines keep their contrast over light figures.
-static f32 vase_shade_at(const VaseFrame &frame, f32 v)
-{
-    constexpr f32 VASE_SHADE = 0.45f, SOFT = 0.03f;
-    if (frame.shade_v1 <= frame.shade_v0)
-        return 1.0f;
-    f32 in = paint_smooth(frame.shade_v0 - SOFT, frame.shade_v0 + SOFT, v) *
-             (1.0f - paint_smooth(frame.shade_v1 - SOFT, frame.shade_v1 + SOFT, v));
-    return 1.0f - (1.0f - VASE_SHADE) * in;
-}
-
-// One sample at texture point (tu, tv): the scene in the frame's window, the ground (or
-// nothing, for an overlay) around it. Alpha 0 where an overlay shows nothing.
-static PaintColour vase_sample(const VaseScene &scene, const std::vector<VaseBox> &boxes, const VaseFrame &frame,
-                               f32 aspect, f32 tu, f32 tv)
-{
-    f32 wu = (tu - frame.u0) / (frame.u1 - frame.u0), wv = (tv - frame.v0) / (frame.v1 - frame.v0);
-    f32 x = (wu * 2.0f - 1.0f) * aspect, y = 1.0f - wv * 2.0f;
-    bool in_window = wu >= 0.0f && wu <= 1.0f && wv >= 0.0f && wv <= 1.0f;
-    bool none = frame.ground == VASE_GROUND_NONE, banded = frame.ground == VASE_GROUND_BANDED;
-    PaintColour colour = none ? PaintColour{0, 0, 0, 0} : !in_window ? ground_at(1, 0)
-                         : banded ? ground_at(x / aspect, y) : ground_at(x / aspect, std::min(std::fabs(y), 0.85f));
-    if (banded && std::fabs(y) >= 0.86f)
+    PaintColour colour = ground_at(x / aspect, y);
+    if (std::fabs(y) >= 0.86f)
         return colour;
     for (size_t k = 0; k < scene.size(); k++) {
         const f32 *b = boxes[k].v;
@@ -218,7 +153,7 @@ static PaintColour vase_sample(const VaseScene &scene, const std::vector<VaseBox
     return colour;
 }
 
-PaintCanvas vase_paint_framed(const VaseScene &scene, int width, int height, const VaseFrame &frame)
+PaintCanvas vase_paint(const VaseScene &scene, int width, int height)
 {
     constexpr int SAMPLES = 3;
     // Most shapes cover a small part of the picture: test only those whose box holds the point.
@@ -226,21 +161,17 @@ PaintCanvas vase_paint_framed(const VaseScene &scene, int width, int height, con
     for (const VaseShape &shape : scene)
         boxes.push_back(shape_box(shape));
     PaintCanvas c = paint_canvas(width, height, INK_COLOURS[VASE_GLAZE]);
-    // The scene's units follow the window's shape, not the texture's.
-    f32 aspect = static_cast<f32>(width) * (frame.u1 - frame.u0) / (static_cast<f32>(height) * (frame.v1 - frame.v0));
+    f32 aspect = static_cast<f32>(width) / static_cast<f32>(height);
     for (int py = 0; py < height; py++)
         for (int px = 0; px < width; px++) {
             PaintColour sum = {0, 0, 0, 0};
             for (int s = 0; s < SAMPLES * SAMPLES; s++) {
                 f32 tu = (px + (s % SAMPLES + 0.5f) / SAMPLES) / width, tv = (py + (s / SAMPLES + 0.5f) / SAMPLES) / height;
-                PaintColour colour = vase_sample(scene, boxes, frame, aspect, tu, tv);
-                // Straight alpha: an overlay's edge keeps its ink colour, only its cover falls.
-                sum.r += colour.r * colour.a, sum.g += colour.g * colour.a, sum.b += colour.b * colour.a;
-                sum.a += colour.a;
+                PaintColour colour = vase_sample(scene, boxes, aspect, (tu * 2.0f - 1.0f) * aspect, 1.0f - tv * 2.0f);
+                sum.r += colour.r, sum.g += colour.g, sum.b += colour.b;
             }
-            f32 shade = vase_shade_at(frame, (py + 0.5f) / height);
-            f32 n = SAMPLES * SAMPLES, cover = sum.a > 0.0f ? sum.a : 1.0f;
-            paint_pixel(c, px, py) = {sum.r / cover * shade, sum.g / cover * shade, sum.b / cover * shade, sum.a / n};
+            f32 n = SAMPLES * SAMPLES;
+            paint_pixel(c, px, py) = {sum.r / n, sum.g / n, sum.b / n, 1.0f};
         }
     return c;
 }
@@ -410,22 +341,6 @@ void vase_figure(VaseScene &s, const VaseFigure &f)
 }
 
 // ---- scenery -----------------------------------------------------------------------------
-
-void vase_mountain(VaseScene &s, f32 x, f32 base_y, f32 half_width, f32 height, bool temple)
-{
-    vase_triangle(s, x - half_width, base_y, x + half_width, base_y, x, base_y + height, VASE_DARK_CLAY);
-    vase_triangle(s, x - half_width * 0.3f, base_y + height * 0.7f, x + half_width * 0.3f, base_y + height * 0.7f, x,
-                  base_y + height, VASE_WHITE);   // snow
-    if (!temple)
-        return;
-    f32 top = base_y + height, w = half_width * 0.25f;
-    vase_quad(s, x - w, top, x + w, top, x + w, top + w * 0.15f, x - w, top + w * 0.15f, VASE_GOLD);
-    for (int k = 0; k < 5; k++) {
-        f32 cx = x - w * 0.8f + k * w * 0.4f;
-        vase_capsule(s, cx, top + w * 0.15f, cx, top + w * 0.7f, w * 0.06f, VASE_GOLD);
-    }
-    vase_triangle(s, x - w * 1.1f, top + w * 0.7f, x + w * 1.1f, top + w * 0.7f, x, top + w * 1.05f, VASE_GOLD);
-}
 
 void vase_clouds(VaseScene &s, f32 y, int count, int seed)
 {

@@ -1,5 +1,5 @@
-// vase_painting.h: the red-figure painting kit of the story pictures (opening story, endings);
-// used by the data builder's story steps.
+// vase_painting.h: the red-figure painting kit of the logos before the opening story and the
+// summoned gods' pictures; used by the data builder's story and summon picture steps.
 #pragma once
 
 #include "tools/databuild/databuild.h"
@@ -80,33 +80,12 @@ struct VaseFigure {
 };
 void vase_figure(VaseScene &s, const VaseFigure &f);
 
-void vase_mountain(VaseScene &s, f32 x, f32 base_y, f32 half_width, f32 height, bool temple);
 void vase_clouds(VaseScene &s, f32 y, int count, int seed);
 void vase_sparks(VaseScene &s, f32 x, f32 y, f32 radius, int count, int seed);
 void vase_sun(VaseScene &s, f32 x, f32 y, f32 r);
 
-// Shrinks and centres a scene made for a square picture so that all of it shows, unstretched,
-// on a picture of this aspect (width / height), inside the bands; what stood on the ground
-// still does.
-void vase_fit(VaseScene &scene, f32 aspect);
-
 // Paints the scene over the glaze ground and the two meander bands, 3 x 3 samples a pixel.
 PaintCanvas vase_paint(const VaseScene &scene, int width, int height);
-
-// Where a story picture's painting lies on its texture. A quad larger than the screen, or one
-// that slides or drifts, shows only part of its texture: the scene, fitted for the window's
-// shape, and its bands fill that part, so no head or sun is cut by the screen's edge.
-enum VaseGround : u8 {
-    VASE_GROUND_BANDED,   // the glaze ground, the bands at the window's top and bottom
-    VASE_GROUND_PLAIN,    // the ground only: a quad that zooms would carry its bands across the screen
-    VASE_GROUND_NONE      // drawn over another picture: only the figures, the rest transparent
-};
-struct VaseFrame {
-    f32 u0, u1, v0, v1;       // the window, 0..1 across and down the texture
-    f32 shade_v0, shade_v1;   // rows under the narration, darkened (none when v1 <= v0)
-    VaseGround ground;
-};
-PaintCanvas vase_paint_framed(const VaseScene &scene, int width, int height, const VaseFrame &frame);
 constexpr int VASE_JPEG_QUALITY = 90;
 Bytes vase_tga(const PaintCanvas &c);
 Bytes vase_jpeg(const PaintCanvas &c);   // empty when the encoder fails
