@@ -17,7 +17,7 @@ const SceneRow ending_scenes[] = {
      {{PROP_THRONE, 10, 6, 0, -50, 0.9f}, {PROP_BRAZIER, -20, 16, 0, 0, 0.8f}, NO_PROPS},
      LEVEL},
     // King of Iolcus: Jason on his father's throne, Medea at his side, his people cheering him,
-    // the Argo hung on the wall, Hera watching over the city from the back of the hall.
+    // Hera watching over the city from the back of the hall.
     {"finales/jasonf2.jpg", BACKDROP_PALACE, -1,
      {{CHARACTER_JASON, SCENE_ENTHRONED, -1, 0, -4, 10, 10, 1, 0},
       {WHO_MEDEA, SCENE_STAND, -1, 0, 8, 10, -25, 1, 0},
@@ -38,8 +38,9 @@ const SceneRow ending_scenes[] = {
       END_OF_CAST},
      {{PROP_THRONE, -14, 6, 0, 55, 0.9f}, {PROP_WATER, 0, 24, 0.2f, 0, 1}, {PROP_SHIP, 28, 44, 0, -70, 1.1f}, NO_PROPS},
      LEVEL},
-    // In his own hall the beggar draws the great bow; the suitors fall and flee, Penelope
-    // looks on from the back, old Argos lies at his master's feet.
+    // In his own hall the beggar shoots at the suitors (his own arrow move: the scene's bow
+    // pose puts no bow in a fighter's hands); they fall and flee, Penelope looks on from the
+    // back, old Argos lies at his master's feet.
     {"finales/odiseof2.jpg", BACKDROP_PALACE, -1,
      {{CHARACTER_ODYSSEUS, SCENE_STAND, ACTION_ODYSSEUS_SPECIAL2, 0.5f, -16, 2, 75, 1, 0},
       {WHO_PENELOPE, SCENE_STAND, -1, 0, 0, 20, -10, 1, 0},
@@ -108,7 +109,7 @@ const SceneRow ending_scenes[] = {
      {{PROP_CLOUD, -6, 0, 0, 0, 0.45f}, {PROP_CLOUD, 8, 2, 0, 0, 0.45f}, NO_PROPS},
      {0, -0.3f, 1.2f, 0, -0.1f}},
 
-    // Hippolyte bows before Zeus on Olympus and asks for her people's freedom; Ares, her
+    // Hippolyte kneels before Zeus on Olympus and asks for her people's freedom; Ares, her
     // father, rages behind her with his spear up.
     {"finales/hipolitaf1.jpg", BACKDROP_OLYMPUS, -1,
      {{CHARACTER_HIPPOLYTE, SCENE_KNEEL, -1, 0, -4, 0, 60, 1, 0},
@@ -169,7 +170,7 @@ const SceneRow ending_scenes[] = {
       END_OF_CAST},
      {{PROP_SUN, 18, 30, 24, 0, 1}, {PROP_ROCK, -16, 6, 0, 0, 0.7f}, NO_PROPS},
      LEVEL},
-    // Free under the sun: the Minotaur rests on a rock over the sea; the shepherds' children
+    // Free under the sun: the Minotaur rests on a rock by the sea; the shepherds' children
     // have climbed up to look at it, a shepherd behind them.
     {"finales/minotaurof3.jpg", BACKDROP_SEA, -1,
      {{CHARACTER_MINOTAUR, SCENE_SIT, -1, 0, -10, 6, 40, 1, 0},
@@ -188,7 +189,8 @@ const SceneRow ending_scenes[] = {
       END_OF_CAST},
      {{PROP_THRONE, 10, 6, 0, -50, 0.9f}, NO_PROPS},
      LEVEL},
-    // At the door of the temple she served in, Athena bows her head to Medusa.
+    // At the door of the temple she served in, Athena kneels to Medusa (the bowing pose, that
+    // deep, reads as a fall).
     {"finales/medusaf2.jpg", BACKDROP_ARENA, STAGE_TEMPLE,
      {{CHARACTER_MEDUSA, SCENE_STAND, -1, 0, -8, 2, 50, 1, 1},
       {WHO_ATHENA, SCENE_KNEEL, -1, 0, 10, 6, -60, 1.05f, 0},
@@ -232,7 +234,7 @@ const SceneRow ending_scenes[] = {
      LEVEL},
 
     // On the throne of Olympus: Ares sits where Zeus sat, Zeus walks out without a word, the
-    // gods bow, and Atropos speaks to the new king.
+    // gods kneel, and Atropos speaks to the new king.
     {"finales/aresf1.jpg", BACKDROP_HALL, -1,
      {{CHARACTER_ARES, SCENE_ENTHRONED, -1, 0, 0, 12, 0, 1.05f, 0},
       {CHARACTER_ATROPOS, SCENE_SPEAK, -1, 0, -18, 0, 50, 1, 0},
@@ -253,8 +255,8 @@ const SceneRow ending_scenes[] = {
      {{PROP_THRONE, 12, 8, 0, -45, 0.9f}, {PROP_THREAD, -10, 12, 12, 0, 0.8f}, NO_PROPS},
      {0, 0.1f, 1.5f, 0, -0.1f}},
 
-    // Atropos has raised her shears: the throne of Olympus stands empty, Ares and Zeus back
-    // away from it, and her sisters wait with the thread.
+    // Atropos has raised her shears: the throne of Olympus stands empty, Ares runs from it,
+    // Zeus looks on, and her sisters wait behind her.
     {"finales/atropof1.jpg", BACKDROP_HALL, -1,
      {{CHARACTER_ATROPOS, SCENE_RAISE, -1, 0, -6, 0, 40, 1, 0},
       {CHARACTER_ARES, SCENE_FLEE, -1, 0, 12, -4, 100, 1, 0},
