@@ -19,8 +19,8 @@ const SceneRow faction_scenes[] = {
       END_OF_CAST},
      {{PROP_ALTAR, 8, 8, 0, 0, 0.8f}, {PROP_BRAZIER, 8, 8, 9, 0, 0.8f}, NO_PROPS},
      {0, 0.1f, 0.8f, 0.25f, -0.1f}},
-    // Ares walks up to the empty throne while the gods watch in silence. The throne stands
-    // between the figures, so the framing of the cast keeps it off the quad's edges.
+    // Ares walks up to the empty throne while Apollo and Hera watch in silence, the throne
+    // between him and them.
     {"finales/fina_02.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ARES, SCENE_WALK, -1, 0, -8, 2, 75, 1, 0},
       {WHO_APOLLO, SCENE_STAND, -1, 0, 16, 8, -50, 1, 0},
@@ -40,7 +40,7 @@ const SceneRow faction_scenes[] = {
       END_OF_CAST},
      {{PROP_THRONE, 0, 0, 0, -40, 0.8f}, NO_PROPS},
      LEVEL},
-    // Her shears open on his thread, Ares bows his head and gives the throne back.
+    // Her shears open on his thread, Ares kneels and gives the throne back.
     {"finales/fina_05.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ATROPOS, SCENE_CUT, -1, 0, -10, 0, 60, 1, 0},
       {CHARACTER_ARES, SCENE_KNEEL, -1, 0, 10, 2, -60, 1, 0},
