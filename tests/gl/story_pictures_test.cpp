@@ -1,7 +1,7 @@
-// The story screens' pictures against their lines, played from the built data set: the
-// opening story, the twelve endings and both faction endings each show, while a line is
-// read, the pictures painted for it; nothing a picture shows lies off the screen; and a
-// picture drawn over another, or in two halves, meets it without a seam.
+// The story screens' pictures against their lines, played from the built data set: in the
+// opening story, the twelve endings and both faction endings the picture a line speaks of is
+// the one on top for most of the time the line is typed; nothing a picture shows lies off the
+// screen; and a picture drawn over another, or in two halves, meets it without a seam.
 #include "engine/engine.h"
 #include "frontend/frontend.h"
 #include "game/game.h"

@@ -278,7 +278,7 @@ void figure_render_draw_in_arena(const FigureModel *figure, const ModelPlacement
 static void shot_shadows_draw(const FigureInScene *figures, int count)
 {
     constexpr int SIDES = 24;
-    constexpr f32 SHADOW_Z = 0.02f, SHADOW_DARK = 0.55f;
+    constexpr f32 SHADOW_Z = 0.02f, SHADOW_DARK = 0.7f;
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);

@@ -13,6 +13,8 @@
 //   std::vector<u8> rgba;
 //   figure_render_draw(&figure, &shot, &rgba);     // rows from the top, alpha 0 off the figure
 //   figure_render_free(&figure);
+// Several figures and props in one picture, in an arena or on a clear ground, go through
+// figure_render_draw_scene (the scene pictures of tools/databuild/pictures/scene_render.cpp).
 #pragma once
 
 #include "engine/engine.h"

@@ -85,9 +85,10 @@ static FigurePose scene_pose_human(ScenePose pose, const FigureStyle &style)
         turn(p, PART_HEAD, -6, 0, 0);
         break;
     case SCENE_ENTHRONED:
+        // The forearms along the armrests, what the hands hold upright beside them.
         p = scene_seated(style, 90, -90);
-        arm_r(p, 12, 14, 0, 78, 0);
-        arm_l(p, 12, 14, 0, 78, 0);
+        arm_r(p, 12, 14, 0, 78, -90);
+        arm_l(p, 12, 14, 0, 78, -90);
         // A staff's foot is planted ahead of the seat.
         if (holds_staff(style))
             staff_arm(p, style, 25, 14, 95, 40);

@@ -15,8 +15,8 @@ const SceneRow gallery_scenes[] = {
      {{PROP_ROCK, 2, 24, 26, 30, 0.45f}, {PROP_WATER, 0, 16, 0.3f, 0, 1}, {PROP_SHIP, 22, 44, -1.5f, 180, 0.8f},
       {PROP_ROCK, -28, 8, 0, 0, 1.2f}, NO_PROPS},
      {0, 0.15f, 1, 0, 0.05f}},
-    // Apollo with his lyre under a great sun, a laurel beside him.
-    {"galeria/apolo.jpg", BACKDROP_SKY, -1,
+    // Apollo with his lyre on the theatre's stage under a great sun, a laurel beside him.
+    {"galeria/apolo.jpg", BACKDROP_ARENA, STAGE_THEATRE,
      {{WHO_APOLLO, SCENE_SPEAK, -1, NO_MOVE, -4, 0, 20, 1, 0}, END_OF_CAST},
      {{PROP_SUN, 18, 60, 34, 0, 1.6f}, {PROP_TREE, -22, 14, 0, 0, 0.9f}, NO_PROPS},
      {-10, 0.1f, 1, 0.08f, 0}},

@@ -41,7 +41,7 @@ static PaintCanvas prop_texture_paint(int index)
 {
     switch (index) {
     case PROP_TEX_MARBLE: return paint_flutes(paint_rgb(226, 220, 205), 8, 3);
-    case PROP_TEX_GOLD: return paint_metal(paint_rgb(214, 168, 60), 5);
+    case PROP_TEX_GOLD: return paint_metal(paint_rgb(176, 132, 52), 5);
     case PROP_TEX_WOOD: return paint_planks(paint_rgb(120, 80, 45), 4, 7);
     case PROP_TEX_LEAVES: return paint_leaves(paint_rgb(110, 150, 60), paint_rgb(40, 80, 30), 11);
     case PROP_TEX_CLOUD: return paint_ground(paint_rgb(250, 250, 252), paint_rgb(212, 218, 232), 0.2f, 13);

@@ -17,8 +17,8 @@
 constexpr f32 SCENE_DEGREES = 3.14159265f / 180.0f;
 constexpr f32 SCENE_WINDOW_FOV = 30.0f;     // the window's vertical field of view, degrees
 constexpr f32 SCENE_MARGIN = 1.18f;         // the cast's bounds times this fill the window
-constexpr f32 SCENE_SHADOW = 0.26f;         // a figure's shadow radius, in its own heights
-constexpr int SCENE_EXTRAS = 3;             // props a backdrop lays in beside the row's own
+constexpr f32 SCENE_SHADOW = 0.34f;         // a figure's shadow radius, in its own heights
+constexpr int SCENE_EXTRAS = 5;             // props a backdrop lays in beside the row's own
 
 // ---- backdrops ---------------------------------------------------------------------------------
 // What stands for each backdrop: the arena behind (the row's own for BACKDROP_ARENA), the
@@ -38,17 +38,18 @@ struct BackdropLook {
 constexpr BackdropExtra NO_EXTRA = {PROP_NONE, 0, 0, 0, 0};
 static const BackdropLook backdrop_looks[] = {
     // stage          extras                                                           ambient diffuse tint
-    {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.65f, {1.0f, 1.0f, 1.0f}},    // clear
-    {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.38f, 0.62f, {1.0f, 1.0f, 1.0f}},    // arena
-    {STAGE_ARCADIA,   {{PROP_CLOUD, -2.2f, 7.0f, 2.2f, 1.6f}, {PROP_CLOUD, 2.6f, 8.0f, 2.6f, 2.0f}, NO_EXTRA}, 0.42f, 0.62f, {1.0f, 1.0f, 1.05f}},   // sky
-    {STAGE_ATHENS,    {{PROP_CLOUD, -1.5f, 0.2f, -0.1f, 1.5f}, {PROP_CLOUD, 1.6f, 0.5f, -0.1f, 1.7f}, {PROP_TEMPLE, 0.0f, 11.0f, 0.0f, 1.3f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
-    {STAGE_TEMPLE,    {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.60f, {1.05f, 1.0f, 0.92f}},  // the hall of the gods
-    {STAGE_CRETE,     {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.62f, {0.95f, 1.0f, 1.05f}},  // the sea
-    {STAGE_ARCADIA,   {{PROP_TREE, -1.5f, 1.5f, 0.0f, 1.4f}, {PROP_TREE, 1.4f, 2.0f, 0.0f, 1.6f}, NO_EXTRA}, 0.38f, 0.60f, {0.95f, 1.02f, 0.92f}},  // the wood
-    {STAGE_ATHENS2,   {{PROP_MOON, 1.2f, 6.0f, 1.6f, 0.9f}, NO_EXTRA, NO_EXTRA},                0.30f, 0.55f, {0.70f, 0.78f, 1.0f}},  // night
-    {STAGE_HADES,     {NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.32f, 0.60f, {0.85f, 0.65f, 0.6f}},  // the underworld
-    {STAGE_LABYRINTH, {{PROP_BRAZIER, -1.0f, 1.0f, 0.0f, 0.9f}, {PROP_BRAZIER, 1.0f, 1.0f, 0.0f, 0.9f}, NO_EXTRA}, 0.35f, 0.65f, {1.15f, 0.85f, 0.6f}},   // the forge
-    {STAGE_THEBES,    {{PROP_COLUMN, -1.3f, 1.2f, 0.0f, 1.4f}, {PROP_COLUMN, 1.3f, 1.2f, 0.0f, 1.4f}, NO_EXTRA}, 0.38f, 0.62f, {1.05f, 0.95f, 0.88f}},  // a palace
+    {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.65f, {1.0f, 1.0f, 1.0f}},    // clear
+    {-1,              {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.38f, 0.62f, {1.0f, 1.0f, 1.0f}},    // arena
+    {STAGE_ARCADIA,   {{PROP_CLOUD, -2.2f, 7.0f, 2.2f, 1.6f}, {PROP_CLOUD, 2.6f, 8.0f, 2.6f, 2.0f}, NO_EXTRA, NO_EXTRA, NO_EXTRA}, 0.42f, 0.62f, {1.0f, 1.0f, 1.05f}},   // sky
+    {STAGE_ATHENS,    {{PROP_CLOUD, -1.5f, 0.2f, -0.1f, 1.5f}, {PROP_CLOUD, 1.6f, 0.5f, -0.1f, 1.7f}, {PROP_TEMPLE, 0.0f, 11.0f, 0.0f, 1.3f},
+                       {PROP_CLOUD, -2.6f, 3.0f, -0.2f, 2.6f}, {PROP_CLOUD, 2.8f, 3.4f, -0.2f, 2.8f}}, 0.42f, 0.62f, {1.05f, 1.0f, 0.95f}},   // Olympus
+    {STAGE_TEMPLE,    {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.60f, {1.05f, 1.0f, 0.92f}},  // the hall of the gods
+    {STAGE_CRETE,     {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.40f, 0.62f, {0.95f, 1.0f, 1.05f}},  // the sea
+    {STAGE_ARCADIA,   {{PROP_TREE, -1.5f, 1.5f, 0.0f, 1.4f}, {PROP_TREE, 1.4f, 2.0f, 0.0f, 1.6f}, NO_EXTRA, NO_EXTRA, NO_EXTRA}, 0.38f, 0.60f, {0.95f, 1.02f, 0.92f}},  // the wood
+    {STAGE_ATHENS2,   {{PROP_MOON, 1.2f, 6.0f, 1.6f, 0.9f}, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                0.30f, 0.55f, {0.70f, 0.78f, 1.0f}},  // night
+    {STAGE_HADES,     {NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA, NO_EXTRA},                                      0.32f, 0.60f, {0.85f, 0.65f, 0.6f}},  // the underworld
+    {STAGE_LABYRINTH, {{PROP_BRAZIER, -1.0f, 1.0f, 0.0f, 0.9f}, {PROP_BRAZIER, 1.0f, 1.0f, 0.0f, 0.9f}, NO_EXTRA, NO_EXTRA, NO_EXTRA}, 0.35f, 0.65f, {1.15f, 0.85f, 0.6f}},   // the forge
+    {STAGE_THEBES,    {{PROP_COLUMN, -1.3f, 1.2f, 0.0f, 1.4f}, {PROP_COLUMN, 1.3f, 1.2f, 0.0f, 1.4f}, NO_EXTRA, NO_EXTRA, NO_EXTRA}, 0.38f, 0.62f, {1.05f, 0.95f, 0.88f}},  // a palace
 };
 static_assert(std::size(backdrop_looks) == BACKDROP_COUNT, "one look per backdrop");
 
@@ -210,34 +211,36 @@ static FigureShot scene_camera(const SceneDrawn *drawn, const SceneCamera &cam, 
 
 // Says which side of the window the cast's bounds run past once the row's camera has turned,
 // raised and shifted the view (a corner a little past the edge passes: the bounds hold the
-// reach of every weapon). The picture is still made; the row's camera is its table's to mend.
+// reach of every weapon), and by how much the row's zoom would have to shrink to hold them.
+// The picture is still made; the row's camera is its table's to mend.
 static void scene_framing_check(const SceneRow *row, const SceneDrawn *drawn, const FigureShot &shot, const SceneWindow &w)
 {
     constexpr f32 SLACK = 0.15f;   // of the picture's half size
-    f32 f[3], r[3], u[3];
-    for (int k = 0; k < 3; k++)
-        f[k] = shot.centre[k] - shot.eye[k];
+    f32 f[3] = {shot.centre[0] - shot.eye[0], shot.centre[1] - shot.eye[1], shot.centre[2] - shot.eye[2]};
     f32 fl = std::sqrt(f[0] * f[0] + f[1] * f[1] + f[2] * f[2]), rl = std::sqrt(f[0] * f[0] + f[1] * f[1]);
-    const f32 right[3] = {f[1] / rl, -f[0] / rl, 0.0f};
-    for (int k = 0; k < 3; k++) {
-        f[k] /= fl;
-        r[k] = right[k];
-    }
-    u[0] = r[1] * f[2] - r[2] * f[1], u[1] = r[2] * f[0] - r[0] * f[2], u[2] = r[0] * f[1] - r[1] * f[0];
+    const f32 r[3] = {f[1] / rl, -f[0] / rl, 0.0f};
+    for (f32 &v : f)
+        v /= fl;
+    const f32 u[3] = {r[1] * f[2] - r[2] * f[1], r[2] * f[0] - r[0] * f[2], r[0] * f[1] - r[1] * f[0]};
     f32 t = std::tan(shot.fov_y * 0.5f * SCENE_DEGREES), aspect = static_cast<f32>(shot.width) / shot.height;
+    f32 mid_x = w.u0 + w.u1 - 1.0f, mid_y = 1.0f - w.v0 - w.v1, half_x = w.u1 - w.u0, half_y = w.v1 - w.v0;
     const char *past = nullptr;
-    for (int corner = 0; corner < 8 && !past; corner++) {
+    f32 reach = 0.0f;   // the farthest corner from the window's middle, in window half sizes
+    for (int corner = 0; corner < 8; corner++) {
         f32 d[3];
         for (int k = 0; k < 3; k++)
             d[k] = (corner >> k & 1 ? drawn->hi[k] : drawn->lo[k]) - shot.eye[k];
         f32 depth = d[0] * f[0] + d[1] * f[1] + d[2] * f[2];
-        f32 x = (d[0] * r[0] + d[1] * r[1] + d[2] * r[2]) / (depth * t * aspect);
-        f32 y = (d[0] * u[0] + d[1] * u[1] + d[2] * u[2]) / (depth * t);
-        past = x < 2.0f * w.u0 - 1.0f - SLACK ? "left" : x > 2.0f * w.u1 - 1.0f + SLACK ? "right"
-               : y > 1.0f - 2.0f * w.v0 + SLACK ? "top" : y < 1.0f - 2.0f * w.v1 - SLACK ? "bottom" : nullptr;
+        f32 x = (d[0] * r[0] + d[1] * r[1] + d[2] * r[2]) / (depth * t * aspect) - mid_x;
+        f32 y = (d[0] * u[0] + d[1] * u[1] + d[2] * u[2]) / (depth * t) - mid_y;
+        reach = std::max({reach, std::fabs(x) / half_x, std::fabs(y) / half_y});
+        if (!past)
+            past = x < -half_x - SLACK ? "left" : x > half_x + SLACK ? "right" : y > half_y + SLACK ? "top"
+                   : y < -half_y - SLACK ? "bottom" : nullptr;
     }
     if (past)
-        fprintf(stderr, "databuild: %s: the cast runs past the %s of the part the screen shows\n", row->entry, past);
+        fprintf(stderr, "databuild: %s: the cast runs past the %s of the part the screen shows (its zoom times %.2f holds it)\n",
+                row->entry, past, 1.0f / reach);
 }
 
 // The whole picture in the backdrop's colour of light.
@@ -278,7 +281,8 @@ bool scene_render(const SceneRow *row, int width, int height, const SceneWindow 
         ok = false;
     if (ok) {
         FigureShot shot = scene_camera(&drawn, row->camera, width, height, *window, look);
-        scene_framing_check(row, &drawn, shot, *window);
+        if (row->figures[0].who < WHO_COUNT)   // an empty scene frames no one
+            scene_framing_check(row, &drawn, shot, *window);
         figure_render_draw_scene(drawn.items, drawn.count, &shot, arena, rgba);
         scene_tint(rgba, look.tint);
     } else {

@@ -49,8 +49,8 @@ const SceneRow intro_scenes[] = {
      FRONT},
     {"intro/laquesis02.tga", BACKDROP_CLEAR, -1, {posed(WHO_LACHESIS, SCENE_MEASURE, 0, 0, 35), END_OF_CAST},
      {prop(PROP_THREAD, 2, -4, 13.2f, 35, 0.45f), NO_PROPS}, FRONT},
-    {"intro/atropos01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ATROPOS, SCENE_CUT, 0, 0, 0), END_OF_CAST}, {NO_PROPS},
-     FRONT},
+    {"intro/atropos01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ATROPOS, SCENE_CUT, 0, 0, 35), END_OF_CAST}, {NO_PROPS},
+     shifted(-0.12f, 0.0f, 1.35f)},
 
     // "It happened once, that Ares ... grew weary of the long peace": Olympus, its floor raised
     // to where Ares walks, and over it Ares alone in his bronze, striding off from the cold
@@ -86,15 +86,15 @@ const SceneRow intro_scenes[] = {
     {"intro/olimpo02.tga", BACKDROP_OLYMPUS, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 0, 0, -15, 1.5f), NO_PROPS},
      shifted(-0.17f, 0.0f, 0.85f)},
 
-    // Both sides call their champions: on the left Hermes runs off with Zeus' word to the
-    // Greeks; behind, Ares with his spear up, and before him those who answered him: Medusa,
+    // Both sides call their champions: on the left Zeus sends Hermes running with word to the
+    // Greeks; to the right Ares with his spear up, and before him those who answered him: Medusa,
     // Hippolyte, the Minotaur, the Sphinx and the Hydra.
     {"intro/zeus03.tga", BACKDROP_CLEAR, -1,
-     {posed(WHO_HERMES, SCENE_WALK, -21, -4, -90), moving(CHARACTER_MEDUSA, ACTION_IDLE, 0.0f, -9, 2, 20),
+     {posed(WHO_ZEUS, SCENE_POINT, -22, 14, -55, 1.1f), posed(WHO_HERMES, SCENE_WALK, -33, -4, -90),
+      moving(CHARACTER_MEDUSA, ACTION_IDLE, 0.0f, -9, 2, 20),
       posed(CHARACTER_ARES, SCENE_RAISE, 0, 12, -10, 1.1f), moving(CHARACTER_HIPPOLYTE, ACTION_IDLE, 0.0f, 7, -6, -20),
       moving(CHARACTER_MINOTAUR, ACTION_IDLE, 0.0f, 13, 4, -30),
-      moving(CHARACTER_SPHINX, ACTION_IDLE, 0.0f, 19, 14, -50), moving(CHARACTER_HYDRA, ACTION_IDLE, 0.0f, 25, 24, -40),
-      END_OF_CAST},
+      moving(CHARACTER_SPHINX, ACTION_IDLE, 0.0f, 19, 14, -50), moving(CHARACTER_HYDRA, ACTION_IDLE, 0.0f, 25, 24, -40)},
      {NO_PROPS}, shifted(0.08f, 0.1f, 1.1f, 0.3f)},
 
     // One painting in two halves: under the mountain Hephaestus hammers at his anvil, the

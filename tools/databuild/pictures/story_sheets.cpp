@@ -24,6 +24,7 @@ constexpr int SHEET_WIDTH = 1000;
 constexpr int SHEET_THUMB_W = 300, SHEET_THUMB_H = 190;   // room for a picture's window
 constexpr int SHEET_TEXT_X = SHEET_THUMB_W + 20;
 constexpr int SHEET_TEXT_PX = 15, SHEET_LINE_H = 20, SHEET_PAD = 8;
+constexpr int SHEET_CAPTION_PX = 11, SHEET_CAPTION_H = 16;   // the picture's name over its lines
 constexpr int SHEET_TITLE_PX = 22, SHEET_TITLE_H = 40;
 constexpr int SHEET_QUALITY = 88;
 constexpr int SHEET_TICKS = 30000;       // more than the longest script takes
@@ -189,28 +190,35 @@ static const PaintCanvas *made_picture(const std::vector<StoryMade> &made, const
     return nullptr;
 }
 
+// A block of `lines` lines: the picture's room, or its name and lines beside it if taller.
+static int sheet_block_height(int lines)
+{
+    return std::max(SHEET_THUMB_H, SHEET_CAPTION_H + lines * SHEET_LINE_H) + 2 * SHEET_PAD;
+}
+
 // Consecutive lines under the same picture make one block: the picture, its lines beside it.
 static PaintCanvas sheet_draw(const char *title, const std::vector<SheetLine> &lines, const std::vector<StoryMade> &made)
 {
     int height = SHEET_TITLE_H;
     for (size_t i = 0, j; i < lines.size(); i = j) {
         for (j = i; j < lines.size() && lines[j].picture == lines[i].picture; j++) {}
-        height += std::max(SHEET_THUMB_H, static_cast<int>(j - i) * SHEET_LINE_H) + 2 * SHEET_PAD;
+        height += sheet_block_height(static_cast<int>(j - i));
     }
     PaintCanvas sheet = paint_canvas(SHEET_WIDTH, height, paint_rgb(30, 30, 38));
     font_text_paint(sheet, SHEET_PAD, SHEET_TITLE_PX + SHEET_PAD, SHEET_TITLE_PX, title, paint_rgb(230, 200, 120));
     int y = SHEET_TITLE_H;
     for (size_t i = 0, j; i < lines.size(); i = j) {
         for (j = i; j < lines.size() && lines[j].picture == lines[i].picture; j++) {}
-        int block = std::max(SHEET_THUMB_H, static_cast<int>(j - i) * SHEET_LINE_H) + 2 * SHEET_PAD;
+        int block = sheet_block_height(static_cast<int>(j - i));
         paint_rect(sheet, 0, y, SHEET_WIDTH, y + 1, paint_rgb(60, 60, 70), 1.0f);
         const PaintCanvas *picture = made_picture(made, lines[i].picture);
         if (picture)
             sheet_thumb(sheet, *picture, story_shape(lines[i].picture.c_str()).frame, SHEET_PAD, y + SHEET_PAD);
         std::string caption = picture ? lines[i].picture : lines[i].picture.empty() ? "(told on black)" : lines[i].picture;
-        font_text_paint(sheet, SHEET_TEXT_X, y + SHEET_PAD + 11, 11, caption.c_str(), paint_rgb(150, 150, 160));
+        font_text_paint(sheet, SHEET_TEXT_X, y + SHEET_PAD + SHEET_CAPTION_PX, SHEET_CAPTION_PX, caption.c_str(),
+                        paint_rgb(150, 150, 160));
         for (size_t k = i; k < j; k++)
-            font_text_paint(sheet, SHEET_TEXT_X, y + SHEET_PAD + 16 + SHEET_LINE_H * static_cast<int>(k - i + 1) - 4,
+            font_text_paint(sheet, SHEET_TEXT_X, y + SHEET_PAD + SHEET_CAPTION_H + SHEET_LINE_H * static_cast<int>(k - i + 1) - 5,
                             SHEET_TEXT_PX, lines[k].text.c_str(), paint_rgb(240, 240, 240));
         y += block;
     }
