@@ -71,7 +71,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ARTEMIS, SCENE_STAND, -1, 0, -18, 8, 40, 1, 0},
       END_OF_CAST},
      {{PROP_THRONE, 14, 8, 0, -45, 0.9f}, NO_PROPS},
-     {0, 0.1f, 1.5f, 0, -0.05f}},
+     {0, 0.1f, 1.15f, 0, -0.05f}},
     // Back in the woods: Atalanta runs ahead, Hippomenes walks beside her, a traveller stops
     // among the trees to watch the huntress go by.
     {"finales/atalantaf2.jpg", BACKDROP_WOOD, -1,
@@ -88,7 +88,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 10, 6, -50, 1.1f, 0},
       END_OF_CAST},
      {{PROP_THRONE, 10, 6, 0, -50, 0.9f}, {PROP_BRAZIER, -22, 16, 0, 0, 0.8f}, NO_PROPS},
-     LEVEL},
+     {0, 0.1f, 0.95f, 0, -0.1f}},
     // At home in Argos: Perseus hands the shield back to Athena, Hermes takes his sandals,
     // Andromeda and the children beside him, old Acrisius at peace at last.
     {"finales/perseof2.jpg", BACKDROP_PALACE, -1,
@@ -107,7 +107,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ANDROMEDA, SCENE_STAND, -1, 0, 8, 2, -25, 1, 0},
       END_OF_CAST},
      {{PROP_CLOUD, -6, 0, 0, 0, 0.45f}, {PROP_CLOUD, 8, 2, 0, 0, 0.45f}, NO_PROPS},
-     {0, -0.3f, 1.2f, 0, -0.1f}},
+     {0, -0.3f, 1.0f, 0, -0.1f}},
 
     // Hippolyte kneels before Zeus on Olympus and asks for her people's freedom; Ares, her
     // father, rages behind her with his spear up.
@@ -117,7 +117,7 @@ const SceneRow ending_scenes[] = {
       {CHARACTER_ARES, SCENE_RAISE, -1, 0, -20, 12, 40, 1, 0},
       END_OF_CAST},
      {{PROP_THRONE, 14, 8, 0, -50, 0.9f}, NO_PROPS},
-     LEVEL},
+     {0, 0.1f, 1.0f, 0, -0.1f}},
     // Home on the plains: the Amazons welcome their queen with cheers round the fires; far off,
     // Ares comes walking to see her.
     {"finales/hipolitaf2.jpg", BACKDROP_WOOD, -1,
@@ -138,7 +138,7 @@ const SceneRow ending_scenes[] = {
       {WHO_AMAZON, SCENE_CHEER, -1, 0, 20, 12, -40, 1, 1},
       END_OF_CAST},
      {{PROP_BRAZIER, 0, 20, 0, 0, 0.9f}, NO_PROPS},
-     {0, 0.1f, 1.6f, 0, -0.05f}},
+     {0, 0.1f, 1.15f, 0, -0.05f}},
 
     // The Cyclops before Zeus on Olympus, asking for his eye and for Galatea.
     {"finales/polifemof1.jpg", BACKDROP_OLYMPUS, -1,
@@ -163,7 +163,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ZEUS, SCENE_SPEAK, -1, 0, 10, 6, -50, 1.1f, 0},
       END_OF_CAST},
      {NO_PROPS},
-     LEVEL},
+     {0, 0.1f, 0.95f, 0, -0.1f}},
     // Out of the earth and into the sun: the Minotaur walks over the green hills of Crete.
     {"finales/minotaurof2.jpg", BACKDROP_SKY, -1,
      {{CHARACTER_MINOTAUR, SCENE_WALK, -1, 0, 0, 0, 40, 1, 0},
@@ -196,13 +196,13 @@ const SceneRow ending_scenes[] = {
       {WHO_ATHENA, SCENE_KNEEL, -1, 0, 10, 6, -60, 1.05f, 0},
       END_OF_CAST},
      {NO_PROPS},
-     {0, 0.35f, 1.4f, 0, 0.12f}},
+     {0, 0.35f, 1.0f, 0, 0.05f}},
     // Away over the sea: Medusa walks down to the ship that will take her nobody knows where.
     {"finales/medusaf3.jpg", BACKDROP_SEA, -1,
      {{CHARACTER_MEDUSA, SCENE_WALK, -1, 0, -6, 0, 150, 1, 1},
       END_OF_CAST},
      {{PROP_WATER, 0, 24, 0.2f, 0, 1}, {PROP_SHIP, 16, 44, 0, 80, 1}, NO_PROPS},
-     LEVEL},
+     {0, 0.1f, 0.95f, 0, -0.1f}},
 
     // The Sphinx asks Zeus her riddle; he smiles on his throne.
     {"finales/esfingef1.jpg", BACKDROP_OLYMPUS, -1,
@@ -210,7 +210,7 @@ const SceneRow ending_scenes[] = {
       {WHO_ZEUS, SCENE_ENTHRONED, -1, 0, 14, 8, -50, 1.1f, 0},
       END_OF_CAST},
      {{PROP_THRONE, 14, 8, 0, -50, 0.9f}, NO_PROPS},
-     {0, 0.1f, 1.45f, 0, -0.05f}},
+     {0, 0.1f, 1.15f, 0, -0.05f}},
     // Night on Olympus: the Sphinx laughs, Zeus sits without an answer.
     {"finales/esfingef2.jpg", BACKDROP_NIGHT, -1,
      {{CHARACTER_SPHINX, SCENE_STAND, ACTION_WIN_1, 0.6f, -10, 0, 60, 1, 0},
@@ -253,7 +253,7 @@ const SceneRow ending_scenes[] = {
       {WHO_LACHESIS, SCENE_MEASURE, -1, 0, -14, 22, 30, 1, 0},
       END_OF_CAST},
      {{PROP_THRONE, 12, 8, 0, -45, 0.9f}, {PROP_THREAD, -10, 12, 12, 0, 0.8f}, NO_PROPS},
-     {0, 0.1f, 1.5f, 0, -0.1f}},
+     {0, 0.1f, 1.15f, 0, -0.1f}},
 
     // Atropos has raised her shears: the throne of Olympus stands empty, Ares runs from it,
     // Zeus looks on, and her sisters wait behind her.

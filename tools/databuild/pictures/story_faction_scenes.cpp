@@ -6,7 +6,6 @@
 #include <iterator>
 
 constexpr SceneCamera LEVEL = {0, 0.1f, 1.2f, 0, -0.1f};
-constexpr SceneCamera NEAR = {0, 0.1f, 1.5f, 0, -0.1f};
 
 const SceneRow faction_scenes[] = {
     // Ares' champions have won: the Minotaur, Hippolyte and Medusa raise their weapons below
@@ -18,7 +17,7 @@ const SceneRow faction_scenes[] = {
       {CHARACTER_MEDUSA, SCENE_STAND, ACTION_WIN_1, 0.6f, -5, 10, 10, 1, 0},
       END_OF_CAST},
      {{PROP_ALTAR, 8, 8, 0, 0, 0.8f}, {PROP_BRAZIER, 8, 8, 9, 0, 0.8f}, NO_PROPS},
-     {0, 0.1f, 0.8f, 0.25f, -0.1f}},
+     {0, 0.1f, 0.68f, 0.25f, -0.1f}},
     // Ares walks up to the empty throne while Apollo and Hera watch in silence, the throne
     // between him and them.
     {"finales/fina_02.tga", BACKDROP_CLEAR, -1,
@@ -33,7 +32,7 @@ const SceneRow faction_scenes[] = {
      {{CHARACTER_ATROPOS, SCENE_CUT, -1, 0, 0, 0, 60, 1, 0},
       END_OF_CAST},
      {{PROP_THREAD, 8, 0, 12, 0, 0.35f}, NO_PROPS},
-     NEAR},
+     {0, 0.1f, 1.05f, 0, -0.1f}},
     // Ares, king of the gods for a time, on the throne of Olympus.
     {"finales/fina_04.tga", BACKDROP_CLEAR, -1,
      {{CHARACTER_ARES, SCENE_ENTHRONED, -1, 0, 0, 0, -40, 1, 0},
@@ -89,7 +88,7 @@ const SceneRow faction_scenes[] = {
       {WHO_WOMAN, SCENE_CHEER, -1, 0, 32, 12, -45, 1, 0},
       END_OF_CAST},
      {{PROP_THRONE, 0, 10, 0, 0, 0.9f}, NO_PROPS},
-     NEAR},
+     {0, 0.1f, 1.15f, 0, -0.1f}},
     // Ares sits waiting in the dark; beside him the Moirae spin on.
     {"finales/finz_04.tga", BACKDROP_DARK, -1,
      {{CHARACTER_ARES, SCENE_SIT, -1, 0, -22, 4, 40, 1, 0},
@@ -98,6 +97,6 @@ const SceneRow faction_scenes[] = {
       {CHARACTER_ATROPOS, SCENE_CUT, -1, 0, 28, 8, -40, 1, 0},
       END_OF_CAST},
      {{PROP_THREAD, 16, 8, 13, 0, 1.2f}, {PROP_ROCK, -22, 6, 0, 0, 0.5f}, NO_PROPS},
-     NEAR},
+     {0, 0.1f, 1.15f, 0, -0.1f}},
 };
 const int faction_scene_count = static_cast<int>(std::size(faction_scenes));
