@@ -60,26 +60,26 @@ const SceneRow intro_scenes[] = {
      {prop(PROP_ROCK, -9, 4, 0, -20, 0.9f), NO_PROPS}, shifted(0.0f, 0.12f)},
 
     // The hall of the gods; before its throne Ares, his spear raised, claims it, while from the
-    // left Hades (come up from his dark hall, a brazier at his side) and Apollo with his lyre
-    // turn to him, and from the right Artemis draws her bow on him. Artemis' picture shows a
-    // narrow strip of her quad: she is drawn larger than it to stand as tall as the others.
+    // left Hades, come up from his dark hall, and Apollo with his lyre turn to him, and from the
+    // right Artemis draws her bow on him. Artemis' window is a narrow strip of her quad, though
+    // the screen shows more of it: she is drawn larger than it to stand as tall as the others.
     {"intro/olimpo03.tga", BACKDROP_HALL, -1, {END_OF_CAST}, {prop(PROP_THRONE, 0, 30, 0, 0, 1.3f), NO_PROPS},
-     shifted(-0.12f, 0.0f)},
+     shifted(-0.26f, 0.0f)},
     {"intro/ares01.tga", BACKDROP_CLEAR, -1, {posed(CHARACTER_ARES, SCENE_RAISE, 0, 0, -10), END_OF_CAST}, {NO_PROPS},
-     shifted(0.11f, 0.0f)},
+     shifted(-0.13f, 0.0f)},
     {"intro/artemisa01.tga", BACKDROP_CLEAR, -1, {posed(WHO_ARTEMIS, SCENE_DRAW_BOW, 0, 0, -70), END_OF_CAST},
      {NO_PROPS}, shifted(-1.63f, 0.0f, 3.5f)},
     {"intro/apolo01.tga", BACKDROP_CLEAR, -1, {posed(WHO_APOLLO, SCENE_STAND, 0, 0, 50), END_OF_CAST}, {NO_PROPS},
-     shifted(0.27f, 0.0f)},
-    {"intro/hades01.tga", BACKDROP_CLEAR, -1, {posed(WHO_HADES, SCENE_STAND, 0, 0, 55), END_OF_CAST},
-     {prop(PROP_BRAZIER, 8, 5, 0, 0, 0.8f), NO_PROPS}, shifted(0.54f, 0.0f)},
+     shifted(0.12f, 0.0f)},
+    {"intro/hades01.tga", BACKDROP_CLEAR, -1, {posed(WHO_HADES, SCENE_STAND, 0, 0, 55), END_OF_CAST}, {NO_PROPS},
+     shifted(0.26f, 0.0f)},
 
     // Zeus risen in anger on the left, his bolt high; Hera steps in between him and Ares, her
     // hand raised to Zeus. His picture lies over hers: each keeps to its own side.
     {"intro/zeus02.tga", BACKDROP_CLEAR, -1, {posed(WHO_ZEUS, SCENE_RAISE, 0, 0, 55), END_OF_CAST}, {NO_PROPS},
      shifted(0.32f, 0.0f)},
     {"intro/hera02.tga", BACKDROP_CLEAR, -1, {posed(WHO_HERA, SCENE_SPEAK, 0, 0, -45), END_OF_CAST}, {NO_PROPS},
-     shifted(0.24f, 0.0f)},
+     shifted(0.08f, 0.0f)},
 
     // "The last to stand would choose who rules Olympus": the empty throne on the peak, right
     // of the middle, where the champions of the next picture leave it in sight.
