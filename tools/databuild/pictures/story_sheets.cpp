@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,7 +83,17 @@ struct SheetLine {
     std::string picture;   // archive entries, space-separated, in drawing order; "" for black
     std::string text;
     std::vector<SheetQuad> screen;   // the story quads on show, in drawing order (none on an ending)
+    int key;                         // page * STORY_LINES + line
 };
+
+// How many ticks each picture of a character ending was on top while a line was typed, by the
+// line's key: the line goes beside the one on top for most of them, as a reader sees it.
+using SheetTopTicks = std::map<int, std::map<std::string, int>>;
+
+static int story_line_key()
+{
+    return static_cast<int>(story_page * STORY_LINES + story_line);
+}
 
 // The quads on show now, placed as the screen's perspective places them.
 static std::vector<SheetQuad> quads_on_screen()
@@ -140,13 +151,13 @@ static void sheet_sample(std::vector<SheetLine> *lines, int *last_key)
     while (length > 0 && line[length - 1] == ' ')
         length--;
     const char *rest = story_read_ptr + strspn(story_read_ptr, " ");
-    int key = static_cast<int>(story_page * STORY_LINES + story_line);
+    int key = story_line_key();
     if (length == 0 || (*rest != '\n' && *rest != '\0') || key == *last_key)
         return;
     *last_key = key;
     bool ending = game_state == STATE_CHARACTER_ENDING;
     lines->push_back({ending ? ending_strongest() : quads_strongest(), std::string(line, length),
-                      ending ? std::vector<SheetQuad>() : quads_on_screen()});
+                      ending ? std::vector<SheetQuad>() : quads_on_screen(), key});
 }
 
 enum SheetScript : u8 {
@@ -172,6 +183,7 @@ static bool sheet_walk(int script, int character, std::vector<SheetLine> *lines)
     if (started != 0)
         return false;
     int last_key = -1;
+    SheetTopTicks top;
     for (int t = 0; t < SHEET_TICKS && story_end_stamp == 0; t++) {
         if (script == SHEET_INTRO && story_told())
             break;
@@ -187,6 +199,16 @@ static bool sheet_walk(int script, int character, std::vector<SheetLine> *lines)
             break;
         }
         sheet_sample(lines, &last_key);
+        if (game_state == STATE_CHARACTER_ENDING && story_line < STORY_LINES)
+            top[story_line_key()][ending_strongest()]++;
+    }
+    for (SheetLine &line : *lines) {
+        int most = 0;
+        for (const auto &[picture, ticks] : top[line.key])
+            if (ticks > most) {
+                most = ticks;
+                line.picture = picture;
+            }
     }
     music_stop();
     texture_table_delete(screen_textures, SCREEN_TEXTURES);
