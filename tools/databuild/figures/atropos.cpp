@@ -43,5 +43,5 @@ const FigureLook look_atropos = {
     {{225, 210, 200}, {20, 20, 20}, {{45, 45, 55}, {75, 50, 95}}, {{150, 130, 80}, {190, 190, 205}},
      // leather      metal            fur            eyes
      {60, 50, 45}, {200, 200, 210}, {40, 40, 40}, {90, 90, 110}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };

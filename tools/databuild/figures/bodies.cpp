@@ -1,5 +1,5 @@
 // The shared bodies the fighters' looks build on: a man's, a woman's (both without a head) and
-// a human head with its face. Right-hand rows are mirrored to the left. Joints of a 20-unit
+// a human head with its face; and the clothing several picture figures wear alike. Right-hand rows are mirrored to the left. Joints of a 20-unit
 // figure: pelvis z 10, chest 12, head 17, shoulder (-2.9, 0, 16), elbow (-3.1, 0, 12.6),
 // wrist (-3.2, 0, 9.6), hip (-1.3, 0, 10), knee (-1.35, 0, 5.5), ankle (-1.35, 0, 1).
 #include "tools/databuild/figures/figure_look.h"
@@ -73,3 +73,40 @@ const FigureShape look_head_human[] = {
     {PART_HEAD,  SHAPE_BALL, PART_HEAD,  {-1.0f, 0.15f, 1.6f},  PART_HEAD,  {0, 0, 0},             {0.14f, 0.3f, 0.38f},  0,     MAT_SKIN, SHAPE_MIRROR},
 };
 const int look_head_human_count = static_cast<int>(std::size(look_head_human));
+
+const FigureShape look_robe_panels[] = {
+    // part          kind        from            offset                  to              offset                size                   round  material     flags
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+};
+const int look_robe_panels_count = static_cast<int>(std::size(look_robe_panels));
+
+const FigureShape look_himation[] = {
+    // part          kind        from            offset                  to              offset                size                   round  material     flags
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, -0.3f, 4.1f},    PART_PELVIS,    {-1.7f, -0.4f, 0.9f}, {1.0f, 1.15f, 0.72f},  0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, 0.4f, 4.1f},     PART_PELVIS,    {-1.7f, 0.5f, 0.9f},  {1.0f, 1.15f, 0.72f},  0,     MAT_CLOTH,   0},
+    {PART_UPPER_ARM_L, SHAPE_LIMB, PART_UPPER_ARM_L, {0, 0, 0.1f},       PART_UPPER_ARM_L, {0, 0, -2.2f},      {1.0f, 0.85f, 0},      0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.5f},           PART_PELVIS,    {0, 0, -8.7f},        {2.05f, 3.0f, 0.78f},  0,     MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+};
+const int look_himation_count = static_cast<int>(std::size(look_himation));
+
+const FigureShape look_fate_robe[] = {
+    // part          kind        from            offset                  to              offset                size                   round  material     flags
+    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.6f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.42f, 1.5f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.7f, 2.2f},        PART_HEAD,      {0, 0.8f, -0.9f},     {1.35f, 2.0f, 0.95f},  0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.2f, 1.45f, 2.15f},  0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.05f, 3.7f},      PART_CHEST,     {0, -0.05f, 2.0f},    {1.8f, 1.8f, 0.78f},   0,     MAT_CLOTH,   0},
+    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, 0},          {0.95f, 0.95f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.45f},  0,     MAT_CLOTH,   0},
+    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.9f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
+    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, -0.1f},      PART_FOREARM_R, {0, 0, 0},            {0.95f, 0.8f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
+    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0.2f},           PART_HAND_R,    {0, 0, 0.45f},        {0.8f, 0.68f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
+};
+const int look_fate_robe_count = static_cast<int>(std::size(look_fate_robe));

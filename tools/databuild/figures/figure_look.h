@@ -103,6 +103,8 @@ struct FigureLook {
     int shape_count;
     LookColours colours;
     FaceKind face;
+    const FigureShape *garment;     // shared clothing several looks wear (a long robe), or none
+    int garment_count;
 };
 
 // The shared bodies (figures/bodies.cpp): a man's and a woman's without head, and a human
@@ -113,6 +115,17 @@ extern const FigureShape look_body_woman[];
 extern const int look_body_woman_count;
 extern const FigureShape look_head_human[];
 extern const int look_head_human_count;
+// Shared clothing (figures/bodies.cpp): the panels that close a long robe in front over each
+// thigh and shin, so a seated or kneeling figure's robe follows the legs; a god's himation to
+// the ankles, draped over the left shoulder, with those panels; the Fates' hooded wool robe
+// to the ground, with those panels (the cape over the shoulders and the belt are each
+// sister's own).
+extern const FigureShape look_robe_panels[];
+extern const int look_robe_panels_count;
+extern const FigureShape look_himation[];
+extern const int look_himation_count;
+extern const FigureShape look_fate_robe[];
+extern const int look_fate_robe_count;
 
 // One look per fighter, each in its own file (figures/jason.cpp, ...), and all of them by
 // character id (figures/looks.cpp).

@@ -22,6 +22,8 @@ static void look_materials(const FigureLook &look, bool used[MAT_COUNT])
         used[look.body[i].material] = true;
     for (int i = 0; i < look.shape_count; i++)
         used[look.shapes[i].material] = true;
+    for (int i = 0; i < look.garment_count; i++)
+        used[look.garment[i].material] = true;
     // A face's head turns away from the front in skin.
     if (used[MAT_FACE])
         used[MAT_SKIN] = true;

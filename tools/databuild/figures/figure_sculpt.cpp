@@ -601,6 +601,7 @@ void figure_sculpt(const FigureLook &look, const FigureStyle &style, const Figur
     place_rows(look.body, look.body_count, style, rig, unmasked, &placed);
     place_rows(look.head, look.head_count, style, rig, unmasked, &placed);
     place_rows(look.shapes, look.shape_count, style, rig, unmasked, &placed);
+    place_rows(look.garment, look.garment_count, style, rig, unmasked, &placed);
     f32 u = look_unit(style);
     int bones = static_cast<int>(rig.skeleton.bones.size());
     std::vector<BoneMesh> meshes(bones);

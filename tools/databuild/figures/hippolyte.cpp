@@ -34,5 +34,5 @@ const FigureLook look_hippolyte = {
     {{200, 150, 110}, {30, 25, 20}, {{170, 90, 40}, {90, 40, 130}}, {{120, 30, 30}, {40, 40, 60}},
      // leather      metal            fur            eyes
      {110, 70, 40}, {200, 200, 210}, {70, 50, 30}, {90, 60, 30}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };

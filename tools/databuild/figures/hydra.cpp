@@ -64,5 +64,5 @@ const FigureLook look_hydra = {
     {{70, 120, 70}, {40, 60, 40}, {{50, 110, 60}, {110, 50, 110}}, {{190, 180, 110}, {200, 160, 190}},
      // leather      metal            fur            eyes
      {80, 70, 40}, {220, 220, 180}, {60, 80, 50}, {255, 200, 40}},
-    FACE_SERPENT,
+    FACE_SERPENT, nullptr, 0,
 };

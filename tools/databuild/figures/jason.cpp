@@ -38,5 +38,5 @@ const FigureLook look_jason = {
     {{225, 180, 140}, {70, 45, 25}, {{235, 225, 200}, {60, 90, 200}}, {{170, 40, 30}, {230, 190, 70}},
      // leather      metal            fur (the fleece)  eyes
      {120, 80, 45}, {205, 205, 215}, {225, 180, 60},   {80, 100, 60}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };

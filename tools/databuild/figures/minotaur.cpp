@@ -35,5 +35,5 @@ const FigureLook look_minotaur = {
     {{125, 85, 55}, {70, 45, 30}, {{140, 40, 30}, {45, 60, 110}}, {{150, 40, 30}, {180, 160, 120}},
      // leather      metal            fur             eyes
      {95, 60, 35}, {165, 165, 175}, {75, 50, 32}, {200, 40, 20}},
-    FACE_BULL,
+    FACE_BULL, nullptr, 0,
 };

@@ -39,5 +39,5 @@ const FigureLook look_odysseus = {
     {{215, 170, 130}, {90, 65, 45}, {{150, 40, 40}, {40, 110, 60}}, {{230, 200, 120}, {220, 220, 210}},
      // leather      metal            fur            eyes
      {110, 75, 45}, {195, 195, 205}, {90, 70, 50}, {70, 90, 110}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };

@@ -21,12 +21,6 @@ static const FigureShape zeus_shapes[] = {
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.5f, -1.22f, 1.38f}, PART_HEAD,      {0.5f, -1.22f, 1.38f}, {0.14f, 0.14f, 0},    0,     MAT_HAIR,    0},
     // The himation: over the left shoulder and across the back to the right hip, round the
     // waist and to the ankles.
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, -0.3f, 4.1f},    PART_PELVIS,    {-1.7f, -0.4f, 0.9f}, {1.0f, 1.15f, 0.72f},  0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, 0.4f, 4.1f},     PART_PELVIS,    {-1.7f, 0.5f, 0.9f},  {1.0f, 1.15f, 0.72f},  0,     MAT_CLOTH,   0},
-    {PART_UPPER_ARM_L, SHAPE_LIMB, PART_UPPER_ARM_L, {0, 0, 0.1f},       PART_UPPER_ARM_L, {0, 0, -2.2f},      {1.0f, 0.85f, 0},      0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.5f},           PART_PELVIS,    {0, 0, -8.7f},        {2.05f, 3.0f, 0.78f},  0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 0.9f},           PART_PELVIS,    {0, 0, 1.8f},         {2.2f, 0, 0.78f},      0.6f,  MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_LIMB, PART_PELVIS,    {0.6f, -1.7f, 0.8f},    PART_PELVIS,    {0.9f, -2.0f, -5.0f}, {0.12f, 0.1f, 0},      0,     MAT_TRIM,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
@@ -52,7 +46,7 @@ const FigureLook look_zeus = {
     {{215, 170, 130}, {60, 50, 45}, {{240, 236, 225}, {120, 60, 150}}, {{60, 80, 170}, {225, 190, 80}},
      // leather      metal            fur            eyes
      {120, 80, 45}, {230, 190, 70}, {90, 70, 50}, {60, 90, 150}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_himation, look_himation_count,
 };
 
 // Hera: queen of the gods, in a tall gold crown (the polos) with a veil falling behind, a long
@@ -74,8 +68,6 @@ static const FigureShape hera_shapes[] = {
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0, 4.2f},           PART_CHEST,     {0, 0, 4.5f},         {1.2f, 0, 0.8f},       0.4f,  MAT_GOLD,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_CONE, PART_PELVIS,    {0, 0, 2.2f},           PART_PELVIS,    {0, 0, -0.6f},        {1.9f, 2.5f, 0.78f},   0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.9f},           PART_PELVIS,    {0, 0, 2.3f},         {1.95f, 0, 0.78f},     0.3f,  MAT_GOLD,    0},
     {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 0.9f},           PART_HAND_R,    {0, 0, 0.4f},         {0.45f, 0, 0},         0.3f,  MAT_GOLD,    SHAPE_MIRROR},
@@ -93,7 +85,7 @@ const FigureLook look_hera = {
     {{235, 200, 170}, {70, 40, 25}, {{235, 230, 215}, {150, 40, 60}}, {{140, 40, 110}, {240, 220, 170}},
      // leather      metal            fur            eyes
      {140, 100, 60}, {230, 190, 70}, {90, 70, 50}, {90, 70, 40}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // Poseidon: a bearded sea king, his wet dark hair bound with a gold band, bare-chested in a
@@ -108,12 +100,6 @@ static const FigureShape poseidon_shapes[] = {
     {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {-0.7f, -0.35f, 1.2f},  PART_HEAD,      {0, 0, 0},            {0.32f, 0.55f, 0.7f},  0,     MAT_HAIR,    SHAPE_MIRROR},
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {0, -0.95f, 0.5f},      PART_HEAD,      {0, -0.95f, -0.8f},   {0.7f, 0.25f, 0.7f},   0,     MAT_HAIR,    0},
     {PART_HEAD,      SHAPE_LIMB, PART_HEAD,      {-0.5f, -1.22f, 1.38f}, PART_HEAD,      {0.5f, -1.22f, 1.38f}, {0.14f, 0.14f, 0},    0,     MAT_HAIR,    0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, -0.3f, 4.1f},    PART_PELVIS,    {-1.7f, -0.4f, 0.9f}, {1.0f, 1.15f, 0.72f},  0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, 0.4f, 4.1f},     PART_PELVIS,    {-1.7f, 0.5f, 0.9f},  {1.0f, 1.15f, 0.72f},  0,     MAT_CLOTH,   0},
-    {PART_UPPER_ARM_L, SHAPE_LIMB, PART_UPPER_ARM_L, {0, 0, 0.1f},       PART_UPPER_ARM_L, {0, 0, -2.2f},      {1.0f, 0.85f, 0},      0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.5f},           PART_PELVIS,    {0, 0, -8.7f},        {2.05f, 3.0f, 0.78f},  0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 0.9f},           PART_PELVIS,    {0, 0, 1.8f},         {2.2f, 0, 0.78f},      0.6f,  MAT_TRIM,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The trident: a long shaft, a crossbar and three barbed prongs.
@@ -133,7 +119,7 @@ const FigureLook look_poseidon = {
     {{200, 160, 120}, {35, 45, 50}, {{40, 130, 120}, {30, 60, 130}}, {{230, 200, 90}, {220, 225, 230}},
      // leather      metal            fur            eyes
      {110, 80, 50}, {200, 170, 80}, {60, 60, 60}, {40, 110, 120}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_himation, look_himation_count,
 };
 
 // Hades: lord of the dead, robed to the ground in black with a mantle over both shoulders, a
@@ -159,8 +145,6 @@ static const FigureShape hades_shapes[] = {
     {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, 0},          PART_FOREARM_R, {0, 0, 0},            {0.95f, 0.75f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.85f, 1.35f, 1.45f}, 0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.5f},           PART_PELVIS,    {0, 0, -8.8f},        {2.05f, 3.1f, 0.78f},  0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.2f},           PART_PELVIS,    {0, 0, 1.6f},         {2.1f, 0, 0.78f},      0.3f,  MAT_STEEL,   0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.88f},    PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.18f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The bident: a black shaft and two long iron prongs.
@@ -177,7 +161,7 @@ const FigureLook look_hades = {
     {{185, 160, 140}, {25, 22, 25}, {{40, 35, 45}, {60, 20, 30}}, {{90, 25, 35}, {30, 30, 35}},
      // leather    metal            fur            eyes
      {35, 30, 30}, {95, 95, 105}, {40, 40, 40}, {120, 40, 30}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // Apollo: young and beardless, long golden curls under a laurel wreath, a mantle over one
@@ -196,8 +180,6 @@ static const FigureShape apollo_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, 0.4f, 4.1f},     PART_PELVIS,    {-1.7f, 0.5f, 0.9f},  {1.0f, 1.15f, 0.72f},  0,     MAT_CLOTH,   0},
     {PART_UPPER_ARM_L, SHAPE_LIMB, PART_UPPER_ARM_L, {0, 0, 0.1f},       PART_UPPER_ARM_L, {0, 0, -1.8f},      {0.95f, 0.8f, 0},      0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -8.6f},        {2.0f, 2.95f, 0.76f},  0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 0.8f},           PART_PELVIS,    {0, 0, 1.6f},         {2.12f, 0, 0.76f},     0.6f,  MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_LIMB, PART_PELVIS,    {0.9f, -1.65f, 0.9f},   PART_PELVIS,    {1.2f, -2.1f, -5.5f}, {0.12f, 0.1f, 0},      0,     MAT_TRIM,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.9f},     PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.15f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
@@ -218,7 +200,7 @@ const FigureLook look_apollo = {
     {{230, 185, 140}, {225, 175, 70}, {{180, 45, 40}, {235, 232, 220}}, {{230, 190, 80}, {70, 120, 190}},
      // leather      metal            fur (the laurel) eyes
      {140, 95, 50}, {230, 190, 70}, {70, 130, 50},   {70, 110, 160}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // Artemis: the huntress in a short chiton belted high, her hair up in a knot under a silver
@@ -261,7 +243,7 @@ const FigureLook look_artemis = {
     {{235, 200, 165}, {110, 65, 30}, {{225, 225, 215}, {110, 140, 90}}, {{90, 120, 70}, {210, 190, 130}},
      // leather      metal            fur             eyes
      {130, 90, 55}, {215, 220, 235}, {200, 190, 170}, {70, 110, 90}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };
 
 // Hermes: the messenger in a winged traveller's hat and winged sandals, a short cloak pinned
@@ -308,7 +290,7 @@ const FigureLook look_hermes = {
     {{225, 180, 135}, {85, 55, 30}, {{230, 225, 210}, {90, 130, 180}}, {{150, 110, 60}, {200, 70, 50}},
      // leather      metal            fur            eyes
      {140, 95, 55}, {210, 210, 220}, {90, 70, 50}, {80, 100, 70}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };
 
 // Athena: a crested bronze helmet pushed up off her face, her hair falling behind it, a long
@@ -334,8 +316,6 @@ static const FigureShape athena_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, -0.6f},      {0.8f, 0.75f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.6f},           PART_PELVIS,    {0, 0, 2.1f},         {1.95f, 0, 0.78f},     0.3f,  MAT_GOLD,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The spear, point up.
@@ -354,5 +334,5 @@ const FigureLook look_athena = {
     {{230, 195, 160}, {60, 40, 25}, {{225, 220, 205}, {110, 120, 140}}, {{40, 70, 140}, {160, 40, 40}},
      // leather      metal            fur            eyes
      {120, 85, 50}, {210, 210, 220}, {90, 70, 50}, {110, 130, 140}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };

@@ -33,7 +33,7 @@ const FigureLook look_man = {
     {{210, 165, 125}, {60, 40, 25}, {{200, 180, 140}, {150, 70, 50}}, {{120, 60, 40}, {90, 110, 80}},
      // leather      metal            fur            eyes
      {110, 75, 45}, {200, 170, 90}, {90, 70, 50}, {70, 60, 40}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };
 
 // A townswoman: the hair gathered in a knot behind, a long chiton to her feet with a shawl
@@ -53,8 +53,6 @@ static const FigureShape woman_shapes[] = {
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.3f, 4.2f},        PART_CHEST,     {0, 0.6f, 0.5f},      {1.6f, 2.3f, 0.75f},   0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.0f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.9f},           PART_PELVIS,    {0, 0, 2.3f},         {1.95f, 0, 0.78f},     0.3f,  MAT_TRIM,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_LEATHER, SHAPE_MIRROR},
 };
@@ -66,7 +64,7 @@ const FigureLook look_woman = {
     {{230, 190, 155}, {50, 30, 20}, {{215, 200, 170}, {120, 90, 140}}, {{160, 70, 50}, {210, 200, 170}},
      // leather      metal            fur            eyes
      {120, 85, 50}, {200, 170, 90}, {90, 70, 50}, {70, 60, 40}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // An elder (Pelias, a priest): white hair thinning on top, a long white beard, a long robe
@@ -85,8 +83,6 @@ static const FigureShape elder_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.5f, 0.1f, 4.0f},     PART_PELVIS,    {-1.6f, 0, -0.5f},    {1.0f, 1.15f, 0.85f},  0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.85f, 1.4f, 1.45f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.5f},           PART_PELVIS,    {0, 0, -8.8f},        {2.05f, 3.0f, 0.78f},  0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.65f, -0.88f},    PART_FOOT_R,    {0, 0, 0},            {0.5f, 1.12f, 0.18f},  0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The staff.
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 4.6f},           AT_WEAPON_TIP,  {0, 0, 0},            {0.18f, 0.15f, 0},     0,     MAT_WOOD,    0},
@@ -100,7 +96,7 @@ const FigureLook look_elder = {
     {{205, 165, 135}, {225, 225, 220}, {{225, 220, 205}, {100, 80, 110}}, {{140, 60, 50}, {200, 180, 120}},
      // leather     metal            fur            eyes
      {100, 70, 45}, {200, 170, 90}, {90, 70, 50}, {80, 80, 80}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // A shepherd: a broad felt hat hung at his back, a short tunic off one shoulder under a
@@ -137,7 +133,7 @@ const FigureLook look_shepherd = {
     {{200, 150, 105}, {45, 30, 20}, {{170, 150, 110}, {110, 120, 90}}, {{150, 120, 70}, {120, 90, 60}},
      // leather     metal            fur (the sheepskin) eyes
      {110, 75, 45}, {200, 170, 90}, {225, 215, 190},    {70, 60, 40}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };
 
 // One of Hippolyte's Amazons: a short tunic, a Scythian cap with its point tipped forward and
@@ -177,7 +173,7 @@ const FigureLook look_amazon = {
     {{220, 175, 135}, {40, 25, 15}, {{190, 70, 40}, {60, 100, 140}}, {{230, 200, 120}, {220, 220, 210}},
      // leather     metal            fur            eyes
      {100, 65, 40}, {200, 200, 210}, {90, 70, 50}, {60, 80, 60}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };
 
 // Penelope: the queen of Ithaca, veiled, in a long robe and a wide mantle, a band across her
@@ -197,8 +193,6 @@ static const FigureShape penelope_shapes[] = {
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.35f, 4.3f},       PART_CHEST,     {0, 0.6f, 0.2f},      {1.7f, 2.4f, 0.75f},   0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.3f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.9f},           PART_PELVIS,    {0, 0, 2.3f},         {1.95f, 0, 0.78f},     0.3f,  MAT_GOLD,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_LEATHER, SHAPE_MIRROR},
 };
@@ -210,7 +204,7 @@ const FigureLook look_penelope = {
     {{230, 190, 155}, {60, 35, 20}, {{130, 40, 50}, {60, 80, 130}}, {{225, 215, 190}, {200, 180, 120}},
      // leather      metal            fur            eyes
      {120, 85, 50}, {230, 190, 70}, {90, 70, 50}, {80, 60, 40}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // Andromeda: the chained princess, her long hair loose under a gold diadem, a long robe with a
@@ -230,8 +224,6 @@ static const FigureShape andromeda_shapes[] = {
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 4.45f},     {0.95f, 0, 0.85f},     0.5f,  MAT_GOLD,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.65f, 1.25f, 1.4f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.0f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.4f},           PART_PELVIS,    {0, 0, 1.9f},         {1.98f, 0, 0.78f},     0.3f,  MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_PELVIS,    {0, -1.55f, 1.6f},      PART_PELVIS,    {0, 0, 0},            {0.35f, 0.2f, 0.35f},  0,     MAT_GOLD,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.4f, 0.98f, 0.2f},   0.6f,  MAT_GOLD,    SHAPE_MIRROR},
@@ -251,7 +243,7 @@ const FigureLook look_andromeda = {
     {{200, 150, 110}, {25, 18, 15}, {{240, 235, 220}, {230, 200, 120}}, {{40, 120, 130}, {150, 40, 60}},
      // leather      metal         fur            eyes
      {120, 85, 50}, {90, 90, 100}, {90, 70, 50}, {60, 40, 25}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // Galatea: the sea nymph, her long hair loose and strung with pearls, a sea-blue robe falling
@@ -273,8 +265,6 @@ static const FigureShape galatea_shapes[] = {
     {PART_CHEST,     SHAPE_DISC, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 4.45f},     {0.95f, 0, 0.85f},     0.6f,  MAT_HORN,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.65f, 1.25f, 1.4f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.1f, 0.78f},  0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.5f},           PART_PELVIS,    {0, 0, 1.9f},         {1.98f, 0, 0.78f},     0.4f,  MAT_TRIM,    0},
 };
 
@@ -285,7 +275,7 @@ const FigureLook look_galatea = {
     {{240, 215, 200}, {170, 110, 60}, {{95, 165, 175}, {120, 150, 200}}, {{235, 245, 245}, {225, 235, 240}},
      // leather      metal            fur            eyes
      {120, 85, 50}, {210, 220, 230}, {90, 70, 50}, {50, 130, 150}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // Medea: the sorceress of Colchis, dark-haired under a gold diadem and a dark veil, in a long
@@ -309,8 +299,6 @@ static const FigureShape medea_shapes[] = {
     {PART_FOREARM_R, SHAPE_CONE, PART_FOREARM_R, {0, 0, 0.3f},           PART_HAND_R,    {0, 0, 0.7f},         {0.6f, 0.95f, 0},      0,     MAT_TRIM,    SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.7f, 1.3f, 1.4f},    0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.3f},        {1.95f, 3.15f, 0.8f},  0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.6f},           PART_PELVIS,    {0, 0, 2.0f},         {1.96f, 0, 0.78f},     0.3f,  MAT_GOLD,    0},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The phial.
@@ -325,7 +313,7 @@ const FigureLook look_medea = {
     {{225, 190, 160}, {20, 15, 15}, {{90, 30, 100}, {30, 70, 60}}, {{30, 25, 40}, {120, 30, 40}},
      // leather     metal            fur            eyes
      {90, 60, 40}, {230, 190, 70}, {90, 70, 50}, {90, 60, 30}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // A child: a head large for its body, short hair, a short tunic, bare feet.
@@ -352,7 +340,7 @@ const FigureLook look_child = {
     {{230, 185, 145}, {90, 60, 30}, {{220, 210, 180}, {170, 90, 60}}, {{170, 60, 40}, {90, 110, 150}},
      // leather      metal            fur            eyes
      {110, 75, 45}, {200, 170, 90}, {90, 70, 50}, {70, 90, 60}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };
 
 // Argos, Odysseus' old hound: a deep chest and a long body, a long muzzle, dark drooping
@@ -385,5 +373,5 @@ const FigureLook look_dog = {
     {{125, 100, 75}, {80, 65, 55}, {{150, 120, 90}, {150, 120, 90}}, {{150, 120, 90}, {150, 120, 90}},
      // leather    metal            fur              eyes
      {40, 30, 25}, {150, 150, 150}, {140, 115, 85}, {40, 30, 20}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };

@@ -41,7 +41,7 @@ const FigureLook look_hephaestus = {
     {{195, 145, 105}, {45, 35, 30}, {{150, 130, 100}, {90, 80, 75}}, {{150, 50, 35}, {110, 90, 60}},
      // leather     metal         fur            eyes
      {95, 60, 35}, {85, 85, 95}, {90, 70, 50}, {60, 50, 40}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };
 
 // Demeter: the harvest's goddess, veiled, crowned with ears of wheat, in a long robe and a
@@ -65,8 +65,6 @@ static const FigureShape demeter_shapes[] = {
     {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {1.6f, 0.2f, 4.0f},     PART_PELVIS,    {-1.6f, -0.1f, -0.5f}, {0.95f, 1.15f, 0.8f}, 0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.35f, 1.45f}, 0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {2.0f, 3.1f, 0.8f},    0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.42f, 1.0f, 0.2f},   0.6f,  MAT_LEATHER, SHAPE_MIRROR},
     // The sheaf: stalks bound with a band, the ears above the hand.
     {PART_HAND_L,    SHAPE_CONE, AT_SECOND_BASE, {0, 0, 2.2f},           AT_SECOND_TIP,  {0, 0, 0},            {0.35f, 0.5f, 0},      0,     MAT_GOLD,    0},
@@ -85,7 +83,7 @@ const FigureLook look_demeter = {
     {{225, 185, 145}, {95, 60, 30}, {{140, 50, 40}, {70, 110, 60}}, {{220, 195, 140}, {200, 150, 90}},
      // leather      metal            fur            eyes
      {120, 85, 50}, {230, 190, 70}, {90, 70, 50}, {90, 80, 50}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // Aphrodite: her long hair gathered up with roses, a light robe slipping from one shoulder
@@ -110,8 +108,6 @@ static const FigureShape aphrodite_shapes[] = {
     {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.85f, 4.0f},      PART_CHEST,     {0, 0, 0},            {0.2f, 0.12f, 0.25f},  0,     MAT_TRIM,    0},
     {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.65f, 1.25f, 1.4f},  0,     MAT_CLOTH,   0},
     {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.2f},        {1.95f, 3.0f, 0.78f},  0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.3f},           PART_PELVIS,    {0, 0, 1.7f},         {2.0f, 0, 0.78f},      0.4f,  MAT_GOLD,    0},
     {PART_FOREARM_R, SHAPE_DISC, PART_HAND_R,    {0, 0, 0.9f},           PART_HAND_R,    {0, 0, 0.55f},        {0.42f, 0, 0},         0.4f,  MAT_GOLD,    SHAPE_MIRROR},
     {PART_FOOT_R,    SHAPE_BOX,  PART_FOOT_R,    {0, -0.6f, -0.8f},      PART_FOOT_R,    {0, 0, 0},            {0.4f, 0.98f, 0.2f},   0.6f,  MAT_GOLD,    SHAPE_MIRROR},
@@ -128,7 +124,7 @@ const FigureLook look_aphrodite = {
     {{240, 205, 180}, {200, 140, 70}, {{130, 190, 215}, {225, 140, 165}}, {{210, 50, 80}, {245, 235, 240}},
      // leather      metal            fur            eyes
      {150, 110, 70}, {230, 190, 70}, {90, 70, 50}, {70, 120, 160}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_robe_panels, look_robe_panels_count,
 };
 
 // Phobos: Fear, in black iron armour and a crested helmet that hides all of his face but his
@@ -179,29 +175,16 @@ const FigureLook look_phobos = {
     {{180, 150, 130}, {20, 20, 20}, {{70, 20, 25}, {30, 30, 40}}, {{20, 20, 25}, {120, 20, 20}},
      // leather    metal         fur            eyes (the gorgon's)
      {45, 35, 30}, {70, 70, 80}, {40, 40, 40}, {255, 90, 30}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };
 
 // Clotho, the Fate who spins: hooded and robed to the ground like her sister Atropos but in
 // pale wool, the distaff with its ball of wool in her left hand, the spindle in her right.
 static const FigureShape clotho_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.6f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.42f, 1.5f, 1.6f},   0,     MAT_CLOTH,   0},
-    {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.7f, 2.2f},        PART_HEAD,      {0, 0.8f, -0.9f},     {1.35f, 2.0f, 0.95f},  0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.2f, 1.45f, 2.15f},  0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.05f, 3.7f},      PART_CHEST,     {0, -0.05f, 2.0f},    {1.8f, 1.8f, 0.78f},   0,     MAT_CLOTH,   0},
+    // Over the Fates' shared hooded robe: her own cape and belt.
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 1.4f},      {1.4f, 2.4f, 0.7f},    0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, 0},          {0.95f, 0.95f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.45f},  0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.9f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.45f},        {2.0f, 0, 0.78f},      0.3f,  MAT_TRIM,    0},
-    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, -0.1f},      PART_FOREARM_R, {0, 0, 0},            {0.95f, 0.8f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0.2f},           PART_HAND_R,    {0, 0, 0.45f},        {0.8f, 0.68f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
     // The spindle: a shaft, its whorl, thread wound on it.
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 1.0f},           AT_WEAPON_TIP,  {0, 0, 0},            {0.1f, 0.06f, 0},      0,     MAT_WOOD,    0},
     {PART_HAND_R,    SHAPE_BALL, AT_WEAPON_BASE, {0, 0, -1.0f},          AT_WEAPON_BASE, {0, 0, 0},            {0.3f, 0.3f, 0.55f},   0,     MAT_FUR,     0},
@@ -219,29 +202,16 @@ const FigureLook look_clotho = {
     {{228, 200, 178}, {90, 70, 60}, {{215, 200, 165}, {150, 160, 180}}, {{150, 110, 70}, {90, 90, 120}},
      // leather    metal            fur (the wool)   eyes
      {90, 70, 55}, {200, 200, 210}, {245, 240, 225}, {90, 90, 110}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_fate_robe, look_fate_robe_count,
 };
 
 // Lachesis, the Fate who measures: hooded and robed in earth brown, a gold-banded measuring rod
 // in her right hand.
 static const FigureShape lachesis_shapes[] = {
     // part          kind        from            offset                  to              offset                size                   round  material     flags
-    {PART_HEAD,      SHAPE_BALL, PART_HEAD,      {0, 0.6f, 2.0f},        PART_HEAD,      {0, 0, 0},            {1.42f, 1.5f, 1.6f},   0,     MAT_CLOTH,   0},
-    {PART_HEAD,      SHAPE_CONE, PART_HEAD,      {0, 0.7f, 2.2f},        PART_HEAD,      {0, 0.8f, -0.9f},     {1.35f, 2.0f, 0.95f},  0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, 0, 2.5f},           PART_CHEST,     {0, 0, 0},            {2.2f, 1.45f, 2.15f},  0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {-0.75f, -0.88f, 2.7f}, PART_CHEST,     {0, 0, 0},            {0.76f, 0.66f, 0.68f}, 0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_CHEST,     SHAPE_BALL, PART_CHEST,     {0, -0.05f, 0.8f},      PART_CHEST,     {0, 0, 0},            {1.7f, 1.25f, 1.6f},   0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.02f, 2.3f},      PART_CHEST,     {0, 0, -1.3f},        {1.72f, 1.78f, 0.74f}, 0,     MAT_CLOTH,   0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {0, -0.05f, 3.7f},      PART_CHEST,     {0, -0.05f, 2.0f},    {1.8f, 1.8f, 0.78f},   0,     MAT_CLOTH,   0},
+    // Over the Fates' shared hooded robe: her own cape and belt.
     {PART_CHEST,     SHAPE_CONE, PART_CHEST,     {0, 0.1f, 4.3f},        PART_CHEST,     {0, 0.1f, 1.4f},      {1.4f, 2.4f, 0.7f},    0,     MAT_TRIM,    0},
-    {PART_CHEST,     SHAPE_LIMB, PART_CHEST,     {-0.6f, 0.1f, 3.9f},    PART_UPPER_ARM_R, {0, 0, 0},          {0.95f, 0.95f, 0},     0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_PELVIS,    SHAPE_BALL, PART_CHEST,     {0, 0, 0.1f},           PART_CHEST,     {0, 0, 0},            {1.75f, 1.3f, 1.45f},  0,     MAT_CLOTH,   0},
-    {PART_PELVIS,    SHAPE_SKIRT, PART_PELVIS,   {0, 0, 1.4f},           PART_PELVIS,    {0, 0, -9.9f},        {1.95f, 3.1f, 0.8f},   0,     MAT_CLOTH,   0},
-    {PART_THIGH_R,   SHAPE_BOX,  PART_THIGH_R,   {0.8f, -0.6f, -2.4f},   PART_THIGH_R,   {0, 0, 0},            {0.8f, 0.8f, 2.5f},    0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_SHIN_R,    SHAPE_BOX,  PART_SHIN_R,    {0.75f, -0.55f, -2.4f}, PART_SHIN_R,    {0, 0, 0},            {0.78f, 0.75f, 2.3f},  0.9f,  MAT_CLOTH,   SHAPE_MIRROR},
     {PART_PELVIS,    SHAPE_DISC, PART_PELVIS,    {0, 0, 1.1f},           PART_PELVIS,    {0, 0, 1.45f},        {2.0f, 0, 0.78f},      0.3f,  MAT_GOLD,    0},
-    {PART_UPPER_ARM_R, SHAPE_LIMB, PART_UPPER_ARM_R, {0, 0, -0.1f},      PART_FOREARM_R, {0, 0, 0},            {0.95f, 0.8f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
-    {PART_FOREARM_R, SHAPE_LIMB, PART_FOREARM_R, {0, 0, 0.2f},           PART_HAND_R,    {0, 0, 0.45f},        {0.8f, 0.68f, 0},      0,     MAT_CLOTH,   SHAPE_MIRROR},
     // The measuring rod: dark wood marked off with gold bands, gold-capped.
     {PART_HAND_R,    SHAPE_LIMB, AT_WEAPON_BASE, {0, 0, 3.6f},           AT_WEAPON_TIP,  {0, 0, 0},            {0.15f, 0.15f, 0},     0,     MAT_WOOD,    0},
     {PART_HAND_R,    SHAPE_DISC, AT_WEAPON_BASE, {0, 0, 3.0f},           AT_WEAPON_BASE, {0, 0, 3.2f},         {0.2f, 0, 0},          0.3f,  MAT_GOLD,    0},
@@ -259,5 +229,5 @@ const FigureLook look_lachesis = {
     {{222, 195, 172}, {120, 120, 120}, {{60, 75, 115}, {110, 55, 60}}, {{200, 170, 110}, {170, 160, 130}},
      // leather    metal            fur            eyes
      {90, 70, 55}, {200, 200, 210}, {40, 40, 40}, {90, 90, 110}},
-    FACE_HUMAN,
+    FACE_HUMAN, look_fate_robe, look_fate_robe_count,
 };

@@ -30,5 +30,5 @@ const FigureLook look_polyphemus = {
     {{190, 150, 120}, {60, 45, 30}, {{130, 100, 60}, {70, 100, 110}}, {{80, 60, 40}, {50, 70, 80}},
      // leather      metal          fur (the sheepskin)  eyes
      {100, 70, 45}, {120, 90, 60}, {215, 205, 180},     {70, 130, 190}},
-    FACE_CYCLOPS,
+    FACE_CYCLOPS, nullptr, 0,
 };

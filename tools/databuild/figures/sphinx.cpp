@@ -47,5 +47,5 @@ const FigureLook look_sphinx = {
     {{205, 165, 105}, {40, 30, 20}, {{200, 170, 90}, {120, 110, 150}}, {{40, 70, 160}, {150, 40, 50}},
      // leather      metal            fur (the mane)  eyes
      {120, 90, 50}, {230, 220, 200}, {150, 100, 50}, {60, 140, 90}},
-    FACE_HUMAN,
+    FACE_HUMAN, nullptr, 0,
 };
